@@ -1,0 +1,55 @@
+#pragma once
+
+#include "DateTime.h"
+
+#include <cstdint>
+#include <string>
+
+class CNoteRecord;
+
+// The program-wide settings and helpers that need no window. The application
+// object owns one; the command-line tool and the tests make their own.
+class CAppContext
+{
+public:
+    // strExecutableDir: the directory of the running program. When it cannot be
+    // written to (an installed program), the folder list file and the default
+    // folder live in the per-user data directory instead.
+    explicit CAppContext(const std::string& strExecutableDir);
+
+    // Reads "ListViewSelection" (default 0) into m_nListViewSelection and returns it.
+    int LoadListViewSelection();
+    void SaveListViewSelection() const;
+    // High, Medium, Low, in that order, with their defaults when absent.
+    void LoadPriorityColours();
+    void SavePriorityColours() const;
+
+    // m_strCurrentFolder, the separator, "QB_", the key and ".qbt".
+    std::string GetNoteFilePath(const CNoteRecord& note) const;
+
+    // The system locale's short date; the short time, without seconds.
+    static std::string FormatDate(const CDateTime& dt);
+    static std::string FormatTime(const CDateTime& dt);
+
+    // The text of a string-table entry; empty when there is none.
+    static std::string LoadStringResource(unsigned nId);
+
+    // Where the folder list file and the default folder live.
+    const std::string& GetDataDir() const { return m_strDataDir; }
+    // The default folder "Sample Notes" offered when there is no folder list.
+    std::string GetDefaultFolderPath() const;
+
+    int32_t m_bSearchBarUsed = 0;
+    int32_t m_bTreeCollapsed = 1;
+    uint32_t m_clrLowPriority = 12632256;
+    uint32_t m_clrMediumPriority = 0;
+    uint32_t m_clrHighPriority = 255;
+    int32_t m_nListViewSelection = 0;
+    const std::string m_strFileHeader = "Quillbox";
+    const double m_dFileVersion = 1.0;
+    std::string m_strCurrentFolder;
+    std::string m_strSettingsFile;
+
+private:
+    std::string m_strDataDir;
+};
