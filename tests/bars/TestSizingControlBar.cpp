@@ -1,13 +1,354 @@
 #include "SizingControlBar.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kProfile = QStringLiteral("DetailsBarState");
+
+QSettings AppSettings()
+{
+    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
+}
+
+QAbstractButton* CloseButtonOf(QWidget* pBar)
+{
+    return pBar->findChild<QAbstractButton*>(QStringLiteral("SCBarClose"));
+}
+
+// A frame with a central widget, shown offscreen at a fixed size.
+struct Frame
+{
+    Frame()
+    {
+        window.setCentralWidget(new QWidget);
+        window.resize(900, 700);
+    }
+    void Show()
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+    }
+    QMainWindow window;
+};
+
+} // namespace
 
 class TestSizingControlBar : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void placeholder() {}
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    }
+
+    void init()
+    {
+        QSettings settings = AppSettings();
+        QVERIFY(settings.fileName().startsWith(m_dir.path()));
+        settings.clear();
+        settings.sync();
+    }
+
+    void loadStateRaisesToMinimumAndKeepsMissing()
+    {
+        {
+            QSettings settings = AppSettings();
+            settings.beginGroup(CSizingControlBar::StateSection(kProfile, 252));
+            settings.setValue("sizeHorzCX", 5);
+            settings.setValue("sizeHorzCY", 400);
+            settings.setValue("sizeVertCY", -20);
+            settings.setValue("sizeFloatCX", 36);
+            settings.setValue("sizeFloatCY", 32);
+            // sizeVertCX missing
+        }
+        Frame frame;
+        CSizingControlBarG bar("Notes List", &frame.window, 252);
+        bar.LoadState(kProfile);
+        QCOMPARE(bar.m_szHorz, QSize(33, 400));
+        QCOMPARE(bar.m_szVert, QSize(300, 32));
+        QCOMPARE(bar.m_szFloat, QSize(37, 32));
+
+        // Another profile holds nothing: everything stays at the initial sizes.
+        CSizingControlBarG other("Notes", &frame.window, 250);
+        other.LoadState(QStringLiteral("OtherProfile"));
+        QCOMPARE(other.m_szHorz, QSize(120, 120));
+        QCOMPARE(other.m_szVert, QSize(300, 300));
+        QCOMPARE(other.m_szFloat, QSize(200, 200));
+    }
+
+    void saveLoadRoundTrip()
+    {
+        QCOMPARE(CSizingControlBar::StateSection(kProfile, 253), QStringLiteral("DetailsBarState-SCBar-253"));
+        QCOMPARE(CSizingControlBar::StateSection(QStringLiteral("a%1"), 7), QStringLiteral("a%1-SCBar-7"));
+
+        Frame frame;
+        CSizingControlBarG bar("Properties", &frame.window, 253);
+        QCOMPARE(bar.objectName(), QStringLiteral("SCBar-253"));
+        bar.m_szHorz = QSize(401, 102);
+        bar.m_szVert = QSize(203, 504);
+        bar.m_szFloat = QSize(305, 206);
+        bar.SaveState(kProfile);
+
+        QSettings settings = AppSettings();
+        settings.beginGroup(QStringLiteral("DetailsBarState-SCBar-253"));
+        QCOMPARE(settings.childKeys().size(), 6);
+        QCOMPARE(settings.value("sizeHorzCX").toInt(), 401);
+        QCOMPARE(settings.value("sizeHorzCY").toInt(), 102);
+        QCOMPARE(settings.value("sizeVertCX").toInt(), 203);
+        QCOMPARE(settings.value("sizeVertCY").toInt(), 504);
+        QCOMPARE(settings.value("sizeFloatCX").toInt(), 305);
+        QCOMPARE(settings.value("sizeFloatCY").toInt(), 206);
+
+        CSizingControlBarG copy("Properties", &frame.window, 253);
+        copy.LoadState(kProfile);
+        QCOMPARE(copy.m_szHorz, bar.m_szHorz);
+        QCOMPARE(copy.m_szVert, bar.m_szVert);
+        QCOMPARE(copy.m_szFloat, bar.m_szFloat);
+    }
+
+    // Loaded sizes win over the pixel sizes in Qt's restored dock state, reach
+    // a bar hidden at start when it is shown, and what the user leaves is saved.
+    void sizesAppliedAndCaptured()
+    {
+        QByteArray layout;
+        {
+            Frame first;
+            auto* pRight = new CSizingControlBarG("Notes", &first.window, 250);
+            auto* pBottom = new CSizingControlBarG("Properties", &first.window, 253);
+            auto* pHidden = new CSizingControlBarG("Search Results", &first.window, 254);
+            first.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
+            first.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
+            first.window.addDockWidget(Qt::BottomDockWidgetArea, pHidden);
+            first.Show();
+            first.window.resizeDocks({pRight, pBottom}, {200, 90}, Qt::Horizontal);
+            first.window.resizeDocks({pBottom}, {90}, Qt::Vertical);
+            layout = first.window.saveState();
+        }
+        {
+            QSettings settings = AppSettings();
+            settings.setValue(CSizingControlBar::StateSection(kProfile, 250) + "/sizeVertCX", 260);
+            settings.setValue(CSizingControlBar::StateSection(kProfile, 253) + "/sizeHorzCY", 150);
+            settings.setValue(CSizingControlBar::StateSection(kProfile, 254) + "/sizeHorzCY", 170);
+        }
+        Frame frame;
+        auto* pRight = new CSizingControlBarG("Notes", &frame.window, 250);
+        auto* pBottom = new CSizingControlBarG("Properties", &frame.window, 253);
+        auto* pHidden = new CSizingControlBarG("Search Results", &frame.window, 254);
+        frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
+        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
+        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pHidden);
+        for (CSizingControlBar* pBar : {static_cast<CSizingControlBar*>(pRight), static_cast<CSizingControlBar*>(pBottom),
+                                        static_cast<CSizingControlBar*>(pHidden)})
+            pBar->LoadState(kProfile);
+        QVERIFY(frame.window.restoreState(layout));
+        pHidden->hide();
+        CSizingControlBar::ApplySizes(&frame.window);
+        frame.Show();
+        QCoreApplication::processEvents();
+        QCOMPARE(pRight->width(), 260);
+        QCOMPARE(pBottom->height(), 150);
+
+        pHidden->show();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(pHidden->height(), 170);
+
+        frame.window.resizeDocks({pRight}, {310}, Qt::Horizontal);
+        QCoreApplication::processEvents();
+        QCOMPARE(pRight->width(), 310);
+        // Docked elsewhere, the bar still remembers its size at the side.
+        frame.window.addDockWidget(Qt::TopDockWidgetArea, pRight);
+        QCoreApplication::processEvents();
+        QCOMPARE(pRight->m_szVert.width(), 310);
+        pRight->SaveState(kProfile);
+        QSettings settings = AppSettings();
+        QCOMPARE(settings.value(CSizingControlBar::StateSection(kProfile, 250) + "/sizeVertCX").toInt(), 310);
+    }
+
+    void closeButtonHidesOnlyOnReleaseOverIt()
+    {
+        Frame frame;
+        QPointer<CSizingControlBarG> pBar = new CSizingControlBarG("Notes", &frame.window, 250);
+        frame.window.addDockWidget(Qt::RightDockWidgetArea, pBar);
+        frame.Show();
+        QAbstractButton* pClose = CloseButtonOf(pBar);
+        QVERIFY(pClose);
+        QVERIFY(pClose->isVisible());
+        QCOMPARE(pClose->size(), QSize(11, 11));
+
+        const QPoint ptAway(pClose->width() + 30, pClose->height() + 30);
+        QTest::mousePress(pClose, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(pClose, ptAway);
+        QTest::mouseRelease(pClose, Qt::LeftButton, {}, ptAway);
+        QVERIFY(pBar->isVisible());
+
+        QTest::mouseClick(pClose, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!pBar.isNull());
+        QVERIFY(pBar->isHidden());
+
+        // Shown again by its owner, in the same place.
+        pBar->show();
+        QVERIFY(pBar->isVisible());
+        QCOMPARE(frame.window.dockWidgetArea(pBar), Qt::RightDockWidgetArea);
+    }
+
+    void closeRequestIsIgnoredWhileDocked()
+    {
+        Frame frame;
+        auto* pBar = new CSizingControlBarG("Notes", &frame.window, 250);
+        frame.window.addDockWidget(Qt::LeftDockWidgetArea, pBar);
+        frame.Show();
+        QVERIFY(!pBar->close());
+        QVERIFY(pBar->isVisible());
+    }
+
+    // The close button keeps its place relative to the client area in both orientations.
+    void gripperGeometryFollowsDockSide()
+    {
+        Frame frame;
+        auto* pBar = new CSizingControlBarG("Notes", &frame.window, 250);
+        auto* pChild = new QListWidget;
+        pBar->SetChild(pChild);
+        pBar->SetSCBStyle(CSizingControlBar::SCBS_SIZECHILD);
+        frame.window.addDockWidget(Qt::RightDockWidgetArea, pBar);
+        frame.Show();
+
+        QVERIFY(pBar->IsVertDocked() && !pBar->IsHorzDocked() && !pBar->IsFloating());
+        QVERIFY(pBar->HasGripper());
+        QVERIFY(!(pBar->features() & QDockWidget::DockWidgetVerticalTitleBar));
+        QRect rcClient(pChild->parentWidget()->mapTo(pBar, QPoint()), pChild->parentWidget()->size());
+        QRect rcClose(CloseButtonOf(pBar)->mapTo(pBar, QPoint()), QSize(11, 11));
+        QCOMPARE(rcClose.left(), rcClient.right() + 1 - 12);
+        QCOMPARE(rcClose.top(), rcClient.top() - 13);
+        QCOMPARE(pChild->geometry(), pChild->parentWidget()->rect());
+
+        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBar);
+        QCoreApplication::processEvents();
+        QVERIFY(pBar->IsHorzDocked() && !pBar->IsVertDocked());
+        QVERIFY(pBar->features() & QDockWidget::DockWidgetVerticalTitleBar);
+        rcClient = QRect(pChild->parentWidget()->mapTo(pBar, QPoint()), pChild->parentWidget()->size());
+        rcClose = QRect(CloseButtonOf(pBar)->mapTo(pBar, QPoint()), QSize(11, 11));
+        QCOMPARE(rcClose.left(), rcClient.left() - 13);
+        QVERIFY(rcClose.top() <= rcClient.top() + 1);
+
+        // Edges drawn: the child gives up the frame but still fills the rest.
+        pBar->SetSCBStyle(CSizingControlBar::SCBS_SIZECHILD | CSizingControlBar::SCBS_SHOWEDGES);
+        QCOMPARE(pChild->geometry(), pChild->parentWidget()->rect().adjusted(1, 1, -1, -1));
+    }
+
+    void floatingHasNoGripperAndDoubleClickToggles()
+    {
+        Frame frame;
+        auto* pBar = new CSizingControlBarG("Search Results", &frame.window, 254);
+        pBar->m_szFloat = QSize(240, 180);
+        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBar);
+        frame.Show();
+        QWidget* pTitle = pBar->titleBarWidget();
+        QVERIFY(pTitle);
+
+        QTest::mouseDClick(pTitle, Qt::LeftButton, {}, QPoint(30, pTitle->height() / 2));
+        QCoreApplication::processEvents();
+        QVERIFY(pBar->isFloating());
+        QVERIFY(pBar->IsFloating() && !pBar->HasGripper());
+        QVERIFY(!pBar->titleBarWidget());
+        QVERIFY(!CloseButtonOf(pBar)->isVisible());
+        QVERIFY(!(pBar->features() & QDockWidget::DockWidgetVerticalTitleBar));
+        QCOMPARE(pBar->size(), QSize(240, 180));
+        // Qt may ask more room for the window title than the bar's own minimum.
+        pBar->resize(5, 5);
+        QCoreApplication::processEvents();
+        QVERIFY(pBar->width() >= 37 && pBar->height() >= 32);
+
+        pBar->setFloating(false);
+        QCoreApplication::processEvents();
+        QCOMPARE(pBar->minimumSize(), QSize(33, 32));
+        QCOMPARE(frame.window.dockWidgetArea(pBar), Qt::BottomDockWidgetArea);
+        QCOMPARE(pBar->titleBarWidget(), pTitle);
+        QVERIFY(CloseButtonOf(pBar)->isVisible());
+        QTest::mouseDClick(pTitle, Qt::LeftButton, {}, QPoint(pTitle->width() / 2, 40));
+        QVERIFY(pBar->isFloating());
+
+        // A press-drag on the gripper is left to Qt, which tears the bar off.
+        pBar->setFloating(false);
+        QCoreApplication::processEvents();
+        const QPoint ptGrip(pTitle->width() / 2, 40);
+        QTest::mousePress(pTitle, Qt::LeftButton, {}, ptGrip);
+        QTest::mouseMove(pTitle, ptGrip + QPoint(0, -80));
+        QTest::mouseMove(pTitle, ptGrip + QPoint(0, -160));
+        QVERIFY(pBar->isFloating());
+        QTest::mouseRelease(pBar, Qt::LeftButton, {}, pBar->mapFromGlobal(QCursor::pos()));
+    }
+
+    void neverBelowMinimum()
+    {
+        Frame frame;
+        auto* pRight = new CSizingControlBarG("Notes", &frame.window, 250);
+        auto* pRight2 = new CSizingControlBarG("Notes List", &frame.window, 252);
+        auto* pBottom = new CSizingControlBarG("Properties", &frame.window, 253);
+        pBottom->m_szMinHorz = QSize(60, 45);
+        frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
+        frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight2);
+        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
+        frame.Show();
+        // The minimum follows the situation whenever it changes.
+        QCOMPARE(pBottom->minimumSize(), QSize(60, 45));
+        frame.window.addDockWidget(Qt::LeftDockWidgetArea, pBottom);
+        QCOMPARE(pBottom->minimumSize(), QSize(33, 32));
+        frame.window.addDockWidget(Qt::TopDockWidgetArea, pBottom);
+        QCoreApplication::processEvents();
+        QCOMPARE(pBottom->minimumSize(), QSize(60, 45));
+
+        frame.window.resizeDocks({pRight}, {1}, Qt::Horizontal);
+        frame.window.resizeDocks({pRight}, {1}, Qt::Vertical);
+        frame.window.resizeDocks({pBottom}, {1}, Qt::Vertical);
+        QCoreApplication::processEvents();
+        QVERIFY(pRight->width() >= 33);
+        QVERIFY(pRight->height() >= 32);
+        QVERIFY(pRight2->height() >= 32);
+        QVERIFY(pBottom->height() >= 45);
+
+        // Growing one bar of a shared column cannot squeeze its neighbour below the minimum.
+        frame.window.resizeDocks({pRight}, {5000}, Qt::Vertical);
+        QCoreApplication::processEvents();
+        QVERIFY(pRight2->height() >= 32);
+        QVERIFY(pRight->height() > 32);
+    }
+
+    void accessibleNames()
+    {
+        Frame frame;
+        auto* pBar = new CSizingControlBarG("Notes", &frame.window, 250);
+        frame.window.addDockWidget(Qt::RightDockWidgetArea, pBar);
+        frame.Show();
+        QAbstractButton* pClose = CloseButtonOf(pBar);
+        QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pClose);
+        QVERIFY(pAccessible);
+        QCOMPARE(pAccessible->text(QAccessible::Name), QStringLiteral("Close Notes"));
+        QCOMPARE(pAccessible->role(), QAccessible::Button);
+        QCOMPARE(pBar->titleBarWidget()->accessibleName(), QStringLiteral("Notes"));
+
+        pBar->setWindowTitle(QStringLiteral("Notes 2"));
+        QCOMPARE(pClose->accessibleName(), QStringLiteral("Close Notes 2"));
+        QCOMPARE(pBar->titleBarWidget()->accessibleName(), QStringLiteral("Notes 2"));
+    }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestSizingControlBar)
