@@ -83,6 +83,14 @@ CSizingControlBar::CSizingControlBar(const QString& strTitle, QMainWindow* pFram
     OnSituationChanged();
 }
 
+CSizingControlBar::~CSizingControlBar()
+{
+    // QDockWidget's own teardown may still signal a state change; by then the
+    // handlers would run on a half-destroyed bar.
+    disconnect(this, &QDockWidget::dockLocationChanged, this, nullptr);
+    disconnect(this, &QDockWidget::topLevelChanged, this, nullptr);
+}
+
 QMainWindow* CSizingControlBar::GetFrame() const
 {
     return m_pFrame;

@@ -27,6 +27,7 @@ public:
 
     // The object name is "SCBar-<id>", so QMainWindow::saveState keys the bar by its id.
     CSizingControlBar(const QString& strTitle, QMainWindow* pFrame, int nControlId);
+    ~CSizingControlBar() override;
 
     int GetControlId() const { return m_nControlId; }
 
