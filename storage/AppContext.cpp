@@ -1,0 +1,144 @@
+#include "AppContext.h"
+
+#include "NoteRecord.h"
+#include "Resources.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTime>
+
+#include <unordered_map>
+
+namespace
+{
+constexpr const char* pszCompany = "Orvantic";
+constexpr const char* pszApp = "Quillbox";
+constexpr const char* pszListViewKey = "Quillbox/ListViewSelection";
+constexpr const char* pszHighKey = "Task Priority Settings/HighPriorityColour";
+constexpr const char* pszMediumKey = "Task Priority Settings/MediumPriorityColour";
+constexpr const char* pszLowKey = "Task Priority Settings/LowPriorityColour";
+
+std::string Unescape(const QByteArray& text)
+{
+    std::string out;
+    out.reserve(static_cast<size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' && i + 1 < text.size()) {
+            const char e = text[++i];
+            out.push_back(e == 'n' ? '\n' : e == 't' ? '\t' : e);
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+const std::unordered_map<unsigned, std::string>& StringTable()
+{
+    static const std::unordered_map<unsigned, std::string> table = [] {
+        std::unordered_map<unsigned, std::string> t;
+        QFile file(QuillboxResources::StringTablePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return t;
+        for (QByteArray line : file.readAll().split('\n')) {
+            if (line.endsWith('\r'))
+                line.chop(1);
+            const qsizetype tab = line.indexOf('\t');
+            if (line.isEmpty() || line.startsWith('#') || tab <= 0)
+                continue;
+            bool ok = false;
+            const unsigned id = line.left(tab).toUInt(&ok);
+            if (ok)
+                t[id] = Unescape(line.mid(tab + 1));
+        }
+        return t;
+    }();
+    return table;
+}
+
+bool IsWritableDir(const QString& dir)
+{
+    const QFileInfo info(dir);
+    return info.isDir() && info.isWritable();
+}
+}
+
+CAppContext::CAppContext(const std::string& strExecutableDir)
+{
+    QString dir = QString::fromStdString(strExecutableDir);
+    if (!IsWritableDir(dir)) {
+        // An installed program cannot keep its folder list beside itself.
+        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(dir);
+    }
+    m_strDataDir = QDir::cleanPath(dir).toStdString();
+    m_strSettingsFile = m_strDataDir + "/FolderSettings.set";
+}
+
+std::string CAppContext::GetDefaultFolderPath() const
+{
+    return m_strDataDir + "/Sample Notes";
+}
+
+int CAppContext::LoadListViewSelection()
+{
+    QSettings settings(pszCompany, pszApp);
+    m_nListViewSelection = settings.value(pszListViewKey, 0).toInt();
+    return m_nListViewSelection;
+}
+
+void CAppContext::SaveListViewSelection() const
+{
+    QSettings settings(pszCompany, pszApp);
+    settings.setValue(pszListViewKey, m_nListViewSelection);
+}
+
+void CAppContext::LoadPriorityColours()
+{
+    QSettings settings(pszCompany, pszApp);
+    m_clrHighPriority = settings.value(pszHighKey, 255u).toUInt();
+    m_clrMediumPriority = settings.value(pszMediumKey, 0u).toUInt();
+    m_clrLowPriority = settings.value(pszLowKey, 12632256u).toUInt();
+}
+
+void CAppContext::SavePriorityColours() const
+{
+    QSettings settings(pszCompany, pszApp);
+    settings.setValue(pszHighKey, m_clrHighPriority);
+    settings.setValue(pszMediumKey, m_clrMediumPriority);
+    settings.setValue(pszLowKey, m_clrLowPriority);
+}
+
+std::string CAppContext::GetNoteFilePath(const CNoteRecord& note) const
+{
+    return m_strCurrentFolder + "/QB_" + note.m_strKey + ".qbt";
+}
+
+std::string CAppContext::FormatDate(const CDateTime& dt)
+{
+    int y, mo, d, h, mi, s;
+    if (!dt.GetFields(y, mo, d, h, mi, s))
+        return {};
+    return QLocale::system().toString(QDate(y, mo, d), QLocale::ShortFormat).left(99).toStdString();
+}
+
+std::string CAppContext::FormatTime(const CDateTime& dt)
+{
+    int y, mo, d, h, mi, s;
+    if (!dt.GetFields(y, mo, d, h, mi, s))
+        return {};
+    return QLocale::system().toString(QTime(h, mi), QLocale::ShortFormat).left(99).toStdString();
+}
+
+std::string CAppContext::LoadStringResource(unsigned nId)
+{
+    const auto& table = StringTable();
+    const auto it = table.find(nId);
+    return it == table.end() ? std::string() : it->second;
+}
