@@ -1,0 +1,72 @@
+#pragma once
+
+#include "AppContext.h"
+#include "ErrorReporter.h"
+#include "NoteRecord.h"
+#include "NoteStore.h"
+
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+enum { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2 };
+
+// The words after the command name: positional arguments, options with a
+// value, and flags.
+struct SCliArgs
+{
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    std::set<std::string> flags;
+
+    bool Has(const std::string& name) const { return options.count(name) || flags.count(name); }
+    std::string Get(const std::string& name, const std::string& fallback = {}) const;
+};
+
+// Splits argv; options named in valueOptions take the next word. False with
+// strError set on an unknown option or a missing value.
+bool ParseCliArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                  const std::set<std::string>& flagOptions, SCliArgs& args, std::string& strError);
+
+// Prints what the store reports and remembers that something failed.
+class CCliReporter : public IErrorReporter
+{
+public:
+    void ReportError(const std::string& strMessage) override;
+    bool m_bFailed = false;
+};
+
+// The context, reporter and store of one command working on one folder.
+struct SCliSession
+{
+    explicit SCliSession(const std::string& strFolder);
+    CAppContext app;
+    CCliReporter reporter;
+    CNoteStore store;
+    std::vector<std::string> skipped;
+};
+
+// Loads the folder and finds the note; false (message printed) when the key is unknown.
+bool FindCliNote(SCliSession& session, const std::string& strKey, CNoteRecord& note);
+
+std::string JsonString(const std::string& s);
+std::string JsonDateTime(const CDateTime& dt);
+void WriteNoteJson(std::ostream& out, const CNoteRecord& note);
+
+int CliUsage(const std::string& strMessage);
+int CliFailure(const std::string& strMessage);
+
+using CliHandler = int (*)(const std::vector<std::string>& words);
+struct SCliCommand
+{
+    const char* pszName;
+    const char* pszUsage;
+    CliHandler pfnRun;
+};
+// Every command, in the order the usage text lists them.
+const std::vector<SCliCommand>& CliCommands();
+// The commands of each area, gathered by CliCommands.
+std::vector<SCliCommand> StorageCliCommands();
+std::vector<SCliCommand> ExchangeCliCommands();

@@ -1,0 +1,296 @@
+#include "CliCommon.h"
+
+#include "FolderSettingsFile.h"
+#include "FolderTree.h"
+#include "NoteRowSink.h"
+#include "TextMatch.h"
+
+#include <QCoreApplication>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace
+{
+const std::set<std::string> editOptions = {"--title", "--comments", "--keywords", "--notes", "--notes-file",
+                                           "--priority", "--date", "--icon"};
+
+void PrintNoteLine(const CNoteRecord& note)
+{
+    std::cout << note.m_strKey << '\t' << note.m_strTitle << '\t' << note.m_strComments << '\t'
+              << (note.m_bHasDate ? CAppContext::FormatDate(note.m_dtDate) : std::string()) << '\t'
+              << PriorityText(note.m_nPriority) << '\n';
+}
+
+void PrintJsonArray(const std::vector<CNoteRecord>& notes)
+{
+    std::cout << '[';
+    for (size_t i = 0; i < notes.size(); ++i) {
+        if (i)
+            std::cout << ',';
+        WriteNoteJson(std::cout, notes[i]);
+    }
+    std::cout << "]\n";
+}
+
+// Applies the editing options to a note; false with strError on a bad value.
+bool ApplyEdits(const SCliArgs& args, CNoteRecord& note, std::string& strError)
+{
+    if (args.Has("--notes") && args.Has("--notes-file")) {
+        strError = "--notes and --notes-file exclude each other";
+        return false;
+    }
+    if (args.Has("--title"))
+        note.m_strTitle = args.Get("--title");
+    if (args.Has("--comments"))
+        note.m_strComments = args.Get("--comments");
+    if (args.Has("--keywords"))
+        note.m_strKeywords = args.Get("--keywords");
+    if (args.Has("--notes"))
+        note.m_strNotes = args.Get("--notes");
+    if (args.Has("--notes-file")) {
+        std::ifstream in(args.Get("--notes-file"), std::ios::binary);
+        if (!in) {
+            strError = "cannot read " + args.Get("--notes-file");
+            return false;
+        }
+        std::ostringstream text;
+        text << in.rdbuf();
+        note.m_strNotes = text.str();
+    }
+    if (args.Has("--priority")) {
+        const std::string p = args.Get("--priority");
+        if (p == "low")
+            note.m_nPriority = 0;
+        else if (p == "medium")
+            note.m_nPriority = 1;
+        else if (p == "high")
+            note.m_nPriority = 2;
+        else {
+            strError = "--priority takes low, medium or high";
+            return false;
+        }
+    }
+    if (args.Has("--date")) {
+        int y = 0, m = 0, d = 0;
+        char tail = 0;
+        const std::string s = args.Get("--date");
+        const CDateTime dt = std::sscanf(s.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) == 3
+                                 ? CDateTime::FromFields(y, m, d)
+                                 : CDateTime(0, CDateTime::invalid);
+        if (!dt.IsValid()) {
+            strError = "--date takes a date as YYYY-MM-DD";
+            return false;
+        }
+        note.m_dtDate = dt;
+        note.m_bHasDate = 1;
+    }
+    if (args.Has("--icon")) {
+        const std::string s = args.Get("--icon");
+        char* end = nullptr;
+        const long icon = std::strtol(s.c_str(), &end, 10);
+        if (s.empty() || *end || icon < 0 || icon > 218) {
+            strError = "--icon takes a number from 0 to 218";
+            return false;
+        }
+        note.m_nIcon = static_cast<int32_t>(icon);
+    }
+    return true;
+}
+
+// Parses, and checks the number of positional arguments.
+int Parse(const std::vector<std::string>& words, const std::set<std::string>& values,
+          const std::set<std::string>& flags, size_t nPositional, SCliArgs& args)
+{
+    std::string error;
+    if (!ParseCliArgs(words, values, flags, args, error))
+        return CliUsage(error);
+    if (args.positional.size() != nPositional)
+        return CliUsage("wrong number of arguments");
+    return EXIT_OK;
+}
+
+int RunList(const std::vector<std::string>& words)
+{
+    SCliArgs args;
+    if (int rc = Parse(words, {}, {"--json"}, 1, args))
+        return rc;
+    SCliSession session(args.positional[0]);
+    std::vector<CNoteRecord> notes;
+    session.store.ForEach([&](const CNoteRecord& n) { notes.push_back(n); });
+    SortNotesByTitle(notes);
+    if (args.Has("--json"))
+        PrintJsonArray(notes);
+    else
+        for (const CNoteRecord& n : notes)
+            PrintNoteLine(n);
+    return EXIT_OK;
+}
+
+int RunShow(const std::vector<std::string>& words)
+{
+    SCliArgs args;
+    if (int rc = Parse(words, {}, {"--json"}, 2, args))
+        return rc;
+    SCliSession session(args.positional[0]);
+    CNoteRecord note;
+    if (!FindCliNote(session, args.positional[1], note))
+        return EXIT_FAILED;
+    if (args.Has("--json")) {
+        WriteNoteJson(std::cout, note);
+        std::cout << '\n';
+        return EXIT_OK;
+    }
+    std::cout << "Key:\t" << note.m_strKey << "\nTitle:\t" << note.m_strTitle << "\nComments:\t"
+              << note.m_strComments << "\nKeywords:\t" << note.m_strKeywords << "\nDate:\t"
+              << (note.m_bHasDate ? CAppContext::FormatDate(note.m_dtDate) : std::string()) << "\nPriority:\t"
+              << PriorityText(note.m_nPriority) << "\nIcon:\t" << note.m_nIcon << "\nCreated:\t"
+              << CAppContext::FormatDate(note.m_dtCreated) << ' ' << CAppContext::FormatTime(note.m_dtCreated)
+              << "\nModified:\t" << CAppContext::FormatDate(note.m_dtModified) << ' '
+              << CAppContext::FormatTime(note.m_dtModified) << "\nModified at:\t"
+              << ModifiedAtText(note.m_nModifiedAt) << "\nNotes:\n"
+              << note.m_strNotes << '\n';
+    return EXIT_OK;
+}
+
+int RunAdd(const std::vector<std::string>& words)
+{
+    SCliArgs args;
+    if (int rc = Parse(words, editOptions, {}, 1, args))
+        return rc;
+    CNoteRecord note;
+    std::string error;
+    if (!ApplyEdits(args, note, error))
+        return CliUsage(error);
+    SCliSession session(args.positional[0]);
+    const std::string key = session.store.AddNote(note);
+    if (session.reporter.m_bFailed)
+        return EXIT_FAILED;
+    std::cout << key << '\n';
+    return EXIT_OK;
+}
+
+int RunUpdate(const std::vector<std::string>& words)
+{
+    SCliArgs args;
+    if (int rc = Parse(words, editOptions, {}, 2, args))
+        return rc;
+    SCliSession session(args.positional[0]);
+    CNoteRecord note;
+    if (!FindCliNote(session, args.positional[1], note))
+        return EXIT_FAILED;
+    std::string error;
+    if (!ApplyEdits(args, note, error))
+        return CliUsage(error);
+    session.store.UpdateNote(note);
+    return session.reporter.m_bFailed ? EXIT_FAILED : EXIT_OK;
+}
+
+int RunDelete(const std::vector<std::string>& words)
+{
+    SCliArgs args;
+    if (int rc = Parse(words, {}, {}, 2, args))
+        return rc;
+    SCliSession session(args.positional[0]);
+    CNoteRecord note;
+    if (!FindCliNote(session, args.positional[1], note))
+        return EXIT_FAILED;
+    return session.store.DeleteNote(note) ? EXIT_OK : EXIT_FAILED;
+}
+
+// Collects the search rows as the results list would show them.
+class CRowCollector : public INoteRowSink
+{
+public:
+    void DeleteAllRows() override { rows.clear(); }
+    int GetRowCount() const override { return static_cast<int>(rows.size()); }
+    void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) override
+    {
+        rows.push_back({row, std::move(pRecord)});
+    }
+    std::vector<std::pair<SNoteRow, std::unique_ptr<CNoteRecord>>> rows;
+};
+
+int RunSearch(const std::vector<std::string>& words)
+{
+    SCliArgs args;
+    if (int rc = Parse(words, {}, {"--json", "--keywords-only"}, 2, args))
+        return rc;
+    SCliSession session(args.positional[0]);
+    CRowCollector results;
+    session.store.SearchNotes(results, args.Has("--keywords-only"), args.positional[1]);
+    if (args.Has("--json")) {
+        std::vector<CNoteRecord> notes;
+        for (const auto& [row, rec] : results.rows)
+            if (rec)
+                notes.push_back(*rec);
+        PrintJsonArray(notes);
+        return EXIT_OK;
+    }
+    for (const auto& [row, rec] : results.rows) {
+        if (rec)
+            PrintNoteLine(*rec);
+        else
+            std::cout << row.strTitle << '\n';
+    }
+    return EXIT_OK;
+}
+
+// A folder tree that only keeps the folders in order.
+class CFolderCollector : public IFolderTree
+{
+public:
+    int GetItemCount() const override { return static_cast<int>(folders.size()) + 1; }
+    std::vector<const CFolderRecord*> GetFolderRecords() const override
+    {
+        std::vector<const CFolderRecord*> out;
+        for (const auto& f : folders)
+            out.push_back(f.get());
+        return out;
+    }
+    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) override { folders.push_back(std::move(pRecord)); }
+    void ExpandRoot() override {}
+    void SelectRoot() override {}
+    std::vector<std::unique_ptr<CFolderRecord>> folders;
+};
+
+int RunFolders(const std::vector<std::string>& words)
+{
+    SCliArgs args;
+    if (int rc = Parse(words, {"--settings"}, {"--json"}, 0, args))
+        return rc;
+    CAppContext app(QCoreApplication::applicationDirPath().toStdString());
+    CFolderCollector tree;
+    std::string error;
+    const bool ok = CFolderSettingsFile().LoadFolderSettings(args.Get("--settings", app.m_strSettingsFile), tree,
+                                                             app.GetDefaultFolderPath(), error);
+    if (args.Has("--json")) {
+        std::cout << '[';
+        for (size_t i = 0; i < tree.folders.size(); ++i)
+            std::cout << (i ? "," : "") << "{\"name\":" << JsonString(tree.folders[i]->m_strName)
+                      << ",\"path\":" << JsonString(tree.folders[i]->m_strPath) << '}';
+        std::cout << "]\n";
+    } else {
+        for (const auto& f : tree.folders)
+            std::cout << f->m_strName << '\t' << f->m_strPath << '\n';
+    }
+    return ok ? EXIT_OK : CliFailure(error);
+}
+}
+
+std::vector<SCliCommand> StorageCliCommands()
+{
+    return {
+        {"list", "list DIR [--json]", RunList},
+        {"show", "show DIR KEY [--json]", RunShow},
+        {"add",
+         "add DIR [--title T] [--comments C] [--keywords K] [--notes TEXT | --notes-file F] "
+         "[--priority low|medium|high] [--date YYYY-MM-DD] [--icon N]",
+         RunAdd},
+        {"update", "update DIR KEY [same options as add]", RunUpdate},
+        {"delete", "delete DIR KEY", RunDelete},
+        {"search", "search DIR TEXT [--keywords-only] [--json]", RunSearch},
+        {"folders", "folders [--settings FILE] [--json]", RunFolders},
+    };
+}

@@ -1,0 +1,19 @@
+#include "CliCommon.h"
+
+#include <QCoreApplication>
+
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName("Orvantic");
+    QCoreApplication::setApplicationName("Quillbox");
+    if (argc < 2)
+        return CliUsage("no command given");
+    std::vector<std::string> words(argv + 2, argv + argc);
+    for (const SCliCommand& c : CliCommands())
+        if (std::strcmp(c.pszName, argv[1]) == 0)
+            return c.pfnRun(words);
+    return CliUsage(std::string("unknown command ") + argv[1]);
+}
