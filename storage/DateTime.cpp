@@ -16,12 +16,12 @@ int64_t DaysFromCivil(int64_t y, int m, int d)
     const int64_t yoe = y - era * 400;
     const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
     const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 693959; // 693959: civil day number of 1899-12-30
+    return era * 146097 + doe - 693899; // 693899: civil day number of 1899-12-30
 }
 
 void CivilFromDays(int64_t z, int& y, int& m, int& d)
 {
-    z += 693959;
+    z += 693899;
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const int64_t doe = z - era * 146097;
     const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;

@@ -1,0 +1,58 @@
+#include "AppContext.h"
+#include "NoteRecord.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(AppContext, PathsAndPreferences)
+{
+    QSettings("Orvantic", "Quillbox").clear();
+    QTemporaryDir dir;
+    CAppContext app(dir.path().toStdString());
+    EXPECT_EQ(app.m_strSettingsFile, dir.path().toStdString() + "/FolderSettings.set");
+    EXPECT_EQ(app.GetDefaultFolderPath(), dir.path().toStdString() + "/Sample Notes");
+    app.m_strCurrentFolder = "/n";
+    CNoteRecord n;
+    n.m_strKey = "2005091711344410";
+    EXPECT_EQ(app.GetNoteFilePath(n), "/n/QB_2005091711344410.qbt");
+
+    // A directory that cannot be written falls back to the per-user data directory.
+    CAppContext installed(dir.path().toStdString() + "/not-there");
+    EXPECT_EQ(QString::fromStdString(installed.GetDataDir()),
+              QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+
+    EXPECT_EQ(app.LoadListViewSelection(), 0);
+    app.LoadPriorityColours();
+    EXPECT_EQ(app.m_clrHighPriority, 255u);
+    EXPECT_EQ(app.m_clrMediumPriority, 0u);
+    EXPECT_EQ(app.m_clrLowPriority, 12632256u);
+    app.m_nListViewSelection = 2;
+    app.m_clrHighPriority = 0x00112233;
+    app.SaveListViewSelection();
+    app.SavePriorityColours();
+    QSettings raw("Orvantic", "Quillbox");
+    EXPECT_EQ(raw.value("Quillbox/ListViewSelection").toInt(), 2);
+    EXPECT_EQ(raw.value("Task Priority Settings/HighPriorityColour").toUInt(), 0x00112233u);
+    CAppContext again(dir.path().toStdString());
+    EXPECT_EQ(again.LoadListViewSelection(), 2);
+    again.LoadPriorityColours();
+    EXPECT_EQ(again.m_clrHighPriority, 0x00112233u);
+    raw.clear();
+}
+
+TEST(AppContext, StringsAndFormats)
+{
+    EXPECT_EQ(CAppContext::LoadStringResource(61453), "<HTML><HEAD><title>Quillbox :: ");
+    EXPECT_EQ(CAppContext::LoadStringResource(32771), "Create New Folder \n New Folder (Ctrl+I)");
+    EXPECT_EQ(CAppContext::LoadStringResource(61462).substr(0, 43), "Are you sure want to remove the Folder \"%s\"");
+    EXPECT_EQ(CAppContext::LoadStringResource(1), "");
+
+    const CDateTime dt = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
+    EXPECT_FALSE(CAppContext::FormatDate(dt).empty());
+    EXPECT_EQ(CAppContext::FormatTime(dt).find("44"), std::string::npos) << "no seconds";
+    EXPECT_EQ(CAppContext::FormatDate(CDateTime(0, CDateTime::invalid)), "");
+}

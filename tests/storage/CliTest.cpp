@@ -1,0 +1,82 @@
+#include "TestUtil.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct SRun
+{
+    int code;
+    std::string out;
+    std::string err;
+};
+
+SRun Cli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(QUILLBOX_CLI_PATH), args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().toStdString()};
+}
+
+std::string Trimmed(const std::string& s)
+{
+    return QString::fromStdString(s).trimmed().toStdString();
+}
+}
+
+TEST(Cli, EndToEnd)
+{
+    QTemporaryDir dir;
+    const QString d = dir.path();
+    const SRun added = Cli({"add", d, "--title", "Banana", "--comments", "yellow", "--priority", "high", "--date",
+                            "2026-12-24", "--notes", "milk\r\nbread", "--icon", "5"});
+    ASSERT_EQ(added.code, 0) << added.err;
+    const std::string key = Trimmed(added.out);
+    EXPECT_EQ(key.size(), 16u);
+    const SRun second = Cli({"add", d, "--title", "apple", "--keywords", "fruit"});
+    ASSERT_EQ(second.code, 0);
+    const std::string key2 = Trimmed(second.out);
+
+    const SRun list = Cli({"list", d});
+    ASSERT_EQ(list.code, 0);
+    EXPECT_EQ(list.out.substr(0, list.out.find('\n')), key2 + "\tapple\t\t\tMedium") << "sorted by title";
+    EXPECT_NE(list.out.find(key + "\tBanana\tyellow\t"), std::string::npos);
+    EXPECT_NE(list.out.find("\tHigh\n"), std::string::npos);
+
+    const SRun show = Cli({"show", d, QString::fromStdString(key), "--json"});
+    ASSERT_EQ(show.code, 0);
+    EXPECT_NE(show.out.find("\"notes\":\"milk\\r\\nbread\""), std::string::npos) << show.out;
+    EXPECT_NE(show.out.find("\"date\":\"2026-12-24T00:00:00\",\"hasDate\":true"), std::string::npos);
+    EXPECT_NE(show.out.find("\"icon\":5"), std::string::npos);
+
+    ASSERT_EQ(Cli({"update", d, QString::fromStdString(key), "--comments", "ripe"}).code, 0);
+    const SRun updated = Cli({"show", d, QString::fromStdString(key), "--json"});
+    EXPECT_NE(updated.out.find("\"comments\":\"ripe\""), std::string::npos);
+    EXPECT_NE(updated.out.find("\"title\":\"Banana\""), std::string::npos) << "unspecified fields kept";
+    EXPECT_NE(updated.out.find("\"priority\":\"High\""), std::string::npos);
+
+    EXPECT_EQ(Trimmed(Cli({"search", d, "FRUIT", "--keywords-only"}).out).substr(0, 16), key2);
+    EXPECT_EQ(Trimmed(Cli({"search", d, "zzz"}).out), "Search is complete. There are no resuls to display.");
+    EXPECT_EQ(Trimmed(Cli({"search", d, "zzz", "--json"}).out), "[]");
+
+    EXPECT_EQ(Cli({"show", d, "nope"}).code, 1);
+    EXPECT_EQ(Cli({"delete", d, "nope"}).code, 1);
+    EXPECT_EQ(Cli({"frobnicate"}).code, 2);
+    EXPECT_EQ(Cli({"add", d, "--priority", "urgent"}).code, 2);
+    EXPECT_EQ(Cli({"add", d, "--date", "2026-02-30"}).code, 2);
+    EXPECT_EQ(Cli({"list"}).code, 2);
+    EXPECT_EQ(Cli({"add", d + "/missing", "--title", "x"}).code, 1);
+
+    ASSERT_EQ(Cli({"delete", d, QString::fromStdString(key)}).code, 0);
+    EXPECT_EQ(Cli({"list", d, "--json"}).out.find("Banana"), std::string::npos);
+
+    WriteBytes((d + "/F.set").toStdString(), std::string("\x02\0\0\0\x01W\x02/w\x01H\x02/h", 14));
+    EXPECT_EQ(Cli({"folders", "--settings", d + "/F.set"}).out, "W\t/w\nH\t/h\n");
+    EXPECT_EQ(Trimmed(Cli({"folders", "--settings", d + "/F.set", "--json"}).out),
+              "[{\"name\":\"W\",\"path\":\"/w\"},{\"name\":\"H\",\"path\":\"/h\"}]");
+}

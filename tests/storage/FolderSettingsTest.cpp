@@ -1,0 +1,101 @@
+#include "Archive.h"
+#include "FolderSettingsFile.h"
+#include "FolderTree.h"
+#include "TestUtil.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class CTestTree : public IFolderTree
+{
+public:
+    int GetItemCount() const override { return static_cast<int>(folders.size()) + 1; }
+    std::vector<const CFolderRecord*> GetFolderRecords() const override
+    {
+        std::vector<const CFolderRecord*> out;
+        for (const auto& f : folders)
+            out.push_back(f.get());
+        return out;
+    }
+    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) override { folders.push_back(std::move(pRecord)); }
+    void ExpandRoot() override { ++expanded; }
+    void SelectRoot() override { ++selected; }
+
+    std::vector<std::unique_ptr<CFolderRecord>> folders;
+    int expanded = 0;
+    int selected = 0;
+};
+
+std::string CountOnly(int32_t n)
+{
+    CArchiveWriter ar;
+    ar.WriteInt32(n);
+    return ar.Data();
+}
+}
+
+TEST(FolderSettings, RoundTripAndDefaults)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.path().toStdString() + "/FolderSettings.set";
+    CFolderSettingsFile settings;
+    std::string error;
+
+    CTestTree first;
+    EXPECT_TRUE(settings.LoadFolderSettings(file, first, "/x/Sample Notes", error));
+    ASSERT_EQ(first.folders.size(), 1u);
+    EXPECT_EQ(first.folders[0]->m_strName, "Sample Notes");
+    EXPECT_EQ(first.folders[0]->m_strPath, "/x/Sample Notes");
+    EXPECT_EQ(first.selected, 1);
+    ASSERT_TRUE(settings.SaveFolderSettings(file, first));
+    EXPECT_EQ(ReadBytes(file), CountOnly(1) + "\x0CSample Notes\x0F/x/Sample Notes");
+
+    CTestTree three;
+    for (const char* name : {"Work", "Home", "Work"}) {
+        auto r = std::make_unique<CFolderRecord>();
+        r->m_strName = name;
+        r->m_strPath = std::string("/notes/") + name;
+        three.AddFolderItem(std::move(r));
+    }
+    ASSERT_TRUE(settings.SaveFolderSettings(file, three));
+    CTestTree back;
+    EXPECT_TRUE(settings.LoadFolderSettings(file, back, "/unused", error));
+    ASSERT_EQ(back.folders.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back.folders[i]->m_strName, three.folders[i]->m_strName);
+        EXPECT_EQ(back.folders[i]->m_strPath, three.folders[i]->m_strPath);
+    }
+    EXPECT_EQ(back.selected, 3);
+
+    for (int32_t n : {0, -5}) {
+        WriteBytes(file, CountOnly(n));
+        CTestTree none;
+        EXPECT_TRUE(settings.LoadFolderSettings(file, none, "/unused", error));
+        EXPECT_TRUE(none.folders.empty()) << n;
+        EXPECT_EQ(none.selected, 0) << "the selection is not touched";
+    }
+}
+
+TEST(FolderSettings, TruncatedFileKeepsWhatWasRead)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.path().toStdString() + "/FolderSettings.set";
+    WriteBytes(file, CountOnly(1000000) + "\x01" "A\x02/a" "\x01" "B");
+    CTestTree tree;
+    std::string error;
+    EXPECT_FALSE(CFolderSettingsFile().LoadFolderSettings(file, tree, "/unused", error));
+    ASSERT_EQ(tree.folders.size(), 1u);
+    EXPECT_EQ(tree.folders[0]->m_strPath, "/a");
+    EXPECT_NE(error.find("FolderSettings.set"), std::string::npos);
+
+    // A folder list that cannot be written says so and leaves the old file whole.
+    const std::string before = ReadBytes(file);
+    EXPECT_FALSE(CFolderSettingsFile().SaveFolderSettings(dir.path().toStdString() + "/missing/F.set", tree));
+    QDir(dir.path()).mkdir("F.set");
+    EXPECT_FALSE(CFolderSettingsFile().SaveFolderSettings(dir.path().toStdString() + "/F.set", tree));
+    EXPECT_EQ(ReadBytes(file), before);
+}

@@ -1,0 +1,303 @@
+#include "AppContext.h"
+#include "ErrorReporter.h"
+#include "NoteRowSink.h"
+#include "NoteStore.h"
+#include "TestUtil.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class CRecordingReporter : public IErrorReporter
+{
+public:
+    void ReportError(const std::string& strMessage) override { messages.push_back(strMessage); }
+    std::vector<std::string> messages;
+};
+
+class CRows : public INoteRowSink
+{
+public:
+    void DeleteAllRows() override { rows.clear(); }
+    int GetRowCount() const override { return static_cast<int>(rows.size()); }
+    void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) override
+    {
+        rows.push_back({row, std::move(pRecord)});
+    }
+    std::vector<std::string> Titles() const
+    {
+        std::vector<std::string> out;
+        for (const auto& r : rows)
+            out.push_back(r.first.strTitle);
+        return out;
+    }
+    std::vector<std::pair<SNoteRow, std::unique_ptr<CNoteRecord>>> rows;
+};
+
+CNoteRecord MakeNote(const std::string& key, const std::string& title)
+{
+    CNoteRecord n;
+    n.m_strKey = key;
+    n.m_strTitle = title;
+    return n;
+}
+
+class NoteStoreTest : public ::testing::Test
+{
+protected:
+    NoteStoreTest() : app(dir.path().toStdString()), store(app, &reporter)
+    {
+        app.m_strCurrentFolder = dir.path().toStdString();
+    }
+    std::string Folder() const { return dir.path().toStdString(); }
+    std::vector<std::string> Keys() const
+    {
+        std::vector<std::string> keys;
+        store.ForEach([&](const CNoteRecord& n) { keys.push_back(n.m_strKey); });
+        return keys;
+    }
+
+    QTemporaryDir dir;
+    CAppContext app;
+    CRecordingReporter reporter;
+    CNoteStore store;
+};
+}
+
+TEST_F(NoteStoreTest, NoteFileLayout)
+{
+    CNoteRecord empty;
+    empty.m_strKey.clear();
+    const std::string path = store.WriteNoteFile(empty);
+    EXPECT_EQ(path, Folder() + "/QB_.qbt");
+    const std::string bytes = ReadBytes(path);
+    ASSERT_EQ(bytes.size(), 74u);
+    EXPECT_EQ(bytes.substr(0, 17), std::string("\x08Quillbox\0\0\0\0\0\0\xF0\x3F", 17));
+    EXPECT_EQ(bytes.substr(17, 5), std::string(5, '\0'));
+
+    CNoteRecord n = MakeNote("2005091711344410", "Shopping");
+    n.m_strComments = "Weekly";
+    n.m_strKeywords = "food";
+    n.m_strNotes = std::string(300, 'm') + "\r\nbread";
+    n.m_nIcon = 218;
+    n.m_dtDate = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
+    n.m_bHasDate = 0; // the date is still written and read back
+    n.m_nModifiedAt = 2;
+    n.m_nPriority = 7;
+    const std::string file = store.WriteNoteFile(n);
+    EXPECT_EQ(file, Folder() + "/QB_2005091711344410.qbt");
+    const std::string written = ReadBytes(file);
+    EXPECT_EQ(written.substr(17, 17), "\x10" "2005091711344410");
+    EXPECT_EQ(written.size(), 17u + 17 + 9 + 7 + 5 + (3 + 307) + 52);
+    CNoteRecord back;
+    ASSERT_EQ(CNoteStore::ReadNoteFile(file, back), CNoteStore::ReadResult::ok);
+    EXPECT_EQ(back, n);
+}
+
+TEST_F(NoteStoreTest, ForeignHeaderIsReadAndKeyComesFromContents)
+{
+    CNoteRecord n = MakeNote("2001010101010110", "Inside");
+    const std::string original = ReadBytes(store.WriteNoteFile(n));
+    std::string foreign = std::string("\x05Other", 6) + std::string("\0\0\0\0\0\0\0\x40", 8) + original.substr(17);
+    WriteBytes(Folder() + "/renamed.qbt", foreign);
+    QFile::remove(QString::fromStdString(Folder() + "/QB_2001010101010110.qbt"));
+    EXPECT_TRUE(store.LoadFolder(Folder()).empty());
+    ASSERT_TRUE(store.HasNote("2001010101010110"));
+    store.UpdateNote(store.GetNote("2001010101010110"));
+    EXPECT_EQ(ReadBytes(Folder() + "/QB_2001010101010110.qbt").substr(0, 9), "\x08Quillbox");
+}
+
+TEST_F(NoteStoreTest, EnumerationOrderFollowsBuckets)
+{
+    EXPECT_EQ(CNoteStore::HashKey("2005091711344410"), 2781251050u);
+    EXPECT_EQ(CNoteStore::HashKey("2005091711344410") % 17, 16u);
+    EXPECT_EQ(CNoteStore::HashKey("2005091711344510"), 2781252139u);
+    EXPECT_EQ(CNoteStore::HashKey("2005091711344510") % 17, 0u);
+
+    store.UpdateNote(MakeNote("2005091711344410", "b16"));
+    store.UpdateNote(MakeNote("2005091711344510", "b0"));
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"2005091711344510", "2005091711344410"}));
+
+    // Two keys of one bucket: newest first; replacing keeps the place.
+    std::vector<std::string> same;
+    for (int i = 0; i < 1000 && same.size() < 2; ++i) {
+        const std::string k = "k" + std::to_string(i);
+        if (CNoteStore::HashKey(k) % 17 == 5)
+            same.push_back(k);
+    }
+    ASSERT_EQ(same.size(), 2u);
+    store.ClearNotes();
+    store.UpdateNote(MakeNote(same[0], "old"));
+    store.UpdateNote(MakeNote(same[1], "new"));
+    EXPECT_EQ(Keys(), (std::vector<std::string>{same[1], same[0]}));
+    store.UpdateNote(MakeNote(same[0], "old, changed"));
+    EXPECT_EQ(Keys(), (std::vector<std::string>{same[1], same[0]}));
+    EXPECT_EQ(store.GetNote(same[0]).m_strTitle, "old, changed");
+    EXPECT_EQ(store.GetCount(), 2);
+}
+
+TEST_F(NoteStoreTest, OperationsWriteThrough)
+{
+    const CNoteRecord missing = store.GetNote("nothing");
+    EXPECT_TRUE(missing.m_strKey.empty());
+    EXPECT_EQ(missing.m_nPriority, 1);
+    EXPECT_TRUE(missing.m_dtCreated.IsValid());
+
+    CNoteRecord n = MakeNote("", "First");
+    n.m_nModifiedAt = 1;
+    const std::string key = store.AddNote(n);
+    ASSERT_EQ(key.size(), 16u);
+    EXPECT_EQ(key.substr(14), "10");
+    EXPECT_EQ(store.GetNote(key).m_nModifiedAt, 1) << "AddNote keeps the caller's values";
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Folder() + "/QB_" + key + ".qbt")));
+
+    // A key used in the same second by the store or by a file moves on.
+    const std::string second = store.AddNote(MakeNote("", "Second"));
+    EXPECT_NE(second, key);
+    WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt", "x");
+    WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "13.qbt", "x");
+    for (int i = 0; i < 3; ++i)
+        store.AddNote(MakeNote("", "More"));
+    EXPECT_EQ(store.GetCount(), 5);
+    EXPECT_EQ(ReadBytes(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt"), "x") << "never overwritten";
+
+    CNoteRecord elsewhere = MakeNote("2000010100000000", "Imported");
+    elsewhere.m_nModifiedAt = 2;
+    EXPECT_TRUE(store.UpdateNote(elsewhere));
+    EXPECT_EQ(store.GetNote("2000010100000000").m_nModifiedAt, 0);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(Folder() + "/QB_2000010100000000.qbt")));
+
+    store.ClearNotes();
+    QFile::remove(QString::fromStdString(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt"));
+    QFile::remove(QString::fromStdString(Folder() + "/QB_" + second.substr(0, 14) + "13.qbt"));
+    EXPECT_TRUE(store.LoadFolder(Folder()).empty());
+    EXPECT_EQ(store.GetCount(), 6);
+    std::vector<CNoteRecord> all;
+    store.ForEach([&](const CNoteRecord& r) { all.push_back(r); });
+    for (const CNoteRecord& r : all)
+        EXPECT_TRUE(store.DeleteNote(r));
+    EXPECT_EQ(store.GetCount(), 0);
+    EXPECT_TRUE(QDir(dir.path()).entryList({"*.qbt"}).isEmpty());
+    store.UpdateNote(MakeNote("again", "After empty"));
+    EXPECT_EQ(Keys(), std::vector<std::string>{"again"});
+    EXPECT_TRUE(reporter.messages.empty());
+
+    store.LoadFolder("");
+    EXPECT_EQ(store.GetCount(), 0);
+}
+
+TEST_F(NoteStoreTest, LoadFolderSkipsWhatItCannotUse)
+{
+    store.UpdateNote(MakeNote("a1", "Good one"));
+    store.UpdateNote(MakeNote("a2", "Good two"));
+    // Two files with the same key inside: one entry.
+    QFile::copy(QString::fromStdString(Folder() + "/QB_a1.qbt"), QString::fromStdString(Folder() + "/copy.qbt"));
+    const std::string good = ReadBytes(Folder() + "/QB_a2.qbt");
+    WriteBytes(Folder() + "/truncated.qbt", good.substr(0, good.size() - 3));
+    std::string huge = good.substr(0, 17) + std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7);
+    WriteBytes(Folder() + "/huge.qbt", huge);
+    WriteBytes(Folder() + "/empty.qbt", "");
+    QDir(dir.path()).mkdir("folder.qbt");
+    WriteBytes(Folder() + "/other.txt", "not a note");
+
+    auto skipped = store.LoadFolder(Folder());
+    std::sort(skipped.begin(), skipped.end());
+    EXPECT_EQ(skipped, (std::vector<std::string>{Folder() + "/empty.qbt", Folder() + "/huge.qbt",
+                                                 Folder() + "/truncated.qbt"}));
+    EXPECT_EQ(store.GetCount(), 2);
+    EXPECT_EQ(ReadBytes(Folder() + "/huge.qbt"), huge) << "damaged files are left as they are";
+
+    EXPECT_TRUE(store.LoadFolder(Folder() + "/does-not-exist").empty());
+    EXPECT_EQ(store.GetCount(), 0);
+}
+
+TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
+{
+    store.UpdateNote(MakeNote("keep", "Original"));
+    const std::string before = ReadBytes(Folder() + "/QB_keep.qbt");
+
+    // A folder that is gone: root may write anywhere else, so use a missing directory.
+    app.m_strCurrentFolder = Folder() + "/gone";
+    const std::string key = store.AddNote(MakeNote("", "Lost?"));
+    EXPECT_FALSE(store.LastWriteSucceeded());
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], CAppContext::LoadStringResource(61463));
+    EXPECT_NE(reporter.messages[0].find("targer folder"), std::string::npos);
+    EXPECT_TRUE(store.HasNote(key)) << "listed until the folder is loaded again";
+    EXPECT_TRUE(store.DeleteNote(store.GetNote(key))) << "a note without a file just leaves the store";
+
+    // A directory where the note file should be: the rename fails, nothing is half-written.
+    app.m_strCurrentFolder = Folder();
+    QDir(dir.path()).mkdir("QB_blocked.qbt");
+    store.UpdateNote(MakeNote("blocked", "x"));
+    EXPECT_FALSE(store.LastWriteSucceeded());
+    EXPECT_EQ(ReadBytes(Folder() + "/QB_keep.qbt"), before);
+    EXPECT_TRUE(QDir(dir.path()).entryList({"*.qbt.*", "QB_*~*"}, QDir::Files).isEmpty()) << "no temp left";
+
+    // The directory cannot be deleted as a file: the entry stays and the error is told.
+    reporter.messages.clear();
+    QFile::remove(QString::fromStdString(Folder() + "/QB_blocked.qbt"));
+    WriteBytes(Folder() + "/QB_blocked.qbt/inner", "x");
+    EXPECT_FALSE(store.DeleteNote(store.GetNote("blocked")));
+    EXPECT_TRUE(store.HasNote("blocked"));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].find("QB_blocked.qbt"), std::string::npos);
+}
+
+TEST_F(NoteStoreTest, SearchAndLists)
+{
+    CNoteRecord a = MakeNote("2005091711344410", "MEETING NOTES");
+    CNoteRecord b = MakeNote("2005091711344510", "Plans");
+    b.m_strNotes = "Three Meetings\r\nnext week";
+    b.m_bHasDate = 1;
+    b.m_nPriority = 2;
+    CNoteRecord c = MakeNote("c", "meet and meet");
+    c.m_strKeywords = "meet";
+    CNoteRecord d = MakeNote("d", "Été");
+    d.m_strComments = "ÜBER";
+    d.m_nPriority = 9;
+    for (const auto& n : {a, b, c, d})
+        store.UpdateNote(n);
+
+    CRows rows;
+    store.SearchNotes(rows, false, "meet");
+    std::vector<std::string> expected;
+    store.ForEach([&](const CNoteRecord& n) {
+        if (n.m_strKey != "d")
+            expected.push_back(n.m_strTitle);
+    });
+    EXPECT_EQ(rows.Titles(), expected) << "store order, each note once";
+    EXPECT_EQ(rows.rows.size(), 3u);
+
+    store.SearchNotes(rows, true, "MEET");
+    EXPECT_EQ(rows.Titles(), std::vector<std::string>{"meet and meet"});
+
+    store.SearchNotes(rows, false, "été");
+    EXPECT_EQ(rows.Titles(), std::vector<std::string>{"Été"});
+    store.SearchNotes(rows, false, "über");
+    EXPECT_EQ(rows.Titles(), std::vector<std::string>{"Été"});
+
+    for (const char* text : {"", "nowhere"}) {
+        store.SearchNotes(rows, false, text);
+        ASSERT_EQ(rows.rows.size(), 1u) << text;
+        EXPECT_EQ(rows.rows[0].first.strTitle, "Search is complete. There are no resuls to display.");
+        EXPECT_EQ(rows.rows[0].first.nIcon, -1);
+        EXPECT_EQ(rows.rows[0].second, nullptr);
+    }
+
+    store.FillNotesList(rows);
+    ASSERT_EQ(rows.rows.size(), 4u);
+    for (const auto& [row, rec] : rows.rows) {
+        ASSERT_NE(rec, nullptr);
+        EXPECT_EQ(row.strTitle, rec->m_strTitle);
+        EXPECT_EQ(row.strPriority, rec->m_nPriority == 2 ? "High" : rec->m_nPriority == 1 ? "Medium" : "");
+        EXPECT_EQ(row.strDate.empty(), rec->m_bHasDate == 0);
+    }
+
+    store.ClearNotes();
+    store.SearchNotes(rows, false, "meet");
+    EXPECT_EQ(rows.rows.size(), 1u);
+}
