@@ -24,9 +24,12 @@ constexpr size_t nMaxNoteFile = size_t(1) << 31;
 
 struct SNode
 {
+    // Upper-case copies of title, comments, keywords and notes, each ended by
+    // a zero byte, in one buffer so that a search touches one block per note.
+    std::string upper;
+    uint32_t keywordsBegin = 0;
+    uint32_t keywordsEnd = 0;
     CNoteRecord rec;
-    // Upper-case copies of the searched fields, made once per insert.
-    std::string upper[4];
     SNode* prev = nullptr;
     SNode* next = nullptr;
     unsigned bucket = 0;
@@ -77,10 +80,15 @@ struct CNoteStore::SImpl
             index.emplace(note.m_strKey, std::move(owned));
         }
         node->rec = note;
-        node->upper[0] = UpperCaseText(note.m_strTitle);
-        node->upper[1] = UpperCaseText(note.m_strComments);
-        node->upper[2] = UpperCaseText(note.m_strKeywords);
-        node->upper[3] = UpperCaseText(note.m_strNotes);
+        node->upper = UpperCaseText(note.m_strTitle);
+        node->upper += '\0';
+        node->upper += UpperCaseText(note.m_strComments);
+        node->upper += '\0';
+        node->keywordsBegin = static_cast<uint32_t>(node->upper.size());
+        node->upper += UpperCaseText(note.m_strKeywords);
+        node->keywordsEnd = static_cast<uint32_t>(node->upper.size());
+        node->upper += '\0';
+        node->upper += UpperCaseText(note.m_strNotes);
     }
 
     void Remove(const std::string& key)
@@ -232,11 +240,20 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
     results.DeleteAllRows();
     if (!strText.empty()) {
         const std::string needle = UpperCaseText(strText);
+        // The zero bytes between the fields keep a match inside one field.
+        const bool bWhole = needle.find('\0') == std::string::npos;
         m_pImpl->Walk([&](const SNode& n) {
-            const bool match = bKeywordsOnly ? ContainsText(n.upper[2], needle)
-                                             : ContainsText(n.upper[0], needle) || ContainsText(n.upper[1], needle)
-                                                   || ContainsText(n.upper[2], needle)
-                                                   || ContainsText(n.upper[3], needle);
+            const std::string_view all(n.upper);
+            const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
+            bool match = false;
+            if (bKeywordsOnly)
+                match = ContainsText(keywords, needle);
+            else if (bWhole)
+                match = ContainsText(all, needle);
+            else
+                match = ContainsText(UpperCaseText(n.rec.m_strTitle), needle)
+                        || ContainsText(UpperCaseText(n.rec.m_strComments), needle)
+                        || ContainsText(keywords, needle) || ContainsText(UpperCaseText(n.rec.m_strNotes), needle);
             if (match)
                 InsertNoteRow(results, std::make_unique<CNoteRecord>(n.rec));
         });
