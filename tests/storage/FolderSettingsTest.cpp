@@ -1,6 +1,6 @@
 #include "Archive.h"
 #include "FolderSettingsFile.h"
-#include "FolderTree.h"
+#include "FolderList.h"
 #include "TestUtil.h"
 
 #include <QDir>
@@ -10,26 +10,6 @@
 
 namespace
 {
-class CTestTree : public IFolderTree
-{
-public:
-    int GetItemCount() const override { return static_cast<int>(folders.size()) + 1; }
-    std::vector<const CFolderRecord*> GetFolderRecords() const override
-    {
-        std::vector<const CFolderRecord*> out;
-        for (const auto& f : folders)
-            out.push_back(f.get());
-        return out;
-    }
-    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) override { folders.push_back(std::move(pRecord)); }
-    void ExpandRoot() override { ++expanded; }
-    void SelectRoot() override { ++selected; }
-
-    std::vector<std::unique_ptr<CFolderRecord>> folders;
-    int expanded = 0;
-    int selected = 0;
-};
-
 std::string CountOnly(int32_t n)
 {
     CArchiveWriter ar;
@@ -45,16 +25,16 @@ TEST(FolderSettings, RoundTripAndDefaults)
     CFolderSettingsFile settings;
     std::string error;
 
-    CTestTree first;
+    CFolderList first;
     EXPECT_TRUE(settings.LoadFolderSettings(file, first, "/x/Sample Notes", error));
-    ASSERT_EQ(first.folders.size(), 1u);
-    EXPECT_EQ(first.folders[0]->m_strName, "Sample Notes");
-    EXPECT_EQ(first.folders[0]->m_strPath, "/x/Sample Notes");
-    EXPECT_EQ(first.selected, 1);
+    ASSERT_EQ(first.m_folders.size(), 1u);
+    EXPECT_EQ(first.m_folders[0]->m_strName, "Sample Notes");
+    EXPECT_EQ(first.m_folders[0]->m_strPath, "/x/Sample Notes");
+    EXPECT_EQ(first.m_nSelected, 1);
     ASSERT_TRUE(settings.SaveFolderSettings(file, first));
     EXPECT_EQ(ReadBytes(file), CountOnly(1) + "\x0CSample Notes\x0F/x/Sample Notes");
 
-    CTestTree three;
+    CFolderList three;
     for (const char* name : {"Work", "Home", "Work"}) {
         auto r = std::make_unique<CFolderRecord>();
         r->m_strName = name;
@@ -62,21 +42,21 @@ TEST(FolderSettings, RoundTripAndDefaults)
         three.AddFolderItem(std::move(r));
     }
     ASSERT_TRUE(settings.SaveFolderSettings(file, three));
-    CTestTree back;
+    CFolderList back;
     EXPECT_TRUE(settings.LoadFolderSettings(file, back, "/unused", error));
-    ASSERT_EQ(back.folders.size(), 3u);
+    ASSERT_EQ(back.m_folders.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(back.folders[i]->m_strName, three.folders[i]->m_strName);
-        EXPECT_EQ(back.folders[i]->m_strPath, three.folders[i]->m_strPath);
+        EXPECT_EQ(back.m_folders[i]->m_strName, three.m_folders[i]->m_strName);
+        EXPECT_EQ(back.m_folders[i]->m_strPath, three.m_folders[i]->m_strPath);
     }
-    EXPECT_EQ(back.selected, 3);
+    EXPECT_EQ(back.m_nSelected, 3);
 
     for (int32_t n : {0, -5}) {
         WriteBytes(file, CountOnly(n));
-        CTestTree none;
+        CFolderList none;
         EXPECT_TRUE(settings.LoadFolderSettings(file, none, "/unused", error));
-        EXPECT_TRUE(none.folders.empty()) << n;
-        EXPECT_EQ(none.selected, 0) << "the selection is not touched";
+        EXPECT_TRUE(none.m_folders.empty()) << n;
+        EXPECT_EQ(none.m_nSelected, 0) << "the selection is not touched";
     }
 }
 
@@ -85,11 +65,11 @@ TEST(FolderSettings, TruncatedFileKeepsWhatWasRead)
     QTemporaryDir dir;
     const std::string file = dir.path().toStdString() + "/FolderSettings.set";
     WriteBytes(file, CountOnly(1000000) + "\x01" "A\x02/a" "\x01" "B");
-    CTestTree tree;
+    CFolderList tree;
     std::string error;
     EXPECT_FALSE(CFolderSettingsFile().LoadFolderSettings(file, tree, "/unused", error));
-    ASSERT_EQ(tree.folders.size(), 1u);
-    EXPECT_EQ(tree.folders[0]->m_strPath, "/a");
+    ASSERT_EQ(tree.m_folders.size(), 1u);
+    EXPECT_EQ(tree.m_folders[0]->m_strPath, "/a");
     EXPECT_NE(error.find("FolderSettings.set"), std::string::npos);
 
     // A folder list that cannot be written says so and leaves the old file whole.

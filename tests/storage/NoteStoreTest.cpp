@@ -1,6 +1,6 @@
 #include "AppContext.h"
 #include "ErrorReporter.h"
-#include "NoteRowSink.h"
+#include "NoteRowList.h"
 #include "NoteStore.h"
 #include "TestUtil.h"
 
@@ -18,23 +18,16 @@ public:
     std::vector<std::string> messages;
 };
 
-class CRows : public INoteRowSink
+class CRows : public CNoteRowList
 {
 public:
-    void DeleteAllRows() override { rows.clear(); }
-    int GetRowCount() const override { return static_cast<int>(rows.size()); }
-    void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) override
-    {
-        rows.push_back({row, std::move(pRecord)});
-    }
     std::vector<std::string> Titles() const
     {
         std::vector<std::string> out;
-        for (const auto& r : rows)
+        for (const auto& r : m_rows)
             out.push_back(r.first.strTitle);
         return out;
     }
-    std::vector<std::pair<SNoteRow, std::unique_ptr<CNoteRecord>>> rows;
 };
 
 CNoteRecord MakeNote(const std::string& key, const std::string& title)
@@ -270,7 +263,7 @@ TEST_F(NoteStoreTest, SearchAndLists)
             expected.push_back(n.m_strTitle);
     });
     EXPECT_EQ(rows.Titles(), expected) << "store order, each note once";
-    EXPECT_EQ(rows.rows.size(), 3u);
+    EXPECT_EQ(rows.m_rows.size(), 3u);
 
     store.SearchNotes(rows, true, "MEET");
     EXPECT_EQ(rows.Titles(), std::vector<std::string>{"meet and meet"});
@@ -282,15 +275,15 @@ TEST_F(NoteStoreTest, SearchAndLists)
 
     for (const char* text : {"", "nowhere"}) {
         store.SearchNotes(rows, false, text);
-        ASSERT_EQ(rows.rows.size(), 1u) << text;
-        EXPECT_EQ(rows.rows[0].first.strTitle, "Search is complete. There are no resuls to display.");
-        EXPECT_EQ(rows.rows[0].first.nIcon, -1);
-        EXPECT_EQ(rows.rows[0].second, nullptr);
+        ASSERT_EQ(rows.m_rows.size(), 1u) << text;
+        EXPECT_EQ(rows.m_rows[0].first.strTitle, "Search is complete. There are no resuls to display.");
+        EXPECT_EQ(rows.m_rows[0].first.nIcon, -1);
+        EXPECT_EQ(rows.m_rows[0].second, nullptr);
     }
 
     store.FillNotesList(rows);
-    ASSERT_EQ(rows.rows.size(), 4u);
-    for (const auto& [row, rec] : rows.rows) {
+    ASSERT_EQ(rows.m_rows.size(), 4u);
+    for (const auto& [row, rec] : rows.m_rows) {
         ASSERT_NE(rec, nullptr);
         EXPECT_EQ(row.strTitle, rec->m_strTitle);
         EXPECT_EQ(row.strPriority, rec->m_nPriority == 2 ? "High" : rec->m_nPriority == 1 ? "Medium" : "");
@@ -299,5 +292,5 @@ TEST_F(NoteStoreTest, SearchAndLists)
 
     store.ClearNotes();
     store.SearchNotes(rows, false, "meet");
-    EXPECT_EQ(rows.rows.size(), 1u);
+    EXPECT_EQ(rows.m_rows.size(), 1u);
 }

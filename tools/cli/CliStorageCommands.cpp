@@ -1,8 +1,8 @@
 #include "CliCommon.h"
 
 #include "FolderSettingsFile.h"
-#include "FolderTree.h"
-#include "NoteRowSink.h"
+#include "FolderList.h"
+#include "NoteRowList.h"
 #include "TextMatch.h"
 
 #include <QCoreApplication>
@@ -199,36 +199,23 @@ int RunDelete(const std::vector<std::string>& words)
     return session.store.DeleteNote(note) ? EXIT_OK : EXIT_FAILED;
 }
 
-// Collects the search rows as the results list would show them.
-class CRowCollector : public INoteRowSink
-{
-public:
-    void DeleteAllRows() override { rows.clear(); }
-    int GetRowCount() const override { return static_cast<int>(rows.size()); }
-    void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) override
-    {
-        rows.push_back({row, std::move(pRecord)});
-    }
-    std::vector<std::pair<SNoteRow, std::unique_ptr<CNoteRecord>>> rows;
-};
-
 int RunSearch(const std::vector<std::string>& words)
 {
     SCliArgs args;
     if (int rc = Parse(words, {}, {"--json", "--keywords-only"}, 2, args))
         return rc;
     SCliSession session(args.positional[0]);
-    CRowCollector results;
+    CNoteRowList results;
     session.store.SearchNotes(results, args.Has("--keywords-only"), args.positional[1]);
     if (args.Has("--json")) {
         std::vector<CNoteRecord> notes;
-        for (const auto& [row, rec] : results.rows)
+        for (const auto& [row, rec] : results.m_rows)
             if (rec)
                 notes.push_back(*rec);
         PrintJsonArray(notes);
         return EXIT_OK;
     }
-    for (const auto& [row, rec] : results.rows) {
+    for (const auto& [row, rec] : results.m_rows) {
         if (rec)
             PrintNoteLine(*rec);
         else
@@ -237,42 +224,24 @@ int RunSearch(const std::vector<std::string>& words)
     return EXIT_OK;
 }
 
-// A folder tree that only keeps the folders in order.
-class CFolderCollector : public IFolderTree
-{
-public:
-    int GetItemCount() const override { return static_cast<int>(folders.size()) + 1; }
-    std::vector<const CFolderRecord*> GetFolderRecords() const override
-    {
-        std::vector<const CFolderRecord*> out;
-        for (const auto& f : folders)
-            out.push_back(f.get());
-        return out;
-    }
-    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) override { folders.push_back(std::move(pRecord)); }
-    void ExpandRoot() override {}
-    void SelectRoot() override {}
-    std::vector<std::unique_ptr<CFolderRecord>> folders;
-};
-
 int RunFolders(const std::vector<std::string>& words)
 {
     SCliArgs args;
     if (int rc = Parse(words, {"--settings"}, {"--json"}, 0, args))
         return rc;
     CAppContext app(QCoreApplication::applicationDirPath().toStdString());
-    CFolderCollector tree;
+    CFolderList tree;
     std::string error;
     const bool ok = CFolderSettingsFile().LoadFolderSettings(args.Get("--settings", app.m_strSettingsFile), tree,
                                                              app.GetDefaultFolderPath(), error);
     if (args.Has("--json")) {
         std::cout << '[';
-        for (size_t i = 0; i < tree.folders.size(); ++i)
-            std::cout << (i ? "," : "") << "{\"name\":" << JsonString(tree.folders[i]->m_strName)
-                      << ",\"path\":" << JsonString(tree.folders[i]->m_strPath) << '}';
+        for (size_t i = 0; i < tree.m_folders.size(); ++i)
+            std::cout << (i ? "," : "") << "{\"name\":" << JsonString(tree.m_folders[i]->m_strName)
+                      << ",\"path\":" << JsonString(tree.m_folders[i]->m_strPath) << '}';
         std::cout << "]\n";
     } else {
-        for (const auto& f : tree.folders)
+        for (const auto& f : tree.m_folders)
             std::cout << f->m_strName << '\t' << f->m_strPath << '\n';
     }
     return ok ? EXIT_OK : CliFailure(error);
