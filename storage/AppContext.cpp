@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTime>
 
+#include <type_traits>
 #include <unordered_map>
 
 namespace
@@ -62,6 +63,15 @@ const std::unordered_map<unsigned, std::string>& StringTable()
     return table;
 }
 
+// A value that is missing or not a number gives the default.
+template <class T> T ReadNumber(const QSettings& settings, const char* pszKey, T nDefault)
+{
+    bool ok = false;
+    const QVariant v = settings.value(pszKey);
+    const T n = static_cast<T>(std::is_signed_v<T> ? v.toLongLong(&ok) : v.toULongLong(&ok));
+    return ok ? n : nDefault;
+}
+
 bool IsWritableDir(const QString& dir)
 {
     const QFileInfo info(dir);
@@ -89,7 +99,7 @@ std::string CAppContext::GetDefaultFolderPath() const
 int CAppContext::LoadListViewSelection()
 {
     QSettings settings(pszCompany, pszApp);
-    m_nListViewSelection = settings.value(pszListViewKey, 0).toInt();
+    m_nListViewSelection = ReadNumber<int32_t>(settings, pszListViewKey, 0);
     return m_nListViewSelection;
 }
 
@@ -102,9 +112,9 @@ void CAppContext::SaveListViewSelection() const
 void CAppContext::LoadPriorityColours()
 {
     QSettings settings(pszCompany, pszApp);
-    m_clrHighPriority = settings.value(pszHighKey, 255u).toUInt();
-    m_clrMediumPriority = settings.value(pszMediumKey, 0u).toUInt();
-    m_clrLowPriority = settings.value(pszLowKey, 12632256u).toUInt();
+    m_clrHighPriority = ReadNumber<uint32_t>(settings, pszHighKey, 255u);
+    m_clrMediumPriority = ReadNumber<uint32_t>(settings, pszMediumKey, 0u);
+    m_clrLowPriority = ReadNumber<uint32_t>(settings, pszLowKey, 12632256u);
 }
 
 void CAppContext::SavePriorityColours() const

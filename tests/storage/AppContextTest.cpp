@@ -41,6 +41,14 @@ TEST(AppContext, PathsAndPreferences)
     EXPECT_EQ(again.LoadListViewSelection(), 2);
     again.LoadPriorityColours();
     EXPECT_EQ(again.m_clrHighPriority, 0x00112233u);
+
+    // A value that is not a number reads as its default, like a missing one.
+    raw.setValue("Task Priority Settings/LowPriorityColour", "grey");
+    raw.setValue("Quillbox/ListViewSelection", "tiles");
+    raw.sync();
+    EXPECT_EQ(again.LoadListViewSelection(), 0);
+    again.LoadPriorityColours();
+    EXPECT_EQ(again.m_clrLowPriority, 12632256u);
     raw.clear();
 }
 

@@ -72,6 +72,15 @@ TEST(Cli, EndToEnd)
     EXPECT_EQ(Cli({"list"}).code, 2);
     EXPECT_EQ(Cli({"add", d + "/missing", "--title", "x"}).code, 1);
 
+    // Bytes that are not UTF-8 (an old file, a raw notes file) still give valid JSON.
+    WriteBytes((d + "/raw.txt").toStdString(), "caf\xE9\r\n\x01");
+    const SRun raw = Cli({"add", d, "--title", "raw", "--notes-file", d + "/raw.txt"});
+    ASSERT_EQ(raw.code, 0);
+    EXPECT_NE(Cli({"show", d, QString::fromStdString(Trimmed(raw.out)), "--json"}).out.find(
+                  "\"notes\":\"caf\xEF\xBF\xBD\\r\\n\\u0001\""),
+              std::string::npos);
+    ASSERT_EQ(Cli({"delete", d, QString::fromStdString(Trimmed(raw.out))}).code, 0);
+
     ASSERT_EQ(Cli({"delete", d, QString::fromStdString(key)}).code, 0);
     EXPECT_EQ(Cli({"list", d, "--json"}).out.find("Banana"), std::string::npos);
 

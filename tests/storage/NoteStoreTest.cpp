@@ -3,8 +3,10 @@
 #include "NoteRowList.h"
 #include "NoteStore.h"
 #include "TestUtil.h"
+#include "TextMatch.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -222,6 +224,21 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
     EXPECT_TRUE(store.HasNote(key)) << "listed until the folder is loaded again";
     EXPECT_TRUE(store.DeleteNote(store.GetNote(key))) << "a note without a file just leaves the store";
 
+    // A folder that may not be written to; root writes anyway, so only check where it counts.
+    QDir(dir.path()).mkdir("readonly");
+    const std::string readOnly = Folder() + "/readonly";
+    QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!QFileInfo(QString::fromStdString(readOnly)).isWritable()) {
+        app.m_strCurrentFolder = readOnly;
+        reporter.messages.clear();
+        store.UpdateNote(MakeNote("ro", "x"));
+        EXPECT_FALSE(store.LastWriteSucceeded());
+        EXPECT_EQ(reporter.messages.size(), 1u);
+        EXPECT_TRUE(QDir(QString::fromStdString(readOnly)).isEmpty());
+    }
+    QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                 | QFileDevice::ExeOwner);
+
     // A directory where the note file should be: the rename fails, nothing is half-written.
     app.m_strCurrentFolder = Folder();
     QDir(dir.path()).mkdir("QB_blocked.qbt");
@@ -293,4 +310,21 @@ TEST_F(NoteStoreTest, SearchAndLists)
     store.ClearNotes();
     store.SearchNotes(rows, false, "meet");
     EXPECT_EQ(rows.m_rows.size(), 1u);
+}
+
+TEST(NotesOrder, SortByTitleIsCaseInsensitiveAndStable)
+{
+    std::vector<CNoteRecord> notes;
+    for (const char* t : {"banana", "Apple", "éclair", "apple", "Zebra", "Éclair", "", "APPLE"}) {
+        notes.push_back(MakeNote(std::to_string(notes.size()), t));
+    }
+    SortNotesByTitle(notes);
+    std::vector<std::string> keys;
+    for (const CNoteRecord& n : notes)
+        keys.push_back(n.m_strKey + ":" + n.m_strTitle);
+    // Equal titles keep the order they came in; accented letters sort after the Latin ones.
+    EXPECT_EQ(keys, (std::vector<std::string>{"6:", "1:Apple", "3:apple", "7:APPLE", "0:banana", "4:Zebra",
+                                              "2:éclair", "5:Éclair"}));
+    EXPECT_EQ(CompareTitles("ÉTÉ", "été"), 0);
+    EXPECT_LT(CompareTitles("abc", "ABD"), 0);
 }

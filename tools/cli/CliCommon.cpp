@@ -1,6 +1,7 @@
 #include "CliCommon.h"
 
 #include <QCoreApplication>
+#include <QString>
 
 #include <cstdio>
 #include <iostream>
@@ -64,8 +65,10 @@ bool FindCliNote(SCliSession& session, const std::string& strKey, CNoteRecord& n
 
 std::string JsonString(const std::string& s)
 {
+    // Notes from older files may hold bytes that are not UTF-8; JSON must not.
+    const QByteArray valid = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toUtf8();
     std::string out = "\"";
-    for (char c : s) {
+    for (char c : valid) {
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
