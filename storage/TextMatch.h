@@ -2,6 +2,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+class CNoteRecord;
 
 // Case-insensitive substring matching on UTF-8 text: the upper-case form of
 // both sides is compared byte for byte, so for ASCII this is exactly an
@@ -13,7 +16,5 @@ bool ContainsText(std::string_view upperHaystack, std::string_view upperNeedle);
 // Negative, zero or positive like strcmp.
 int CompareTitles(const std::string& a, const std::string& b);
 
-#include <vector>
-class CNoteRecord;
 // Ascending by CompareTitles; notes with equal titles keep their order.
 void SortNotesByTitle(std::vector<CNoteRecord>& notes);
