@@ -1,10 +1,10 @@
 #include "FolderSettingsFile.h"
 
 #include "Archive.h"
+#include "AtomicFile.h"
 #include "FolderTree.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 bool CFolderSettingsFile::SaveFolderSettings(const std::string& strFileName, const IFolderTree& tree) const
@@ -16,9 +16,7 @@ bool CFolderSettingsFile::SaveFolderSettings(const std::string& strFileName, con
         ar.WriteString(pRecord->m_strPath);
     }
     // A crash while saving must never leave half a folder list behind.
-    QSaveFile file(QString::fromStdString(strFileName));
-    const QByteArray bytes = QByteArray::fromStdString(ar.Data());
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return WriteFileAtomically(strFileName, ar.Data());
 }
 
 bool CFolderSettingsFile::LoadFolderSettings(const std::string& strFileName, IFolderTree& tree,

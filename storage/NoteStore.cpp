@@ -2,12 +2,11 @@
 
 #include "AppContext.h"
 #include "Archive.h"
+#include "AtomicFile.h"
 #include "ErrorReporter.h"
 #include "NoteRowSink.h"
 #include "TextMatch.h"
 
-#include <QSaveFile>
-#include <QString>
 
 #include <array>
 #include <cstdio>
@@ -290,10 +289,7 @@ std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
     ar.WriteInt32(note.m_nModifiedAt);
     ar.WriteInt32(note.m_nPriority);
 
-    // Written beside the old file and renamed over it: never half a note.
-    QSaveFile file(QString::fromStdString(path));
-    const QByteArray bytes = QByteArray::fromRawData(ar.Data().data(), static_cast<qsizetype>(ar.Data().size()));
-    m_bLastWriteOk = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    m_bLastWriteOk = WriteFileAtomically(path, ar.Data());
     if (!m_bLastWriteOk && m_pReporter)
         m_pReporter->ReportError(CAppContext::LoadStringResource(IDP_SAVE_FAILED));
     return path;
