@@ -1,0 +1,273 @@
+#include "MainFrame.h"
+
+#include "CommandIds.h"
+#include "CommandTable.h"
+#include "MainToolBar.h"
+#include "NotesListBar.h"
+#include "NotesListCtrl.h"
+#include "NotesTextBar.h"
+#include "PropertiesBar.h"
+#include "QuillboxApp.h"
+#include "QuillboxView.h"
+#include "Resources.h"
+#include "SearchResultsBar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStatusBar>
+
+namespace
+{
+QSettings AppSettings()
+{
+    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
+}
+
+std::vector<QPixmap> NoteIcons16()
+{
+    std::vector<QPixmap> icons;
+    CQuillboxApp::LoadImageStrip(QuillboxResources::IDB_NOTE_ICONS_16, 16, icons);
+    return icons;
+}
+
+const char* const apszIndicators[3] = {"CAP", "NUM", "SCRL"};
+}
+
+CMainFrame::CMainFrame(CQuillboxApp& app) : m_app(app)
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    // Only the program's name, never a document's.
+    setWindowTitle(QStringLiteral("Quillbox"));
+    setWindowIcon(QIcon(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME)));
+}
+
+CMainFrame::~CMainFrame()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool CMainFrame::Create()
+{
+    m_pView = new CQuillboxView(m_app, *this);
+    setCentralWidget(m_pView);
+    m_pView->GetCommands().BuildMenuBar(menuBar());
+
+    CreateToolBar();
+    CreateStatusBar();
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
+    CreatePanes();
+    FillToolBar();
+    return true;
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_pToolBar = new CMainToolBar(this);
+    m_pToolBar->LoadToolbarImages(16, QuillboxResources::IDB_TOOLBAR, QuillboxResources::IDB_TOOLBAR,
+                                  QColor(192, 192, 192), QColor(192, 192, 192));
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* pStatus = statusBar();
+    pStatus->setObjectName(QStringLiteral("StatusBar-59393"));
+    // A normal widget: prompts cover it while a command is highlighted.
+    auto* pReady = new QLabel(QStringLiteral("Ready"));
+    pReady->setObjectName(QStringLiteral("StatusReady"));
+    pStatus->addWidget(pReady, 1);
+    for (int i = 0; i < 3; ++i) {
+        m_apIndicators[i] = new QLabel(QString::fromLatin1(apszIndicators[i]));
+        m_apIndicators[i]->setObjectName(QStringLiteral("Indicator%1").arg(QString::fromLatin1(apszIndicators[i])));
+        m_apIndicators[i]->setAlignment(Qt::AlignCenter);
+        m_apIndicators[i]->setMinimumWidth(m_apIndicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+        // Lock states cannot be read portably: the keys are watched instead, off at start.
+        m_apIndicators[i]->setEnabled(false);
+        pStatus->addPermanentWidget(m_apIndicators[i]);
+    }
+    qApp->installEventFilter(this);
+}
+
+void CMainFrame::CreatePanes()
+{
+    const std::vector<QPixmap> icons = NoteIcons16();
+
+    m_pNotesTextBar = new CNotesTextBar(this, IDC_NOTES_TEXT_BAR);
+    addDockWidget(Qt::RightDockWidgetArea, m_pNotesTextBar);
+    m_pNotesTextBar->show();
+
+    m_pPropertiesBar = new CPropertiesBar(this, IDC_PROPERTIES_BAR);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pPropertiesBar);
+    m_pPropertiesBar->GetList()->InitList(icons);
+
+    m_pSearchResultsBar = new CSearchResultsBar(this, IDC_SEARCH_RESULTS_BAR);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pSearchResultsBar, Qt::Horizontal);
+    m_pSearchResultsBar->GetList()->Setup(icons);
+
+    m_pNotesListBar = new CNotesListBar(m_app, this, IDC_NOTES_LIST_BAR);
+    addDockWidget(Qt::RightDockWidgetArea, m_pNotesListBar);
+    // The list above the text of its selected note.
+    splitDockWidget(m_pNotesListBar, m_pNotesTextBar, Qt::Vertical);
+    m_pNotesListBar->GetList()->GetModel().SetIcons(icons);
+
+    for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar,
+                                                                            m_pSearchResultsBar, m_pNotesListBar})
+        connect(pBar, &QDockWidget::visibilityChanged, this, [this] {
+            if (m_pView)
+                m_pView->UpdateCommandUI();
+        });
+
+    RestoreLayout();
+    CSizingControlBar::ApplySizes(this);
+    m_pNotesListBar->GetList()->InitColumns(m_app.m_nListViewSelection);
+}
+
+void CMainFrame::FillToolBar()
+{
+    CCommandActions& commands = m_pView->GetCommands();
+    m_pToolBar->clear();
+    for (const SToolbarButton& button : ToolbarButtons()) {
+        QAction* pAction = commands.GetAction(button.nId);
+        pAction->setIcon(m_pToolBar->GetImage(button.nImage));
+        pAction->setIconVisibleInMenu(false);
+        if (button.nId == ID_VIEWS) {
+            auto* pButton = new CDropDownToolButton([this] { ShowViewsMenu(); });
+            pButton->setObjectName(QStringLiteral("ViewsButton"));
+            pButton->setDefaultAction(pAction);
+            pButton->setAutoRaise(true);
+            m_pToolBar->addWidget(pButton);
+        } else {
+            m_pToolBar->addAction(pAction);
+        }
+    }
+    // Wherever the stored layout put it, the toolbar starts at the top.
+    m_pToolBar->setFloatable(true);
+    m_pToolBar->setMovable(true);
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    m_pToolBar->show();
+}
+
+CNotesListCtrl* CMainFrame::GetNotesList() const
+{
+    return m_pNotesListBar ? m_pNotesListBar->GetList() : nullptr;
+}
+
+CSizingControlBar* CMainFrame::FindBar(int nControlId) const
+{
+    for (CSizingControlBar* pBar : findChildren<CSizingControlBar*>())
+        if (pBar->GetControlId() == nControlId)
+            return pBar;
+    return nullptr;
+}
+
+void CMainFrame::ShowViewsMenu()
+{
+    if (m_pViewsMenu)
+        m_pViewsMenu->close();
+    m_pView->UpdateCommandUI();
+    QMenu* pMenu = m_pView->GetCommands().BuildMenu(ViewsMenu(), this);
+    pMenu->setObjectName(QStringLiteral("ViewsMenu"));
+    pMenu->setAttribute(Qt::WA_DeleteOnClose);
+    m_pViewsMenu = pMenu;
+    QWidget* pButton = m_pToolBar->findChild<QWidget*>(QStringLiteral("ViewsButton"));
+    QPoint pt = pButton ? pButton->mapToGlobal(pButton->rect().bottomLeft() + QPoint(0, 1 - 2)) : QCursor::pos();
+    pMenu->popup(pt);
+}
+
+bool CMainFrame::RestoreLayout()
+{
+    QSettings settings = AppSettings();
+    settings.beginGroup(QString::fromLatin1(pszProfile));
+    const QByteArray layout = settings.value(QStringLiteral("Layout")).toByteArray();
+    const QStringList bars = settings.value(QStringLiteral("Bars")).toStringList();
+    settings.endGroup();
+    if (layout.isEmpty())
+        return false;
+    for (const QString& strId : bars) {
+        bool bOk = false;
+        int nId = strId.toInt(&bOk);
+        if (!bOk)
+            return false;
+        nId &= 0xffff;
+        if (nId != 0 && !FindBar(nId))
+            return false;
+    }
+    const QString strProfile = QString::fromLatin1(pszProfile);
+    for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesListBar, m_pPropertiesBar,
+                                                                            m_pSearchResultsBar, m_pNotesTextBar})
+        if (pBar)
+            pBar->LoadState(strProfile);
+    return restoreState(layout);
+}
+
+void CMainFrame::SaveLayout() const
+{
+    const QString strProfile = QString::fromLatin1(pszProfile);
+    if (!m_pNotesListBar)
+        return;
+    m_pNotesListBar->SaveState(strProfile);
+    QStringList bars;
+    for (CSizingControlBar* pBar : findChildren<CSizingControlBar*>())
+        bars << QString::number(pBar->GetControlId());
+    QSettings settings = AppSettings();
+    settings.beginGroup(strProfile);
+    settings.setValue(QStringLiteral("Bars"), bars);
+    settings.setValue(QStringLiteral("Layout"), saveState());
+    settings.endGroup();
+    settings.sync();
+    for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar,
+                                                                            m_pSearchResultsBar})
+        if (pBar)
+            pBar->SaveState(strProfile);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent)
+{
+    if (m_bClosed) {
+        pEvent->accept();
+        return;
+    }
+    SaveLayout();
+    if (m_pView) {
+        if (!m_app.m_folderSettings.SaveFolderSettings(m_app.m_strSettingsFile, *m_pView))
+            QMessageBox::warning(this, QStringLiteral("Quillbox"),
+                                 QStringLiteral("The folder list could not be saved to \"%1\". The folders added, "
+                                                "changed or removed in this session will be missing at the next start.")
+                                     .arg(QDir::toNativeSeparators(QString::fromStdString(m_app.m_strSettingsFile))));
+        m_app.m_nListViewSelection = m_pView->m_nListViewMode;
+        m_app.SaveListViewSelection();
+        m_pView->FreeFolderItems();
+        if (CNotesListCtrl* pList = GetNotesList())
+            pList->FreeItemData();
+        if (m_pSearchResultsBar)
+            m_pSearchResultsBar->GetList()->FreeItemData();
+    }
+    m_bClosed = true;
+    pEvent->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(pEvent)->isAutoRepeat()) {
+        const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
+        const int nIndex = nKey == Qt::Key_CapsLock ? 0 : nKey == Qt::Key_NumLock ? 1 : nKey == Qt::Key_ScrollLock ? 2 : -1;
+        // One key press passes several objects on its way up; count it once.
+        const quint64 nStamp = static_cast<QKeyEvent*>(pEvent)->timestamp();
+        if (nIndex >= 0 && pEvent != m_pLastLockEvent && nStamp != m_nLastLockStamp) {
+            m_pLastLockEvent = pEvent;
+            m_nLastLockStamp = nStamp;
+            m_apIndicators[nIndex]->setEnabled(!m_apIndicators[nIndex]->isEnabled());
+        }
+    }
+    return QMainWindow::eventFilter(pWatched, pEvent);
+}

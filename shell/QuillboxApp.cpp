@@ -1,0 +1,109 @@
+#include "QuillboxApp.h"
+
+#include "AboutDlg.h"
+#include "MainFrame.h"
+#include "QuillboxView.h"
+#include "Resources.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMessageBox>
+#include <QUrl>
+
+void CMessageBoxReporter::ReportError(const std::string& strMessage)
+{
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Quillbox"), QString::fromStdString(strMessage));
+}
+
+CQuillboxApp::CQuillboxApp(const std::string& strExecutableDir)
+    : CAppContext(strExecutableDir), m_store(*this, &m_reporter), m_strExecutableDir(strExecutableDir)
+{
+}
+
+CQuillboxApp::~CQuillboxApp()
+{
+    m_pFrame.reset();
+}
+
+bool CQuillboxApp::InitInstance(bool bShow)
+{
+    LoadListViewSelection();
+    LoadPriorityColours();
+    ProvideSampleNotes();
+    m_pFrame = std::make_unique<CMainFrame>(*this);
+    if (!m_pFrame->Create()) {
+        m_pFrame.reset();
+        return false;
+    }
+    m_pFrame->GetView()->OnInitialUpdate();
+    if (bShow) {
+        m_pFrame->showMaximized();
+        m_pFrame->repaint();
+    }
+    return true;
+}
+
+bool CQuillboxApp::LoadImageStrip(int nId, int nWidth, std::vector<QPixmap>& images, QColor clrMask)
+{
+    images.clear();
+    QImage strip(QuillboxResources::ImagePath(nId));
+    if (strip.isNull() || nWidth <= 0)
+        return false;
+    strip = strip.convertToFormat(QImage::Format_ARGB32);
+    const QRgb mask = clrMask.rgb() & 0xffffff;
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* pLine = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < strip.width(); ++x)
+            if ((pLine[x] & 0xffffff) == mask)
+                pLine[x] = 0;
+    }
+    const int nCount = strip.width() / nWidth;
+    images.reserve(static_cast<size_t>(nCount));
+    for (int i = 0; i < nCount; ++i)
+        images.push_back(QPixmap::fromImage(strip.copy(i * nWidth, 0, nWidth, strip.height())));
+    return true;
+}
+
+void CQuillboxApp::ShowAboutBox(QWidget* pParent)
+{
+    CAboutDlg dlg(pParent);
+    dlg.exec();
+}
+
+CQuillboxApp::OpenUrlFunction& CQuillboxApp::OpenUrlHook()
+{
+    static OpenUrlFunction fn = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return fn;
+}
+
+void CQuillboxApp::OpenHelp() const
+{
+    const QDir dir(QString::fromStdString(m_strExecutableDir));
+    for (const char* pszName : {"QuillboxHelp.chm", "quillbox-help.html"}) {
+        const QString strPath = dir.filePath(QString::fromLatin1(pszName));
+        if (QFileInfo::exists(strPath)) {
+            OpenUrlHook()(QUrl::fromLocalFile(strPath));
+            return;
+        }
+    }
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Quillbox"),
+                         QStringLiteral("The help page \"%1\" could not be found.")
+                             .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("quillbox-help.html")))));
+}
+
+void CQuillboxApp::ProvideSampleNotes() const
+{
+    const QString strTarget = QString::fromStdString(GetDefaultFolderPath());
+    if (QFileInfo::exists(QString::fromStdString(m_strSettingsFile)) || QFileInfo::exists(strTarget))
+        return;
+    // Installed layout: <prefix>/bin/quillbox and <prefix>/share/quillbox/Sample Notes.
+    const QDir source(QString::fromStdString(m_strExecutableDir) + QStringLiteral("/../share/quillbox/Sample Notes"));
+    if (!source.exists() || !QDir().mkpath(strTarget))
+        return;
+    for (const QString& strName : source.entryList({QStringLiteral("QB_*.qbt")}, QDir::Files))
+        QFile::copy(source.filePath(strName), strTarget + QLatin1Char('/') + strName);
+}

@@ -1,0 +1,251 @@
+#include "CommandTable.h"
+
+#include "AppContext.h"
+#include "CommandIds.h"
+#include "QuillboxView.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace
+{
+using V = CQuillboxView;
+using E = EEnableRule;
+using C = ECheckRule;
+
+// Menu texts carry no accelerator: it is the key column, shown by the menu.
+const std::vector<SCommandEntry> g_commands = {
+    {ID_APP_EXIT, "E&xit", nullptr, E::always, C::none, &V::OnAppExit},
+    {ID_SEARCH, "&Search", "Ctrl+F", E::folderSelected, C::none, nullptr},
+    {ID_NEW_FOLDER, "&New Folder", "Ctrl+I", E::always, C::none, &V::OnNewFolder},
+    {ID_MODIFY_FOLDER, "&Modify Folder", "Ctrl+M", E::folderSelected, C::none, &V::OnModifyFolder},
+    {ID_REMOVE_FOLDER, "&Remove Folder", "Ctrl+R", E::folderSelected, C::none, &V::OnRemoveFolder},
+    {ID_ADD_NOTE, "&Add Note", "Ctrl+N", E::folderSelected, C::none, nullptr},
+    {ID_MODIFY_NOTE, "Modif&y Note", "Ctrl+Y", E::noteSelected, C::none, nullptr},
+    {ID_DELETE_NOTE, "&Delete Note", "Ctrl+D", E::noteSelected, C::none, nullptr},
+    {ID_EXPORT_WORD_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_WORD_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_EXCEL_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_EXCEL_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_OUTLOOK_TASK, "&Task", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_OUTLOOK_NOTE, "&Notes", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_TEXT_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_TEXT_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_PDF, "&Portable Document Format (PDF)", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_HTML, "&HTML", nullptr, E::always, C::none, nullptr},
+    {ID_IMPORT_OUTLOOK_TASKS, "&Tasks", nullptr, E::always, C::none, nullptr},
+    {ID_IMPORT_OUTLOOK_NOTES, "&Notes", nullptr, E::always, C::none, nullptr},
+    {ID_IMPORT_TEXT_FILE, "&Text File", nullptr, E::always, C::none, nullptr},
+    {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, E::always, C::toolBarVisible, &V::OnViewToolbar},
+    {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, E::always, C::statusBarVisible, &V::OnViewStatusBar},
+    {ID_VIEW_DETAIL_WINDOW, "&Detail Window", "Alt+0", E::always, C::notesListPane, &V::OnViewDetailWindow},
+    {ID_VIEW_NOTES_WINDOW, "&Notes Window", "Alt+1", E::always, C::notesPane, &V::OnViewNotesWindow},
+    {ID_VIEW_SUMMARY_WINDOW, "&Summary Window", "Alt+2", E::always, C::propertiesPane, &V::OnViewSummaryWindow},
+    {ID_VIEW_SEARCH_RESULTS, "&Search Results", "Alt+3", E::always, C::searchResultsPane, &V::OnViewSearchResults},
+    {ID_VIEW_DETAILS, "&Details", "Ctrl+1", E::always, C::mode0, &V::OnViewDetails},
+    {ID_VIEW_LIST, "&List", "Ctrl+2", E::always, C::mode1, &V::OnViewList},
+    {ID_VIEW_TILES, "&Tiles", "Ctrl+3", E::always, C::mode2, &V::OnViewTiles},
+    {ID_VIEW_ICONS, "&Icons", "Ctrl+4", E::always, C::mode3, &V::OnViewIcons},
+    {ID_COLLAPSE_ALL, "C&ollapase All", "Ctrl+O", E::always, C::treeCollapsed, &V::OnCollapseAll},
+    {ID_EXPAND_ALL, "&Expand All", "Ctrl+E", E::always, C::treeExpanded, &V::OnExpandAll},
+    {ID_PREFERENCES, "&Preferences", "Ctrl+Alt+P", E::always, C::none, nullptr},
+    {ID_APP_ABOUT, "&About Quillbox...", nullptr, E::always, C::none, &V::OnAppAbout},
+    {ID_HELP_CONTENTS, "Help", "F1", E::always, C::none, &V::OnHelp},
+    {ID_VIEWS, "Views", nullptr, E::always, C::none, &V::OnViews},
+    // The view is not split, so there is no pane to switch to.
+    {ID_NEXT_PANE, "Next Pane", "F6", E::never, C::none, nullptr},
+    {ID_PREV_PANE, "Previous Pane", "Shift+F6", E::never, C::none, nullptr},
+};
+
+SMenuEntry Cmd(int nId, const char* pszText = nullptr)
+{
+    return {nId, pszText, {}};
+}
+SMenuEntry Sep()
+{
+    return {};
+}
+SMenuEntry Sub(const char* pszText, std::vector<SMenuEntry> items)
+{
+    return {0, pszText, std::move(items)};
+}
+
+const std::vector<SMenuEntry> g_mainMenu = {
+    Sub("&File", {Cmd(ID_APP_EXIT)}),
+    Sub("&Edit", {Cmd(ID_SEARCH)}),
+    Sub("F&older", {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER)}),
+    Sub("&Notes", {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE)}),
+    Sub("E&xport to",
+        {Sub("MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
+         Sub("MS &Excel", {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
+         Sub("MS &Outlook", {Cmd(ID_EXPORT_OUTLOOK_TASK), Cmd(ID_EXPORT_OUTLOOK_NOTE)}),
+         Sub("&Text Format", {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}),
+         Cmd(ID_EXPORT_PDF), Cmd(ID_EXPORT_HTML)}),
+    Sub("&Import from",
+        {Sub("MS &Outlook", {Cmd(ID_IMPORT_OUTLOOK_TASKS), Cmd(ID_IMPORT_OUTLOOK_NOTES)}), Cmd(ID_IMPORT_TEXT_FILE)}),
+    Sub("&View",
+        {Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_STATUS_BAR), Sep(), Cmd(ID_VIEW_DETAIL_WINDOW), Cmd(ID_VIEW_NOTES_WINDOW),
+         Cmd(ID_VIEW_SUMMARY_WINDOW), Cmd(ID_VIEW_SEARCH_RESULTS), Sep(), Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST),
+         Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)}),
+    Sub("&Tools", {Cmd(ID_COLLAPSE_ALL), Cmd(ID_EXPAND_ALL), Sep(), Cmd(ID_PREFERENCES)}),
+    Sub("&Help", {Cmd(ID_APP_ABOUT), Cmd(ID_HELP_CONTENTS)}),
+};
+
+const SMenuEntry g_treeMenus[2] = {
+    Sub("RightClickMenu0", {Cmd(ID_NEW_FOLDER)}),
+    Sub("RightClickMenu1", {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER), Sep(),
+                            Sub("&Import From", {Cmd(ID_IMPORT_OUTLOOK_TASKS, "Outlook &Tasks")})}),
+};
+
+const SMenuEntry g_viewsMenu =
+    Sub("Views", {Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST), Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)});
+
+const std::vector<SToolbarButton> g_toolbar = {
+    {ID_NEW_FOLDER, 0},          {ID_MODIFY_FOLDER, 1},      {ID_REMOVE_FOLDER, 2},
+    {ID_ADD_NOTE, 5},            {ID_MODIFY_NOTE, 6},        {ID_DELETE_NOTE, 7},
+    {ID_EXPAND_ALL, 3},          {ID_COLLAPSE_ALL, 4},       {ID_VIEW_DETAIL_WINDOW, 8},
+    {ID_VIEW_SUMMARY_WINDOW, 9}, {ID_VIEW_NOTES_WINDOW, 10}, {ID_SEARCH, 11},
+    {ID_VIEW_SEARCH_RESULTS, 16}, {ID_VIEWS, 12},            {ID_PREFERENCES, 17},
+    {ID_APP_ABOUT, 18},
+};
+
+QStringList CommandStrings(int nId)
+{
+    return QString::fromStdString(CAppContext::LoadStringResource(static_cast<unsigned>(nId))).split(QLatin1Char('\n'));
+}
+}
+
+const std::vector<SCommandEntry>& CommandTable()
+{
+    return g_commands;
+}
+
+const SCommandEntry* FindCommand(int nId)
+{
+    for (const SCommandEntry& entry : g_commands)
+        if (entry.nId == nId)
+            return &entry;
+    return nullptr;
+}
+
+const std::vector<SMenuEntry>& MainMenu()
+{
+    return g_mainMenu;
+}
+
+const SMenuEntry& TreeContextMenu(int nPopup)
+{
+    return g_treeMenus[nPopup == 0 ? 0 : 1];
+}
+
+const SMenuEntry& ViewsMenu()
+{
+    return g_viewsMenu;
+}
+
+const std::vector<SToolbarButton>& ToolbarButtons()
+{
+    return g_toolbar;
+}
+
+QString CommandPrompt(int nId)
+{
+    return CommandStrings(nId).value(0);
+}
+
+QString CommandTooltip(int nId)
+{
+    return CommandStrings(nId).value(1);
+}
+
+CCommandActions::CCommandActions(CQuillboxView& view, QWidget* pShortcutOwner)
+    : QObject(&view), m_view(view), m_pShortcutOwner(pShortcutOwner)
+{
+    for (const SCommandEntry& entry : g_commands)
+        MakeAction(entry, entry.pszMenuText);
+}
+
+QAction* CCommandActions::MakeAction(const SCommandEntry& entry, const char* pszText)
+{
+    auto* pAction = new QAction(QString::fromLatin1(pszText), this);
+    pAction->setData(entry.nId);
+    pAction->setObjectName(QStringLiteral("command-%1").arg(entry.nId));
+    pAction->setStatusTip(CommandPrompt(entry.nId));
+    const QString strTip = CommandTooltip(entry.nId);
+    if (!strTip.isEmpty())
+        pAction->setToolTip(strTip.trimmed());
+    if (entry.check != ECheckRule::none)
+        pAction->setCheckable(true);
+    const bool bShared = m_actions.count(entry.nId) == 0;
+    if (entry.pszKey && bShared) {
+        pAction->setShortcut(QKeySequence(QString::fromLatin1(entry.pszKey)));
+        // Keys work wherever the focus is in the window, menus or not.
+        m_pShortcutOwner->addAction(pAction);
+    }
+    const int nId = entry.nId;
+    connect(pAction, &QAction::triggered, this, [this, nId] {
+        m_view.ExecuteCommand(nId);
+        UpdateStates();
+    });
+    m_actions.emplace(nId, pAction);
+    return pAction;
+}
+
+QAction* CCommandActions::GetAction(int nId) const
+{
+    auto it = m_actions.find(nId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+std::vector<QAction*> CCommandActions::GetActions(int nId) const
+{
+    std::vector<QAction*> result;
+    auto range = m_actions.equal_range(nId);
+    for (auto it = range.first; it != range.second; ++it)
+        result.push_back(it->second);
+    return result;
+}
+
+void CCommandActions::BuildMenuBar(QMenuBar* pMenuBar)
+{
+    for (const SMenuEntry& top : g_mainMenu) {
+        QMenu* pMenu = pMenuBar->addMenu(QString::fromLatin1(top.pszText));
+        FillMenu(pMenu, top.items);
+    }
+}
+
+QMenu* CCommandActions::BuildMenu(const SMenuEntry& entry, QWidget* pParent)
+{
+    auto* pMenu = new QMenu(QString::fromLatin1(entry.pszText), pParent);
+    FillMenu(pMenu, entry.items);
+    return pMenu;
+}
+
+void CCommandActions::FillMenu(QMenu* pMenu, const std::vector<SMenuEntry>& items)
+{
+    // Rules are evaluated again each time a menu opens.
+    connect(pMenu, &QMenu::aboutToShow, this, &CCommandActions::UpdateStates);
+    for (const SMenuEntry& item : items) {
+        if (item.nId == 0 && !item.pszText) {
+            pMenu->addSeparator();
+        } else if (item.nId == 0) {
+            FillMenu(pMenu->addMenu(QString::fromLatin1(item.pszText)), item.items);
+        } else if (const SCommandEntry* pEntry = FindCommand(item.nId)) {
+            QAction* pAction = GetAction(item.nId);
+            if (item.pszText && QString::fromLatin1(item.pszText) != pAction->text())
+                pAction = MakeAction(*pEntry, item.pszText);
+            pMenu->addAction(pAction);
+        }
+    }
+}
+
+void CCommandActions::UpdateStates()
+{
+    for (const auto& [nId, pAction] : m_actions) {
+        pAction->setEnabled(m_view.IsCommandEnabled(nId));
+        if (pAction->isCheckable())
+            pAction->setChecked(m_view.IsCommandChecked(nId));
+    }
+}

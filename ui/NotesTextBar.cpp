@@ -1,0 +1,53 @@
+#include "NotesTextBar.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QPlainTextEdit>
+
+CNotesTextBar::CNotesTextBar(QMainWindow* pFrame, int nControlId)
+    : CSizingControlBarG(QStringLiteral("Notes"), pFrame, nControlId)
+    , m_pEdit(new QPlainTextEdit)
+{
+    SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
+    m_pEdit->setObjectName(QStringLiteral("NotesText"));
+    m_pEdit->setAccessibleName(QStringLiteral("Notes"));
+    m_pEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_pEdit->setFrameShape(QFrame::StyledPanel);
+    m_pEdit->setFrameShadow(QFrame::Sunken);
+    m_pEdit->installEventFilter(this);
+    SetChild(m_pEdit);
+}
+
+void CNotesTextBar::SetText(const std::string& strText)
+{
+    // The edit shows line breaks; the note keeps CR LF.
+    QString text = QString::fromStdString(strText);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_pEdit->setPlainText(text);
+}
+
+std::string CNotesTextBar::GetText() const
+{
+    QString text = m_pEdit->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+std::string CNotesTextBar::AsShown(const std::string& strText)
+{
+    QString text = QString::fromStdString(strText);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+bool CNotesTextBar::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pWatched == m_pEdit && pEvent->type() == QEvent::FocusOut) {
+        // A popup (the edit's own context menu) takes the focus only for a moment.
+        if (static_cast<QFocusEvent*>(pEvent)->reason() != Qt::PopupFocusReason)
+            emit FocusLost();
+    }
+    return CSizingControlBarG::eventFilter(pWatched, pEvent);
+}
