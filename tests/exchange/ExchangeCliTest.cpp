@@ -24,9 +24,11 @@ TEST(ExchangeCli, ExportAndImportText)
     ASSERT_EQ(Cli({"export", d, key, "--format", "text-notes", "--output", d + "/n.txt"}).code, 0);
     EXPECT_EQ(ReadBytes((d + "/n.txt").toStdString()), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
     ASSERT_EQ(Cli({"export", d, key, "--format", "text-all", "--output", d + "/a.txt"}).code, 0);
-    EXPECT_EQ(ReadBytes((d + "/a.txt").toStdString()).substr(0, 40), "Title\t\t:\tShopping\r\n\r\nPriority\t:\tHigh\r\n\r\n");
+    EXPECT_EQ(ReadBytes((d + "/a.txt").toStdString()).substr(0, 40),
+              "Title\t\t:\tShopping\r\n\r\nPriority\t:\tHigh\r\n\r\n");
     ASSERT_EQ(Cli({"export", d, key, "--format", "html", "--output", d + "/p.html"}).code, 0);
-    EXPECT_EQ(ReadBytes((d + "/p.html").toStdString()).rfind("<HTML><HEAD><meta charset=\"utf-8\"><title>Quillbox :: Shopping</title>", 0), 0u);
+    const std::string page = ReadBytes((d + "/p.html").toStdString());
+    EXPECT_EQ(page.rfind("<HTML><HEAD><meta charset=\"utf-8\"><title>Quillbox :: Shopping</title>", 0), 0u);
     ASSERT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/default.pdf"}).code, 0);
     ASSERT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/named.pdf", "--title", "Groceries",
                    "--subtitle", "Saturday"})
