@@ -269,4 +269,8 @@ TEST(PdfWriter, ReportsWhatCannotBeWritten)
     const std::string path = Path(dir, "empty.pdf");
     ASSERT_TRUE(empty.SaveToFile(path));
     EXPECT_NE(ReadBytes(path).find("/Kids [] /Count 0"), std::string::npos);
+
+    SKIP_WITHOUT_PDF_TOOLS();
+    const SToolRun check = QpdfCheck(path);
+    EXPECT_EQ(check.code, 0) << check.out << check.err;
 }
