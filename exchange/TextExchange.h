@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CNoteRecord;
+class CNoteStore;
+
+// Title, date (when the note has one), priority, comments, keywords and the
+// notes text, as labelled blocks separated by blank lines.
+std::string BuildNoteTextAll(const CNoteRecord& note);
+// Title and notes text only.
+std::string BuildNoteTextNotesOnly(const CNoteRecord& note);
+
+// Writes an export byte for byte, replacing the file whole; false when it
+// could not be written (nothing is left half written).
+bool WriteExportFile(const std::string& strPath, std::string_view bytes);
+
+// The file's bytes up to its first zero byte; false when it cannot be read.
+bool ReadImportText(const std::string& strPath, std::string& strText);
+
+// Appends CR LF and the text to the notes text; an empty text changes
+// nothing. Whether the note changed.
+bool AppendImportedText(CNoteRecord& note, const std::string& strText);
+
+enum class EImportResult { unreadable, empty, imported, saveFailed };
+
+// Reads the file and, when it gives any text, appends it to the note and
+// saves the note through the store, which writes into its context's current
+// folder (the caller sets it to the note's folder).
+EImportResult ImportTextIntoNote(CNoteStore& store, const CNoteRecord& note, const std::string& strPath);

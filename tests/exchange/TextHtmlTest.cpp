@@ -1,0 +1,138 @@
+#include "AppContext.h"
+#include "ExchangeTestUtil.h"
+#include "HtmlExport.h"
+#include "NoteStore.h"
+#include "TextExchange.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::string Path(const QTemporaryDir& dir, const char* name)
+{
+    return QDir(dir.path()).filePath(name).toStdString();
+}
+}
+
+TEST(TextExport, BothLayouts)
+{
+    CNoteRecord note = ShoppingNote();
+    EXPECT_EQ(BuildNoteTextAll(note), "Title\t\t:\tShopping\r\n\r\n"
+                                      "Priority\t:\tHigh\r\n\r\n"
+                                      "Comments\t:\tWeekly\r\n\r\n"
+                                      "Keyword(s)\t:\tfood\r\n\r\n"
+                                      "Notes\t:\r\n\r\nmilk\r\nbread");
+    EXPECT_EQ(BuildNoteTextNotesOnly(note), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
+
+    note.m_bHasDate = 1;
+    note.m_dtDate = CDateTime::FromFields(2026, 12, 24);
+    note.m_nPriority = 5;
+    note.m_strNotes.clear();
+    EXPECT_EQ(BuildNoteTextAll(note), "Title\t\t:\tShopping\r\n\r\n"
+                                      "Date\t\t:\t"
+                                          + CAppContext::FormatDate(note.m_dtDate)
+                                          + "\r\n\r\n"
+                                            "Priority\t:\t\r\n\r\n"
+                                            "Comments\t:\tWeekly\r\n\r\n"
+                                            "Keyword(s)\t:\tfood\r\n\r\n"
+                                            "Notes\t:\r\n\r\n");
+
+    QTemporaryDir dir;
+    const std::string path = Path(dir, "note.txt");
+    WriteBytes(path, "an older, longer file that must be replaced whole");
+    ASSERT_TRUE(WriteExportFile(path, BuildNoteTextNotesOnly(ShoppingNote())));
+    EXPECT_EQ(ReadBytes(path), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
+    const std::string blocker = Path(dir, "plain-file");
+    WriteBytes(blocker, "x");
+    EXPECT_FALSE(WriteExportFile(blocker + "/note.txt", "text"));
+    EXPECT_FALSE(WriteExportFile(dir.path().toStdString(), "text"));
+}
+
+TEST(HtmlExport, WholePageEscapedWithCharset)
+{
+    CNoteRecord note = ShoppingNote();
+    note.m_strTitle = "Tom & \"Jerry\" <b>";
+    note.m_strComments = "<script>alert(1)</script>";
+    note.m_strKeywords = "caf\xC3\xA9";
+    note.m_strNotes = "a\r\n\r\nb\rc\nd > e";
+    const std::string before = note.m_strNotes;
+    const std::string title = "Tom &amp; &quot;Jerry&quot; &lt;b&gt;";
+    const std::string expected =
+        "<HTML><HEAD><meta charset=\"utf-8\"><title>Quillbox :: " + title
+        + "</title></HEAD><BODY><table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" style=\"border-collapse: "
+          "collapse\" bordercolor=\"#111111\" width=\"100%\" id=\"AutoNumber1\"><tr><td width=\"100%\" colspan=\"3\" "
+          "bgcolor=\"#C0C0C0\"><p align=\"center\"><b><font face=\"Verdana\" size=\"2\" color=\"#000080\">"
+        + title
+        + "</font></b></td></tr><tr><td width=\"100%\" colspan=\"3\"><p align=\"right\"><i><font face=\"Verdana\" "
+          "size=\"2\"><BR></font></i></td></tr><tr><td width=\"18%\" align=\"right\"><b><font face=\"Verdana\" "
+          "size=\"2\">Priority</font></b></td><td width=\"2%\">&nbsp;</td><td width=\"80%\"><font face=\"Verdana\" "
+          "size=\"2\">High</font></td></tr><tr><td width=\"18%\" align=\"right\"><b><font face=\"Verdana\" "
+          "size=\"2\">Comments</font></b></td><td width=\"2%\">&nbsp;</td><td width=\"80%\"><font face=\"Verdana\" "
+          "size=\"2\">&lt;script&gt;alert(1)&lt;/script&gt;</font></td></tr><tr><td width=\"18%\" "
+          "align=\"right\"><b><font face=\"Verdana\" size=\"2\">Keyword(s)</font></b></td><td "
+          "width=\"2%\">&nbsp;</td><td width=\"80%\"><font face=\"Verdana\" size=\"2\">caf\xC3\xA9</font></td></tr>"
+          "</table><table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" style=\"border-collapse: collapse\" "
+          "bordercolor=\"#111111\" width=\"100%\" id=\"AutoNumber2\" height=\"53\"><tr><td width=\"100%\" "
+          "height=\"19\" bgcolor=\"#77C9FF\"><p align=\"center\"><b><font face=\"Verdana\" "
+          "size=\"2\">Notes</font></b></td></tr><tr><td width=\"100%\" height=\"33\" bgcolor=\"#FFFF99\" "
+          "valign=\"top\"><font face=\"Verdana\" size=\"2\">a<BR><BR>b\rc\nd &gt; e</font></td></tr></table></BODY>"
+          "</HTML>";
+    EXPECT_EQ(BuildNoteHtml(note), expected);
+    EXPECT_EQ(note.m_strNotes, before);
+
+    note.m_bHasDate = 1;
+    note.m_dtDate = CDateTime::FromFields(2026, 12, 24);
+    note.m_nPriority = -1;
+    const std::string dated = BuildNoteHtml(note);
+    EXPECT_NE(dated.find("size=\"2\">" + CAppContext::FormatDate(note.m_dtDate) + "</font></i>"), std::string::npos);
+    EXPECT_NE(dated.find("<td width=\"80%\"><font face=\"Verdana\" size=\"2\"></font></td></tr><tr><td width=\"18%\" "
+                         "align=\"right\"><b><font face=\"Verdana\" size=\"2\">Comments"),
+              std::string::npos)
+        << "an unknown priority leaves its cell empty";
+}
+
+TEST(TextImport, AppendsUpToTheFirstZeroByte)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    CAppContext app(folder);
+    app.m_strCurrentFolder = folder;
+    CNoteStore store(app);
+    CNoteRecord note = ShoppingNote();
+    note.m_strNotes.clear();
+    store.UpdateNote(note);
+    const std::string noteFile = app.GetNoteFilePath(note);
+    const std::string savedBefore = ReadBytes(noteFile);
+
+    const std::string empty = Path(dir, "empty.txt");
+    const std::string zeroFirst = Path(dir, "zero-first.txt");
+    const std::string withZero = Path(dir, "with-zero.txt");
+    WriteBytes(empty, "");
+    WriteBytes(zeroFirst, std::string("\0abc", 4));
+    WriteBytes(withZero, std::string("eggs\r\n\0ham", 10));
+
+    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), empty), EImportResult::empty);
+    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), zeroFirst), EImportResult::empty);
+    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), Path(dir, "missing.txt")),
+              EImportResult::unreadable);
+    EXPECT_EQ(ReadBytes(noteFile), savedBefore) << "nothing imported, nothing saved";
+
+    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), withZero), EImportResult::imported);
+    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), withZero), EImportResult::imported);
+    const std::string twice = "\r\neggs\r\n\r\neggs\r\n";
+    EXPECT_EQ(store.GetNote(note.m_strKey).m_strNotes, twice);
+
+    CNoteStore reloaded(app);
+    reloaded.LoadFolder(folder);
+    const CNoteRecord saved = reloaded.GetNote(note.m_strKey);
+    EXPECT_EQ(saved.m_strNotes, twice);
+    EXPECT_EQ(saved.m_strTitle, "Shopping") << "only the notes text changes";
+    EXPECT_EQ(saved.m_nPriority, 2);
+
+    // A folder that has gone away: the import is read but cannot be saved.
+    app.m_strCurrentFolder = folder + "/gone";
+    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), withZero), EImportResult::saveFailed);
+}
