@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -168,6 +169,13 @@ CSizingControlBar* CMainFrame::FindBar(int nControlId) const
         if (pBar->GetControlId() == nControlId)
             return pBar;
     return nullptr;
+}
+
+void CMainFrame::ShowMaximized()
+{
+    if (const QScreen* pScreen = screen())
+        setGeometry(pScreen->availableGeometry());
+    showMaximized();
 }
 
 void CMainFrame::ShowViewsMenu()

@@ -40,6 +40,9 @@ public:
     CMainToolBar* GetToolBar() const { return m_pToolBar; }
     CSizingControlBar* FindBar(int nControlId) const;
 
+    // Maximised, and filling the screen where no window manager maximises.
+    void ShowMaximized();
+
     // The "Views" popup under its toolbar button.
     void ShowViewsMenu();
     QMenu* GetViewsMenu() const { return m_pViewsMenu; }

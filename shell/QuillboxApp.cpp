@@ -41,7 +41,7 @@ bool CQuillboxApp::InitInstance(bool bShow)
     }
     m_pFrame->GetView()->OnInitialUpdate();
     if (bShow) {
-        m_pFrame->showMaximized();
+        m_pFrame->ShowMaximized();
         m_pFrame->repaint();
     }
     return true;

@@ -46,7 +46,7 @@ int main(int argc, char** argv)
             return 1;
         pQuit = std::make_unique<CQuitAfterFirstPaint>(theApp.GetMainFrame());
         app.installEventFilter(pQuit.get());
-        theApp.GetMainFrame()->showMaximized();
+        theApp.GetMainFrame()->ShowMaximized();
     } else if (!theApp.InitInstance()) {
         return 1;
     }
