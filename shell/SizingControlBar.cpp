@@ -284,7 +284,8 @@ void CSizingControlBar::ApplySizesNow(QMainWindow* pFrame, const QList<CSizingCo
 
 bool CSizingControlBar::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pWatched == m_pFrame && pEvent->type() == QEvent::Show && m_bSizePending) {
+    // The type first: while the frame is being destroyed it is no frame any more.
+    if (pEvent->type() == QEvent::Show && m_bSizePending && pWatched == m_pFrame) {
         // Wait for the show's layout pass before pushing sizes into it.
         QTimer::singleShot(0, this, [this] {
             if (m_bSizePending)
