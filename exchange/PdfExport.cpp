@@ -1,22 +1,16 @@
 #include "PdfExport.h"
 
 #include "AppContext.h"
+#include "NoteDetails.h"
 #include "NoteRecord.h"
 #include "PdfWriter.h"
 #include "TextMeasurer.h"
 
 std::string BuildPdfBodyText(const CNoteRecord& note)
 {
-    std::string text = "Title\t\t\t\t\t\t\t\t\t\t\t\t:\t\t" + note.m_strTitle + "\r\n\r\n";
-    if (note.m_bHasDate)
-        text += "Date\t\t\t\t\t\t\t\t\t\t\t:\t\t" + CAppContext::FormatDate(note.m_dtDate) + "\r\n\r\n";
-    text += std::string("Priority\t\t\t\t\t\t\t:\t\t") + PriorityText(note.m_nPriority) + "\r\n\r\n";
-    text += "Comments\t:\t\t" + note.m_strComments + "\r\n\r\n";
-    text += "Keyword[s]\t:\t\t" + note.m_strKeywords + "\r\n\r\n";
-    text.reserve(text.size() + 11 + note.m_strNotes.size());
-    text += "Notes\t:\r\n\r\n";
-    text += note.m_strNotes;
-    return text;
+    static const SDetailLabels labels = {"Title\t\t\t\t\t\t\t\t\t\t\t\t:\t\t", "Date\t\t\t\t\t\t\t\t\t\t\t:\t\t",
+                                         "Priority\t\t\t\t\t\t\t:\t\t", "Comments\t:\t\t", "Keyword[s]\t:\t\t"};
+    return ComposeNoteDetails(note, labels);
 }
 
 bool ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "AtomicFile.h"
+#include "NoteDetails.h"
 #include "NoteRecord.h"
 #include "NoteStore.h"
 
@@ -10,15 +11,9 @@
 
 std::string BuildNoteTextAll(const CNoteRecord& note)
 {
-    std::string text = "Title\t\t:\t" + note.m_strTitle + "\r\n\r\n";
-    if (note.m_bHasDate)
-        text += "Date\t\t:\t" + CAppContext::FormatDate(note.m_dtDate) + "\r\n\r\n";
-    text += std::string("Priority\t:\t") + PriorityText(note.m_nPriority) + "\r\n\r\n";
-    text += "Comments\t:\t" + note.m_strComments + "\r\n\r\n";
-    text += "Keyword(s)\t:\t" + note.m_strKeywords + "\r\n\r\n";
-    text += "Notes\t:\r\n\r\n";
-    text += note.m_strNotes;
-    return text;
+    static const SDetailLabels labels = {"Title\t\t:\t", "Date\t\t:\t", "Priority\t:\t", "Comments\t:\t",
+                                         "Keyword(s)\t:\t"};
+    return ComposeNoteDetails(note, labels);
 }
 
 std::string BuildNoteTextNotesOnly(const CNoteRecord& note)
