@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core hyperfine
 )
 missing=()
 for p in "${packages[@]}"; do

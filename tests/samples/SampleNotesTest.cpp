@@ -1,0 +1,129 @@
+#include "AppContext.h"
+#include "NoteRecord.h"
+#include "NoteStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+struct SRun
+{
+    int code;
+    std::string err;
+};
+
+SRun MakeSamples(const QString& dir)
+{
+    QProcess p;
+    p.start(QStringLiteral(QUILLBOX_SAMPLE_NOTES_PATH), {dir});
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError().toStdString()};
+}
+
+std::vector<CNoteRecord> LoadAll(const QString& dir, std::vector<std::string>& skipped)
+{
+    CAppContext app(QCoreApplication::applicationDirPath().toStdString());
+    CNoteStore store(app);
+    skipped = store.LoadFolder(dir.toStdString());
+    std::vector<CNoteRecord> notes;
+    store.ForEach([&](const CNoteRecord& n) { notes.push_back(n); });
+    return notes;
+}
+
+bool HasBareLineFeed(const std::string& s)
+{
+    for (size_t i = 0; i < s.size(); ++i)
+        if (s[i] == '\n' && (i == 0 || s[i - 1] != '\r'))
+            return true;
+    return false;
+}
+}
+
+TEST(SampleNotes, WritesAReadableFolderOnce)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString dir = tmp.filePath(QStringLiteral("Sample Notes"));
+    const SRun first = MakeSamples(dir);
+    ASSERT_EQ(first.code, 0) << first.err;
+
+    std::vector<std::string> skipped;
+    const std::vector<CNoteRecord> notes = LoadAll(dir, skipped);
+    EXPECT_TRUE(skipped.empty());
+    ASSERT_GE(notes.size(), 6u);
+    ASSERT_LE(notes.size(), 8u);
+    // Nothing but the notes: no temporary files left behind by the writes.
+    EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+              static_cast<qsizetype>(notes.size()));
+
+    std::set<std::string> titles;
+    std::set<int> icons, priorities;
+    int dated = 0;
+    for (const CNoteRecord& n : notes) {
+        titles.insert(n.m_strTitle);
+        icons.insert(n.m_nIcon);
+        priorities.insert(n.m_nPriority);
+        EXPECT_FALSE(n.m_strNotes.empty()) << n.m_strTitle;
+        EXPECT_FALSE(HasBareLineFeed(n.m_strNotes)) << n.m_strTitle;
+        EXPECT_GE(n.m_nIcon, 0);
+        EXPECT_LE(n.m_nIcon, 218);
+        EXPECT_NE(PriorityText(n.m_nPriority)[0], '\0') << n.m_strTitle;
+        if (n.m_bHasDate) {
+            ++dated;
+            EXPECT_TRUE(n.m_dtDate.IsValid()) << n.m_strTitle;
+        }
+    }
+    EXPECT_EQ(titles.size(), notes.size()) << "every sample is a different note";
+    EXPECT_EQ(titles.count("Welcome to Quillbox"), 1u);
+    EXPECT_GT(icons.size(), 1u);
+    EXPECT_EQ(priorities.size(), 3u);
+    EXPECT_GT(dated, 0);
+
+    // A rebuild runs the program again over the same folder.
+    const SRun second = MakeSamples(dir);
+    ASSERT_EQ(second.code, 0) << second.err;
+    EXPECT_EQ(LoadAll(dir, skipped).size(), notes.size());
+    EXPECT_TRUE(skipped.empty());
+}
+
+TEST(SampleNotes, FailsWhereItCannotWrite)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+
+    const QString orphan = tmp.filePath(QStringLiteral("missing/Sample Notes"));
+    EXPECT_NE(MakeSamples(orphan).code, 0);
+    EXPECT_FALSE(QDir(tmp.filePath(QStringLiteral("missing"))).exists());
+
+    const QString file = tmp.filePath(QStringLiteral("plain file"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const SRun onFile = MakeSamples(file);
+    EXPECT_NE(onFile.code, 0);
+    EXPECT_FALSE(onFile.err.empty());
+
+    // Permissions do not stop root, so this part only counts for other users.
+    const QString locked = tmp.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(locked));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(locked + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly)) {
+        const SRun onLocked = MakeSamples(locked);
+        EXPECT_NE(onLocked.code, 0);
+        EXPECT_FALSE(onLocked.err.empty());
+    }
+    probe.close();
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
