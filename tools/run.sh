@@ -1,14 +1,12 @@
-#!/usr/bin/env bash
-# Installs the packages, builds Quillbox and starts it. Until the window is
-# built, it lists the sample folder with the command-line companion instead.
+#!/bin/bash
+# Installs what the build needs, builds Quillbox and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-if cmake --build build --target help | grep -q '^quillbox:'; then
-  cmake --build build --target quillbox
-  exec build/bin/quillbox "$@"
+cmake --build build --target quillbox
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: run it under a desktop session, or try: xvfb-run -a build/bin/quillbox" >&2
+  exit 1
 fi
-cmake --build build --target quillbox-cli
-mkdir -p "build/bin/Sample Notes"
-exec build/bin/quillbox-cli list "build/bin/Sample Notes" "$@"
+exec build/bin/quillbox "$@"

@@ -119,6 +119,11 @@ CQuillboxView::CQuillboxView(CQuillboxApp& app, CMainFrame& frame) : m_app(app),
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new CFolderTreeDelegate(this));
+    // The delegate marks the selected label itself; the row and branch area stay plain.
+    QPalette pal = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::Highlight, Qt::transparent);
+    setPalette(pal);
     m_pCommands = std::make_unique<CCommandActions>(*this, &frame);
 
     connect(this, &QTreeWidget::currentItemChanged, this, &CQuillboxView::OnSelChanged);

@@ -249,6 +249,28 @@ private slots:
             QVERIFY2(!QString::fromLatin1(entry.pszMenuText).contains(QLatin1Char('\t')), entry.pszMenuText);
     }
 
+    void installedProgramCopiesTheSampleNotes()
+    {
+        // <prefix>/bin/quillbox with <prefix>/share/quillbox/Sample Notes.
+        const QString strBin = m_pExeDir->filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(strBin));
+        WriteNotes(m_pExeDir->filePath(QStringLiteral("share/quillbox/Sample Notes")), {"Welcome", "Second"});
+        {
+            SRun run(strBin);
+            run.View().setCurrentItem(run.Folder(0));
+            QCOMPARE(run.List().GetModel().rowCount(), 2);
+            QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of Second\r\nsecond line"));
+        }
+        // Later starts keep the user's copy as it is.
+        QDir sample(QString::fromStdString(CAppContext(strBin.toStdString()).GetDefaultFolderPath()));
+        const QStringList files = sample.entryList({"*.qbt"}, QDir::Files);
+        QCOMPARE(files.size(), 2);
+        QVERIFY(sample.remove(files.first()));
+        SRun run(strBin);
+        run.View().setCurrentItem(run.Folder(0));
+        QCOMPARE(run.List().GetModel().rowCount(), 1);
+    }
+
     void folderDialogAddChangeRemove()
     {
         const QString strDirA = m_pExeDir->filePath(QStringLiteral("a"));
