@@ -53,6 +53,12 @@ CMainFrame::CMainFrame(CQuillboxApp& app) : m_app(app)
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
+    // Tearing down a shown window hides the panes, whose signals must not
+    // reach a view that is going away with it.
+    for (CSizingControlBar* pBar : findChildren<CSizingControlBar*>())
+        disconnect(pBar, nullptr, this, nullptr);
+    delete m_pView;
+    m_pView = nullptr;
 }
 
 bool CMainFrame::Create()

@@ -669,6 +669,21 @@ private slots:
         QCOMPARE(m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
     }
 
+    void quittingWithoutClosingTheWindow()
+    {
+        // The start-up timing quits the loop with the window still shown.
+        const QString strDir = m_pExeDir->filePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"one", "two"});
+        auto pApp = std::make_unique<CQuillboxApp>(m_pExeDir->path().toStdString());
+        QVERIFY(pApp->InitInstance(false));
+        pApp->GetMainFrame()->show();
+        pApp->GetMainFrame()->GetView()->InsertFolderItem(
+            std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        pApp->GetMainFrame()->GetView()->setCurrentItem(pApp->GetMainFrame()->GetView()->GetRootItem()->child(1));
+        QCOMPARE(pApp->GetMainFrame()->GetNotesList()->GetModel().rowCount(), 2);
+        pApp.reset();
+    }
+
     void aboutBox()
     {
         SRun run(m_pExeDir->path());
