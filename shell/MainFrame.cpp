@@ -32,13 +32,6 @@ QSettings AppSettings()
     return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
 }
 
-std::vector<QPixmap> NoteIcons16()
-{
-    std::vector<QPixmap> icons;
-    CQuillboxApp::LoadImageStrip(QuillboxResources::IDB_NOTE_ICONS_16, 16, icons);
-    return icons;
-}
-
 const char* const apszIndicators[3] = {"CAP", "NUM", "SCRL"};
 }
 
@@ -107,25 +100,22 @@ void CMainFrame::CreateStatusBar()
 
 void CMainFrame::CreatePanes()
 {
-    const std::vector<QPixmap> icons = NoteIcons16();
-
     m_pNotesTextBar = new CNotesTextBar(this, IDC_NOTES_TEXT_BAR);
     addDockWidget(Qt::RightDockWidgetArea, m_pNotesTextBar);
     m_pNotesTextBar->show();
 
     m_pPropertiesBar = new CPropertiesBar(this, IDC_PROPERTIES_BAR);
     addDockWidget(Qt::BottomDockWidgetArea, m_pPropertiesBar);
-    m_pPropertiesBar->GetList()->InitList(icons);
+    m_pPropertiesBar->GetList()->InitList();
 
     m_pSearchResultsBar = new CSearchResultsBar(this, IDC_SEARCH_RESULTS_BAR);
     addDockWidget(Qt::BottomDockWidgetArea, m_pSearchResultsBar, Qt::Horizontal);
-    m_pSearchResultsBar->GetList()->Setup(icons);
+    m_pSearchResultsBar->GetList()->Setup();
 
     m_pNotesListBar = new CNotesListBar(m_app, this, IDC_NOTES_LIST_BAR);
     addDockWidget(Qt::RightDockWidgetArea, m_pNotesListBar);
     // The list above the text of its selected note.
     splitDockWidget(m_pNotesListBar, m_pNotesTextBar, Qt::Vertical);
-    m_pNotesListBar->GetList()->GetModel().SetIcons(icons);
 
     for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar,
                                                                             m_pSearchResultsBar, m_pNotesListBar})

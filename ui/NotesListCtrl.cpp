@@ -1,6 +1,7 @@
 #include "NotesListCtrl.h"
 
 #include "AppContext.h"
+#include "NoteIcons.h"
 #include "TextMatch.h"
 
 #include <QColor>
@@ -50,8 +51,11 @@ QVariant CNotesListModel::data(const QModelIndex& index, int nRole) const
         }
         break;
     case Qt::DecorationRole:
-        if (index.column() == 0 && r.row.nIcon >= 0 && static_cast<size_t>(r.row.nIcon) < m_icons.size())
-            return m_icons[static_cast<size_t>(r.row.nIcon)];
+        if (index.column() == 0) {
+            const QPixmap icon = SmallNoteIcon(r.row.nIcon);
+            if (!icon.isNull())
+                return icon;
+        }
         break;
     case Qt::ForegroundRole:
         if (r.pRecord) {
@@ -120,13 +124,6 @@ void CNotesListModel::SortByTitle()
         return CompareTitles(strA, strB) < 0;
     });
     emit layoutChanged();
-}
-
-void CNotesListModel::SetIcons(std::vector<QPixmap> icons)
-{
-    m_icons = std::move(icons);
-    if (!m_rows.empty())
-        emit dataChanged(index(0, 0), index(GetRowCount() - 1, 0), {Qt::DecorationRole});
 }
 
 CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)

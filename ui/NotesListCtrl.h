@@ -35,9 +35,6 @@ public:
     // Ascending by title, case-insensitive.
     void SortByTitle();
 
-    // The 16-pixel note icons, index m_nIcon.
-    void SetIcons(std::vector<QPixmap> icons);
-
 private:
     struct SRow
     {
@@ -46,7 +43,6 @@ private:
     };
     const CAppContext& m_app;
     std::vector<SRow> m_rows;
-    std::vector<QPixmap> m_icons;
 };
 
 // The list of the selected folder's notes; single selection, with a

@@ -1,6 +1,7 @@
 #include "PropertiesBar.h"
 
 #include "AppContext.h"
+#include "NoteIcons.h"
 #include "NoteRecord.h"
 
 #include <QPalette>
@@ -13,9 +14,8 @@ CPropertiesList::CPropertiesList(QWidget* pParent) : QListWidget(pParent)
     setFrameShadow(QFrame::Sunken);
 }
 
-void CPropertiesList::InitList(std::vector<QPixmap> icons)
+void CPropertiesList::InitList()
 {
-    m_icons = std::move(icons);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, QColor(250, 250, 250));
     setPalette(pal);
@@ -32,8 +32,7 @@ void CPropertiesList::ShowNoteProperties(const CNoteRecord* pNote)
     };
     add("", pNote->m_strTitle);
     QListWidgetItem* pIcon = add("", std::string());
-    if (pNote->m_nIcon >= 0 && static_cast<size_t>(pNote->m_nIcon) < m_icons.size())
-        pIcon->setIcon(m_icons[static_cast<size_t>(pNote->m_nIcon)]);
+    pIcon->setIcon(SmallNoteIcon(pNote->m_nIcon));
     pIcon->setData(Qt::AccessibleTextRole, QStringLiteral("Icon %1").arg(pNote->m_nIcon));
     add("Comments          ", pNote->m_strComments);
     add("Date                 ", CAppContext::FormatDate(pNote->m_dtDate));

@@ -4,8 +4,6 @@
 
 #include <QListWidget>
 
-#include <vector>
-
 class CNoteRecord;
 
 // A one-column card of the selected note's properties.
@@ -16,13 +14,10 @@ class CPropertiesList : public QListWidget
 public:
     explicit CPropertiesList(QWidget* pParent = nullptr);
 
-    void InitList(std::vector<QPixmap> icons);
+    void InitList();
     // The seven rows of a note; empty for nullptr.
     void ShowNoteProperties(const CNoteRecord* pNote);
     void ClearProperties();
-
-private:
-    std::vector<QPixmap> m_icons;
 };
 
 // The "Properties" pane.

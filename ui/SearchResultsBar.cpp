@@ -12,9 +12,8 @@ CSearchResultsList::CSearchResultsList(QWidget* pParent) : QTreeWidget(pParent)
     setAllColumnsShowFocus(true);
 }
 
-void CSearchResultsList::Setup(std::vector<QPixmap> icons)
+void CSearchResultsList::Setup()
 {
-    m_icons = std::move(icons);
     setColumnCount(4);
     setHeaderLabels({QStringLiteral(" * Search Results *   Name"), QStringLiteral("Comments"), QStringLiteral("Date"),
                      QStringLiteral("Priority")});

@@ -4,8 +4,6 @@
 
 #include <QTreeWidget>
 
-#include <vector>
-
 // The last search's results: four columns, one row per matching note.
 class CSearchResultsList : public QTreeWidget
 {
@@ -14,16 +12,13 @@ class CSearchResultsList : public QTreeWidget
 public:
     explicit CSearchResultsList(QWidget* pParent = nullptr);
 
-    void Setup(std::vector<QPixmap> icons);
+    void Setup();
     // q = (w - 50) / 4; column 0 takes the rest.
     void SetColumnWidths(int nWidth);
     void FreeItemData();
 
 protected:
     void resizeEvent(QResizeEvent* pEvent) override;
-
-private:
-    std::vector<QPixmap> m_icons;
 };
 
 // The "Search Results" pane.
