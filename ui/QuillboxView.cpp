@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -483,6 +484,14 @@ void CQuillboxView::mousePressEvent(QMouseEvent* pEvent)
         return;
     setCurrentItem(pItem);
     ShowContextMenu(pItem, pEvent->globalPosition().toPoint());
+}
+
+void CQuillboxView::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    QTreeWidgetItem* pItem = currentItem();
+    if (pEvent->reason() != QContextMenuEvent::Keyboard || !pItem)
+        return;
+    ShowContextMenu(pItem, viewport()->mapToGlobal(GetLabelRect(pItem).bottomLeft()));
 }
 
 void CQuillboxView::ShowContextMenu(QTreeWidgetItem* pItem, const QPoint& ptGlobal)

@@ -108,6 +108,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* pEvent) override;
+    // The menu key opens the selected item's menu at its label.
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
 
 private:
     void OnSelChanged(QTreeWidgetItem* pNew, QTreeWidgetItem* pOld);

@@ -12,7 +12,9 @@
 #include "QuillboxView.h"
 #include "SearchResultsBar.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -520,6 +522,14 @@ private slots:
         QCOMPARE(pMenu->actions().last()->menu()->actions().first()->text(), QStringLiteral("Outlook &Tasks"));
         pMenu->close();
 
+        // The menu key opens the selected item's menu too.
+        QContextMenuEvent keyMenu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(view.viewport(), &keyMenu);
+        pMenu = openMenu();
+        QVERIFY(pMenu);
+        QCOMPARE(pMenu->objectName(), QStringLiteral("RightClickMenu1"));
+        pMenu->close();
+
         const QRect rcRoot = view.GetLabelRect(view.GetRootItem());
         QTest::mousePress(view.viewport(), Qt::RightButton, {}, rcRoot.center());
         pMenu = openMenu();
@@ -682,6 +692,36 @@ private slots:
         pApp->GetMainFrame()->GetView()->setCurrentItem(pApp->GetMainFrame()->GetView()->GetRootItem()->child(1));
         QCOMPARE(pApp->GetMainFrame()->GetNotesList()->GetModel().rowCount(), 2);
         pApp.reset();
+    }
+
+    void whatTheAccessibilityBusSees()
+    {
+        SRun run(m_pExeDir->path());
+        auto name = [](QObject* pObject) {
+            QAccessibleInterface* pInterface = QAccessible::queryAccessibleInterface(pObject);
+            return pInterface ? pInterface->text(QAccessible::Name) : QString();
+        };
+        // Every toolbar button says what it does.
+        for (QAction* pAction : run.frame->GetToolBar()->actions()) {
+            QWidget* pButton = run.frame->GetToolBar()->widgetForAction(pAction);
+            QVERIFY(pButton);
+            QVERIFY2(!name(pButton).isEmpty(), qPrintable(pButton->objectName()));
+        }
+        // The painted tree still reports its labels.
+        QAccessibleInterface* pTree = QAccessible::queryAccessibleInterface(&run.View());
+        QVERIFY(pTree);
+        QStringList labels;
+        for (int i = 0; i < pTree->childCount(); ++i)
+            if (QAccessibleInterface* pChild = pTree->child(i); pChild && pChild->role() == QAccessible::TreeItem)
+                labels << pChild->text(QAccessible::Name);
+        QVERIFY(labels.contains(QStringLiteral("Quillbox")));
+        QVERIFY(labels.contains(QStringLiteral("Sample Notes")));
+        QCOMPARE(name(run.frame->GetNotesList()), QStringLiteral("Notes List"));
+        QCOMPARE(name(run.frame->GetNotesTextBar()->GetEdit()), QStringLiteral("Notes"));
+        // Menu items carry their keys as shortcuts.
+        QAction* pSearch = run.View().GetCommands().GetAction(ID_SEARCH);
+        QCOMPARE(pSearch->text(), QStringLiteral("&Search"));
+        QCOMPARE(pSearch->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
     }
 
     void aboutBox()
