@@ -8,10 +8,13 @@
 #include "TextMatch.h"
 
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <unordered_map>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -62,8 +65,48 @@ struct CNoteStore::SImpl
     std::array<SNode*, nBuckets> heads{};
     std::unordered_map<std::string, std::unique_ptr<SNode>> index;
 
+    // Every note's upper-case text in enumeration order, one zero byte
+    // between notes, made again on the first search after a change: a search
+    // then scans contiguous memory instead of chasing nodes.
+    struct SCorpus
+    {
+        std::string text;
+        std::vector<size_t> starts;
+        std::vector<const SNode*> nodes;
+        bool valid = false;
+    };
+    mutable SCorpus corpus;
+
+    const SCorpus& Corpus() const
+    {
+        if (!corpus.valid) {
+            size_t size = 0;
+            Walk([&](const SNode& n) { size += n.upper.size() + 1; });
+            corpus.text.clear();
+            corpus.text.reserve(size);
+            corpus.starts.clear();
+            corpus.nodes.clear();
+            Walk([&](const SNode& n) {
+                corpus.starts.push_back(corpus.text.size());
+                corpus.nodes.push_back(&n);
+                corpus.text += n.upper;
+                corpus.text += '\0';
+            });
+            corpus.valid = true;
+        }
+        return corpus;
+    }
+
+    void Clear()
+    {
+        heads.fill(nullptr);
+        index.clear();
+        corpus = SCorpus();
+    }
+
     void Insert(const CNoteRecord& note)
     {
+        corpus.valid = false;
         auto it = index.find(note.m_strKey);
         SNode* node = nullptr;
         if (it != index.end()) {
@@ -92,6 +135,7 @@ struct CNoteStore::SImpl
 
     void Remove(const std::string& key)
     {
+        corpus.valid = false;
         auto it = index.find(key);
         if (it == index.end())
             return;
@@ -157,8 +201,7 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
 
 void CNoteStore::ClearNotes()
 {
-    m_pImpl->heads.fill(nullptr);
-    m_pImpl->index.clear();
+    m_pImpl->Clear();
 }
 
 CNoteRecord CNoteStore::GetNote(const std::string& strKey) const
@@ -241,21 +284,37 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
         const std::string needle = UpperCaseText(strText);
         // The zero bytes between the fields keep a match inside one field.
         const bool bWhole = needle.find('\0') == std::string::npos;
-        m_pImpl->Walk([&](const SNode& n) {
-            const std::string_view all(n.upper);
-            const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
-            bool match = false;
-            if (bKeywordsOnly)
-                match = ContainsText(keywords, needle);
-            else if (bWhole)
-                match = ContainsText(all, needle);
-            else
-                match = ContainsText(UpperCaseText(n.rec.m_strTitle), needle)
-                        || ContainsText(UpperCaseText(n.rec.m_strComments), needle)
-                        || ContainsText(keywords, needle) || ContainsText(UpperCaseText(n.rec.m_strNotes), needle);
-            if (match)
-                InsertNoteRow(results, std::make_unique<CNoteRecord>(n.rec));
-        });
+        if (bWhole && !bKeywordsOnly) {
+            // One pass over all the text; a hit names its note, and the scan
+            // goes on at the next note.
+            const SImpl::SCorpus& corpus = m_pImpl->Corpus();
+            const char* pBase = corpus.text.data();
+            const size_t nSize = corpus.text.size();
+            size_t pos = 0;
+            while (pos < nSize) {
+                const void* pHit = memmem(pBase + pos, nSize - pos, needle.data(), needle.size());
+                if (!pHit)
+                    break;
+                const size_t offset = static_cast<size_t>(static_cast<const char*>(pHit) - pBase);
+                const size_t i = static_cast<size_t>(
+                    std::upper_bound(corpus.starts.begin(), corpus.starts.end(), offset) - corpus.starts.begin() - 1);
+                InsertNoteRow(results, std::make_unique<CNoteRecord>(corpus.nodes[i]->rec));
+                pos = i + 1 < corpus.starts.size() ? corpus.starts[i + 1] : nSize;
+            }
+        } else {
+            m_pImpl->Walk([&](const SNode& n) {
+                const std::string_view all(n.upper);
+                const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
+                const bool match = bKeywordsOnly
+                                       ? ContainsText(keywords, needle)
+                                       : ContainsText(UpperCaseText(n.rec.m_strTitle), needle)
+                                             || ContainsText(UpperCaseText(n.rec.m_strComments), needle)
+                                             || ContainsText(keywords, needle)
+                                             || ContainsText(UpperCaseText(n.rec.m_strNotes), needle);
+                if (match)
+                    InsertNoteRow(results, std::make_unique<CNoteRecord>(n.rec));
+            });
+        }
     }
     if (results.GetRowCount() == 0) {
         SNoteRow row;

@@ -125,6 +125,24 @@ void BM_SearchNotes(benchmark::State& state)
         benchmark::DoNotOptimize(rows.n);
     }
 }
+
+// The first search after a change also lays the text out again.
+void BM_SearchAfterChange(benchmark::State& state)
+{
+    CNullRows rows;
+    CNoteStore& store = Loaded().store;
+    CNoteRecord first;
+    store.ForEach([&](const CNoteRecord& n) {
+        if (first.m_strKey.empty())
+            first = n;
+    });
+    for (auto _ : state) {
+        first.m_strComments += "x";
+        store.UpdateNote(first);
+        store.SearchNotes(rows, false, "nothing");
+        benchmark::DoNotOptimize(rows.n);
+    }
+}
 }
 
 BENCHMARK(BM_ReadFilesBaseline)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -132,6 +150,7 @@ BENCHMARK(BM_LoadFolder)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_ScanBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanInPlaceBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchNotes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchAfterChange)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

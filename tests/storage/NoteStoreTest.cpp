@@ -298,6 +298,21 @@ TEST_F(NoteStoreTest, SearchAndLists)
         EXPECT_EQ(rows.m_rows[0].second, nullptr);
     }
 
+    // Searches see every change made after the last one; a match never runs
+    // from one note's text into the next one's.
+    d.m_strNotes = "a new meeting";
+    store.UpdateNote(d);
+    store.SearchNotes(rows, false, "new meet");
+    EXPECT_EQ(rows.Titles(), std::vector<std::string>{"Été"});
+    store.DeleteNote(c);
+    store.SearchNotes(rows, false, "meet and");
+    EXPECT_EQ(rows.m_rows[0].second, nullptr);
+    store.UpdateNote(c);
+    store.SearchNotes(rows, false, "EEK");
+    EXPECT_EQ(rows.Titles(), std::vector<std::string>{"Plans"});
+    store.SearchNotes(rows, false, "WEEKMEET");
+    EXPECT_EQ(rows.m_rows[0].second, nullptr);
+
     store.FillNotesList(rows);
     ASSERT_EQ(rows.m_rows.size(), 4u);
     for (const auto& [row, rec] : rows.m_rows) {
