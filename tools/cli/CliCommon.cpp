@@ -37,6 +37,17 @@ bool ParseCliArgs(const std::vector<std::string>& words, const std::set<std::str
     return true;
 }
 
+int ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                     const std::set<std::string>& flagOptions, size_t nPositional, SCliArgs& args)
+{
+    std::string error;
+    if (!ParseCliArgs(words, valueOptions, flagOptions, args, error))
+        return CliUsage(error);
+    if (args.positional.size() != nPositional)
+        return CliUsage("wrong number of arguments");
+    return EXIT_OK;
+}
+
 void CCliReporter::ReportError(const std::string& strMessage)
 {
     std::cerr << "quillbox-cli: " << strMessage << '\n';

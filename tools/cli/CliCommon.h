@@ -30,6 +30,11 @@ struct SCliArgs
 bool ParseCliArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
                   const std::set<std::string>& flagOptions, SCliArgs& args, std::string& strError);
 
+// ParseCliArgs for a command that takes exactly nPositional arguments:
+// EXIT_OK, or the usage exit status with the problem printed.
+int ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                     const std::set<std::string>& flagOptions, size_t nPositional, SCliArgs& args);
+
 // Prints what the store reports and remembers that something failed.
 class CCliReporter : public IErrorReporter
 {

@@ -6,21 +6,10 @@
 
 namespace
 {
-int Parse(const std::vector<std::string>& words, const std::set<std::string>& values, size_t nPositional,
-          SCliArgs& args)
-{
-    std::string error;
-    if (!ParseCliArgs(words, values, {}, args, error))
-        return CliUsage(error);
-    if (args.positional.size() != nPositional)
-        return CliUsage("wrong number of arguments");
-    return EXIT_OK;
-}
-
 int RunExport(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, {"--format", "--output", "--title", "--subtitle"}, 2, args))
+    if (int rc = ParseCommandArgs(words, {"--format", "--output", "--title", "--subtitle"}, {}, 2, args))
         return rc;
     const std::string format = args.Get("--format");
     if (format != "text-all" && format != "text-notes" && format != "html" && format != "pdf")
@@ -48,7 +37,7 @@ int RunExport(const std::vector<std::string>& words)
 int RunImportText(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, {}, 3, args))
+    if (int rc = ParseCommandArgs(words, {}, {}, 3, args))
         return rc;
     SCliSession session(args.positional[0]);
     CNoteRecord note;

@@ -99,22 +99,10 @@ bool ApplyEdits(const SCliArgs& args, CNoteRecord& note, std::string& strError)
     return true;
 }
 
-// Parses, and checks the number of positional arguments.
-int Parse(const std::vector<std::string>& words, const std::set<std::string>& values,
-          const std::set<std::string>& flags, size_t nPositional, SCliArgs& args)
-{
-    std::string error;
-    if (!ParseCliArgs(words, values, flags, args, error))
-        return CliUsage(error);
-    if (args.positional.size() != nPositional)
-        return CliUsage("wrong number of arguments");
-    return EXIT_OK;
-}
-
 int RunList(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, {}, {"--json"}, 1, args))
+    if (int rc = ParseCommandArgs(words, {}, {"--json"}, 1, args))
         return rc;
     SCliSession session(args.positional[0]);
     std::vector<CNoteRecord> notes;
@@ -131,7 +119,7 @@ int RunList(const std::vector<std::string>& words)
 int RunShow(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, {}, {"--json"}, 2, args))
+    if (int rc = ParseCommandArgs(words, {}, {"--json"}, 2, args))
         return rc;
     SCliSession session(args.positional[0]);
     CNoteRecord note;
@@ -157,7 +145,7 @@ int RunShow(const std::vector<std::string>& words)
 int RunAdd(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, editOptions, {}, 1, args))
+    if (int rc = ParseCommandArgs(words, editOptions, {}, 1, args))
         return rc;
     CNoteRecord note;
     std::string error;
@@ -174,7 +162,7 @@ int RunAdd(const std::vector<std::string>& words)
 int RunUpdate(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, editOptions, {}, 2, args))
+    if (int rc = ParseCommandArgs(words, editOptions, {}, 2, args))
         return rc;
     SCliSession session(args.positional[0]);
     CNoteRecord note;
@@ -190,7 +178,7 @@ int RunUpdate(const std::vector<std::string>& words)
 int RunDelete(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, {}, {}, 2, args))
+    if (int rc = ParseCommandArgs(words, {}, {}, 2, args))
         return rc;
     SCliSession session(args.positional[0]);
     CNoteRecord note;
@@ -202,7 +190,7 @@ int RunDelete(const std::vector<std::string>& words)
 int RunSearch(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, {}, {"--json", "--keywords-only"}, 2, args))
+    if (int rc = ParseCommandArgs(words, {}, {"--json", "--keywords-only"}, 2, args))
         return rc;
     SCliSession session(args.positional[0]);
     CNoteRowList results;
@@ -227,7 +215,7 @@ int RunSearch(const std::vector<std::string>& words)
 int RunFolders(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = Parse(words, {"--settings"}, {"--json"}, 0, args))
+    if (int rc = ParseCommandArgs(words, {"--settings"}, {"--json"}, 0, args))
         return rc;
     CAppContext app(QCoreApplication::applicationDirPath().toStdString());
     CFolderList tree;
