@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "NoteRecord.h"
+#include "TextPieces.h"
 
 namespace
 {
@@ -16,15 +17,12 @@ std::string HtmlLines(const std::string& strText)
     const std::string escaped = EscapeHtml(strText);
     std::string out;
     out.reserve(escaped.size() + escaped.size() / 16);
-    size_t start = 0;
-    for (;;) {
-        const size_t end = escaped.find("\r\n", start);
-        out.append(escaped, start, end == std::string::npos ? std::string::npos : end - start);
-        if (end == std::string::npos)
-            return out;
-        out += "<BR>";
-        start = end + 2;
-    }
+    ForEachPiece(escaped, "\r\n", [&](std::string_view line, bool bLast) {
+        out += line;
+        if (!bLast)
+            out += "<BR>";
+    });
+    return out;
 }
 }
 

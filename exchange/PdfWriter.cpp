@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "MacRoman.h"
 #include "TextMeasurer.h"
+#include "TextPieces.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -69,15 +70,11 @@ void CPdfWriter::AddText(const std::string& strText, int x, int y, int nSize)
                           + Num(x) + " " + Num(y) + " Tm \rT* (";
     content.reserve(content.size() + strText.size() + strText.size() / 8 + 16);
     // Escaped line by line, so the separators between shown strings stay as they are.
-    size_t start = 0;
-    for (;;) {
-        const size_t end = strText.find(lineBreak, start);
-        AppendPdfString(content, std::string_view(strText).substr(start, end - start));
-        if (end == std::string::npos)
-            break;
-        content += shownLineBreak;
-        start = end + lineBreak.size();
-    }
+    ForEachPiece(strText, lineBreak, [&](std::string_view line, bool bLast) {
+        AppendPdfString(content, line);
+        if (!bLast)
+            content += shownLineBreak;
+    });
     content += ") Tj \rET";
     std::string object = Num(n) + " 0 obj<</Length " + std::to_string(content.size()) + ">>stream\r\n";
     object.reserve(object.size() + content.size() + 24);
@@ -97,14 +94,7 @@ void CPdfWriter::AddLine(int x1, int y1, int x2, int y2, int nWidth)
 
 void CPdfWriter::SplitLines(std::string_view text, std::string_view separator, std::vector<std::string>& lines)
 {
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find(separator, start);
-        lines.emplace_back(text.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return;
-        start = end + separator.size();
-    }
+    ForEachPiece(text, separator, [&](std::string_view line, bool) { lines.emplace_back(line); });
 }
 
 void CPdfWriter::WrapLines(const std::vector<std::string>& lines, std::vector<std::string>& wrapped, int nPointSize,
