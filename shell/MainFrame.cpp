@@ -11,6 +11,7 @@
 #include "QuillboxView.h"
 #include "Resources.h"
 #include "SearchResultsBar.h"
+#include "UserSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,16 +23,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 
 namespace
 {
-QSettings AppSettings()
-{
-    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
-}
-
 const char* const apszIndicators[3] = {"CAP", "NUM", "SCRL"};
 }
 
@@ -190,7 +185,7 @@ void CMainFrame::ShowViewsMenu()
 
 bool CMainFrame::RestoreLayout()
 {
-    QSettings settings = AppSettings();
+    QSettings settings = OpenUserSettings();
     settings.beginGroup(QString::fromLatin1(pszProfile));
     const QByteArray layout = settings.value(QStringLiteral("Layout")).toByteArray();
     const QStringList bars = settings.value(QStringLiteral("Bars")).toStringList();
@@ -223,7 +218,7 @@ void CMainFrame::SaveLayout() const
     QStringList bars;
     for (CSizingControlBar* pBar : findChildren<CSizingControlBar*>())
         bars << QString::number(pBar->GetControlId());
-    QSettings settings = AppSettings();
+    QSettings settings = OpenUserSettings();
     settings.beginGroup(strProfile);
     settings.setValue(QStringLiteral("Bars"), bars);
     settings.setValue(QStringLiteral("Layout"), saveState());

@@ -1,5 +1,7 @@
 #include "SizingControlBar.h"
 
+#include "UserSettings.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,7 +9,6 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 #include <qdrawutil.h>
@@ -17,11 +18,6 @@
 namespace {
 
 constexpr int kCloseSize = 11;
-
-QSettings OpenSettings()
-{
-    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
-}
 
 } // namespace
 
@@ -130,7 +126,7 @@ QString CSizingControlBar::StateSection(const QString& strProfile, int nControlI
 
 void CSizingControlBar::LoadState(const QString& strProfile)
 {
-    QSettings settings = OpenSettings();
+    QSettings settings = OpenUserSettings();
     settings.beginGroup(StateSection(strProfile, m_nControlId));
     const auto read = [&settings](const char* pszName, int nCurrent, int nMinimum) {
         return std::max(settings.value(QLatin1String(pszName), nCurrent).toInt(), nMinimum);
@@ -163,7 +159,7 @@ void CSizingControlBar::SaveState(const QString& strProfile) const
             szFloat = szNow;
     }
 
-    QSettings settings = OpenSettings();
+    QSettings settings = OpenUserSettings();
     settings.beginGroup(StateSection(strProfile, m_nControlId));
     settings.setValue(QStringLiteral("sizeHorzCX"), szHorz.width());
     settings.setValue(QStringLiteral("sizeHorzCY"), szHorz.height());

@@ -2,13 +2,13 @@
 
 #include "NoteRecord.h"
 #include "Resources.h"
+#include "UserSettings.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTime>
 
@@ -17,8 +17,6 @@
 
 namespace
 {
-constexpr const char* pszCompany = "Orvantic";
-constexpr const char* pszApp = "Quillbox";
 constexpr const char* pszListViewKey = "Quillbox/ListViewSelection";
 constexpr const char* pszHighKey = "Task Priority Settings/HighPriorityColour";
 constexpr const char* pszMediumKey = "Task Priority Settings/MediumPriorityColour";
@@ -98,20 +96,20 @@ std::string CAppContext::GetDefaultFolderPath() const
 
 int CAppContext::LoadListViewSelection()
 {
-    QSettings settings(pszCompany, pszApp);
+    QSettings settings = OpenUserSettings();
     m_nListViewSelection = ReadNumber<int32_t>(settings, pszListViewKey, 0);
     return m_nListViewSelection;
 }
 
 void CAppContext::SaveListViewSelection() const
 {
-    QSettings settings(pszCompany, pszApp);
+    QSettings settings = OpenUserSettings();
     settings.setValue(pszListViewKey, m_nListViewSelection);
 }
 
 void CAppContext::LoadPriorityColours()
 {
-    QSettings settings(pszCompany, pszApp);
+    QSettings settings = OpenUserSettings();
     m_clrHighPriority = ReadNumber<uint32_t>(settings, pszHighKey, 255u);
     m_clrMediumPriority = ReadNumber<uint32_t>(settings, pszMediumKey, 0u);
     m_clrLowPriority = ReadNumber<uint32_t>(settings, pszLowKey, 12632256u);
@@ -119,7 +117,7 @@ void CAppContext::LoadPriorityColours()
 
 void CAppContext::SavePriorityColours() const
 {
-    QSettings settings(pszCompany, pszApp);
+    QSettings settings = OpenUserSettings();
     settings.setValue(pszHighKey, m_clrHighPriority);
     settings.setValue(pszMediumKey, m_clrMediumPriority);
     settings.setValue(pszLowKey, m_clrLowPriority);

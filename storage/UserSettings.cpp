@@ -1,0 +1,6 @@
+#include "UserSettings.h"
+
+QSettings OpenUserSettings()
+{
+    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
+}
