@@ -35,7 +35,6 @@ CMainFrame::CMainFrame(CQuillboxApp& app) : m_app(app)
     setObjectName(QStringLiteral("MainFrame"));
     // Only the program's name, never a document's.
     setWindowTitle(QStringLiteral("Quillbox"));
-    setWindowIcon(QIcon(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME)));
 }
 
 CMainFrame::~CMainFrame()

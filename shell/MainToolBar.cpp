@@ -17,6 +17,11 @@ bool CMainToolBar::LoadToolbarImages(int nButtonWidth, int nNormalId, int nHotId
 {
     if (!CQuillboxApp::LoadImageStrip(nNormalId, nButtonWidth, m_normal, clrNormalMask))
         return false;
+    // One strip for both lists is cut once; the pixmaps share their data.
+    if (nHotId == nNormalId && clrHotMask == clrNormalMask) {
+        m_hot = m_normal;
+        return true;
+    }
     return CQuillboxApp::LoadImageStrip(nHotId, nButtonWidth, m_hot, clrHotMask);
 }
 

@@ -31,6 +31,8 @@ CQuillboxApp::~CQuillboxApp()
 
 bool CQuillboxApp::InitInstance(bool bShow)
 {
+    // Every window of the program, dialogs included, carries the program icon.
+    QApplication::setWindowIcon(QIcon(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME)));
     LoadListViewSelection();
     LoadPriorityColours();
     ProvideSampleNotes();

@@ -1,6 +1,5 @@
 #include "MainFrame.h"
 #include "QuillboxApp.h"
-#include "Resources.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -11,13 +10,11 @@ namespace
 class CQuitAfterFirstPaint : public QObject
 {
 public:
-    explicit CQuitAfterFirstPaint(QWidget* pWindow) : m_pWindow(pWindow) {}
-
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override
     {
         if (!m_bDone && pEvent->type() == QEvent::Paint && pWatched->isWidgetType() &&
-            static_cast<QWidget*>(pWatched)->window() == m_pWindow) {
+            qobject_cast<CMainFrame*>(static_cast<QWidget*>(pWatched)->window())) {
             m_bDone = true;
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
@@ -25,7 +22,6 @@ protected:
     }
 
 private:
-    QWidget* m_pWindow;
     bool m_bDone = false;
 };
 }
@@ -37,21 +33,14 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Quillbox"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillbox"));
-    QApplication::setWindowIcon(QIcon(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME)));
 
+    CQuitAfterFirstPaint quit;
+    if (qEnvironmentVariableIntValue("QUILLBOX_QUIT_AFTER_FIRST_PAINT") == 1)
+        app.installEventFilter(&quit);
     CQuillboxApp theApp(QCoreApplication::applicationDirPath().toStdString());
-    std::unique_ptr<CQuitAfterFirstPaint> pQuit;
-    if (qEnvironmentVariableIntValue("QUILLBOX_QUIT_AFTER_FIRST_PAINT") == 1) {
-        if (!theApp.InitInstance(false))
-            return 1;
-        pQuit = std::make_unique<CQuitAfterFirstPaint>(theApp.GetMainFrame());
-        app.installEventFilter(pQuit.get());
-        theApp.GetMainFrame()->ShowMaximized();
-    } else if (!theApp.InitInstance()) {
+    if (!theApp.InitInstance())
         return 1;
-    }
     const int nResult = app.exec();
-    if (pQuit)
-        app.removeEventFilter(pQuit.get());
+    app.removeEventFilter(&quit);
     return nResult;
 }

@@ -111,6 +111,7 @@ const std::vector<SToolbarButton> g_toolbar = {
     {ID_APP_ABOUT, 18},
 };
 
+// The prompt (first line) and the tooltip (second line) of a command.
 QStringList CommandStrings(int nId)
 {
     return QString::fromStdString(CAppContext::LoadStringResource(static_cast<unsigned>(nId))).split(QLatin1Char('\n'));
@@ -150,16 +151,6 @@ const std::vector<SToolbarButton>& ToolbarButtons()
     return g_toolbar;
 }
 
-QString CommandPrompt(int nId)
-{
-    return CommandStrings(nId).value(0);
-}
-
-QString CommandTooltip(int nId)
-{
-    return CommandStrings(nId).value(1);
-}
-
 CCommandActions::CCommandActions(CQuillboxView& view, QWidget* pShortcutOwner)
     : QObject(&view), m_view(view), m_pShortcutOwner(pShortcutOwner)
 {
@@ -172,8 +163,9 @@ QAction* CCommandActions::MakeAction(const SCommandEntry& entry, const char* psz
     auto* pAction = new QAction(QString::fromLatin1(pszText), this);
     pAction->setData(entry.nId);
     pAction->setObjectName(QStringLiteral("command-%1").arg(entry.nId));
-    pAction->setStatusTip(CommandPrompt(entry.nId));
-    const QString strTip = CommandTooltip(entry.nId);
+    const QStringList strings = CommandStrings(entry.nId);
+    pAction->setStatusTip(strings.value(0));
+    const QString strTip = strings.value(1);
     if (!strTip.isEmpty())
         pAction->setToolTip(strTip.trimmed());
     if (entry.check != ECheckRule::none)

@@ -62,10 +62,6 @@ struct SToolbarButton
 };
 const std::vector<SToolbarButton>& ToolbarButtons();
 
-// The prompt (first line) and tooltip (second line) of a command's string.
-QString CommandPrompt(int nId);
-QString CommandTooltip(int nId);
-
 // The actions of every command. Menus and the toolbar built here share one
 // action per command id (context menus with their own text get their own
 // action), and every trigger goes through the view, which checks the rules.
