@@ -217,9 +217,7 @@ void CQuillboxView::InsertRootItem()
         return;
     auto* pRoot = new QTreeWidgetItem(QStringList(QStringLiteral("Quillbox")));
     pRoot->setIcon(0, StripIcon(TreeImages(), 0, 1));
-    QFont bold = font();
-    bold.setBold(true);
-    pRoot->setFont(0, bold);
+    MakeBold(pRoot);
     addTopLevelItem(pRoot);
     setCurrentItem(pRoot);
 }
@@ -233,9 +231,7 @@ void CQuillboxView::InsertFolderItem(std::unique_ptr<CFolderRecord> pRecord)
     auto* pItem = new CFolderItem(std::move(pRecord));
     pItem->setText(0, strName);
     pItem->setIcon(0, StripIcon(TreeImages(), 2, 3));
-    QFont bold = font();
-    bold.setBold(true);
-    pItem->setFont(0, bold);
+    MakeBold(pItem);
     pRoot->addChild(pItem);
     pRoot->setExpanded(true);
     setCurrentItem(pRoot);
@@ -534,9 +530,7 @@ void CQuillboxView::OnModifyFolder()
         pRecord->m_strName = dlg.m_strName.toStdString();
         pRecord->m_strPath = strNewPath;
         pItem->setText(0, dlg.m_strName);
-        QFont bold = font();
-        bold.setBold(true);
-        pItem->setFont(0, bold);
+        MakeBold(pItem);
         ExpandRoot();
         // Show the new directory's notes at once, so that later changes are
         // never written into one directory from another's list.
@@ -610,7 +604,14 @@ void CQuillboxView::OnExpandAll()
     LoadEmptyFolder();
 }
 
-void CQuillboxView::TogglePane(CSizingControlBar* pBar)
+void CQuillboxView::MakeBold(QTreeWidgetItem* pItem) const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    pItem->setFont(0, bold);
+}
+
+void CQuillboxView::TogglePane(QWidget* pBar)
 {
     if (pBar)
         pBar->setVisible(pBar->isHidden());
@@ -673,13 +674,12 @@ void CQuillboxView::OnViewIcons()
 
 void CQuillboxView::OnViewToolbar()
 {
-    if (QToolBar* pBar = m_frame.GetToolBar())
-        pBar->setVisible(pBar->isHidden());
+    TogglePane(m_frame.GetToolBar());
 }
 
 void CQuillboxView::OnViewStatusBar()
 {
-    m_frame.statusBar()->setVisible(m_frame.statusBar()->isHidden());
+    TogglePane(m_frame.statusBar());
 }
 
 void CQuillboxView::OnViews()

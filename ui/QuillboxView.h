@@ -13,7 +13,6 @@ class CCommandActions;
 class CFolderRecord;
 class CMainFrame;
 class CQuillboxApp;
-class CSizingControlBar;
 class QMenu;
 
 // A folder item of the tree; it owns its record until it is freed.
@@ -115,7 +114,9 @@ private:
     void OnSelChanged(QTreeWidgetItem* pNew, QTreeWidgetItem* pOld);
     void OnNotesListMarkChanged(int nRow);
     void SetListMode(int nMode);
-    void TogglePane(CSizingControlBar* pBar);
+    // Shows a hidden pane or bar, hides a shown one.
+    void TogglePane(QWidget* pBar);
+    void MakeBold(QTreeWidgetItem* pItem) const;
     void LoadEmptyFolder();
     void ShowContextMenu(QTreeWidgetItem* pItem, const QPoint& ptGlobal);
 
