@@ -18,28 +18,38 @@ CNotesTextBar::CNotesTextBar(QMainWindow* pFrame, int nControlId)
     SetChild(m_pEdit);
 }
 
-void CNotesTextBar::SetText(const std::string& strText)
+namespace
 {
-    // The edit shows line breaks; the note keeps CR LF.
-    QString text = QString::fromStdString(strText);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_pEdit->setPlainText(text);
-}
-
-std::string CNotesTextBar::GetText() const
-{
-    QString text = m_pEdit->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
-std::string CNotesTextBar::AsShown(const std::string& strText)
+// The edit breaks lines at CR LF, a lone CR and a lone LF alike; the note
+// keeps CR LF.
+QString ToEditText(const std::string& strText)
 {
     QString text = QString::fromStdString(strText);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+std::string FromEditText(QString text)
+{
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text.toStdString();
+}
+}
+
+void CNotesTextBar::SetText(const std::string& strText)
+{
+    m_pEdit->setPlainText(ToEditText(strText));
+}
+
+std::string CNotesTextBar::GetText() const
+{
+    return FromEditText(m_pEdit->toPlainText());
+}
+
+std::string CNotesTextBar::AsShown(const std::string& strText)
+{
+    return FromEditText(ToEditText(strText));
 }
 
 bool CNotesTextBar::eventFilter(QObject* pWatched, QEvent* pEvent)
