@@ -42,10 +42,10 @@ const std::vector<SSample>& Samples()
         {"Welcome to Quillbox", "Start here", "welcome, help",
          "Quillbox keeps short notes and tasks.\r\n"
          "The tree on the left holds your folders; each folder is a directory on disk.\r\n"
-         "Pick a folder and its notes appear in the Notes pane, one line per note.\r\n"
-         "Select a note to read its text and see its properties.\r\n"
+         "Pick a folder and its notes appear in the Notes List, one line per note.\r\n"
+         "Select a note to read and edit its text in the Notes pane and see its properties.\r\n"
          "Give a note a date, a priority and keywords, then search by any of them.\r\n"
-         "Export a folder as text, HTML or PDF when you want to share or print it.",
+         "Export a note as text, HTML or PDF when you want to share or print it.",
          12, 1, -1},
         {"Shopping list", "Saturday market", "shopping, groceries",
          "Oat milk\r\nSourdough loaf\r\nSix free-range eggs\r\nTomatoes on the vine\r\nBasil\r\n"
