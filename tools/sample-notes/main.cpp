@@ -44,7 +44,7 @@ const std::vector<SSample>& Samples()
          "The tree on the left holds your folders; each folder is a directory on disk.\r\n"
          "Pick a folder and its notes appear in the Notes List, one line per note.\r\n"
          "Select a note to read and edit its text in the Notes pane and see its properties.\r\n"
-         "Give a note a date, a priority and keywords, then search by any of them.\r\n"
+         "Give a note a date, a priority and keywords; search finds notes by their text or keywords.\r\n"
          "Export a note as text, HTML or PDF when you want to share or print it.",
          12, 1, -1},
         {"Shopping list", "Saturday market", "shopping, groceries",
