@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace std::string_literals;
+
 namespace
 {
 std::string Path(const QTemporaryDir& dir, const char* name)
@@ -138,4 +140,30 @@ TEST(TextImport, AppendsUpToTheFirstZeroByte)
     app.m_strCurrentFolder = folder + "/gone";
     EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), withZero, error), EImportResult::saveFailed);
     EXPECT_NE(error.find("gone"), std::string::npos) << error;
+}
+
+TEST(HtmlExport, OnlyValidUtf8WithoutControlCharacters)
+{
+    EXPECT_EQ(EscapeHtml("a\xFF"
+                         "b\x01"
+                         "c\td\r\ne\x7F"
+                         "f\x1B"),
+              "a\xEF\xBF\xBD"
+              "bc\td\r\nef");
+    // Broken and overlong sequences, a lone continuation byte, a C1 control;
+    // valid text of every length is kept as it is.
+    EXPECT_EQ(EscapeHtml("\xC3"
+                         "x\xC0\xAF\x80\xC2\x85"
+                         "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"),
+              "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"
+              "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
+
+    CNoteRecord note = ShoppingNote();
+    note.m_strTitle = "T\xFF\x02";
+    note.m_strNotes = "x\x00y\xE9"s;
+    const std::string page = BuildNoteHtml(note);
+    const QByteArray bytes(page.data(), static_cast<qsizetype>(page.size()));
+    EXPECT_EQ(QString::fromUtf8(bytes).toUtf8(), bytes) << "valid UTF-8 throughout";
+    EXPECT_EQ(page.find_first_of(std::string("\x00\x01\x02\x7F", 4)), std::string::npos);
+    EXPECT_NE(page.find("Quillbox :: T\xEF\xBF\xBD</title>"), std::string::npos);
 }
