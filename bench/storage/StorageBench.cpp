@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 
@@ -48,7 +49,9 @@ SFolder& Folder(int count)
             n.m_strComments = "comments for the note";
             n.m_strKeywords = "alpha beta gamma";
             n.m_strNotes = std::string(200, 'x') + "\r\nsome more text of the note body " + std::to_string(i);
-            store.UpdateNote(n);
+            // The folder is only the material: written plainly, since a
+            // durable save of each of 100,000 notes would take minutes.
+            std::ofstream(f->app->GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
         }
     }
     return *f;
