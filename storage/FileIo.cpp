@@ -196,7 +196,8 @@ EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data)
     if (static_cast<unsigned long long>(st.st_size) > nMaxBytes)
         return EReadStatus::tooLarge;
     data.clear();
-    data.resize(static_cast<size_t>(st.st_size));
+    // One byte past the size, so the read that meets the end needs no more room.
+    data.resize(std::min(nMaxBytes, static_cast<size_t>(st.st_size) + 1));
     size_t got = 0;
     for (;;)
     {

@@ -384,19 +384,20 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
         // The key came from a file's contents and cannot name a file: the
         // note moves to a fresh key instead.
         written = CreateNoteFile(note, path);
-        m_pImpl->Remove(oldKey);
     }
     if (!written)
     {
+        // Listed as changed until the folder is loaded again, still tied to
+        // the files it came from.
         ReportSaveFailed();
+        note.m_strKey = oldKey;
         SNode& node = m_pImpl->Insert(note);
-        if (note.m_strKey == oldKey)
-        {
-            node.file = oldFile;
-            node.olderFiles = olderFiles;
-        }
+        node.file = oldFile;
+        node.olderFiles = olderFiles;
         return {false, note.m_strKey, written.strError};
     }
+    if (note.m_strKey != oldKey)
+        m_pImpl->Remove(oldKey);
     // The files this note was read from in this folder are older copies now.
     const SNoteFile newFile{DirectoryOf(path), FileNameOf(path)};
     olderFiles.push_back(oldFile);
