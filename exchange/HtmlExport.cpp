@@ -1,6 +1,7 @@
 #include "HtmlExport.h"
 
 #include "AppContext.h"
+#include "MacRoman.h"
 #include "NoteRecord.h"
 #include "TextPieces.h"
 
@@ -17,26 +18,54 @@ std::string HtmlLines(const std::string& strText)
     const std::string escaped = EscapeHtml(strText);
     std::string out;
     out.reserve(escaped.size() + escaped.size() / 16);
-    ForEachPiece(escaped, "\r\n", [&](std::string_view line, bool bLast) {
-        out += line;
-        if (!bLast)
-            out += "<BR>";
-    });
+    ForEachPiece(escaped, "\r\n",
+                 [&](std::string_view line, bool bLast)
+                 {
+                     out += line;
+                     if (!bLast)
+                         out += "<BR>";
+                 });
     return out;
 }
-}
+} // namespace
 
 std::string EscapeHtml(const std::string& strText)
 {
     std::string out;
     out.reserve(strText.size());
-    for (const char c : strText) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out.push_back(c);
+    for (size_t i = 0; i < strText.size();)
+    {
+        const char c = strText[i];
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80)
+        {
+            const SUtf8Char u = DecodeUtf8At(strText, i);
+            // C1 controls are as unwelcome as C0 ones.
+            if (u.cp == 0xFFFD && u.nBytes == 1)
+                out += "\xEF\xBF\xBD";
+            else if (u.cp >= 0xA0)
+                out.append(strText, i, u.nBytes);
+            i += u.nBytes;
+            continue;
+        }
+        ++i;
+        switch (c)
+        {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            if (b >= 0x20 ? b != 0x7F : c == '\t' || c == '\r' || c == '\n')
+                out.push_back(c);
         }
     }
     return out;

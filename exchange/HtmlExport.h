@@ -9,5 +9,7 @@ class CNoteRecord;
 // breaks become "<BR>". The page declares UTF-8. The note is not changed.
 std::string BuildNoteHtml(const CNoteRecord& note);
 
-// "&", "<", ">" and the double quote as character references.
+// "&", "<", ">" and the double quote as character references. The result
+// is valid UTF-8: a byte that does not belong to a valid sequence becomes
+// U+FFFD, and control characters other than tab, CR and LF are dropped.
 std::string EscapeHtml(const std::string& strText);

@@ -13,14 +13,21 @@ std::string BuildPdfBodyText(const CNoteRecord& note)
     return ComposeNoteDetails(note, labels);
 }
 
-bool ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,
-                     const std::string& strPath)
+SFileResult ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,
+                            const std::string& strPath)
 {
     return ExportNoteToPdf(note, strTitle, strSubtitle, strPath, CHelveticaMeasurer());
 }
 
-bool ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,
-                     const std::string& strPath, const ITextMeasurer& measurer)
+SFileResult ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,
+                            const std::string& strPath, const ITextMeasurer& measurer)
+{
+    RemoveStaleTempFiles(DirectoryOf(strPath), FileNameOf(strPath));
+    return WriteFileAtomically(strPath, BuildNotePdf(note, strTitle, strSubtitle, measurer));
+}
+
+std::string BuildNotePdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,
+                         const ITextMeasurer& measurer)
 {
     CPdfWriter pdf;
     pdf.NewPage();
@@ -31,5 +38,5 @@ bool ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle, const
     pdf.AddText(strTitle, 50, 750, 1);
     pdf.AddLine(50, 725, 500, 725, 1);
     pdf.AddTextBlock(BuildPdfBodyText(note), 50, 720, 1, 8, measurer);
-    return pdf.SaveToFile(strPath);
+    return pdf.BuildFile();
 }

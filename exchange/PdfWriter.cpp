@@ -1,6 +1,5 @@
 #include "PdfWriter.h"
 
-#include "AtomicFile.h"
 #include "MacRoman.h"
 #include "TextMeasurer.h"
 #include "TextPieces.h"
@@ -32,13 +31,14 @@ std::string Offset10(size_t n)
 // that would end or break a PDF string escaped.
 void AppendPdfString(std::string& out, std::string_view line)
 {
-    for (const char c : Utf8ToMacRoman(line)) {
+    for (const char c : Utf8ToMacRoman(line))
+    {
         if (c == '\\' || c == '(' || c == ')')
             out.push_back('\\');
         out.push_back(c);
     }
 }
-}
+} // namespace
 
 bool CPdfWriter::SFileOrder::operator()(int a, int b) const
 {
@@ -51,7 +51,8 @@ void CPdfWriter::NewPage()
 {
     const int n = ++m_nObjectCounter;
     m_nCurrentPage = n;
-    m_pages[n] = SPage{Num(n) + " 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [", {},
+    m_pages[n] = SPage{Num(n) + " 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [",
+                       {},
                        "] /Resources<</ProcSet 2 0 R\r\n/Font << /F1 3 0 R>>>>>>\nendobj\n"};
 }
 
@@ -66,15 +67,17 @@ void CPdfWriter::AddStream(int nObject, std::string strObject)
 void CPdfWriter::AddText(const std::string& strText, int x, int y, int nSize)
 {
     const int n = ++m_nObjectCounter;
-    std::string content = "0 g\r1 i \rBT\r/F1 " + Num(nSize) + " Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 "
-                          + Num(x) + " " + Num(y) + " Tm \rT* (";
+    std::string content = "0 g\r1 i \rBT\r/F1 " + Num(nSize) + " Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 " +
+                          Num(x) + " " + Num(y) + " Tm \rT* (";
     content.reserve(content.size() + strText.size() + strText.size() / 8 + 16);
     // Escaped line by line, so the separators between shown strings stay as they are.
-    ForEachPiece(strText, lineBreak, [&](std::string_view line, bool bLast) {
-        AppendPdfString(content, line);
-        if (!bLast)
-            content += shownLineBreak;
-    });
+    ForEachPiece(strText, lineBreak,
+                 [&](std::string_view line, bool bLast)
+                 {
+                     AppendPdfString(content, line);
+                     if (!bLast)
+                         content += shownLineBreak;
+                 });
     content += ") Tj \rET";
     std::string object = Num(n) + " 0 obj<</Length " + std::to_string(content.size()) + ">>stream\r\n";
     object.reserve(object.size() + content.size() + 24);
@@ -86,10 +89,10 @@ void CPdfWriter::AddText(const std::string& strText, int x, int y, int nSize)
 void CPdfWriter::AddLine(int x1, int y1, int x2, int y2, int nWidth)
 {
     const int n = ++m_nObjectCounter;
-    const std::string content = Num(nWidth) + " w\r\n" + Num(x1) + " " + Num(y1) + " m\r\n" + Num(x2) + " "
-                                + Num(y2) + " l\r\nS";
-    AddStream(n, Num(n) + " 0 obj<</Length " + std::to_string(content.size()) + " >>stream\r\n" + content
-                     + "\r\nendstream\rendobj\n");
+    const std::string content =
+        Num(nWidth) + " w\r\n" + Num(x1) + " " + Num(y1) + " m\r\n" + Num(x2) + " " + Num(y2) + " l\r\nS";
+    AddStream(n, Num(n) + " 0 obj<</Length " + std::to_string(content.size()) + " >>stream\r\n" + content +
+                     "\r\nendstream\rendobj\n");
 }
 
 void CPdfWriter::SplitLines(std::string_view text, std::string_view separator, std::vector<std::string>& lines)
@@ -101,13 +104,16 @@ void CPdfWriter::WrapLines(const std::vector<std::string>& lines, std::vector<st
                            const ITextMeasurer& measurer)
 {
     const int nCellHeight = nPointSize * 9 / 5;
-    for (const std::string& line : lines) {
+    for (const std::string& line : lines)
+    {
         // A view over the rest, never a copy: a long line without breaks
         // must not cost the square of its length.
         std::string_view rest = line;
-        for (;;) {
+        for (;;)
+        {
             const size_t fit = measurer.FittingBytes(rest, nCellHeight, wrapLimit);
-            if (fit >= rest.size()) {
+            if (fit >= rest.size())
+            {
                 wrapped.emplace_back(rest);
                 break;
             }
@@ -143,9 +149,11 @@ void CPdfWriter::AddTextBlock(const std::string& strText, int x, int y, int nSiz
     int nBlockY = y;
     int nCursor = y;
     std::string block;
-    for (const std::string& line : wrapped) {
+    for (const std::string& line : wrapped)
+    {
         nCursor -= nStep;
-        if (nCursor < 65) {
+        if (nCursor < 65)
+        {
             AddText(block, x, nBlockY, nSize);
             NewPage();
             nBlockY = nCursor = 750;
@@ -189,13 +197,15 @@ std::string CPdfWriter::BuildFile() const
         file += Num(n) + " 0 R ";
     file += "] /Count " + std::to_string(kids.size()) + ">>\nendobj\r";
 
-    for (const auto& [n, page] : m_pages) {
+    for (const auto& [n, page] : m_pages)
+    {
         begin(n);
         file += page.strHead;
         file += page.strRefs;
         file += page.strTail;
     }
-    for (const auto& [n, stream] : m_streams) {
+    for (const auto& [n, stream] : m_streams)
+    {
         begin(n);
         file += stream;
     }
@@ -205,12 +215,13 @@ std::string CPdfWriter::BuildFile() const
     file += "xref\r\n0 " + Num(m_nObjectCounter + 1) + "\r\n0000000000 65535 f\r\n";
     for (int n = 1; n <= m_nObjectCounter; ++n)
         file += Offset10(offsets[static_cast<size_t>(n) - 1]) + " 00000 n\r\n";
-    file += "trailer\n<</Size " + Num(m_nObjectCounter + 1) + "/Root 1 0 R>>\r\nstartxref\r\n" + std::to_string(xref)
-            + "\r\n%%EOF\r\n";
+    file += "trailer\n<</Size " + Num(m_nObjectCounter + 1) + "/Root 1 0 R>>\r\nstartxref\r\n" + std::to_string(xref) +
+            "\r\n%%EOF\r\n";
     return file;
 }
 
-bool CPdfWriter::SaveToFile(const std::string& strPath) const
+SFileResult CPdfWriter::SaveToFile(const std::string& strPath) const
 {
+    RemoveStaleTempFiles(DirectoryOf(strPath), FileNameOf(strPath));
     return WriteFileAtomically(strPath, BuildFile());
 }

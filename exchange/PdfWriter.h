@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIo.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -35,9 +37,9 @@ public:
 
     // The whole file as it will be written.
     std::string BuildFile() const;
-    // Writes the file in one piece; false, with no file left half written,
-    // when it could not be written.
-    bool SaveToFile(const std::string& strPath) const;
+    // Writes the file in one piece; says why, with no file left half
+    // written, when it could not be written.
+    SFileResult SaveToFile(const std::string& strPath) const;
 
     // Every piece of the text between separators, empty ones included.
     static void SplitLines(std::string_view text, std::string_view separator, std::vector<std::string>& lines);

@@ -1,13 +1,9 @@
 #include "TextExchange.h"
 
 #include "AppContext.h"
-#include "AtomicFile.h"
 #include "NoteDetails.h"
 #include "NoteRecord.h"
 #include "NoteStore.h"
-
-#include <QFile>
-#include <QString>
 
 std::string BuildNoteTextAll(const CNoteRecord& note)
 {
@@ -21,22 +17,25 @@ std::string BuildNoteTextNotesOnly(const CNoteRecord& note)
     return "Title\t:\t" + note.m_strTitle + "\r\n\r\nNotes\t:\r\n\r\n" + note.m_strNotes;
 }
 
-bool WriteExportFile(const std::string& strPath, std::string_view bytes)
+SFileResult WriteExportFile(const std::string& strPath, std::string_view bytes)
 {
+    RemoveStaleTempFiles(DirectoryOf(strPath), FileNameOf(strPath));
     return WriteFileAtomically(strPath, bytes);
 }
 
-bool ReadImportText(const std::string& strPath, std::string& strText)
+std::string ImportTextFromBytes(std::string_view bytes)
 {
-    QFile file(QString::fromStdString(strPath));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    const qsizetype zero = bytes.indexOf('\0');
-    strText.assign(bytes.constData(), static_cast<size_t>(zero < 0 ? bytes.size() : zero));
-    return true;
+    return std::string(bytes.substr(0, bytes.find('\0')));
+}
+
+SFileResult ReadImportText(const std::string& strPath, std::string& strText)
+{
+    std::string bytes;
+    std::string error;
+    if (ReadRegularFile(strPath, nMaxImportFile, bytes, &error) != EReadStatus::ok)
+        return SFileResult::Failed(error);
+    strText = ImportTextFromBytes(bytes);
+    return SFileResult::Done();
 }
 
 bool AppendImportedText(CNoteRecord& note, const std::string& strText)
@@ -48,14 +47,21 @@ bool AppendImportedText(CNoteRecord& note, const std::string& strText)
     return true;
 }
 
-EImportResult ImportTextIntoNote(CNoteStore& store, const CNoteRecord& note, const std::string& strPath)
+EImportResult ImportTextIntoNote(CNoteStore& store, const CNoteRecord& note, const std::string& strPath,
+                                 std::string& strError)
 {
+    strError.clear();
     std::string text;
-    if (!ReadImportText(strPath, text))
+    const SFileResult read = ReadImportText(strPath, text);
+    if (!read)
+    {
+        strError = read.strError;
         return EImportResult::unreadable;
+    }
     CNoteRecord changed = note;
     if (!AppendImportedText(changed, text))
         return EImportResult::empty;
-    store.UpdateNote(changed);
-    return store.LastWriteSucceeded() ? EImportResult::imported : EImportResult::saveFailed;
+    const SStoreResult saved = store.UpdateNote(changed);
+    strError = saved.strError;
+    return saved ? EImportResult::imported : EImportResult::saveFailed;
 }

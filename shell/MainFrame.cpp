@@ -237,11 +237,14 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     }
     SaveLayout();
     if (m_pView) {
-        if (!m_app.m_folderSettings.SaveFolderSettings(m_app.m_strSettingsFile, *m_pView))
-            QMessageBox::warning(this, QStringLiteral("Quillbox"),
-                                 QStringLiteral("The folder list could not be saved to \"%1\". The folders added, "
-                                                "changed or removed in this session will be missing at the next start.")
-                                     .arg(QDir::toNativeSeparators(QString::fromStdString(m_app.m_strSettingsFile))));
+        if (const SFileResult saved = m_app.m_folderSettings.SaveFolderSettings(m_app.m_strSettingsFile, *m_pView);
+            !saved)
+            QMessageBox::warning(
+                this, QStringLiteral("Quillbox"),
+                QStringLiteral("The folder list could not be saved to \"%1\". The folders added, "
+                               "changed or removed in this session will be missing at the next start.")
+                        .arg(QDir::toNativeSeparators(QString::fromStdString(m_app.m_strSettingsFile))) +
+                    QStringLiteral("\n\n") + QString::fromStdString(saved.strError));
         m_app.m_nListViewSelection = m_pView->m_nListViewMode;
         m_app.SaveListViewSelection();
         m_pView->FreeFolderItems();

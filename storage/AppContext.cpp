@@ -26,12 +26,16 @@ std::string Unescape(const QByteArray& text)
 {
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+    {
         const char c = text[i];
-        if (c == '\\' && i + 1 < text.size()) {
+        if (c == '\\' && i + 1 < text.size())
+        {
             const char e = text[++i];
             out.push_back(e == 'n' ? '\n' : e == 't' ? '\t' : e);
-        } else {
+        }
+        else
+        {
             out.push_back(c);
         }
     }
@@ -40,12 +44,14 @@ std::string Unescape(const QByteArray& text)
 
 const std::unordered_map<unsigned, std::string>& StringTable()
 {
-    static const std::unordered_map<unsigned, std::string> table = [] {
+    static const std::unordered_map<unsigned, std::string> table = []
+    {
         std::unordered_map<unsigned, std::string> t;
         QFile file(QuillboxResources::StringTablePath());
         if (!file.open(QIODevice::ReadOnly))
             return t;
-        for (QByteArray line : file.readAll().split('\n')) {
+        for (QByteArray line : file.readAll().split('\n'))
+        {
             if (line.endsWith('\r'))
                 line.chop(1);
             const qsizetype tab = line.indexOf('\t');
@@ -62,7 +68,8 @@ const std::unordered_map<unsigned, std::string>& StringTable()
 }
 
 // A value that is missing or not a number gives the default.
-template <class T> T ReadNumber(const QSettings& settings, const char* pszKey, T nDefault)
+template <class T>
+T ReadNumber(const QSettings& settings, const char* pszKey, T nDefault)
 {
     bool ok = false;
     const QVariant v = settings.value(pszKey);
@@ -70,17 +77,43 @@ template <class T> T ReadNumber(const QSettings& settings, const char* pszKey, T
     return ok ? n : nDefault;
 }
 
+// The format without its seconds field and the separator before it: some
+// locales' short time (C: "HH:mm:ss") shows seconds.
+QString WithoutSeconds(const QString& format)
+{
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i)
+    {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u's')
+        {
+            out += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == u's')
+            ++i;
+        // Drop the separator run that led to the seconds ("HH:mm:ss", "h.mm.ss").
+        while (!out.isEmpty() && !out.back().isLetter() && out.back() != u'\'')
+            out.chop(1);
+    }
+    return out;
+}
+
 bool IsWritableDir(const QString& dir)
 {
     const QFileInfo info(dir);
     return info.isDir() && info.isWritable();
 }
-}
+} // namespace
 
 CAppContext::CAppContext(const std::string& strExecutableDir)
 {
     QString dir = QString::fromStdString(strExecutableDir);
-    if (!IsWritableDir(dir)) {
+    if (!IsWritableDir(dir))
+    {
         // An installed program cannot keep its folder list beside itself.
         dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(dir);
@@ -138,10 +171,16 @@ std::string CAppContext::FormatDate(const CDateTime& dt)
 
 std::string CAppContext::FormatTime(const CDateTime& dt)
 {
+    return FormatTime(dt, QLocale::system());
+}
+
+std::string CAppContext::FormatTime(const CDateTime& dt, const QLocale& locale)
+{
     int y, mo, d, h, mi, s;
     if (!dt.GetFields(y, mo, d, h, mi, s))
         return {};
-    return QLocale::system().toString(QTime(h, mi), QLocale::ShortFormat).left(99).toStdString();
+    const QString format = WithoutSeconds(locale.timeFormat(QLocale::ShortFormat));
+    return locale.toString(QTime(h, mi, s), format).trimmed().left(99).toStdString();
 }
 
 std::string CAppContext::LoadStringResource(unsigned nId)

@@ -6,6 +6,7 @@
 #include <string>
 
 class CNoteRecord;
+class QLocale;
 
 // The program-wide settings and helpers that need no window. The application
 // object owns one; the command-line tool and the tests make their own.
@@ -30,6 +31,8 @@ public:
     // The system locale's short date; the short time, without seconds.
     static std::string FormatDate(const CDateTime& dt);
     static std::string FormatTime(const CDateTime& dt);
+    // The same in a given locale.
+    static std::string FormatTime(const CDateTime& dt, const QLocale& locale);
 
     // The text of a string-table entry; empty when there is none.
     static std::string LoadStringResource(unsigned nId);

@@ -2,8 +2,10 @@
 
 #include "FolderTree.h"
 
+#include <memory>
+
 // A folder tree with nothing but the folders in order: for tools and checks
-// that read or write the folder list without a window.
+// that write the folder list without a window.
 class CFolderList : public IFolderTree
 {
 public:
@@ -15,11 +17,7 @@ public:
             out.push_back(f.get());
         return out;
     }
-    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) override { m_folders.push_back(std::move(pRecord)); }
-    void ExpandRoot() override { ++m_nExpanded; }
-    void SelectRoot() override { ++m_nSelected; }
+    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) { m_folders.push_back(std::move(pRecord)); }
 
     std::vector<std::unique_ptr<CFolderRecord>> m_folders;
-    int m_nExpanded = 0;
-    int m_nSelected = 0;
 };

@@ -1,55 +1,73 @@
 #include "FolderSettingsFile.h"
 
 #include "Archive.h"
-#include "AtomicFile.h"
 #include "FolderTree.h"
 
-#include <QFile>
-#include <QString>
+namespace
+{
+// Far beyond any real folder list; a bigger file is not one.
+constexpr size_t nMaxSettingsFile = size_t(64) << 20;
+} // namespace
 
-bool CFolderSettingsFile::SaveFolderSettings(const std::string& strFileName, const IFolderTree& tree) const
+SFileResult CFolderSettingsFile::SaveFolderSettings(const std::string& strFileName, const IFolderTree& tree) const
 {
     CArchiveWriter ar;
     ar.WriteInt32(tree.GetItemCount() - 1);
-    for (const CFolderRecord* pRecord : tree.GetFolderRecords()) {
+    for (const CFolderRecord* pRecord : tree.GetFolderRecords())
+    {
         ar.WriteString(pRecord->m_strName);
         ar.WriteString(pRecord->m_strPath);
     }
-    // A crash while saving must never leave half a folder list behind.
+    RemoveStaleTempFiles(DirectoryOf(strFileName), FileNameOf(strFileName));
+    // A crash or a full disk while saving must never leave half a folder list.
     return WriteFileAtomically(strFileName, ar.Data());
 }
 
-bool CFolderSettingsFile::LoadFolderSettings(const std::string& strFileName, IFolderTree& tree,
-                                             const std::string& strDefaultFolderPath, std::string& strError) const
+SFolderSettings CFolderSettingsFile::LoadFolderSettings(const std::string& strFileName,
+                                                        const std::string& strDefaultFolderPath) const
 {
-    strError.clear();
-    QFile file(QString::fromStdString(strFileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        auto pRecord = std::make_unique<CFolderRecord>();
-        pRecord->m_strName = "Sample Notes";
-        pRecord->m_strPath = strDefaultFolderPath;
-        tree.AddFolderItem(std::move(pRecord));
-        tree.ExpandRoot();
-        tree.SelectRoot();
-        return true;
+    std::string data;
+    std::string error;
+    switch (ReadRegularFile(strFileName, nMaxSettingsFile, data, &error))
+    {
+    case EReadStatus::ok:
+        return ParseFolderSettings(data, strFileName);
+    case EReadStatus::unopenable:
+    case EReadStatus::notRegular:
+    {
+        SFolderSettings defaults;
+        defaults.folders.push_back(CFolderRecord{"Sample Notes", strDefaultFolderPath});
+        return defaults;
     }
-    const QByteArray data = file.readAll();
-    CArchiveReader ar(std::string_view(data.constData(), static_cast<size_t>(data.size())));
+    case EReadStatus::tooLarge:
+    case EReadStatus::failed:
+        break;
+    }
+    SFolderSettings failed;
+    failed.strError = "The folder list cannot be read. " + error;
+    return failed;
+}
+
+SFolderSettings CFolderSettingsFile::ParseFolderSettings(std::string_view data, const std::string& strFileName)
+{
+    SFolderSettings read;
+    CArchiveReader ar(data);
     int32_t n = 0;
-    if (!ar.ReadInt32(n)) {
-        strError = "The folder list \"" + strFileName + "\" ends before its folder count.";
-        return false;
+    if (!ar.ReadInt32(n))
+    {
+        read.strError = "The folder list \"" + strFileName + "\" ends before its folder count.";
+        return read;
     }
-    for (int32_t i = 0; i < n; ++i) {
-        auto pRecord = std::make_unique<CFolderRecord>();
-        if (!ar.ReadString(pRecord->m_strName) || !ar.ReadString(pRecord->m_strPath)) {
-            strError = "The folder list \"" + strFileName + "\" ends after " + std::to_string(i) + " of its "
-                       + std::to_string(n) + " folders.";
-            return false;
+    for (int32_t i = 0; i < n; ++i)
+    {
+        CFolderRecord record;
+        if (!ar.ReadString(record.m_strName) || !ar.ReadString(record.m_strPath))
+        {
+            read.strError = "The folder list \"" + strFileName + "\" ends after " + std::to_string(i) + " of its " +
+                            std::to_string(n) + " folders.";
+            return read;
         }
-        tree.AddFolderItem(std::move(pRecord));
-        tree.ExpandRoot();
-        tree.SelectRoot();
+        read.folders.push_back(std::move(record));
     }
-    return true;
+    return read;
 }

@@ -2,11 +2,10 @@
 
 #include "FolderRecord.h"
 
-#include <memory>
 #include <vector>
 
-// The part of the folder tree that the folder list file reads and writes.
-// The tree view implements it; so do the tests and the command-line tool.
+// The part of the folder tree that the folder list file writes. The tree
+// view implements it; so do the tests and the command-line tool.
 class IFolderTree
 {
 public:
@@ -15,8 +14,4 @@ public:
     virtual int GetItemCount() const = 0;
     // The records of the root's children that carry one, in tree order.
     virtual std::vector<const CFolderRecord*> GetFolderRecords() const = 0;
-    // Appends a bold folder item under the root; the tree owns the record.
-    virtual void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) = 0;
-    virtual void ExpandRoot() = 0;
-    virtual void SelectRoot() = 0;
 };

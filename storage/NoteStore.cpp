@@ -2,21 +2,23 @@
 
 #include "AppContext.h"
 #include "Archive.h"
-#include "AtomicFile.h"
 #include "ErrorReporter.h"
 #include "NoteRowSink.h"
 #include "TextMatch.h"
 
-
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <unordered_map>
 #include <vector>
 
-namespace fs = std::filesystem;
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -32,31 +34,102 @@ struct SNode
     uint32_t keywordsBegin = 0;
     uint32_t keywordsEnd = 0;
     CNoteRecord rec;
+    // The file the record came from, and older files of the same key that a
+    // load found before it.
+    SNoteFile file;
+    std::vector<SNoteFile> olderFiles;
     SNode* prev = nullptr;
     SNode* next = nullptr;
     unsigned bucket = 0;
 };
 
-bool ReadWholeFile(const std::string& path, std::string& data)
+bool EndsWith(std::string_view s, std::string_view tail)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    data.clear();
-    char buf[65536];
-    size_t n;
-    bool ok = true;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        if (data.size() + n > nMaxNoteFile) {
-            ok = false;
-            break;
-        }
-        data.append(buf, n);
-    }
-    ok = ok && !std::ferror(f);
-    std::fclose(f);
-    return ok;
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
+
+// A temporary file of a note save: "QB_" ... ".qbt" and the six-letter tail.
+bool IsNoteTempName(std::string_view name)
+{
+    return name.size() > 10 && name.substr(0, 3) == "QB_" && IsTempFileOf(name, name.substr(0, name.size() - 7)) &&
+           EndsWith(name.substr(0, name.size() - 7), ".qbt");
+}
+
+// Whether two paths name one directory.
+bool SameDirectory(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    struct stat sa
+    {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+// The canonical path of a directory with a trailing separator, for checking
+// that a symlink stays inside it.
+std::string RealDirPrefix(const std::string& dir)
+{
+    char* real = ::realpath(dir.c_str(), nullptr);
+    if (!real)
+        return {};
+    std::string out(real);
+    std::free(real);
+    if (out.empty() || out.back() != '/')
+        out += '/';
+    return out;
+}
+
+// Opens a directory entry for reading without ever blocking or leaving the
+// folder: a symlink is followed only to a file inside strRealDir.
+int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, unsigned char type,
+                  std::string& strRealDir)
+{
+    if (type == DT_UNKNOWN)
+    {
+        struct stat st
+        {
+        };
+        if (::fstatat(dirFd, pszName, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return -1;
+        type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+    }
+    if (type == DT_DIR)
+        return -1;
+    int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (type == DT_LNK)
+    {
+        if (strRealDir.empty())
+            strRealDir = RealDirPrefix(strDir);
+        char* target = ::realpath((strDir + "/" + pszName).c_str(), nullptr);
+        if (!target)
+            return -1;
+        const bool inside = !strRealDir.empty() && std::string_view(target).substr(0, strRealDir.size()) == strRealDir;
+        std::free(target);
+        if (!inside)
+            return -1;
+    }
+    else
+    {
+        flags |= O_NOFOLLOW;
+    }
+    return ::openat(dirFd, pszName, flags);
+}
+} // namespace
+
+bool IsPlainNoteKey(const std::string& strKey)
+{
+    // "QB_" + key + ".qbt" must fit in one file name.
+    if (strKey.empty() || strKey.size() > 200 || strKey.find("..") != std::string::npos)
+        return false;
+    for (const char c : strKey)
+    {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || c == '/' || c == '\\')
+            return false;
+    }
+    return true;
 }
 
 struct CNoteStore::SImpl
@@ -64,6 +137,9 @@ struct CNoteStore::SImpl
     // Each bucket chain runs newest first; the map finds a node in O(1).
     std::array<SNode*, nBuckets> heads{};
     std::unordered_map<std::string, std::unique_ptr<SNode>> index;
+    // Temporary files of saves that never finished, seen by the last load;
+    // the next save removes the ones that are old enough.
+    std::vector<std::string> staleTemps;
 
     // Every note's upper-case text in enumeration order, one zero byte
     // between notes, made again on the first search after a change: a search
@@ -79,19 +155,22 @@ struct CNoteStore::SImpl
 
     const SCorpus& Corpus() const
     {
-        if (!corpus.valid) {
+        if (!corpus.valid)
+        {
             size_t size = 0;
             Walk([&](const SNode& n) { size += n.upper.size() + 1; });
             corpus.text.clear();
             corpus.text.reserve(size);
             corpus.starts.clear();
             corpus.nodes.clear();
-            Walk([&](const SNode& n) {
-                corpus.starts.push_back(corpus.text.size());
-                corpus.nodes.push_back(&n);
-                corpus.text += n.upper;
-                corpus.text += '\0';
-            });
+            Walk(
+                [&](const SNode& n)
+                {
+                    corpus.starts.push_back(corpus.text.size());
+                    corpus.nodes.push_back(&n);
+                    corpus.text += n.upper;
+                    corpus.text += '\0';
+                });
             corpus.valid = true;
         }
         return corpus;
@@ -104,14 +183,18 @@ struct CNoteStore::SImpl
         corpus = SCorpus();
     }
 
-    void Insert(const CNoteRecord& note)
+    // Inserts or replaces; returns the node so its files can be set.
+    SNode& Insert(const CNoteRecord& note)
     {
         corpus.valid = false;
         auto it = index.find(note.m_strKey);
         SNode* node = nullptr;
-        if (it != index.end()) {
+        if (it != index.end())
+        {
             node = it->second.get(); // replacing keeps the entry where it is
-        } else {
+        }
+        else
+        {
             auto owned = std::make_unique<SNode>();
             node = owned.get();
             node->bucket = HashKey(note.m_strKey) % nBuckets;
@@ -131,6 +214,13 @@ struct CNoteStore::SImpl
         node->keywordsEnd = static_cast<uint32_t>(node->upper.size());
         node->upper += '\0';
         node->upper += UpperCaseText(note.m_strNotes);
+        return *node;
+    }
+
+    SNode* Find(const std::string& key) const
+    {
+        const auto it = index.find(key);
+        return it == index.end() ? nullptr : it->second.get();
     }
 
     void Remove(const std::string& key)
@@ -149,7 +239,8 @@ struct CNoteStore::SImpl
         index.erase(it);
     }
 
-    template <class F> void Walk(F&& f) const
+    template <class F>
+    void Walk(F&& f) const
     {
         for (const SNode* head : heads)
             for (const SNode* n = head; n; n = n->next)
@@ -178,24 +269,58 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
     std::vector<std::string> skipped;
     if (strPath.empty())
         return skipped;
-    std::error_code ec;
-    fs::directory_iterator it(fs::path(strPath), ec), end;
-    if (ec)
+    const int dirFd = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
         return skipped;
-    for (; it != end; it.increment(ec)) {
-        if (ec)
-            break;
-        const fs::path& p = it->path();
-        if (p.extension() != ".qbt" || it->is_directory(ec))
-            continue;
-        CNoteRecord note;
-        const std::string file = p.string();
-        switch (ReadNoteFile(file, note)) {
-        case ReadResult::ok: m_pImpl->Insert(note); break;
-        case ReadResult::damaged: skipped.push_back(file); break;
-        case ReadResult::unreadable: break;
-        }
+    DIR* dir = ::fdopendir(dirFd);
+    if (!dir)
+    {
+        ::close(dirFd);
+        return skipped;
     }
+    std::string realDir;
+    std::string data;
+    while (const dirent* e = ::readdir(dir))
+    {
+        const std::string_view name(e->d_name);
+        if (!EndsWith(name, ".qbt"))
+        {
+            if (IsNoteTempName(name))
+                m_pImpl->staleTemps.push_back(strPath + "/" + e->d_name);
+            continue;
+        }
+        const int fd = OpenNoteEntry(dirFd, strPath, e->d_name, e->d_type, realDir);
+        CNoteRecord note;
+        switch (ReadRegularFd(fd, nMaxNoteFile, data))
+        {
+        case EReadStatus::ok:
+            break;
+        case EReadStatus::tooLarge:
+        case EReadStatus::failed:
+            skipped.push_back(strPath + "/" + e->d_name);
+            continue;
+        case EReadStatus::unopenable:
+        case EReadStatus::notRegular:
+            continue;
+        }
+        if (!ParseNoteFile(data, note))
+        {
+            skipped.push_back(strPath + "/" + e->d_name);
+            continue;
+        }
+        // The later file wins; the earlier one is still this note's file.
+        SNode* existing = m_pImpl->Find(note.m_strKey);
+        std::vector<SNoteFile> older;
+        if (existing)
+        {
+            older = std::move(existing->olderFiles);
+            older.push_back(std::move(existing->file));
+        }
+        SNode& node = m_pImpl->Insert(note);
+        node.file = SNoteFile{strPath, e->d_name};
+        node.olderFiles = std::move(older);
+    }
+    ::closedir(dir);
     return skipped;
 }
 
@@ -220,44 +345,115 @@ int CNoteStore::GetCount() const
     return static_cast<int>(m_pImpl->index.size());
 }
 
-std::string CNoteStore::AddNote(CNoteRecord note)
+SStoreResult CNoteStore::AddNote(CNoteRecord note)
 {
-    // One clock reading; a key already taken moves on to the next counter.
-    const CDateTime now = CDateTime::GetCurrentTime();
-    for (int counter = 10;; ++counter) {
-        note.m_strKey = MakeNoteKey(now, counter);
-        std::error_code ec;
-        if (!HasNote(note.m_strKey) && !fs::exists(fs::path(m_app.GetNoteFilePath(note)), ec))
-            break;
-    }
-    note.m_dtCreated = now;
-    WriteNoteFile(note);
-    m_pImpl->Insert(note);
-    return note.m_strKey;
+    RemoveStaleTempFiles();
+    note.m_dtCreated = CDateTime::GetCurrentTime();
+    std::string path;
+    const SFileResult written = CreateNoteFile(note, path);
+    SNode& node = m_pImpl->Insert(note);
+    node.file = written ? SNoteFile{DirectoryOf(path), FileNameOf(path)} : SNoteFile{};
+    node.olderFiles.clear();
+    if (!written)
+        ReportSaveFailed();
+    return {written.bOk, note.m_strKey, written.strError};
 }
 
-bool CNoteStore::UpdateNote(CNoteRecord note)
+SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
 {
+    RemoveStaleTempFiles();
     note.m_dtModified = CDateTime::GetCurrentTime();
     note.m_nModifiedAt = 0;
-    WriteNoteFile(note);
-    m_pImpl->Insert(note);
-    return true;
+    SNoteFile oldFile;
+    std::vector<SNoteFile> olderFiles;
+    if (const SNode* pOld = m_pImpl->Find(note.m_strKey))
+    {
+        oldFile = pOld->file;
+        olderFiles = pOld->olderFiles;
+    }
+    const std::string oldKey = note.m_strKey;
+    std::string path;
+    SFileResult written;
+    if (IsPlainNoteKey(note.m_strKey))
+    {
+        path = m_app.GetNoteFilePath(note);
+        written = WriteNote(note, path);
+    }
+    else
+    {
+        // The key came from a file's contents and cannot name a file: the
+        // note moves to a fresh key instead.
+        written = CreateNoteFile(note, path);
+    }
+    if (!written)
+    {
+        // Listed as changed until the folder is loaded again, still tied to
+        // the files it came from.
+        ReportSaveFailed();
+        note.m_strKey = oldKey;
+        SNode& node = m_pImpl->Insert(note);
+        node.file = oldFile;
+        node.olderFiles = olderFiles;
+        return {false, note.m_strKey, written.strError};
+    }
+    if (note.m_strKey != oldKey)
+        m_pImpl->Remove(oldKey);
+    // The files this note was read from in this folder are older copies now.
+    const SNoteFile newFile{DirectoryOf(path), FileNameOf(path)};
+    olderFiles.push_back(oldFile);
+    std::vector<SNoteFile> kept;
+    for (const SNoteFile& f : olderFiles)
+        if (f.Exists() && f.strName != newFile.strName && SameDirectory(f.strDir, newFile.strDir) &&
+            !RemoveFile(f.Path()))
+            kept.push_back(f);
+    SNode& node = m_pImpl->Insert(note);
+    node.file = newFile;
+    node.olderFiles = std::move(kept);
+    return {true, note.m_strKey, {}};
 }
 
-bool CNoteStore::DeleteNote(const CNoteRecord& note)
+SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
 {
-    const fs::path file(m_app.GetNoteFilePath(note));
-    std::error_code ec;
-    // A note whose write had failed has no file; it only leaves the store.
-    if (fs::exists(fs::symlink_status(file, ec)) && !fs::remove(file, ec)) {
-        if (m_pReporter)
-            m_pReporter->ReportError("Unable to delete the note file \"" + file.string() + "\": " + ec.message()
-                                     + ".");
-        return false;
+    std::vector<SNoteFile> files;
+    const SNode* pNode = m_pImpl->Find(note.m_strKey);
+    if (pNode)
+    {
+        if (pNode->file.Exists())
+            files.push_back(pNode->file);
+        files.insert(files.end(), pNode->olderFiles.begin(), pNode->olderFiles.end());
+    }
+    const bool bFilesHere =
+        std::any_of(files.begin(), files.end(),
+                    [&](const SNoteFile& f) { return SameDirectory(f.strDir, m_app.m_strCurrentFolder); });
+    if (!bFilesHere)
+    {
+        // A note with no file known in the current folder (its write failed,
+        // the store holds it from another folder, or not at all) goes by its
+        // key's file name there, when the key can name a file.
+        files.clear();
+        if (IsPlainNoteKey(note.m_strKey) && !m_app.m_strCurrentFolder.empty())
+            files.push_back({m_app.m_strCurrentFolder, "QB_" + note.m_strKey + ".qbt"});
+    }
+    for (const SNoteFile& f : files)
+    {
+        if (!SameDirectory(f.strDir, m_app.m_strCurrentFolder))
+            continue;
+        const SFileResult removed = RemoveFile(f.Path());
+        if (!removed)
+        {
+            if (m_pReporter)
+                m_pReporter->ReportError(removed.strError);
+            return {false, note.m_strKey, removed.strError};
+        }
     }
     m_pImpl->Remove(note.m_strKey);
-    return true;
+    return {true, note.m_strKey, {}};
+}
+
+SNoteFile CNoteStore::GetNoteFile(const std::string& strKey) const
+{
+    const SNode* pNode = m_pImpl->Find(strKey);
+    return pNode ? pNode->file : SNoteFile{};
 }
 
 void CNoteStore::FillNotesList(INoteRowSink& list) const
@@ -280,18 +476,21 @@ void CNoteStore::InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> 
 void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const std::string& strText) const
 {
     results.DeleteAllRows();
-    if (!strText.empty()) {
+    if (!strText.empty())
+    {
         const std::string needle = UpperCaseText(strText);
         // The zero bytes between the fields keep a match inside one field.
         const bool bWhole = needle.find('\0') == std::string::npos;
-        if (bWhole && !bKeywordsOnly) {
+        if (bWhole && !bKeywordsOnly)
+        {
             // One pass over all the text; a hit names its note, and the scan
             // goes on at the next note.
             const SImpl::SCorpus& corpus = m_pImpl->Corpus();
             const char* pBase = corpus.text.data();
             const size_t nSize = corpus.text.size();
             size_t pos = 0;
-            while (pos < nSize) {
+            while (pos < nSize)
+            {
                 const void* pHit = memmem(pBase + pos, nSize - pos, needle.data(), needle.size());
                 if (!pHit)
                     break;
@@ -301,22 +500,26 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
                 InsertNoteRow(results, std::make_unique<CNoteRecord>(corpus.nodes[i]->rec));
                 pos = i + 1 < corpus.starts.size() ? corpus.starts[i + 1] : nSize;
             }
-        } else {
-            m_pImpl->Walk([&](const SNode& n) {
-                const std::string_view all(n.upper);
-                const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
-                const bool match = bKeywordsOnly
-                                       ? ContainsText(keywords, needle)
-                                       : ContainsText(UpperCaseText(n.rec.m_strTitle), needle)
-                                             || ContainsText(UpperCaseText(n.rec.m_strComments), needle)
-                                             || ContainsText(keywords, needle)
-                                             || ContainsText(UpperCaseText(n.rec.m_strNotes), needle);
-                if (match)
-                    InsertNoteRow(results, std::make_unique<CNoteRecord>(n.rec));
-            });
+        }
+        else
+        {
+            m_pImpl->Walk(
+                [&](const SNode& n)
+                {
+                    const std::string_view all(n.upper);
+                    const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
+                    const bool match = bKeywordsOnly ? ContainsText(keywords, needle)
+                                                     : ContainsText(UpperCaseText(n.rec.m_strTitle), needle) ||
+                                                           ContainsText(UpperCaseText(n.rec.m_strComments), needle) ||
+                                                           ContainsText(keywords, needle) ||
+                                                           ContainsText(UpperCaseText(n.rec.m_strNotes), needle);
+                    if (match)
+                        InsertNoteRow(results, std::make_unique<CNoteRecord>(n.rec));
+                });
         }
     }
-    if (results.GetRowCount() == 0) {
+    if (results.GetRowCount() == 0)
+    {
         SNoteRow row;
         row.strTitle = pszSearchEmpty;
         row.nIcon = -1;
@@ -329,9 +532,8 @@ void CNoteStore::ForEach(const std::function<void(const CNoteRecord&)>& f) const
     m_pImpl->Walk([&](const SNode& n) { f(n.rec); });
 }
 
-std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
+std::string CNoteStore::NoteFileBytes(const CNoteRecord& note) const
 {
-    const std::string path = m_app.GetNoteFilePath(note);
     CArchiveWriter ar;
     ar.WriteString(m_app.m_strFileHeader);
     ar.WriteDouble(m_app.m_dFileVersion);
@@ -347,18 +549,81 @@ std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
     ar.WriteDateTime(note.m_dtModified);
     ar.WriteInt32(note.m_nModifiedAt);
     ar.WriteInt32(note.m_nPriority);
+    return ar.Data();
+}
 
-    m_bLastWriteOk = WriteFileAtomically(path, ar.Data());
-    if (!m_bLastWriteOk && m_pReporter)
-        m_pReporter->ReportError(CAppContext::LoadStringResource(IDP_SAVE_FAILED));
+std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
+{
+    const std::string path = m_app.GetNoteFilePath(note);
+    // An empty key still names a file of the folder ("QB_.qbt").
+    if (!note.m_strKey.empty() && !IsPlainNoteKey(note.m_strKey))
+    {
+        ReportSaveFailed();
+        return path;
+    }
+    if (!WriteNote(note, path))
+        ReportSaveFailed();
     return path;
+}
+
+SFileResult CNoteStore::WriteNote(const CNoteRecord& note, const std::string& strPath)
+{
+    return WriteFileAtomically(strPath, NoteFileBytes(note));
+}
+
+SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath)
+{
+    // One clock reading; a key taken by a note of the store or by a file of
+    // the folder, now or by another writer at this very moment, moves on to
+    // the next counter.
+    const CDateTime now = CDateTime::GetCurrentTime();
+    SFileResult result;
+    for (int counter = 10; counter < 100000; ++counter)
+    {
+        note.m_strKey = MakeNoteKey(now, counter);
+        if (HasNote(note.m_strKey))
+            continue;
+        strPath = m_app.GetNoteFilePath(note);
+        bool bExists = false;
+        result = CreateFileExclusively(strPath, NoteFileBytes(note), bExists);
+        if (!bExists)
+            return result;
+    }
+    return result;
+}
+
+void CNoteStore::ReportSaveFailed()
+{
+    if (m_pReporter)
+        m_pReporter->ReportError(CAppContext::LoadStringResource(IDP_SAVE_FAILED));
+}
+
+void CNoteStore::RemoveStaleTempFiles()
+{
+    for (const std::string& path : m_pImpl->staleTemps)
+        RemoveStaleTempFile(path);
+    m_pImpl->staleTemps.clear();
 }
 
 CNoteStore::ReadResult CNoteStore::ReadNoteFile(const std::string& strPath, CNoteRecord& note)
 {
     std::string data;
-    if (!ReadWholeFile(strPath, data))
+    switch (ReadRegularFile(strPath, nMaxNoteFile, data))
+    {
+    case EReadStatus::ok:
+        break;
+    case EReadStatus::tooLarge:
+    case EReadStatus::failed:
+        return ReadResult::damaged;
+    case EReadStatus::unopenable:
+    case EReadStatus::notRegular:
         return ReadResult::unreadable;
+    }
+    return ParseNoteFile(data, note) ? ReadResult::ok : ReadResult::damaged;
+}
+
+bool CNoteStore::ParseNoteFile(std::string_view data, CNoteRecord& note)
+{
     note.Reset();
     CArchiveReader ar(data);
     std::string header;
@@ -377,5 +642,5 @@ CNoteStore::ReadResult CNoteStore::ReadNoteFile(const std::string& strPath, CNot
     ar.ReadDateTime(note.m_dtModified);
     ar.ReadInt32(note.m_nModifiedAt);
     ar.ReadInt32(note.m_nPriority);
-    return ar.Failed() ? ReadResult::damaged : ReadResult::ok;
+    return !ar.Failed();
 }

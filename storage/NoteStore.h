@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileIo.h"
 #include "NoteRecord.h"
 
 #include <cstdint>
@@ -7,15 +8,47 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CAppContext;
 class IErrorReporter;
 class INoteRowSink;
 
+// What AddNote, UpdateNote and DeleteNote did: true only when the file was
+// written (or deleted); the note's key, which a write may have changed; and
+// the reason when it failed, naming the file.
+struct SStoreResult
+{
+    bool bOk = true;
+    std::string strKey;
+    std::string strError;
+
+    explicit operator bool() const { return bOk; }
+};
+
+// The file a note was read from or last written to. A note has none until
+// it is written. Kept per note so that a change or a deletion acts on that
+// very file; the place for what a later write check needs to know of it.
+struct SNoteFile
+{
+    std::string strDir;
+    std::string strName;
+
+    bool Exists() const { return !strName.empty(); }
+    std::string Path() const { return strDir + "/" + strName; }
+};
+
+// A key that can name a file directly inside a folder: not empty, no path
+// separator, no "..", no NUL or other control character, not too long. A
+// note whose key is not is still loaded and shown, but its key is never used
+// as a path: it is written under a fresh key.
+bool IsPlainNoteKey(const std::string& strKey);
+
 // The notes of one folder, in memory. The only component that touches note
-// files: it reads from the directory it is given and writes and deletes in
-// the context's m_strCurrentFolder.
+// files: it reads from the directory it is given and writes in the context's
+// m_strCurrentFolder; a change or a deletion also removes the file the note
+// was read from.
 //
 // Enumeration follows 17 hash buckets in ascending order, newest entry first
 // within a bucket; lists are filled in that order. Lookups and inserts are
@@ -31,8 +64,9 @@ public:
     void SetErrorReporter(IErrorReporter* pReporter) { m_pReporter = pReporter; }
 
     // Replaces the content with the notes of that directory; an empty path only
-    // empties the store. Returns the files that were skipped because they are
-    // damaged; they are left untouched.
+    // empties the store. Only regular files are read (or symlinks to regular
+    // files inside the folder), and none can block the load. Returns the files
+    // that were skipped because they are damaged; they are left untouched.
     std::vector<std::string> LoadFolder(const std::string& strPath);
     void ClearNotes();
 
@@ -42,26 +76,44 @@ public:
     int GetCount() const;
 
     // Gives the note a new key that no note of the store or file of the current
-    // folder has, stamps its creation time, writes its file and inserts it.
-    std::string AddNote(CNoteRecord note);
-    // Stamps the modification time, writes the file, inserts or replaces.
-    bool UpdateNote(CNoteRecord note);
-    // Removes the note's file, then its entry. False, with the entry kept and
-    // the error reported, when an existing file could not be deleted.
-    bool DeleteNote(const CNoteRecord& note);
+    // folder has, stamps its creation time, creates its file (never replacing
+    // one, whoever writes into the folder at the same time) and inserts it.
+    // A failed write is reported; the note is still inserted, and listed until
+    // the folder is loaded again.
+    SStoreResult AddNote(CNoteRecord note);
+    // Stamps the modification time, writes the file, inserts or replaces. A
+    // key that is not plain is replaced by a fresh one first. Once the file is
+    // written, other files the note was read from in that folder are removed,
+    // so an older copy cannot come back at the next load.
+    SStoreResult UpdateNote(CNoteRecord note);
+    // Removes the files the note was read from, then its entry. False, with
+    // the entry kept and the error reported, when a file could not be deleted.
+    SStoreResult DeleteNote(const CNoteRecord& note);
+    // The file the note under the key came from; none when it has no file.
+    SNoteFile GetNoteFile(const std::string& strKey) const;
 
     void FillNotesList(INoteRowSink& list) const;
     static void InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> pNote);
     void SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const std::string& strText) const;
 
     // Writes the record to its file in the current folder and returns the file
-    // name, whether or not the write succeeded (a failure is reported).
+    // name, whether or not the write succeeded (a failure is reported). A key
+    // that would reach outside the folder is refused.
     std::string WriteNoteFile(const CNoteRecord& note);
-    // Whether the last WriteNoteFile succeeded.
-    bool LastWriteSucceeded() const { return m_bLastWriteOk; }
 
-    enum class ReadResult { ok, unreadable, damaged };
+    // The bytes of a note file.
+    std::string NoteFileBytes(const CNoteRecord& note) const;
+
+    enum class ReadResult
+    {
+        ok,
+        unreadable,
+        damaged
+    };
+    // Reads one note file; anything but a regular file is unreadable.
     static ReadResult ReadNoteFile(const std::string& strPath, CNoteRecord& note);
+    // The record from a note file's bytes; false when they end early.
+    static bool ParseNoteFile(std::string_view data, CNoteRecord& note);
 
     // Calls f(record) for every note in enumeration order.
     void ForEach(const std::function<void(const CNoteRecord&)>& f) const;
@@ -74,7 +126,12 @@ public:
 private:
     CAppContext& m_app;
     IErrorReporter* m_pReporter;
-    bool m_bLastWriteOk = true;
+
+    SFileResult WriteNote(const CNoteRecord& note, const std::string& strPath);
+    // Creates the note's file under the first free key of this second.
+    SFileResult CreateNoteFile(CNoteRecord& note, std::string& strPath);
+    void ReportSaveFailed();
+    void RemoveStaleTempFiles();
 
     struct SImpl;
     std::unique_ptr<SImpl> m_pImpl;

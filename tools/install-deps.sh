@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Quillbox needs on Debian 12.
+# Installs what building, running and testing Quillbox needs on Debian 12,
+# and any further packages named as arguments.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils
   xvfb xauth fonts-dejavu-core hyperfine
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -205,10 +205,16 @@ void CQuillboxView::RebuildFolderTree()
     FreeFolderItems();
     clear();
     InsertRootItem();
-    std::string strError;
-    if (!m_app.m_folderSettings.LoadFolderSettings(m_app.m_strSettingsFile, *this, m_app.GetDefaultFolderPath(),
-                                                   strError))
-        QMessageBox::warning(&m_frame, QStringLiteral("Quillbox"), QString::fromStdString(strError));
+    const SFolderSettings read =
+        m_app.m_folderSettings.LoadFolderSettings(m_app.m_strSettingsFile, m_app.GetDefaultFolderPath());
+    for (const CFolderRecord& folder : read.folders)
+    {
+        AddFolderItem(std::make_unique<CFolderRecord>(folder));
+        ExpandRoot();
+        SelectRoot();
+    }
+    if (!read.strError.empty())
+        QMessageBox::warning(&m_frame, QStringLiteral("Quillbox"), QString::fromStdString(read.strError));
 }
 
 void CQuillboxView::InsertRootItem()
@@ -324,7 +330,10 @@ void CQuillboxView::CommitNoteText(int nRow)
         const CFolderRecord* pFolder = GetFolderRecord(m_hPrevFolderItem);
         m_app.m_strCurrentFolder = pFolder ? pFolder->m_strPath : std::string();
     }
-    m_app.m_store.UpdateNote(note);
+    // A failed save has been reported; the text stays listed until the folder
+    // is loaded again, so it can still be copied out.
+    if (const SStoreResult saved = m_app.m_store.UpdateNote(note); !saved)
+        m_frame.statusBar()->showMessage(QString::fromStdString(saved.strError));
     RefreshNotesList();
 }
 

@@ -43,9 +43,9 @@ public:
     // IFolderTree
     int GetItemCount() const override;
     std::vector<const CFolderRecord*> GetFolderRecords() const override;
-    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord) override;
-    void ExpandRoot() override;
-    void SelectRoot() override;
+    void AddFolderItem(std::unique_ptr<CFolderRecord> pRecord);
+    void ExpandRoot();
+    void SelectRoot();
 
     void RebuildFolderTree();
     void InsertRootItem();

@@ -1,7 +1,7 @@
 // PDF export of large notes against writing the same number of bytes with
 // no writer at all. 1 MB should cost about ten times 100 KB: the writer must
 // stay linear in the text, for wrapped paragraphs and for one endless line.
-#include "AtomicFile.h"
+#include "FileIo.h"
 #include "NoteRecord.h"
 #include "PdfExport.h"
 
@@ -18,18 +18,22 @@ namespace
 // into several lines; or, with no breaks, the same words as one line.
 std::string NotesText(size_t nBytes, bool bParagraphs)
 {
-    static const char* words[] = {"milk", "bread", "appointment", "call", "the", "garage", "about", "tyres,",
-                                  "well-known", "(draft)", "Zürich", "notes"};
+    static const char* words[] = {"milk",  "bread",  "appointment", "call",    "the",    "garage",
+                                  "about", "tyres,", "well-known",  "(draft)", "Zürich", "notes"};
     std::string text;
     text.reserve(nBytes + 16);
     size_t i = 0;
     size_t paragraph = 0;
-    while (text.size() < nBytes) {
+    while (text.size() < nBytes)
+    {
         text += words[i++ % (sizeof words / sizeof *words)];
-        if (bParagraphs && text.size() - paragraph > 300) {
+        if (bParagraphs && text.size() - paragraph > 300)
+        {
             text += "\r\n";
             paragraph = text.size();
-        } else {
+        }
+        else
+        {
             text += ' ';
         }
     }
@@ -79,7 +83,7 @@ void BM_WriteSameBytesBaseline(benchmark::State& state)
             state.SkipWithError("the file could not be written");
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
 }
-}
+} // namespace
 
 BENCHMARK(BM_WriteSameBytesBaseline)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PdfExportParagraphs)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);

@@ -16,47 +16,56 @@ std::string CountOnly(int32_t n)
     ar.WriteInt32(n);
     return ar.Data();
 }
+
+CFolderList Tree(const SFolderSettings& read)
+{
+    CFolderList tree;
+    for (const CFolderRecord& f : read.folders)
+        tree.AddFolderItem(std::make_unique<CFolderRecord>(f));
+    return tree;
 }
+} // namespace
 
 TEST(FolderSettings, RoundTripAndDefaults)
 {
     QTemporaryDir dir;
     const std::string file = dir.path().toStdString() + "/FolderSettings.set";
     CFolderSettingsFile settings;
-    std::string error;
 
-    CFolderList first;
-    EXPECT_TRUE(settings.LoadFolderSettings(file, first, "/x/Sample Notes", error));
+    const SFolderSettings firstRead = settings.LoadFolderSettings(file, "/x/Sample Notes");
+    EXPECT_TRUE(firstRead.strError.empty());
+    CFolderList first = Tree(firstRead);
     ASSERT_EQ(first.m_folders.size(), 1u);
     EXPECT_EQ(first.m_folders[0]->m_strName, "Sample Notes");
     EXPECT_EQ(first.m_folders[0]->m_strPath, "/x/Sample Notes");
-    EXPECT_EQ(first.m_nSelected, 1);
     ASSERT_TRUE(settings.SaveFolderSettings(file, first));
     EXPECT_EQ(ReadBytes(file), CountOnly(1) + "\x0CSample Notes\x0F/x/Sample Notes");
 
     CFolderList three;
-    for (const char* name : {"Work", "Home", "Work"}) {
+    for (const char* name : {"Work", "Home", "Work"})
+    {
         auto r = std::make_unique<CFolderRecord>();
         r->m_strName = name;
         r->m_strPath = std::string("/notes/") + name;
         three.AddFolderItem(std::move(r));
     }
     ASSERT_TRUE(settings.SaveFolderSettings(file, three));
-    CFolderList back;
-    EXPECT_TRUE(settings.LoadFolderSettings(file, back, "/unused", error));
+    const SFolderSettings backRead = settings.LoadFolderSettings(file, "/unused");
+    EXPECT_TRUE(backRead.strError.empty());
+    CFolderList back = Tree(backRead);
     ASSERT_EQ(back.m_folders.size(), 3u);
-    for (size_t i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < 3; ++i)
+    {
         EXPECT_EQ(back.m_folders[i]->m_strName, three.m_folders[i]->m_strName);
         EXPECT_EQ(back.m_folders[i]->m_strPath, three.m_folders[i]->m_strPath);
     }
-    EXPECT_EQ(back.m_nSelected, 3);
 
-    for (int32_t n : {0, -5}) {
+    for (int32_t n : {0, -5})
+    {
         WriteBytes(file, CountOnly(n));
-        CFolderList none;
-        EXPECT_TRUE(settings.LoadFolderSettings(file, none, "/unused", error));
-        EXPECT_TRUE(none.m_folders.empty()) << n;
-        EXPECT_EQ(none.m_nSelected, 0) << "the selection is not touched";
+        const SFolderSettings none = settings.LoadFolderSettings(file, "/unused");
+        EXPECT_TRUE(none.strError.empty());
+        EXPECT_TRUE(none.folders.empty()) << n << ": nothing to add, so the selection is not touched";
     }
 }
 
@@ -64,13 +73,16 @@ TEST(FolderSettings, TruncatedFileKeepsWhatWasRead)
 {
     QTemporaryDir dir;
     const std::string file = dir.path().toStdString() + "/FolderSettings.set";
-    WriteBytes(file, CountOnly(1000000) + "\x01" "A\x02/a" "\x01" "B");
-    CFolderList tree;
-    std::string error;
-    EXPECT_FALSE(CFolderSettingsFile().LoadFolderSettings(file, tree, "/unused", error));
+    WriteBytes(file, CountOnly(1000000) + "\x01"
+                                          "A\x02/a"
+                                          "\x01"
+                                          "B");
+    const SFolderSettings read = CFolderSettingsFile().LoadFolderSettings(file, "/unused");
+    EXPECT_FALSE(read.strError.empty());
+    CFolderList tree = Tree(read);
     ASSERT_EQ(tree.m_folders.size(), 1u);
     EXPECT_EQ(tree.m_folders[0]->m_strPath, "/a");
-    EXPECT_NE(error.find("FolderSettings.set"), std::string::npos);
+    EXPECT_NE(read.strError.find("FolderSettings.set"), std::string::npos);
 
     // A folder list that cannot be written says so and leaves the old file whole.
     const std::string before = ReadBytes(file);

@@ -60,7 +60,7 @@ protected:
     CRecordingReporter reporter;
     CNoteStore store;
 };
-}
+} // namespace
 
 TEST_F(NoteStoreTest, NoteFileLayout)
 {
@@ -85,7 +85,8 @@ TEST_F(NoteStoreTest, NoteFileLayout)
     const std::string file = store.WriteNoteFile(n);
     EXPECT_EQ(file, Folder() + "/QB_2005091711344410.qbt");
     const std::string written = ReadBytes(file);
-    EXPECT_EQ(written.substr(17, 17), "\x10" "2005091711344410");
+    EXPECT_EQ(written.substr(17, 17), "\x10"
+                                      "2005091711344410");
     EXPECT_EQ(written.size(), 17u + 17 + 9 + 7 + 5 + (3 + 307) + 52);
     CNoteRecord back;
     ASSERT_EQ(CNoteStore::ReadNoteFile(file, back), CNoteStore::ReadResult::ok);
@@ -118,7 +119,8 @@ TEST_F(NoteStoreTest, EnumerationOrderFollowsBuckets)
 
     // Two keys of one bucket: newest first; replacing keeps the place.
     std::vector<std::string> same;
-    for (int i = 0; i < 1000 && same.size() < 2; ++i) {
+    for (int i = 0; i < 1000 && same.size() < 2; ++i)
+    {
         const std::string k = "k" + std::to_string(i);
         if (CNoteStore::HashKey(k) % 17 == 5)
             same.push_back(k);
@@ -143,14 +145,14 @@ TEST_F(NoteStoreTest, OperationsWriteThrough)
 
     CNoteRecord n = MakeNote("", "First");
     n.m_nModifiedAt = 1;
-    const std::string key = store.AddNote(n);
+    const std::string key = store.AddNote(n).strKey;
     ASSERT_EQ(key.size(), 16u);
     EXPECT_EQ(key.substr(14), "10");
     EXPECT_EQ(store.GetNote(key).m_nModifiedAt, 1) << "AddNote keeps the caller's values";
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Folder() + "/QB_" + key + ".qbt")));
 
     // A key used in the same second by the store or by a file moves on.
-    const std::string second = store.AddNote(MakeNote("", "Second"));
+    const std::string second = store.AddNote(MakeNote("", "Second")).strKey;
     EXPECT_NE(second, key);
     WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt", "x");
     WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "13.qbt", "x");
@@ -200,8 +202,8 @@ TEST_F(NoteStoreTest, LoadFolderSkipsWhatItCannotUse)
 
     auto skipped = store.LoadFolder(Folder());
     std::sort(skipped.begin(), skipped.end());
-    EXPECT_EQ(skipped, (std::vector<std::string>{Folder() + "/empty.qbt", Folder() + "/huge.qbt",
-                                                 Folder() + "/truncated.qbt"}));
+    EXPECT_EQ(skipped,
+              (std::vector<std::string>{Folder() + "/empty.qbt", Folder() + "/huge.qbt", Folder() + "/truncated.qbt"}));
     EXPECT_EQ(store.GetCount(), 2);
     EXPECT_EQ(ReadBytes(Folder() + "/huge.qbt"), huge) << "damaged files are left as they are";
 
@@ -216,8 +218,9 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
 
     // A folder that is gone: root may write anywhere else, so use a missing directory.
     app.m_strCurrentFolder = Folder() + "/gone";
-    const std::string key = store.AddNote(MakeNote("", "Lost?"));
-    EXPECT_FALSE(store.LastWriteSucceeded());
+    const SStoreResult lost = store.AddNote(MakeNote("", "Lost?"));
+    const std::string key = lost.strKey;
+    EXPECT_FALSE(lost);
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0], CAppContext::LoadStringResource(61463));
     EXPECT_NE(reporter.messages[0].find("targer folder"), std::string::npos);
@@ -228,22 +231,21 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
     QDir(dir.path()).mkdir("readonly");
     const std::string readOnly = Folder() + "/readonly";
     QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(QString::fromStdString(readOnly)).isWritable()) {
+    if (!QFileInfo(QString::fromStdString(readOnly)).isWritable())
+    {
         app.m_strCurrentFolder = readOnly;
         reporter.messages.clear();
-        store.UpdateNote(MakeNote("ro", "x"));
-        EXPECT_FALSE(store.LastWriteSucceeded());
+        EXPECT_FALSE(store.UpdateNote(MakeNote("ro", "x")));
         EXPECT_EQ(reporter.messages.size(), 1u);
         EXPECT_TRUE(QDir(QString::fromStdString(readOnly)).isEmpty());
     }
-    QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                 | QFileDevice::ExeOwner);
+    QFile::setPermissions(QString::fromStdString(readOnly),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     // A directory where the note file should be: the rename fails, nothing is half-written.
     app.m_strCurrentFolder = Folder();
     QDir(dir.path()).mkdir("QB_blocked.qbt");
-    store.UpdateNote(MakeNote("blocked", "x"));
-    EXPECT_FALSE(store.LastWriteSucceeded());
+    EXPECT_FALSE(store.UpdateNote(MakeNote("blocked", "x")));
     EXPECT_EQ(ReadBytes(Folder() + "/QB_keep.qbt"), before);
     EXPECT_TRUE(QDir(dir.path()).entryList({"*.qbt.*", "QB_*~*"}, QDir::Files).isEmpty()) << "no temp left";
 
@@ -275,10 +277,12 @@ TEST_F(NoteStoreTest, SearchAndLists)
     CRows rows;
     store.SearchNotes(rows, false, "meet");
     std::vector<std::string> expected;
-    store.ForEach([&](const CNoteRecord& n) {
-        if (n.m_strKey != "d")
-            expected.push_back(n.m_strTitle);
-    });
+    store.ForEach(
+        [&](const CNoteRecord& n)
+        {
+            if (n.m_strKey != "d")
+                expected.push_back(n.m_strTitle);
+        });
     EXPECT_EQ(rows.Titles(), expected) << "store order, each note once";
     EXPECT_EQ(rows.m_rows.size(), 3u);
 
@@ -290,7 +294,8 @@ TEST_F(NoteStoreTest, SearchAndLists)
     store.SearchNotes(rows, false, "über");
     EXPECT_EQ(rows.Titles(), std::vector<std::string>{"Été"});
 
-    for (const char* text : {"", "nowhere"}) {
+    for (const char* text : {"", "nowhere"})
+    {
         store.SearchNotes(rows, false, text);
         ASSERT_EQ(rows.m_rows.size(), 1u) << text;
         EXPECT_EQ(rows.m_rows[0].first.strTitle, "Search is complete. There are no resuls to display.");
@@ -315,7 +320,8 @@ TEST_F(NoteStoreTest, SearchAndLists)
 
     store.FillNotesList(rows);
     ASSERT_EQ(rows.m_rows.size(), 4u);
-    for (const auto& [row, rec] : rows.m_rows) {
+    for (const auto& [row, rec] : rows.m_rows)
+    {
         ASSERT_NE(rec, nullptr);
         EXPECT_EQ(row.strTitle, rec->m_strTitle);
         EXPECT_EQ(row.strPriority, rec->m_nPriority == 2 ? "High" : rec->m_nPriority == 1 ? "Medium" : "");
@@ -330,7 +336,8 @@ TEST_F(NoteStoreTest, SearchAndLists)
 TEST(NotesOrder, SortByTitleIsCaseInsensitiveAndStable)
 {
     std::vector<CNoteRecord> notes;
-    for (const char* t : {"banana", "Apple", "éclair", "apple", "Zebra", "Éclair", "", "APPLE"}) {
+    for (const char* t : {"banana", "Apple", "éclair", "apple", "Zebra", "Éclair", "", "APPLE"})
+    {
         notes.push_back(MakeNote(std::to_string(notes.size()), t));
     }
     SortNotesByTitle(notes);
@@ -338,8 +345,8 @@ TEST(NotesOrder, SortByTitleIsCaseInsensitiveAndStable)
     for (const CNoteRecord& n : notes)
         keys.push_back(n.m_strKey + ":" + n.m_strTitle);
     // Equal titles keep the order they came in; accented letters sort after the Latin ones.
-    EXPECT_EQ(keys, (std::vector<std::string>{"6:", "1:Apple", "3:apple", "7:APPLE", "0:banana", "4:Zebra",
-                                              "2:éclair", "5:Éclair"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"6:", "1:Apple", "3:apple", "7:APPLE", "0:banana", "4:Zebra", "2:éclair",
+                                              "5:Éclair"}));
     EXPECT_EQ(CompareTitles("ÉTÉ", "été"), 0);
     EXPECT_LT(CompareTitles("abc", "ABD"), 0);
 }

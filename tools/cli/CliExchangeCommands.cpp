@@ -24,14 +24,14 @@ int RunExport(const std::vector<std::string>& words)
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
     const std::string output = args.Get("--output");
-    bool ok = false;
+    SFileResult written;
     if (format == "pdf")
-        ok = ExportNoteToPdf(note, args.Get("--title", note.m_strTitle), args.Get("--subtitle"), output);
+        written = ExportNoteToPdf(note, args.Get("--title", note.m_strTitle), args.Get("--subtitle"), output);
     else if (format == "html")
-        ok = WriteExportFile(output, BuildNoteHtml(note));
+        written = WriteExportFile(output, BuildNoteHtml(note));
     else
-        ok = WriteExportFile(output, format == "text-all" ? BuildNoteTextAll(note) : BuildNoteTextNotesOnly(note));
-    return ok ? EXIT_OK : CliFailure("cannot write " + output);
+        written = WriteExportFile(output, format == "text-all" ? BuildNoteTextAll(note) : BuildNoteTextNotesOnly(note));
+    return written ? EXIT_OK : CliFailure(written.strError);
 }
 
 int RunImportText(const std::vector<std::string>& words)
@@ -43,21 +43,24 @@ int RunImportText(const std::vector<std::string>& words)
     CNoteRecord note;
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
-    switch (ImportTextIntoNote(session.store, note, args.positional[2])) {
-    case EImportResult::unreadable: return CliFailure("cannot read " + args.positional[2]);
-    case EImportResult::saveFailed: return EXIT_FAILED; // the store has said why
+    std::string error;
+    switch (ImportTextIntoNote(session.store, note, args.positional[2], error))
+    {
+    case EImportResult::unreadable:
+    case EImportResult::saveFailed:
+        return CliFailure(error);
     case EImportResult::empty:
-    case EImportResult::imported: break;
+    case EImportResult::imported:
+        break;
     }
     return EXIT_OK;
 }
-}
+} // namespace
 
 std::vector<SCliCommand> ExchangeCliCommands()
 {
     return {
-        {"export",
-         "export DIR KEY --format text-all|text-notes|html|pdf --output FILE [--title T] [--subtitle S]",
+        {"export", "export DIR KEY --format text-all|text-notes|html|pdf --output FILE [--title T] [--subtitle S]",
          RunExport},
         {"import-text", "import-text DIR KEY FILE", RunImportText},
     };

@@ -1,20 +1,20 @@
 #include "CliCommon.h"
 
+#include "FileIo.h"
 #include "FolderSettingsFile.h"
-#include "FolderList.h"
 #include "NoteRowList.h"
 #include "TextMatch.h"
 
 #include <QCoreApplication>
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 namespace
 {
-const std::set<std::string> editOptions = {"--title", "--comments", "--keywords", "--notes", "--notes-file",
-                                           "--priority", "--date", "--icon"};
+const std::set<std::string> editOptions = {"--title",      "--comments", "--keywords", "--notes",
+                                           "--notes-file", "--priority", "--date",     "--icon"};
+// A notes text larger than this is not a note.
+constexpr size_t nMaxNotesFile = size_t(256) << 20;
 
 void PrintNoteLine(const CNoteRecord& note)
 {
@@ -26,7 +26,8 @@ void PrintNoteLine(const CNoteRecord& note)
 void PrintJsonArray(const std::vector<CNoteRecord>& notes)
 {
     std::cout << '[';
-    for (size_t i = 0; i < notes.size(); ++i) {
+    for (size_t i = 0; i < notes.size(); ++i)
+    {
         if (i)
             std::cout << ',';
         WriteNoteJson(std::cout, notes[i]);
@@ -34,12 +35,14 @@ void PrintJsonArray(const std::vector<CNoteRecord>& notes)
     std::cout << "]\n";
 }
 
-// Applies the editing options to a note; false with strError on a bad value.
-bool ApplyEdits(const SCliArgs& args, CNoteRecord& note, std::string& strError)
+// Applies the editing options to a note: EXIT_OK, EXIT_USAGE on a bad value
+// or EXIT_FAILED when the notes file cannot be read, with strError set.
+int ApplyEditValues(const SCliArgs& args, CNoteRecord& note, std::string& strError)
 {
-    if (args.Has("--notes") && args.Has("--notes-file")) {
+    if (args.Has("--notes") && args.Has("--notes-file"))
+    {
         strError = "--notes and --notes-file exclude each other";
-        return false;
+        return EXIT_USAGE;
     }
     if (args.Has("--title"))
         note.m_strTitle = args.Get("--title");
@@ -49,17 +52,15 @@ bool ApplyEdits(const SCliArgs& args, CNoteRecord& note, std::string& strError)
         note.m_strKeywords = args.Get("--keywords");
     if (args.Has("--notes"))
         note.m_strNotes = args.Get("--notes");
-    if (args.Has("--notes-file")) {
-        std::ifstream in(args.Get("--notes-file"), std::ios::binary);
-        if (!in) {
-            strError = "cannot read " + args.Get("--notes-file");
-            return false;
-        }
-        std::ostringstream text;
-        text << in.rdbuf();
-        note.m_strNotes = text.str();
+    if (args.Has("--notes-file"))
+    {
+        std::string text;
+        if (ReadRegularFile(args.Get("--notes-file"), nMaxNotesFile, text, &strError) != EReadStatus::ok)
+            return EXIT_FAILED;
+        note.m_strNotes = std::move(text);
     }
-    if (args.Has("--priority")) {
+    if (args.Has("--priority"))
+    {
         const std::string p = args.Get("--priority");
         if (p == "low")
             note.m_nPriority = 0;
@@ -67,36 +68,51 @@ bool ApplyEdits(const SCliArgs& args, CNoteRecord& note, std::string& strError)
             note.m_nPriority = 1;
         else if (p == "high")
             note.m_nPriority = 2;
-        else {
+        else
+        {
             strError = "--priority takes low, medium or high";
-            return false;
+            return EXIT_USAGE;
         }
     }
-    if (args.Has("--date")) {
+    if (args.Has("--date"))
+    {
         int y = 0, m = 0, d = 0;
         char tail = 0;
         const std::string s = args.Get("--date");
         const CDateTime dt = std::sscanf(s.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) == 3
                                  ? CDateTime::FromFields(y, m, d)
                                  : CDateTime(0, CDateTime::invalid);
-        if (!dt.IsValid()) {
+        if (!dt.IsValid())
+        {
             strError = "--date takes a date as YYYY-MM-DD";
-            return false;
+            return EXIT_USAGE;
         }
         note.m_dtDate = dt;
         note.m_bHasDate = 1;
     }
-    if (args.Has("--icon")) {
+    if (args.Has("--icon"))
+    {
         const std::string s = args.Get("--icon");
         char* end = nullptr;
         const long icon = std::strtol(s.c_str(), &end, 10);
-        if (s.empty() || *end || icon < 0 || icon > 218) {
+        if (s.empty() || *end || icon < 0 || icon > 218)
+        {
             strError = "--icon takes a number from 0 to 218";
-            return false;
+            return EXIT_USAGE;
         }
         note.m_nIcon = static_cast<int32_t>(icon);
     }
-    return true;
+    return EXIT_OK;
+}
+
+// The same with the message printed.
+int ApplyEdits(const SCliArgs& args, CNoteRecord& note)
+{
+    std::string strError;
+    const int rc = ApplyEditValues(args, note, strError);
+    if (rc == EXIT_USAGE)
+        return CliUsage(strError);
+    return rc == EXIT_FAILED ? CliFailure(strError) : EXIT_OK;
 }
 
 int RunList(const std::vector<std::string>& words)
@@ -125,19 +141,20 @@ int RunShow(const std::vector<std::string>& words)
     CNoteRecord note;
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
-    if (args.Has("--json")) {
+    if (args.Has("--json"))
+    {
         WriteNoteJson(std::cout, note);
         std::cout << '\n';
         return EXIT_OK;
     }
-    std::cout << "Key:\t" << note.m_strKey << "\nTitle:\t" << note.m_strTitle << "\nComments:\t"
-              << note.m_strComments << "\nKeywords:\t" << note.m_strKeywords << "\nDate:\t"
+    std::cout << "Key:\t" << note.m_strKey << "\nTitle:\t" << note.m_strTitle << "\nComments:\t" << note.m_strComments
+              << "\nKeywords:\t" << note.m_strKeywords << "\nDate:\t"
               << (note.m_bHasDate ? CAppContext::FormatDate(note.m_dtDate) : std::string()) << "\nPriority:\t"
               << PriorityText(note.m_nPriority) << "\nIcon:\t" << note.m_nIcon << "\nCreated:\t"
               << CAppContext::FormatDate(note.m_dtCreated) << ' ' << CAppContext::FormatTime(note.m_dtCreated)
               << "\nModified:\t" << CAppContext::FormatDate(note.m_dtModified) << ' '
-              << CAppContext::FormatTime(note.m_dtModified) << "\nModified at:\t"
-              << ModifiedAtText(note.m_nModifiedAt) << "\nNotes:\n"
+              << CAppContext::FormatTime(note.m_dtModified) << "\nModified at:\t" << ModifiedAtText(note.m_nModifiedAt)
+              << "\nNotes:\n"
               << note.m_strNotes << '\n';
     return EXIT_OK;
 }
@@ -148,14 +165,13 @@ int RunAdd(const std::vector<std::string>& words)
     if (int rc = ParseCommandArgs(words, editOptions, {}, 1, args))
         return rc;
     CNoteRecord note;
-    std::string error;
-    if (!ApplyEdits(args, note, error))
-        return CliUsage(error);
+    if (int rc = ApplyEdits(args, note))
+        return rc;
     SCliSession session(args.positional[0]);
-    const std::string key = session.store.AddNote(note);
-    if (session.reporter.m_bFailed)
-        return EXIT_FAILED;
-    std::cout << key << '\n';
+    const SStoreResult added = session.store.AddNote(note);
+    if (!added)
+        return CliFailure(added.strError);
+    std::cout << added.strKey << '\n';
     return EXIT_OK;
 }
 
@@ -168,11 +184,15 @@ int RunUpdate(const std::vector<std::string>& words)
     CNoteRecord note;
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
-    std::string error;
-    if (!ApplyEdits(args, note, error))
-        return CliUsage(error);
-    session.store.UpdateNote(note);
-    return session.reporter.m_bFailed ? EXIT_FAILED : EXIT_OK;
+    if (int rc = ApplyEdits(args, note))
+        return rc;
+    const SStoreResult updated = session.store.UpdateNote(note);
+    if (!updated)
+        return CliFailure(updated.strError);
+    // A key that could not name a file has been replaced: say which it is now.
+    if (updated.strKey != args.positional[1])
+        std::cout << updated.strKey << '\n';
+    return EXIT_OK;
 }
 
 int RunDelete(const std::vector<std::string>& words)
@@ -184,6 +204,7 @@ int RunDelete(const std::vector<std::string>& words)
     CNoteRecord note;
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
+    // The store has reported why a delete failed.
     return session.store.DeleteNote(note) ? EXIT_OK : EXIT_FAILED;
 }
 
@@ -195,7 +216,8 @@ int RunSearch(const std::vector<std::string>& words)
     SCliSession session(args.positional[0]);
     CNoteRowList results;
     session.store.SearchNotes(results, args.Has("--keywords-only"), args.positional[1]);
-    if (args.Has("--json")) {
+    if (args.Has("--json"))
+    {
         std::vector<CNoteRecord> notes;
         for (const auto& [row, rec] : results.m_rows)
             if (rec)
@@ -203,7 +225,8 @@ int RunSearch(const std::vector<std::string>& words)
         PrintJsonArray(notes);
         return EXIT_OK;
     }
-    for (const auto& [row, rec] : results.m_rows) {
+    for (const auto& [row, rec] : results.m_rows)
+    {
         if (rec)
             PrintNoteLine(*rec);
         else
@@ -218,23 +241,24 @@ int RunFolders(const std::vector<std::string>& words)
     if (int rc = ParseCommandArgs(words, {"--settings"}, {"--json"}, 0, args))
         return rc;
     CAppContext app(QCoreApplication::applicationDirPath().toStdString());
-    CFolderList tree;
-    std::string error;
-    const bool ok = CFolderSettingsFile().LoadFolderSettings(args.Get("--settings", app.m_strSettingsFile), tree,
-                                                             app.GetDefaultFolderPath(), error);
-    if (args.Has("--json")) {
+    const SFolderSettings read = CFolderSettingsFile().LoadFolderSettings(args.Get("--settings", app.m_strSettingsFile),
+                                                                          app.GetDefaultFolderPath());
+    if (args.Has("--json"))
+    {
         std::cout << '[';
-        for (size_t i = 0; i < tree.m_folders.size(); ++i)
-            std::cout << (i ? "," : "") << "{\"name\":" << JsonString(tree.m_folders[i]->m_strName)
-                      << ",\"path\":" << JsonString(tree.m_folders[i]->m_strPath) << '}';
+        for (size_t i = 0; i < read.folders.size(); ++i)
+            std::cout << (i ? "," : "") << "{\"name\":" << JsonString(read.folders[i].m_strName)
+                      << ",\"path\":" << JsonString(read.folders[i].m_strPath) << '}';
         std::cout << "]\n";
-    } else {
-        for (const auto& f : tree.m_folders)
-            std::cout << f->m_strName << '\t' << f->m_strPath << '\n';
     }
-    return ok ? EXIT_OK : CliFailure(error);
+    else
+    {
+        for (const CFolderRecord& f : read.folders)
+            std::cout << f.m_strName << '\t' << f.m_strPath << '\n';
+    }
+    return read.strError.empty() ? EXIT_OK : CliFailure(read.strError);
 }
-}
+} // namespace
 
 std::vector<SCliCommand> StorageCliCommands()
 {

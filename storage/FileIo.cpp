@@ -1,0 +1,310 @@
+#include "FileIo.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+// A descriptor closed on every path out.
+class CFd
+{
+public:
+    explicit CFd(int fd = -1) : m_fd(fd) {}
+    ~CFd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    CFd(const CFd&) = delete;
+    CFd& operator=(const CFd&) = delete;
+    int Get() const { return m_fd; }
+    // Closes now: on some file systems close is where a write error shows.
+    int Close()
+    {
+        const int r = ::close(m_fd);
+        m_fd = -1;
+        return r;
+    }
+
+private:
+    int m_fd;
+};
+
+mode_t NewFileMode()
+{
+    // The umask can only be read by setting it; set it straight back.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A regular file's permissions are kept when it is replaced.
+mode_t ModeFor(const std::string& strPath)
+{
+    struct stat st
+    {
+    };
+    if (::lstat(strPath.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    return NewFileMode();
+}
+
+// A rename or link is only on the disk once its directory is.
+void SyncDirectory(const std::string& strDir)
+{
+    const int fd = ::open(strDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    // The file is in place whatever this says; some file systems cannot
+    // sync a directory at all.
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+// Writes the bytes into a new temporary file beside strPath and flushes it
+// to the disk. strTemp is its name; on failure nothing is left.
+SFileResult WriteTempFile(const std::string& strPath, std::string_view bytes, mode_t mode, std::string& strTemp)
+{
+    std::string pattern = strPath + ".XXXXXX";
+    CFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (fd.Get() < 0)
+        return SFileResult::Failed(FileErrorText("Cannot create a file beside", strPath, errno));
+    strTemp = pattern;
+    SFileResult result = WriteAllToFd(fd.Get(), bytes, strPath);
+    if (result && ::fchmod(fd.Get(), mode) != 0)
+        result = SFileResult::Failed(FileErrorText("Cannot set the permissions of", strPath, errno));
+    if (result && ::fsync(fd.Get()) != 0)
+        result = SFileResult::Failed(FileErrorText("Cannot write", strPath, errno));
+    if (fd.Close() != 0 && result)
+        result = SFileResult::Failed(FileErrorText("Cannot write", strPath, errno));
+    if (!result)
+        ::unlink(strTemp.c_str());
+    return result;
+}
+
+bool IsTempSuffixChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+} // namespace
+
+std::string FileErrorText(const char* pszWhat, const std::string& strPath, int nErrno)
+{
+    return std::string(pszWhat) + " \"" + strPath + "\": " + std::strerror(nErrno) + ".";
+}
+
+SFileResult WriteAllToFd(int fd, std::string_view bytes, const std::string& strName)
+{
+    while (!bytes.empty())
+    {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return SFileResult::Failed(FileErrorText("Cannot write", strName, errno));
+        }
+        if (n == 0)
+            return SFileResult::Failed(FileErrorText("Cannot write", strName, EIO));
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return SFileResult::Done();
+}
+
+SFileResult WriteFileAtomically(const std::string& strPath, std::string_view bytes)
+{
+    if (strPath.empty())
+        return SFileResult::Failed("No file name was given.");
+    struct stat st
+    {
+    };
+    if (::stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return SFileResult::Failed(FileErrorText("Cannot write", strPath, EISDIR));
+    std::string temp;
+    SFileResult result = WriteTempFile(strPath, bytes, ModeFor(strPath), temp);
+    if (!result)
+        return result;
+    if (::rename(temp.c_str(), strPath.c_str()) != 0)
+    {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        return SFileResult::Failed(FileErrorText("Cannot write", strPath, err));
+    }
+    SyncDirectory(DirectoryOf(strPath));
+    return result;
+}
+
+SFileResult CreateFileExclusively(const std::string& strPath, std::string_view bytes, bool& bExists)
+{
+    bExists = false;
+    std::string temp;
+    SFileResult result = WriteTempFile(strPath, bytes, NewFileMode(), temp);
+    if (!result)
+        return result;
+    // The whole file appears under its name at once, or not at all when the
+    // name is taken; a file system without the no-replace rename gets a
+    // hard link, which never replaces either.
+    int rc = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, strPath.c_str(), RENAME_NOREPLACE);
+    int err = rc == 0 ? 0 : errno;
+    if (rc != 0 && (err == EINVAL || err == ENOSYS || err == ENOTSUP))
+    {
+        rc = ::link(temp.c_str(), strPath.c_str());
+        err = rc == 0 ? 0 : errno;
+        ::unlink(temp.c_str());
+    }
+    else if (rc != 0)
+    {
+        ::unlink(temp.c_str());
+    }
+    if (rc != 0)
+    {
+        bExists = err == EEXIST;
+        return SFileResult::Failed(FileErrorText("Cannot create", strPath, err));
+    }
+    SyncDirectory(DirectoryOf(strPath));
+    return result;
+}
+
+SFileResult RemoveFile(const std::string& strPath)
+{
+    if (::unlink(strPath.c_str()) != 0 && errno != ENOENT)
+        return SFileResult::Failed(FileErrorText("Cannot delete", strPath, errno));
+    return SFileResult::Done();
+}
+
+EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data)
+{
+    CFd fd(nFd);
+    if (fd.Get() < 0)
+        return EReadStatus::unopenable;
+    struct stat st
+    {
+    };
+    if (::fstat(fd.Get(), &st) != 0)
+        return EReadStatus::failed;
+    if (!S_ISREG(st.st_mode))
+        return EReadStatus::notRegular;
+    if (static_cast<unsigned long long>(st.st_size) > nMaxBytes)
+        return EReadStatus::tooLarge;
+    data.clear();
+    // One byte past the size, so the read that meets the end needs no more room.
+    data.resize(std::min(nMaxBytes, static_cast<size_t>(st.st_size) + 1));
+    size_t got = 0;
+    for (;;)
+    {
+        // The file may grow while it is read: take more room, within the bound.
+        if (got == data.size())
+        {
+            if (data.size() >= nMaxBytes)
+            {
+                char probe;
+                const ssize_t n = ::read(fd.Get(), &probe, 1);
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n < 0)
+                    return EReadStatus::failed;
+                if (n > 0)
+                    return EReadStatus::tooLarge;
+                break;
+            }
+            data.resize(std::min(nMaxBytes, data.size() + 4096));
+        }
+        const ssize_t n = ::read(fd.Get(), data.data() + got, data.size() - got);
+        if (n < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return EReadStatus::failed;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    data.resize(got);
+    return EReadStatus::ok;
+}
+
+EReadStatus ReadRegularFile(const std::string& strPath, size_t nMaxBytes, std::string& data, std::string* pError)
+{
+    const int fd = ::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int openErrno = errno;
+    const EReadStatus status = ReadRegularFd(fd, nMaxBytes, data);
+    if (pError)
+    {
+        switch (status)
+        {
+        case EReadStatus::ok:
+            pError->clear();
+            break;
+        case EReadStatus::unopenable:
+            *pError = FileErrorText("Cannot open", strPath, openErrno);
+            break;
+        case EReadStatus::notRegular:
+            *pError = "\"" + strPath + "\" is not a regular file.";
+            break;
+        case EReadStatus::tooLarge:
+            *pError = "\"" + strPath + "\" is larger than " + std::to_string(nMaxBytes) + " bytes.";
+            break;
+        case EReadStatus::failed:
+            *pError = FileErrorText("Cannot read", strPath, errno);
+            break;
+        }
+    }
+    return status;
+}
+
+bool IsTempFileOf(std::string_view strName, std::string_view strTargetName)
+{
+    if (strName.size() != strTargetName.size() + 7 || strName.substr(0, strTargetName.size()) != strTargetName ||
+        strName[strTargetName.size()] != '.')
+        return false;
+    for (const char c : strName.substr(strTargetName.size() + 1))
+        if (!IsTempSuffixChar(c))
+            return false;
+    return true;
+}
+
+void RemoveStaleTempFile(const std::string& strPath)
+{
+    struct stat st
+    {
+    };
+    if (::lstat(strPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    if (std::time(nullptr) - st.st_mtime >= nStaleTempSeconds)
+        ::unlink(strPath.c_str());
+}
+
+void RemoveStaleTempFiles(const std::string& strDir, std::string_view strTargetName)
+{
+    DIR* dir = ::opendir(strDir.c_str());
+    if (!dir)
+        return;
+    while (const dirent* e = ::readdir(dir))
+        if (IsTempFileOf(e->d_name, strTargetName))
+            RemoveStaleTempFile(strDir + "/" + e->d_name);
+    ::closedir(dir);
+}
+
+std::string DirectoryOf(const std::string& strPath)
+{
+    const size_t slash = strPath.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : strPath.substr(0, slash);
+}
+
+std::string FileNameOf(const std::string& strPath)
+{
+    const size_t slash = strPath.rfind('/');
+    return slash == std::string::npos ? strPath : strPath.substr(slash + 1);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Every file operation of the program goes through here. Paths are the raw
+// bytes the file system has, never converted, so reading, writing and
+// deleting always name the same file, whatever the bytes.
+
+// What a file operation did: done, or why not, naming the file.
+struct SFileResult
+{
+    bool bOk = true;
+    std::string strError;
+
+    explicit operator bool() const { return bOk; }
+    static SFileResult Done() { return {}; }
+    static SFileResult Failed(std::string strError) { return {false, std::move(strError)}; }
+};
+
+// "<what> \"<path>\": <the system's reason>." from errno.
+std::string FileErrorText(const char* pszWhat, const std::string& strPath, int nErrno);
+
+// Writes every byte to fd, going on after short writes; fails on the first
+// error (ENOSPC on a full disk), naming strName.
+SFileResult WriteAllToFd(int fd, std::string_view bytes, const std::string& strName);
+
+// Writes the bytes to a temporary file beside strPath, flushes them to the
+// disk and renames the file over strPath, so strPath is either the old file
+// or the whole new one. A symlink at strPath is replaced, never written
+// through. On any failure the old file is untouched and the temporary file
+// is gone.
+SFileResult WriteFileAtomically(const std::string& strPath, std::string_view bytes);
+
+// The same for a new file that must never replace an existing one, whoever
+// else creates files at the same moment. bExists is set, and nothing is
+// written, when strPath already exists.
+SFileResult CreateFileExclusively(const std::string& strPath, std::string_view bytes, bool& bExists);
+
+// Removes the directory entry (a symlink itself, never its target). A file
+// that is already gone counts as removed.
+SFileResult RemoveFile(const std::string& strPath);
+
+enum class EReadStatus
+{
+    ok,
+    unopenable, // missing, no permission
+    notRegular, // a directory, FIFO, device or socket
+    tooLarge,
+    failed, // a read error
+};
+
+// Reads a whole regular file (a symlink is followed), at most nMaxBytes.
+// Never blocks on a FIFO or device: those are refused before any read.
+EReadStatus ReadRegularFile(const std::string& strPath, size_t nMaxBytes, std::string& data,
+                            std::string* pError = nullptr);
+// The same from an open descriptor, which it closes.
+EReadStatus ReadRegularFd(int fd, size_t nMaxBytes, std::string& data);
+
+// Our temporary files are the target's name, a dot and six letters or
+// digits ("FolderSettings.set.a1B2c3").
+bool IsTempFileOf(std::string_view strName, std::string_view strTargetName);
+// Removes such a file when it is a regular file left for longer than any
+// save can take; a younger one may belong to a save in progress.
+void RemoveStaleTempFile(const std::string& strPath);
+// RemoveStaleTempFile for every temporary file of strTargetName in strDir.
+void RemoveStaleTempFiles(const std::string& strDir, std::string_view strTargetName);
+// How old a temporary file must be to count as left behind.
+constexpr int nStaleTempSeconds = 600;
+
+// The directory part of a path ("." when there is none) and the name part.
+std::string DirectoryOf(const std::string& strPath);
+std::string FileNameOf(const std::string& strPath);

@@ -1,0 +1,179 @@
+// The file layer and the store against full disks, odd files and leftovers.
+#include "AppContext.h"
+#include "ErrorReporter.h"
+#include "FileIo.h"
+#include "FolderList.h"
+#include "FolderSettingsFile.h"
+#include "NoteStore.h"
+#include "TestUtil.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::vector<std::string> Entries(const std::string& strDir)
+{
+    return SortedEntries(strDir);
+}
+
+CFolderList Folders(int n)
+{
+    CFolderList tree;
+    for (int i = 0; i < n; ++i)
+        tree.AddFolderItem(std::make_unique<CFolderRecord>(
+            CFolderRecord{"Folder " + std::to_string(i), "/notes/folder/" + std::to_string(i)}));
+    return tree;
+}
+} // namespace
+
+TEST(FileIo, WriteErrorsAreNeverLost)
+{
+    // /dev/full fails every write with ENOSPC, as a full disk does.
+    const int fd = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(fd, 0);
+    const SFileResult full = WriteAllToFd(fd, std::string(100, 'x'), "the note");
+    ::close(fd);
+    EXPECT_FALSE(full);
+    EXPECT_EQ(full.strError, "Cannot write \"the note\": No space left on device.");
+
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/file";
+    bool bExists = true;
+    ASSERT_TRUE(CreateFileExclusively(path, "first", bExists));
+    EXPECT_FALSE(bExists);
+    EXPECT_FALSE(CreateFileExclusively(path, "second", bExists));
+    EXPECT_TRUE(bExists);
+    EXPECT_EQ(ReadBytes(path), "first") << "an existing file is never replaced";
+    ASSERT_TRUE(WriteFileAtomically(path, "third"));
+    EXPECT_EQ(ReadBytes(path), "third");
+    EXPECT_EQ(Entries(dir.path().toStdString()), std::vector<std::string>{"file"});
+    EXPECT_TRUE(RemoveFile(path));
+    EXPECT_TRUE(RemoveFile(path)) << "already gone counts as removed";
+
+    std::string data;
+    std::string error;
+    EXPECT_EQ(ReadRegularFile(dir.path().toStdString(), 100, data, &error), EReadStatus::notRegular);
+    EXPECT_EQ(ReadRegularFile("/dev/zero", 100, data), EReadStatus::notRegular);
+    WriteBytes(path, std::string(101, 'b'));
+    EXPECT_EQ(ReadRegularFile(path, 100, data, &error), EReadStatus::tooLarge);
+    EXPECT_NE(error.find(path), std::string::npos);
+    EXPECT_EQ(ReadRegularFile(path, 101, data), EReadStatus::ok);
+    EXPECT_EQ(data.size(), 101u);
+}
+
+TEST(FileIo, FullDiskKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const std::string disk = dir.path().toStdString();
+    CSmallTmpfs tmpfs(disk, "size=64k");
+    if (!tmpfs.IsMounted())
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    const std::string settings = disk + "/FolderSettings.set";
+    ASSERT_TRUE(CFolderSettingsFile().SaveFolderSettings(settings, Folders(2)));
+    const std::string before = ReadBytes(settings);
+    tmpfs.Fill();
+
+    const SFileResult saved = CFolderSettingsFile().SaveFolderSettings(settings, Folders(20));
+    EXPECT_FALSE(saved);
+    EXPECT_NE(saved.strError.find(settings), std::string::npos) << saved.strError;
+    EXPECT_EQ(ReadBytes(settings), before);
+    EXPECT_EQ(CFolderSettingsFile().LoadFolderSettings(settings, "/unused").folders.size(), 2u);
+
+    CAppContext app(disk);
+    app.m_strCurrentFolder = disk;
+    CNoteStore store(app);
+    CNoteRecord note;
+    note.m_strNotes = std::string(20000, 'n');
+    const SStoreResult added = store.AddNote(note);
+    EXPECT_FALSE(added);
+    EXPECT_NE(added.strError.find("No space left on device"), std::string::npos) << added.strError;
+    EXPECT_EQ(Entries(disk), (std::vector<std::string>{"FolderSettings.set", "filler"}));
+}
+
+TEST(FileIo, StaleTemporaryFilesGoAtTheNextSave)
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    const std::string settings = d + "/FolderSettings.set";
+    WriteBytes(d + "/FolderSettings.set.Ab3xYz", "stale");
+    AgeFile(d + "/FolderSettings.set.Ab3xYz", nStaleTempSeconds + 5);
+    WriteBytes(d + "/FolderSettings.set.young1", "a save in progress");
+    WriteBytes(d + "/FolderSettings.set.bak", "not ours");
+    ASSERT_TRUE(CFolderSettingsFile().SaveFolderSettings(settings, Folders(1)));
+    EXPECT_EQ(Entries(d),
+              (std::vector<std::string>{"FolderSettings.set", "FolderSettings.set.bak", "FolderSettings.set.young1"}));
+
+    // A note save's leftover holds a whole note, but is never loaded as one.
+    CAppContext app(d);
+    app.m_strCurrentFolder = d;
+    CNoteStore store(app);
+    CNoteRecord leftover;
+    leftover.m_strKey = "2026010100000010";
+    leftover.m_strTitle = "Leftover";
+    const std::string temp = d + "/QB_2026010100000010.qbt.Q1w2E3";
+    WriteBytes(temp, store.NoteFileBytes(leftover));
+    AgeFile(temp, nStaleTempSeconds + 5);
+    store.LoadFolder(d);
+    EXPECT_EQ(store.GetCount(), 0);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(temp))) << "loading writes nothing";
+    ASSERT_TRUE(store.AddNote(CNoteRecord()));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(temp)));
+}
+
+TEST(NoteFiles, ChangesAndDeletionsActOnTheFileTheNoteCameFrom)
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    CAppContext app(d);
+    app.m_strCurrentFolder = d;
+    CNoteStore store(app);
+    CNoteRecord note;
+    note.m_strKey = "2026010100000010";
+    note.m_strTitle = "Renamed";
+    WriteBytes(d + "/renamed.qbt", store.NoteFileBytes(note));
+    CNoteRecord other = note;
+    other.m_strKey = "2026010100000011";
+    WriteBytes(d + "/other name.qbt", store.NoteFileBytes(other));
+
+    store.LoadFolder(d);
+    EXPECT_EQ(store.GetNoteFile(note.m_strKey).Path(), d + "/renamed.qbt");
+    EXPECT_FALSE(store.GetNoteFile("nothing").Exists());
+    const SStoreResult deleted = store.DeleteNote(store.GetNote(note.m_strKey));
+    EXPECT_TRUE(deleted);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(d + "/renamed.qbt")));
+    store.LoadFolder(d);
+    EXPECT_FALSE(store.HasNote(note.m_strKey)) << "a deleted note does not come back";
+
+    // An update goes to the key's file; the older copy cannot win a later load.
+    CNoteRecord changed = store.GetNote(other.m_strKey);
+    changed.m_strTitle = "Changed";
+    const SStoreResult updated = store.UpdateNote(changed);
+    ASSERT_TRUE(updated);
+    EXPECT_EQ(updated.strKey, other.m_strKey);
+    EXPECT_EQ(Entries(d), std::vector<std::string>{"QB_2026010100000011.qbt"});
+    store.LoadFolder(d);
+    EXPECT_EQ(store.GetNote(other.m_strKey).m_strTitle, "Changed");
+
+    // Two files with one key: deleting the note deletes both.
+    WriteBytes(d + "/copy.qbt", ReadBytes(d + "/QB_2026010100000011.qbt"));
+    store.LoadFolder(d);
+    EXPECT_EQ(store.GetCount(), 1);
+    ASSERT_TRUE(store.DeleteNote(store.GetNote(other.m_strKey)));
+    EXPECT_TRUE(Entries(d).empty());
+}
+
+TEST(AppContextTime, TimesNeverShowSeconds)
+{
+    const CDateTime dt = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
+    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale::c()), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QStringLiteral("C.UTF-8"))), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QLocale::German, QLocale::Germany)), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QLocale::English, QLocale::UnitedStates)).substr(0, 5), "11:34");
+    // The tests run under LC_ALL=C.UTF-8, a plain machine's default.
+    EXPECT_EQ(CAppContext::FormatTime(dt), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(CDateTime(0, CDateTime::invalid)), "");
+}
