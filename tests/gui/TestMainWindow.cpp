@@ -1,5 +1,6 @@
 #include "CommandIds.h"
 #include "CommandTable.h"
+#include "DesktopOpener.h"
 #include "FolderDialog.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
@@ -183,7 +184,7 @@ private slots:
         m_pExeDir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_pExeDir->isValid());
         CFolderDialog::BrowseHook() = [] { return QString(); };
-        CQuillboxApp::OpenUrlHook() = [this](const QUrl& url) {
+        OpenUrlHook() = [this](const QUrl& url) {
             m_opened << url;
             return true;
         };
@@ -206,7 +207,7 @@ private slots:
         QCOMPARE(run.View().currentItem(), pRoot);
         QCOMPARE(run.List().GetModel().rowCount(), 0);
         QCOMPARE(pFrame->GetPropertiesBar()->GetList()->count(), 0);
-        QCOMPARE(run.View().m_fontTree.pixelSize(), 15);
+        QCOMPARE(run.View().GetTreeFont().pixelSize(), 15);
 
         QCOMPARE(AreaOf(pFrame, pFrame->GetNotesTextBar()), Qt::RightDockWidgetArea);
         QCOMPARE(AreaOf(pFrame, pFrame->GetNotesListBar()), Qt::RightDockWidgetArea);
@@ -460,7 +461,7 @@ private slots:
         view.ExecuteCommand(ID_VIEW_TOOLBAR);
 
         QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+3")));
-        QCOMPARE(view.m_nListViewMode, 2);
+        QCOMPARE(view.GetListViewMode(), 2);
         QVERIFY(checked(ID_VIEW_TILES) && !checked(ID_VIEW_DETAILS));
         QCOMPARE(run.List().GetSelectionMark(), 0);
 
@@ -564,7 +565,7 @@ private slots:
             QVERIFY(run.frame->GetNotesListBar()->isVisible());
             QVERIFY(run.frame->GetNotesListBar()->width() >= 360);
             QCOMPARE(run.frame->GetNotesTextBar()->m_szVert.height(), 32);
-            QCOMPARE(run.View().m_nListViewMode, 3);
+            QCOMPARE(run.View().GetListViewMode(), 3);
             QCOMPARE(run.frame->toolBarArea(run.frame->GetToolBar()), Qt::TopToolBarArea);
         }
 
@@ -606,7 +607,7 @@ private slots:
         SRun run(m_pExeDir->path());
         QCOMPARE(run.View().GetRootItem()->childCount(), 2);
         QCOMPARE(run.View().GetRootItem()->child(1)->text(0), QStringLiteral("Extra"));
-        QCOMPARE(run.View().m_nListViewMode, 1);
+        QCOMPARE(run.View().GetListViewMode(), 1);
     }
 
     void unwritableFolderListIsReportedAtClose()
