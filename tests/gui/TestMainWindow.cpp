@@ -582,6 +582,31 @@ private slots:
         }
     }
 
+    // A row's length is shared with its neighbours; its depth is each pane's own.
+    void showingAPaneKeepsItsNeighboursSize()
+    {
+        {
+            SRun run(m_pExeDir->path());
+            // The Properties pane deeper than the results pane's default depth.
+            CPropertiesBar* pProperties = run.frame->GetPropertiesBar();
+            run.frame->resizeDocks({pProperties}, {260}, Qt::Vertical);
+            QTRY_COMPARE(pProperties->height(), 260);
+            QCOMPARE(pProperties->m_szHorz.height(), 260);
+            for (int i = 0; i < 3; ++i) {
+                QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Alt+3")));
+                QApplication::processEvents();
+                QCOMPARE(run.frame->GetSearchResultsBar()->isVisible(), i != 1);
+                QCOMPARE(pProperties->m_szHorz.height(), 260);
+                QCOMPARE(pProperties->height(), 260);
+            }
+            QCOMPARE(run.frame->GetSearchResultsBar()->height(), 260);
+        }
+        QCOMPARE(AppSettings().value(QStringLiteral("DetailsBarState-SCBar-253/sizeHorzCY")).toInt(), 260);
+        SRun run(m_pExeDir->path());
+        QCOMPARE(run.frame->GetPropertiesBar()->m_szHorz.height(), 260);
+        QTRY_COMPARE(run.frame->GetPropertiesBar()->height(), 260);
+    }
+
     void toolbarReturnsToTheTop()
     {
         {
