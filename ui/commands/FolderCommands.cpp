@@ -3,7 +3,6 @@
 #include "AppContext.h"
 #include "CommandContext.h"
 #include "FolderDialog.h"
-#include "FolderItem.h"
 #include "FolderRecord.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
