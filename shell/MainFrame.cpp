@@ -50,7 +50,7 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::Create()
 {
-    m_pView = new CQuillboxView(m_app, *this);
+    m_pView = new CQuillboxView(m_app, m_app.GetStore(), m_app.GetFolderSettings(), *this);
     setCentralWidget(m_pView);
     m_pView->GetCommands().BuildMenuBar(menuBar());
 
@@ -153,6 +153,37 @@ CNotesListCtrl* CMainFrame::GetNotesList() const
     return m_pNotesListBar ? m_pNotesListBar->GetList() : nullptr;
 }
 
+CSizingControlBar* CMainFrame::GetPane(EPane pane) const
+{
+    switch (pane) {
+    case EPane::notesText: return m_pNotesTextBar;
+    case EPane::notesList: return m_pNotesListBar;
+    case EPane::properties: return m_pPropertiesBar;
+    case EPane::searchResults: return m_pSearchResultsBar;
+    }
+    return nullptr;
+}
+
+CPropertiesList* CMainFrame::GetPropertiesList() const
+{
+    return m_pPropertiesBar ? m_pPropertiesBar->GetList() : nullptr;
+}
+
+CSearchResultsList* CMainFrame::GetSearchResultsList() const
+{
+    return m_pSearchResultsBar ? m_pSearchResultsBar->GetList() : nullptr;
+}
+
+void CMainFrame::ShowAboutBox()
+{
+    CQuillboxApp::ShowAboutBox(this);
+}
+
+void CMainFrame::OpenHelp()
+{
+    m_app.OpenHelp();
+}
+
 CSizingControlBar* CMainFrame::FindBar(int nControlId) const
 {
     for (CSizingControlBar* pBar : findChildren<CSizingControlBar*>())
@@ -237,7 +268,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     }
     SaveLayout();
     if (m_pView) {
-        if (const SFileResult saved = m_app.m_folderSettings.SaveFolderSettings(m_app.m_strSettingsFile, *m_pView);
+        if (const SFileResult saved = m_app.GetFolderSettings().SaveFolderSettings(m_app.m_strSettingsFile, *m_pView);
             !saved)
             QMessageBox::warning(
                 this, QStringLiteral("Quillbox"),
@@ -245,13 +276,13 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
                                "changed or removed in this session will be missing at the next start.")
                         .arg(QDir::toNativeSeparators(QString::fromStdString(m_app.m_strSettingsFile))) +
                     QStringLiteral("\n\n") + QString::fromStdString(saved.strError));
-        m_app.m_nListViewSelection = m_pView->m_nListViewMode;
+        m_app.m_nListViewSelection = m_pView->GetListViewMode();
         m_app.SaveListViewSelection();
         m_pView->FreeFolderItems();
         if (CNotesListCtrl* pList = GetNotesList())
             pList->FreeItemData();
-        if (m_pSearchResultsBar)
-            m_pSearchResultsBar->GetList()->FreeItemData();
+        if (CSearchResultsList* pResults = GetSearchResultsList())
+            pResults->FreeItemData();
     }
     m_bClosed = true;
     pEvent->accept();

@@ -1,23 +1,22 @@
 #pragma once
 
+#include "FrameWindow.h"
+#include "MainToolBar.h"
+
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
 
-class CMainToolBar;
 class CNotesListBar;
-class CNotesListCtrl;
-class CNotesTextBar;
 class CPropertiesBar;
 class CQuillboxApp;
 class CQuillboxView;
 class CSearchResultsBar;
-class CSizingControlBar;
 class QLabel;
 
 // The main window: menu, toolbar, status bar, the folder tree and four panes.
 // Commands go to the view; the frame keeps the layout.
-class CMainFrame : public QMainWindow
+class CMainFrame : public QMainWindow, public IFrameWindow
 {
     Q_OBJECT
 
@@ -32,19 +31,27 @@ public:
     bool Create();
 
     CQuillboxView* GetView() const { return m_pView; }
-    CNotesTextBar* GetNotesTextBar() const { return m_pNotesTextBar; }
     CNotesListBar* GetNotesListBar() const { return m_pNotesListBar; }
-    CNotesListCtrl* GetNotesList() const;
     CPropertiesBar* GetPropertiesBar() const { return m_pPropertiesBar; }
     CSearchResultsBar* GetSearchResultsBar() const { return m_pSearchResultsBar; }
-    CMainToolBar* GetToolBar() const { return m_pToolBar; }
     CSizingControlBar* FindBar(int nControlId) const;
+
+    // IFrameWindow
+    QWidget* GetWindow() override { return this; }
+    CSizingControlBar* GetPane(EPane pane) const override;
+    CNotesListCtrl* GetNotesList() const override;
+    CNotesTextBar* GetNotesTextBar() const override { return m_pNotesTextBar; }
+    CPropertiesList* GetPropertiesList() const override;
+    CSearchResultsList* GetSearchResultsList() const override;
+    CMainToolBar* GetToolBar() const override { return m_pToolBar; }
+    QStatusBar* GetStatusBar() const override { return statusBar(); }
+    void ShowViewsMenu() override;
+    void ShowAboutBox() override;
+    void OpenHelp() override;
 
     // Maximised, and filling the screen where no window manager maximises.
     void ShowMaximized();
 
-    // The "Views" popup under its toolbar button.
-    void ShowViewsMenu();
     QMenu* GetViewsMenu() const { return m_pViewsMenu; }
 
     // The stored layout, only when every bar it names exists; false when

@@ -1,6 +1,6 @@
 #include "MainToolBar.h"
 
-#include "QuillboxApp.h"
+#include "ImageStrip.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -15,14 +15,14 @@ CMainToolBar::CMainToolBar(QWidget* pParent) : QToolBar(QStringLiteral("Toolbar"
 bool CMainToolBar::LoadToolbarImages(int nButtonWidth, int nNormalId, int nHotId, QColor clrNormalMask,
                                      QColor clrHotMask)
 {
-    if (!CQuillboxApp::LoadImageStrip(nNormalId, nButtonWidth, m_normal, clrNormalMask))
+    if (!LoadImageStrip(nNormalId, nButtonWidth, m_normal, clrNormalMask))
         return false;
     // One strip for both lists is cut once; the pixmaps share their data.
     if (nHotId == nNormalId && clrHotMask == clrNormalMask) {
         m_hot = m_normal;
         return true;
     }
-    return CQuillboxApp::LoadImageStrip(nHotId, nButtonWidth, m_hot, clrHotMask);
+    return LoadImageStrip(nHotId, nButtonWidth, m_hot, clrHotMask);
 }
 
 QIcon CMainToolBar::GetImage(int nIndex) const

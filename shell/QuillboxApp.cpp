@@ -1,16 +1,15 @@
 #include "QuillboxApp.h"
 
 #include "AboutDlg.h"
+#include "DesktopOpener.h"
 #include "MainFrame.h"
 #include "QuillboxView.h"
 #include "Resources.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -49,37 +48,10 @@ bool CQuillboxApp::InitInstance(bool bShow)
     return true;
 }
 
-bool CQuillboxApp::LoadImageStrip(int nId, int nWidth, std::vector<QPixmap>& images, QColor clrMask)
-{
-    images.clear();
-    QImage strip(QuillboxResources::ImagePath(nId));
-    if (strip.isNull() || nWidth <= 0)
-        return false;
-    strip = strip.convertToFormat(QImage::Format_ARGB32);
-    const QRgb mask = clrMask.rgb() & 0xffffff;
-    for (int y = 0; y < strip.height(); ++y) {
-        auto* pLine = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < strip.width(); ++x)
-            if ((pLine[x] & 0xffffff) == mask)
-                pLine[x] = 0;
-    }
-    const int nCount = strip.width() / nWidth;
-    images.reserve(static_cast<size_t>(nCount));
-    for (int i = 0; i < nCount; ++i)
-        images.push_back(QPixmap::fromImage(strip.copy(i * nWidth, 0, nWidth, strip.height())));
-    return true;
-}
-
 void CQuillboxApp::ShowAboutBox(QWidget* pParent)
 {
     CAboutDlg dlg(pParent);
     dlg.exec();
-}
-
-CQuillboxApp::OpenUrlFunction& CQuillboxApp::OpenUrlHook()
-{
-    static OpenUrlFunction fn = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    return fn;
 }
 
 void CQuillboxApp::OpenHelp() const

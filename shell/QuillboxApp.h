@@ -5,16 +5,10 @@
 #include "FolderSettingsFile.h"
 #include "NoteStore.h"
 
-#include <QColor>
-#include <QPixmap>
-
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 class CMainFrame;
-class QUrl;
 class QWidget;
 
 // Store errors are told to the user where they happen.
@@ -39,26 +33,21 @@ public:
     CMainFrame* GetMainFrame() const { return m_pFrame.get(); }
     const std::string& GetExecutableDir() const { return m_strExecutableDir; }
 
-    // Cuts a bitmap strip into images nWidth wide, pixels of clrMask made
-    // transparent. False, with the list empty, when the bitmap is missing.
-    static bool LoadImageStrip(int nId, int nWidth, std::vector<QPixmap>& images, QColor clrMask = Qt::white);
-
     static void ShowAboutBox(QWidget* pParent);
 
     // The help file beside the program, else our own help page.
     void OpenHelp() const;
-    // How documents are opened with the desktop's handler; tests replace it.
-    using OpenUrlFunction = std::function<bool(const QUrl&)>;
-    static OpenUrlFunction& OpenUrlHook();
 
-    CMessageBoxReporter m_reporter;
-    CNoteStore m_store;
-    CFolderSettingsFile m_folderSettings;
+    CNoteStore& GetStore() { return m_store; }
+    const CFolderSettingsFile& GetFolderSettings() const { return m_folderSettings; }
 
 private:
     // A first run of an installed program gets a copy of the sample notes.
     void ProvideSampleNotes() const;
 
+    CMessageBoxReporter m_reporter;
+    CNoteStore m_store;
+    CFolderSettingsFile m_folderSettings;
     std::string m_strExecutableDir;
     std::unique_ptr<CMainFrame> m_pFrame;
 };

@@ -3,6 +3,8 @@
 #include "AppContext.h"
 #include "CommandIds.h"
 #include "QuillboxView.h"
+#include "commands/FolderCommands.h"
+#include "commands/WindowCommands.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -11,17 +13,19 @@
 
 namespace
 {
-using V = CQuillboxView;
+namespace F = FolderCommands;
+namespace W = WindowCommands;
 using E = EEnableRule;
 using C = ECheckRule;
 
 // Menu texts carry no accelerator: it is the key column, shown by the menu.
+// A new command family adds its handlers here, one row per command.
 const std::vector<SCommandEntry> g_commands = {
-    {ID_APP_EXIT, "E&xit", nullptr, E::always, C::none, &V::OnAppExit},
+    {ID_APP_EXIT, "E&xit", nullptr, E::always, C::none, &W::OnAppExit},
     {ID_SEARCH, "&Search", "Ctrl+F", E::folderSelected, C::none, nullptr},
-    {ID_NEW_FOLDER, "&New Folder", "Ctrl+I", E::always, C::none, &V::OnNewFolder},
-    {ID_MODIFY_FOLDER, "&Modify Folder", "Ctrl+M", E::folderSelected, C::none, &V::OnModifyFolder},
-    {ID_REMOVE_FOLDER, "&Remove Folder", "Ctrl+R", E::folderSelected, C::none, &V::OnRemoveFolder},
+    {ID_NEW_FOLDER, "&New Folder", "Ctrl+I", E::always, C::none, &F::OnNewFolder},
+    {ID_MODIFY_FOLDER, "&Modify Folder", "Ctrl+M", E::folderSelected, C::none, &F::OnModifyFolder},
+    {ID_REMOVE_FOLDER, "&Remove Folder", "Ctrl+R", E::folderSelected, C::none, &F::OnRemoveFolder},
     {ID_ADD_NOTE, "&Add Note", "Ctrl+N", E::folderSelected, C::none, nullptr},
     {ID_MODIFY_NOTE, "Modif&y Note", "Ctrl+Y", E::noteSelected, C::none, nullptr},
     {ID_DELETE_NOTE, "&Delete Note", "Ctrl+D", E::noteSelected, C::none, nullptr},
@@ -38,22 +42,22 @@ const std::vector<SCommandEntry> g_commands = {
     {ID_IMPORT_OUTLOOK_TASKS, "&Tasks", nullptr, E::always, C::none, nullptr},
     {ID_IMPORT_OUTLOOK_NOTES, "&Notes", nullptr, E::always, C::none, nullptr},
     {ID_IMPORT_TEXT_FILE, "&Text File", nullptr, E::always, C::none, nullptr},
-    {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, E::always, C::toolBarVisible, &V::OnViewToolbar},
-    {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, E::always, C::statusBarVisible, &V::OnViewStatusBar},
-    {ID_VIEW_DETAIL_WINDOW, "&Detail Window", "Alt+0", E::always, C::notesListPane, &V::OnViewDetailWindow},
-    {ID_VIEW_NOTES_WINDOW, "&Notes Window", "Alt+1", E::always, C::notesPane, &V::OnViewNotesWindow},
-    {ID_VIEW_SUMMARY_WINDOW, "&Summary Window", "Alt+2", E::always, C::propertiesPane, &V::OnViewSummaryWindow},
-    {ID_VIEW_SEARCH_RESULTS, "&Search Results", "Alt+3", E::always, C::searchResultsPane, &V::OnViewSearchResults},
-    {ID_VIEW_DETAILS, "&Details", "Ctrl+1", E::always, C::mode0, &V::OnViewDetails},
-    {ID_VIEW_LIST, "&List", "Ctrl+2", E::always, C::mode1, &V::OnViewList},
-    {ID_VIEW_TILES, "&Tiles", "Ctrl+3", E::always, C::mode2, &V::OnViewTiles},
-    {ID_VIEW_ICONS, "&Icons", "Ctrl+4", E::always, C::mode3, &V::OnViewIcons},
-    {ID_COLLAPSE_ALL, "C&ollapase All", "Ctrl+O", E::always, C::treeCollapsed, &V::OnCollapseAll},
-    {ID_EXPAND_ALL, "&Expand All", "Ctrl+E", E::always, C::treeExpanded, &V::OnExpandAll},
+    {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, E::always, C::toolBarVisible, &W::OnViewToolbar},
+    {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, E::always, C::statusBarVisible, &W::OnViewStatusBar},
+    {ID_VIEW_DETAIL_WINDOW, "&Detail Window", "Alt+0", E::always, C::notesListPane, &W::OnViewDetailWindow},
+    {ID_VIEW_NOTES_WINDOW, "&Notes Window", "Alt+1", E::always, C::notesPane, &W::OnViewNotesWindow},
+    {ID_VIEW_SUMMARY_WINDOW, "&Summary Window", "Alt+2", E::always, C::propertiesPane, &W::OnViewSummaryWindow},
+    {ID_VIEW_SEARCH_RESULTS, "&Search Results", "Alt+3", E::always, C::searchResultsPane, &W::OnViewSearchResults},
+    {ID_VIEW_DETAILS, "&Details", "Ctrl+1", E::always, C::mode0, &W::OnViewDetails},
+    {ID_VIEW_LIST, "&List", "Ctrl+2", E::always, C::mode1, &W::OnViewList},
+    {ID_VIEW_TILES, "&Tiles", "Ctrl+3", E::always, C::mode2, &W::OnViewTiles},
+    {ID_VIEW_ICONS, "&Icons", "Ctrl+4", E::always, C::mode3, &W::OnViewIcons},
+    {ID_COLLAPSE_ALL, "C&ollapase All", "Ctrl+O", E::always, C::treeCollapsed, &F::OnCollapseAll},
+    {ID_EXPAND_ALL, "&Expand All", "Ctrl+E", E::always, C::treeExpanded, &F::OnExpandAll},
     {ID_PREFERENCES, "&Preferences", "Ctrl+Alt+P", E::always, C::none, nullptr},
-    {ID_APP_ABOUT, "&About Quillbox...", nullptr, E::always, C::none, &V::OnAppAbout},
-    {ID_HELP_CONTENTS, "Help", "F1", E::always, C::none, &V::OnHelp},
-    {ID_VIEWS, "Views", nullptr, E::always, C::none, &V::OnViews},
+    {ID_APP_ABOUT, "&About Quillbox...", nullptr, E::always, C::none, &W::OnAppAbout},
+    {ID_HELP_CONTENTS, "Help", "F1", E::always, C::none, &W::OnHelp},
+    {ID_VIEWS, "Views", nullptr, E::always, C::none, &W::OnViews},
     // The view is not split, so there is no pane to switch to.
     {ID_NEXT_PANE, "Next Pane", "F6", E::never, C::none, nullptr},
     {ID_PREV_PANE, "Previous Pane", "Shift+F6", E::never, C::none, nullptr},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/CommandContext.h"
+
 #include <QObject>
 #include <QString>
 
@@ -20,8 +22,6 @@ enum class ECheckRule {
     mode0, mode1, mode2, mode3,
     treeCollapsed, treeExpanded,
 };
-
-using CommandHandler = void (CQuillboxView::*)();
 
 // One command: everything menus, toolbar, accelerators and the view need.
 // A null handler means the command's work is not part of this build: it is

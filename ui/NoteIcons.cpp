@@ -1,6 +1,6 @@
 #include "NoteIcons.h"
 
-#include "QuillboxApp.h"
+#include "ImageStrip.h"
 #include "Resources.h"
 
 #include <vector>
@@ -9,7 +9,7 @@ QPixmap SmallNoteIcon(int nIcon)
 {
     static const std::vector<QPixmap> icons = [] {
         std::vector<QPixmap> strip;
-        CQuillboxApp::LoadImageStrip(QuillboxResources::IDB_NOTE_ICONS_16, 16, strip);
+        LoadImageStrip(QuillboxResources::IDB_NOTE_ICONS_16, 16, strip);
         return strip;
     }();
     return nIcon >= 0 && static_cast<size_t>(nIcon) < icons.size() ? icons[static_cast<size_t>(nIcon)] : QPixmap();

@@ -73,7 +73,8 @@ public:
     void SetSelectionMark(int nRow);
 
     // The row whose text the Notes pane shows; -1 for none.
-    int m_nCurrentItem = -1;
+    int GetCurrentItem() const { return m_nCurrentItem; }
+    void SetCurrentItem(int nRow) { m_nCurrentItem = nRow; }
 
 signals:
     // The selection mark moved to nRow (-1: none), by the user or by code.
@@ -82,4 +83,5 @@ signals:
 private:
     CNotesListModel m_model;
     int m_nViewMode = 0;
+    int m_nCurrentItem = -1;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "FolderTree.h"
-#include "NoteRecord.h"
+#include "NoteSelection.h"
+#include "commands/CommandContext.h"
 
 #include <QFont>
 #include <QTreeWidget>
@@ -11,33 +12,19 @@
 
 class CCommandActions;
 class CFolderRecord;
-class CMainFrame;
-class CQuillboxApp;
 class QMenu;
 
-// A folder item of the tree; it owns its record until it is freed.
-class CFolderItem : public QTreeWidgetItem
-{
-public:
-    explicit CFolderItem(std::unique_ptr<CFolderRecord> pRecord);
-    ~CFolderItem() override;
-    CFolderRecord* GetRecord() const { return m_pRecord.get(); }
-    void FreeRecord();
-
-private:
-    std::unique_ptr<CFolderRecord> m_pRecord;
-};
-
-// The folder tree that fills the main window. It owns the handlers of the
-// commands and checks every command's rules before it runs.
+// The folder tree that fills the main window. Every command comes here: the
+// view checks its enable rule, then runs its handler with the command context.
 class CQuillboxView : public QTreeWidget, public IFolderTree
 {
     Q_OBJECT
 
 public:
-    CQuillboxView(CQuillboxApp& app, CMainFrame& frame);
+    CQuillboxView(CAppContext& app, CNoteStore& store, const CFolderSettingsFile& folderSettings, IFrameWindow& window);
     ~CQuillboxView() override;
 
+    // Once, after the panes exist: the tree filled, the root selected.
     void OnInitialUpdate();
 
     // IFolderTree
@@ -51,6 +38,14 @@ public:
     void InsertRootItem();
     void InsertFolderItem(std::unique_ptr<CFolderRecord> pRecord);
     void FreeFolderItems();
+    // Takes a folder item out of the tree and deletes it; the selection
+    // change this causes never reads its record.
+    void RemoveFolderItem(QTreeWidgetItem* pItem);
+    // Every item collapsed or expanded at once; not counted as the user's.
+    void CollapseAllItems();
+    void ExpandAllItems();
+    void MakeBold(QTreeWidgetItem* pItem) const;
+
     // The selected folder's directory; empty for the root or no selection.
     std::string GetSelectedFolderPath() const;
     QTreeWidgetItem* GetRootItem() const;
@@ -58,12 +53,11 @@ public:
     bool IsFolderSelected() const;
     bool IsNoteSelected() const;
 
-    // The notes list and the panes that follow it.
-    void RefreshNotesList();
-    void ShowNoteText();
-    void CommitNoteText(int nRow);
-    void ClearProperties();
-    void ShowNoteProperties();
+    CNoteSelection& GetNoteSelection() { return m_selection; }
+    // 0 Details, 1 List, 2 Tiles, 3 Icons.
+    int GetListViewMode() const { return m_nListViewMode; }
+    void SetListViewMode(int nMode) { m_nListViewMode = nMode; }
+    const QFont& GetTreeFont() const { return m_fontTree; }
 
     // Runs a command if its enable rule holds; false when refused.
     bool ExecuteCommand(int nId);
@@ -74,32 +68,6 @@ public:
 
     // The label's own rectangle, without the image and the indentation.
     QRect GetLabelRect(QTreeWidgetItem* pItem) const;
-
-    // Handlers.
-    void OnNewFolder();
-    void OnModifyFolder();
-    void OnRemoveFolder();
-    void OnCollapseAll();
-    void OnExpandAll();
-    void OnViewDetailWindow();
-    void OnViewNotesWindow();
-    void OnViewSummaryWindow();
-    void OnViewSearchResults();
-    void OnViewDetails();
-    void OnViewList();
-    void OnViewTiles();
-    void OnViewIcons();
-    void OnViewToolbar();
-    void OnViewStatusBar();
-    void OnViews();
-    void OnAppAbout();
-    void OnAppExit();
-    void OnHelp();
-
-    int m_nListViewMode = 0;
-    QTreeWidgetItem* m_hPrevFolderItem = nullptr;
-    CNoteRecord m_note;
-    QFont m_fontTree;
 
 signals:
     // A command passed its rules and is about to run.
@@ -112,17 +80,17 @@ protected:
 
 private:
     void OnSelChanged(QTreeWidgetItem* pNew, QTreeWidgetItem* pOld);
-    void OnNotesListMarkChanged(int nRow);
-    void SetListMode(int nMode);
-    // Shows a hidden pane or bar, hides a shown one.
-    void TogglePane(QWidget* pBar);
-    void MakeBold(QTreeWidgetItem* pItem) const;
-    void LoadEmptyFolder();
     void ShowContextMenu(QTreeWidgetItem* pItem, const QPoint& ptGlobal);
 
-    CQuillboxApp& m_app;
-    CMainFrame& m_frame;
+    CAppContext& m_app;
+    CNoteStore& m_store;
+    const CFolderSettingsFile& m_folderSettings;
+    IFrameWindow& m_window;
+    CNoteSelection m_selection;
+    SCommandContext m_context;
     std::unique_ptr<CCommandActions> m_pCommands;
+    int m_nListViewMode = 0;
+    QFont m_fontTree;
     QMenu* m_apContextMenus[2] = {nullptr, nullptr};
     // Our own collapsing and expanding is not the user's.
     bool m_bWalkingTree = false;

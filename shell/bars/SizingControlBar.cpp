@@ -140,6 +140,7 @@ void CSizingControlBar::LoadState(const QString& strProfile)
     settings.endGroup();
 
     m_bSizePending = true;
+    m_heldSides = {};
     m_pClient->updateGeometry();
 }
 
@@ -150,7 +151,13 @@ void CSizingControlBar::SaveState(const QString& strProfile) const
     QSize szFloat = m_szFloat;
     // A size still waiting to be applied is the truer one; the widget's is interim.
     if (isVisible() && !m_bSizePending) {
-        const QSize szNow = size().expandedTo(GetSituationMinimum());
+        QSize szNow = size().expandedTo(GetSituationMinimum());
+        // A side that only gave room to a pane shown or hidden keeps its size.
+        const QSize szKept = GetSituationSize();
+        if (m_heldSides & Qt::Horizontal)
+            szNow.setWidth(szKept.width());
+        if (m_heldSides & Qt::Vertical)
+            szNow.setHeight(szKept.height());
         if (IsHorzDocked())
             szHorz = szNow;
         else if (IsVertDocked())
@@ -217,6 +224,7 @@ int CSizingControlBar::TitleThickness() const
 
 void CSizingControlBar::OnSituationChanged()
 {
+    m_heldSides = {};
     setMinimumSize(GetSituationMinimum());
     const bool bFloating = isWindow();
     if (bFloating && !m_bWasFloating)
@@ -262,12 +270,18 @@ void CSizingControlBar::ApplySizesNow(QMainWindow* pFrame, const QList<CSizingCo
             continue; // applied when it is shown
         pBar->m_bSizePending = false;
         pFrame->removeEventFilter(pBar);
-        const QSize sz = pBar->GetSituationSize().expandedTo(pBar->GetSituationMinimum());
+        QSize sz = pBar->GetSituationSize().expandedTo(pBar->GetSituationMinimum());
         if (pBar->IsFloating()) {
             if (pBar->isWindow())
                 pBar->resize(sz);
             continue;
         }
+        // A dock row has one depth, the largest its bars keep: a bar shown
+        // beside a deeper one takes that depth rather than cutting it.
+        if (pBar->IsHorzDocked())
+            sz.setHeight(pBar->RowDepth(sz.height()));
+        else
+            sz.setWidth(pBar->RowDepth(sz.width()));
         docks.append(pBar);
         widths.append(sz.width());
         heights.append(sz.height());
@@ -302,13 +316,90 @@ void CSizingControlBar::showEvent(QShowEvent* pEvent)
     }
 }
 
+bool CSizingControlBar::event(QEvent* pEvent)
+{
+    const bool bResult = QDockWidget::event(pEvent);
+    // Sent once the frame's layout knows of the change, before the caller goes on.
+    const QEvent::Type type = pEvent->type();
+    if ((type == QEvent::ShowToParent || type == QEvent::HideToParent) && m_pFrame && m_pFrame->isVisible())
+        LayOutHoldingNeighbours(type == QEvent::ShowToParent);
+    return bResult;
+}
+
+void CSizingControlBar::LayOutHoldingNeighbours(bool bShown)
+{
+    // A show or hide from inside a layout pass (tabbed bars) is that pass's business.
+    static bool s_bLayingOut = false;
+    if (s_bLayingOut)
+        return;
+    s_bLayingOut = true;
+    QList<QPointer<CSizingControlBar>> held;
+    for (CSizingControlBar* pBar : m_pFrame->findChildren<CSizingControlBar*>()) {
+        if (pBar != this && pBar->m_pFrame == m_pFrame) {
+            ++pBar->m_nHeld;
+            held.append(pBar);
+        }
+    }
+    QCoreApplication::sendPostedEvents(m_pFrame, QEvent::LayoutRequest);
+    if (bShown && m_bSizePending && !isHidden())
+        ApplySize();
+    if (m_pFrame)
+        QCoreApplication::sendPostedEvents(m_pFrame, QEvent::LayoutRequest);
+    for (const QPointer<CSizingControlBar>& pBar : held)
+        if (pBar)
+            --pBar->m_nHeld;
+    s_bLayingOut = false;
+}
+
+int CSizingControlBar::RowDepth(int nOwnDepth) const
+{
+    if (!m_pFrame)
+        return nOwnDepth;
+    const Qt::DockWidgetArea area = m_pFrame->dockWidgetArea(const_cast<CSizingControlBar*>(this));
+    const bool bHorz = IsHorzDocked();
+    const QRect rc = geometry();
+    int nDepth = nOwnDepth;
+    for (CSizingControlBar* pBar : m_pFrame->findChildren<CSizingControlBar*>()) {
+        if (pBar == this || pBar->m_pFrame != m_pFrame || pBar->isHidden() || pBar->isWindow()
+            || m_pFrame->dockWidgetArea(pBar) != area)
+            continue;
+        // Side by side in one row: they overlap across the row.
+        const QRect rcOther = pBar->geometry();
+        const bool bSameRow = bHorz ? rcOther.top() < rc.bottom() && rc.top() < rcOther.bottom()
+                                    : rcOther.left() < rc.right() && rc.left() < rcOther.right();
+        if (bSameRow)
+            nDepth = std::max(nDepth, bHorz ? pBar->m_szHorz.height() : pBar->m_szVert.width());
+    }
+    return nDepth;
+}
+
 void CSizingControlBar::resizeEvent(QResizeEvent* pEvent)
 {
     QDockWidget::resizeEvent(pEvent);
-    // Follow the user's resizing so each situation keeps its own size.
+    // Follow the user's resizing so each situation keeps its own size; only
+    // the sides that changed, so a resize along one side keeps the other.
+    const QSize szOld = pEvent->oldSize();
+    const bool bWidthChanged = !szOld.isValid() || szOld.width() != pEvent->size().width();
+    const bool bHeightChanged = !szOld.isValid() || szOld.height() != pEvent->size().height();
+    if (m_nHeld > 0) {
+        if (bWidthChanged)
+            m_heldSides |= Qt::Horizontal;
+        if (bHeightChanged)
+            m_heldSides |= Qt::Vertical;
+        return;
+    }
     if (!m_bSizePending && isVisible() && (isWindow() || (m_pFrame && m_pFrame->isVisible()))
         && (isWindow() || !IsFloating())) {
-        SituationSlot() = pEvent->size().expandedTo(GetSituationMinimum());
+        const QSize szNew = pEvent->size().expandedTo(GetSituationMinimum());
+        QSize& slot = SituationSlot();
+        if (bWidthChanged) {
+            slot.setWidth(szNew.width());
+            m_heldSides &= ~Qt::Orientations(Qt::Horizontal);
+        }
+        if (bHeightChanged) {
+            slot.setHeight(szNew.height());
+            m_heldSides &= ~Qt::Orientations(Qt::Vertical);
+        }
     }
 }
 

@@ -41,7 +41,9 @@ public:
     // Settings section "<profile>-SCBar-<id>", values "sizeHorzCX" ... "sizeFloatCY";
     // a stored value below its minimum is raised to it.
     void LoadState(const QString& strProfile);
-    // Writes the six sizes, the current situation's one taken from the bar as it is now.
+    // Writes the six sizes, the current situation's one taken from the bar as
+    // it is now, except the sides that only made room for a pane being shown
+    // or hidden: those keep the size the user gave them.
     void SaveState(const QString& strProfile) const;
     static QString StateSection(const QString& strProfile, int nControlId);
 
@@ -71,6 +73,7 @@ protected:
     void closeEvent(QCloseEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
+    bool event(QEvent* pEvent) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
     // Called whenever the bar was docked elsewhere, floated or docked again.
@@ -87,6 +90,11 @@ private:
     friend class CSCBClientArea;
     static void ApplySizesNow(QMainWindow* pFrame, const QList<CSizingControlBar*>& bars);
     QSize& SituationSlot();
+    // The largest depth kept by a visible bar sharing this bar's dock row.
+    int RowDepth(int nOwnDepth) const;
+    // Lays the frame out at once after this bar was shown or hidden; the
+    // other bars' kept sizes do not follow the room they give or take.
+    void LayOutHoldingNeighbours(bool bShown);
 
     QPointer<QMainWindow> m_pFrame;
     CSCBClientArea* m_pClient = nullptr;
@@ -95,6 +103,10 @@ private:
     // Loaded sizes not yet pushed to the layout; until then the layout's
     // interim sizes must not overwrite them.
     bool m_bSizePending = false;
+    // Above 0 while a neighbour is shown or hidden: resizes are not the user's.
+    int m_nHeld = 0;
+    // The sides resized that way since the user last sized them.
+    Qt::Orientations m_heldSides;
 };
 
 class CSCBTitleBar;

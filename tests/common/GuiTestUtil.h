@@ -1,0 +1,214 @@
+#pragma once
+
+// Helpers shared by the main window's tests: settings kept away from the
+// real user's, modal dialogs answered, notes written, a program run.
+
+#include "CommandIds.h"
+#include "CommandTable.h"
+#include "DesktopOpener.h"
+#include "FolderDialog.h"
+#include "FolderRecord.h"
+#include "MainFrame.h"
+#include "MainToolBar.h"
+#include "NotesListBar.h"
+#include "NotesListCtrl.h"
+#include "NotesTextBar.h"
+#include "PropertiesBar.h"
+#include "QuillboxApp.h"
+#include "QuillboxView.h"
+#include "SearchResultsBar.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+inline QSettings AppSettings()
+{
+    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
+}
+
+// Answers the modal dialogs a command opens, one step per dialog, in order.
+// Steps run from the dialog's own event loop, so a step may itself open the
+// next dialog (OK on an incomplete form opens a message box).
+class CModalDriver : public QObject
+{
+public:
+    using Step = std::function<void(QWidget*)>;
+
+    void Add(Step step) { m_steps.push_back(std::move(step)); }
+    bool Done() const { return m_steps.empty(); }
+
+    // Polls with a fresh single-shot timer each time: a timer never fires
+    // again while its own slot is still running a dialog.
+    void Start() { Poll(); }
+
+private:
+    void Poll()
+    {
+        QTimer::singleShot(5, this,
+                           [this]
+                           {
+                               if (m_steps.empty())
+                                   return;
+                               QWidget* pModal = QApplication::activeModalWidget();
+                               if (pModal && pModal != m_pLast)
+                               {
+                                   m_pLast = pModal;
+                                   Step step = std::move(m_steps.front());
+                                   m_steps.pop_front();
+                                   Poll();
+                                   step(pModal);
+                                   return;
+                               }
+                               Poll();
+                           });
+    }
+
+    std::deque<Step> m_steps;
+    QPointer<QWidget> m_pLast;
+};
+
+// Records a message box's text and presses one of its buttons.
+inline CModalDriver::Step AnswerMessage(QString* pText, QMessageBox::StandardButton button = QMessageBox::Ok)
+{
+    return [pText, button](QWidget* pWidget)
+    {
+        auto* pBox = qobject_cast<QMessageBox*>(pWidget);
+        QVERIFY(pBox);
+        if (pText)
+            *pText = pBox->text();
+        pBox->button(button)->click();
+    };
+}
+
+inline CModalDriver::Step FillFolderDialog(const QString& strName, const QString& strPath, bool bOk = true)
+{
+    return [strName, strPath, bOk](QWidget* pWidget)
+    {
+        auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
+        QVERIFY(pDialog);
+        QCOMPARE(pDialog->windowTitle(), QStringLiteral("Add / Update Folder"));
+        pDialog->GetNameEdit()->setText(strName);
+        // The path field is read-only: it is set the way a user sets it.
+        CFolderDialog::BrowseHook() = [strPath] { return strPath; };
+        pDialog->OnBrowse();
+        if (bOk)
+            pDialog->accept();
+        else
+            pDialog->reject();
+    };
+}
+
+// Writes notes into a directory through the store.
+inline void WriteNotes(const QString& strDir, const QStringList& titles)
+{
+    QDir().mkpath(strDir);
+    CAppContext app(strDir.toStdString());
+    CNoteStore store(app);
+    app.m_strCurrentFolder = strDir.toStdString();
+    for (const QString& strTitle : titles)
+    {
+        CNoteRecord note;
+        note.m_strTitle = strTitle.toStdString();
+        note.m_strNotes = "Text of " + note.m_strTitle + "\r\nsecond line";
+        store.AddNote(note);
+    }
+}
+
+struct SRun
+{
+    explicit SRun(const QString& strExeDir) : app(strExeDir.toStdString())
+    {
+        bool bOk = app.InitInstance(false);
+        frame = app.GetMainFrame();
+        if (bOk)
+        {
+            frame->resize(1000, 700);
+            frame->show();
+            QApplication::setActiveWindow(frame);
+            if (!QTest::qWaitForWindowExposed(frame))
+                qWarning("main window not exposed");
+        }
+    }
+    ~SRun()
+    {
+        if (frame)
+            frame->close();
+    }
+    CQuillboxView& View() const { return *frame->GetView(); }
+    CNotesListCtrl& List() const { return *frame->GetNotesList(); }
+    QTreeWidgetItem* Folder(int i) const { return View().GetRootItem()->child(i); }
+
+    CQuillboxApp app;
+    CMainFrame* frame = nullptr;
+};
+
+inline Qt::DockWidgetArea AreaOf(CMainFrame* pFrame, QDockWidget* pBar)
+{
+    return pFrame->dockWidgetArea(pBar);
+}
+
+// The per-user settings in a temporary directory, a fresh program directory
+// for every test, and the browser and desktop opener replaced. Each test
+// class calls InitCase from initTestCase and InitTest from init.
+struct SGuiTestEnvironment
+{
+    bool InitCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        if (!m_settingsDir.isValid())
+            return false;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        return true;
+    }
+
+    bool InitTest()
+    {
+        QSettings settings = AppSettings();
+        if (!settings.fileName().startsWith(m_settingsDir.path()))
+            return false;
+        settings.clear();
+        settings.sync();
+        m_pExeDir = std::make_unique<QTemporaryDir>();
+        CFolderDialog::BrowseHook() = [] { return QString(); };
+        OpenUrlHook() = [this](const QUrl& url)
+        {
+            m_opened << url;
+            return true;
+        };
+        m_opened.clear();
+        return m_pExeDir->isValid();
+    }
+
+    QString ExeDir() const { return m_pExeDir->path(); }
+    QString ExePath(const QString& strName) const { return m_pExeDir->filePath(strName); }
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<QTemporaryDir> m_pExeDir;
+    // What the program asked the desktop to open.
+    QList<QUrl> m_opened;
+};

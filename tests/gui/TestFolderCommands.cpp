@@ -1,0 +1,178 @@
+// New, Modify and Remove Folder, the folder dialog and the tree's context menu.
+#include "GuiTestUtil.h"
+
+class TestFolderCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_env.InitCase()); }
+    void init() { QVERIFY(m_env.InitTest()); }
+
+    void folderDialogAddChangeRemove()
+    {
+        const QString strDirA = m_env.m_pExeDir->filePath(QStringLiteral("a"));
+        const QString strDirB = m_env.m_pExeDir->filePath(QStringLiteral("b"));
+        WriteNotes(strDirA, {"alpha", "Beta"});
+        WriteNotes(strDirB, {"gamma"});
+        SRun run(m_env.m_pExeDir->path());
+        CQuillboxView& view = run.View();
+
+        // The three refusals keep the dialog open; then a complete form is taken.
+        QString strNoName, strNoPath, strNoBoth;
+        CModalDriver driver;
+        driver.Add(
+            [&](QWidget* pWidget)
+            {
+                auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
+                QVERIFY(pDialog);
+                pDialog->accept();
+                QVERIFY(pDialog->isVisible());
+                pDialog->GetNameEdit()->setText(QStringLiteral("Work"));
+                pDialog->accept();
+                QVERIFY(pDialog->isVisible());
+                pDialog->GetNameEdit()->clear();
+                CFolderDialog::BrowseHook() = [&] { return strDirA; };
+                pDialog->OnBrowse();
+                pDialog->accept();
+                QVERIFY(pDialog->isVisible());
+                pDialog->GetNameEdit()->setText(QStringLiteral("Work"));
+                pDialog->accept();
+            });
+        driver.Add(AnswerMessage(&strNoBoth));
+        driver.Add(AnswerMessage(&strNoPath));
+        driver.Add(AnswerMessage(&strNoName));
+        driver.Start();
+        QVERIFY(view.ExecuteCommand(ID_NEW_FOLDER));
+        QVERIFY(driver.Done());
+        QCOMPARE(strNoBoth, QStringLiteral("Folder Name & Path cannot be Empty !"));
+        QCOMPARE(strNoPath, QStringLiteral("Folder Path cannot be Empty !"));
+        QCOMPARE(strNoName, QStringLiteral("Folder Name cannot be Empty !"));
+
+        QTreeWidgetItem* pRoot = view.GetRootItem();
+        QCOMPARE(pRoot->childCount(), 2);
+        QTreeWidgetItem* pWork = pRoot->child(1);
+        QCOMPARE(pWork->text(0), QStringLiteral("Work"));
+        QCOMPARE(view.GetFolderRecord(pWork)->m_strPath, QDir::toNativeSeparators(strDirA).toStdString());
+        QCOMPARE(view.currentItem(), pRoot);
+
+        // Selecting it loads its notes, sorted by title.
+        view.setCurrentItem(pWork);
+        QCOMPARE(run.List().GetModel().rowCount(), 2);
+        QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strTitle, std::string("alpha"));
+        QCOMPARE(run.List().GetSelectionMark(), 0);
+
+        // A cancelled change leaves everything as it was.
+        CModalDriver cancel;
+        cancel.Add(FillFolderDialog(QStringLiteral("Ignored"), strDirB, false));
+        cancel.Start();
+        QVERIFY(view.ExecuteCommand(ID_MODIFY_FOLDER));
+        QCOMPARE(pWork->text(0), QStringLiteral("Work"));
+
+        // A new path is loaded at once, so later changes go where the list came from.
+        CModalDriver modify;
+        modify.Add(
+            [&](QWidget* pWidget)
+            {
+                auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
+                QVERIFY(pDialog);
+                QCOMPARE(pDialog->GetNameEdit()->text(), QStringLiteral("Work"));
+                QCOMPARE(pDialog->GetPathEdit()->text(), QDir::toNativeSeparators(strDirA));
+                QVERIFY(pDialog->GetPathEdit()->isReadOnly());
+                FillFolderDialog(QStringLiteral("Home"), strDirB)(pWidget);
+            });
+        modify.Start();
+        QVERIFY(view.ExecuteCommand(ID_MODIFY_FOLDER));
+        QCOMPARE(pWork->text(0), QStringLiteral("Home"));
+        QCOMPARE(view.currentItem(), pWork);
+        QCOMPARE(run.List().GetModel().rowCount(), 1);
+        QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strTitle, std::string("gamma"));
+
+        // Remove: No keeps the folder, Yes removes it and touches no file.
+        QString strQuestion;
+        CModalDriver keep;
+        keep.Add(AnswerMessage(&strQuestion, QMessageBox::No));
+        keep.Start();
+        QVERIFY(view.ExecuteCommand(ID_REMOVE_FOLDER));
+        QCOMPARE(pRoot->childCount(), 2);
+        QVERIFY(strQuestion.startsWith(QStringLiteral("Are you sure want to remove the Folder \"Home\"?\n\nNote:")));
+
+        CModalDriver remove;
+        remove.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        remove.Start();
+        QVERIFY(view.ExecuteCommand(ID_REMOVE_FOLDER));
+        QCOMPARE(pRoot->childCount(), 1);
+        QVERIFY(view.currentItem());
+        QCOMPARE(QDir(strDirB).entryList({"*.qbt"}, QDir::Files).size(), 1);
+    }
+
+    void browsingTheSettingsFolderTakesItsParent()
+    {
+        QCOMPARE(CFolderDialog::ResolveBrowsedPath(QStringLiteral("/home/u/notes/Quillbox_Settings File")),
+                 QDir::toNativeSeparators(QStringLiteral("/home/u/notes")));
+        QCOMPARE(CFolderDialog::ResolveBrowsedPath(QStringLiteral("/home/u/notes/quillbox_settings file")),
+                 QStringLiteral("/home/u/notes/quillbox_settings file"));
+        QCOMPARE(CFolderDialog::ResolveBrowsedPath(QStringLiteral("/home/u/notes")), QStringLiteral("/home/u/notes"));
+    }
+
+    void contextMenuOnlyOverALabel()
+    {
+        SRun run(m_env.m_pExeDir->path());
+        CQuillboxView& view = run.View();
+        view.InsertFolderItem(
+            std::make_unique<CFolderRecord>(CFolderRecord{"Work", m_env.m_pExeDir->path().toStdString()}));
+        QTreeWidgetItem* pWork = view.GetRootItem()->child(1);
+        auto openMenu = [&]
+        {
+            for (QMenu* pMenu : view.findChildren<QMenu*>())
+                if (pMenu->isVisible())
+                    return pMenu;
+            return static_cast<QMenu*>(nullptr);
+        };
+
+        // Right of the label and on the image: no menu, no change of selection.
+        const QRect rcLabel = view.GetLabelRect(pWork);
+        QVERIFY(rcLabel.isValid());
+        QTest::mousePress(view.viewport(), Qt::RightButton, {}, QPoint(rcLabel.right() + 30, rcLabel.center().y()));
+        QCOMPARE(view.currentItem(), view.GetRootItem());
+        QVERIFY(!openMenu());
+        QTest::mousePress(view.viewport(), Qt::RightButton, {}, QPoint(rcLabel.left() - 8, rcLabel.center().y()));
+        QCOMPARE(view.currentItem(), view.GetRootItem());
+        QVERIFY(!openMenu());
+
+        // On the label: the folder is selected and its menu opens.
+        QTest::mousePress(view.viewport(), Qt::RightButton, {}, rcLabel.center());
+        QCOMPARE(view.currentItem(), pWork);
+        QMenu* pMenu = openMenu();
+        QVERIFY(pMenu);
+        QCOMPARE(pMenu->objectName(), QStringLiteral("RightClickMenu1"));
+        QStringList texts;
+        for (QAction* pAction : pMenu->actions())
+            texts << (pAction->isSeparator() ? QStringLiteral("-") : pAction->text());
+        QCOMPARE(texts, QStringList({"&New Folder", "-", "&Modify Folder", "&Remove Folder", "-", "&Import From"}));
+        QCOMPARE(pMenu->actions().last()->menu()->actions().first()->text(), QStringLiteral("Outlook &Tasks"));
+        pMenu->close();
+
+        // The menu key opens the selected item's menu too.
+        QContextMenuEvent keyMenu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(view.viewport(), &keyMenu);
+        pMenu = openMenu();
+        QVERIFY(pMenu);
+        QCOMPARE(pMenu->objectName(), QStringLiteral("RightClickMenu1"));
+        pMenu->close();
+
+        const QRect rcRoot = view.GetLabelRect(view.GetRootItem());
+        QTest::mousePress(view.viewport(), Qt::RightButton, {}, rcRoot.center());
+        pMenu = openMenu();
+        QVERIFY(pMenu);
+        QCOMPARE(pMenu->objectName(), QStringLiteral("RightClickMenu0"));
+        QCOMPARE(pMenu->actions().size(), 1);
+        pMenu->close();
+    }
+
+private:
+    SGuiTestEnvironment m_env;
+};
+
+QTEST_MAIN(TestFolderCommands)
+#include "TestFolderCommands.moc"

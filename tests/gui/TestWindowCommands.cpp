@@ -1,0 +1,168 @@
+// The enable and check rules, the pane and mode toggles, Help and About.
+#include "GuiTestUtil.h"
+
+class TestWindowCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_env.InitCase()); }
+    void init() { QVERIFY(m_env.InitTest()); }
+
+    void enableAndCheckRulesEverywhere()
+    {
+        const QString strDir = m_env.m_pExeDir->filePath(QStringLiteral("notes"));
+        const QString strEmpty = m_env.m_pExeDir->filePath(QStringLiteral("empty"));
+        WriteNotes(strDir, {"one"});
+        QDir().mkpath(strEmpty);
+        SRun run(m_env.m_pExeDir->path());
+        CQuillboxView& view = run.View();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Empty", strEmpty.toStdString()}));
+        QSignalSpy runs(&view, &CQuillboxView::CommandRun);
+
+        auto enabled = [&](int nId)
+        {
+            view.UpdateCommandUI();
+            const bool bRule = view.IsCommandEnabled(nId);
+            for (QAction* pAction : view.GetCommands().GetActions(nId))
+                if (pAction->isEnabled() != bRule)
+                    return -1;
+            return bRule ? 1 : 0;
+        };
+        const int folderCommands[] = {ID_SEARCH, ID_MODIFY_FOLDER, ID_REMOVE_FOLDER, ID_ADD_NOTE};
+        const int noteCommands[] = {ID_MODIFY_NOTE, ID_DELETE_NOTE};
+
+        // Root selected: folder and note commands are off, and their keys do nothing.
+        QCOMPARE(view.currentItem(), view.GetRootItem());
+        for (int nId : folderCommands)
+            QCOMPARE(enabled(nId), 0);
+        for (int nId : noteCommands)
+            QCOMPARE(enabled(nId), 0);
+        QVERIFY(!view.ExecuteCommand(ID_MODIFY_FOLDER));
+        QVERIFY(QTest::qWaitForWindowActive(run.frame));
+        for (const char* pszKey : {"Ctrl+M", "Ctrl+R", "Ctrl+F", "Ctrl+N", "Ctrl+Y", "Ctrl+D", "F6", "Shift+F6"})
+            QTest::keySequence(run.frame, QKeySequence(QString::fromLatin1(pszKey)));
+        QCOMPARE(runs.count(), 0);
+
+        // Export and import commands are never greyed; the pane keys never are either.
+        for (int nId : {ID_EXPORT_PDF, ID_EXPORT_HTML, ID_IMPORT_TEXT_FILE, ID_EXPORT_WORD_ALL, ID_NEW_FOLDER})
+            QCOMPARE(enabled(nId), 1);
+        QCOMPARE(enabled(ID_NEXT_PANE), 0);
+        QCOMPARE(enabled(ID_PREV_PANE), 0);
+
+        // An empty folder: folder commands on, note commands off.
+        view.setCurrentItem(view.GetRootItem()->child(2));
+        for (int nId : folderCommands)
+            QCOMPARE(enabled(nId), 1);
+        for (int nId : noteCommands)
+            QCOMPARE(enabled(nId), 0);
+
+        // A folder with a note: everything on; F6 still refused.
+        view.setCurrentItem(view.GetRootItem()->child(1));
+        QCOMPARE(run.List().GetSelectionMark(), 0);
+        for (int nId : noteCommands)
+            QCOMPARE(enabled(nId), 1);
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("F6")));
+        QCOMPARE(runs.count(), 0);
+
+        // A command without its work in this build runs, and says so.
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+Y")));
+        QCOMPARE(runs.count(), 1);
+        QCOMPARE(runs.at(0).at(0).toInt(), int(ID_MODIFY_NOTE));
+        QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("not available")));
+
+        // Check rules: panes, list modes, tree state, toolbar and status bar.
+        auto checked = [&](int nId)
+        {
+            view.UpdateCommandUI();
+            return view.GetCommands().GetAction(nId)->isChecked();
+        };
+        QVERIFY(checked(ID_VIEW_NOTES_WINDOW) && checked(ID_VIEW_DETAIL_WINDOW) && checked(ID_VIEW_SUMMARY_WINDOW));
+        QVERIFY(!checked(ID_VIEW_SEARCH_RESULTS));
+        QVERIFY(checked(ID_VIEW_TOOLBAR) && checked(ID_VIEW_STATUS_BAR));
+        QVERIFY(checked(ID_VIEW_DETAILS) && !checked(ID_VIEW_TILES));
+        QVERIFY(checked(ID_EXPAND_ALL) && !checked(ID_COLLAPSE_ALL));
+
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Alt+2")));
+        QVERIFY(run.frame->GetPropertiesBar()->isHidden());
+        QVERIFY(!checked(ID_VIEW_SUMMARY_WINDOW));
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Alt+2")));
+        QVERIFY(checked(ID_VIEW_SUMMARY_WINDOW));
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Alt+3")));
+        QVERIFY(checked(ID_VIEW_SEARCH_RESULTS));
+        view.ExecuteCommand(ID_VIEW_TOOLBAR);
+        QVERIFY(!checked(ID_VIEW_TOOLBAR));
+        view.ExecuteCommand(ID_VIEW_TOOLBAR);
+
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+3")));
+        QCOMPARE(view.GetListViewMode(), 2);
+        QVERIFY(checked(ID_VIEW_TILES) && !checked(ID_VIEW_DETAILS));
+        QCOMPARE(run.List().GetSelectionMark(), 0);
+
+        // Collapse All and Expand All leave the folder selected but the list empty.
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+O")));
+        QVERIFY(checked(ID_COLLAPSE_ALL) && !checked(ID_EXPAND_ALL));
+        QVERIFY(!view.GetRootItem()->isExpanded());
+        QCOMPARE(run.List().GetModel().rowCount(), 0);
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+E")));
+        QVERIFY(checked(ID_EXPAND_ALL));
+        QVERIFY(view.GetRootItem()->isExpanded());
+        QCOMPARE(run.List().GetModel().rowCount(), 0);
+
+        // The Views drop-down shows the modes with the current one checked.
+        run.frame->ShowViewsMenu();
+        QMenu* pViews = run.frame->GetViewsMenu();
+        QVERIFY(pViews && pViews->isVisible());
+        QCOMPARE(pViews->actions().size(), 4);
+        QVERIFY(pViews->actions().at(2)->isChecked());
+        QWidget* pButton = run.frame->GetToolBar()->findChild<QWidget*>(QStringLiteral("ViewsButton"));
+        QVERIFY(pButton);
+        QCOMPARE(pViews->pos().x(), pButton->mapToGlobal(QPoint(0, 0)).x());
+        pViews->close();
+    }
+
+    void helpOpensOurPageWithoutTheHelpFile()
+    {
+        SRun run(m_env.m_pExeDir->path());
+        QFile page(m_env.m_pExeDir->filePath(QStringLiteral("quillbox-help.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        QVERIFY(run.View().ExecuteCommand(ID_HELP_CONTENTS));
+        QCOMPARE(m_env.m_opened.size(), 1);
+        QCOMPARE(m_env.m_opened.at(0).fileName(), QStringLiteral("quillbox-help.html"));
+
+        QFile chm(m_env.m_pExeDir->filePath(QStringLiteral("QuillboxHelp.chm")));
+        QVERIFY(chm.open(QIODevice::WriteOnly));
+        chm.close();
+        QVERIFY(run.View().ExecuteCommand(ID_HELP_CONTENTS));
+        QCOMPARE(m_env.m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
+    }
+
+    void aboutBox()
+    {
+        SRun run(m_env.m_pExeDir->path());
+        QStringList texts;
+        QString strTitle;
+        CModalDriver driver;
+        driver.Add(
+            [&](QWidget* pWidget)
+            {
+                strTitle = pWidget->windowTitle();
+                for (QLabel* pLabel : pWidget->findChildren<QLabel*>())
+                    texts << pLabel->text();
+                QVERIFY(pWidget->findChild<QLabel*>() && !pWidget->findChildren<QLabel*>().first()->pixmap().isNull());
+                qobject_cast<QDialog*>(pWidget)->accept();
+            });
+        driver.Start();
+        QVERIFY(run.View().ExecuteCommand(ID_APP_ABOUT));
+        QCOMPARE(strTitle, QStringLiteral("About Quillbox"));
+        QVERIFY(texts.contains(QStringLiteral("Version 1.0")));
+    }
+
+private:
+    SGuiTestEnvironment m_env;
+};
+
+QTEST_MAIN(TestWindowCommands)
+#include "TestWindowCommands.moc"

@@ -1,0 +1,44 @@
+#pragma once
+
+class CNotesListCtrl;
+class CNotesTextBar;
+class CPropertiesList;
+class CSearchResultsList;
+class CSizingControlBar;
+class QStatusBar;
+class QToolBar;
+class QWidget;
+
+// The four panes, by the command that toggles each.
+enum class EPane
+{
+    notesText,
+    notesList,
+    properties,
+    searchResults
+};
+
+// What the view and the commands need of the main window. The frame
+// implements it, so nothing in ui knows the frame's class. A getter answers
+// nullptr for a part that could not be made.
+class IFrameWindow
+{
+public:
+    virtual ~IFrameWindow() = default;
+
+    // The owner of every dialog and message box.
+    virtual QWidget* GetWindow() = 0;
+    virtual CSizingControlBar* GetPane(EPane pane) const = 0;
+    virtual CNotesListCtrl* GetNotesList() const = 0;
+    virtual CNotesTextBar* GetNotesTextBar() const = 0;
+    virtual CPropertiesList* GetPropertiesList() const = 0;
+    virtual CSearchResultsList* GetSearchResultsList() const = 0;
+    virtual QToolBar* GetToolBar() const = 0;
+    virtual QStatusBar* GetStatusBar() const = 0;
+
+    // The toolbar's "Views" popup under its button.
+    virtual void ShowViewsMenu() = 0;
+    virtual void ShowAboutBox() = 0;
+    // The help file beside the program, else our own help page.
+    virtual void OpenHelp() = 0;
+};

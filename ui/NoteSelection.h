@@ -1,0 +1,80 @@
+#pragma once
+
+#include "NoteRecord.h"
+
+#include <QObject>
+
+#include <optional>
+#include <string>
+
+class CAppContext;
+class CNoteStore;
+class IFrameWindow;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The notes list and the panes that follow its selection mark: the Notes
+// pane's text and the Properties pane. Also the common start of every
+// command that acts on the selected note.
+class CNoteSelection : public QObject
+{
+    Q_OBJECT
+
+public:
+    CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow& window, QTreeWidget& tree);
+
+    // Follows the list's mark and the Notes pane's focus; once the panes exist.
+    void Attach();
+
+    // Rebuilds the list from the store, sorted by title, row 0 marked.
+    void RefreshNotesList();
+    // The Notes pane shows the note at the mark, or nothing.
+    void ShowNoteText();
+    // Saves the Notes pane's text into the note of nRow (-1: the mark) when
+    // it differs, in the folder the note was listed from.
+    void CommitNoteText(int nRow);
+    // The note at the mark, or row 0 without a mark.
+    void ShowNoteProperties();
+    void ClearProperties();
+    // The store, the list and both panes emptied.
+    void ShowEmptyFolder();
+
+    // The note a command on the selected note works on, and the row it was
+    // on when the command started.
+    struct SCommandNote
+    {
+        int nRow;
+        CNoteRecord note;
+    };
+    // The common start of such a command: takes the note at the mark, saves
+    // the Notes pane into it, and gives back that same note as saved, even
+    // when the save rebuilt the list and moved the mark. Nothing when no note
+    // is at the mark; the command then ends without a message.
+    std::optional<SCommandNote> TakeCommandNote();
+    // The store writes and deletes in the selected folder's directory.
+    void SetCurrentFolder();
+
+    bool HasSelectionMark() const;
+    // The tree item selected before the last change of selection; typed text
+    // belongs to that folder until a row of the list is chosen.
+    QTreeWidgetItem* GetPrevFolderItem() const { return m_hPrevFolderItem; }
+    void SetPrevFolderItem(QTreeWidgetItem* pItem) { m_hPrevFolderItem = pItem; }
+
+    // Working copy of the note being modified or deleted.
+    CNoteRecord m_note;
+
+signals:
+    // The mark moved or the list was rebuilt: the command states may differ.
+    void SelectionChanged();
+
+private:
+    void OnMarkChanged(int nRow);
+    bool IsRoot(const QTreeWidgetItem* pItem) const;
+    std::string FolderPathOf(QTreeWidgetItem* pItem) const;
+
+    CAppContext& m_app;
+    CNoteStore& m_store;
+    IFrameWindow& m_window;
+    QTreeWidget& m_tree;
+    QTreeWidgetItem* m_hPrevFolderItem = nullptr;
+};

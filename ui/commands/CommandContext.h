@@ -1,0 +1,32 @@
+#pragma once
+
+class CAppContext;
+class CFolderSettingsFile;
+class CNoteSelection;
+class CNoteStore;
+class CQuillboxView;
+class IFrameWindow;
+class QWidget;
+
+// Everything a command handler may reach. The view owns one and passes it to
+// the handler of every command whose enable rule holds.
+struct SCommandContext
+{
+    // The owner of every dialog and message box: the main window.
+    QWidget* pParent;
+    // The program-wide settings: flags, priority colours, m_strCurrentFolder.
+    CAppContext& app;
+    CNoteStore& store;
+    // Reads and writes the folder list file, app.m_strSettingsFile.
+    const CFolderSettingsFile& folderSettings;
+    // The notes list, the Notes and Properties panes, the common start of
+    // every note command.
+    CNoteSelection& selection;
+    // The panes, toolbar and status bar, and the frame's own dialogs.
+    IFrameWindow& window;
+    // The folder tree: its items, its queries and the list mode.
+    CQuillboxView& view;
+};
+
+// A command's work; a family keeps its handlers together in one namespace.
+using CommandHandler = void (*)(SCommandContext& ctx);

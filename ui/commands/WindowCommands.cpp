@@ -1,0 +1,113 @@
+#include "WindowCommands.h"
+
+#include "AppContext.h"
+#include "CommandContext.h"
+#include "FrameWindow.h"
+#include "NoteSelection.h"
+#include "NotesListCtrl.h"
+#include "QuillboxView.h"
+#include "SizingControlBar.h"
+
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace
+{
+// Shows a hidden pane or bar, hides a shown one.
+void TogglePane(QWidget* pBar)
+{
+    if (pBar)
+        pBar->setVisible(pBar->isHidden());
+}
+
+void SetListMode(SCommandContext& ctx, int nMode)
+{
+    ctx.view.SetListViewMode(nMode);
+    if (CNotesListCtrl* pList = ctx.window.GetNotesList())
+        pList->SetViewMode(nMode);
+    ctx.selection.RefreshNotesList();
+}
+} // namespace
+
+namespace WindowCommands
+{
+void OnViewDetailWindow(SCommandContext& ctx)
+{
+    TogglePane(ctx.window.GetPane(EPane::notesList));
+}
+
+void OnViewNotesWindow(SCommandContext& ctx)
+{
+    TogglePane(ctx.window.GetPane(EPane::notesText));
+}
+
+void OnViewSummaryWindow(SCommandContext& ctx)
+{
+    TogglePane(ctx.window.GetPane(EPane::properties));
+}
+
+void OnViewSearchResults(SCommandContext& ctx)
+{
+    CSizingControlBar* pBar = ctx.window.GetPane(EPane::searchResults);
+    // Until a search has run the command only hides the pane: the start does that once.
+    if (!ctx.app.m_bSearchBarUsed)
+    {
+        if (pBar)
+            pBar->hide();
+        ctx.app.m_bSearchBarUsed = 1;
+        return;
+    }
+    TogglePane(pBar);
+}
+
+void OnViewDetails(SCommandContext& ctx)
+{
+    SetListMode(ctx, 0);
+}
+
+void OnViewList(SCommandContext& ctx)
+{
+    SetListMode(ctx, 1);
+}
+
+void OnViewTiles(SCommandContext& ctx)
+{
+    SetListMode(ctx, 2);
+}
+
+void OnViewIcons(SCommandContext& ctx)
+{
+    SetListMode(ctx, 3);
+}
+
+void OnViewToolbar(SCommandContext& ctx)
+{
+    TogglePane(ctx.window.GetToolBar());
+}
+
+void OnViewStatusBar(SCommandContext& ctx)
+{
+    TogglePane(ctx.window.GetStatusBar());
+}
+
+void OnViews(SCommandContext& ctx)
+{
+    ctx.window.ShowViewsMenu();
+}
+
+void OnAppAbout(SCommandContext& ctx)
+{
+    ctx.window.ShowAboutBox();
+}
+
+void OnAppExit(SCommandContext& ctx)
+{
+    if (ctx.pParent)
+        ctx.pParent->close();
+}
+
+void OnHelp(SCommandContext& ctx)
+{
+    ctx.window.OpenHelp();
+}
+} // namespace WindowCommands
