@@ -250,7 +250,8 @@ CColourGridPopup::CColourGridPopup(QWidget* pButton, const QColor& clrInitial, c
 
     setObjectName(QStringLiteral("ColourGridPopup"));
     setAccessibleName(QStringLiteral("Colours"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    // A click on the picker that closes the popup must not open it again.
+    setAttribute(Qt::WA_NoMouseReplay);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Button);

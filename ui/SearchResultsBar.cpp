@@ -214,8 +214,6 @@ CSearchResultsList::CSearchResultsList(QWidget* pParent) : QTreeView(pParent)
     connect(this, &QAbstractItemView::clicked, this, &CSearchResultsList::OnRowActivated);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { OnRowActivated(current); });
-    // A new set of results leaves nothing selected.
-    connect(&m_model, &QAbstractItemModel::modelReset, this, [this] { selectionModel()->clear(); });
 }
 
 void CSearchResultsList::Setup()
