@@ -148,12 +148,17 @@ void CAppContext::LoadPriorityColours()
     m_clrLowPriority = ReadNumber<uint32_t>(settings, pszLowKey, 12632256u);
 }
 
-void CAppContext::SavePriorityColours() const
+std::string CAppContext::SavePriorityColours() const
 {
     QSettings settings = OpenUserSettings();
     settings.setValue(pszHighKey, m_clrHighPriority);
     settings.setValue(pszMediumKey, m_clrMediumPriority);
     settings.setValue(pszLowKey, m_clrLowPriority);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        return "The priority colours could not be saved in \"" +
+               QDir::toNativeSeparators(settings.fileName()).toStdString() + "\".";
+    return {};
 }
 
 std::string CAppContext::GetNoteFilePath(const CNoteRecord& note) const

@@ -23,7 +23,8 @@ public:
     void SaveListViewSelection() const;
     // High, Medium, Low, in that order, with their defaults when absent.
     void LoadPriorityColours();
-    void SavePriorityColours() const;
+    // Returns an empty text when written, else what went wrong.
+    std::string SavePriorityColours() const;
 
     // m_strCurrentFolder, the separator, "QB_", the key and ".qbt".
     std::string GetNoteFilePath(const CNoteRecord& note) const;

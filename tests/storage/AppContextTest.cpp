@@ -33,7 +33,7 @@ TEST(AppContext, PathsAndPreferences)
     app.m_nListViewSelection = 2;
     app.m_clrHighPriority = 0x00112233;
     app.SaveListViewSelection();
-    app.SavePriorityColours();
+    EXPECT_EQ(app.SavePriorityColours(), "");
     QSettings raw("Orvantic", "Quillbox");
     EXPECT_EQ(raw.value("Quillbox/ListViewSelection").toInt(), 2);
     EXPECT_EQ(raw.value("Task Priority Settings/HighPriorityColour").toUInt(), 0x00112233u);

@@ -1,0 +1,528 @@
+#include "ColourGridPopup.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QColorDialog>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <QToolTip>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace
+{
+struct SNamedColour
+{
+    const char* pszName;
+    int r, g, b;
+};
+
+constexpr std::array<SNamedColour, CColourGridPopup::nColours> aColourTable = {{
+    {"Black", 0, 0, 0},
+    {"Brown", 165, 42, 0},
+    {"Dark Olive Green", 0, 64, 64},
+    {"Dark Green", 0, 85, 0},
+    {"Dark Teal", 0, 0, 94},
+    {"Dark blue", 0, 0, 139},
+    {"Indigo", 75, 0, 130},
+    {"Dark grey", 40, 40, 40},
+    {"Dark red", 139, 0, 0},
+    {"Orange", 255, 104, 32},
+    {"Dark yellow", 139, 139, 0},
+    {"Green", 0, 147, 0},
+    {"Teal", 56, 142, 142},
+    {"Blue", 0, 0, 255},
+    {"Blue-grey", 123, 123, 192},
+    {"Grey - 40", 102, 102, 102},
+    {"Red", 255, 0, 0},
+    {"Light orange", 255, 173, 91},
+    {"Lime", 50, 205, 50},
+    {"Sea green", 60, 179, 113},
+    {"Aqua", 127, 255, 212},
+    {"Light blue", 125, 158, 192},
+    {"Violet", 128, 0, 128},
+    {"Grey - 50", 127, 127, 127},
+    {"Pink", 255, 192, 203},
+    {"Gold", 255, 215, 0},
+    {"Yellow", 255, 255, 0},
+    {"Bright green", 0, 255, 0},
+    {"Turquoise", 64, 224, 208},
+    {"Skyblue", 192, 255, 255},
+    {"Plum", 72, 0, 72},
+    {"Light grey", 192, 192, 192},
+    {"Rose", 255, 228, 225},
+    {"Tan", 210, 180, 140},
+    {"Light yellow", 255, 255, 224},
+    {"Pale green ", 152, 251, 152},
+    {"Pale turquoise", 175, 238, 238},
+    {"Pale blue", 104, 131, 139},
+    {"Lavender", 230, 230, 250},
+    {"White", 255, 255, 255},
+}};
+
+QColor AskForColour(const QColor& clrInitial, QWidget* pParent)
+{
+    return QColorDialog::getColor(clrInitial, pParent, QString(), QColorDialog::ColorDialogOptions());
+}
+
+// One cell of the grid as assistive technology sees it: its colour's name,
+// or the custom cell's text.
+class CColourCellAccessible : public QAccessibleInterface
+{
+public:
+    CColourCellAccessible(CColourGridPopup* pPopup, int nCell) : m_pPopup(pPopup), m_nCell(nCell) {}
+
+    bool isValid() const override { return !m_pPopup.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_pPopup ? m_pPopup->windowHandle() : nullptr; }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_pPopup.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!m_pPopup || t != QAccessible::Name)
+            return {};
+        return m_nCell == CColourGridPopup::nCustomCell ? m_pPopup->GetCustomText()
+                                                        : CColourGridPopup::TableColourName(m_nCell);
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!m_pPopup)
+            return {};
+        const QRect rc = m_pPopup->GetCellRect(m_nCell);
+        return QRect(m_pPopup->mapToGlobal(rc.topLeft()), rc.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.focusable = true;
+        s.selectable = true;
+        if (m_pPopup)
+        {
+            s.focused = s.selected = m_pPopup->GetHighlightedCell() == m_nCell;
+            s.checkable = true;
+            s.checked = m_pPopup->GetChosenCell() == m_nCell;
+        }
+        return s;
+    }
+
+private:
+    QPointer<CColourGridPopup> m_pPopup;
+    int m_nCell;
+};
+
+// The popup as a list of its 41 cells.
+class CColourGridAccessibleImpl : public QAccessibleWidget
+{
+public:
+    explicit CColourGridAccessibleImpl(CColourGridPopup* pPopup) : QAccessibleWidget(pPopup, QAccessible::List)
+    {
+        for (int i = 0; i <= CColourGridPopup::nCustomCell; ++i)
+        {
+            auto* pCell = new CColourCellAccessible(pPopup, i);
+            m_ids.push_back(QAccessible::registerAccessibleInterface(pCell));
+        }
+    }
+    ~CColourGridAccessibleImpl() override
+    {
+        for (QAccessible::Id id : m_ids)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return static_cast<int>(m_ids.size()); }
+    QAccessibleInterface* child(int nIndex) const override
+    {
+        if (nIndex < 0 || nIndex >= childCount())
+            return nullptr;
+        return QAccessible::accessibleInterface(m_ids[static_cast<size_t>(nIndex)]);
+    }
+    int indexOfChild(const QAccessibleInterface* pChild) const override
+    {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i) == pChild)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        auto* pPopup = static_cast<CColourGridPopup*>(widget());
+        const int nCell = pPopup->CellAt(pPopup->mapFromGlobal(QPoint(x, y)));
+        return nCell == CColourGridPopup::nNoCell ? nullptr : child(nCell);
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        const int nCell = static_cast<CColourGridPopup*>(widget())->GetHighlightedCell();
+        return nCell == CColourGridPopup::nNoCell ? nullptr : child(nCell);
+    }
+
+private:
+    std::vector<QAccessible::Id> m_ids;
+};
+
+QAccessibleInterface* ColourGridAccessibleFactory(const QString& strClass, QObject* pObject)
+{
+    if (strClass == QLatin1String("CColourGridPopup") && pObject && pObject->isWidgetType())
+        return new CColourGridAccessibleImpl(static_cast<CColourGridPopup*>(pObject));
+    return nullptr;
+}
+
+// Edges one pixel wide, lit from the top left.
+void DrawEdge(QPainter& p, const QRect& rc, const QColor& clrTopLeft, const QColor& clrBottomRight)
+{
+    p.setPen(clrTopLeft);
+    p.drawLine(rc.topLeft(), rc.topRight());
+    p.drawLine(rc.topLeft(), rc.bottomLeft());
+    p.setPen(clrBottomRight);
+    p.drawLine(rc.bottomLeft(), rc.bottomRight());
+    p.drawLine(rc.topRight(), rc.bottomRight());
+}
+} // namespace
+
+QColor CColourGridPopup::TableColour(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= nColours)
+        return {};
+    const SNamedColour& c = aColourTable[static_cast<size_t>(nIndex)];
+    return QColor(c.r, c.g, c.b);
+}
+
+QString CColourGridPopup::TableColourName(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= nColours)
+        return {};
+    return QString::fromLatin1(aColourTable[static_cast<size_t>(nIndex)].pszName);
+}
+
+int CColourGridPopup::FindTableColour(const QColor& clr)
+{
+    if (!clr.isValid())
+        return -1;
+    for (int i = 0; i < nColours; ++i)
+        if (TableColour(i).rgb() == clr.rgb())
+            return i;
+    return -1;
+}
+
+QPoint CColourGridPopup::PlacePopup(const QRect& rcButton, const QSize& sz, const QRect& rcScreen)
+{
+    QPoint pt(rcButton.left(), rcButton.bottom() + 1);
+    if (pt.x() + sz.width() > rcScreen.right() + 1)
+        pt.setX(rcScreen.right() + 1 - sz.width());
+    if (pt.x() < rcScreen.left())
+        pt.setX(rcScreen.left());
+    if (pt.y() + sz.height() > rcScreen.bottom() + 1)
+        pt.ry() -= sz.height() + rcButton.height();
+    return pt;
+}
+
+CColourGridPopup::ColourDialogFunction& CColourGridPopup::ColourDialogHook()
+{
+    static ColourDialogFunction fn = AskForColour;
+    return fn;
+}
+
+CColourGridPopup::CColourGridPopup(QWidget* pButton, const QColor& clrInitial, const QString& strCustomText)
+    : QWidget(pButton, Qt::Popup | Qt::FramelessWindowHint), m_clrInitial(clrInitial), m_clrSelected(clrInitial),
+      m_strCustomText(strCustomText), m_font(QApplication::font("QMessageBox"))
+{
+    static const bool bFactoryInstalled = []
+    {
+        QAccessible::installFactory(ColourGridAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(bFactoryInstalled);
+
+    setObjectName(QStringLiteral("ColourGridPopup"));
+    setAccessibleName(QStringLiteral("Colours"));
+    // A click on the picker that closes the popup must not open it again.
+    setAttribute(Qt::WA_NoMouseReplay);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    const int nChosen = FindTableColour(clrInitial);
+    m_nChosen = nChosen >= 0 ? nChosen : nCustomCell;
+
+    Layout();
+    if (pButton)
+    {
+        const QRect rcButton(pButton->mapToGlobal(QPoint(0, 0)), pButton->size());
+        QScreen* pScreen = pButton->screen();
+        const QRect rcScreen = pScreen ? pScreen->availableGeometry() : QRect(QPoint(0, 0), size());
+        move(PlacePopup(rcButton, size(), rcScreen));
+    }
+
+    // Switching to another program cancels, as a click outside does.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state)
+            {
+                if (state != Qt::ApplicationActive && !m_bColourDialogOpen)
+                    EndPopup(false);
+            });
+}
+
+CColourGridPopup::~CColourGridPopup() = default;
+
+void CColourGridPopup::Layout()
+{
+    m_nMargin = std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this));
+    const int m = m_nMargin;
+    m_nCellSize = std::max(18, 2 * m + 7);
+    const int b = m_nCellSize;
+
+    const QFontMetrics fm(m_font);
+    const QSize szText = fm.size(Qt::TextSingleLine, m_strCustomText);
+    const int t = szText.height() + 4 * m + 2;
+
+    int nWidth = nColumns * b + 2 * m;
+    nWidth = std::max(nWidth, szText.width() + 2 * m);
+    const int nGridBottom = nRows * b + 2 * m;
+    m_rcCustom = QRect(QPoint(m, nGridBottom), QPoint(nWidth - m - 1, nGridBottom + m + t - 1));
+    setFixedSize(nWidth, nGridBottom + t + 3 * m);
+}
+
+QRect CColourGridPopup::GetCellRect(int nCell) const
+{
+    if (nCell == nCustomCell)
+        return m_rcCustom;
+    if (nCell < 0 || nCell >= nColours)
+        return {};
+    return QRect(m_nMargin + (nCell % nColumns) * m_nCellSize, m_nMargin + (nCell / nColumns) * m_nCellSize,
+                 m_nCellSize, m_nCellSize);
+}
+
+int CColourGridPopup::CellAt(const QPoint& pt) const
+{
+    // The pointer is taken less the margin, against the custom cell first.
+    const QPoint p = pt - QPoint(m_nMargin, m_nMargin);
+    if (m_rcCustom.contains(p))
+        return nCustomCell;
+    if (p.x() < 0 || p.y() < 0)
+        return nNoCell;
+    const int nColumn = p.x() / m_nCellSize;
+    const int nRow = p.y() / m_nCellSize;
+    if (nColumn >= nColumns || nRow >= nRows)
+        return nNoCell;
+    const int nCell = nRow * nColumns + nColumn;
+    return nCell < nColours ? nCell : nNoCell;
+}
+
+int CColourGridPopup::NextCell(int nCell, int nKey)
+{
+    if (nCell == nNoCell)
+        return nCustomCell;
+    switch (nKey)
+    {
+    case Qt::Key_Right:
+        return nCell == nCustomCell ? 0 : nCell + 1; // past 39 is the custom cell
+    case Qt::Key_Left:
+        return nCell == nCustomCell ? nColours - 1 : nCell == 0 ? nCustomCell : nCell - 1;
+    case Qt::Key_Down:
+        return nCell == nCustomCell ? 0 : std::min(nCell + nColumns, int(nCustomCell));
+    case Qt::Key_Up:
+        return nCell == nCustomCell ? nColours - 1 : nCell < nColumns ? nCustomCell : nCell - nColumns;
+    }
+    return nCell;
+}
+
+void CColourGridPopup::SetHighlightedCell(int nCell)
+{
+    if (nCell == m_nHighlighted || nCell < nNoCell || nCell > nCustomCell)
+        return;
+    const int nOld = m_nHighlighted;
+    m_nHighlighted = nCell;
+    update(GetCellRect(nOld));
+    update(GetCellRect(nCell));
+    if (nCell == nNoCell)
+        return;
+    if (nCell != nCustomCell)
+        m_clrSelected = TableColour(nCell);
+    if (QAccessible::isActive())
+    {
+        QAccessibleEvent ev(this, QAccessible::Focus);
+        ev.setChild(nCell);
+        QAccessible::updateAccessibility(&ev);
+    }
+    emit HighlightChanged(nCell == nCustomCell ? m_clrInitial : TableColour(nCell));
+}
+
+void CColourGridPopup::EndPopup(bool bConfirm)
+{
+    if (m_bEnded || m_bColourDialogOpen)
+        return;
+    if (bConfirm && m_nHighlighted == nCustomCell)
+    {
+        // A popup holds the mouse and keyboard, so it steps aside while the
+        // dialog is open.
+        m_bColourDialogOpen = true;
+        hide();
+        const QPointer<CColourGridPopup> pSelf(this);
+        const QColor clr = ColourDialogHook()(m_clrInitial, parentWidget());
+        if (!pSelf)
+            return; // the picker went away while the dialog was open
+        m_bColourDialogOpen = false;
+        if (clr.isValid())
+            m_clrSelected = clr;
+        else
+            bConfirm = false;
+    }
+    if (!bConfirm)
+        m_clrSelected = m_clrInitial;
+    m_bEnded = true;
+    if (isVisible())
+        close();
+    if (bConfirm)
+        emit Confirmed(m_clrSelected);
+    else
+        emit Cancelled(m_clrSelected);
+    deleteLater();
+}
+
+bool CColourGridPopup::event(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::ToolTip)
+    {
+        auto* pHelp = static_cast<QHelpEvent*>(pEvent);
+        const int nCell = CellAt(pHelp->pos());
+        if (nCell >= 0 && nCell < nColours)
+            QToolTip::showText(pHelp->globalPos(), TableColourName(nCell), this, GetCellRect(nCell));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(pEvent);
+}
+
+void CColourGridPopup::PaintColourCell(QPainter& p, int nCell) const
+{
+    const QPalette& pal = palette();
+    const QRect rc = GetCellRect(nCell);
+    const bool bHighlighted = nCell == m_nHighlighted;
+    const bool bChosen = nCell == m_nChosen;
+    p.fillRect(rc, bChosen && !bHighlighted ? pal.color(QPalette::Highlight) : pal.color(QPalette::Button));
+    if (bHighlighted)
+        DrawEdge(p, rc, pal.color(QPalette::Light), pal.color(QPalette::Dark));
+    else if (bChosen)
+        DrawEdge(p, rc, pal.color(QPalette::Dark), pal.color(QPalette::Light));
+    const QRect rcSwatch = rc.adjusted(m_nMargin + 1, m_nMargin + 1, -(m_nMargin + 1), -(m_nMargin + 1));
+    p.fillRect(rcSwatch, TableColour(nCell));
+    p.setPen(pal.color(QPalette::Dark));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rcSwatch.adjusted(0, 0, -1, -1));
+}
+
+void CColourGridPopup::PaintCustomCell(QPainter& p) const
+{
+    const QPalette& pal = palette();
+    const int m = m_nMargin;
+    QRect rc = m_rcCustom;
+    p.fillRect(rc.adjusted(0, 2 * m, 0, 0), pal.color(QPalette::Button));
+    // The etched line that sets the custom cell off from the grid.
+    p.setPen(pal.color(QPalette::Dark));
+    p.drawLine(rc.left() + 2 * m, rc.top(), rc.right() - 2 * m, rc.top());
+    p.setPen(pal.color(QPalette::Light));
+    p.drawLine(rc.left() + 2 * m, rc.top() + 1, rc.right() - 2 * m, rc.top() + 1);
+
+    rc.setTop(rc.top() + 2 * m);
+    rc.adjust(1, 1, -1, -1);
+    const bool bHighlighted = m_nHighlighted == nCustomCell;
+    const bool bChosen = m_nChosen == nCustomCell;
+    p.fillRect(rc, bChosen && !bHighlighted ? pal.color(QPalette::Midlight) : pal.color(QPalette::Button));
+    if (bHighlighted)
+        DrawEdge(p, rc, pal.color(QPalette::Light), pal.color(QPalette::Dark));
+    else if (bChosen)
+        DrawEdge(p, rc, pal.color(QPalette::Dark), pal.color(QPalette::Light));
+    p.setFont(m_font);
+    p.setPen(pal.color(QPalette::ButtonText));
+    p.drawText(rc, Qt::AlignCenter | Qt::TextSingleLine, m_strCustomText);
+}
+
+void CColourGridPopup::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    for (int i = 0; i < nColours; ++i)
+        PaintColourCell(p, i);
+    PaintCustomCell(p);
+    qDrawWinPanel(&p, rect(), palette(), false);
+}
+
+void CColourGridPopup::mouseMoveEvent(QMouseEvent* pEvent)
+{
+    const int nCell = CellAt(pEvent->position().toPoint());
+    if (nCell != nNoCell)
+        SetHighlightedCell(nCell);
+}
+
+void CColourGridPopup::mousePressEvent(QMouseEvent* pEvent)
+{
+    const QPoint pt = pEvent->position().toPoint();
+    if (!rect().contains(pt))
+    {
+        EndPopup(false);
+        return;
+    }
+    const int nCell = CellAt(pt);
+    if (nCell != nNoCell)
+        SetHighlightedCell(nCell);
+}
+
+void CColourGridPopup::mouseReleaseEvent(QMouseEvent* pEvent)
+{
+    const QPoint pt = pEvent->position().toPoint();
+    if (!rect().contains(pt))
+    {
+        EndPopup(false);
+        return;
+    }
+    const int nCell = CellAt(pt);
+    if (nCell != nNoCell)
+        SetHighlightedCell(nCell);
+    EndPopup(true);
+}
+
+void CColourGridPopup::keyPressEvent(QKeyEvent* pEvent)
+{
+    switch (pEvent->key())
+    {
+    case Qt::Key_Right:
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        SetHighlightedCell(NextCell(m_nHighlighted, pEvent->key()));
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        EndPopup(true);
+        return;
+    case Qt::Key_Escape:
+        EndPopup(false);
+        return;
+    }
+    QWidget::keyPressEvent(pEvent);
+}
+
+void CColourGridPopup::closeEvent(QCloseEvent* pEvent)
+{
+    // Qt closes a popup on a click outside it: that is a cancel.
+    QWidget::closeEvent(pEvent);
+    if (!m_bEnded && !m_bColourDialogOpen)
+        EndPopup(false);
+}

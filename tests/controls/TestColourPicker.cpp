@@ -1,0 +1,489 @@
+#include "ColourGridPopup.h"
+#include "ColourPicker.h"
+#include "PreferencesDialog.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace
+{
+using CP = CColourGridPopup;
+
+// Every notification of a picker, in the order they came.
+struct SNotifications
+{
+    explicit SNotifications(CColourPicker& picker)
+    {
+        const auto add = [this](int nMessage) {
+            return [this, nMessage](const QColor& clr, int nId) { m_items.push_back({nMessage, clr, nId}); };
+        };
+        QObject::connect(&picker, &CColourPicker::HighlightChanged, &picker, add(2025));
+        QObject::connect(&picker, &CColourPicker::PopupOpened, &picker, add(2026));
+        QObject::connect(&picker, &CColourPicker::PopupClosed, &picker, add(2027));
+        QObject::connect(&picker, &CColourPicker::ColourConfirmed, &picker, add(2028));
+        QObject::connect(&picker, &CColourPicker::ColourCancelled, &picker, add(2029));
+    }
+    struct SItem
+    {
+        int nMessage;
+        QColor clr;
+        int nId;
+        bool operator==(const SItem& o) const { return nMessage == o.nMessage && clr == o.clr && nId == o.nId; }
+    };
+    std::vector<SItem> m_items;
+};
+
+// A picker in a shown window, as the preferences dialog holds it.
+struct SPickerWindow
+{
+    explicit SPickerWindow(const QColor& clr, QPoint pos = QPoint(100, 100))
+    {
+        window.setGeometry(QRect(pos, QSize(200, 60)));
+        picker = new CColourPicker(1022, &window);
+        picker->move(10, 10);
+        picker->resize(80, picker->height());
+        picker->SetSelectedColour(clr);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qWarning("window not exposed");
+    }
+    CColourGridPopup* Open()
+    {
+        picker->click();
+        return picker->GetPopup();
+    }
+    QWidget window;
+    CColourPicker* picker;
+};
+
+QPoint CellCentre(const CColourGridPopup* pPopup, int nCell)
+{
+    return pPopup->GetCellRect(nCell).center();
+}
+
+// Sent straight to the popup: a moved test cursor would send moves of its own.
+void MoveMouse(QWidget* pWidget, const QPoint& pt)
+{
+    QMouseEvent move(QEvent::MouseMove, pt, pWidget->mapToGlobal(pt), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pWidget, &move);
+}
+} // namespace
+
+class TestColourPicker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        CP::ColourDialogHook() = [](const QColor&, QWidget*) { return QColor(); };
+    }
+
+    void tableNamesAndAccessibility()
+    {
+        // The names are shown exactly, the trailing space included.
+        QCOMPARE(CP::TableColourName(0), QStringLiteral("Black"));
+        QCOMPARE(CP::TableColourName(35), QStringLiteral("Pale green "));
+        QCOMPARE(CP::TableColourName(23), QStringLiteral("Grey - 50"));
+        QCOMPARE(CP::TableColour(4), QColor(0, 0, 94));       // "Dark Teal"
+        QCOMPARE(CP::TableColour(29), QColor(192, 255, 255)); // "Skyblue"
+        QCOMPARE(CP::TableColour(37), QColor(104, 131, 139)); // "Pale blue"
+        QCOMPARE(CP::FindTableColour(QColor(255, 0, 0)), 16);
+        QCOMPARE(CP::FindTableColour(QColor(1, 2, 3)), -1);
+        QCOMPARE(CP::FindTableColour(QColor()), -1);
+
+        SPickerWindow w(QColor(255, 0, 0));
+        QCOMPARE(w.picker->accessibleDescription(), QStringLiteral("Red"));
+        CColourGridPopup* pPopup = w.Open();
+        QVERIFY(pPopup && pPopup->isVisible());
+
+        // Each colour cell's tooltip is its name; the custom cell has none.
+        QHelpEvent help(QEvent::ToolTip, CellCentre(pPopup, 35), pPopup->mapToGlobal(CellCentre(pPopup, 35)));
+        QApplication::sendEvent(pPopup, &help);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Pale green "));
+
+        // Assistive technology sees the 40 names and the custom cell's text.
+        QAccessibleInterface* pIface = QAccessible::queryAccessibleInterface(pPopup);
+        QVERIFY(pIface);
+        QCOMPARE(pIface->childCount(), 41);
+        QCOMPARE(pIface->child(0)->text(QAccessible::Name), QStringLiteral("Black"));
+        QCOMPARE(pIface->child(39)->text(QAccessible::Name), QStringLiteral("White"));
+        QCOMPARE(pIface->child(40)->text(QAccessible::Name), QStringLiteral("More Colours..."));
+        QVERIFY(pIface->child(16)->state().checked);
+        QCOMPARE(pIface->indexOfChild(pIface->child(7)), 7);
+        const QRect rc = pIface->child(9)->rect();
+        QCOMPARE(pIface->childAt(rc.center().x(), rc.center().y()), pIface->child(9));
+        QTest::keyClick(pPopup, Qt::Key_Down);
+        QCOMPARE(pIface->focusChild(), pIface->child(40));
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+    }
+
+    void layout()
+    {
+        SPickerWindow w(QColor(0, 0, 0));
+        CColourGridPopup* pPopup = w.Open();
+        const QRect rc0 = pPopup->GetCellRect(0);
+        const int m = rc0.left();
+        const int b = rc0.width();
+        QVERIFY(b >= 18 && b >= 2 * m + 7);
+        QCOMPARE(pPopup->GetCellRect(9), QRect(m + b, m + b, b, b));
+        QCOMPARE(pPopup->GetCellRect(39), QRect(m + 7 * b, m + 4 * b, b, b));
+        const QRect rcCustom = pPopup->GetCellRect(CP::nCustomCell);
+        QCOMPARE(rcCustom.top(), 5 * b + 2 * m);
+        QCOMPARE(rcCustom.left(), m);
+        QCOMPARE(rcCustom.right(), pPopup->width() - m - 1);
+        QCOMPARE(pPopup->height(), rcCustom.bottom() + 1 + 2 * m);
+        QVERIFY(pPopup->width() >= 8 * b + 2 * m);
+        // The pointer counts less the margin: a point in the margin is no cell.
+        QCOMPARE(pPopup->CellAt(QPoint(m, m)), 0);
+        QCOMPARE(pPopup->CellAt(QPoint(m + b - 1, m + b - 1)), 0);
+        QCOMPARE(pPopup->CellAt(QPoint(m + b, m)), 1);
+        QCOMPARE(pPopup->CellAt(QPoint(m + b + 1, m + b + 1)), 9);
+        QCOMPARE(pPopup->CellAt(QPoint(0, 0)), int(CP::nNoCell));
+        QCOMPARE(pPopup->CellAt(QPoint(pPopup->width() / 2, rcCustom.center().y())), int(CP::nCustomCell));
+        // It opens at the button's bottom-left corner.
+        QCOMPARE(pPopup->pos(), w.picker->mapToGlobal(QPoint(0, w.picker->height())));
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+    }
+
+    void placement()
+    {
+        const QRect rcScreen(0, 0, 800, 600);
+        const QSize sz(150, 130);
+        // Room below: at the bottom-left corner.
+        QCOMPARE(CP::PlacePopup(QRect(100, 100, 80, 20), sz, rcScreen), QPoint(100, 120));
+        // At the right edge: shifted left onto the screen.
+        QCOMPARE(CP::PlacePopup(QRect(700, 100, 80, 20), sz, rcScreen), QPoint(650, 120));
+        // Off the left edge: shifted right.
+        QCOMPARE(CP::PlacePopup(QRect(-40, 100, 80, 20), sz, rcScreen), QPoint(0, 120));
+        // At the bottom: above the button.
+        QCOMPARE(CP::PlacePopup(QRect(100, 550, 80, 20), sz, rcScreen), QPoint(100, 420));
+
+        // A real popup near the bottom-right corner of the screen.
+        const QRect rcAvail = QGuiApplication::primaryScreen()->availableGeometry();
+        SPickerWindow w(QColor(0, 0, 0), rcAvail.bottomRight() - QPoint(120, 40));
+        CColourGridPopup* pPopup = w.Open();
+        QVERIFY(rcAvail.contains(pPopup->frameGeometry()));
+        QVERIFY(pPopup->geometry().bottom() < w.picker->mapToGlobal(QPoint(0, 0)).y());
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+    }
+
+    void keyboardTable_data()
+    {
+        QTest::addColumn<int>("nFrom");
+        QTest::addColumn<int>("nKey");
+        QTest::addColumn<int>("nTo");
+        const int none = CP::nNoCell;
+        const int custom = CP::nCustomCell;
+        const std::vector<std::tuple<const char*, int, int, int>> rows = {
+            {"none right", none, Qt::Key_Right, custom},
+            {"none left", none, Qt::Key_Left, custom},
+            {"none up", none, Qt::Key_Up, custom},
+            {"none down", none, Qt::Key_Down, custom},
+            {"right within a row", 3, Qt::Key_Right, 4},
+            {"right to the next row", 7, Qt::Key_Right, 8},
+            {"right on 39", 39, Qt::Key_Right, custom},
+            {"right on custom", custom, Qt::Key_Right, 0},
+            {"left within a row", 4, Qt::Key_Left, 3},
+            {"left to the previous row", 8, Qt::Key_Left, 7},
+            {"left on 0", 0, Qt::Key_Left, custom},
+            {"left on custom", custom, Qt::Key_Left, 39},
+            {"down", 12, Qt::Key_Down, 20},
+            {"down from the last row", 35, Qt::Key_Down, custom},
+            {"down on custom", custom, Qt::Key_Down, 0},
+            {"up", 12, Qt::Key_Up, 4},
+            {"up from the first row", 3, Qt::Key_Up, custom},
+            {"up on custom", custom, Qt::Key_Up, 39},
+        };
+        for (const auto& [pszName, nFrom, nKey, nTo] : rows)
+            QTest::newRow(pszName) << nFrom << nKey << nTo;
+    }
+
+    void keyboardTable()
+    {
+        QFETCH(int, nFrom);
+        QFETCH(int, nKey);
+        QFETCH(int, nTo);
+        SPickerWindow w(QColor(0, 0, 0));
+        CColourGridPopup* pPopup = w.Open();
+        pPopup->SetHighlightedCell(nFrom);
+        QTest::keyClick(pPopup, Qt::Key(nKey));
+        QCOMPARE(pPopup->GetHighlightedCell(), nTo);
+        // A key the grid does not use changes nothing.
+        QTest::keyClick(pPopup, Qt::Key_A);
+        QCOMPARE(pPopup->GetHighlightedCell(), nTo);
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+    }
+
+    void keyboardWalkPastTheLastColour()
+    {
+        SPickerWindow w(QColor(255, 255, 255));
+        CColourGridPopup* pPopup = w.Open();
+        for (int i = 0; i < 8; ++i)
+            QTest::keyClick(pPopup, Qt::Key_Left); // custom, 39, 38, ... 33
+        QCOMPARE(pPopup->GetHighlightedCell(), 33);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(pPopup, Qt::Key_Right);
+        QCOMPARE(pPopup->GetHighlightedCell(), 39);
+        QTest::keyClick(pPopup, Qt::Key_Right);
+        QCOMPARE(pPopup->GetHighlightedCell(), int(CP::nCustomCell));
+        QTest::keyClick(pPopup, Qt::Key_Right);
+        QCOMPARE(pPopup->GetHighlightedCell(), 0);
+        QCOMPARE(pPopup->GetSelectedColour(), QColor(0, 0, 0));
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+    }
+
+    void chosenCell()
+    {
+        {
+            SPickerWindow w(QColor(192, 255, 255));
+            CColourGridPopup* pPopup = w.Open();
+            QCOMPARE(pPopup->GetChosenCell(), 29);
+            QCOMPARE(pPopup->GetHighlightedCell(), int(CP::nNoCell));
+            QTest::keyClick(pPopup, Qt::Key_Escape);
+        }
+        {
+            // A colour outside the table marks "More Colours...".
+            SPickerWindow w(QColor(1, 2, 3));
+            CColourGridPopup* pPopup = w.Open();
+            QCOMPARE(pPopup->GetChosenCell(), int(CP::nCustomCell));
+            QCOMPARE(pPopup->GetCustomText(), QStringLiteral("More Colours..."));
+            QTest::keyClick(pPopup, Qt::Key_Escape);
+        }
+    }
+
+    void notificationsOnCancel()
+    {
+        const QColor red(255, 0, 0);
+        SPickerWindow w(red);
+        SNotifications n(*w.picker);
+        CColourGridPopup* pPopup = w.Open();
+        QVERIFY(w.picker->IsPopupOpen());
+        QTest::keyClick(pPopup, Qt::Key_Right); // the custom cell reports the initial colour
+        QTest::keyClick(pPopup, Qt::Key_Right); // cell 0
+        QCOMPARE(pPopup->GetSelectedColour(), QColor(0, 0, 0));
+        QPointer<CColourGridPopup> pGone(pPopup);
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+        using I = SNotifications::SItem;
+        const std::vector<I> expected = {
+            {2026, red, 1022}, {2025, red, 1022}, {2025, QColor(0, 0, 0), 1022}, {2027, red, 1022}, {2029, red, 1022}};
+        QCOMPARE(n.m_items, expected);
+        QCOMPARE(w.picker->SelectedColour(), red);
+        QVERIFY(!w.picker->IsPopupOpen());
+        QVERIFY(!w.picker->GetPopup());
+        QTRY_VERIFY(pGone.isNull());
+    }
+
+    void notificationsOnConfirm()
+    {
+        const QColor red(255, 0, 0);
+        const QColor blue(0, 0, 255);
+        SPickerWindow w(red);
+        SNotifications n(*w.picker);
+        CColourGridPopup* pPopup = w.Open();
+        pPopup->SetHighlightedCell(12);
+        QTest::keyClick(pPopup, Qt::Key_Right);
+        QTest::keyClick(pPopup, Qt::Key_Return);
+        using I = SNotifications::SItem;
+        std::vector<I> expected = {{2026, red, 1022},  {2025, CP::TableColour(12), 1022},
+                                   {2025, blue, 1022}, {2027, blue, 1022},
+                                   {2028, blue, 1022}, {2025, blue, 1022}};
+        QCOMPARE(n.m_items, expected);
+        QCOMPARE(w.picker->SelectedColour(), blue);
+
+        // Confirming the colour already shown adds no change notice; Space
+        // confirms as Enter does.
+        n.m_items.clear();
+        pPopup = w.Open();
+        pPopup->SetHighlightedCell(13);
+        QTest::keyClick(pPopup, Qt::Key_Space);
+        expected = {{2026, blue, 1022}, {2025, blue, 1022}, {2027, blue, 1022}, {2028, blue, 1022}};
+        QCOMPARE(n.m_items, expected);
+
+        // Confirming before anything is highlighted reports the initial colour.
+        n.m_items.clear();
+        pPopup = w.Open();
+        QTest::keyClick(pPopup, Qt::Key_Enter);
+        expected = {{2026, blue, 1022}, {2027, blue, 1022}, {2028, blue, 1022}};
+        QCOMPARE(n.m_items, expected);
+        QCOMPARE(w.picker->SelectedColour(), blue);
+    }
+
+    void escapeAfterBrowsingKeepsSwatch()
+    {
+        const QColor clr(10, 20, 30);
+        SPickerWindow w(clr);
+        CColourGridPopup* pPopup = w.Open();
+        QTest::keyClick(pPopup, Qt::Key_Down);
+        QTest::keyClick(pPopup, Qt::Key_Down);
+        QTest::keyClick(pPopup, Qt::Key_Down);
+        QCOMPARE(pPopup->GetSelectedColour(), CP::TableColour(8));
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+        QCOMPARE(w.picker->SelectedColour(), clr);
+        QCOMPARE(w.picker->grab().toImage().pixelColor(w.picker->width() / 4, w.picker->height() / 2), clr);
+    }
+
+    void moreColours()
+    {
+        const QColor red(255, 0, 0);
+        SPickerWindow w(red);
+        QColor clrAsked;
+        CP::ColourDialogHook() = [&](const QColor& clrInitial, QWidget*)
+        {
+            clrAsked = clrInitial;
+            return QColor();
+        };
+        SNotifications n(*w.picker);
+        CColourGridPopup* pPopup = w.Open();
+        QTest::keyClick(pPopup, Qt::Key_Down); // "More Colours..."
+        QTest::keyClick(pPopup, Qt::Key_Return);
+        // Cancel in the colour dialog cancels the popup.
+        QCOMPARE(clrAsked, red);
+        QCOMPARE(n.m_items.back().nMessage, 2029);
+        QCOMPARE(w.picker->SelectedColour(), red);
+
+        const QColor custom(17, 34, 51);
+        CP::ColourDialogHook() = [&](const QColor&, QWidget*) { return custom; };
+        pPopup = w.Open();
+        QTest::keyClick(pPopup, Qt::Key_Up);
+        QTest::keyClick(pPopup, Qt::Key_Return);
+        QCOMPARE(w.picker->SelectedColour(), custom);
+        QCOMPARE(n.m_items.back().nMessage, 2025);
+        QCOMPARE(n.m_items[n.m_items.size() - 2].nMessage, 2028);
+        QCOMPARE(n.m_items[n.m_items.size() - 2].clr, custom);
+
+        // The custom colour marks "More Colours..." next time.
+        pPopup = w.Open();
+        QCOMPARE(pPopup->GetChosenCell(), int(CP::nCustomCell));
+        QTest::keyClick(pPopup, Qt::Key_Escape);
+    }
+
+    void mouse()
+    {
+        const QColor red(255, 0, 0);
+        SPickerWindow w(red);
+        CColourGridPopup* pPopup = w.Open();
+        MoveMouse(pPopup, CellCentre(pPopup, 5));
+        QCOMPARE(pPopup->GetHighlightedCell(), 5);
+        // A point in no cell leaves the highlight.
+        MoveMouse(pPopup, QPoint(0, 0));
+        QCOMPARE(pPopup->GetHighlightedCell(), 5);
+        QTest::mouseClick(pPopup, Qt::LeftButton, {}, CellCentre(pPopup, 26));
+        QCOMPARE(w.picker->SelectedColour(), QColor(255, 255, 0));
+
+        // A click outside cancels.
+        pPopup = w.Open();
+        pPopup->SetHighlightedCell(3);
+        QTest::mousePress(pPopup, Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(w.picker->SelectedColour(), QColor(255, 255, 0));
+        QVERIFY(!w.picker->IsPopupOpen());
+
+        // Pressed inside, released outside: cancelled.
+        pPopup = w.Open();
+        QTest::mousePress(pPopup, Qt::LeftButton, {}, CellCentre(pPopup, 2));
+        QTest::mouseRelease(pPopup, Qt::LeftButton, {}, QPoint(pPopup->width() + 5, 5));
+        QCOMPARE(w.picker->SelectedColour(), QColor(255, 255, 0));
+        QVERIFY(!w.picker->IsPopupOpen());
+    }
+
+    void switchingAwayCancels()
+    {
+        SPickerWindow w(QColor(0, 0, 0));
+        SNotifications n(*w.picker);
+        CColourGridPopup* pPopup = w.Open();
+        pPopup->SetHighlightedCell(16);
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QCOMPARE(n.m_items.back().nMessage, 2029);
+        QCOMPARE(w.picker->SelectedColour(), QColor(0, 0, 0));
+    }
+
+    void buttonSizeAndPainting()
+    {
+        SPickerWindow w(QColor(0, 128, 0));
+        CColourPicker& picker = *w.picker;
+        QVERIFY(picker.height() > 0);
+        QCOMPARE(picker.height(), picker.minimumSizeHint().height());
+        QVERIFY(picker.width() >= picker.minimumSizeHint().width());
+        QVERIFY(picker.minimumSizeHint().width() > picker.height());
+        QCOMPARE(picker.accessibleName(), QStringLiteral("Colour"));
+
+        const QPoint ptSwatch(picker.width() / 4, picker.height() / 2);
+        QCOMPARE(picker.grab().toImage().pixelColor(ptSwatch), QColor(0, 128, 0));
+        // No colour, or a disabled button, shows the button face.
+        picker.SetSelectedColour(QColor());
+        QCOMPARE(picker.grab().toImage().pixelColor(ptSwatch), picker.palette().color(QPalette::Button));
+        picker.SetSelectedColour(QColor(0, 128, 0));
+        picker.setEnabled(false);
+        QCOMPARE(picker.grab().toImage().pixelColor(ptSwatch), picker.palette().color(QPalette::Button));
+        picker.setEnabled(true);
+
+        // A picker destroyed with its popup open takes the popup with it.
+        QPointer<CColourGridPopup> pPopup(w.Open());
+        QVERIFY(pPopup);
+        delete w.picker;
+        QVERIFY(pPopup.isNull());
+    }
+
+    void preferencesDialog()
+    {
+        CPreferencesDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Preference Settings"));
+        auto* pGroup = dialog.findChild<QGroupBox*>();
+        QVERIFY(pGroup);
+        QCOMPARE(pGroup->title(), QStringLiteral("Priority Color"));
+        dialog.SetPriorityColours(QColor(255, 0, 0), QColor(0, 0, 0), QColor(192, 192, 192));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        // High, Medium, Low from the top, each beside its label.
+        CColourPicker* pHigh = dialog.GetPicker(1022);
+        CColourPicker* pMedium = dialog.GetPicker(1021);
+        CColourPicker* pLow = dialog.GetPicker(1020);
+        QVERIFY(pHigh && pMedium && pLow && !dialog.GetPicker(1));
+        QCOMPARE(pHigh->GetControlId(), 1022);
+        QVERIFY(pHigh->y() < pMedium->y() && pMedium->y() < pLow->y());
+        QCOMPARE(pHigh->SelectedColour(), QColor(255, 0, 0));
+        QCOMPARE(pMedium->SelectedColour(), QColor(0, 0, 0));
+        QCOMPARE(pLow->SelectedColour(), QColor(192, 192, 192));
+        QCOMPARE(pHigh->accessibleName(), QStringLiteral("High"));
+        QCOMPARE(pLow->accessibleDescription(), QStringLiteral("Light grey"));
+        for (auto* pLabel : dialog.findChildren<QLabel*>())
+            QVERIFY(pLabel->buddy());
+
+        // Tab goes High, Medium, Low, OK, Cancel; OK is the default button.
+        pHigh->setFocus();
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), pMedium);
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), pLow);
+        QTest::keyClick(&dialog, Qt::Key_Tab);
+        auto* pOk = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        QVERIFY(pOk && pOk->text() == QStringLiteral("OK") && pOk->isDefault());
+
+        // Space opens the grid; the chosen colour is read back.
+        pLow->setFocus();
+        QTest::keyClick(pLow, Qt::Key_Space);
+        QVERIFY(pLow->IsPopupOpen());
+        pLow->GetPopup()->SetHighlightedCell(24);
+        QTest::keyClick(pLow->GetPopup(), Qt::Key_Return);
+        QCOMPARE(dialog.GetLowColour(), QColor(255, 192, 203));
+        QCOMPARE(dialog.GetHighColour(), QColor(255, 0, 0));
+        QCOMPARE(dialog.GetMediumColour(), QColor(0, 0, 0));
+    }
+};
+
+QTEST_MAIN(TestColourPicker)
+#include "TestColourPicker.moc"

@@ -1,0 +1,338 @@
+#include "AppContext.h"
+#include "ColourGridPopup.h"
+#include "ColourPicker.h"
+#include "ExportPdfDialog.h"
+#include "PreferencesDialog.h"
+#include "SearchDlg.h"
+#include "UserSettings.h"
+#include "commands/PreferencesCommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace
+{
+// Runs step on the next modal widget to open, from inside its event loop.
+void OnNextModal(std::function<void(QWidget*)> step, QWidget* pAfter = nullptr)
+{
+    QTimer::singleShot(5,
+                       [step = std::move(step), pAfter]() mutable
+                       {
+                           QWidget* pModal = QApplication::activeModalWidget();
+                           if (pModal && pModal != pAfter)
+                               step(pModal);
+                           else
+                               OnNextModal(std::move(step), pAfter);
+                       });
+}
+
+QPushButton* ButtonWithText(QWidget* pParent, const QString& strText)
+{
+    for (auto* pButton : pParent->findChildren<QPushButton*>())
+        if (pButton->text() == strText)
+            return pButton;
+    return nullptr;
+}
+
+QStringList LabelTexts(QWidget* pParent)
+{
+    QStringList texts;
+    for (auto* pLabel : pParent->findChildren<QLabel*>())
+        texts << pLabel->text();
+    return texts;
+}
+
+// Chooses table colour nCell in picker's grid with the keyboard.
+void ChooseColour(CColourPicker* pPicker, int nCell)
+{
+    pPicker->setFocus();
+    QTest::keyClick(pPicker, Qt::Key_Space);
+    QVERIFY(pPicker->GetPopup());
+    pPicker->GetPopup()->SetHighlightedCell(nCell);
+    QTest::keyClick(pPicker->GetPopup(), Qt::Key_Return);
+}
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_settingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    }
+
+    void searchDialog()
+    {
+        const std::vector<CSearchDlg::SFolder> folders = {
+            {"Work", "/notes/work"}, {"Home", "/notes/home"}, {"Archive", "/notes/archive"}};
+        CSearchDlg dialog(folders, 1);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Search"));
+        for (const char* pszLabel : {"Find what", "Search in Folder"})
+            QVERIFY(LabelTexts(&dialog).contains(QLatin1String(pszLabel)));
+        QCOMPARE(dialog.GetKeywordsOnlyCheck()->text(), QStringLiteral("Search in Keyword only"));
+        QVERIFY(!dialog.GetKeywordsOnlyCheck()->isChecked());
+        QVERIFY(dialog.GetSearchEdit()->text().isEmpty());
+
+        // The folders in tree order, no entry for all of them, the tree's
+        // selected folder preselected.
+        QComboBox* pFolders = dialog.GetFolderList();
+        QCOMPARE(pFolders->count(), 3);
+        QCOMPARE(pFolders->itemText(0), QStringLiteral("Work"));
+        QCOMPARE(pFolders->itemText(2), QStringLiteral("Archive"));
+        QCOMPARE(pFolders->currentIndex(), 1);
+        QVERIFY(!pFolders->isEditable());
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(QApplication::focusWidget(), dialog.GetSearchEdit());
+        QTest::keyClicks(dialog.GetSearchEdit(), QStringLiteral("Milk"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), pFolders);
+        QTest::keyClick(pFolders, Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.GetKeywordsOnlyCheck());
+        QTest::keyClick(dialog.GetKeywordsOnlyCheck(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ButtonWithText(&dialog, QStringLiteral("Find")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ButtonWithText(&dialog, QStringLiteral("Cancel")));
+
+        // Enter is Find.
+        QTest::keyClick(dialog.GetSearchEdit(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.m_strSearchText, std::string("Milk"));
+        QVERIFY(dialog.m_bKeywordsOnly);
+        QCOMPARE(dialog.m_nFolderIndex, 2);
+        QCOMPARE(dialog.GetFolderName(), std::string("Archive"));
+        QCOMPARE(dialog.GetFolderPath(), std::string("/notes/archive"));
+
+        // Escape cancels and gives out nothing.
+        CSearchDlg cancelled(folders, 0);
+        cancelled.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cancelled));
+        QTest::keyClicks(cancelled.GetSearchEdit(), QStringLiteral("x"));
+        QTest::keyClick(cancelled.GetSearchEdit(), Qt::Key_Escape);
+        QCOMPARE(cancelled.result(), int(QDialog::Rejected));
+        QVERIFY(cancelled.m_strSearchText.empty());
+        QVERIFY(cancelled.GetFolderPath().empty());
+
+        // Without a chosen folder, Find leaves the dialog open.
+        CSearchDlg none({}, -1);
+        none.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&none));
+        ButtonWithText(&none, QStringLiteral("Find"))->click();
+        QVERIFY(none.isVisible());
+        QCOMPARE(none.m_nFolderIndex, -1);
+        // A position out of range preselects nothing.
+        CSearchDlg outOfRange(folders, 7);
+        QCOMPARE(outOfRange.GetFolderList()->currentIndex(), -1);
+    }
+
+    void pdfDialog()
+    {
+        CExportPdfDialog dialog;
+        dialog.m_strTitle = QStringLiteral("Shopping");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Export to PDF"));
+        for (const char* pszLabel : {"Title", "Subtitle", "(Venue, Date etc.,)", "Destination Path"})
+            QVERIFY2(LabelTexts(&dialog).contains(QLatin1String(pszLabel)), pszLabel);
+        QCOMPARE(dialog.GetTitleEdit()->text(), QStringLiteral("Shopping"));
+        QVERIFY(dialog.GetSubtitleEdit()->text().isEmpty());
+        QVERIFY(dialog.GetPathEdit()->isReadOnly());
+        QPushButton* pGenerate = ButtonWithText(&dialog, QStringLiteral("Generate"));
+        QVERIFY(pGenerate && pGenerate->isDefault());
+        QVERIFY(ButtonWithText(&dialog, QStringLiteral("Cancel")));
+
+        // Tab order: Title, Subtitle, Destination Path, ". . .", Generate.
+        QCOMPARE(QApplication::focusWidget(), dialog.GetTitleEdit());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.GetSubtitleEdit());
+        QTest::keyClicks(dialog.GetSubtitleEdit(), QStringLiteral("Town hall, May"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.GetPathEdit());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QPushButton* pBrowse = ButtonWithText(&dialog, QStringLiteral(". . ."));
+        QCOMPARE(QApplication::focusWidget(), pBrowse);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), pGenerate);
+
+        // Generate with no path: the stop message, and the dialog stays.
+        QString strMessage;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        OnNextModal(
+            [&](QWidget* pModal)
+            {
+                auto* pBox = qobject_cast<QMessageBox*>(pModal);
+                QVERIFY(pBox);
+                strMessage = pBox->text();
+                icon = pBox->icon();
+                pBox->button(QMessageBox::Ok)->click();
+            },
+            &dialog);
+        pGenerate->click();
+        QCOMPARE(strMessage, QStringLiteral("Please Select the Desitnation PDF File to be saved."));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.m_strPath.isEmpty());
+
+        // A cancelled chooser leaves the path; a chosen file fills it, and
+        // the typed title and subtitle stay.
+        CExportPdfDialog::SaveChooserHook() = [](QWidget*) { return QString(); };
+        pBrowse->click();
+        QVERIFY(dialog.GetPathEdit()->text().isEmpty());
+        CExportPdfDialog::SaveChooserHook() = [](QWidget*) { return QStringLiteral("/tmp/out.pdf"); };
+        dialog.GetTitleEdit()->setText(QStringLiteral("Shopping list"));
+        pBrowse->click();
+        QCOMPARE(dialog.GetPathEdit()->text(), QStringLiteral("/tmp/out.pdf"));
+        QCOMPARE(dialog.GetTitleEdit()->text(), QStringLiteral("Shopping list"));
+        CExportPdfDialog::SaveChooserHook() = [](QWidget*) { return QString(); };
+        pBrowse->click();
+        QCOMPARE(dialog.GetPathEdit()->text(), QStringLiteral("/tmp/out.pdf"));
+
+        pGenerate->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.m_strTitle, QStringLiteral("Shopping list"));
+        QCOMPARE(dialog.m_strSubtitle, QStringLiteral("Town hall, May"));
+        QCOMPARE(dialog.m_strPath, QStringLiteral("/tmp/out.pdf"));
+    }
+
+    void colourConversion()
+    {
+        // 0x00BBGGRR: red in the low byte.
+        QCOMPARE(ColourFromColorRef(255), QColor(255, 0, 0));
+        QCOMPARE(ColourFromColorRef(12632256), QColor(192, 192, 192));
+        QCOMPARE(ColourFromColorRef(0x00332211), QColor(0x11, 0x22, 0x33));
+        QCOMPARE(ColorRefFromColour(QColor(0x11, 0x22, 0x33)), 0x00332211u);
+        QCOMPARE(ColorRefFromColour(QColor(255, 0, 0)), 255u);
+        // "No colour" both ways; a stray high byte is dropped.
+        QVERIFY(!ColourFromColorRef(0xFF000000u).isValid());
+        QCOMPARE(ColorRefFromColour(QColor()), 0xFF000000u);
+        QCOMPARE(ColourFromColorRef(0x01332211u), QColor(0x11, 0x22, 0x33));
+        QCOMPARE(ColorRefFromColour(QColor::fromHsv(0, 255, 255)), 255u);
+    }
+
+    void preferencesSavedOnOkOnly()
+    {
+        QTemporaryDir dir;
+        CAppContext app(dir.path().toStdString());
+        app.LoadPriorityColours();
+        int nRepaints = 0;
+        const auto repaint = [&] { ++nRepaints; };
+
+        // Cancel after choosing colours: nothing stored, saved or repainted.
+        OnNextModal(
+            [](QWidget* pModal)
+            {
+                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+                QVERIFY(pDialog);
+                QCOMPARE(pDialog->GetHighColour(), QColor(255, 0, 0));
+                QCOMPARE(pDialog->GetMediumColour(), QColor(0, 0, 0));
+                QCOMPARE(pDialog->GetLowColour(), QColor(192, 192, 192));
+                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);
+                pDialog->reject();
+            });
+        QVERIFY(!OnPreferences(app, nullptr, repaint));
+        QCOMPARE(app.m_clrHighPriority, 255u);
+        QCOMPARE(nRepaints, 0);
+        QVERIFY(!OpenUserSettings().contains(QStringLiteral("Task Priority Settings/HighPriorityColour")));
+
+        // OK: the three colours stored as 0x00BBGGRR, saved and shown.
+        OnNextModal(
+            [](QWidget* pModal)
+            {
+                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+                QVERIFY(pDialog);
+                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);  // 0, 0, 255
+                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_MEDIUM_COLOUR), 9); // 255, 104, 32
+                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), 35);   // 152, 251, 152
+                QTest::keyClick(pDialog, Qt::Key_Return);
+            });
+        QVERIFY(OnPreferences(app, nullptr, repaint));
+        QCOMPARE(nRepaints, 1);
+        QCOMPARE(app.m_clrHighPriority, 0x00FF0000u);
+        QCOMPARE(app.m_clrMediumPriority, 0x002068FFu);
+        QCOMPARE(app.m_clrLowPriority, 0x0098FB98u);
+        CAppContext again(dir.path().toStdString());
+        again.LoadPriorityColours();
+        QCOMPARE(again.m_clrHighPriority, 0x00FF0000u);
+        QCOMPARE(again.m_clrMediumPriority, 0x002068FFu);
+        QCOMPARE(again.m_clrLowPriority, 0x0098FB98u);
+
+        // A colour from the colour dialog that is in no table is kept too.
+        CColourGridPopup::ColourDialogHook() = [](const QColor&, QWidget*) { return QColor(1, 2, 3); };
+        OnNextModal(
+            [](QWidget* pModal)
+            {
+                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+                QVERIFY(pDialog);
+                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), CColourGridPopup::nCustomCell);
+                pDialog->accept();
+            });
+        QVERIFY(OnPreferences(app, nullptr, repaint));
+        QCOMPARE(app.m_clrLowPriority, 0x00030201u);
+        QCOMPARE(OpenUserSettings().value(QStringLiteral("Task Priority Settings/LowPriorityColour")).toUInt(),
+                 0x00030201u);
+        OpenUserSettings().clear();
+    }
+
+    void preferencesSaveFailureIsReported()
+    {
+        QTemporaryDir dir;
+        CAppContext app(dir.path().toStdString());
+        // A settings directory below a plain file cannot be made.
+        QFile blocker(dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+
+        QString strMessage;
+        OnNextModal(
+            [&](QWidget* pModal)
+            {
+                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+                QVERIFY(pDialog);
+                OnNextModal(
+                    [&](QWidget* pBox)
+                    {
+                        auto* pMessage = qobject_cast<QMessageBox*>(pBox);
+                        QVERIFY(pMessage);
+                        strMessage = pMessage->text();
+                        pMessage->button(QMessageBox::Ok)->click();
+                    },
+                    pDialog);
+                pDialog->accept();
+            });
+        int nRepaints = 0;
+        QVERIFY(OnPreferences(app, nullptr, [&] { ++nRepaints; }));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        QVERIFY2(strMessage.startsWith(QStringLiteral("The priority colours could not be saved in \"")),
+                 qPrintable(strMessage));
+        QVERIFY(strMessage.contains(blocker.fileName()));
+        // The colours still apply for this session.
+        QCOMPARE(nRepaints, 1);
+    }
+
+private:
+    QTemporaryDir m_settingsDir;
+};
+
+QTEST_MAIN(TestDialogs)
+#include "TestDialogs.moc"

@@ -1,0 +1,258 @@
+#include "AppContext.h"
+#include "NoteStore.h"
+#include "SearchResultsBar.h"
+
+#include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QApplication>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+SNoteRow RowFor(const CNoteRecord& note)
+{
+    SNoteRow row;
+    row.strTitle = note.m_strTitle;
+    row.nIcon = note.m_nIcon;
+    row.strComments = note.m_strComments;
+    row.strPriority = "Medium";
+    return row;
+}
+
+// Appends n results with keys "k0", "k1", ... as the store would.
+void AppendResults(INoteRowSink& sink, int n)
+{
+    sink.DeleteAllRows();
+    for (int i = 0; i < n; ++i)
+    {
+        auto pNote = std::make_unique<CNoteRecord>();
+        pNote->m_strKey = "k" + std::to_string(i);
+        pNote->m_strTitle = "Note " + std::to_string(i);
+        pNote->m_nIcon = i % 219;
+        const SNoteRow row = RowFor(*pNote);
+        sink.AppendRow(row, std::move(pNote));
+    }
+}
+
+struct SShownList
+{
+    SShownList()
+    {
+        list.resize(450 + list.verticalScrollBar()->sizeHint().width() + 2 * list.frameWidth(), 200);
+        list.Setup();
+        list.show();
+        if (!QTest::qWaitForWindowExposed(&list))
+            qWarning("list not exposed");
+    }
+    CSearchResultsList list;
+};
+} // namespace
+
+class TestSearchResults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void modelThroughTheStore()
+    {
+        CSearchResultsModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(model.columnCount(), 4);
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral(" * Search Results *   Name"));
+        QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Priority"));
+
+        // A folder with notes, searched by the store.
+        QTemporaryDir dir;
+        CAppContext app(dir.path().toStdString());
+        app.m_strCurrentFolder = dir.path().toStdString();
+        CNoteStore store(app);
+        for (const char* pszTitle : {"Milk and bread", "Call the plumber", "Buy milk"})
+        {
+            CNoteRecord note;
+            note.m_strTitle = pszTitle;
+            note.m_strComments = "from the list";
+            note.m_nPriority = 2;
+            QVERIFY(store.AddNote(note));
+        }
+        model.Fill([&](INoteRowSink& sink) { store.SearchNotes(sink, false, "MILK"); });
+        QCOMPARE(model.rowCount(), 2);
+        for (int i = 0; i < 2; ++i)
+        {
+            QVERIFY(model.GetRowNote(i));
+            QVERIFY(model.flags(model.index(i, 0)) & Qt::ItemIsSelectable);
+            QCOMPARE(model.data(model.index(i, 3)).toString(), QStringLiteral("High"));
+            QCOMPARE(model.data(model.index(i, 1)).toString(), QStringLiteral("from the list"));
+            QCOMPARE(model.data(model.index(i, 2), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+        }
+
+        // No hits: the message row alone, which has no note and cannot be selected.
+        model.Fill([&](INoteRowSink& sink) { store.SearchNotes(sink, true, "plumber"); });
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.data(model.index(0, 0)).toString(),
+                 QStringLiteral("Search is complete. There are no resuls to display."));
+        QVERIFY(!model.GetRowNote(0));
+        QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable));
+        QVERIFY(!model.data(model.index(0, 0), Qt::DecorationRole).isValid());
+
+        // Filled row by row as well, and emptied; the copies go with the rows.
+        AppendResults(model, 5);
+        QCOMPARE(model.rowCount(), 5);
+        QVERIFY(model.data(model.index(4, 0), Qt::DecorationRole).isValid());
+        model.FreeItemData();
+        QVERIFY(!model.GetRowNote(0));
+        model.DeleteAllRows();
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.GetRowNote(0));
+        QVERIFY(!model.GetRowNote(-1));
+    }
+
+    void columnRule()
+    {
+        using W = std::array<int, 4>;
+        QCOMPARE(CSearchResultsList::ColumnWidthsFor(450), (W{150, 100, 100, 100}));
+        // Rounded towards zero; column 0 takes the rest.
+        QCOMPARE(CSearchResultsList::ColumnWidthsFor(453), (W{153, 100, 100, 100}));
+        QCOMPARE(CSearchResultsList::ColumnWidthsFor(49), (W{49, 0, 0, 0}));
+        // A pane narrower than the 50 pixels never gets negative columns.
+        QCOMPARE(CSearchResultsList::ColumnWidthsFor(10), (W{10, 0, 0, 0}));
+        QCOMPARE(CSearchResultsList::ColumnWidthsFor(0), (W{0, 0, 0, 0}));
+
+        // The shown list applies the rule to its client width, without the
+        // scroll bar.
+        SShownList shown;
+        CSearchResultsList& list = shown.list;
+        QCOMPARE(list.viewport()->width(), 450);
+        QCOMPARE(list.columnWidth(0), 150);
+        QCOMPARE(list.columnWidth(3), 100);
+        list.resize(list.width() + 41, list.height());
+        QTRY_COMPARE(list.columnWidth(0), 161);
+        QCOMPARE(list.columnWidth(1), 110);
+    }
+
+    void headerPaintedAndAccessible()
+    {
+        SShownList shown;
+        CSearchResultsList& list = shown.list;
+        auto* pHeader = qobject_cast<CResultsHeaderCtrl*>(list.header());
+        QVERIFY(pHeader);
+        QVERIFY(pHeader->isVisible());
+        const QImage image = pHeader->grab().toImage();
+        const int nMiddle = pHeader->height() / 2;
+        // Blue behind the text, a black divider on each item's right edge,
+        // and white text somewhere in the first item.
+        QCOMPARE(image.pixelColor(pHeader->sectionSize(0) - 3, 2), QColor(102, 167, 232));
+        QCOMPARE(image.pixelColor(pHeader->sectionSize(0) - 1, nMiddle), QColor(0, 0, 0));
+        QCOMPARE(image.pixelColor(pHeader->sectionSize(0) + pHeader->sectionSize(1) - 1, nMiddle), QColor(0, 0, 0));
+        bool bWhite = false;
+        for (int x = 0; x < pHeader->sectionSize(0) && !bWhite; ++x)
+            for (int y = 0; y < pHeader->height() && !bWhite; ++y)
+                bWhite = image.pixelColor(x, y) == QColor(255, 255, 255);
+        QVERIFY(bWhite);
+        QVERIFY(pHeader->height() >= 14);
+
+        // The column names stay readable by assistive technology.
+        QAccessibleInterface* pIface = QAccessible::queryAccessibleInterface(&list);
+        QVERIFY(pIface);
+        QStringList names;
+        for (int i = 0; i < pIface->childCount(); ++i)
+        {
+            QAccessibleInterface* pChild = pIface->child(i);
+            if (pChild && pChild->role() == QAccessible::ColumnHeader)
+                names << pChild->text(QAccessible::Name);
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral(" * Search Results *   Name"), QStringLiteral("Comments"),
+                                     QStringLiteral("Date"), QStringLiteral("Priority")}));
+    }
+
+    void clickingResults()
+    {
+        SShownList shown;
+        CSearchResultsList& list = shown.list;
+        QSignalSpy activated(&list, &CSearchResultsList::ResultActivated);
+
+        // The message row does nothing when clicked.
+        list.GetModel().Fill(
+            [](INoteRowSink& sink)
+            {
+                sink.DeleteAllRows();
+                SNoteRow row;
+                row.strTitle = "Search is complete. There are no resuls to display.";
+                sink.AppendRow(row, nullptr);
+            });
+        const QPoint ptRow0 = list.visualRect(list.GetModel().index(0, 0)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ptRow0);
+        QCOMPARE(activated.count(), 0);
+        QCOMPARE(list.GetSelectionMark(), -1);
+
+        // A real result reports its row, by click and by keyboard.
+        list.GetModel().Fill([](INoteRowSink& sink) { AppendResults(sink, 3); });
+        QCOMPARE(list.GetSelectionMark(), -1);
+        const QPoint ptRow1 = list.visualRect(list.GetModel().index(1, 2)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ptRow1);
+        QVERIFY(activated.count() >= 1);
+        QCOMPARE(activated.last().at(0).toInt(), 1);
+        QCOMPARE(list.GetSelectionMark(), 1);
+        activated.clear();
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(activated.last().at(0).toInt(), 2);
+        // Clicking the selected row again reports it again.
+        activated.clear();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.GetModel().index(2, 0)).center());
+        QCOMPARE(activated.count(), 1);
+    }
+
+    void targetRowInTheNotesList()
+    {
+        std::vector<std::unique_ptr<CNoteRecord>> rows;
+        for (const char* pszKey : {"2024010112000010", "2024010112000011", "2024010112000010", "abcDEF10"})
+        {
+            rows.push_back(std::make_unique<CNoteRecord>());
+            rows.back()->m_strKey = pszKey;
+        }
+        rows.push_back(nullptr); // a row without a record
+        const auto rowNote = [&](int nRow) { return rows[static_cast<size_t>(nRow)].get(); };
+        const int n = static_cast<int>(rows.size());
+        // The last matching row wins.
+        QCOMPARE(FindResultTargetRow("2024010112000010", n, rowNote, 1), 2);
+        QCOMPARE(FindResultTargetRow("2024010112000011", n, rowNote, 0), 1);
+        // Keys match without regard to case.
+        QCOMPARE(FindResultTargetRow("ABCdef10", n, rowNote, 0), 3);
+        // No match keeps the present mark.
+        QCOMPARE(FindResultTargetRow("2099010112000010", n, rowNote, 1), 1);
+        QCOMPARE(FindResultTargetRow("abcDEF1", n, rowNote, 1), 1);
+        QCOMPARE(FindResultTargetRow("x", 0, rowNote, -1), -1);
+    }
+
+    void hundredThousandHits()
+    {
+        SShownList shown;
+        CSearchResultsList& list = shown.list;
+        QSignalSpy reset(&list.GetModel(), &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(&list.GetModel(), &QAbstractItemModel::rowsInserted);
+        list.GetModel().Fill([](INoteRowSink& sink) { AppendResults(sink, 100000); });
+        // One reset, no row-by-row inserts, and no widget per row.
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(inserted.count(), 0);
+        QCOMPARE(list.GetModel().rowCount(), 100000);
+        QVERIFY(list.viewport()->findChildren<QWidget*>().isEmpty());
+        // The first key only makes row 0 current.
+        QTest::keyClick(&list, Qt::Key_Down);
+        QTest::keyClick(&list, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(list.currentIndex().row(), 99999);
+        QCOMPARE(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
+        QCOMPARE(list.GetModel().GetRowNote(99999)->m_strKey, std::string("k99999"));
+    }
+};
+
+QTEST_MAIN(TestSearchResults)
+#include "TestSearchResults.moc"
