@@ -220,11 +220,11 @@ int CNoteStore::GetCount() const
     return static_cast<int>(m_pImpl->index.size());
 }
 
-std::string CNoteStore::AddNote(CNoteRecord note)
+std::string CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
 {
     // One clock reading; a key already taken moves on to the next counter.
     const CDateTime now = CDateTime::GetCurrentTime();
-    for (int counter = 10;; ++counter) {
+    for (int counter = nFirstCounter;; ++counter) {
         note.m_strKey = MakeNoteKey(now, counter);
         std::error_code ec;
         if (!HasNote(note.m_strKey) && !fs::exists(fs::path(m_app.GetNoteFilePath(note)), ec))

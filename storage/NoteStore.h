@@ -43,7 +43,8 @@ public:
 
     // Gives the note a new key that no note of the store or file of the current
     // folder has, stamps its creation time, writes its file and inserts it.
-    std::string AddNote(CNoteRecord note);
+    // The key's counter starts at nFirstCounter and moves on past keys in use.
+    std::string AddNote(CNoteRecord note, int nFirstCounter = 10);
     // Stamps the modification time, writes the file, inserts or replaces.
     bool UpdateNote(CNoteRecord note);
     // Removes the note's file, then its entry. False, with the entry kept and
@@ -60,7 +61,12 @@ public:
     // Whether the last WriteNoteFile succeeded.
     bool LastWriteSucceeded() const { return m_bLastWriteOk; }
 
-    enum class ReadResult { ok, unreadable, damaged };
+    enum class ReadResult
+    {
+        ok,
+        unreadable,
+        damaged
+    };
     static ReadResult ReadNoteFile(const std::string& strPath, CNoteRecord& note);
 
     // Calls f(record) for every note in enumeration order.
