@@ -61,12 +61,7 @@ public:
     // Whether the last WriteNoteFile succeeded.
     bool LastWriteSucceeded() const { return m_bLastWriteOk; }
 
-    enum class ReadResult
-    {
-        ok,
-        unreadable,
-        damaged
-    };
+    enum class ReadResult { ok, unreadable, damaged };
     static ReadResult ReadNoteFile(const std::string& strPath, CNoteRecord& note);
 
     // Calls f(record) for every note in enumeration order.
