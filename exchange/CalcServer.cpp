@@ -31,7 +31,6 @@ struct SCalcState
     IDocumentOpener* pOpener = nullptr;
     bool bVisible = false;
     std::shared_ptr<CSpreadsheetDocument> pActive;
-    int nWritten = 0;
 
     CSpreadsheetDocument& Active() const
     {
@@ -44,9 +43,8 @@ struct SCalcState
     {
         if (!pActive)
             return;
-        const std::string strDir = ProgramTempDir();
-        const std::string strPath = strDir + "/note-" + std::to_string(++nWritten) + ".fods";
-        if (strDir.empty() || !WriteFileAtomically(strPath, pActive->ToFlatOds()))
+        const std::string strPath = NewProgramTempFile(".fods");
+        if (strPath.empty() || !WriteFileAtomically(strPath, pActive->ToFlatOds()))
             throw CAutomationException::Server(wCallFailed,
                                                "The workbook could not be written to \"" + strPath + "\".");
         if (!pOpener->StartProgram(strProgram, {"-n", strPath}))

@@ -39,3 +39,18 @@ std::string ProgramTempDir()
     }();
     return pDir->isValid() ? pDir->path().toStdString() : std::string();
 }
+
+std::string NewProgramTempFile(const std::string& strSuffix)
+{
+    // One count for the whole run: a document LibreOffice has not loaded yet
+    // is never overwritten by the next export.
+    static int nCount = 0;
+    const std::string strDir = ProgramTempDir();
+    if (strDir.empty())
+        return {};
+    std::string strPath;
+    do
+        strPath = strDir + "/note-" + std::to_string(++nCount) + strSuffix;
+    while (QFileInfo::exists(QString::fromStdString(strPath)));
+    return strPath;
+}

@@ -17,3 +17,6 @@ SOfficeInstall FindLibreOffice();
 // The program's own temporary folder, made on first use and removed at exit;
 // empty when it cannot be made.
 std::string ProgramTempDir();
+// A path in that folder no file of this run has had, ending in strSuffix;
+// empty when there is no folder.
+std::string NewProgramTempFile(const std::string& strSuffix);

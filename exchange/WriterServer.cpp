@@ -34,7 +34,6 @@ struct SWriterState
     IDocumentOpener* pOpener = nullptr;
     bool bVisible = false;
     std::shared_ptr<CTextDocument> pActive;
-    int nWritten = 0;
 
     CTextDocument& Active() const
     {
@@ -47,9 +46,8 @@ struct SWriterState
     {
         if (!pActive)
             return;
-        const std::string strDir = ProgramTempDir();
-        const std::string strPath = strDir + "/note-" + std::to_string(++nWritten) + ".fodt";
-        if (strDir.empty() || !WriteFileAtomically(strPath, pActive->ToFlatOdt()))
+        const std::string strPath = NewProgramTempFile(".fodt");
+        if (strPath.empty() || !WriteFileAtomically(strPath, pActive->ToFlatOdt()))
             throw CAutomationException::Server(5152, "The document could not be written to \"" + strPath + "\".");
         if (!pOpener->StartProgram(strProgram, {"-n", strPath}))
             throw CAutomationException::Server(5153, "LibreOffice Writer could not be started.");
