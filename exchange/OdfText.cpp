@@ -58,7 +58,7 @@ void WriteText(QXmlStreamWriter& xml, const QString& strText)
             xml.writeEmptyElement(text, QStringLiteral("tab"));
             bAfterSpace = true;
         }
-        else if (c.unicode() >= 0x20 || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        else if ((c.unicode() >= 0x20 && c.unicode() < 0xFFFE) || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
         {
             strPending += c;
             bAfterSpace = false;

@@ -29,7 +29,8 @@ CNoteRecord Note()
     n.m_dtDate = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
     n.m_nPriority = 2;
     n.m_strComments = "Weekly";
-    n.m_strKeywords = "food & drink <home>";
+    // Characters XML cannot carry are left out: a control character and U+FFFF.
+    n.m_strKeywords = "food & drink <home>\x01\xEF\xBF\xBF";
     n.m_strNotes = "milk\r\nbread\r\n  two eggs";
     return n;
 }
