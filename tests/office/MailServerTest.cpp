@@ -133,6 +133,16 @@ TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
     EXPECT_NE(strJournal.find("SUMMARY:first line\r\n"), std::string::npos);
     EXPECT_EQ(mail.Notes(), std::vector<std::string>{strBody});
     EXPECT_EQ(mail.Tasks().size(), 4u);
+
+    // A folder that cannot be written to: the user is told, nothing is opened.
+    const QString strNotes = QString::fromStdString(mail.folders.strNotes);
+    QDir(strNotes).removeRecursively();
+    WriteFile(strNotes, "in the way");
+    const size_t nOpened = mail.opener.opened.size();
+    ExportOutlookNote(mail.outlook, mail.reporter, &note);
+    ASSERT_EQ(mail.reporter.boxes.size(), 1u);
+    EXPECT_NE(mail.reporter.boxes[0].strText.find("could not be written"), std::string::npos);
+    EXPECT_EQ(mail.opener.opened.size(), nOpened);
 }
 
 TEST(MailServerTest, FollowsTheVdirRules)
