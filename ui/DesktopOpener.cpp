@@ -1,7 +1,6 @@
 #include "DesktopOpener.h"
 
-#include "QuillboxApp.h"
-
+#include <QDesktopServices>
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
@@ -16,5 +15,5 @@ bool CDesktopOpener::StartProgram(const std::string& strProgram, const std::vect
 
 bool CDesktopOpener::OpenWithDefaultHandler(const std::string& strPath)
 {
-    return CQuillboxApp::OpenUrlHook()(QUrl::fromLocalFile(QString::fromStdString(strPath)));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(strPath)));
 }

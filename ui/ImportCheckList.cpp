@@ -1,14 +1,13 @@
 #include "ImportCheckList.h"
 
-#include "QuillboxApp.h"
+#include "Resources.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QImage>
 #include <QPushButton>
-
-#include <vector>
 
 namespace
 {
@@ -26,9 +25,19 @@ constexpr int nColumnWidth = 350;
 
 QPixmap ImportListImage(int nBitmapId)
 {
-    std::vector<QPixmap> images;
-    CQuillboxApp::LoadImageStrip(nBitmapId, 16, images);
-    return images.empty() ? QPixmap() : images.front();
+    // The first 16 pixels of the strip, with white as the transparent colour.
+    QImage image = QImage(QuillboxResources::ImagePath(nBitmapId)).convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return {};
+    image = image.copy(0, 0, qMin(16, image.width()), image.height());
+    for (int y = 0; y < image.height(); ++y)
+    {
+        auto* pLine = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((pLine[x] & 0xffffff) == 0xffffff)
+                pLine[x] = 0;
+    }
+    return QPixmap::fromImage(image);
 }
 
 CImportListModelBase::CImportListModelBase(QString strHeading, QPixmap image, QObject* pParent)
