@@ -345,12 +345,12 @@ int CNoteStore::GetCount() const
     return static_cast<int>(m_pImpl->index.size());
 }
 
-SStoreResult CNoteStore::AddNote(CNoteRecord note)
+SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
 {
     RemoveStaleTempFiles();
     note.m_dtCreated = CDateTime::GetCurrentTime();
     std::string path;
-    const SFileResult written = CreateNoteFile(note, path);
+    const SFileResult written = CreateNoteFile(note, path, nFirstCounter);
     SNode& node = m_pImpl->Insert(note);
     node.file = written ? SNoteFile{DirectoryOf(path), FileNameOf(path)} : SNoteFile{};
     node.olderFiles.clear();
@@ -571,14 +571,14 @@ SFileResult CNoteStore::WriteNote(const CNoteRecord& note, const std::string& st
     return WriteFileAtomically(strPath, NoteFileBytes(note));
 }
 
-SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath)
+SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter)
 {
     // One clock reading; a key taken by a note of the store or by a file of
     // the folder, now or by another writer at this very moment, moves on to
     // the next counter.
     const CDateTime now = CDateTime::GetCurrentTime();
     SFileResult result;
-    for (int counter = 10; counter < 100000; ++counter)
+    for (int counter = nFirstCounter; counter < nFirstCounter + 100000; ++counter)
     {
         note.m_strKey = MakeNoteKey(now, counter);
         if (HasNote(note.m_strKey))

@@ -80,7 +80,8 @@ public:
     // one, whoever writes into the folder at the same time) and inserts it.
     // A failed write is reported; the note is still inserted, and listed until
     // the folder is loaded again.
-    SStoreResult AddNote(CNoteRecord note);
+    // The key's counter starts at nFirstCounter and moves on past keys in use.
+    SStoreResult AddNote(CNoteRecord note, int nFirstCounter = 10);
     // Stamps the modification time, writes the file, inserts or replaces. A
     // key that is not plain is replaced by a fresh one first. Once the file is
     // written, other files the note was read from in that folder are removed,
@@ -129,7 +130,7 @@ private:
 
     SFileResult WriteNote(const CNoteRecord& note, const std::string& strPath);
     // Creates the note's file under the first free key of this second.
-    SFileResult CreateNoteFile(CNoteRecord& note, std::string& strPath);
+    SFileResult CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter = 10);
     void ReportSaveFailed();
     void RemoveStaleTempFiles();
 

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils
   xvfb xauth fonts-dejavu-core hyperfine
+  libical-dev libreoffice-writer-nogui libreoffice-calc-nogui todoman
   "$@"
 )
 missing=()

@@ -1,10 +1,25 @@
 #include "DesktopOpener.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStringList>
 #include <QUrl>
 
 OpenUrlFunction& OpenUrlHook()
 {
     static OpenUrlFunction fn = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     return fn;
+}
+
+bool CDesktopOpener::StartProgram(const std::string& strProgram, const std::vector<std::string>& args)
+{
+    QStringList list;
+    for (const std::string& s : args)
+        list << QString::fromStdString(s);
+    return QProcess::startDetached(QString::fromStdString(strProgram), list);
+}
+
+bool CDesktopOpener::OpenWithDefaultHandler(const std::string& strPath)
+{
+    return OpenUrlHook()(QUrl::fromLocalFile(QString::fromStdString(strPath)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentOpener.h"
+
 #include <functional>
 
 class QUrl;
@@ -8,3 +10,12 @@ class QUrl;
 // replace it. True when the desktop took the document.
 using OpenUrlFunction = std::function<bool(const QUrl&)>;
 OpenUrlFunction& OpenUrlHook();
+
+// Starts LibreOffice as a program of its own and opens files with the
+// desktop's default handler.
+class CDesktopOpener : public IDocumentOpener
+{
+public:
+    bool StartProgram(const std::string& strProgram, const std::vector<std::string>& args) override;
+    bool OpenWithDefaultHandler(const std::string& strPath) override;
+};

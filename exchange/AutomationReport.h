@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CAutomationException;
+
+// Where office and mail-client failures are shown. The window shows a
+// message box; tests keep the texts.
+class IAutomationReporter
+{
+public:
+    virtual ~IAutomationReporter() = default;
+    // An ownerless box brought to the foreground, with a stop icon or none.
+    virtual void ReportAutomationFailure(const std::string& strText, const std::string& strCaption, bool bStopIcon) = 0;
+};
+
+namespace AutomationReport
+{
+// Which spelling a server exception is reported with: Word's creation and
+// show steps have always said "COleDispathException".
+enum class ESpelling
+{
+    dispatch,
+    dispath
+};
+
+constexpr unsigned IDP_WORD_EXPORT_FAILED = 61450;
+constexpr unsigned IDP_OUTLOOK_INIT_FAILED = 61451;
+constexpr unsigned IDP_EXCEL_EXPORT_FAILED = 61452;
+
+// The line naming the support contact that follows the numbered messages.
+std::string SupportLine();
+
+// The status-code form or the server-exception form, as the exception is.
+void Report(IAutomationReporter& reporter, const CAutomationException& e, ESpelling spelling);
+// The stop-icon message nMessageId followed by the support line.
+void ReportOther(IAutomationReporter& reporter, unsigned nMessageId);
+// Message 61451 for the status code, followed by the support line.
+std::string OutlookInitFailureText(uint32_t scode);
+// A mail-client call that failed during a command.
+void ReportMailClientFailure(IAutomationReporter& reporter, const CAutomationException& e);
+} // namespace AutomationReport

@@ -1,0 +1,56 @@
+#include "OfficeInstall.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+SOfficeInstall FindLibreOffice()
+{
+    SOfficeInstall install;
+    for (const char* pszName : {"soffice", "libreoffice"})
+    {
+        const QString strPath = QStandardPaths::findExecutable(QString::fromLatin1(pszName));
+        if (!strPath.isEmpty())
+        {
+            install.strProgram = strPath.toStdString();
+            break;
+        }
+    }
+    if (install.strProgram.empty())
+        return install;
+    // Debian's soffice is a link into the program folder beside the libraries.
+    const QDir dir = QFileInfo(QFileInfo(QString::fromStdString(install.strProgram)).canonicalFilePath()).dir();
+    install.bWriter = dir.exists(QStringLiteral("libswlo.so"));
+    install.bCalc = dir.exists(QStringLiteral("libsclo.so"));
+    if (!install.bWriter && !install.bCalc)
+        install.bWriter = install.bCalc = true;
+    return install;
+}
+
+std::string ProgramTempDir()
+{
+    static const std::unique_ptr<QTemporaryDir> pDir = []
+    {
+        auto p = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillbox-XXXXXX"));
+        return p;
+    }();
+    return pDir->isValid() ? pDir->path().toStdString() : std::string();
+}
+
+std::string NewProgramTempFile(const std::string& strSuffix)
+{
+    // One count for the whole run: a document LibreOffice has not loaded yet
+    // is never overwritten by the next export.
+    static int nCount = 0;
+    const std::string strDir = ProgramTempDir();
+    if (strDir.empty())
+        return {};
+    std::string strPath;
+    do
+        strPath = strDir + "/note-" + std::to_string(++nCount) + strSuffix;
+    while (QFileInfo::exists(QString::fromStdString(strPath)));
+    return strPath;
+}

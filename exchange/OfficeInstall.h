@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Where LibreOffice is and which of its parts are installed.
+struct SOfficeInstall
+{
+    std::string strProgram; // empty when there is none
+    bool bWriter = false;
+    bool bCalc = false;
+};
+
+// soffice or libreoffice on the PATH. Writer and Calc are told by their
+// libraries beside the program; a layout without either is taken to hold both.
+SOfficeInstall FindLibreOffice();
+
+// The program's own temporary folder, made on first use and removed at exit;
+// empty when it cannot be made.
+std::string ProgramTempDir();
+// A path in that folder no file of this run has had, ending in strSuffix;
+// empty when there is no folder.
+std::string NewProgramTempFile(const std::string& strSuffix);

@@ -1,0 +1,218 @@
+#include "AppContext.h"
+#include "AutomationRegistry.h"
+#include "ImportNotesDlg.h"
+#include "ImportTasksDlg.h"
+#include "MailServer.h"
+#include "MailClientSettings.h"
+#include "OutlookConnection.h"
+#include "DocumentOpener.h"
+#include "AutomationReport.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+class CNoOpener : public IDocumentOpener
+{
+public:
+    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return true; }
+    bool OpenWithDefaultHandler(const std::string&) override { return true; }
+};
+
+class CNoReporter : public IAutomationReporter
+{
+public:
+    void ReportAutomationFailure(const std::string&, const std::string&, bool) override {}
+};
+
+void WriteItem(const QString& strPath, const QByteArray& inner)
+{
+    QFile f(strPath);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + inner + "END:VCALENDAR\r\n");
+}
+
+// A mail client over two vdir folders holding a few tasks and notes, in an
+// order other than the lists'.
+struct SMailClient
+{
+    QTemporaryDir dir;
+    CNoOpener opener;
+    CNoReporter reporter;
+    CAutomationRegistry registry;
+    COutlookConnection outlook;
+
+    SMailClient()
+    {
+        const SMailClientFolders folders{(dir.path() + "/tasks").toStdString(), (dir.path() + "/notes").toStdString()};
+        registry.Register("Outlook.Application", [this, folders] { return CreateMailServer(folders, opener); });
+        outlook.Open(registry, reporter);
+        const QString t = dir.path() + "/tasks/", n = dir.path() + "/notes/";
+        WriteItem(t + "1.ics", "BEGIN:VTODO\r\nUID:1\r\nSUMMARY:Renew the passport\r\nPRIORITY:1\r\n"
+                               "DTSTART;VALUE=DATE:20261224\r\nEND:VTODO\r\n");
+        WriteItem(t + "2.ics", "BEGIN:VTODO\r\nUID:2\r\nSUMMARY:buy stamps\r\nPRIORITY:9\r\nEND:VTODO\r\n");
+        WriteItem(t + "3.ics", "BEGIN:VTODO\r\nUID:3\r\nSUMMARY:Call the plumber\r\nPRIORITY:5\r\nEND:VTODO\r\n");
+        WriteItem(t + "4.ics", "BEGIN:VTODO\r\nUID:4\r\nSUMMARY:Water the plants\r\nEND:VTODO\r\n");
+        WriteItem(n + "1.ics", "BEGIN:VJOURNAL\r\nUID:a\r\nDESCRIPTION:Wi-Fi password\\n  is on the router\r\n"
+                               "END:VJOURNAL\r\n");
+        WriteItem(n + "2.ics", "BEGIN:VJOURNAL\r\nUID:b\r\nDESCRIPTION:Book list: Dune\\, Emma\r\nEND:VJOURNAL\r\n");
+        WriteItem(n + "3.ics", "BEGIN:VJOURNAL\r\nUID:c\r\nDESCRIPTION:\r\nEND:VJOURNAL\r\n");
+    }
+};
+
+QStringList RowTexts(const QAbstractItemModel* pModel)
+{
+    QStringList out;
+    for (int r = 0; r < pModel->rowCount(); ++r)
+        out << pModel->index(r, 0).data().toString();
+    return out;
+}
+
+void Tick(QAbstractItemModel* pModel, int nRow)
+{
+    QVERIFY(pModel->setData(pModel->index(nRow, 0), Qt::Checked, Qt::CheckStateRole));
+}
+
+QString ScreenshotDir()
+{
+    return qEnvironmentVariable("QUILLBOX_SCREENSHOT_DIR");
+}
+} // namespace
+
+class TestImportDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void notesDialog();
+    void tasksDialog();
+    void execFillsAndCancelFrees();
+};
+
+void TestImportDialogs::notesDialog()
+{
+    SMailClient mail;
+    CImportNotesDlg dlg(mail.outlook);
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Import Notes From OutLook"));
+    dlg.OnInitDialog();
+    QAbstractItemModel* pModel = dlg.GetList()->model();
+    QAbstractItemModelTester tester(pModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    // Sorted by text; line breaks shown as blanks.
+    QCOMPARE(RowTexts(pModel), (QStringList{"", "Book list: Dune, Emma", "Wi-Fi password   is on the router"}));
+    QCOMPARE(pModel->headerData(0, Qt::Horizontal).toString(), QStringLiteral("    Notes"));
+    QCOMPARE(pModel->headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
+    QCOMPARE(dlg.GetList()->horizontalHeader()->sectionSize(0), 350);
+    QVERIFY(dlg.GetList()->showGrid());
+    QCOMPARE(dlg.GetList()->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(dlg.GetList()->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(!pModel->index(0, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
+    QCOMPARE(pModel->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+
+    // Ticking makes the row bold; the keyboard ticks too.
+    QCOMPARE(pModel->index(2, 0).data(Qt::FontRole).value<QFont>().weight(), QFont::Normal);
+    Tick(pModel, 2);
+    QCOMPARE(pModel->index(2, 0).data(Qt::FontRole).value<QFont>().weight(), QFont::Bold);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    dlg.GetList()->setFocus();
+    dlg.GetList()->setCurrentIndex(pModel->index(0, 0));
+    QTest::keyClick(dlg.GetList(), Qt::Key_Space);
+    QCOMPARE(pModel->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+
+    if (!ScreenshotDir().isEmpty())
+    {
+        dlg.GetList()->setCurrentIndex(pModel->index(1, 0));
+        QTest::qWait(50);
+        QVERIFY(dlg.grab().save(ScreenshotDir() + "/import-notes-dialog.png"));
+    }
+
+    // Import: the ticked rows' texts in row order, line breaks kept; the rows are gone.
+    QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("Import")), Qt::LeftButton);
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(dlg.m_listChosen, (std::vector<std::string>{"", "Wi-Fi password\r\n  is on the router"}));
+    QCOMPARE(pModel->rowCount(), 0);
+}
+
+void TestImportDialogs::tasksDialog()
+{
+    SMailClient mail;
+    CAppContext app(mail.dir.path().toStdString());
+    app.m_clrLowPriority = 0x00C0C0C0;
+    app.m_clrMediumPriority = 0x00000000;
+    app.m_clrHighPriority = 0x000000FF;
+    CImportTasksDlg dlg(mail.outlook, app);
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Import Task From OutLook"));
+    dlg.OnInitDialog();
+    QAbstractItemModel* pModel = dlg.GetList()->model();
+    QAbstractItemModelTester tester(pModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(RowTexts(pModel),
+             (QStringList{"buy stamps", "Call the plumber", "Renew the passport", "Water the plants"}));
+    QCOMPARE(pModel->headerData(0, Qt::Horizontal).toString(), QStringLiteral("    Tasks"));
+    // Text in the priority's colour (red in the low byte), on white.
+    const auto colour = [&](int r) { return pModel->index(r, 0).data(Qt::ForegroundRole).value<QColor>(); };
+    QCOMPARE(colour(0), QColor(192, 192, 192));
+    QCOMPARE(colour(1), QColor(0, 0, 0));
+    QCOMPARE(colour(2), QColor(255, 0, 0));
+    QCOMPARE(colour(3), QColor(0, 0, 0));
+
+    Tick(pModel, 3);
+    Tick(pModel, 2);
+    if (!ScreenshotDir().isEmpty())
+    {
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.GetList()->setCurrentIndex(pModel->index(1, 0));
+        QTest::qWait(50);
+        QVERIFY(dlg.grab().save(ScreenshotDir() + "/import-tasks-dialog.png"));
+    }
+    dlg.accept();
+    QCOMPARE(dlg.m_listChosen.size(), size_t(2));
+    QCOMPARE(dlg.m_listChosen[0].m_strSubject, std::string("Renew the passport"));
+    QCOMPARE(dlg.m_listChosen[0].m_bHasDate, 1);
+    QCOMPARE(dlg.m_listChosen[0].m_nPriority, 2);
+    QCOMPARE(dlg.m_listChosen[1].m_strSubject, std::string("Water the plants"));
+    QCOMPARE(dlg.m_listChosen[1].m_bHasDate, 0);
+    QCOMPARE(dlg.m_listChosen[1].m_nPriority, 1);
+}
+
+void TestImportDialogs::execFillsAndCancelFrees()
+{
+    SMailClient mail;
+    CImportNotesDlg dlg(mail.outlook);
+    int nRowsSeen = -1;
+    QTimer::singleShot(0, &dlg,
+                       [&]
+                       {
+                           nRowsSeen = dlg.GetList()->model()->rowCount();
+                           Tick(dlg.GetList()->model(), 0);
+                           QTest::keyClick(&dlg, Qt::Key_Escape);
+                       });
+    QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+    QCOMPARE(nRowsSeen, 3);
+    QVERIFY(dlg.m_listChosen.empty());
+    QCOMPARE(dlg.GetList()->model()->rowCount(), 0);
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Orvantic");
+    QApplication::setApplicationName("Quillbox");
+    QStandardPaths::setTestModeEnabled(true);
+    TestImportDialogs test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestImportDialogs.moc"

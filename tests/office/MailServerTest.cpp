@@ -1,0 +1,331 @@
+#include "AutomationRegistry.h"
+#include "ICalItem.h"
+#include "LinuxServers.h"
+#include "MailClientSettings.h"
+#include "MailServer.h"
+#include "NoteRecord.h"
+#include "OfficeCommands.h"
+#include "OfficeInstall.h"
+#include "OfficeTestUtil.h"
+#include "OutlookConnection.h"
+#include "RecordingServer.h"
+#include "UserSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::string ReadFile(const std::string& strPath)
+{
+    QFile f(QString::fromStdString(strPath));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+
+void WriteFile(const QString& strPath, const std::string& strData)
+{
+    QFile f(strPath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(strData.data(), static_cast<qint64>(strData.size()));
+}
+
+std::string Calendar(const std::string& strInner)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + strInner + "END:VCALENDAR\r\n";
+}
+
+// A connection to our mail-client server over two folders of a temporary directory.
+struct SMail
+{
+    QTemporaryDir dir;
+    SMailClientFolders folders{dir.path().toStdString() + "/tasks", dir.path().toStdString() + "/notes"};
+    CRecordingOpener opener;
+    CAutomationRegistry registry;
+    CCapturingReporter reporter;
+    COutlookConnection outlook;
+
+    SMail()
+    {
+        registry.Register("Outlook.Application", [this] { return CreateMailServer(folders, opener); });
+        EXPECT_TRUE(outlook.Open(registry, reporter));
+    }
+
+    std::vector<COutlookTaskEntry> Tasks()
+    {
+        CImportList<COutlookTaskEntry> list;
+        outlook.ListTasks(list);
+        std::vector<COutlookTaskEntry> out;
+        for (size_t i = 0; i < list.GetCount(); ++i)
+            out.push_back(list.GetRow(i).data);
+        return out;
+    }
+    std::vector<std::string> Notes()
+    {
+        CImportList<std::string> list;
+        outlook.ListNotes(list);
+        std::vector<std::string> out;
+        for (size_t i = 0; i < list.GetCount(); ++i)
+            out.push_back(list.GetRow(i).data);
+        return out;
+    }
+};
+
+CNoteRecord Note(const std::string& strTitle, int nPriority, bool bDate)
+{
+    CNoteRecord n;
+    n.m_strTitle = strTitle;
+    n.m_strNotes = "first line\r\nsecond, with ; and \\ and \"quotes\"\r\n\r\nlast é";
+    n.m_nPriority = nPriority;
+    n.m_bHasDate = bDate ? 1 : 0;
+    n.m_dtDate = CDateTime::FromFields(2026, 12, 24, 18, 30, 5);
+    return n;
+}
+} // namespace
+
+TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
+{
+    SMail mail;
+    // Importance 0 / 1 / 2 and one out of range, with and without a date.
+    for (const auto& [pszTitle, nPriority, bDate] : {std::tuple("low", 0, true), std::tuple("medium", 1, false),
+                                                     std::tuple("high", 2, true), std::tuple("odd", 9, true)})
+    {
+        const CNoteRecord note = Note(pszTitle, nPriority, bDate);
+        ExportOutlookTask(mail.outlook, mail.reporter, &note);
+    }
+    EXPECT_TRUE(mail.reporter.boxes.empty());
+
+    // Each item is one file of its own in the tasks folder, opened for the user.
+    const auto files = VdirItemFiles(mail.folders.strTasks);
+    ASSERT_EQ(files.size(), 4u);
+    ASSERT_EQ(mail.opener.opened.size(), 4u);
+    for (const std::string& strPath : mail.opener.opened)
+    {
+        EXPECT_EQ(QFileInfo(QString::fromStdString(strPath)).absolutePath().toStdString(), mail.folders.strTasks);
+        const std::string strData = ReadFile(strPath);
+        EXPECT_NE(strData.find("BEGIN:VTODO"), std::string::npos);
+        EXPECT_NE(strData.find("\r\nUID:"), std::string::npos);
+        EXPECT_NE(strData.find("\r\nDTSTAMP:"), std::string::npos);
+    }
+    EXPECT_NE(ReadFile(mail.opener.opened[0]).find("PRIORITY:9"), std::string::npos);
+    EXPECT_NE(ReadFile(mail.opener.opened[1]).find("PRIORITY:5"), std::string::npos);
+    EXPECT_NE(ReadFile(mail.opener.opened[2]).find("PRIORITY:1"), std::string::npos);
+    EXPECT_NE(ReadFile(mail.opener.opened[0]).find("DTSTART:20261224T183005\r\n"), std::string::npos);
+    EXPECT_EQ(ReadFile(mail.opener.opened[1]).find("DTSTART"), std::string::npos);
+
+    const auto tasks = mail.Tasks();
+    ASSERT_EQ(tasks.size(), 4u);
+    const std::string strBody = Note("", 0, false).m_strNotes;
+    const CDateTime date = CDateTime::FromFields(2026, 12, 24, 18, 30, 5);
+    EXPECT_EQ(tasks[0], (COutlookTaskEntry{"high", strBody, 1, date, 2}));
+    EXPECT_EQ(tasks[1], (COutlookTaskEntry{"low", strBody, 1, date, 0}));
+    EXPECT_EQ(tasks[2], (COutlookTaskEntry{"medium", strBody, 0, CDateTime(0.0), 1}));
+    EXPECT_EQ(tasks[3], (COutlookTaskEntry{"odd", strBody, 1, date, 1}));
+
+    // Notes go to the notes folder as journal entries and keep their lines.
+    const CNoteRecord note = Note("n", 1, false);
+    ExportOutlookNote(mail.outlook, mail.reporter, &note);
+    ASSERT_EQ(VdirItemFiles(mail.folders.strNotes).size(), 1u);
+    const std::string strJournal = ReadFile(mail.opener.opened.back());
+    EXPECT_NE(strJournal.find("BEGIN:VJOURNAL"), std::string::npos);
+    EXPECT_NE(strJournal.find("SUMMARY:first line\r\n"), std::string::npos);
+    EXPECT_EQ(mail.Notes(), std::vector<std::string>{strBody});
+    EXPECT_EQ(mail.Tasks().size(), 4u);
+
+    // A folder that cannot be written to: the user is told, nothing is opened.
+    const QString strNotes = QString::fromStdString(mail.folders.strNotes);
+    QDir(strNotes).removeRecursively();
+    WriteFile(strNotes, "in the way");
+    const size_t nOpened = mail.opener.opened.size();
+    ExportOutlookNote(mail.outlook, mail.reporter, &note);
+    ASSERT_EQ(mail.reporter.boxes.size(), 1u);
+    EXPECT_NE(mail.reporter.boxes[0].strText.find("could not be written"), std::string::npos);
+    EXPECT_EQ(mail.opener.opened.size(), nOpened);
+}
+
+TEST(MailServerTest, FollowsTheVdirRules)
+{
+    SMail mail;
+    const QString strTasks = QString::fromStdString(mail.folders.strTasks);
+    // Other tools' files: a hidden one, temporary ones, one without an
+    // extension, a damaged one, an event, a bare VTODO without a UID.
+    const std::string strTodo = "BEGIN:VTODO\r\nSUMMARY:hidden\r\nEND:VTODO\r\n";
+    WriteFile(strTasks + "/.hidden.ics", Calendar(strTodo));
+    WriteFile(strTasks + "/a.ics.tmp", Calendar(strTodo));
+    WriteFile(strTasks + "/a.ics~", Calendar(strTodo));
+    WriteFile(strTasks + "/noextension", Calendar(strTodo));
+    WriteFile(strTasks + "/damaged.ics", "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY;;;:\r\n\x01\xff");
+    WriteFile(strTasks + "/empty.ics", "");
+    WriteFile(strTasks + "/event.ics", Calendar("BEGIN:VEVENT\r\nUID:e\r\nSUMMARY:event\r\nEND:VEVENT\r\n"));
+    WriteFile(strTasks + "/bare.ics", "BEGIN:VTODO\r\nSUMMARY:bare\r\nEND:VTODO\r\n");
+    QDir(strTasks).mkdir(QStringLiteral("folder.ics"));
+    // An item with properties of other tools, in other date forms.
+    WriteFile(strTasks + "/known.ics",
+              Calendar("BEGIN:VTODO\r\nUID:known-1\r\nSUMMARY:known\r\nDTSTART;VALUE=DATE:20261224\r\nPRIORITY:3\r\n"
+                       "CATEGORIES:home\r\nX-OTHER-TOOL;X-PARAM=1:kept\r\nDUE:20261230T120000Z\r\nEND:VTODO\r\n"));
+
+    std::vector<std::string> subjects;
+    for (const auto& t : mail.Tasks())
+        subjects.push_back(t.m_strSubject);
+    EXPECT_EQ(subjects, (std::vector<std::string>{"bare", "known"}));
+    const auto tasks = mail.Tasks();
+    EXPECT_EQ(tasks[1].m_dtDate, CDateTime::FromFields(2026, 12, 24));
+    EXPECT_EQ(tasks[1].m_nPriority, 2);
+
+    // Changing and showing an item rewrites its own file and keeps what
+    // other tools put there; an item without a UID gets one.
+    CDispatchDriver ns = mail.outlook.m_namespace;
+    const CDispatchDriver folder(ns.Call("GetDefaultFolder", {CAutoVariant::Int32(13)}).ToObject());
+    const CDispatchDriver items = folder.GetObject("Items");
+    for (CDispatchDriver item(items.Call("GetFirst").ToObject()); !item.IsNull();
+         item = CDispatchDriver(items.Call("GetNext").ToObject()))
+    {
+        item.SetProperty("Subject", CAutoVariant::Text(item.GetProperty("Subject").ToText() + " changed"));
+        item.Call("Display", {CAutoVariant::Bool(false)});
+    }
+    const std::string strKnown = ReadFile((strTasks + "/known.ics").toStdString());
+    for (const char* psz : {"UID:known-1", "SUMMARY:known changed", "CATEGORIES:home", "X-OTHER-TOOL;X-PARAM=1:kept",
+                            "DUE:20261230T120000Z", "DTSTART;VALUE=DATE:20261224", "PRIORITY:3"})
+        EXPECT_NE(strKnown.find(psz), std::string::npos) << psz;
+    EXPECT_NE(ReadFile((strTasks + "/bare.ics").toStdString()).find("UID:"), std::string::npos);
+    // Written in place: no new file, nothing left beside them.
+    EXPECT_EQ(QDir(strTasks).entryList(QDir::Files | QDir::Hidden).size(), 9);
+
+    // Priority bands and start-date forms as other tools write them.
+    const std::vector<std::pair<std::string, int>> bands = {{"", 1},
+                                                            {"PRIORITY:0\r\n", 1},
+                                                            {"PRIORITY:1\r\n", 2},
+                                                            {"PRIORITY:4\r\n", 2},
+                                                            {"PRIORITY:5\r\n", 1},
+                                                            {"PRIORITY:6\r\n", 0},
+                                                            {"PRIORITY:9\r\n", 0}};
+    for (const auto& [strProp, nImportance] : bands)
+    {
+        auto p = CICalItem::Parse(Calendar("BEGIN:VTODO\r\n" + strProp + "END:VTODO\r\n"), CICalItem::EKind::task);
+        ASSERT_TRUE(p);
+        EXPECT_EQ(ImportanceFromPriority(p->GetPriority()), nImportance) << strProp;
+    }
+    auto utc =
+        CICalItem::Parse(Calendar("BEGIN:VTODO\r\nDTSTART:20261224T120000Z\r\nEND:VTODO\r\n"), CICalItem::EKind::task);
+    ASSERT_TRUE(utc && utc->GetStart());
+    std::tm noon{};
+    noon.tm_year = 126;
+    noon.tm_mon = 11;
+    noon.tm_mday = 24;
+    noon.tm_hour = 12;
+    const time_t tt = timegm(&noon);
+    std::tm local{};
+    localtime_r(&tt, &local);
+    EXPECT_EQ(*utc->GetStart(), CDateTime::FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                                      local.tm_hour, local.tm_min, local.tm_sec));
+    EXPECT_FALSE(CICalItem::Parse("garbage", CICalItem::EKind::task));
+    EXPECT_FALSE(CICalItem::Parse(Calendar(strTodo), CICalItem::EKind::note));
+}
+
+TEST(MailServerTest, FoldersComeFromTheSettingsAndAreMadeWhenMissing)
+{
+    {
+        QSettings settings = OpenUserSettings();
+        settings.remove(QStringLiteral("Mail Client"));
+    }
+    const SMailClientFolders defaults = LoadMailClientFolders();
+    const QString strData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(defaults.strTasks, (strData + "/Mail Client/Tasks").toStdString());
+    EXPECT_EQ(defaults.strNotes, (strData + "/Mail Client/Notes").toStdString());
+
+    QTemporaryDir dir;
+    const SMailClientFolders mine{dir.path().toStdString() + "/a/tasks", dir.path().toStdString() + "/b/notes"};
+    SaveMailClientFolders(mine);
+    CRecordingOpener opener;
+    CAutomationRegistry registry;
+    RegisterLinuxServers(registry, opener, SOfficeInstall{});
+    CCapturingReporter reporter;
+    COutlookConnection outlook;
+    EXPECT_TRUE(outlook.Open(registry, reporter));
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(mine.strTasks)).isDir());
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(mine.strNotes)).isDir());
+    outlook.Close();
+
+    // A folder that cannot be made: the connection stays off, and says so.
+    WriteFile(dir.path() + "/file", "x");
+    SaveMailClientFolders({dir.path().toStdString() + "/file/tasks", mine.strNotes});
+    EXPECT_FALSE(outlook.Open(registry, reporter));
+    ASSERT_EQ(reporter.boxes.size(), 1u);
+    EXPECT_NE(reporter.boxes[0].strText.find("w/error 0x80030003"), std::string::npos);
+    OpenUserSettings().remove(QStringLiteral("Mail Client"));
+}
+
+namespace
+{
+// todoman with a configuration of its own that reads every list under strRoot.
+struct STodoman
+{
+    QString strProgram;
+    QTemporaryDir home;
+
+    STodoman()
+    {
+        for (const char* psz : {"todo", "todoman"})
+            if (strProgram.isEmpty())
+                strProgram = QStandardPaths::findExecutable(QString::fromLatin1(psz));
+    }
+
+    void Configure(const QString& strRoot, const QString& strDefaultList)
+    {
+        QDir().mkpath(home.path() + "/cfg");
+        WriteFile(home.path() + "/cfg/config.py", "path = \"" + strRoot.toStdString() +
+                                                      "/*\"\ndate_format = \"%Y-%m-%d\"\ntime_format = "
+                                                      "\"%H:%M\"\ndefault_list = \"" +
+                                                      strDefaultList.toStdString() + "\"\n");
+    }
+
+    SRun operator()(const QStringList& args) const
+    {
+        return Run(strProgram, args,
+                   {"TODOMAN_CONFIG=" + home.path() + "/cfg/config.py", "HOME=" + home.path(),
+                    "XDG_CACHE_HOME=" + home.path() + "/cache", "XDG_DATA_HOME=" + home.path() + "/data", "TZ=UTC"},
+                   60000);
+    }
+};
+} // namespace
+
+TEST(MailServerTest, TodomanAndQuillboxReadEachOthersTasks)
+{
+    STodoman todo;
+    if (todo.strProgram.isEmpty())
+        GTEST_SKIP() << "todoman is not installed";
+    SMail mail;
+    const QString strRoot = QFileInfo(QString::fromStdString(mail.folders.strTasks)).absolutePath();
+    todo.Configure(strRoot, QStringLiteral("tasks"));
+
+    // A task written by todoman is offered with its subject, date and priority.
+    const SRun made = todo({"new", "-l", "tasks", "--start", "2026-12-24", "--priority", "high", "Buy gifts"});
+    ASSERT_EQ(made.code, 0) << made.err;
+    auto tasks = mail.Tasks();
+    ASSERT_EQ(tasks.size(), 1u);
+    EXPECT_EQ(tasks[0].m_strSubject, "Buy gifts");
+    EXPECT_EQ(tasks[0].m_bHasDate, 1);
+    EXPECT_EQ(tasks[0].m_dtDate, CDateTime::FromFields(2026, 12, 24));
+    EXPECT_EQ(tasks[0].m_nPriority, 2);
+
+    // A task we export is listed by todoman with its summary and start date.
+    CNoteRecord note;
+    note.m_strTitle = "Water the plants";
+    note.m_strNotes = "every pot";
+    note.m_bHasDate = 1;
+    note.m_dtDate = CDateTime::FromFields(2026, 3, 15, 9, 0, 0);
+    note.m_nPriority = 0;
+    ExportOutlookTask(mail.outlook, mail.reporter, &note);
+    const SRun listed = todo({"list", "--start", "after", "2026-03-14 12:00"});
+    EXPECT_EQ(listed.code, 0) << listed.err;
+    EXPECT_NE(listed.out.find("Water the plants"), std::string::npos) << listed.out;
+    const SRun before = todo({"list", "--start", "before", "2026-03-14 12:00"});
+    EXPECT_EQ(before.out.find("Water the plants"), std::string::npos) << before.out;
+    const SRun after = todo({"list", "--start", "after", "2026-03-16 12:00"});
+    EXPECT_EQ(after.out.find("Water the plants"), std::string::npos) << after.out;
+    const SRun porcelain = todo({"--porcelain", "list"});
+    EXPECT_NE(porcelain.out.find("\"description\": \"every pot\""), std::string::npos) << porcelain.out;
+    EXPECT_NE(porcelain.out.find("\"priority\": 9"), std::string::npos) << porcelain.out;
+}

@@ -1,0 +1,690 @@
+#include "AppContext.h"
+#include "AutomationRegistry.h"
+#include "ExcelExport.h"
+#include "NoteStore.h"
+#include "OfficeCommands.h"
+#include "OutlookConnection.h"
+#include "RecordingServer.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace
+{
+using Log = std::vector<std::string>;
+
+// Shopping, dated 17 September 2005 11:34:44, priority High, comments Weekly,
+// keywords food, notes milk and bread on two lines.
+CNoteRecord DatedNote()
+{
+    CNoteRecord n;
+    n.m_strKey = "2005091711344410";
+    n.m_strTitle = "Shopping";
+    n.m_bHasDate = 1;
+    n.m_dtDate = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
+    n.m_nPriority = 2;
+    n.m_strComments = "Weekly";
+    n.m_strKeywords = "food";
+    n.m_strNotes = "milk\r\nbread";
+    return n;
+}
+
+std::string Typed(const std::string& s)
+{
+    return "Selection.TypeText(text:\"" + s + "\")";
+}
+
+// Word: the objects a real word processor hands out, and a font size that
+// follows what is set, so "switched, not set" shows in the log.
+struct SWord
+{
+    std::shared_ptr<CRecorder> rec = std::make_shared<CRecorder>();
+    CAutomationRegistry registry;
+    CCapturingReporter reporter;
+    double dSize = 12;
+
+    SWord()
+    {
+        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
+        {
+            if (c.strMember == "Documents" || c.strMember == "Selection" || c.strMember == "Font" ||
+                c.strMember == "ParagraphFormat")
+                return r.Child(c.strMember);
+            if (c.strMember == "Add")
+                return r.Child("Document");
+            if (c.strMember == "Size" && c.kind == EInvokeKind::propertyGet)
+                return CAutoVariant::Real32(static_cast<float>(dSize));
+            if (c.strMember == "Size")
+                dSize = c.args[0].ToDouble();
+            return {};
+        };
+        registry.Register("word.application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
+    }
+};
+
+Log WordHead()
+{
+    return {"Application.Visible=bool:false",
+            "Application.Documents",
+            "Documents.Add(missing,missing,missing,missing)",
+            "Application.Selection",
+            "Selection.Font",
+            "Selection.ParagraphFormat",
+            "Font.Underline=int32:1",
+            "Font.Bold=int32:1",
+            "ParagraphFormat.Alignment=int32:1",
+            "Font.Size",
+            "Font.Size=real32:14"};
+}
+
+Log Concat(Log a, const Log& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Log AfterTitle()
+{
+    return {"Font.Underline=int32:0", "ParagraphFormat.Alignment=int32:0", "Font.Bold=int32:0", "Font.Size",
+            "Font.Size=real32:12"};
+}
+
+Log NotesTail(const std::string& strNotes)
+{
+    return {"Font.Underline=int32:1",
+            "Font.Bold=int32:1",
+            Typed("Notes: \r\n\r\n"),
+            "Font.Underline=int32:0",
+            "Font.Bold=int32:0",
+            "Font.Size",
+            "Font.Size=real32:11",
+            Typed(strNotes + "\r\n\r\n"),
+            "Font.Size",
+            "Font.Size=real32:12",
+            "Application.Visible=bool:true"};
+}
+} // namespace
+
+TEST(WordExportTest, TypesTheLayoutSwitchingFormatOnAndOff)
+{
+    const CNoteRecord note = DatedNote();
+    const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
+    ASSERT_FALSE(strDate.empty());
+    const Log details = {"Font.Underline=int32:0", "ParagraphFormat.Alignment=int32:0", "Font.Bold=int32:0",
+                         "Font.Italic=int32:0",
+                         Typed("Priority\t:\tHigh\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n")};
+    {
+        SWord word;
+        EXPECT_EQ(ExportWordAll(&note, word.registry, word.reporter), "");
+        Log expected = Concat(WordHead(), {Typed("Shopping\r\n\r\n")});
+        expected = Concat(expected, AfterTitle());
+        expected =
+            Concat(expected, {"ParagraphFormat.Alignment=int32:2", "Font.Italic=int32:1", Typed(strDate + "\r\n\r\n")});
+        expected = Concat(expected, details);
+        expected = Concat(expected, NotesTail("milk\r\nbread"));
+        EXPECT_EQ(word.rec->log, expected);
+        EXPECT_TRUE(word.reporter.boxes.empty());
+        // The 2 points added to the title and the 1 taken from the notes are given back.
+        EXPECT_EQ(word.dSize, 12);
+    }
+    {
+        // No date: no date paragraph. A priority out of range: nothing after
+        // the tab. Empty notes: the heading and blank lines are still typed.
+        CNoteRecord bare = note;
+        bare.m_bHasDate = 0;
+        bare.m_nPriority = 7;
+        bare.m_strNotes.clear();
+        SWord word;
+        ExportWordAll(&bare, word.registry, word.reporter);
+        Log expected = Concat(Concat(WordHead(), {Typed("Shopping\r\n\r\n")}), AfterTitle());
+        Log noDateDetails = details;
+        noDateDetails.back() = Typed("Priority\t:\t\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n");
+        expected = Concat(Concat(expected, noDateDetails), NotesTail(""));
+        EXPECT_EQ(word.rec->log, expected);
+    }
+    {
+        // Notes only: title, then the heading and the notes.
+        SWord word;
+        ExportWordNotes(&note, word.registry, word.reporter);
+        EXPECT_EQ(word.rec->log, Concat(Concat(Concat(WordHead(), {Typed("Shopping\r\n\r\n")}), AfterTitle()),
+                                        NotesTail("milk\r\nbread")));
+    }
+    {
+        // No note at the selection mark: nothing at all.
+        SWord word;
+        ExportWordAll(nullptr, word.registry, word.reporter);
+        EXPECT_TRUE(word.rec->log.empty());
+    }
+}
+
+TEST(WordExportTest, FailuresAreReportedInTheirOwnForms)
+{
+    const CNoteRecord note = DatedNote();
+    {
+        // No server: nothing shown, and the status bar learns why.
+        CAutomationRegistry registry;
+        registry.Register("word.application", [] { return SServerCreation{nullptr, 0x80040154u, "needs Writer"}; });
+        CCapturingReporter reporter;
+        EXPECT_EQ(ExportWordAll(&note, registry, reporter), "needs Writer");
+        EXPECT_TRUE(reporter.boxes.empty());
+    }
+    {
+        // A server exception while setting up uses Word's own misspelt form,
+        // and the command still goes on to show the server.
+        SWord word;
+        word.rec->strFailPrefix = "Documents.Add";
+        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(0x1234, "No room"));
+        ExportWordNotes(&note, word.registry, word.reporter);
+        ASSERT_EQ(word.reporter.boxes.size(), 1u);
+        EXPECT_EQ(word.reporter.boxes[0].strText, "COleDispathException. SCODE: 00001234, Description: \"No room\".");
+        EXPECT_EQ(word.reporter.boxes[0].strCaption, "COleDispathException");
+        EXPECT_FALSE(word.reporter.boxes[0].bStopIcon);
+        EXPECT_EQ(word.rec->log.back(), "Application.Visible=bool:true");
+    }
+    {
+        // Taking the selection: the correctly spelt form; nothing is typed.
+        SWord word;
+        word.rec->strFailPrefix = "Application.Selection";
+        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(7, "Busy"));
+        ExportWordAll(&note, word.registry, word.reporter);
+        ASSERT_EQ(word.reporter.boxes.size(), 1u);
+        EXPECT_EQ(word.reporter.boxes[0].strText, "COleDispatchException. SCODE: 00000007, Description: \"Busy\".");
+        EXPECT_EQ(word.reporter.boxes[0].strCaption, "COleDispatchException");
+        EXPECT_EQ(word.rec->log, (Log{"Application.Visible=bool:false", "Application.Documents",
+                                      "Documents.Add(missing,missing,missing,missing)", "Application.Selection",
+                                      "Application.Visible=bool:true"}));
+    }
+    {
+        // A bare status code while showing.
+        SWord word;
+        word.rec->strFailPrefix = "Application.Visible=bool:true";
+        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Status(0x800706BAu));
+        ExportWordAll(&note, word.registry, word.reporter);
+        ASSERT_EQ(word.reporter.boxes.size(), 1u);
+        EXPECT_EQ(word.reporter.boxes[0].strText, "COleException. SCODE: 800706ba.");
+        EXPECT_EQ(word.reporter.boxes[0].strCaption, "COleException");
+    }
+    {
+        // While typing: not reported, typing stops, the server is still shown.
+        SWord word;
+        word.rec->strFailPrefix = "Selection.TypeText(text:\"Notes: ";
+        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(1, "Full"));
+        ExportWordAll(&note, word.registry, word.reporter);
+        EXPECT_TRUE(word.reporter.boxes.empty());
+        const Log& log = word.rec->log;
+        EXPECT_EQ(log[log.size() - 2], Typed("Notes: \r\n\r\n"));
+        EXPECT_EQ(log.back(), "Application.Visible=bool:true");
+    }
+    {
+        // Any other failure: message 61450 and the support line, stop icon.
+        SWord word;
+        const auto respond = word.rec->Respond;
+        word.rec->Respond = [respond](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
+        {
+            if (c.strMember == "Documents")
+                throw std::runtime_error("out of memory");
+            return respond(r, c);
+        };
+        ExportWordAll(&note, word.registry, word.reporter);
+        ASSERT_EQ(word.reporter.boxes.size(), 1u);
+        EXPECT_EQ(word.reporter.boxes[0].strText,
+                  "There was a problem exporting the document to MS Word\nFor support, write to "
+                  "support@orvantic.example.");
+        EXPECT_TRUE(word.reporter.boxes[0].bStopIcon);
+        EXPECT_EQ(word.reporter.boxes[0].strCaption, "Quillbox");
+    }
+}
+
+namespace
+{
+struct SExcel
+{
+    std::shared_ptr<CRecorder> rec = std::make_shared<CRecorder>();
+    CAutomationRegistry registry;
+    CCapturingReporter reporter;
+
+    SExcel()
+    {
+        rec->Respond = [](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
+        {
+            if (c.strMember == "Workbooks")
+                return r.Child("Workbooks");
+            if (c.strMember == "Add")
+                return r.Child("Workbook");
+            if (c.strMember == "ActiveSheet")
+                return r.Child("Sheet");
+            if (c.strMember == "Range")
+                return r.Child("Range(" + c.args[0].ToText() + ")");
+            if (c.strMember == "0x92")
+                return r.Child("Font" + c.strObject.substr(5));
+            if (c.strMember == "0x56D")
+                return r.Child("Comment");
+            return {};
+        };
+        registry.Register("Excel.application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
+    }
+};
+
+Log Cell(const std::string& strCell, const char* pszFormat, const std::string& strValue)
+{
+    Log out = {"Sheet.Range[text:\"" + strCell + "\",missing]"};
+    if (pszFormat)
+    {
+        out.push_back("Range(" + strCell + ").0x92");
+        out.push_back("Font(" + strCell + ")." + pszFormat + "=int16:-1");
+    }
+    out.push_back("Range(" + strCell + ").0x6=text:\"" + strValue + "\"");
+    return out;
+}
+
+const char* const pszBold = "0x60";
+const char* const pszItalic = "0x65";
+
+Log ExcelHead()
+{
+    return {"Application.Visible=bool:false", "Application.Workbooks", "Workbooks.Add(int32:1)",
+            "Application.ActiveSheet"};
+}
+} // namespace
+
+TEST(ExcelExportTest, WritesTheNamedCellsByDispatchId)
+{
+    const CNoteRecord note = DatedNote();
+    const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
+    {
+        SExcel excel;
+        EXPECT_EQ(ExportExcelAll(&note, excel.registry, excel.reporter), "");
+        Log expected = ExcelHead();
+        for (const Log& part :
+             {Cell("C2", pszBold, "Shopping"), Cell("E4", pszItalic, strDate), Cell("A6", pszBold, "Priority"),
+              Cell("B6", nullptr, "High"), Cell("A8", pszBold, "Comments"), Cell("B8", nullptr, "Weekly"),
+              Cell("A10", pszBold, "Keyword(s)"), Cell("B10", nullptr, "food"), Cell("A12", pszBold, "Notes"),
+              Cell("B12", nullptr, "View Notes")})
+            expected = Concat(expected, part);
+        // The note text is the comment, with line feeds only.
+        expected = Concat(expected, {"Range(B12).0x56D(text:\"milk\nbread\")", "Application.Visible=bool:true"});
+        EXPECT_EQ(excel.rec->log, expected);
+        EXPECT_TRUE(excel.reporter.boxes.empty());
+    }
+    {
+        // No date: E4 untouched. Priority out of range: an empty B6. Empty
+        // notes: A12 still reads Notes, B12 gets nothing.
+        CNoteRecord bare = note;
+        bare.m_bHasDate = 0;
+        bare.m_nPriority = -1;
+        bare.m_strNotes.clear();
+        SExcel excel;
+        ExportExcelAll(&bare, excel.registry, excel.reporter);
+        Log expected = ExcelHead();
+        for (const Log& part :
+             {Cell("C2", pszBold, "Shopping"), Cell("A6", pszBold, "Priority"), Cell("B6", nullptr, ""),
+              Cell("A8", pszBold, "Comments"), Cell("B8", nullptr, "Weekly"), Cell("A10", pszBold, "Keyword(s)"),
+              Cell("B10", nullptr, "food"), Cell("A12", pszBold, "Notes")})
+            expected = Concat(expected, part);
+        expected.push_back("Application.Visible=bool:true");
+        EXPECT_EQ(excel.rec->log, expected);
+    }
+    {
+        // Notes only: C2 and the notes in C4; with empty notes C2 alone.
+        SExcel excel;
+        ExportExcelNotes(&note, excel.registry, excel.reporter);
+        EXPECT_EQ(excel.rec->log,
+                  Concat(Concat(Concat(ExcelHead(), Cell("C2", pszBold, "Notes")), Cell("C4", nullptr, "milk\nbread")),
+                         {"Application.Visible=bool:true"}));
+        CNoteRecord empty = note;
+        empty.m_strNotes.clear();
+        SExcel excel2;
+        ExportExcelNotes(&empty, excel2.registry, excel2.reporter);
+        EXPECT_EQ(excel2.rec->log,
+                  Concat(Concat(ExcelHead(), Cell("C2", pszBold, "Notes")), {"Application.Visible=bool:true"}));
+    }
+    EXPECT_EQ(ToLineFeeds("a\r\nb\rc\n\r\n"), "a\nb\rc\n\n");
+}
+
+TEST(ExcelExportTest, FailuresStopWhereTheyHappen)
+{
+    const CNoteRecord note = DatedNote();
+    {
+        // In All Details: reported (correctly spelt), writing stops, shown.
+        SExcel excel;
+        excel.rec->strFailPrefix = "Range(B8).0x6";
+        excel.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(1004, "Locked"));
+        ExportExcelAll(&note, excel.registry, excel.reporter);
+        ASSERT_EQ(excel.reporter.boxes.size(), 1u);
+        EXPECT_EQ(excel.reporter.boxes[0].strText, "COleDispatchException. SCODE: 000003ec, Description: \"Locked\".");
+        const Log& log = excel.rec->log;
+        EXPECT_EQ(log[log.size() - 2], "Range(B8).0x6=text:\"Weekly\"");
+        EXPECT_EQ(log.back(), "Application.Visible=bool:true");
+    }
+    {
+        // In Notes only's cells: not reported.
+        SExcel excel;
+        excel.rec->strFailPrefix = "Range(C4)";
+        excel.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Status(0x80004005u));
+        ExportExcelNotes(&note, excel.registry, excel.reporter);
+        EXPECT_TRUE(excel.reporter.boxes.empty());
+        EXPECT_EQ(excel.rec->log.back(), "Application.Visible=bool:true");
+    }
+    {
+        // Any other failure: message 61452.
+        SExcel excel;
+        excel.rec->Respond = [](CRecorder&, const CRecorder::SCall&) -> CAutoVariant
+        { throw std::runtime_error("broken"); };
+        ExportExcelAll(&note, excel.registry, excel.reporter);
+        // Setting up, taking the sheet and showing each fail and say so.
+        ASSERT_EQ(excel.reporter.boxes.size(), 3u);
+        for (const auto& box : excel.reporter.boxes)
+        {
+            EXPECT_EQ(box.strText, "There was a problem exporting the document to MS Excel\nFor support, write to "
+                                   "support@orvantic.example.");
+            EXPECT_TRUE(box.bStopIcon);
+        }
+    }
+}
+
+namespace
+{
+struct SItem
+{
+    std::string strSubject;
+    std::string strBody;
+    double dStart = 949998.0;
+    int32_t nImportance = 1;
+};
+
+// A mail client whose default folders hold the given items, in that order.
+struct SOutlook
+{
+    std::shared_ptr<CRecorder> rec = std::make_shared<CRecorder>();
+    CAutomationRegistry registry;
+    CCapturingReporter reporter;
+    COutlookConnection outlook;
+    std::vector<SItem> items;
+    size_t nNext = 0;
+
+    SOutlook()
+    {
+        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
+        {
+            const auto item = [&]() -> const SItem& { return items[std::stoul(c.strObject.substr(4))]; };
+            if (c.strMember == "0x110")
+                return r.Child("Namespace");
+            if (c.strMember == "0x10A")
+                return r.Child("Item");
+            if (c.strMember == "0x210B")
+                return r.Child("Folder");
+            if (c.strMember == "0x3100")
+                return r.Child("Items");
+            if (c.strMember == "0x56")
+                nNext = 0;
+            if (c.strMember == "0x56" || c.strMember == "0x57")
+                return nNext < items.size() ? r.Child("Item" + std::to_string(nNext++)) : CAutoVariant();
+            if (c.strObject.rfind("Item", 0) == 0 && c.strObject.size() > 4 && c.kind == EInvokeKind::propertyGet)
+            {
+                if (c.strMember == "0x37")
+                    return CAutoVariant::Text(item().strSubject);
+                if (c.strMember == "0x9100")
+                    return CAutoVariant::Text(item().strBody);
+                if (c.strMember == "0x8104")
+                    return CAutoVariant::Date(item().dStart);
+                if (c.strMember == "0x17")
+                    return CAutoVariant::Int32(item().nImportance);
+            }
+            return {};
+        };
+        registry.Register("Outlook.Application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
+    }
+};
+
+// The dialog without its window: the rows as listed, every row ticked.
+template <class T>
+std::vector<T> TickAll(CImportList<T>& list)
+{
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        list.SetChecked(i, true);
+    return list.Chosen();
+}
+} // namespace
+
+TEST(OutlookTest, OpenCloseAndExportCalls)
+{
+    {
+        SOutlook o;
+        ASSERT_TRUE(o.outlook.Open(o.registry, o.reporter));
+        EXPECT_EQ(o.outlook.m_bAvailable, 1);
+        CNoteRecord note = DatedNote();
+        note.m_nPriority = 5; // out of range: exported as normal importance
+        ExportOutlookTask(o.outlook, o.reporter, &note);
+        note.m_bHasDate = 0;
+        note.m_nPriority = 0;
+        ExportOutlookTask(o.outlook, o.reporter, &note);
+        ExportOutlookNote(o.outlook, o.reporter, &note);
+        ExportOutlookNote(o.outlook, o.reporter, nullptr);
+        o.outlook.Close();
+        char szDate[64];
+        std::snprintf(szDate, sizeof szDate, "date:%.17g", CDateTime::FromFields(2005, 9, 17, 11, 34, 44).m_dt);
+        EXPECT_EQ(o.rec->log,
+                  (Log{"Application.0x110(text:\"MAPI\")", "Application.0x10A(int32:3)", "Item.0x37=text:\"Shopping\"",
+                       "Item.0x9100=text:\"milk\r\nbread\"", std::string("Item.0x8104=") + szDate, "Item.0x17=int32:1",
+                       "Item.0xF0A6(bool:false)", "Application.0x10A(int32:3)", "Item.0x37=text:\"Shopping\"",
+                       "Item.0x9100=text:\"milk\r\nbread\"", "Item.0x17=int32:0", "Item.0xF0A6(bool:false)",
+                       "Application.0x10A(int32:5)", "Item.0x9100=text:\"milk\r\nbread\"", "Item.0xF0A6(bool:false)",
+                       "Namespace.0x2106()"}));
+        EXPECT_EQ(o.outlook.m_bAvailable, 0);
+        EXPECT_TRUE(o.reporter.boxes.empty());
+        // Off: the commands do nothing.
+        const size_t n = o.rec->log.size();
+        ExportOutlookNote(o.outlook, o.reporter, &note);
+        EXPECT_EQ(o.rec->log.size(), n);
+    }
+    {
+        // No server: message 61451 with the status code, once; the connection stays off.
+        CAutomationRegistry none;
+        CCapturingReporter reporter;
+        COutlookConnection outlook;
+        EXPECT_FALSE(outlook.Open(none, reporter));
+        EXPECT_EQ(outlook.m_bAvailable, 0);
+        ASSERT_EQ(reporter.boxes.size(), 1u);
+        EXPECT_EQ(reporter.boxes[0].strText,
+                  "Unable to Initialize Outlook Automation.\nCreateDispatch() failed w/error 0x800401f3\nPlease make "
+                  "sure MS Outlook is installed & configured correctly in this PC.\n\nYou can continue using the "
+                  "Quillbox without Outlook Import/Export functionalities in this PC till you install MS "
+                  "Outlook.\n\nFor support, write to support@orvantic.example.");
+        EXPECT_TRUE(reporter.boxes[0].bStopIcon);
+        outlook.Close();
+    }
+    {
+        // A failure during a command is reported as a failed command.
+        SOutlook o;
+        o.outlook.Open(o.registry, o.reporter);
+        o.rec->strFailPrefix = "Item.0xF0A6";
+        o.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(4096, "Disk full"));
+        const CNoteRecord note = DatedNote();
+        ExportOutlookNote(o.outlook, o.reporter, &note);
+        ASSERT_EQ(o.reporter.boxes.size(), 1u);
+        EXPECT_NE(o.reporter.boxes[0].strText.find("Disk full"), std::string::npos);
+    }
+}
+
+TEST(OutlookTest, ListsReadEveryItemAndSortRows)
+{
+    SOutlook o;
+    o.outlook.Open(o.registry, o.reporter);
+    o.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}, {"call", "c", 38700.0, 7}};
+    CImportList<COutlookTaskEntry> tasks;
+    EXPECT_EQ(o.outlook.ListTasks(tasks), 3);
+    const Log head = {"Application.0x110(text:\"MAPI\")", "Namespace.0x210B(int32:13)", "Folder.0x3100",
+                      "Items.0x56()"};
+    Log expected = head;
+    for (int i = 0; i < 3; ++i)
+    {
+        const std::string s = "Item" + std::to_string(i);
+        expected = Concat(expected, {s + ".0x37", s + ".0x9100", s + ".0x8104", s + ".0x17", "Items.0x57()"});
+    }
+    EXPECT_EQ(o.rec->log, expected);
+    ASSERT_EQ(tasks.GetCount(), 3u);
+    // Sorted by subject, whatever the case; 949998.0 is no date; importance
+    // 0 and 2 map through, anything else is Medium.
+    EXPECT_EQ(tasks.GetRow(0).strText, "Apply");
+    EXPECT_EQ(tasks.GetRow(0).data, (COutlookTaskEntry{"Apply", "", 0, CDateTime(0.0), 0}));
+    EXPECT_EQ(tasks.GetRow(1).data, (COutlookTaskEntry{"call", "c", 1, CDateTime(38700.0), 1}));
+    EXPECT_EQ(tasks.GetRow(2).data, (COutlookTaskEntry{"write", "b\r\n1", 1, CDateTime(38612.5), 2}));
+
+    // An empty folder: "next" is still asked for once.
+    o.rec->log.clear();
+    o.items.clear();
+    CImportList<std::string> notes;
+    EXPECT_EQ(o.outlook.ListNotes(notes), 0);
+    EXPECT_EQ(o.rec->log, (Log{"Namespace.0x210B(int32:12)", "Folder.0x3100", "Items.0x56()", "Items.0x57()"}));
+
+    // Note rows: line breaks and tabs become blanks, the data keeps them.
+    o.items = {{"", "two\r\nlines\tand\ra\nbreak", 0, 1}};
+    o.outlook.ListNotes(notes);
+    ASSERT_EQ(notes.GetCount(), 1u);
+    EXPECT_EQ(notes.GetRow(0).strText, "two lines and a break");
+    EXPECT_EQ(notes.GetRow(0).data, "two\r\nlines\tand\ra\nbreak");
+}
+
+TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
+{
+    QTemporaryDir dir;
+    CAppContext app(dir.path().toStdString());
+    CNoteStore store(app);
+    SOutlook o;
+    o.outlook.Open(o.registry, o.reporter);
+    const std::string strFolder = dir.path().toStdString();
+    const auto chooseAll = [](COutlookConnection& c) -> std::optional<std::vector<std::string>>
+    {
+        CImportList<std::string> list;
+        c.ListNotes(list);
+        return TickAll(list);
+    };
+
+    CNoteRecord target = DatedNote();
+    target.m_strNotes = "x";
+    o.items = {{"", "b", 0, 1}, {"", "a", 0, 1}};
+    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, chooseAll));
+    EXPECT_EQ(target.m_strNotes, "x\r\na\r\nb\r\n");
+    EXPECT_EQ(app.m_strCurrentFolder, strFolder);
+    CNoteRecord stored;
+    ASSERT_EQ(CNoteStore::ReadNoteFile(app.GetNoteFilePath(target), stored), CNoteStore::ReadResult::ok);
+    EXPECT_EQ(stored.m_strNotes, "x\r\na\r\nb\r\n");
+
+    // One empty note still changes the target: CR LF twice.
+    target.m_strNotes = "x";
+    o.items = {{"", "", 0, 1}};
+    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, chooseAll));
+    EXPECT_EQ(target.m_strNotes, "x\r\n\r\n");
+
+    // Nothing ticked, Cancel, no folder, no note: nothing changes.
+    target.m_strNotes = "x";
+    const NotesChooser none = [](COutlookConnection&)
+    { return std::optional<std::vector<std::string>>(std::vector<std::string>()); };
+    const NotesChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<std::string>>(); };
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, none));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, cancel));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, "", app, store, chooseAll));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, nullptr, strFolder, app, store, chooseAll));
+    EXPECT_EQ(target.m_strNotes, "x");
+}
+
+TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
+{
+    QTemporaryDir dir;
+    CAppContext app(dir.path().toStdString());
+    CNoteStore store(app);
+    SOutlook o;
+    o.outlook.Open(o.registry, o.reporter);
+    const std::string strFolder = dir.path().toStdString();
+    int nCalls = 0;
+    const TasksChooser chooseAll = [&](COutlookConnection& c) -> std::optional<std::vector<COutlookTaskEntry>>
+    {
+        ++nCalls;
+        CImportList<COutlookTaskEntry> list;
+        c.ListTasks(list);
+        return TickAll(list);
+    };
+
+    // No folder selected: refused before the dialog opens.
+    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, "", app, store, chooseAll));
+    EXPECT_EQ(nCalls, 0);
+
+    // Notes already holding the first counters of this second and the next
+    // two must survive the import.
+    app.m_strCurrentFolder = strFolder;
+    const CDateTime now = CDateTime::GetCurrentTime();
+    std::vector<std::string> taken;
+    for (int s = 0; s < 3; ++s)
+        for (int c = 0; c < 2; ++c)
+        {
+            CNoteRecord n;
+            n.m_strKey = MakeNoteKey(CDateTime(now.m_dt + s / 86400.0), c);
+            n.m_strTitle = "existing";
+            store.WriteNoteFile(n);
+            taken.push_back(n.m_strKey);
+        }
+    store.LoadFolder(strFolder);
+
+    o.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}, {"call", "c", 38700.25, 7}};
+    EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, chooseAll));
+    EXPECT_EQ(store.GetCount(), 9);
+    std::map<std::string, CNoteRecord> imported;
+    store.ForEach(
+        [&](const CNoteRecord& n)
+        {
+            if (n.m_strTitle != "existing")
+                imported[n.m_strKey] = n;
+        });
+    ASSERT_EQ(imported.size(), 3u);
+    // Keys count up in the sorted order of the list, past the keys in use.
+    std::vector<std::string> titles;
+    for (const auto& [key, n] : imported)
+    {
+        titles.push_back(n.m_strTitle);
+        EXPECT_EQ(std::find(taken.begin(), taken.end(), key), taken.end());
+        EXPECT_EQ(key.size(), 16u);
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"Apply", "call", "write"}));
+    for (const std::string& key : taken)
+    {
+        CNoteRecord n;
+        ASSERT_EQ(CNoteStore::ReadNoteFile(strFolder + "/QB_" + key + ".qbt", n), CNoteStore::ReadResult::ok);
+        EXPECT_EQ(n.m_strTitle, "existing");
+    }
+    const auto& [k0, apply] = *imported.begin();
+    EXPECT_EQ(apply.m_bHasDate, 0); // 949998.0: no date, m_dtDate the import time
+    EXPECT_GE(apply.m_dtDate.m_dt, now.m_dt);
+    EXPECT_EQ(apply.m_nPriority, 0);
+    const CNoteRecord& call = std::next(imported.begin())->second;
+    EXPECT_EQ(call.m_bHasDate, 1);
+    EXPECT_EQ(call.m_dtDate, CDateTime(38700.25));
+    EXPECT_EQ(call.m_nPriority, 1);
+    EXPECT_EQ(call.m_strNotes, "c");
+    EXPECT_TRUE(call.m_strComments.empty() && call.m_strKeywords.empty() && call.m_nIcon == 0);
+
+    // Cancel stores nothing and asks for no refresh.
+    const TasksChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<COutlookTaskEntry>>(); };
+    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, cancel));
+    EXPECT_EQ(store.GetCount(), 9);
+}
+
+TEST(ImportListTest, KeepsRowsSortedAndEqualTextsInArrivalOrder)
+{
+    CImportList<int> list;
+    for (const auto& [text, n] :
+         std::vector<std::pair<std::string, int>>{{"b", 1}, {"A", 2}, {"b", 3}, {"a", 4}, {"", 5}})
+        list.Append(text, n);
+    std::vector<int> order;
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        order.push_back(list.GetRow(i).data);
+    EXPECT_EQ(order.front(), 5);
+    EXPECT_EQ(order.back(), 3);
+    EXPECT_EQ(order[3], 1);
+    list.SetChecked(4, true);
+    list.SetChecked(0, true);
+    EXPECT_EQ(list.Chosen(), (std::vector<int>{5, 3}));
+}

@@ -1,0 +1,178 @@
+#include "ImportCheckList.h"
+
+#include "Resources.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QImage>
+#include <QPushButton>
+
+namespace
+{
+// Dialog units to pixels, from the dialog font's average character size.
+QRect DialogRect(const QWidget* pWidget, int x, int y, int cx, int cy)
+{
+    const QFontMetrics fm(pWidget->font());
+    const int nBaseX = qMax(1, fm.averageCharWidth());
+    const int nBaseY = qMax(1, fm.height());
+    return QRect(x * nBaseX / 4, y * nBaseY / 8, cx * nBaseX / 4, cy * nBaseY / 8);
+}
+
+constexpr int nColumnWidth = 350;
+} // namespace
+
+QPixmap ImportListImage(int nBitmapId)
+{
+    // The first 16 pixels of the strip, with white as the transparent colour.
+    QImage image = QImage(QuillboxResources::ImagePath(nBitmapId)).convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return {};
+    image = image.copy(0, 0, qMin(16, image.width()), image.height());
+    for (int y = 0; y < image.height(); ++y)
+    {
+        auto* pLine = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((pLine[x] & 0xffffff) == 0xffffff)
+                pLine[x] = 0;
+    }
+    return QPixmap::fromImage(image);
+}
+
+CImportListModelBase::CImportListModelBase(QString strHeading, QPixmap image, QObject* pParent)
+    : QAbstractTableModel(pParent), m_strHeading(std::move(strHeading)), m_image(std::move(image))
+{
+}
+
+int CImportListModelBase::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(Count());
+}
+
+int CImportListModelBase::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 1;
+}
+
+QColor CImportListModelBase::TextColour(size_t) const
+{
+    return Qt::black;
+}
+
+QVariant CImportListModelBase::data(const QModelIndex& index, int nRole) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const auto nRow = static_cast<size_t>(index.row());
+    switch (nRole)
+    {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return QString::fromStdString(Text(nRow));
+    case Qt::CheckStateRole:
+        return IsChecked(nRow) ? Qt::Checked : Qt::Unchecked;
+    case Qt::DecorationRole:
+        return m_image.isNull() ? QVariant() : QVariant(m_image);
+    case Qt::FontRole:
+    {
+        QFont font;
+        font.setWeight(IsChecked(nRow) ? QFont::Bold : QFont::Normal);
+        return font;
+    }
+    case Qt::ForegroundRole:
+        return TextColour(nRow);
+    case Qt::BackgroundRole:
+        return QColor(Qt::white);
+    default:
+        return {};
+    }
+}
+
+bool CImportListModelBase::setData(const QModelIndex& index, const QVariant& value, int nRole)
+{
+    if (!index.isValid() || index.row() >= rowCount() || nRole != Qt::CheckStateRole)
+        return false;
+    SetChecked(static_cast<size_t>(index.row()), value.value<Qt::CheckState>() == Qt::Checked);
+    // The weight follows the box.
+    emit dataChanged(index, index, {Qt::CheckStateRole, Qt::FontRole});
+    return true;
+}
+
+Qt::ItemFlags CImportListModelBase::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
+}
+
+QVariant CImportListModelBase::headerData(int nSection, Qt::Orientation orientation, int nRole) const
+{
+    if (orientation != Qt::Horizontal || nSection != 0)
+        return {};
+    if (nRole == Qt::DisplayRole)
+        return m_strHeading;
+    if (nRole == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignCenter);
+    return {};
+}
+
+void CImportListModelBase::Reload()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+CImportCheckList::CImportCheckList(QWidget* pParent) : QTableView(pParent)
+{
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    setIconSize(QSize(16, 16));
+}
+
+void CImportCheckList::SetModel(CImportListModelBase* pModel)
+{
+    setModel(pModel);
+    horizontalHeader()->resizeSection(0, nColumnWidth);
+}
+
+CImportDlgBase::CImportDlgBase(const QString& strTitle, CImportCheckList* pList, QWidget* pParent)
+    : QDialog(pParent), m_pList(pList), m_pImport(new QPushButton(QStringLiteral("Import"), this)),
+      m_pCancel(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setWindowTitle(strTitle);
+    m_pImport->setObjectName(QStringLiteral("Import"));
+    m_pCancel->setObjectName(QStringLiteral("Cancel"));
+    m_pList->setParent(this);
+    m_pImport->setDefault(true);
+    m_pCancel->setAutoDefault(false);
+    setFixedSize(DialogRect(this, 0, 0, 270, 196).size());
+    m_pList->setGeometry(DialogRect(this, 7, 7, 252, 144));
+    m_pImport->setGeometry(DialogRect(this, 61, 169, 50, 14));
+    m_pCancel->setGeometry(DialogRect(this, 138, 169, 50, 14));
+    connect(m_pImport, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int CImportDlgBase::exec()
+{
+    if (!m_bInitialised)
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // The cursor comes back on every path, a mail-client failure too.
+        struct SRestore
+        {
+            ~SRestore() { QApplication::restoreOverrideCursor(); }
+        } restore;
+        m_bInitialised = true;
+        OnInitDialog();
+    }
+    return QDialog::exec();
+}

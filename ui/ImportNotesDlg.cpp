@@ -1,0 +1,60 @@
+#include "ImportNotesDlg.h"
+
+#include "OutlookConnection.h"
+#include "Resources.h"
+
+class CImportNotesDlg::CModel : public CImportListModelBase
+{
+public:
+    explicit CModel(QObject* pParent)
+        : CImportListModelBase(QStringLiteral("    Notes"), ImportListImage(QuillboxResources::IDB_IMPORT_NOTES),
+                               pParent)
+    {
+    }
+
+    CImportList<std::string> m_rows;
+
+protected:
+    size_t Count() const override { return m_rows.GetCount(); }
+    const std::string& Text(size_t n) const override { return m_rows.GetRow(n).strText; }
+    bool IsChecked(size_t n) const override { return m_rows.GetRow(n).bChecked; }
+    void SetChecked(size_t n, bool b) override { m_rows.SetChecked(n, b); }
+};
+
+CImportNotesList::CImportNotesList(QWidget* pParent) : CImportCheckList(pParent)
+{
+    setObjectName(QStringLiteral("ImportNotesList"));
+    setAccessibleName(QStringLiteral("Notes"));
+}
+
+CImportNotesDlg::CImportNotesDlg(COutlookConnection& outlook, QWidget* pParent)
+    : CImportDlgBase(QStringLiteral("Import Notes From OutLook"), new CImportNotesList, pParent), m_outlook(outlook),
+      m_pModel(new CModel(this))
+{
+    setObjectName(QStringLiteral("ImportNotesDlg"));
+    m_pList->SetModel(m_pModel);
+}
+
+CImportNotesDlg::~CImportNotesDlg() = default;
+
+void CImportNotesDlg::OnInitDialog()
+{
+    m_bInitialised = true;
+    m_outlook.ListNotes(m_pModel->m_rows);
+    m_pModel->Reload();
+}
+
+void CImportNotesDlg::accept()
+{
+    m_listChosen = m_pModel->m_rows.Chosen();
+    m_pModel->m_rows.Clear();
+    m_pModel->Reload();
+    CImportDlgBase::accept();
+}
+
+void CImportNotesDlg::reject()
+{
+    m_pModel->m_rows.Clear();
+    m_pModel->Reload();
+    CImportDlgBase::reject();
+}
