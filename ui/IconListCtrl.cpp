@@ -2,6 +2,41 @@
 
 #include "IconListModel.h"
 
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace
+{
+// The chosen icon sits on a highlight box, plain to see, rather than tinted.
+class CIconDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* pPainter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QRect rc = option.rect.adjusted(2, 2, -2, -2);
+        if (option.state & QStyle::State_Selected)
+            pPainter->fillRect(rc, option.palette.color(QPalette::Active, QPalette::Highlight));
+        else if (option.state & QStyle::State_MouseOver)
+            pPainter->fillRect(rc, option.palette.color(QPalette::Active, QPalette::Highlight).lighter(170));
+        const QPixmap icon = index.data(Qt::DecorationRole).value<QPixmap>();
+        if (!icon.isNull())
+            pPainter->drawPixmap(rc.left() + (rc.width() - icon.width()) / 2,
+                                 rc.top() + (rc.height() - icon.height()) / 2, icon);
+        if (option.state & QStyle::State_HasFocus)
+        {
+            QPen pen(option.palette.color(QPalette::Active, QPalette::Text));
+            pen.setStyle(Qt::DotLine);
+            pPainter->setPen(pen);
+            pPainter->drawRect(rc.adjusted(0, 0, -1, -1));
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {44, 44}; }
+};
+} // namespace
+
 CIconListCtrl::CIconListCtrl(QWidget* pParent) : QListView(pParent), m_pModel(new CIconListModel(this))
 {
     setObjectName(QStringLiteral("IconList"));
@@ -17,6 +52,7 @@ CIconListCtrl::CIconListCtrl(QWidget* pParent) : QListView(pParent), m_pModel(ne
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setMouseTracking(true);
+    setItemDelegate(new CIconDelegate(this));
     QPalette pal = palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));

@@ -22,6 +22,36 @@ QFont RowFont(const QFont& base)
     return font;
 }
 
+// A tile's title on at most two lines, broken at spaces where it can be,
+// the second line cut short with an ellipsis.
+QStringList TileLines(const QString& strTitle, const QFontMetrics& metrics, int nWidth)
+{
+    QStringList lines;
+    QString strRest = strTitle.simplified();
+    if (metrics.horizontalAdvance(strRest) <= nWidth)
+        return {strRest};
+    int nBreak = 0;
+    for (int i = 1; i <= strRest.size(); ++i)
+    {
+        if (metrics.horizontalAdvance(strRest.left(i)) > nWidth)
+            break;
+        if (i == strRest.size() || strRest.at(i) == QLatin1Char(' '))
+            nBreak = i;
+    }
+    if (nBreak == 0)
+    {
+        // No space in reach: break inside the word.
+        while (nBreak < strRest.size() && metrics.horizontalAdvance(strRest.left(nBreak + 1)) <= nWidth)
+            ++nBreak;
+        nBreak = std::max(nBreak, 1);
+    }
+    lines << strRest.left(nBreak);
+    strRest = strRest.mid(nBreak).trimmed();
+    if (!strRest.isEmpty())
+        lines << metrics.elidedText(strRest, Qt::ElideRight, nWidth);
+    return lines;
+}
+
 bool HasKnownPriority(const QModelIndex& index)
 {
     const QVariant priority = index.data(CNotesListModel::PriorityRole);
@@ -102,20 +132,17 @@ void CNotesListDelegate::PaintItem(QPainter* pPainter, const QStyleOptionViewIte
         if (!icon.isNull())
             pPainter->drawPixmap(rc.left() + (rc.width() - nIcon) / 2, rc.top() + 2, icon);
         const QRect rcLabelArea(rc.left() + 2, rc.top() + nIcon + 5, rc.width() - 4, rc.height() - nIcon - 7);
-        const int nFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-        QString strShown = strTitle;
-        QRect rcText = metrics.boundingRect(rcLabelArea, nFlags, strShown);
-        if (rcText.height() > 2 * metrics.height() || rcText.width() > rcLabelArea.width())
+        const QStringList lines = TileLines(strTitle, metrics, rcLabelArea.width());
+        int nTop = rcLabelArea.top();
+        for (const QString& strLine : lines)
         {
-            strShown =
-                metrics.elidedText(strTitle, Qt::ElideRight, 2 * rcLabelArea.width() - metrics.averageCharWidth());
-            rcText = metrics.boundingRect(rcLabelArea, nFlags, strShown);
+            const int nWidth = metrics.horizontalAdvance(strLine);
+            const QRect rcLine(rcLabelArea.left() + (rcLabelArea.width() - nWidth) / 2, nTop, nWidth, metrics.height());
+            pPainter->fillRect(rcLine.adjusted(-2, 0, 2, 0), clrBackNow);
+            pPainter->setPen(clrTextNow);
+            pPainter->drawText(rcLine, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, strLine);
+            nTop += metrics.height();
         }
-        rcText = rcText.intersected(rcLabelArea);
-        pPainter->fillRect(rcText.adjusted(-2, 0, 2, 0), clrBackNow);
-        pPainter->setClipRect(rcLabelArea.adjusted(-2, 0, 2, 0));
-        pPainter->setPen(clrTextNow);
-        pPainter->drawText(rcLabelArea, nFlags, strShown);
         return;
     }
     // List and Icons: the icon on the left, the title beside it.
