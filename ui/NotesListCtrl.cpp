@@ -1,179 +1,253 @@
 #include "NotesListCtrl.h"
 
-#include "AppContext.h"
-#include "NoteIcons.h"
-#include "TextMatch.h"
+#include "NotesHeaderCtrl.h"
+#include "NotesListDelegate.h"
+#include "Resources.h"
 
-#include <QColor>
-#include <QHeaderView>
-#include <QPixmap>
-
-#include <algorithm>
-
-namespace
-{
-QColor FromColorRef(uint32_t clr)
-{
-    return QColor(clr & 0xff, (clr >> 8) & 0xff, (clr >> 16) & 0xff);
-}
-}
-
-CNotesListModel::CNotesListModel(const CAppContext& app, QObject* pParent)
-    : QAbstractTableModel(pParent), m_app(app)
-{
-}
-
-CNotesListModel::~CNotesListModel() = default;
-
-int CNotesListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : GetRowCount();
-}
-
-int CNotesListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : 4;
-}
-
-QVariant CNotesListModel::data(const QModelIndex& index, int nRole) const
-{
-    if (!index.isValid() || index.row() >= GetRowCount())
-        return {};
-    const SRow& r = m_rows[static_cast<size_t>(index.row())];
-    switch (nRole) {
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        switch (index.column()) {
-        case 0: return QString::fromStdString(r.row.strTitle);
-        case 1: return QString::fromStdString(r.row.strComments);
-        case 2: return QString::fromStdString(r.row.strDate);
-        case 3: return QString::fromStdString(r.row.strPriority);
-        }
-        break;
-    case Qt::DecorationRole:
-        if (index.column() == 0) {
-            const QPixmap icon = SmallNoteIcon(r.row.nIcon);
-            if (!icon.isNull())
-                return icon;
-        }
-        break;
-    case Qt::ForegroundRole:
-        if (r.pRecord) {
-            switch (r.pRecord->m_nPriority) {
-            case 0: return FromColorRef(m_app.m_clrLowPriority);
-            case 1: return FromColorRef(m_app.m_clrMediumPriority);
-            case 2: return FromColorRef(m_app.m_clrHighPriority);
-            default: return QColor(Qt::black);
-            }
-        }
-        break;
-    case Qt::TextAlignmentRole:
-        return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
-    }
-    return {};
-}
-
-QVariant CNotesListModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const
-{
-    static const char* const apszTitles[] = {"Name", "Comments", "Date", "Priority"};
-    if (orientation == Qt::Horizontal && nSection >= 0 && nSection < 4) {
-        if (nRole == Qt::DisplayRole)
-            return QString::fromLatin1(apszTitles[nSection]);
-        if (nRole == Qt::TextAlignmentRole)
-            return nSection == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
-    }
-    return {};
-}
-
-void CNotesListModel::DeleteAllRows()
-{
-    if (m_rows.empty())
-        return;
-    beginResetModel();
-    m_rows.clear();
-    endResetModel();
-}
-
-void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord)
-{
-    const int n = GetRowCount();
-    beginInsertRows({}, n, n);
-    m_rows.push_back({row, std::move(pRecord)});
-    endInsertRows();
-}
-
-const CNoteRecord* CNotesListModel::GetRowNote(int nRow) const
-{
-    if (nRow < 0 || nRow >= GetRowCount())
-        return nullptr;
-    return m_rows[static_cast<size_t>(nRow)].pRecord.get();
-}
-
-void CNotesListModel::FreeItemData()
-{
-    for (SRow& r : m_rows)
-        r.pRecord.reset();
-}
-
-void CNotesListModel::SortByTitle()
-{
-    emit layoutAboutToBeChanged();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [](const SRow& a, const SRow& b) {
-        const std::string& strA = a.pRecord ? a.pRecord->m_strTitle : a.row.strTitle;
-        const std::string& strB = b.pRecord ? b.pRecord->m_strTitle : b.row.strTitle;
-        return CompareTitles(strA, strB) < 0;
-    });
-    emit layoutChanged();
-}
+#include <QContextMenuEvent>
+#include <QListView>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
 
 CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
-    : QTreeView(pParent), m_model(app)
+    : QWidget(pParent), m_model(app), m_pStack(new QStackedWidget(this)), m_pDetails(new QTreeView),
+      m_pItems(new QListView), m_pHeader(new CNotesHeaderCtrl(this)), m_pDelegate(new CNotesListDelegate(*this, this))
 {
     setObjectName(QStringLiteral("NotesList"));
     setAccessibleName(QStringLiteral("Notes List"));
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setModel(&m_model);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->addWidget(m_pStack);
+
+    m_pDetails->setObjectName(QStringLiteral("NotesListDetails"));
+    m_pDetails->setAccessibleName(QStringLiteral("Notes List"));
+    m_pDetails->setHeader(m_pHeader);
+    m_pDetails->setRootIsDecorated(false);
+    m_pDetails->setIndentation(0);
+    m_pDetails->setItemsExpandable(false);
+    m_pDetails->setUniformRowHeights(true);
+    // The mark's colours show the current row; no focus frame over them.
+    m_pDetails->setAllColumnsShowFocus(false);
+    m_pDetails->setModel(&m_model);
+
+    m_pItems->setObjectName(QStringLiteral("NotesListItems"));
+    m_pItems->setAccessibleName(QStringLiteral("Notes List"));
+    m_pItems->setModel(&m_model);
+    m_pItems->setSelectionModel(m_pDetails->selectionModel());
+    m_pItems->setUniformItemSizes(true);
+    m_pItems->setResizeMode(QListView::Adjust);
+    m_pItems->setMovement(QListView::Static);
+    m_pItems->setWrapping(true);
+    m_pItems->setLayoutMode(QListView::Batched);
+    m_pItems->setBatchSize(2000);
+
+    for (QAbstractItemView* pView :
+         {static_cast<QAbstractItemView*>(m_pDetails), static_cast<QAbstractItemView*>(m_pItems)})
+    {
+        pView->setItemDelegate(m_pDelegate);
+        pView->setSelectionMode(QAbstractItemView::SingleSelection);
+        pView->setSelectionBehavior(QAbstractItemView::SelectRows);
+        pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        pView->setFrameShadow(QFrame::Sunken);
+        QPalette pal = pView->palette();
+        pal.setColor(QPalette::Base, Qt::white);
+        pView->setPalette(pal);
+        WatchView(pView);
+        m_pStack->addWidget(pView);
+    }
+    setFocusProxy(m_pDetails);
+
+    connect(m_pDetails->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { emit SelectionMarkChanged(current.isValid() ? current.row() : -1); });
+}
+
+CNotesListCtrl::~CNotesListCtrl() = default;
+
+void CNotesListCtrl::WatchView(QAbstractItemView* pView)
+{
+    pView->viewport()->installEventFilter(this);
+    pView->installEventFilter(this);
+    // The control scrolls as usual; once a scroll ends every row is drawn again.
+    QScrollBar* pBar = pView->horizontalScrollBar();
+    connect(pBar, &QScrollBar::sliderReleased, this, &CNotesListCtrl::RedrawAllRows);
+    connect(pBar, &QScrollBar::actionTriggered, this,
+            [this](int nAction)
+            {
+                if (nAction != QAbstractSlider::SliderMove)
+                    RedrawAllRows();
+            });
+}
+
+QAbstractItemView* CNotesListCtrl::GetActiveView() const
+{
+    return m_nViewMode == modeDetails ? static_cast<QAbstractItemView*>(m_pDetails)
+                                      : static_cast<QAbstractItemView*>(m_pItems);
 }
 
 void CNotesListCtrl::InitColumns(int nListViewMode)
 {
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
+    m_pHeader->setSectionsMovable(false);
+    m_pHeader->setStretchLastSection(false);
     SetColumnWidths();
     SetViewMode(nListViewMode);
 }
 
 void CNotesListCtrl::SetViewMode(int nMode)
 {
+    if (nMode < modeDetails || nMode > modeIcons)
+        nMode = modeDetails;
     m_nViewMode = nMode;
+    const bool bLarge = nMode == modeTiles;
+    m_images.Create(bLarge ? QuillboxResources::IDB_NOTE_ICONS_32 : QuillboxResources::IDB_NOTE_ICONS_16,
+                    bLarge ? 32 : 16);
+    m_model.SetSummaryText(nMode != modeDetails);
+
+    switch (nMode)
+    {
+    case modeList:
+        m_pItems->setViewMode(QListView::ListMode);
+        m_pItems->setFlow(QListView::TopToBottom);
+        m_pItems->setGridSize({});
+        m_pItems->setSpacing(0);
+        break;
+    case modeTiles:
+        m_pItems->setViewMode(QListView::IconMode);
+        m_pItems->setFlow(QListView::LeftToRight);
+        m_pItems->setSpacing(4);
+        break;
+    case modeIcons:
+        m_pItems->setViewMode(QListView::ListMode);
+        m_pItems->setFlow(QListView::LeftToRight);
+        m_pItems->setGridSize({});
+        m_pItems->setSpacing(0);
+        break;
+    default:
+        break;
+    }
+    if (nMode != modeDetails)
+    {
+        // Static movement and wrapping again: setViewMode resets both.
+        m_pItems->setMovement(QListView::Static);
+        m_pItems->setWrapping(true);
+        m_pItems->setResizeMode(QListView::Adjust);
+        m_pItems->setIconSize({m_images.GetImageSize(), m_images.GetImageSize()});
+    }
+    QAbstractItemView* pActive = GetActiveView();
+    const bool bHadFocus = m_pStack->currentWidget() && m_pStack->currentWidget()->hasFocus();
+    m_pStack->setCurrentWidget(pActive);
+    setFocusProxy(pActive);
+    if (bHadFocus)
+        pActive->setFocus();
+    if (nMode != modeDetails)
+        m_pItems->doItemsLayout();
     SetSelectionMark(m_model.GetRowCount() > 0 ? 0 : -1);
+    RedrawAllRows();
 }
 
 void CNotesListCtrl::SetColumnWidths()
 {
     for (int i = 0; i < 4; ++i)
-        setColumnWidth(i, anColumnWidths[i]);
+        m_pDetails->setColumnWidth(i, anColumnWidths[i]);
 }
 
 int CNotesListCtrl::GetSelectionMark() const
 {
-    const QModelIndex current = currentIndex();
+    const QModelIndex current = m_pDetails->selectionModel()->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
 void CNotesListCtrl::SetSelectionMark(int nRow)
 {
-    if (nRow < 0 || nRow >= m_model.GetRowCount()) {
-        selectionModel()->clear();
+    QItemSelectionModel* pSelection = m_pDetails->selectionModel();
+    if (nRow < 0 || nRow >= m_model.GetRowCount())
+    {
+        pSelection->clear();
         return;
     }
     const QModelIndex index = m_model.index(nRow, 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    pSelection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    GetActiveView()->scrollTo(index);
+}
+
+void CNotesListCtrl::RedrawAllRows()
+{
+    m_pDetails->viewport()->update();
+    m_pItems->viewport()->update();
+}
+
+int CNotesListCtrl::RowAt(const QPoint& ptViewport) const
+{
+    const QModelIndex index = GetActiveView()->indexAt(ptViewport);
+    return index.isValid() ? index.row() : -1;
+}
+
+void CNotesListCtrl::OnContextMenu(QAbstractItemView* pView, const QPoint& ptViewport, bool bKeyboard)
+{
+    QPoint pt = ptViewport;
+    int nRow = -1;
+    if (bKeyboard)
+    {
+        // The menu key opens the menu of the marked row, beside it.
+        nRow = GetSelectionMark();
+        if (nRow >= 0)
+        {
+            const QRect rc = pView->visualRect(m_model.index(nRow, 0));
+            pt = rc.isValid() ? rc.bottomLeft() : QPoint();
+        }
+        else
+        {
+            pt = QPoint();
+        }
+    }
+    else
+    {
+        nRow = RowAt(ptViewport);
+    }
+    if (nRow >= 0)
+    {
+        SetSelectionMark(nRow);
+        RedrawAllRows();
+    }
+    emit ContextMenuRequested(pView->viewport()->mapToGlobal(pt), nRow >= 0);
+}
+
+bool CNotesListCtrl::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    QAbstractItemView* pView = GetActiveView();
+    const bool bViewport = pWatched == pView->viewport();
+    switch (pEvent->type())
+    {
+    case QEvent::ContextMenu:
+        if (bViewport || pWatched == pView)
+        {
+            auto* pMenuEvent = static_cast<QContextMenuEvent*>(pEvent);
+            const bool bKeyboard = pMenuEvent->reason() == QContextMenuEvent::Keyboard;
+            const QPoint pt = bViewport ? pMenuEvent->pos() : pView->viewport()->mapFrom(pView, pMenuEvent->pos());
+            OnContextMenu(pView, pt, bKeyboard);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (bViewport && static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton)
+        {
+            const int nRow = RowAt(static_cast<QMouseEvent*>(pEvent)->position().toPoint());
+            emit RowClicked(nRow);
+            RedrawAllRows();
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (bViewport && static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton)
+        {
+            if (GetSelectionMark() != -1)
+                emit ModifyRequested();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(pWatched, pEvent);
 }

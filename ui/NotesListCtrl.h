@@ -1,74 +1,57 @@
 #pragma once
 
-#include "NoteRowSink.h"
+#include "NoteImageList.h"
+#include "NotesListModel.h"
 
-#include <QAbstractTableModel>
-#include <QTreeView>
-
-#include <memory>
-#include <vector>
+#include <QWidget>
 
 class CAppContext;
+class CNotesHeaderCtrl;
+class CNotesListDelegate;
+class QAbstractItemView;
+class QListView;
+class QStackedWidget;
+class QTreeView;
 
-// The rows of the notes list: what the store appends, each row owning its
-// record copy.
-class CNotesListModel : public QAbstractTableModel, public INoteRowSink
+// The list of the selected folder's notes in one of four modes; single
+// selection, with a selection mark that the note commands act on. The list
+// only reports what the user does; the view decides what follows.
+class CNotesListCtrl : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CNotesListModel(const CAppContext& app, QObject* pParent = nullptr);
-    ~CNotesListModel() override;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int nRole) const override;
-    QVariant headerData(int nSection, Qt::Orientation orientation, int nRole) const override;
-
-    void DeleteAllRows() override;
-    int GetRowCount() const override { return static_cast<int>(m_rows.size()); }
-    void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) override;
-
-    // The row's record, or nullptr for a row without one or out of range.
-    const CNoteRecord* GetRowNote(int nRow) const;
-    void FreeItemData();
-    // Ascending by title, case-insensitive.
-    void SortByTitle();
-
-private:
-    struct SRow
+    enum
     {
-        SNoteRow row;
-        std::unique_ptr<CNoteRecord> pRecord;
+        IDC_NOTES_LIST = 123
     };
-    const CAppContext& m_app;
-    std::vector<SRow> m_rows;
-};
-
-// The list of the selected folder's notes; single selection, with a
-// selection mark that the note commands act on.
-class CNotesListCtrl : public QTreeView
-{
-    Q_OBJECT
-
-public:
-    enum { IDC_NOTES_LIST = 123 };
+    enum EViewMode
+    {
+        modeDetails = 0,
+        modeList = 1,
+        modeTiles = 2,
+        modeIcons = 3
+    };
     static constexpr int anColumnWidths[4] = {200, 170, 170, 170};
 
     explicit CNotesListCtrl(const CAppContext& app, QWidget* pParent = nullptr);
+    ~CNotesListCtrl() override;
 
     CNotesListModel& GetModel() { return m_model; }
     const CNotesListModel& GetModel() const { return m_model; }
 
     // Columns and their widths, then the stored list mode.
     void InitColumns(int nListViewMode);
-    // 0 Details, 1 List, 2 Tiles, 3 Icons; marks and selects row 0.
+    // 0 Details, 1 List, 2 Tiles, 3 Icons (anything else: Details); rebuilds
+    // the mode's image list, then marks and selects row 0.
     void SetViewMode(int nMode);
     int GetViewMode() const { return m_nViewMode; }
+    // 200, 170, 170, 170, whatever the user dragged them to.
     void SetColumnWidths();
     void FreeItemData() { m_model.FreeItemData(); }
 
-    // The row the note commands act on; -1 for none.
+    // The row the note commands act on; -1 for none. Setting it selects the
+    // row and runs the selection-change report at once.
     int GetSelectionMark() const;
     void SetSelectionMark(int nRow);
 
@@ -76,12 +59,42 @@ public:
     int GetCurrentItem() const { return m_nCurrentItem; }
     void SetCurrentItem(int nRow) { m_nCurrentItem = nRow; }
 
+    void RedrawAllRows();
+    // The row under a point of the active view's viewport; -1 for none.
+    int RowAt(const QPoint& ptViewport) const;
+
+    QAbstractItemView* GetActiveView() const;
+    QTreeView* GetDetailsView() const { return m_pDetails; }
+    QListView* GetItemsView() const { return m_pItems; }
+    CNotesHeaderCtrl* GetHeader() const { return m_pHeader; }
+    // The image list of the current mode: 16 pixels, 32 in Tiles.
+    const CNoteImageList& GetImageList() const { return m_images; }
+
 signals:
     // The selection mark moved to nRow (-1: none), by the user or by code.
     void SelectionMarkChanged(int nRow);
+    // A left click ended over nRow, -1 when over no row.
+    void RowClicked(int nRow);
+    // A double click while a row is marked: time to modify that note.
+    void ModifyRequested();
+    // The context menu is wanted at ptGlobal: "ListMenu1" over a row (then
+    // already marked), "ListMenu0" over no row.
+    void ContextMenuRequested(const QPoint& ptGlobal, bool bOverRow);
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
+    void WatchView(QAbstractItemView* pView);
+    void OnContextMenu(QAbstractItemView* pView, const QPoint& ptViewport, bool bKeyboard);
+
     CNotesListModel m_model;
-    int m_nViewMode = 0;
+    CNoteImageList m_images;
+    QStackedWidget* m_pStack;
+    QTreeView* m_pDetails;
+    QListView* m_pItems;
+    CNotesHeaderCtrl* m_pHeader;
+    CNotesListDelegate* m_pDelegate;
+    int m_nViewMode = modeDetails;
     int m_nCurrentItem = -1;
 };

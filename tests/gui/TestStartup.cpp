@@ -24,7 +24,7 @@ private slots:
         QVERIFY(pRoot->font(0).bold() && pRoot->child(0)->font(0).bold());
         QCOMPARE(run.View().currentItem(), pRoot);
         QCOMPARE(run.List().GetModel().rowCount(), 0);
-        QCOMPARE(pFrame->GetPropertiesBar()->GetList()->count(), 0);
+        QCOMPARE(pFrame->GetPropertiesBar()->GetList()->count(), 1); // one blank row
         QCOMPARE(run.View().GetTreeFont().pixelSize(), 15);
 
         QCOMPARE(AreaOf(pFrame, pFrame->GetNotesTextBar()), Qt::RightDockWidgetArea);

@@ -1,0 +1,349 @@
+#include "AppContext.h"
+#include "NoteStore.h"
+#include "NotesHeaderCtrl.h"
+#include "NotesListBar.h"
+#include "NotesListCtrl.h"
+#include "NotesListDelegate.h"
+#include "NotesTestUtil.h"
+
+#include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QListView>
+#include <QMainWindow>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+namespace
+{
+void Fill(CNotesListModel& model, const std::vector<CNoteRecord>& notes)
+{
+    model.DeleteAllRows();
+    for (const CNoteRecord& note : notes)
+        model.AppendRow(SNoteRow{note.m_strTitle, note.m_nIcon, {}, {}, {}}, std::make_unique<CNoteRecord>(note));
+    model.SortByTitle();
+}
+
+QStringList Titles(const CNotesListModel& model)
+{
+    QStringList titles;
+    for (int i = 0; i < model.rowCount(); ++i)
+        titles << model.index(i, 0).data().toString();
+    return titles;
+}
+} // namespace
+
+class TestNotesList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+        m_pApp = std::make_unique<CAppContext>(m_dir.path().toStdString());
+    }
+
+    void sortsByTitleInOneReset()
+    {
+        CNotesListModel model(*m_pApp);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy layouts(&model, &QAbstractItemModel::layoutChanged);
+
+        Fill(model, {MakeNote("Banana"), MakeNote("cherry"), MakeNote("apple"), MakeNote("BANANA"), MakeNote("Apple"),
+                     MakeNote("\xc3\x89"
+                              "clair"),
+                     MakeNote("\xc3\xa9"
+                              "clair"),
+                     MakeNote("")});
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(inserts.count(), 0);
+        QCOMPARE(layouts.count(), 0);
+        const QStringList titles = Titles(model);
+        QCOMPARE(titles.size(), 8);
+        QCOMPARE(titles.first(), QString());
+        // Case ties sit together, in either order; apple before Banana.
+        QCOMPARE(titles.mid(1, 2).join(',').toLower(), QStringLiteral("apple,apple"));
+        QCOMPARE(titles.mid(3, 2).join(',').toLower(), QStringLiteral("banana,banana"));
+        QCOMPARE(titles.at(5), QStringLiteral("cherry"));
+        QCOMPARE(titles.mid(6, 2).join(',').toCaseFolded(), QString::fromUtf8("\xc3\xa9"
+                                                                              "clair,"
+                                                                              "\xc3\xa9"
+                                                                              "clair"));
+        QCOMPARE(model.GetRowNote(5)->m_strTitle, std::string("cherry"));
+
+        // A sort outside a fill moves the persistent indexes with their rows.
+        model.AppendRow(SNoteRow{"aardvark", 0, {}, {}, {}}, std::make_unique<CNoteRecord>(MakeNote("aardvark")));
+        const QPersistentModelIndex cherry = model.index(5, 0);
+        model.SortByTitle();
+        QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("aardvark"));
+        QCOMPARE(cherry.row(), 6);
+        QCOMPARE(cherry.data().toString(), QStringLiteral("cherry"));
+
+        // A fill nobody closes is closed once control returns to the loop.
+        model.DeleteAllRows();
+        model.AppendRow(SNoteRow{"x", 0, {}, {}, {}}, std::make_unique<CNoteRecord>(MakeNote("x")));
+        QTRY_COMPARE(resets.count(), 2);
+        QCOMPARE(model.rowCount(), 1);
+
+        // A row without a record (never made by the store) shows its own texts.
+        model.AppendRow(SNoteRow{"bare", 3, "c", "d", "p"}, nullptr);
+        QCOMPARE(model.index(1, 2).data().toString(), QStringLiteral("d"));
+        QVERIFY(!model.GetRowNote(1));
+        model.FreeItemData();
+        QVERIFY(!model.GetRowNote(0));
+        QCOMPARE(model.rowCount(), 2);
+    }
+
+    void refillsFromTheStore()
+    {
+        QTemporaryDir folder;
+        CAppContext app(folder.path().toStdString());
+        app.m_strCurrentFolder = folder.path().toStdString();
+        CNoteStore store(app);
+        CNoteRecord dated = MakeNote("Zulu", 2, 7);
+        dated.m_bHasDate = 1;
+        dated.m_dtDate = CDateTime::FromFields(2026, 3, 14, 9, 30, 0);
+        store.AddNote(dated);
+        store.AddNote(MakeNote("alpha", 5, 3));
+        store.AddNote(MakeNote("Mike", 0, 1));
+
+        CNotesListModel model(app);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        model.Refill(store);
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(Titles(model), (QStringList{"alpha", "Mike", "Zulu"}));
+        // Cells: comments, the date only when the note has one, the priority word.
+        QCOMPARE(model.index(2, 1).data().toString(), QStringLiteral("about Zulu"));
+        QCOMPARE(model.index(2, 2).data().toString(), QString::fromStdString(CAppContext::FormatDate(dated.m_dtDate)));
+        QVERIFY(!model.index(2, 2).data().toString().isEmpty());
+        QCOMPARE(model.index(1, 2).data().toString(), QString());
+        QCOMPARE(model.index(2, 3).data().toString(), QStringLiteral("High"));
+        QCOMPARE(model.index(1, 3).data().toString(), QStringLiteral("Low"));
+        QCOMPARE(model.index(0, 3).data().toString(), QString());
+        QCOMPARE(model.index(2, 0).data(CNotesListModel::NoteIconRole).toInt(), 7);
+        // The sink's way gives the same rows.
+        CNotesListModel viaSink(app);
+        store.FillNotesList(viaSink);
+        viaSink.SortByTitle();
+        QCOMPARE(Titles(viaSink), Titles(model));
+    }
+
+    void priorityColours()
+    {
+        CAppContext app(m_dir.path().toStdString());
+        app.m_clrLowPriority = 0x0000ff00;    // green
+        app.m_clrMediumPriority = 0x00ff0000; // blue
+        app.m_clrHighPriority = 0x000000ff;   // red
+        CNotesListModel model(app);
+        QCOMPARE(model.GetPriorityColour(0), QColor(0, 255, 0));
+        QCOMPARE(model.GetPriorityColour(1), QColor(0, 0, 255));
+        QCOMPARE(model.GetPriorityColour(2), QColor(255, 0, 0));
+        QCOMPARE(model.GetPriorityColour(3), QColor(Qt::black));
+        QCOMPARE(model.GetPriorityColour(-1), QColor(Qt::black));
+        QCOMPARE(CNotesListModel::FromColorRef(0x00123456), QColor(0x56, 0x34, 0x12));
+
+        // Painted: the marked row on its grey, the others on white, each text in
+        // its priority's colour and the unknown priority in orange.
+        CNotesListCtrl list(app);
+        list.resize(760, 200);
+        list.InitColumns(0);
+        Fill(list.GetModel(), {MakeNote("a WWWWWWWW", 0), MakeNote("b WWWWWWWW", 1), MakeNote("c WWWWWWWW", 2),
+                               MakeNote("d WWWWWWWW", 7)});
+        list.SetSelectionMark(1);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QTreeView* pView = list.GetDetailsView();
+        const QImage image = pView->viewport()->grab().toImage();
+        const QColor expected[] = {QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0),
+                                   CNotesListDelegate::clrText};
+        for (int row = 0; row < 4; ++row)
+        {
+            const QRect rc = pView->visualRect(list.GetModel().index(row, 0));
+            QVERIFY2(CountPixels(image, rc, expected[row]) > 10, qPrintable(QString::number(row)));
+            const QPoint ptBack(rc.right() - 3, rc.center().y());
+            QCOMPARE(QColor(image.pixel(ptBack)),
+                     row == 1 ? CNotesListDelegate::clrMarkBack : CNotesListDelegate::clrBack);
+            // The grid line under the row.
+            QCOMPARE(QColor(image.pixel(rc.right() - 3, rc.bottom())), CNotesListDelegate::clrGrid);
+        }
+        // The unknown priority's Priority cell is empty; its text stays orange.
+        QCOMPARE(list.GetModel().index(3, 3).data().toString(), QString());
+        // The mark's own colour shows only where the priority gives none.
+        list.SetSelectionMark(3);
+        const QImage marked = pView->viewport()->grab().toImage();
+        QVERIFY(CountPixels(marked, pView->visualRect(list.GetModel().index(3, 0)), CNotesListDelegate::clrMarkText) >
+                10);
+
+        // The header in its colours, its names still readable.
+        const QImage header = list.GetHeader()->grab().toImage();
+        QCOMPARE(QColor(header.pixel(5, 3)), CNotesHeaderCtrl::clrBackground);
+        QCOMPARE(QColor(header.pixel(199, header.height() / 2)), CNotesHeaderCtrl::clrDivider);
+        QVERIFY(CountPixels(header, QRect(0, 0, 200, header.height()), CNotesHeaderCtrl::clrText) > 10);
+        QAccessibleInterface* pTable = QAccessible::queryAccessibleInterface(pView);
+        QVERIFY(pTable);
+        QStringList texts;
+        for (int i = 0; i < pTable->childCount(); ++i)
+            if (QAccessibleInterface* pChild = pTable->child(i))
+                texts << pChild->text(QAccessible::Name);
+        for (const char* psz : {"Name", "Comments", "Date", "Priority", "a WWWWWWWW", "about c WWWWWWWW", "High"})
+            QVERIFY2(texts.contains(QString::fromLatin1(psz)), psz);
+    }
+
+    void fourModesAndColumnsSnapBack()
+    {
+        QMainWindow frame;
+        auto* pBar = new CNotesListBar(*m_pApp, &frame, 59420);
+        frame.addDockWidget(Qt::RightDockWidgetArea, pBar);
+        CNotesListCtrl& list = *pBar->GetList();
+        list.InitColumns(0);
+        Fill(list.GetModel(), {MakeNote("one", 0, 1), MakeNote("two", 1, 2), MakeNote("three", 2, 3)});
+        frame.resize(900, 500);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+        struct
+        {
+            int nMode;
+            bool bDetails;
+            int nIconSize;
+            QListView::ViewMode viewMode;
+            QListView::Flow flow;
+        } const modes[] = {{0, true, 16, QListView::ListMode, QListView::TopToBottom},
+                           {1, false, 16, QListView::ListMode, QListView::TopToBottom},
+                           {2, false, 32, QListView::IconMode, QListView::LeftToRight},
+                           {3, false, 16, QListView::ListMode, QListView::LeftToRight},
+                           {9, true, 16, QListView::ListMode, QListView::TopToBottom}};
+        QSignalSpy marks(&list, &CNotesListCtrl::SelectionMarkChanged);
+        for (const auto& m : modes)
+        {
+            list.SetSelectionMark(2);
+            list.SetViewMode(m.nMode);
+            const QString strMode = QString::number(m.nMode);
+            QCOMPARE(list.GetViewMode(), m.bDetails ? 0 : m.nMode);
+            QCOMPARE(list.GetSelectionMark(), 0);
+            QCOMPARE(marks.last().at(0).toInt(), 0);
+            QCOMPARE(list.GetImageList().GetImageCount(), 219);
+            QCOMPARE(list.GetImageList().GetImageSize(), m.nIconSize);
+            QCOMPARE(list.GetActiveView() == list.GetDetailsView(), m.bDetails);
+            QVERIFY2(list.GetActiveView()->isVisible(), qPrintable(strMode));
+            if (!m.bDetails)
+            {
+                QCOMPARE(list.GetItemsView()->viewMode(), m.viewMode);
+                QCOMPARE(list.GetItemsView()->flow(), m.flow);
+                QVERIFY(list.GetItemsView()->isWrapping());
+                // A single-column list still speaks every column.
+                const QString strSpoken = list.GetModel().index(0, 0).data(Qt::AccessibleTextRole).toString();
+                QVERIFY2(strSpoken.contains(QStringLiteral("Priority: Low")), qPrintable(strSpoken));
+            }
+            // Every row has its own place.
+            QAbstractItemView* pView = list.GetActiveView();
+            const QRect rc0 = pView->visualRect(list.GetModel().index(0, 0));
+            const QRect rc1 = pView->visualRect(list.GetModel().index(1, 0));
+            QVERIFY2(rc0.isValid() && rc1.isValid() && !rc0.intersects(rc1), qPrintable(strMode));
+        }
+
+        list.SetViewMode(0);
+        list.GetDetailsView()->header()->resizeSection(0, 320);
+        list.GetDetailsView()->header()->resizeSection(2, 40);
+        QCOMPARE(list.GetDetailsView()->columnWidth(0), 320);
+        pBar->resize(pBar->width() - 30, pBar->height());
+        for (int i = 0; i < 4; ++i)
+            QTRY_COMPARE(list.GetDetailsView()->columnWidth(i), CNotesListCtrl::anColumnWidths[i]);
+
+        // Changing the mode with no rows leaves nothing marked.
+        list.GetModel().DeleteAllRows();
+        list.GetModel().EndFill();
+        list.SetViewMode(2);
+        QCOMPARE(list.GetSelectionMark(), -1);
+    }
+
+    void reportsWhatTheUserDoes()
+    {
+        CNotesListCtrl list(*m_pApp);
+        list.resize(760, 300);
+        list.InitColumns(0);
+        Fill(list.GetModel(), {MakeNote("one"), MakeNote("three"), MakeNote("two")});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy clicks(&list, &CNotesListCtrl::RowClicked);
+        QSignalSpy marks(&list, &CNotesListCtrl::SelectionMarkChanged);
+        QSignalSpy modify(&list, &CNotesListCtrl::ModifyRequested);
+        QSignalSpy menus(&list, &CNotesListCtrl::ContextMenuRequested);
+
+        for (int nMode : {0, 1, 2, 3})
+        {
+            list.SetViewMode(nMode);
+            clicks.clear();
+            marks.clear();
+            menus.clear();
+            QAbstractItemView* pView = list.GetActiveView();
+            QWidget* pViewport = pView->viewport();
+            const QPoint ptRow2 = pView->visualRect(list.GetModel().index(2, 0)).center();
+            QTest::mouseClick(pViewport, Qt::LeftButton, {}, ptRow2);
+            QCOMPARE(list.GetSelectionMark(), 2);
+            QCOMPARE(marks.count(), 1);
+            QCOMPARE(marks.last().at(0).toInt(), 2);
+            QCOMPARE(clicks.count(), 1);
+            QCOMPARE(clicks.last().at(0).toInt(), 2);
+
+            const QPoint ptEmpty(pViewport->width() - 5, pViewport->height() - 5);
+            QTest::mouseClick(pViewport, Qt::LeftButton, {}, ptEmpty);
+            QCOMPARE(clicks.last().at(0).toInt(), -1);
+
+            // Right button over a row marks it and asks for "ListMenu1".
+            QTest::mousePress(pViewport, Qt::RightButton, {}, pView->visualRect(list.GetModel().index(1, 0)).center());
+            const QPoint ptRow1 = pView->visualRect(list.GetModel().index(1, 0)).center();
+            QContextMenuEvent overRow(QContextMenuEvent::Mouse, ptRow1, pViewport->mapToGlobal(ptRow1));
+            QApplication::sendEvent(pViewport, &overRow);
+            QTest::mouseRelease(pViewport, Qt::RightButton, {},
+                                pView->visualRect(list.GetModel().index(1, 0)).center());
+            QCOMPARE(menus.count(), 1);
+            QCOMPARE(menus.last().at(1).toBool(), true);
+            QCOMPARE(list.GetSelectionMark(), 1);
+            QCOMPARE(menus.last().at(0).toPoint(),
+                     pViewport->mapToGlobal(pView->visualRect(list.GetModel().index(1, 0)).center()));
+            // Over no row: "ListMenu0" (the view decides whether the root allows it).
+            QContextMenuEvent overNothing(QContextMenuEvent::Mouse, ptEmpty, pViewport->mapToGlobal(ptEmpty));
+            QApplication::sendEvent(pViewport, &overNothing);
+            QCOMPARE(menus.count(), 2);
+            QCOMPARE(menus.last().at(1).toBool(), false);
+            // The menu key opens the marked row's menu.
+            QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(0, 0), pView->mapToGlobal(QPoint(0, 0)));
+            QApplication::sendEvent(pView, &byKey);
+            QCOMPARE(menus.count(), 3);
+            QCOMPARE(menus.last().at(1).toBool(), true);
+
+            QTest::mouseDClick(pViewport, Qt::LeftButton, {}, ptRow2);
+            QCOMPARE(modify.count(), nMode + 1);
+        }
+        // With nothing marked a double click asks for nothing.
+        list.SetSelectionMark(-1);
+        QTest::mouseDClick(list.GetActiveView()->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(list.GetSelectionMark() == -1 ? modify.count() : 4, 4);
+
+        list.SetCurrentItem(2);
+        QCOMPARE(list.GetCurrentItem(), 2);
+        QCOMPARE(list.GetCurrentItem(), 2);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CAppContext> m_pApp;
+};
+
+QTEST_MAIN(TestNotesList)
+#include "TestNotesList.moc"

@@ -1,0 +1,282 @@
+#include "NotesListModel.h"
+
+#include "AppContext.h"
+#include "NoteRecord.h"
+#include "NoteStore.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+
+namespace
+{
+const char* const apszColumnTitles[CNotesListModel::nColumns] = {"Name", "Comments", "Date", "Priority"};
+
+// The title folded to lower case: equal keys for titles that differ only in
+// case, and byte order of the keys is the list's order.
+std::string TitleSortKey(const std::string& strTitle)
+{
+    const bool bAscii = std::all_of(strTitle.begin(), strTitle.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!bAscii)
+        return QString::fromStdString(strTitle).toCaseFolded().toStdString();
+    std::string strKey(strTitle);
+    for (char& c : strKey)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return strKey;
+}
+} // namespace
+
+CNotesListModel::CNotesListModel(const CAppContext& app, QObject* pParent) : QAbstractTableModel(pParent), m_app(app) {}
+
+CNotesListModel::~CNotesListModel() = default;
+
+int CNotesListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : GetRowCount();
+}
+
+int CNotesListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : nColumns;
+}
+
+QColor CNotesListModel::FromColorRef(uint32_t clr)
+{
+    return QColor(clr & 0xff, (clr >> 8) & 0xff, (clr >> 16) & 0xff);
+}
+
+QColor CNotesListModel::GetPriorityColour(int nPriority) const
+{
+    switch (nPriority)
+    {
+    case 0:
+        return FromColorRef(m_app.m_clrLowPriority);
+    case 1:
+        return FromColorRef(m_app.m_clrMediumPriority);
+    case 2:
+        return FromColorRef(m_app.m_clrHighPriority);
+    default:
+        return QColor(Qt::black);
+    }
+}
+
+QString CNotesListModel::CellText(const SRow& r, int nColumn) const
+{
+    if (const CNoteRecord* p = r.pRecord.get())
+    {
+        switch (nColumn)
+        {
+        case colName:
+            return QString::fromStdString(p->m_strTitle);
+        case colComments:
+            return QString::fromStdString(p->m_strComments);
+        case colDate:
+            return p->m_bHasDate ? QString::fromStdString(CAppContext::FormatDate(p->m_dtDate)) : QString();
+        case colPriority:
+            return QString::fromLatin1(PriorityText(p->m_nPriority));
+        }
+    }
+    else if (const SNoteRow* t = r.pText.get())
+    {
+        switch (nColumn)
+        {
+        case colName:
+            return QString::fromStdString(t->strTitle);
+        case colComments:
+            return QString::fromStdString(t->strComments);
+        case colDate:
+            return QString::fromStdString(t->strDate);
+        case colPriority:
+            return QString::fromStdString(t->strPriority);
+        }
+    }
+    return {};
+}
+
+QVariant CNotesListModel::data(const QModelIndex& index, int nRole) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const SRow& r = m_rows[static_cast<size_t>(index.row())];
+    const int nColumn = index.column();
+    switch (nRole)
+    {
+    case Qt::DisplayRole:
+        return CellText(r, nColumn);
+    case Qt::AccessibleTextRole:
+    {
+        if (!m_bSummary || nColumn != colName)
+            return CellText(r, nColumn);
+        // A single-column list shows the title alone; a screen reader gets every column.
+        QStringList parts{CellText(r, colName)};
+        for (int c = colComments; c < nColumns; ++c)
+            parts << QString::fromLatin1(apszColumnTitles[c]) + QStringLiteral(": ") + CellText(r, c);
+        return parts.join(QStringLiteral(", "));
+    }
+    case Qt::ForegroundRole:
+        if (r.pRecord)
+            return GetPriorityColour(r.pRecord->m_nPriority);
+        break;
+    case Qt::TextAlignmentRole:
+        return nColumn == colName ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+    case NoteIconRole:
+        if (r.pRecord)
+            return r.pRecord->m_nIcon;
+        if (r.pText)
+            return r.pText->nIcon;
+        break;
+    case PriorityRole:
+        if (r.pRecord)
+            return r.pRecord->m_nPriority;
+        break;
+    }
+    return {};
+}
+
+QVariant CNotesListModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const
+{
+    if (orientation == Qt::Horizontal && nSection >= 0 && nSection < nColumns)
+    {
+        if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
+            return QString::fromLatin1(apszColumnTitles[nSection]);
+        if (nRole == Qt::TextAlignmentRole)
+            return nSection == colName ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+    }
+    return {};
+}
+
+Qt::ItemFlags CNotesListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+void CNotesListModel::BeginFill()
+{
+    if (m_bFilling)
+        return;
+    beginResetModel();
+    m_bFilling = true;
+    if (!m_bEndQueued)
+    {
+        m_bEndQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this]
+            {
+                m_bEndQueued = false;
+                EndFill();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void CNotesListModel::EndFill()
+{
+    if (!m_bFilling)
+        return;
+    m_bFilling = false;
+    endResetModel();
+}
+
+void CNotesListModel::DeleteAllRows()
+{
+    BeginFill();
+    m_rows.clear();
+}
+
+void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord)
+{
+    SRow r;
+    if (!pRecord)
+        r.pText = std::make_unique<SNoteRow>(row);
+    r.pRecord = std::move(pRecord);
+    if (m_bFilling)
+    {
+        m_rows.push_back(std::move(r));
+        return;
+    }
+    const int n = GetRowCount();
+    beginInsertRows({}, n, n);
+    m_rows.push_back(std::move(r));
+    endInsertRows();
+}
+
+void CNotesListModel::Refill(const CNoteStore& store)
+{
+    BeginFill();
+    m_rows.clear();
+    m_rows.reserve(static_cast<size_t>(store.GetCount()));
+    store.ForEach(
+        [this](const CNoteRecord& note) {
+            m_rows.push_back({std::make_unique<CNoteRecord>(note), nullptr});
+        });
+    SortRows();
+    EndFill();
+}
+
+const CNoteRecord* CNotesListModel::GetRowNote(int nRow) const
+{
+    if (nRow < 0 || nRow >= GetRowCount())
+        return nullptr;
+    return m_rows[static_cast<size_t>(nRow)].pRecord.get();
+}
+
+void CNotesListModel::FreeItemData()
+{
+    for (SRow& r : m_rows)
+        r.pRecord.reset();
+}
+
+void CNotesListModel::SortRows()
+{
+    // Keys are made once per row, not once per comparison.
+    std::vector<std::string> keys;
+    keys.reserve(m_rows.size());
+    for (const SRow& r : m_rows)
+        keys.push_back(TitleSortKey(r.pRecord ? r.pRecord->m_strTitle : r.pText ? r.pText->strTitle : std::string()));
+    std::vector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
+    std::vector<SRow> sorted;
+    sorted.reserve(m_rows.size());
+    for (int i : order)
+        sorted.push_back(std::move(m_rows[static_cast<size_t>(i)]));
+    m_rows = std::move(sorted);
+
+    if (m_bFilling)
+        return;
+    // Outside a fill the views keep their persistent indexes: move them along.
+    std::vector<int> newRow(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        newRow[static_cast<size_t>(order[i])] = static_cast<int>(i);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& index : from)
+        to << (index.row() < static_cast<int>(newRow.size())
+                   ? createIndex(newRow[static_cast<size_t>(index.row())], index.column())
+                   : QModelIndex());
+    changePersistentIndexList(from, to);
+}
+
+void CNotesListModel::SortByTitle()
+{
+    if (m_bFilling)
+    {
+        SortRows();
+        EndFill();
+        return;
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    SortRows();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void CNotesListModel::SetSummaryText(bool bSummary)
+{
+    m_bSummary = bSummary;
+}
