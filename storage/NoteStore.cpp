@@ -205,26 +205,24 @@ struct CNoteStore::SImpl
         corpus = SCorpus();
     }
 
-    // Inserts or replaces; returns the node so its files can be set.
-    SNode& Insert(CNoteRecord note)
+    // Inserts or replaces; returns the node so its files can be set. A
+    // replaced node keeps its files; pbReplaced tells which it was.
+    SNode& Insert(CNoteRecord note, bool* pbReplaced = nullptr)
     {
         corpus.valid = false;
-        auto it = index.find(note.m_strKey);
-        SNode* node = nullptr;
-        if (it != index.end())
+        auto [it, inserted] = index.try_emplace(note.m_strKey);
+        if (pbReplaced)
+            *pbReplaced = !inserted;
+        SNode* node = it->second.get(); // replacing keeps the entry where it is
+        if (inserted)
         {
-            node = it->second.get(); // replacing keeps the entry where it is
-        }
-        else
-        {
-            auto owned = std::make_unique<SNode>();
-            node = owned.get();
+            it->second = std::make_unique<SNode>();
+            node = it->second.get();
             node->bucket = HashKey(note.m_strKey) % nBuckets;
             node->next = heads[node->bucket];
             if (node->next)
                 node->next->prev = node;
             heads[node->bucket] = node;
-            index.emplace(note.m_strKey, std::move(owned));
         }
         node->upper = std::string();
         node->upperMade = false;
@@ -324,16 +322,11 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
             continue;
         }
         // The later file wins; the earlier one is still this note's file.
-        SNode* existing = m_pImpl->Find(note.m_strKey);
-        std::vector<SNoteFile> older;
-        if (existing)
-        {
-            older = std::move(existing->olderFiles);
-            older.push_back(std::move(existing->file));
-        }
-        SNode& node = m_pImpl->Insert(std::move(note));
+        bool bReplaced = false;
+        SNode& node = m_pImpl->Insert(std::move(note), &bReplaced);
+        if (bReplaced)
+            node.olderFiles.push_back(std::move(node.file));
         node.file = SNoteFile{strPath, e->d_name};
-        node.olderFiles = std::move(older);
     }
     ::closedir(dir);
     return skipped;

@@ -132,7 +132,7 @@ struct SWindow
         frame->show();
         view = frame->GetView();
         view->InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", NotesDir()}));
-        folder = view->GetRootItem()->child(0);
+        folder = view->GetRootItem()->child(view->GetRootItem()->childCount() - 1);
         QCoreApplication::processEvents();
     }
     // A click on the folder, until the list is painted and the window idle.

@@ -25,14 +25,23 @@ void PrintNoteLine(const CNoteRecord& note)
               << PriorityText(note.m_nPriority) << '\n';
 }
 
-void PrintJsonArray(const std::vector<std::shared_ptr<const CNoteRecord>>& notes)
+const CNoteRecord& NoteOf(const CNoteRecord& note)
+{
+    return note;
+}
+const CNoteRecord& NoteOf(const std::shared_ptr<const CNoteRecord>& pNote)
+{
+    return *pNote;
+}
+
+template <class T> void PrintJsonArray(const std::vector<T>& notes)
 {
     std::cout << '[';
     for (size_t i = 0; i < notes.size(); ++i)
     {
         if (i)
             std::cout << ',';
-        WriteNoteJson(std::cout, *notes[i]);
+        WriteNoteJson(std::cout, NoteOf(notes[i]));
     }
     std::cout << "]\n";
 }
