@@ -266,6 +266,9 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         pEvent->accept();
         return;
     }
+    // What was typed into the Notes pane is saved before anything closes.
+    if (m_pView)
+        m_pView->GetNoteSelection().CommitNoteText(-1);
     SaveLayout();
     if (m_pView) {
         if (const SFileResult saved = m_app.GetFolderSettings().SaveFolderSettings(m_app.m_strSettingsFile, *m_pView);

@@ -42,11 +42,20 @@ int DaysInMonth(int y, int m)
 
 CDateTime CDateTime::GetCurrentTime()
 {
+    // Every record made or read takes the time; loading a folder makes many a
+    // second, and one conversion per second serves them all.
+    thread_local std::time_t lastNow = -1;
+    thread_local CDateTime lastTime;
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                      local.tm_sec);
+    if (now != lastNow)
+    {
+        std::tm local{};
+        localtime_r(&now, &local);
+        lastTime = FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                              local.tm_sec);
+        lastNow = now;
+    }
+    return lastTime;
 }
 
 CDateTime CDateTime::FromFields(int year, int month, int day, int hour, int minute, int second)

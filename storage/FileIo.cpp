@@ -218,7 +218,8 @@ EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data)
             }
             data.resize(std::min(nMaxBytes, data.size() + 4096));
         }
-        const ssize_t n = ::read(fd.Get(), data.data() + got, data.size() - got);
+        const size_t wanted = data.size() - got;
+        const ssize_t n = ::read(fd.Get(), data.data() + got, wanted);
         if (n < 0)
         {
             if (errno == EINTR)
@@ -228,6 +229,10 @@ EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data)
         if (n == 0)
             break;
         got += static_cast<size_t>(n);
+        // A regular file gives less than asked only at its end: no read more
+        // just to be told so.
+        if (static_cast<size_t>(n) < wanted)
+            break;
     }
     data.resize(got);
     return EReadStatus::ok;

@@ -26,4 +26,7 @@ public:
     virtual void DeleteAllRows() = 0;
     virtual int GetRowCount() const = 0;
     virtual void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) = 0;
+    // A row for the store's own record. A list that can keep the shared
+    // record overrides this; by default the row gets a copy.
+    virtual void AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRecord);
 };

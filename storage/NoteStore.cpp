@@ -30,10 +30,13 @@ struct SNode
 {
     // Upper-case copies of title, comments, keywords and notes, each ended by
     // a zero byte, in one buffer so that a search touches one block per note.
-    std::string upper;
-    uint32_t keywordsBegin = 0;
-    uint32_t keywordsEnd = 0;
-    CNoteRecord rec;
+    // Made by the first search that needs them, not by the load.
+    mutable std::string upper;
+    mutable uint32_t keywordsBegin = 0;
+    mutable uint32_t keywordsEnd = 0;
+    mutable bool upperMade = false;
+    // Shared with the list rows that show it; a change puts a new record here.
+    std::shared_ptr<const CNoteRecord> rec;
     // The file the record came from, and older files of the same key that a
     // load found before it.
     SNoteFile file;
@@ -42,6 +45,25 @@ struct SNode
     SNode* next = nullptr;
     unsigned bucket = 0;
 };
+
+const std::string& UpperText(const SNode& node)
+{
+    if (!node.upperMade)
+    {
+        const CNoteRecord& note = *node.rec;
+        node.upper = UpperCaseText(note.m_strTitle);
+        node.upper += '\0';
+        node.upper += UpperCaseText(note.m_strComments);
+        node.upper += '\0';
+        node.keywordsBegin = static_cast<uint32_t>(node.upper.size());
+        node.upper += UpperCaseText(note.m_strKeywords);
+        node.keywordsEnd = static_cast<uint32_t>(node.upper.size());
+        node.upper += '\0';
+        node.upper += UpperCaseText(note.m_strNotes);
+        node.upperMade = true;
+    }
+    return node.upper;
+}
 
 bool EndsWith(std::string_view s, std::string_view tail)
 {
@@ -158,7 +180,7 @@ struct CNoteStore::SImpl
         if (!corpus.valid)
         {
             size_t size = 0;
-            Walk([&](const SNode& n) { size += n.upper.size() + 1; });
+            Walk([&](const SNode& n) { size += UpperText(n).size() + 1; });
             corpus.text.clear();
             corpus.text.reserve(size);
             corpus.starts.clear();
@@ -183,37 +205,28 @@ struct CNoteStore::SImpl
         corpus = SCorpus();
     }
 
-    // Inserts or replaces; returns the node so its files can be set.
-    SNode& Insert(const CNoteRecord& note)
+    // Inserts or replaces; returns the node so its files can be set. A
+    // replaced node keeps its files; pbReplaced tells which it was.
+    SNode& Insert(CNoteRecord note, bool* pbReplaced = nullptr)
     {
         corpus.valid = false;
-        auto it = index.find(note.m_strKey);
-        SNode* node = nullptr;
-        if (it != index.end())
+        auto [it, inserted] = index.try_emplace(note.m_strKey);
+        if (pbReplaced)
+            *pbReplaced = !inserted;
+        SNode* node = it->second.get(); // replacing keeps the entry where it is
+        if (inserted)
         {
-            node = it->second.get(); // replacing keeps the entry where it is
-        }
-        else
-        {
-            auto owned = std::make_unique<SNode>();
-            node = owned.get();
+            it->second = std::make_unique<SNode>();
+            node = it->second.get();
             node->bucket = HashKey(note.m_strKey) % nBuckets;
             node->next = heads[node->bucket];
             if (node->next)
                 node->next->prev = node;
             heads[node->bucket] = node;
-            index.emplace(note.m_strKey, std::move(owned));
         }
-        node->rec = note;
-        node->upper = UpperCaseText(note.m_strTitle);
-        node->upper += '\0';
-        node->upper += UpperCaseText(note.m_strComments);
-        node->upper += '\0';
-        node->keywordsBegin = static_cast<uint32_t>(node->upper.size());
-        node->upper += UpperCaseText(note.m_strKeywords);
-        node->keywordsEnd = static_cast<uint32_t>(node->upper.size());
-        node->upper += '\0';
-        node->upper += UpperCaseText(note.m_strNotes);
+        node->upper = std::string();
+        node->upperMade = false;
+        node->rec = std::make_shared<const CNoteRecord>(std::move(note));
         return *node;
     }
 
@@ -309,16 +322,11 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
             continue;
         }
         // The later file wins; the earlier one is still this note's file.
-        SNode* existing = m_pImpl->Find(note.m_strKey);
-        std::vector<SNoteFile> older;
-        if (existing)
-        {
-            older = std::move(existing->olderFiles);
-            older.push_back(std::move(existing->file));
-        }
-        SNode& node = m_pImpl->Insert(note);
+        bool bReplaced = false;
+        SNode& node = m_pImpl->Insert(std::move(note), &bReplaced);
+        if (bReplaced)
+            node.olderFiles.push_back(std::move(node.file));
         node.file = SNoteFile{strPath, e->d_name};
-        node.olderFiles = std::move(older);
     }
     ::closedir(dir);
     return skipped;
@@ -332,7 +340,7 @@ void CNoteStore::ClearNotes()
 CNoteRecord CNoteStore::GetNote(const std::string& strKey) const
 {
     const auto it = m_pImpl->index.find(strKey);
-    return it == m_pImpl->index.end() ? CNoteRecord() : it->second->rec;
+    return it == m_pImpl->index.end() ? CNoteRecord() : *it->second->rec;
 }
 
 bool CNoteStore::HasNote(const std::string& strKey) const
@@ -459,7 +467,7 @@ SNoteFile CNoteStore::GetNoteFile(const std::string& strKey) const
 void CNoteStore::FillNotesList(INoteRowSink& list) const
 {
     list.DeleteAllRows();
-    m_pImpl->Walk([&](const SNode& n) { InsertNoteRow(list, std::make_unique<CNoteRecord>(n.rec)); });
+    m_pImpl->Walk([&](const SNode& n) { list.AppendSharedRow(n.rec); });
 }
 
 void CNoteStore::InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> pNote)
@@ -497,7 +505,7 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
                 const size_t offset = static_cast<size_t>(static_cast<const char*>(pHit) - pBase);
                 const size_t i = static_cast<size_t>(
                     std::upper_bound(corpus.starts.begin(), corpus.starts.end(), offset) - corpus.starts.begin() - 1);
-                InsertNoteRow(results, std::make_unique<CNoteRecord>(corpus.nodes[i]->rec));
+                InsertNoteRow(results, std::make_unique<CNoteRecord>(*corpus.nodes[i]->rec));
                 pos = i + 1 < corpus.starts.size() ? corpus.starts[i + 1] : nSize;
             }
         }
@@ -506,15 +514,15 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
             m_pImpl->Walk(
                 [&](const SNode& n)
                 {
-                    const std::string_view all(n.upper);
+                    const std::string_view all(UpperText(n));
                     const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
                     const bool match = bKeywordsOnly ? ContainsText(keywords, needle)
-                                                     : ContainsText(UpperCaseText(n.rec.m_strTitle), needle) ||
-                                                           ContainsText(UpperCaseText(n.rec.m_strComments), needle) ||
+                                                     : ContainsText(UpperCaseText(n.rec->m_strTitle), needle) ||
+                                                           ContainsText(UpperCaseText(n.rec->m_strComments), needle) ||
                                                            ContainsText(keywords, needle) ||
-                                                           ContainsText(UpperCaseText(n.rec.m_strNotes), needle);
+                                                           ContainsText(UpperCaseText(n.rec->m_strNotes), needle);
                     if (match)
-                        InsertNoteRow(results, std::make_unique<CNoteRecord>(n.rec));
+                        InsertNoteRow(results, std::make_unique<CNoteRecord>(*n.rec));
                 });
         }
     }
@@ -528,6 +536,11 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
 }
 
 void CNoteStore::ForEach(const std::function<void(const CNoteRecord&)>& f) const
+{
+    m_pImpl->Walk([&](const SNode& n) { f(*n.rec); });
+}
+
+void CNoteStore::ForEachShared(const std::function<void(const std::shared_ptr<const CNoteRecord>&)>& f) const
 {
     m_pImpl->Walk([&](const SNode& n) { f(n.rec); });
 }
@@ -643,4 +656,9 @@ bool CNoteStore::ParseNoteFile(std::string_view data, CNoteRecord& note)
     ar.ReadInt32(note.m_nModifiedAt);
     ar.ReadInt32(note.m_nPriority);
     return !ar.Failed();
+}
+
+void INoteRowSink::AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRecord)
+{
+    CNoteStore::InsertNoteRow(*this, std::make_unique<CNoteRecord>(*pRecord));
 }

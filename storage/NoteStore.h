@@ -118,6 +118,9 @@ public:
 
     // Calls f(record) for every note in enumeration order.
     void ForEach(const std::function<void(const CNoteRecord&)>& f) const;
+    // The same with the store's own record, which a holder may keep: the
+    // store never changes it, a change of the note makes a new one.
+    void ForEachShared(const std::function<void(const std::shared_ptr<const CNoteRecord>&)>& f) const;
 
     // hash = hash * 33 + c over the key's bytes taken as signed, in 32 bits;
     // the bucket is hash % nBuckets.

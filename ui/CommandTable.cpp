@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "QuillboxView.h"
 #include "commands/FolderCommands.h"
+#include "commands/NoteCommands.h"
 #include "commands/WindowCommands.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@ namespace
 {
 namespace F = FolderCommands;
 namespace W = WindowCommands;
+namespace N = NoteCommands;
 using E = EEnableRule;
 using C = ECheckRule;
 
@@ -26,9 +28,9 @@ const std::vector<SCommandEntry> g_commands = {
     {ID_NEW_FOLDER, "&New Folder", "Ctrl+I", E::always, C::none, &F::OnNewFolder},
     {ID_MODIFY_FOLDER, "&Modify Folder", "Ctrl+M", E::folderSelected, C::none, &F::OnModifyFolder},
     {ID_REMOVE_FOLDER, "&Remove Folder", "Ctrl+R", E::folderSelected, C::none, &F::OnRemoveFolder},
-    {ID_ADD_NOTE, "&Add Note", "Ctrl+N", E::folderSelected, C::none, nullptr},
-    {ID_MODIFY_NOTE, "Modif&y Note", "Ctrl+Y", E::noteSelected, C::none, nullptr},
-    {ID_DELETE_NOTE, "&Delete Note", "Ctrl+D", E::noteSelected, C::none, nullptr},
+    {ID_ADD_NOTE, "&Add Note", "Ctrl+N", E::folderSelected, C::none, &N::OnAddNote},
+    {ID_MODIFY_NOTE, "Modif&y Note", "Ctrl+Y", E::noteSelected, C::none, &N::OnModifyNote},
+    {ID_DELETE_NOTE, "&Delete Note", "Ctrl+D", E::noteSelected, C::none, &N::OnDeleteNote},
     {ID_EXPORT_WORD_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
     {ID_EXPORT_WORD_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
     {ID_EXPORT_EXCEL_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
@@ -103,6 +105,20 @@ const SMenuEntry g_treeMenus[2] = {
                             Sub("&Import From", {Cmd(ID_IMPORT_OUTLOOK_TASKS, "Outlook &Tasks")})}),
 };
 
+const SMenuEntry g_listMenus[2] = {
+    Sub("ListMenu0", {Cmd(ID_ADD_NOTE), Sep(), Sub("&Import From", {Cmd(ID_IMPORT_OUTLOOK_TASKS, "Outlook &Tasks")})}),
+    Sub("ListMenu1",
+        {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE), Sep(),
+         Sub("&Import From", {Cmd(ID_IMPORT_OUTLOOK_TASKS, "Outlook &Tasks"),
+                              Cmd(ID_IMPORT_OUTLOOK_NOTES, "Outlook &Notes"), Cmd(ID_IMPORT_TEXT_FILE)}),
+         Sub("&Export",
+             {Cmd(ID_EXPORT_OUTLOOK_TASK, "As Outlook &Task"), Cmd(ID_EXPORT_OUTLOOK_NOTE, "As Outlook &Notes"),
+              Sub("As MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
+              Sub("As MS &Excel", {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
+              Sub("As Text &File", {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}),
+              Cmd(ID_EXPORT_PDF, "As &Portable Document Format (PDF)"), Cmd(ID_EXPORT_HTML, "To &HTML")})}),
+};
+
 const SMenuEntry g_viewsMenu =
     Sub("Views", {Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST), Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)});
 
@@ -143,6 +159,11 @@ const std::vector<SMenuEntry>& MainMenu()
 const SMenuEntry& TreeContextMenu(int nPopup)
 {
     return g_treeMenus[nPopup == 0 ? 0 : 1];
+}
+
+const SMenuEntry& ListContextMenu(int nPopup)
+{
+    return g_listMenus[nPopup == 0 ? 0 : 1];
 }
 
 const SMenuEntry& ViewsMenu()

@@ -52,6 +52,8 @@ struct SMenuEntry
 const std::vector<SMenuEntry>& MainMenu();
 // The tree's context menu: popup 0 for the root, 1 for a folder.
 const SMenuEntry& TreeContextMenu(int nPopup);
+// The notes list's context menu: popup 0 over no row, 1 over a row.
+const SMenuEntry& ListContextMenu(int nPopup);
 // The toolbar's "Views" drop-down.
 const SMenuEntry& ViewsMenu();
 

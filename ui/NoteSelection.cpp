@@ -20,18 +20,14 @@ CNoteSelection::CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow
 void CNoteSelection::Attach()
 {
     if (CNotesListCtrl* pList = m_window.GetNotesList())
+    {
         connect(pList, &CNotesListCtrl::SelectionMarkChanged, this, &CNoteSelection::OnMarkChanged,
                 Qt::UniqueConnection);
+        connect(pList, &CNotesListCtrl::RowClicked, this, &CNoteSelection::OnRowClicked, Qt::UniqueConnection);
+    }
     if (CNotesTextBar* pText = m_window.GetNotesTextBar())
-        connect(
-            pText, &CNotesTextBar::FocusLost, this,
-            [this]
-            {
-                if (CNotesListCtrl* pList = m_window.GetNotesList())
-                    CommitNoteText(pList->GetSelectionMark());
-                ShowNoteText();
-            },
-            Qt::UniqueConnection);
+        // A member function: Qt makes no unique connection to a lambda.
+        connect(pText, &CNotesTextBar::FocusLost, this, &CNoteSelection::OnNotesFocusLost, Qt::UniqueConnection);
 }
 
 void CNoteSelection::RefreshNotesList()
@@ -39,10 +35,11 @@ void CNoteSelection::RefreshNotesList()
     CNotesListCtrl* pList = m_window.GetNotesList();
     if (!pList)
         return;
+    // From here the pane's text belongs to no row: the selection changes of
+    // the refill must not write it into a rebuilt row.
     pList->SetCurrentItem(-1);
     pList->FreeItemData();
-    m_store.FillNotesList(pList->GetModel());
-    pList->GetModel().SortByTitle();
+    pList->GetModel().Refill(m_store);
     ShowNoteProperties();
     pList->SetSelectionMark(0);
     ShowNoteText();
@@ -164,6 +161,38 @@ void CNoteSelection::OnMarkChanged(int nRow)
         }
         ShowNoteProperties();
     }
+    emit SelectionChanged();
+}
+
+void CNoteSelection::OnNotesFocusLost()
+{
+    if (CNotesListCtrl* pList = m_window.GetNotesList())
+        CommitNoteText(pList->GetSelectionMark());
+    ShowNoteText();
+}
+
+void CNoteSelection::OnRowClicked(int nRow)
+{
+    CNotesListCtrl* pList = m_window.GetNotesList();
+    if (!pList)
+        return;
+    m_hPrevFolderItem = nullptr;
+    const int nCount = pList->GetModel().GetRowCount();
+    if (nCount == 0 || nRow < 0 || nRow >= nCount)
+        return;
+    const int nCurrent = pList->GetCurrentItem();
+    if (nCurrent >= 0 && nCurrent < nCount)
+        CommitNoteText(nCurrent);
+    if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow))
+    {
+        pList->SetCurrentItem(nRow);
+        if (CNotesTextBar* pBar = m_window.GetNotesTextBar())
+            pBar->SetText(pNote->m_strNotes);
+    }
+    if (pList->GetSelectionMark() != nRow)
+        pList->SetSelectionMark(nRow);
+    ShowNoteProperties();
+    pList->RedrawAllRows();
     emit SelectionChanged();
 }
 

@@ -67,6 +67,13 @@ signals:
     // The mark moved or the list was rebuilt: the command states may differ.
     void SelectionChanged();
 
+public:
+    // A left click on nRow (-1: on no row): the pane saved into the note it
+    // showed, then the clicked note shown and marked.
+    void OnRowClicked(int nRow);
+    // The Notes pane lost the focus: its text saved, then shown as stored.
+    void OnNotesFocusLost();
+
 private:
     void OnMarkChanged(int nRow);
     bool IsRoot(const QTreeWidgetItem* pItem) const;

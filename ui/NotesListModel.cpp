@@ -204,15 +204,25 @@ void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord
     endInsertRows();
 }
 
+void CNotesListModel::AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRecord)
+{
+    if (!m_bFilling)
+    {
+        const int n = GetRowCount();
+        beginInsertRows({}, n, n);
+        m_rows.push_back({pRecord, nullptr});
+        endInsertRows();
+        return;
+    }
+    m_rows.push_back({pRecord, nullptr});
+}
+
 void CNotesListModel::Refill(const CNoteStore& store)
 {
     BeginFill();
     m_rows.clear();
     m_rows.reserve(static_cast<size_t>(store.GetCount()));
-    store.ForEach(
-        [this](const CNoteRecord& note) {
-            m_rows.push_back({std::make_unique<CNoteRecord>(note), nullptr});
-        });
+    store.ForEachShared([this](const std::shared_ptr<const CNoteRecord>& pNote) { m_rows.push_back({pNote, nullptr}); });
     SortRows();
     EndFill();
 }

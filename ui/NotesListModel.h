@@ -11,7 +11,7 @@
 class CAppContext;
 class CNoteStore;
 
-// The rows of the notes list, each owning its record copy. Cells are formed
+// The rows of the notes list, each holding its note's record. Cells are formed
 // from the record when asked for, so a refill of many notes formats nothing
 // until a row is shown.
 class CNotesListModel : public QAbstractTableModel, public INoteRowSink
@@ -48,9 +48,11 @@ public:
     void DeleteAllRows() override;
     int GetRowCount() const override { return static_cast<int>(m_rows.size()); }
     void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) override;
+    void AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRecord) override;
     void EndFill();
 
-    // Every note of the store, sorted by title, in one model reset.
+    // Every note of the store, sorted by title, in one model reset. The rows
+    // share the store's records instead of copying them.
     void Refill(const CNoteStore& store);
 
     // The row's record, or nullptr for a row without one or out of range.
@@ -71,7 +73,7 @@ public:
 private:
     struct SRow
     {
-        std::unique_ptr<CNoteRecord> pRecord;
+        std::shared_ptr<const CNoteRecord> pRecord;
         // Only for a row appended without a record.
         std::unique_ptr<SNoteRow> pText;
     };

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <iostream>
+#include <memory>
 
 namespace
 {
@@ -23,14 +25,23 @@ void PrintNoteLine(const CNoteRecord& note)
               << PriorityText(note.m_nPriority) << '\n';
 }
 
-void PrintJsonArray(const std::vector<CNoteRecord>& notes)
+const CNoteRecord& NoteOf(const CNoteRecord& note)
+{
+    return note;
+}
+const CNoteRecord& NoteOf(const std::shared_ptr<const CNoteRecord>& pNote)
+{
+    return *pNote;
+}
+
+template <class T> void PrintJsonArray(const std::vector<T>& notes)
 {
     std::cout << '[';
     for (size_t i = 0; i < notes.size(); ++i)
     {
         if (i)
             std::cout << ',';
-        WriteNoteJson(std::cout, notes[i]);
+        WriteNoteJson(std::cout, NoteOf(notes[i]));
     }
     std::cout << "]\n";
 }
@@ -121,14 +132,17 @@ int RunList(const std::vector<std::string>& words)
     if (int rc = ParseCommandArgs(words, {}, {"--json"}, 1, args))
         return rc;
     SCliSession session(args.positional[0]);
-    std::vector<CNoteRecord> notes;
-    session.store.ForEach([&](const CNoteRecord& n) { notes.push_back(n); });
-    SortNotesByTitle(notes);
+    // The store's records themselves, sorted: no copy of any note.
+    std::vector<std::shared_ptr<const CNoteRecord>> notes;
+    notes.reserve(static_cast<size_t>(session.store.GetCount()));
+    session.store.ForEachShared([&](const std::shared_ptr<const CNoteRecord>& p) { notes.push_back(p); });
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const auto& a, const auto& b) { return CompareTitles(a->m_strTitle, b->m_strTitle) < 0; });
     if (args.Has("--json"))
         PrintJsonArray(notes);
     else
-        for (const CNoteRecord& n : notes)
-            PrintNoteLine(n);
+        for (const auto& p : notes)
+            PrintNoteLine(*p);
     return EXIT_OK;
 }
 

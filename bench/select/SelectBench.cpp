@@ -1,0 +1,204 @@
+// Selecting a folder of 100,000 notes in the main window, offscreen: the
+// load, the list's refill and sort, its first paint and the panes, against a
+// plain program reading the same files and against LoadFolder alone.
+//
+// The folder is generated once into QUILLBOX_BENCH_NOTES (default: a
+// directory under the system's temporary directory) and kept between runs.
+// "bench_select --rss" prints the resident memory before and after one
+// selection instead of timing.
+#include "FolderRecord.h"
+#include "MainFrame.h"
+#include "NoteStore.h"
+#include "NotesListCtrl.h"
+#include "QuillboxApp.h"
+#include "QuillboxView.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+constexpr int nNotes = 100000;
+
+std::string NotesDir()
+{
+    const QByteArray env = qgetenv("QUILLBOX_BENCH_NOTES");
+    return env.isEmpty() ? (QDir::tempPath() + QStringLiteral("/quillbox-bench-select-%1").arg(nNotes)).toStdString()
+                         : env.toStdString();
+}
+
+// About 40 MB of note text, titles in mixed case and order.
+void MakeNotesOnce(const std::string& strDir)
+{
+    const std::string strDone = strDir + "/.complete";
+    if (QFile::exists(QString::fromStdString(strDone)))
+        return;
+    QDir().mkpath(QString::fromStdString(strDir));
+    CAppContext app(strDir);
+    app.m_strCurrentFolder = strDir;
+    CNoteStore store(app);
+    for (int i = 0; i < nNotes; ++i) {
+        CNoteRecord n;
+        n.m_strKey = "20261207" + std::to_string(1000000 + i);
+        const unsigned h = static_cast<unsigned>(i) * 2654435761u;
+        n.m_strTitle = std::string(h % 3 == 0 ? "Note " : "note ") + std::to_string(h % 1000003);
+        n.m_strComments = "comments for the note";
+        n.m_strKeywords = "alpha beta gamma";
+        n.m_strNotes = std::string(360, 'x') + "\r\nsome more text of the note body " + std::to_string(i);
+        n.m_bHasDate = i % 2;
+        n.m_nPriority = i % 3;
+        n.m_nIcon = i % 219;
+        // Material only: written plainly, a durable save each would take minutes.
+        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+    }
+    std::ofstream(strDone) << "done\n";
+}
+
+long ResidentKiB()
+{
+    std::FILE* fp = std::fopen("/proc/self/status", "r");
+    if (!fp)
+        return -1;
+    char line[256];
+    long kib = -1;
+    while (std::fgets(line, sizeof line, fp))
+        if (std::strncmp(line, "VmRSS:", 6) == 0)
+            kib = std::strtol(line + 6, nullptr, 10);
+    std::fclose(fp);
+    return kib;
+}
+
+// The floor: every note file of the directory opened and read whole.
+void BM_ReadFilesBaseline(benchmark::State& state)
+{
+    const std::string strDir = NotesDir();
+    std::vector<char> buf(1 << 16);
+    for (auto _ : state) {
+        size_t total = 0;
+        DIR* dir = ::opendir(strDir.c_str());
+        while (const dirent* e = ::readdir(dir)) {
+            const size_t len = std::strlen(e->d_name);
+            if (len < 4 || std::strcmp(e->d_name + len - 4, ".qbt") != 0)
+                continue;
+            const int fd = ::openat(::dirfd(dir), e->d_name, O_RDONLY | O_CLOEXEC);
+            struct stat st
+            {};
+            ::fstat(fd, &st);
+            if (static_cast<size_t>(st.st_size) > buf.size())
+                buf.resize(static_cast<size_t>(st.st_size));
+            total += static_cast<size_t>(::read(fd, buf.data(), buf.size()));
+            ::close(fd);
+        }
+        ::closedir(dir);
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void BM_LoadFolder(benchmark::State& state)
+{
+    const std::string strDir = NotesDir();
+    CAppContext app(strDir);
+    CNoteStore store(app);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.LoadFolder(strDir));
+}
+
+// The main window with the notes folder registered, the root selected.
+struct SWindow
+{
+    SWindow()
+    {
+        app = std::make_unique<CQuillboxApp>(exeDir.path().toStdString());
+        app->InitInstance(false);
+        frame = app->GetMainFrame();
+        frame->resize(1280, 800);
+        frame->show();
+        view = frame->GetView();
+        view->InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", NotesDir()}));
+        folder = view->GetRootItem()->child(view->GetRootItem()->childCount() - 1);
+        QCoreApplication::processEvents();
+    }
+    // A click on the folder, until the list is painted and the window idle.
+    void Select()
+    {
+        view->setCurrentItem(folder);
+        frame->GetNotesList()->GetActiveView()->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+    void Leave()
+    {
+        view->setCurrentItem(view->GetRootItem());
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir exeDir;
+    std::unique_ptr<CQuillboxApp> app;
+    CMainFrame* frame = nullptr;
+    CQuillboxView* view = nullptr;
+    QTreeWidgetItem* folder = nullptr;
+};
+
+void BM_SelectFolder(benchmark::State& state)
+{
+    SWindow window;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Leave();
+        state.ResumeTiming();
+        window.Select();
+    }
+    state.counters["rows"] = window.frame->GetNotesList()->GetModel().GetRowCount();
+}
+
+int PrintResident()
+{
+    SWindow window;
+    const long before = ResidentKiB();
+    window.Select();
+    const long after = ResidentKiB();
+    std::printf("resident before selecting: %.1f MB, after selecting %d notes: %.1f MB\n", before / 1024.0,
+                window.frame->GetNotesList()->GetModel().GetRowCount(), after / 1024.0);
+    return 0;
+}
+} // namespace
+
+BENCHMARK(BM_ReadFilesBaseline)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_SelectFolder)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
+    // The settings of this run only, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    MakeNotesOnce(NotesDir());
+    if (argc > 1 && std::strcmp(argv[1], "--rss") == 0)
+        return PrintResident();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,384 @@
+// Browsing and editing notes in the main window: the commit rules of the
+// Notes pane, Add, Modify and Delete Note, the list's context menus, the
+// commit at close.
+#include "DetailPage.h"
+#include "GuiTestUtil.h"
+#include "IconPage.h"
+#include "NoteSelection.h"
+#include "NoteStore.h"
+#include "NotesSheet.h"
+
+#include <QTabWidget>
+#include <QTreeView>
+
+#include <filesystem>
+
+namespace
+{
+// The notes of a directory as they are on disk, by title.
+std::map<std::string, CNoteRecord> ReadFolder(const QString& strDir)
+{
+    CAppContext app(strDir.toStdString());
+    CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
+    std::map<std::string, CNoteRecord> notes;
+    store.ForEach([&](const CNoteRecord& note) { notes[note.m_strTitle] = note; });
+    return notes;
+}
+
+// Every note file dated long ago, so a rewrite shows in its time.
+void AgeFiles(const QString& strDir)
+{
+    namespace fs = std::filesystem;
+    for (const auto& entry : fs::directory_iterator(strDir.toStdString()))
+        fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::hours(24 * 400));
+}
+
+QStringList RewrittenFiles(const QString& strDir)
+{
+    namespace fs = std::filesystem;
+    QStringList names;
+    const auto recent = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    for (const auto& entry : fs::directory_iterator(strDir.toStdString()))
+        if (fs::last_write_time(entry.path()) > recent)
+            names << QString::fromStdString(entry.path().filename().string());
+    return names;
+}
+
+QStringList NoteFiles(const QString& strDir)
+{
+    return QDir(strDir).entryList({QStringLiteral("QB_*.qbt")}, QDir::Files);
+}
+
+QPoint RowCentre(CNotesListCtrl& list, int nRow)
+{
+    QAbstractItemView* pView = list.GetActiveView();
+    return pView->visualRect(list.GetModel().index(nRow, 0)).center();
+}
+
+void ClickRow(CNotesListCtrl& list, int nRow)
+{
+    QTest::mouseClick(list.GetActiveView()->viewport(), Qt::LeftButton, {}, RowCentre(list, nRow));
+}
+
+std::string RowTitle(const CNotesListCtrl& list, int nRow)
+{
+    const CNoteRecord* pNote = list.GetModel().GetRowNote(nRow);
+    return pNote ? pNote->m_strTitle : std::string("<none>");
+}
+} // namespace
+
+class TestNoteCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_env.InitCase()); }
+    void init() { QVERIFY(m_env.InitTest()); }
+
+    void notesPaneSavesOnlyWhatChanged()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"Banana", "apple", "cherry"});
+        AgeFiles(strDir);
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        CNotesTextBar& pane = *run.frame->GetNotesTextBar();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        view.setCurrentItem(run.Folder(1));
+        QCOMPARE(RowTitle(run.List(), 0), std::string("apple"));
+        QCOMPARE(pane.GetText(), std::string("Text of apple\r\nsecond line"));
+
+        // Showing notes and clicking them with the same text writes nothing.
+        ClickRow(run.List(), 2);
+        QCOMPARE(pane.GetText(), std::string("Text of cherry\r\nsecond line"));
+        pane.SetText("Text of cherry\r\nsecond line");
+        ClickRow(run.List(), 1);
+        QCOMPARE(run.List().GetSelectionMark(), 1);
+        QCOMPARE(RewrittenFiles(strDir), QStringList());
+
+        // Typed text goes into the note shown when another row is clicked.
+        pane.SetText("new banana text");
+        ClickRow(run.List(), 0);
+        QCOMPARE(RewrittenFiles(strDir).size(), 1);
+        QCOMPARE(ReadFolder(strDir)["Banana"].m_strNotes, std::string("new banana text"));
+        QCOMPARE(RowTitle(run.List(), run.List().GetSelectionMark()), std::string("apple"));
+        QCOMPARE(pane.GetText(), std::string("Text of apple\r\nsecond line"));
+        QCOMPARE(run.frame->GetPropertiesList()->item(0)->text(), QStringLiteral("apple"));
+
+        // Losing the focus saves too.
+        pane.GetEdit()->setFocus();
+        pane.SetText("apple typed, then away");
+        view.setFocus();
+        QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("apple typed, then away"));
+
+        // With the root selected the list is empty and typed text goes nowhere.
+        AgeFiles(strDir);
+        view.setCurrentItem(view.GetRootItem());
+        QCOMPARE(run.List().GetModel().GetRowCount(), 0);
+        QCOMPARE(pane.GetText(), std::string());
+        pane.GetEdit()->setFocus();
+        pane.SetText("typed into nothing");
+        view.setFocus();
+        view.setCurrentItem(run.Folder(1));
+        QCOMPARE(RewrittenFiles(strDir), QStringList());
+        QCOMPARE(NoteFiles(strDir).size(), 3);
+    }
+
+    void addNoteRunsTheWizard()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"apple"});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        QVERIFY(!view.ExecuteCommand(ID_ADD_NOTE)); // the root is selected
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        view.setCurrentItem(run.Folder(1));
+        run.frame->GetNotesTextBar()->SetText("typed before adding");
+
+        // Cancel adds nothing, but the pane was saved first.
+        CModalDriver cancel;
+        cancel.Add(
+            [](QWidget* pWidget) { qobject_cast<CNotesSheet*>(pWidget)->GetButton(CNotesSheet::btnCancel)->click(); });
+        cancel.Start();
+        QVERIFY(view.ExecuteCommand(ID_ADD_NOTE));
+        QVERIFY(cancel.Done());
+        QCOMPARE(NoteFiles(strDir).size(), 1);
+        QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("typed before adding"));
+
+        QString strCaption;
+        bool bWizard = false;
+        CModalDriver driver;
+        driver.Add([&](QWidget* pWidget) {
+            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
+            QVERIFY(pSheet);
+            strCaption = pSheet->windowTitle();
+            bWizard = pSheet->IsWizard();
+            pSheet->GetDetailPage()->GetTitleEdit()->clear();
+            pSheet->GetDetailPage()->GetNotesEdit()->setPlainText(QStringLiteral("from the wizard"));
+            pSheet->GetButton(CNotesSheet::btnNext)->click();
+            pSheet->GetIconPage()->GetCommentsEdit()->setText(QStringLiteral("a comment"));
+            pSheet->GetButton(CNotesSheet::btnFinish)->click();
+        });
+        driver.Start();
+        QVERIFY(view.ExecuteCommand(ID_ADD_NOTE));
+        QVERIFY(driver.Done());
+        QCOMPARE(strCaption, QStringLiteral("Add Note"));
+        QVERIFY(bWizard);
+        const CNoteRecord added = ReadFolder(strDir)["Untitled"];
+        QCOMPARE(added.m_strNotes, std::string("from the wizard"));
+        QCOMPARE(added.m_strComments, std::string("a comment"));
+        QVERIFY(NoteFiles(strDir).contains(QStringLiteral("QB_%1.qbt").arg(QString::fromStdString(added.m_strKey))));
+        // The list follows the store, and the new note is not the selection.
+        QCOMPARE(run.List().GetModel().GetRowCount(), 2);
+        QCOMPARE(run.List().GetSelectionMark(), 0);
+        QCOMPARE(RowTitle(run.List(), 0), std::string("apple"));
+        QCOMPARE(RowTitle(run.List(), 1), std::string("Untitled"));
+    }
+
+    void modifyNoteKeepsWhatTheSheetDidNotShow()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        {
+            QDir().mkpath(strDir);
+            CAppContext app(strDir.toStdString());
+            CNoteStore store(app);
+            app.m_strCurrentFolder = strDir.toStdString();
+            for (const char* pszTitle : {"apple", "banana", "cherry"}) {
+                CNoteRecord note;
+                note.m_strTitle = pszTitle;
+                note.m_strComments = std::string("comments of ") + pszTitle;
+                note.m_strKeywords = "fruit";
+                note.m_nIcon = 57;
+                QVERIFY(store.AddNote(note));
+            }
+        }
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        view.setCurrentItem(run.Folder(1));
+        run.List().SetSelectionMark(1);
+
+        QStringList tabs;
+        CModalDriver driver;
+        driver.Add([&](QWidget* pWidget) {
+            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
+            QVERIFY(pSheet);
+            QCOMPARE(pSheet->windowTitle(), QStringLiteral("Modify Notes"));
+            QVERIFY(!pSheet->IsWizard());
+            for (int i = 0; i < pSheet->GetTabs()->count(); ++i)
+                tabs << pSheet->GetTabs()->tabText(i);
+            QCOMPARE(pSheet->GetDetailPage()->GetTitleEdit()->text(), QStringLiteral("banana"));
+            pSheet->GetDetailPage()->GetTitleEdit()->setText(QStringLiteral("zucchini"));
+            pSheet->GetButton(CNotesSheet::btnOK)->click();
+        });
+        driver.Start();
+        QVERIFY(view.ExecuteCommand(ID_MODIFY_NOTE));
+        QVERIFY(driver.Done());
+        QCOMPARE(tabs, QStringList({"Detail", "Icon"}));
+        std::map<std::string, CNoteRecord> notes = ReadFolder(strDir);
+        QCOMPARE(notes.count("banana"), size_t(0));
+        QCOMPARE(notes["zucchini"].m_strComments, std::string("comments of banana"));
+        QCOMPARE(notes["zucchini"].m_strKeywords, std::string("fruit"));
+        QCOMPARE(notes["zucchini"].m_nIcon, 57);
+        QCOMPARE(NoteFiles(strDir).size(), 3);
+        // The same row position is marked again; it holds another note now.
+        QCOMPARE(run.List().GetSelectionMark(), 1);
+        QCOMPARE(RowTitle(run.List(), 1), std::string("cherry"));
+        QCOMPARE(run.frame->GetPropertiesList()->item(0)->text(), QStringLiteral("cherry"));
+
+        // A double click opens the same sheet, through the command's rules.
+        bool bOpened = false;
+        CModalDriver dbl;
+        dbl.Add([&](QWidget* pWidget) {
+            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
+            QVERIFY(pSheet);
+            bOpened = pSheet->GetDetailPage()->GetTitleEdit()->text() == QStringLiteral("apple");
+            pSheet->GetButton(CNotesSheet::btnCancel)->click();
+        });
+        dbl.Start();
+        // As a user's double click arrives: a click, then the double click.
+        ClickRow(run.List(), 0);
+        QTest::mouseDClick(run.List().GetActiveView()->viewport(), Qt::LeftButton, {}, RowCentre(run.List(), 0));
+        QTRY_VERIFY(dbl.Done());
+        QVERIFY(bOpened);
+        QCOMPARE(run.List().GetSelectionMark(), 0);
+    }
+
+    void deleteNoteAsksFirst()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"apple", "banana"});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        view.setCurrentItem(run.Folder(1));
+        run.List().SetSelectionMark(1);
+
+        QString strQuestion;
+        CModalDriver no;
+        no.Add(AnswerMessage(&strQuestion, QMessageBox::No));
+        no.Start();
+        QVERIFY(view.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(no.Done());
+        QCOMPARE(strQuestion, QStringLiteral("Are you sure want to delete this Notes?"));
+        QCOMPARE(NoteFiles(strDir).size(), 2);
+        QCOMPARE(run.List().GetModel().GetRowCount(), 2);
+
+        CModalDriver yes;
+        yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        yes.Start();
+        QVERIFY(view.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(yes.Done());
+        QCOMPARE(ReadFolder(strDir).count("banana"), size_t(0));
+        QCOMPARE(NoteFiles(strDir).size(), 1);
+        QCOMPARE(run.List().GetModel().GetRowCount(), 1);
+        QCOMPARE(run.List().GetCurrentItem(), -1);
+        QCOMPARE(run.frame->GetPropertiesList()->item(0)->text(), QStringLiteral("apple"));
+    }
+
+    // A row whose note the store no longer holds is changed or deleted by its
+    // own record, never as a blank note with an empty key.
+    void rowWithoutStoredNoteUsesItsOwnRecord()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"apple", "banana"});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        view.setCurrentItem(run.Folder(1));
+        const std::string strAppleKey = run.List().GetModel().GetRowNote(0)->m_strKey;
+        run.app.GetStore().ClearNotes();
+
+        CModalDriver driver;
+        driver.Add([&](QWidget* pWidget) {
+            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
+            QVERIFY(pSheet);
+            QCOMPARE(pSheet->GetDetailPage()->GetTitleEdit()->text(), QStringLiteral("apple"));
+            pSheet->GetDetailPage()->GetNotesEdit()->setPlainText(QStringLiteral("kept by key"));
+            pSheet->GetButton(CNotesSheet::btnOK)->click();
+        });
+        driver.Start();
+        QVERIFY(view.ExecuteCommand(ID_MODIFY_NOTE));
+        QVERIFY(driver.Done());
+        QVERIFY(!QFile::exists(strDir + QStringLiteral("/QB_.qbt")));
+        QCOMPARE(ReadFolder(strDir)["apple"].m_strKey, strAppleKey);
+        QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("kept by key"));
+
+        run.app.GetStore().ClearNotes();
+        run.List().SetSelectionMark(0);
+        CModalDriver yes;
+        yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        yes.Start();
+        QVERIFY(view.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(yes.Done());
+        QCOMPARE(NoteFiles(strDir).size(), 1);
+        QCOMPARE(ReadFolder(strDir).count("apple"), size_t(0));
+        QCOMPARE(ReadFolder(strDir).count("banana"), size_t(1));
+    }
+
+    void contextMenusByPlace()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        const QString strEmpty = m_env.ExePath(QStringLiteral("empty"));
+        WriteNotes(strDir, {"apple", "banana"});
+        QDir().mkpath(strEmpty);
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Empty", strEmpty.toStdString()}));
+        QWidget* pViewport = run.List().GetActiveView()->viewport();
+        const QPoint ptBlank(pViewport->width() - 5, pViewport->height() - 5);
+        auto rightClick = [&](const QPoint& pt) -> QString {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, pt, pViewport->mapToGlobal(pt));
+            QApplication::sendEvent(pViewport, &event);
+            QWidget* pPopup = QApplication::activePopupWidget();
+            const QString strName = pPopup ? pPopup->objectName() : QString();
+            if (pPopup)
+                pPopup->close();
+            return strName;
+        };
+
+        QCOMPARE(rightClick(ptBlank), QString()); // root selected: no menu
+        view.setCurrentItem(run.Folder(2));
+        QCOMPARE(rightClick(ptBlank), QStringLiteral("ListMenu0"));
+        QVERIFY(!view.GetCommands().GetAction(ID_MODIFY_NOTE)->isEnabled());
+        view.setCurrentItem(run.Folder(1));
+        QCOMPARE(rightClick(ptBlank), QStringLiteral("ListMenu0"));
+        QCOMPARE(rightClick(RowCentre(run.List(), 1)), QStringLiteral("ListMenu1"));
+        QCOMPARE(run.List().GetSelectionMark(), 1);
+
+        // Its items are the commands' own: Delete runs on the marked row.
+        QMenu* pMenu = view.GetListContextMenu(1);
+        QStringList texts;
+        for (QAction* pAction : pMenu->actions())
+            texts << pAction->text();
+        QCOMPARE(texts, QStringList({"&Add Note", "", "Modif&y Note", "&Delete Note", "", "&Import From", "&Export"}));
+        CModalDriver yes;
+        yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        yes.Start();
+        pMenu->actions().at(3)->trigger();
+        QVERIFY(yes.Done());
+        QCOMPARE(ReadFolder(strDir).count("banana"), size_t(0));
+    }
+
+    void closingSavesTheNotesPane()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"apple"});
+        {
+            SRun run(m_env.ExeDir());
+            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+            run.View().setCurrentItem(run.Folder(1));
+            run.frame->GetNotesTextBar()->SetText("typed just before closing");
+            run.frame->close();
+        }
+        QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("typed just before closing"));
+    }
+
+private:
+    SGuiTestEnvironment m_env;
+};
+
+QTEST_MAIN(TestNoteCommands)
+#include "TestNoteCommands.moc"

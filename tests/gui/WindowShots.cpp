@@ -1,0 +1,98 @@
+// Pictures of the main window for docs/: the sample folder selected in each
+// list mode, the Add Note wizard and the Modify Notes sheet opened by their
+// commands. Run by tools/window-shots.sh under Xvfb.
+#include "DetailPage.h"
+#include "GuiTestUtil.h"
+#include "IconPage.h"
+#include "NotesSheet.h"
+
+#include <QCursor>
+
+#include <cstdio>
+
+namespace
+{
+QString g_strOut;
+bool g_bOk = true;
+
+void Save(QWidget* pWidget, const char* pszName)
+{
+    const QString strPath = QDir(g_strOut).filePath(QString::fromLatin1(pszName));
+    const bool bOk = pWidget->grab().save(strPath);
+    std::printf("%s %s\n", bOk ? "wrote" : "FAILED", qPrintable(strPath));
+    g_bOk &= bOk;
+}
+
+// Runs a command whose sheet is photographed and then cancelled.
+void ShootSheet(CQuillboxView& view, int nId, const std::function<void(CNotesSheet&)>& shoot)
+{
+    CModalDriver driver;
+    driver.Add([&](QWidget* pWidget) {
+        auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
+        if (!pSheet)
+            return;
+        QTest::qWait(300);
+        shoot(*pSheet);
+        pSheet->GetButton(CNotesSheet::btnCancel)->click();
+    });
+    driver.Start();
+    view.ExecuteCommand(nId);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QCursor::setPos(0, 0);
+    g_strOut = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    // A copy of the sample notes beside a fresh program directory.
+    const QString strSamples = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QTemporaryDir exeDir;
+    const QString strFolder = exeDir.filePath(QStringLiteral("Sample Notes"));
+    QDir().mkpath(strFolder);
+    for (const QString& strName : QDir(strSamples).entryList({QStringLiteral("QB_*.qbt")}, QDir::Files))
+        QFile::copy(QDir(strSamples).filePath(strName), QDir(strFolder).filePath(strName));
+
+    CQuillboxApp quillbox(exeDir.path().toStdString());
+    if (!quillbox.InitInstance(false))
+        return 1;
+    CMainFrame* pFrame = quillbox.GetMainFrame();
+    pFrame->resize(1280, 800);
+    pFrame->show();
+    QTest::qWaitForWindowExposed(pFrame);
+    CQuillboxView& view = *pFrame->GetView();
+    QTreeWidgetItem* pFolder = view.GetRootItem()->child(0);
+    if (!pFolder)
+        return 1;
+    view.setCurrentItem(pFolder);
+    pFrame->GetNotesList()->SetSelectionMark(1);
+    QTest::qWait(300);
+    Save(pFrame, "screenshot.png");
+
+    static const int anModes[] = {ID_VIEW_DETAILS, ID_VIEW_LIST, ID_VIEW_TILES, ID_VIEW_ICONS};
+    static const char* const apszNames[] = {"window-details.png", "window-list.png", "window-tiles.png",
+                                            "window-icons.png"};
+    for (int i = 0; i < 4; ++i) {
+        view.ExecuteCommand(anModes[i]);
+        pFrame->GetNotesList()->SetSelectionMark(1);
+        QTest::qWait(300);
+        Save(pFrame, apszNames[i]);
+    }
+    view.ExecuteCommand(ID_VIEW_DETAILS);
+    pFrame->GetNotesList()->SetSelectionMark(1);
+
+    ShootSheet(view, ID_ADD_NOTE, [](CNotesSheet& sheet) {
+        QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "Call the plumber");
+        Save(&sheet, "window-add-note.png");
+    });
+    ShootSheet(view, ID_MODIFY_NOTE, [](CNotesSheet& sheet) { Save(&sheet, "window-modify-note.png"); });
+    if (QWidget* pProperties = pFrame->GetPane(EPane::properties))
+        Save(pProperties, "window-properties.png");
+    pFrame->close();
+    return g_bOk ? 0 : 1;
+}

@@ -1,0 +1,97 @@
+#include "NoteCommands.h"
+
+#include "AppContext.h"
+#include "CommandContext.h"
+#include "FrameWindow.h"
+#include "NoteSelection.h"
+#include "NoteStore.h"
+#include "NotesListCtrl.h"
+#include "NotesSheet.h"
+#include "Resources.h"
+
+#include <QMessageBox>
+#include <QPixmap>
+#include <QStatusBar>
+
+namespace
+{
+constexpr unsigned IDS_DELETE_NOTE_QUESTION = 61461;
+
+// The store has shown its own notice; the status bar keeps the reason, and
+// nothing else in the window says the note was saved.
+void ReportFailure(SCommandContext& ctx, const SStoreResult& result)
+{
+    if (result)
+        return;
+    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
+        pStatus->showMessage(QString::fromStdString(result.strError));
+}
+
+// The store's copy of the row's note; the row's own copy when the store no
+// longer holds that key, so a change never lands in a file of an empty key.
+CNoteRecord NoteOfRow(const CNoteStore& store, const CNoteRecord& row)
+{
+    return store.HasNote(row.m_strKey) ? store.GetNote(row.m_strKey) : row;
+}
+} // namespace
+
+namespace NoteCommands
+{
+void OnAddNote(SCommandContext& ctx)
+{
+    ctx.selection.CommitNoteText(-1);
+    ctx.selection.SetCurrentFolder();
+    const QPixmap header(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_HEADER));
+    const QPixmap watermark(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_WATERMARK));
+    CNotesSheet sheet(QStringLiteral("Add Note"), ctx.pParent, 0, watermark, header);
+    sheet.SetWizardMode();
+    if (sheet.DoModal() == CNotesSheet::ID_WIZFINISH) {
+        ReportFailure(ctx, ctx.store.AddNote(sheet.m_note));
+        ctx.selection.RefreshNotesList();
+    }
+    ctx.selection.ShowNoteText();
+}
+
+void OnModifyNote(SCommandContext& ctx)
+{
+    // The note at the mark with the Notes pane saved into it.
+    const std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
+    if (!target)
+        return;
+    ctx.selection.SetCurrentFolder();
+    ctx.selection.m_note = NoteOfRow(ctx.store, target->note);
+
+    CNotesSheet sheet(QStringLiteral("Modify Notes"), ctx.pParent);
+    sheet.m_note = ctx.selection.m_note;
+    if (sheet.DoModal() == CNotesSheet::IDOK) {
+        ReportFailure(ctx, ctx.store.UpdateNote(sheet.m_note));
+        ctx.selection.RefreshNotesList();
+    }
+    if (CNotesListCtrl* pList = ctx.window.GetNotesList())
+        pList->SetSelectionMark(target->nRow);
+    ctx.selection.ShowNoteProperties();
+    ctx.selection.ShowNoteText();
+}
+
+void OnDeleteNote(SCommandContext& ctx)
+{
+    CNotesListCtrl* pList = ctx.window.GetNotesList();
+    if (!pList)
+        return;
+    // Text typed into the Notes pane is not saved first: the note goes.
+    const CNoteRecord* pRow = pList->GetModel().GetRowNote(pList->GetSelectionMark());
+    if (!pRow)
+        return;
+    ctx.selection.SetCurrentFolder();
+    ctx.selection.m_note = NoteOfRow(ctx.store, *pRow);
+    const QString strQuestion = QString::fromStdString(CAppContext::LoadStringResource(IDS_DELETE_NOTE_QUESTION));
+    if (QMessageBox::question(ctx.pParent, QStringLiteral("Quillbox"), strQuestion, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes) {
+        ReportFailure(ctx, ctx.store.DeleteNote(ctx.selection.m_note));
+        ctx.selection.RefreshNotesList();
+        ctx.selection.ShowNoteText();
+    }
+    ctx.selection.ShowNoteProperties();
+    pList->SetCurrentItem(-1);
+}
+} // namespace NoteCommands
