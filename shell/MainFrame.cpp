@@ -179,9 +179,9 @@ void CMainFrame::ShowAboutBox()
     CQuillboxApp::ShowAboutBox(this);
 }
 
-void CMainFrame::OpenHelp()
+QString CMainFrame::GetHelpFile() const
 {
-    m_app.OpenHelp();
+    return m_app.GetHelpFile();
 }
 
 CSizingControlBar* CMainFrame::FindBar(int nControlId) const

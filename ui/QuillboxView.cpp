@@ -11,6 +11,7 @@
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
 #include "SizingControlBar.h"
+#include "commands/SearchCommands.h"
 #include "commands/WindowCommands.h"
 
 #include <QContextMenuEvent>
@@ -79,6 +80,7 @@ void CQuillboxView::OnInitialUpdate()
     // Hides the results pane: it starts hidden whatever the stored layout says.
     WindowCommands::OnViewSearchResults(m_context);
     m_selection.Attach();
+    SearchCommands::ConnectResults(m_context);
     UpdateCommandUI();
 }
 
