@@ -105,6 +105,8 @@ void CMainFrame::CreatePanes()
     m_pSearchResultsBar = new CSearchResultsBar(this, IDC_SEARCH_RESULTS_BAR);
     addDockWidget(Qt::BottomDockWidgetArea, m_pSearchResultsBar, Qt::Horizontal);
     m_pSearchResultsBar->GetList()->Setup();
+    // Shown beside Properties, its four columns need room; a stored size wins.
+    m_pSearchResultsBar->m_szHorz.setWidth(560);
 
     m_pNotesListBar = new CNotesListBar(m_app, this, IDC_NOTES_LIST_BAR);
     addDockWidget(Qt::RightDockWidgetArea, m_pNotesListBar);
@@ -179,9 +181,9 @@ void CMainFrame::ShowAboutBox()
     CQuillboxApp::ShowAboutBox(this);
 }
 
-void CMainFrame::OpenHelp()
+QString CMainFrame::GetHelpFile() const
 {
-    m_app.OpenHelp();
+    return m_app.GetHelpFile();
 }
 
 CSizingControlBar* CMainFrame::FindBar(int nControlId) const

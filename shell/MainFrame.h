@@ -47,7 +47,7 @@ public:
     QStatusBar* GetStatusBar() const override { return statusBar(); }
     void ShowViewsMenu() override;
     void ShowAboutBox() override;
-    void OpenHelp() override;
+    QString GetHelpFile() const override;
 
     // Maximised, and filling the screen where no window manager maximises.
     void ShowMaximized();

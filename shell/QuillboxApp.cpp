@@ -1,7 +1,6 @@
 #include "QuillboxApp.h"
 
 #include "AboutDlg.h"
-#include "DesktopOpener.h"
 #include "MainFrame.h"
 #include "QuillboxView.h"
 #include "Resources.h"
@@ -11,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QUrl>
 
 void CMessageBoxReporter::ReportError(const std::string& strMessage)
 {
@@ -54,19 +52,11 @@ void CQuillboxApp::ShowAboutBox(QWidget* pParent)
     dlg.exec();
 }
 
-void CQuillboxApp::OpenHelp() const
+QString CQuillboxApp::GetHelpFile() const
 {
     const QDir dir(QString::fromStdString(m_strExecutableDir));
-    for (const char* pszName : {"QuillboxHelp.chm", "quillbox-help.html"}) {
-        const QString strPath = dir.filePath(QString::fromLatin1(pszName));
-        if (QFileInfo::exists(strPath)) {
-            OpenUrlHook()(QUrl::fromLocalFile(strPath));
-            return;
-        }
-    }
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Quillbox"),
-                         QStringLiteral("The help page \"%1\" could not be found.")
-                             .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("quillbox-help.html")))));
+    const QString strChm = dir.filePath(QStringLiteral("QuillboxHelp.chm"));
+    return QFileInfo::exists(strChm) ? strChm : dir.filePath(QStringLiteral("quillbox-help.html"));
 }
 
 void CQuillboxApp::ProvideSampleNotes() const

@@ -9,6 +9,7 @@
 #include <string>
 
 class CMainFrame;
+class QString;
 class QWidget;
 
 // Store errors are told to the user where they happen.
@@ -35,8 +36,9 @@ public:
 
     static void ShowAboutBox(QWidget* pParent);
 
-    // The help file beside the program, else our own help page.
-    void OpenHelp() const;
+    // The help file beside the program, else our own help page (which may be
+    // missing too).
+    QString GetHelpFile() const;
 
     CNoteStore& GetStore() { return m_store; }
     const CFolderSettingsFile& GetFolderSettings() const { return m_folderSettings; }

@@ -3,8 +3,11 @@
 #include "AppContext.h"
 #include "CommandIds.h"
 #include "QuillboxView.h"
+#include "commands/ExportCommands.h"
 #include "commands/FolderCommands.h"
 #include "commands/NoteCommands.h"
+#include "commands/PreferencesCommands.h"
+#include "commands/SearchCommands.h"
 #include "commands/WindowCommands.h"
 
 #include <QAction>
@@ -17,6 +20,9 @@ namespace
 namespace F = FolderCommands;
 namespace W = WindowCommands;
 namespace N = NoteCommands;
+namespace S = SearchCommands;
+namespace X = ExportCommands;
+namespace P = PreferencesCommands;
 using E = EEnableRule;
 using C = ECheckRule;
 
@@ -24,7 +30,7 @@ using C = ECheckRule;
 // A new command family adds its handlers here, one row per command.
 const std::vector<SCommandEntry> g_commands = {
     {ID_APP_EXIT, "E&xit", nullptr, E::always, C::none, &W::OnAppExit},
-    {ID_SEARCH, "&Search", "Ctrl+F", E::folderSelected, C::none, nullptr},
+    {ID_SEARCH, "&Search", "Ctrl+F", E::folderSelected, C::none, &S::OnSearch},
     {ID_NEW_FOLDER, "&New Folder", "Ctrl+I", E::always, C::none, &F::OnNewFolder},
     {ID_MODIFY_FOLDER, "&Modify Folder", "Ctrl+M", E::folderSelected, C::none, &F::OnModifyFolder},
     {ID_REMOVE_FOLDER, "&Remove Folder", "Ctrl+R", E::folderSelected, C::none, &F::OnRemoveFolder},
@@ -37,13 +43,13 @@ const std::vector<SCommandEntry> g_commands = {
     {ID_EXPORT_EXCEL_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
     {ID_EXPORT_OUTLOOK_TASK, "&Task", nullptr, E::always, C::none, nullptr},
     {ID_EXPORT_OUTLOOK_NOTE, "&Notes", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_TEXT_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_TEXT_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_PDF, "&Portable Document Format (PDF)", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_HTML, "&HTML", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_TEXT_ALL, "&All Details", nullptr, E::always, C::none, &X::OnExportTextAll},
+    {ID_EXPORT_TEXT_NOTES, "&Notes only", nullptr, E::always, C::none, &X::OnExportTextNotes},
+    {ID_EXPORT_PDF, "&Portable Document Format (PDF)", nullptr, E::always, C::none, &X::OnExportPdf},
+    {ID_EXPORT_HTML, "&HTML", nullptr, E::always, C::none, &X::OnExportHtml},
     {ID_IMPORT_OUTLOOK_TASKS, "&Tasks", nullptr, E::always, C::none, nullptr},
     {ID_IMPORT_OUTLOOK_NOTES, "&Notes", nullptr, E::always, C::none, nullptr},
-    {ID_IMPORT_TEXT_FILE, "&Text File", nullptr, E::always, C::none, nullptr},
+    {ID_IMPORT_TEXT_FILE, "&Text File", nullptr, E::always, C::none, &X::OnImportTextFile},
     {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, E::always, C::toolBarVisible, &W::OnViewToolbar},
     {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, E::always, C::statusBarVisible, &W::OnViewStatusBar},
     {ID_VIEW_DETAIL_WINDOW, "&Detail Window", "Alt+0", E::always, C::notesListPane, &W::OnViewDetailWindow},
@@ -56,7 +62,7 @@ const std::vector<SCommandEntry> g_commands = {
     {ID_VIEW_ICONS, "&Icons", "Ctrl+4", E::always, C::mode3, &W::OnViewIcons},
     {ID_COLLAPSE_ALL, "C&ollapase All", "Ctrl+O", E::always, C::treeCollapsed, &F::OnCollapseAll},
     {ID_EXPAND_ALL, "&Expand All", "Ctrl+E", E::always, C::treeExpanded, &F::OnExpandAll},
-    {ID_PREFERENCES, "&Preferences", "Ctrl+Alt+P", E::always, C::none, nullptr},
+    {ID_PREFERENCES, "&Preferences", "Ctrl+Alt+P", E::always, C::none, &P::OnPreferences},
     {ID_APP_ABOUT, "&About Quillbox...", nullptr, E::always, C::none, &W::OnAppAbout},
     {ID_HELP_CONTENTS, "Help", "F1", E::always, C::none, &W::OnHelp},
     {ID_VIEWS, "Views", nullptr, E::always, C::none, &W::OnViews},

@@ -1,6 +1,8 @@
 #include "DesktopOpener.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QStatusBar>
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
@@ -9,6 +11,16 @@ OpenUrlFunction& OpenUrlHook()
 {
     static OpenUrlFunction fn = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     return fn;
+}
+
+bool OpenFileOrSay(const QString& strPath, QStatusBar* pStatus)
+{
+    if (OpenUrlHook()(QUrl::fromLocalFile(strPath)))
+        return true;
+    if (pStatus)
+        pStatus->showMessage(QStringLiteral("No program on this desktop opens \"%1\"; the file is there.")
+                                 .arg(QDir::toNativeSeparators(strPath)));
+    return false;
 }
 
 bool CDesktopOpener::StartProgram(const std::string& strProgram, const std::vector<std::string>& args)

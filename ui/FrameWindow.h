@@ -6,6 +6,7 @@ class CPropertiesList;
 class CSearchResultsList;
 class CSizingControlBar;
 class QStatusBar;
+class QString;
 class QToolBar;
 class QWidget;
 
@@ -39,6 +40,7 @@ public:
     // The toolbar's "Views" popup under its button.
     virtual void ShowViewsMenu() = 0;
     virtual void ShowAboutBox() = 0;
-    // The help file beside the program, else our own help page.
-    virtual void OpenHelp() = 0;
+    // The help file beside the program, else our own help page, which may be
+    // missing too.
+    virtual QString GetHelpFile() const = 0;
 };

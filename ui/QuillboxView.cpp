@@ -11,6 +11,7 @@
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
 #include "SizingControlBar.h"
+#include "commands/SearchCommands.h"
 #include "commands/WindowCommands.h"
 
 #include <QContextMenuEvent>
@@ -87,6 +88,7 @@ void CQuillboxView::OnInitialUpdate()
         connect(pList, &CNotesListCtrl::ContextMenuRequested, this, &CQuillboxView::ShowListContextMenu,
                 Qt::UniqueConnection);
     }
+    SearchCommands::ConnectResults(m_context);
     UpdateCommandUI();
 }
 

@@ -64,7 +64,8 @@ int main(int argc, char** argv)
     CMainFrame* pFrame = quillbox.GetMainFrame();
     pFrame->resize(1280, 800);
     pFrame->show();
-    QTest::qWaitForWindowExposed(pFrame);
+    if (!QTest::qWaitForWindowExposed(pFrame))
+        return 1;
     CQuillboxView& view = *pFrame->GetView();
     QTreeWidgetItem* pFolder = view.GetRootItem()->child(0);
     if (!pFolder)

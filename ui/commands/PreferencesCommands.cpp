@@ -1,6 +1,9 @@
 #include "PreferencesCommands.h"
 
 #include "AppContext.h"
+#include "CommandContext.h"
+#include "FrameWindow.h"
+#include "NotesListCtrl.h"
 #include "PreferencesDialog.h"
 
 #include <QMessageBox>
@@ -44,3 +47,14 @@ bool OnPreferences(CAppContext& app, QWidget* pParent, const std::function<void(
         repaint();
     return true;
 }
+
+namespace PreferencesCommands
+{
+void OnPreferences(SCommandContext& ctx)
+{
+    ::OnPreferences(ctx.app, ctx.pParent, [&ctx] {
+        if (CNotesListCtrl* pList = ctx.window.GetNotesList())
+            pList->RedrawAllRows();
+    });
+}
+} // namespace PreferencesCommands

@@ -19,3 +19,12 @@ uint32_t ColorRefFromColour(const QColor& clr);
 // on Cancel changes nothing. A save that fails is reported to the user.
 // Returns true on OK.
 bool OnPreferences(CAppContext& app, QWidget* pParent, const std::function<void()>& repaint);
+
+struct SCommandContext;
+
+namespace PreferencesCommands
+{
+// The Preferences command: the dialog on the app's colours; after OK every
+// row of the notes list is drawn again in the new colours.
+void OnPreferences(SCommandContext& ctx);
+} // namespace PreferencesCommands

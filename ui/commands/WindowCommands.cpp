@@ -2,12 +2,16 @@
 
 #include "AppContext.h"
 #include "CommandContext.h"
+#include "DesktopOpener.h"
 #include "FrameWindow.h"
 #include "NoteSelection.h"
 #include "NotesListCtrl.h"
 #include "QuillboxView.h"
 #include "SizingControlBar.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -108,6 +112,13 @@ void OnAppExit(SCommandContext& ctx)
 
 void OnHelp(SCommandContext& ctx)
 {
-    ctx.window.OpenHelp();
+    const QString strPath = ctx.window.GetHelpFile();
+    if (!QFileInfo::exists(strPath)) {
+        QMessageBox::warning(ctx.pParent, QStringLiteral("Quillbox"),
+                             QStringLiteral("The help page \"%1\" could not be found.")
+                                 .arg(QDir::toNativeSeparators(strPath)));
+        return;
+    }
+    OpenFileOrSay(strPath, ctx.window.GetStatusBar());
 }
 } // namespace WindowCommands

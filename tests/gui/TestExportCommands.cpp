@@ -1,0 +1,253 @@
+// The text, HTML and PDF exports, the text import, and what the user is told
+// when a file cannot be written or the desktop cannot open it.
+#include "ExportPdfDialog.h"
+#include "GuiTestUtil.h"
+#include "HtmlExport.h"
+#include "NoteStore.h"
+#include "PdfExport.h"
+#include "TextExchange.h"
+#include "TextMeasurer.h"
+#include "commands/ExportCommands.h"
+
+#include <functional>
+
+namespace
+{
+QByteArray ReadAll(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Bytes(const std::string& s)
+{
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+} // namespace
+
+class TestExportCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_env.InitCase()); }
+
+    void init()
+    {
+        QVERIFY(m_env.InitTest());
+        m_choosers.clear();
+        m_strChosen.clear();
+        ExportCommands::FileChooserHook() = [this](QWidget*, const ExportCommands::SFileChooser& chooser) {
+            m_choosers.push_back(chooser);
+            return m_strChosen;
+        };
+        m_strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(m_strDir, {"alpha", "beta", "gamma"});
+        m_pRun = std::make_unique<SRun>(m_env.ExeDir());
+        CQuillboxView& view = m_pRun->View();
+        m_nFolder = view.GetRootItem()->childCount();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", m_strDir.toStdString()}));
+        view.setCurrentItem(m_pRun->Folder(m_nFolder));
+    }
+
+    void cleanup() { m_pRun.reset(); }
+
+    // Each export writes the bytes its writer defines, of the note marked
+    // when the command started with the text just typed, though saving the
+    // text moved the mark; then the desktop opens the file.
+    void exportsWriteTheStartingNote_data()
+    {
+        QTest::addColumn<int>("nCommand");
+        QTest::addColumn<QString>("strName");
+        QTest::addColumn<QString>("strFilter");
+        QTest::addColumn<QString>("strSuffix");
+        QTest::newRow("text all") << int(ID_EXPORT_TEXT_ALL) << "all.txt"
+                                  << "Text Files (*.txt);;All Files (*.*)"
+                                  << "txt";
+        QTest::newRow("text notes") << int(ID_EXPORT_TEXT_NOTES) << "notes.txt"
+                                    << "Text Files (*.txt);;All Files (*.*)"
+                                    << "txt";
+        QTest::newRow("html") << int(ID_EXPORT_HTML) << "page.html"
+                              << "HTML Files (*.html)"
+                              << "html";
+        QTest::newRow("pdf") << int(ID_EXPORT_PDF) << "doc.pdf" << QString() << QString();
+    }
+
+    void exportsWriteTheStartingNote()
+    {
+        QFETCH(int, nCommand);
+        QFETCH(QString, strName);
+        QFETCH(QString, strFilter);
+        QFETCH(QString, strSuffix);
+        m_pRun->List().SetSelectionMark(1);
+        m_pRun->frame->GetNotesTextBar()->SetText("typed (into) beta\r\nline two");
+        m_strChosen = m_env.ExePath(strName);
+
+        CModalDriver driver;
+        QString strPdfTitle;
+        if (nCommand == ID_EXPORT_PDF)
+            driver.Add([&](QWidget* pWidget) {
+                auto* pDialog = qobject_cast<CExportPdfDialog*>(pWidget);
+                QVERIFY(pDialog);
+                strPdfTitle = pDialog->GetTitleEdit()->text();
+                pDialog->GetSubtitleEdit()->setText(QStringLiteral("Kitchen, Monday"));
+                CExportPdfDialog::SaveChooserHook() = [this](QWidget*) { return m_strChosen; };
+                pDialog->OnBrowse();
+                pDialog->accept();
+            });
+        driver.Start();
+        QVERIFY(m_pRun->View().ExecuteCommand(nCommand));
+        QVERIFY(driver.Done());
+
+        // The note as the command saved it.
+        CAppContext check(m_strDir.toStdString());
+        CNoteStore store(check);
+        store.LoadFolder(m_strDir.toStdString());
+        CNoteRecord beta;
+        store.ForEach([&](const CNoteRecord& note) {
+            if (note.m_strTitle == "beta")
+                beta = note;
+        });
+        QCOMPARE(beta.m_strNotes, std::string("typed (into) beta\r\nline two"));
+        QCOMPARE(m_pRun->List().GetSelectionMark(), 0);
+
+        std::string strExpected;
+        if (nCommand == ID_EXPORT_TEXT_ALL)
+            strExpected = BuildNoteTextAll(beta);
+        else if (nCommand == ID_EXPORT_TEXT_NOTES)
+            strExpected = BuildNoteTextNotesOnly(beta);
+        else if (nCommand == ID_EXPORT_HTML)
+            strExpected = BuildNoteHtml(beta);
+        else
+            strExpected = BuildNotePdf(beta, "beta", "Kitchen, Monday", CHelveticaMeasurer());
+        QCOMPARE(ReadAll(m_strChosen), Bytes(strExpected));
+        if (nCommand == ID_EXPORT_PDF) {
+            QCOMPARE(strPdfTitle, QStringLiteral("beta"));
+            QVERIFY(m_choosers.empty());
+        } else {
+            QCOMPARE(m_choosers.size(), size_t(1));
+            QVERIFY(m_choosers[0].bSave);
+            QCOMPARE(m_choosers[0].strFilter, strFilter);
+            QCOMPARE(m_choosers[0].strDefaultSuffix, strSuffix);
+        }
+        QCOMPARE(m_env.m_opened, QList<QUrl>{QUrl::fromLocalFile(m_strChosen)});
+    }
+
+    // No note at the mark, or a cancelled chooser: nothing asked, written or opened.
+    void nothingWithoutANoteOrAFile()
+    {
+        m_pRun->View().setCurrentItem(m_pRun->View().GetRootItem());
+        m_strChosen = m_env.ExePath(QStringLiteral("out.txt"));
+        for (int nCommand :
+             {ID_EXPORT_TEXT_ALL, ID_EXPORT_TEXT_NOTES, ID_EXPORT_HTML, ID_EXPORT_PDF, ID_IMPORT_TEXT_FILE})
+            QVERIFY(m_pRun->View().ExecuteCommand(nCommand));
+        QVERIFY(m_choosers.empty());
+
+        m_pRun->View().setCurrentItem(m_pRun->Folder(m_nFolder));
+        m_strChosen.clear();
+        QVERIFY(m_pRun->View().ExecuteCommand(ID_EXPORT_HTML));
+        QVERIFY(m_pRun->View().ExecuteCommand(ID_IMPORT_TEXT_FILE));
+        QCOMPARE(m_choosers.size(), size_t(2));
+        QVERIFY(m_env.m_opened.isEmpty());
+        QCOMPARE(QDir(m_env.ExeDir()).entryList({"*.txt", "*.html"}, QDir::Files), QStringList());
+    }
+
+    // Import appends CR LF and the file to the notes text and saves it; an
+    // empty file changes nothing.
+    void importAppendsAndSaves()
+    {
+        const QString strImport = m_env.ExePath(QStringLiteral("in.txt"));
+        QFile file(strImport);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("imported\r\nmore");
+        file.close();
+        m_strChosen = strImport;
+        m_pRun->List().SetSelectionMark(2);
+        QVERIFY(m_pRun->View().ExecuteCommand(ID_IMPORT_TEXT_FILE));
+        QCOMPARE(m_choosers.size(), size_t(1));
+        QVERIFY(!m_choosers[0].bSave);
+        QCOMPARE(m_choosers[0].strFilter, QStringLiteral("Text Files (*.txt);;All Files (*.*)"));
+        QVERIFY(m_choosers[0].strDefaultSuffix.isEmpty());
+
+        const auto notesOf = [this](const std::string& strTitle) {
+            CAppContext check(m_strDir.toStdString());
+            CNoteStore store(check);
+            store.LoadFolder(m_strDir.toStdString());
+            std::string strNotes;
+            store.ForEach([&](const CNoteRecord& note) {
+                if (note.m_strTitle == strTitle)
+                    strNotes = note.m_strNotes;
+            });
+            return strNotes;
+        };
+        const std::string strExpected = "Text of gamma\r\nsecond line\r\nimported\r\nmore";
+        QCOMPARE(notesOf("gamma"), strExpected);
+        // The list and the pane show the saved text, so typing on cannot undo it.
+        QCOMPARE(*m_pRun->List().GetModel().GetRowNote(2),
+                 m_pRun->app.GetStore().GetNote(m_pRun->List().GetModel().GetRowNote(2)->m_strKey));
+        QCOMPARE(m_pRun->List().GetModel().GetRowNote(2)->m_strNotes, strExpected);
+
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.close();
+        m_pRun->List().SetSelectionMark(2);
+        QVERIFY(m_pRun->View().ExecuteCommand(ID_IMPORT_TEXT_FILE));
+        QCOMPARE(notesOf("gamma"), strExpected);
+    }
+
+    // A file that cannot be written: an error box naming it, nothing opened.
+    void unwritableExportIsReported()
+    {
+        const QString strMissingDir = m_env.ExePath(QStringLiteral("no-such-dir/out.txt"));
+        for (int nCommand : {ID_EXPORT_TEXT_ALL, ID_EXPORT_PDF}) {
+            m_strChosen = strMissingDir;
+            QString strMessage;
+            CModalDriver driver;
+            if (nCommand == ID_EXPORT_PDF)
+                driver.Add([this](QWidget* pWidget) {
+                    auto* pDialog = qobject_cast<CExportPdfDialog*>(pWidget);
+                    QVERIFY(pDialog);
+                    CExportPdfDialog::SaveChooserHook() = [this](QWidget*) { return m_strChosen; };
+                    pDialog->OnBrowse();
+                    pDialog->accept();
+                });
+            driver.Add(AnswerMessage(&strMessage));
+            driver.Start();
+            QVERIFY(m_pRun->View().ExecuteCommand(nCommand));
+            QVERIFY(driver.Done());
+            QVERIFY2(strMessage.contains(strMissingDir), qPrintable(strMessage));
+            QVERIFY(m_env.m_opened.isEmpty());
+        }
+    }
+
+    // The desktop has no program for the file: the status bar names it. The
+    // help page likewise.
+    void noDesktopHandlerIsSaid()
+    {
+        OpenUrlHook() = [](const QUrl&) { return false; };
+        m_strChosen = m_env.ExePath(QStringLiteral("page.html"));
+        QVERIFY(m_pRun->View().ExecuteCommand(ID_EXPORT_HTML));
+        QVERIFY(QFile::exists(m_strChosen));
+        QStatusBar* pStatus = m_pRun->frame->statusBar();
+        QCOMPARE(pStatus->currentMessage(),
+                 QStringLiteral("No program on this desktop opens \"%1\"; the file is there.").arg(m_strChosen));
+
+        const QString strHelp = m_env.ExePath(QStringLiteral("quillbox-help.html"));
+        QFile page(strHelp);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        QVERIFY(m_pRun->View().ExecuteCommand(ID_HELP_CONTENTS));
+        QCOMPARE(pStatus->currentMessage(),
+                 QStringLiteral("No program on this desktop opens \"%1\"; the file is there.").arg(strHelp));
+    }
+
+private:
+    SGuiTestEnvironment m_env;
+    std::unique_ptr<SRun> m_pRun;
+    QString m_strDir;
+    int m_nFolder = 0;
+    std::vector<ExportCommands::SFileChooser> m_choosers;
+    QString m_strChosen;
+};
+
+QTEST_MAIN(TestExportCommands)
+#include "TestExportCommands.moc"

@@ -1,0 +1,90 @@
+// The Preferences command in the window: the colours saved on OK, and the
+// notes list drawn again at once in them.
+#include "ColourPicker.h"
+#include "GuiTestUtil.h"
+#include "PreferencesDialog.h"
+#include "UserSettings.h"
+
+#include <QTreeView>
+
+namespace
+{
+// Counts the paint events a widget receives.
+class CPaintCounter : public QObject
+{
+public:
+    explicit CPaintCounter(QWidget* pWidget) { pWidget->installEventFilter(this); }
+    int m_nPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Paint)
+            ++m_nPaints;
+        return false;
+    }
+};
+
+CModalDriver::Step SetHighColour(const QColor& clr, bool bOk)
+{
+    return [clr, bOk](QWidget* pWidget) {
+        auto* pDialog = qobject_cast<CPreferencesDialog*>(pWidget);
+        QVERIFY(pDialog);
+        QCOMPARE(pDialog->windowTitle(), QStringLiteral("Preference Settings"));
+        pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR)->SetSelectedColour(clr);
+        if (bOk)
+            pDialog->accept();
+        else
+            pDialog->reject();
+    };
+}
+} // namespace
+
+class TestPreferencesCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_env.InitCase()); }
+    void init() { QVERIFY(m_env.InitTest()); }
+
+    void savedOnOkAndListRepainted()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"alpha", "beta"});
+        SRun run(m_env.ExeDir());
+        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        run.View().setCurrentItem(run.Folder(run.View().GetRootItem()->childCount() - 1));
+        QCOMPARE(run.View().GetCommands().GetAction(ID_PREFERENCES)->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+        const uint32_t clrHighBefore = run.app.m_clrHighPriority;
+        QWidget* pViewport = run.List().GetDetailsView()->viewport();
+        CPaintCounter painted(pViewport);
+        QCoreApplication::processEvents();
+
+        CModalDriver driver;
+        driver.Add(SetHighColour(QColor(0, 0, 255), false));
+        driver.Start();
+        QVERIFY(run.View().ExecuteCommand(ID_PREFERENCES));
+        QVERIFY(driver.Done());
+        QCOMPARE(run.app.m_clrHighPriority, clrHighBefore);
+        QVERIFY(!OpenUserSettings().contains(QStringLiteral("Task Priority Settings/HighPriorityColour")));
+        QCoreApplication::processEvents();
+        const int nPaintsAfterCancel = painted.m_nPaints;
+
+        driver.Add(SetHighColour(QColor(0, 0, 255), true));
+        driver.Start();
+        QVERIFY(run.View().ExecuteCommand(ID_PREFERENCES));
+        QVERIFY(driver.Done());
+        QCOMPARE(run.app.m_clrHighPriority, 0x00FF0000u);
+        QCOMPARE(OpenUserSettings().value(QStringLiteral("Task Priority Settings/HighPriorityColour")).toUInt(),
+                 0x00FF0000u);
+        QTRY_VERIFY(painted.m_nPaints > nPaintsAfterCancel);
+    }
+
+private:
+    SGuiTestEnvironment m_env;
+};
+
+QTEST_MAIN(TestPreferencesCommand)
+#include "TestPreferencesCommand.moc"

@@ -1,0 +1,230 @@
+// The Search command, its dialog and the clicks on its results.
+#include "GuiTestUtil.h"
+#include "NoteSelection.h"
+#include "NoteStore.h"
+#include "SearchDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace
+{
+// Notes under the keys given, so that two folders share no key.
+void WriteKeyedNotes(const QString& strDir, const std::vector<std::pair<std::string, std::string>>& keysAndTitles)
+{
+    QDir().mkpath(strDir);
+    CAppContext app(strDir.toStdString());
+    app.m_strCurrentFolder = strDir.toStdString();
+    CNoteStore store(app);
+    for (const auto& [strKey, strTitle] : keysAndTitles) {
+        CNoteRecord note;
+        note.m_strKey = strKey;
+        note.m_strTitle = strTitle;
+        note.m_strKeywords = "kw-" + strTitle;
+        note.m_strNotes = "text of " + strTitle;
+        QVERIFY(store.UpdateNote(note));
+    }
+}
+
+// Answers the Search dialog: the folder at nFolder, the text, then Find.
+CModalDriver::Step FindIn(int nFolder, const QString& strText, bool bKeywordsOnly = false)
+{
+    return [=](QWidget* pWidget) {
+        auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
+        QVERIFY(pDialog);
+        pDialog->GetFolderList()->setCurrentIndex(nFolder);
+        pDialog->GetSearchEdit()->setText(strText);
+        pDialog->GetKeywordsOnlyCheck()->setChecked(bKeywordsOnly);
+        pDialog->findChild<QPushButton*>(QStringLiteral("Find"))->click();
+    };
+}
+
+QStringList ListedTitles(const CNotesListCtrl& list)
+{
+    QStringList titles;
+    for (int i = 0; i < list.GetModel().rowCount(); ++i)
+        titles << list.GetModel().index(i, 0).data().toString();
+    return titles;
+}
+
+QStringList ResultTitles(CSearchResultsList& results)
+{
+    QStringList titles;
+    for (int i = 0; i < results.GetModel().rowCount(); ++i)
+        titles << results.GetModel().index(i, 0).data().toString();
+    titles.sort();
+    return titles;
+}
+} // namespace
+
+class TestSearchCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_env.InitCase()); }
+    void init() { QVERIFY(m_env.InitTest()); }
+
+    void rootSelectedOpensNothing()
+    {
+        SRun run(m_env.ExeDir());
+        run.View().setCurrentItem(run.View().GetRootItem());
+        bool bOpened = false;
+        CModalDriver driver;
+        driver.Add([&](QWidget* pWidget) {
+            bOpened = true;
+            static_cast<QDialog*>(pWidget)->reject();
+        });
+        driver.Start();
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+F")));
+        QTest::qWait(50);
+        QVERIFY(!bOpened);
+        QVERIFY(!run.View().ExecuteCommand(ID_SEARCH));
+        QVERIFY(run.frame->GetSearchResultsBar()->isHidden());
+    }
+
+    // The folders in tree order, the selected one chosen; Cancel searches
+    // nothing and still shows the pane.
+    void cancelStillShowsThePane()
+    {
+        const QString strA = m_env.ExePath(QStringLiteral("a"));
+        const QString strB = m_env.ExePath(QStringLiteral("b"));
+        WriteKeyedNotes(strA, {{"2026010100000010", "apple"}});
+        WriteKeyedNotes(strB, {{"2026010100000020", "banana"}});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        const int nFirst = view.GetRootItem()->childCount();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
+        view.setCurrentItem(run.Folder(nFirst + 1));
+        QVERIFY(run.frame->GetSearchResultsBar()->isHidden());
+
+        QStringList offered;
+        int nChosen = -1;
+        CModalDriver driver;
+        driver.Add([&](QWidget* pWidget) {
+            auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
+            QVERIFY(pDialog);
+            QCOMPARE(pDialog->windowTitle(), QStringLiteral("Search"));
+            for (int i = 0; i < pDialog->GetFolderList()->count(); ++i)
+                offered << pDialog->GetFolderList()->itemText(i);
+            nChosen = pDialog->GetFolderList()->currentIndex();
+            pDialog->GetSearchEdit()->setText(QStringLiteral("apple"));
+            pDialog->reject();
+        });
+        driver.Start();
+        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+F")));
+        QVERIFY(driver.Done());
+        QStringList expected;
+        for (int i = 0; i < view.GetRootItem()->childCount(); ++i)
+            expected << run.Folder(i)->text(0);
+        QCOMPARE(offered, expected);
+        QCOMPARE(offered.mid(nFirst), (QStringList{"A", "B"}));
+        QCOMPARE(nChosen, nFirst + 1);
+        QVERIFY(!run.frame->GetSearchResultsBar()->isHidden());
+        QCOMPARE(run.app.m_bSearchBarUsed, 1);
+        QCOMPARE(run.frame->GetSearchResultsList()->GetModel().rowCount(), 0);
+        QCOMPARE(ListedTitles(run.List()), QStringList{"banana"});
+    }
+
+    // A search elsewhere leaves the list, its mark and the store with the
+    // selected folder; a result from there keeps the row. A result from the
+    // selected folder selects its row.
+    void searchAndClickResults()
+    {
+        const QString strA = m_env.ExePath(QStringLiteral("a"));
+        const QString strB = m_env.ExePath(QStringLiteral("b"));
+        WriteKeyedNotes(
+            strA,
+            {{"2026010100000010", "apple pie"}, {"2026010100000011", "cherry pie"}, {"2026010100000012", "plum cake"}});
+        WriteKeyedNotes(strB, {{"2026010100000020", "pie crust"}, {"2026010100000021", "bread"}});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        const int nFirst = view.GetRootItem()->childCount();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
+        view.setCurrentItem(run.Folder(nFirst));
+        run.List().SetSelectionMark(1);
+        const QStringList titlesA = {"apple pie", "cherry pie", "plum cake"};
+        QCOMPARE(ListedTitles(run.List()), titlesA);
+        CSearchResultsList& results = *run.frame->GetSearchResultsList();
+        CPropertiesList& properties = *run.frame->GetPropertiesList();
+
+        CModalDriver driver;
+        driver.Add(FindIn(nFirst + 1, QStringLiteral("PIE")));
+        driver.Start();
+        QVERIFY(view.ExecuteCommand(ID_SEARCH));
+        QVERIFY(driver.Done());
+        QCOMPARE(ResultTitles(results), QStringList{"pie crust"});
+        QVERIFY(!run.frame->GetSearchResultsBar()->isHidden());
+        QCOMPARE(ListedTitles(run.List()), titlesA);
+        QCOMPARE(run.List().GetSelectionMark(), 1);
+        // The store went back to the selected folder: a rebuilt list shows
+        // its notes, and a change is written there.
+        QCOMPARE(run.app.GetStore().GetCount(), 3);
+        QVERIFY(run.app.GetStore().HasNote("2026010100000011"));
+
+        results.setCurrentIndex(results.GetModel().index(0, 0));
+        QCOMPARE(run.List().GetSelectionMark(), 1);
+        QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("cherry pie"));
+        QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of cherry pie"));
+
+        run.frame->GetNotesTextBar()->SetText("typed after the search");
+        view.GetNoteSelection().CommitNoteText(-1);
+        QCOMPARE(ListedTitles(run.List()), titlesA);
+        QCOMPARE(QDir(strB).entryList({"QB_*.qbt"}, QDir::Files).size(), 2);
+        CAppContext check(strA.toStdString());
+        CNoteStore storeA(check);
+        storeA.LoadFolder(strA.toStdString());
+        QCOMPARE(storeA.GetNote("2026010100000011").m_strNotes, std::string("typed after the search"));
+
+        // In the selected folder, keywords only: a click selects the result's row.
+        driver.Add(FindIn(nFirst, QStringLiteral("kw-plum"), true));
+        driver.Start();
+        QVERIFY(view.ExecuteCommand(ID_SEARCH));
+        QCOMPARE(ResultTitles(results), QStringList{"plum cake"});
+        QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
+                          results.visualRect(results.GetModel().index(0, 0)).center());
+        QCOMPARE(run.List().GetSelectionMark(), 2);
+        QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
+        QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of plum cake"));
+    }
+
+    void messageRowIsInert()
+    {
+        const QString strA = m_env.ExePath(QStringLiteral("a"));
+        WriteKeyedNotes(strA, {{"2026010100000010", "apple"}, {"2026010100000011", "banana"}});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        const int nFirst = view.GetRootItem()->childCount();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
+        view.setCurrentItem(run.Folder(nFirst));
+        run.List().SetSelectionMark(1);
+
+        CModalDriver driver;
+        driver.Add(FindIn(nFirst, QStringLiteral("nowhere to be found")));
+        driver.Start();
+        QVERIFY(view.ExecuteCommand(ID_SEARCH));
+        CSearchResultsList& results = *run.frame->GetSearchResultsList();
+        QCOMPARE(results.GetModel().rowCount(), 1);
+        QVERIFY(!results.GetModel().GetRowNote(0));
+        QSignalSpy activated(&results, &CSearchResultsList::ResultActivated);
+        QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
+                          results.visualRect(results.GetModel().index(0, 0)).center());
+        results.setCurrentIndex(results.GetModel().index(0, 0));
+        QCOMPARE(activated.count(), 0);
+        QCOMPARE(results.GetSelectionMark(), -1);
+        QCOMPARE(run.List().GetSelectionMark(), 1);
+        QCOMPARE(run.frame->GetPropertiesList()->GetShownValue(CPropertiesList::rowTitle), QStringLiteral("banana"));
+    }
+
+private:
+    SGuiTestEnvironment m_env;
+};
+
+QTEST_MAIN(TestSearchCommands)
+#include "TestSearchCommands.moc"
