@@ -64,7 +64,8 @@ int main(int argc, char** argv)
     CMainFrame* pFrame = quillbox.GetMainFrame();
     pFrame->resize(1280, 800);
     pFrame->show();
-    QTest::qWaitForWindowExposed(pFrame);
+    if (!QTest::qWaitForWindowExposed(pFrame))
+        std::printf("main window not exposed\n");
     CQuillboxView& view = *pFrame->GetView();
     QTreeWidgetItem* pFolder = view.GetRootItem()->child(0);
     if (!pFolder)
