@@ -43,6 +43,17 @@ int CompareTitles(const std::string& a, const std::string& b)
     return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
 }
 
+std::string TitleSortKey(const std::string& strTitle)
+{
+    if (!IsAscii(strTitle))
+        return QString::fromStdString(strTitle).toCaseFolded().toStdString();
+    std::string strKey(strTitle);
+    for (char& c : strKey)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return strKey;
+}
+
 void SortNotesByTitle(std::vector<CNoteRecord>& notes)
 {
     std::stable_sort(notes.begin(), notes.end(), [](const CNoteRecord& a, const CNoteRecord& b) {

@@ -16,5 +16,9 @@ bool ContainsText(std::string_view upperHaystack, std::string_view upperNeedle);
 // Negative, zero or positive like strcmp.
 int CompareTitles(const std::string& a, const std::string& b);
 
+// The title folded to lower case: equal keys for titles that differ only in
+// case, and the byte order of the keys is the notes list's order.
+std::string TitleSortKey(const std::string& strTitle);
+
 // Ascending by CompareTitles; notes with equal titles keep their order.
 void SortNotesByTitle(std::vector<CNoteRecord>& notes);

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "NoteRecord.h"
 #include "NoteStore.h"
+#include "TextMatch.h"
 
 #include <algorithm>
 #include <numeric>
@@ -12,19 +13,6 @@ namespace
 {
 const char* const apszColumnTitles[CNotesListModel::nColumns] = {"Name", "Comments", "Date", "Priority"};
 
-// The title folded to lower case: equal keys for titles that differ only in
-// case, and byte order of the keys is the list's order.
-std::string TitleSortKey(const std::string& strTitle)
-{
-    const bool bAscii = std::all_of(strTitle.begin(), strTitle.end(), [](char c) { return (c & 0x80) == 0; });
-    if (!bAscii)
-        return QString::fromStdString(strTitle).toCaseFolded().toStdString();
-    std::string strKey(strTitle);
-    for (char& c : strKey)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return strKey;
-}
 } // namespace
 
 CNotesListModel::CNotesListModel(const CAppContext& app, QObject* pParent) : QAbstractTableModel(pParent), m_app(app) {}

@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     pFrame->resize(1280, 800);
     pFrame->show();
     if (!QTest::qWaitForWindowExposed(pFrame))
-        return 1;
+        std::printf("main window not exposed\n");
     CQuillboxView& view = *pFrame->GetView();
     QTreeWidgetItem* pFolder = view.GetRootItem()->child(0);
     if (!pFolder)

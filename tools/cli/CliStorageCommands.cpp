@@ -132,12 +132,17 @@ int RunList(const std::vector<std::string>& words)
     if (int rc = ParseCommandArgs(words, {}, {"--json"}, 1, args))
         return rc;
     SCliSession session(args.positional[0]);
-    // The store's records themselves, sorted: no copy of any note.
+    // The store's records themselves, in the notes list's order, each title's
+    // key made once: no copy of any note.
+    std::vector<std::pair<std::string, std::shared_ptr<const CNoteRecord>>> keyed;
+    keyed.reserve(static_cast<size_t>(session.store.GetCount()));
+    session.store.ForEachShared([&](const std::shared_ptr<const CNoteRecord>& p)
+                                { keyed.emplace_back(TitleSortKey(p->m_strTitle), p); });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::shared_ptr<const CNoteRecord>> notes;
-    notes.reserve(static_cast<size_t>(session.store.GetCount()));
-    session.store.ForEachShared([&](const std::shared_ptr<const CNoteRecord>& p) { notes.push_back(p); });
-    std::stable_sort(notes.begin(), notes.end(),
-                     [](const auto& a, const auto& b) { return CompareTitles(a->m_strTitle, b->m_strTitle) < 0; });
+    notes.reserve(keyed.size());
+    for (auto& entry : keyed)
+        notes.push_back(std::move(entry.second));
     if (args.Has("--json"))
         PrintJsonArray(notes);
     else
