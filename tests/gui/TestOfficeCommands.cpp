@@ -5,6 +5,8 @@
 #include "OfficeInstall.h"
 #include "RecordingServer.h"
 
+#include <QScreen>
+
 #include <algorithm>
 
 namespace
@@ -415,6 +417,7 @@ private slots:
         run.View().setCurrentItem(run.Folder(1));
         QTest::qWait(200);
 
+        CMainFrame* pFrame = run.frame;
         auto shot = [&](const QString& strName, const QStringList& ticks) {
             return [=](QWidget* pWidget) {
                 auto* pDlg = qobject_cast<QDialog*>(pWidget);
@@ -423,20 +426,25 @@ private slots:
                 for (int r = 0; r < pModel->rowCount(); ++r)
                     if (ticks.contains(pModel->index(r, 0).data().toString()))
                         pModel->setData(pModel->index(r, 0), Qt::Checked, Qt::CheckStateRole);
+                pDlg->findChild<CImportCheckList*>()->selectRow(0);
                 QTest::qWait(300);
-                pDlg->grab().save(strOut + QLatin1Char('/') + strName);
+                // The dialog over the window it was opened from, as on the screen.
+                const QRect rcFrame = pFrame->frameGeometry();
+                QVERIFY(QGuiApplication::primaryScreen()
+                            ->grabWindow(0, rcFrame.x(), rcFrame.y(), rcFrame.width(), rcFrame.height())
+                            .save(strOut + QLatin1Char('/') + strName));
                 pDlg->accept();
             };
         };
         CModalDriver driver;
-        driver.Add(shot(QStringLiteral("import-tasks-dialog.png"),
+        driver.Add(shot(QStringLiteral("import-tasks-from-window.png"),
                         {QStringLiteral("Renew the passport"), QStringLiteral("Call the plumber")}));
         driver.Start();
         QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QVERIFY(driver.Done());
         run.List().SetSelectionMark(0);
-        driver.Add(
-            shot(QStringLiteral("import-notes-dialog.png"), {QStringLiteral("Wi-Fi password   is on the router")}));
+        driver.Add(shot(QStringLiteral("import-notes-from-window.png"),
+                        {QStringLiteral("Wi-Fi password   is on the router")}));
         driver.Start();
         QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_NOTES));
         QVERIFY(driver.Done());
