@@ -82,13 +82,14 @@ void ExportOutlookNote(COutlookConnection& outlook, IAutomationReporter& reporte
     }
 }
 
-bool ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& reporter, CNoteRecord* pTarget,
-                        const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
-                        const NotesChooser& choose)
+SImportResult ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& reporter, CNoteRecord* pTarget,
+                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
+                                 const NotesChooser& choose)
 {
+    SImportResult result;
     // A note file is never written outside a folder.
     if (!outlook.m_bAvailable || !pTarget || strFolderPath.empty())
-        return false;
+        return result;
     std::optional<std::vector<std::string>> chosen;
     try
     {
@@ -97,19 +98,29 @@ bool ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& report
     catch (const CAutomationException& e)
     {
         AutomationReport::ReportMailClientFailure(reporter, e);
-        return false;
+        return result;
     }
     if (!chosen)
-        return false;
+        return result;
+    result.nChosen = static_cast<int>(chosen->size());
     std::string strJoined;
     for (const std::string& strText : *chosen)
         strJoined += strText + "\r\n";
     if (strJoined.empty())
-        return false;
+        return result;
     pTarget->m_strNotes += "\r\n" + strJoined;
     app.m_strCurrentFolder = strFolderPath;
-    store.UpdateNote(*pTarget);
-    return true;
+    result.bImported = true;
+    // A failed write keeps the changed note listed until the folder is read
+    // again, as every failed save does; the caller says why.
+    const SStoreResult saved = store.UpdateNote(*pTarget);
+    if (saved)
+        result.nWritten = 1;
+    else
+        result.strError = saved.strError;
+    // A key that could not name a file has been replaced by the store.
+    pTarget->m_strKey = saved.strKey;
+    return result;
 }
 
 CNoteRecord NoteFromTask(const COutlookTaskEntry& entry)
@@ -126,12 +137,14 @@ CNoteRecord NoteFromTask(const COutlookTaskEntry& entry)
     return note;
 }
 
-bool ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& reporter, const std::string& strFolderPath,
-                        CAppContext& app, CNoteStore& store, const TasksChooser& choose)
+SImportResult ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& reporter,
+                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
+                                 const TasksChooser& choose)
 {
+    SImportResult result;
     // With the root or nothing selected there is no folder to write into.
     if (!outlook.m_bAvailable || strFolderPath.empty())
-        return false;
+        return result;
     app.m_strCurrentFolder = strFolderPath;
     std::optional<std::vector<COutlookTaskEntry>> chosen;
     try
@@ -141,14 +154,22 @@ bool ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& report
     catch (const CAutomationException& e)
     {
         AutomationReport::ReportMailClientFailure(reporter, e);
-        return false;
+        return result;
     }
     if (!chosen)
-        return false;
+        return result;
+    result.bImported = true;
+    result.nChosen = static_cast<int>(chosen->size());
     // The i-th task's key counter starts at i; a key in use moves it on, so an
     // import never overwrites a note.
     int nCounter = 0;
-    for (const COutlookTaskEntry& entry : *chosen)
-        store.AddNote(NoteFromTask(entry), nCounter++);
-    return true;
+    for (const COutlookTaskEntry& entry : *chosen) {
+        const SStoreResult added = store.AddNote(NoteFromTask(entry), nCounter++);
+        if (!added) {
+            result.strError = added.strError;
+            break;
+        }
+        ++result.nWritten;
+    }
+    return result;
 }

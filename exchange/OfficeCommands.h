@@ -40,18 +40,33 @@ void ExportOutlookNote(COutlookConnection& outlook, IAutomationReporter& reporte
 using NotesChooser = std::function<std::optional<std::vector<std::string>>(COutlookConnection&)>;
 using TasksChooser = std::function<std::optional<std::vector<COutlookTaskEntry>>(COutlookConnection&)>;
 
+// What an import did. True when something was imported: the target note
+// changed, or the tasks dialog ended with Import (the notes list must then
+// be refreshed). nWritten counts the note files written; a write that failed
+// ends the import, and strError says which file and why.
+struct SImportResult
+{
+    bool bImported = false;
+    int nChosen = 0;
+    int nWritten = 0;
+    std::string strError;
+
+    explicit operator bool() const { return bImported; }
+};
+
 // Appends the chosen notes' texts to pTarget (the row's own record) and
-// stores it in strFolderPath. True when the note changed; the window shows
-// the note's text again in every case.
-bool ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& reporter, CNoteRecord* pTarget,
-                        const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
-                        const NotesChooser& choose);
+// stores it in strFolderPath. The window shows the note's text again in
+// every case.
+SImportResult ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& reporter, CNoteRecord* pTarget,
+                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
+                                 const NotesChooser& choose);
 
 // Stores each chosen task as a new note of the folder strFolderPath. Refused
-// (nothing opens) without a folder. True when the dialog ended with Import,
-// so the notes list must be refreshed.
-bool ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& reporter, const std::string& strFolderPath,
-                        CAppContext& app, CNoteStore& store, const TasksChooser& choose);
+// (nothing opens) without a folder. Stops at the first note that cannot be
+// written: the rest would go to the same folder.
+SImportResult ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& reporter,
+                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
+                                 const TasksChooser& choose);
 
 // The note a chosen task becomes, before the store gives it its key.
 CNoteRecord NoteFromTask(const COutlookTaskEntry& entry);

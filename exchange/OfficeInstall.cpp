@@ -30,14 +30,26 @@ SOfficeInstall FindLibreOffice()
     return install;
 }
 
+namespace
+{
+std::unique_ptr<QTemporaryDir>& TempDirHolder()
+{
+    static std::unique_ptr<QTemporaryDir> pDir;
+    return pDir;
+}
+} // namespace
+
 std::string ProgramTempDir()
 {
-    static const std::unique_ptr<QTemporaryDir> pDir = []
-    {
-        auto p = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillbox-XXXXXX"));
-        return p;
-    }();
+    std::unique_ptr<QTemporaryDir>& pDir = TempDirHolder();
+    if (!pDir)
+        pDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillbox-XXXXXX"));
     return pDir->isValid() ? pDir->path().toStdString() : std::string();
+}
+
+void RemoveProgramTempDir()
+{
+    TempDirHolder().reset();
 }
 
 std::string NewProgramTempFile(const std::string& strSuffix)

@@ -17,6 +17,8 @@ SOfficeInstall FindLibreOffice();
 // The program's own temporary folder, made on first use and removed at exit;
 // empty when it cannot be made.
 std::string ProgramTempDir();
+// Removes that folder with what is in it, at exit; a later use makes a new one.
+void RemoveProgramTempDir();
 // A path in that folder no file of this run has had, ending in strSuffix;
 // empty when there is no folder.
 std::string NewProgramTempFile(const std::string& strSuffix);

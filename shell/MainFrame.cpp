@@ -50,7 +50,7 @@ CMainFrame::~CMainFrame()
 
 bool CMainFrame::Create()
 {
-    m_pView = new CQuillboxView(m_app, m_app.GetStore(), m_app.GetFolderSettings(), *this);
+    m_pView = new CQuillboxView(m_app, m_app.GetStore(), m_app.GetFolderSettings(), *this, &m_app.GetOfficeLink());
     setCentralWidget(m_pView);
     m_pView->GetCommands().BuildMenuBar(menuBar());
 
@@ -289,6 +289,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         if (CSearchResultsList* pResults = GetSearchResultsList())
             pResults->FreeItemData();
     }
+    m_app.GetOfficeLink().CloseMailClient();
     m_bClosed = true;
     pEvent->accept();
 }

@@ -32,6 +32,8 @@ bool CQuillboxApp::InitInstance(bool bShow)
     QApplication::setWindowIcon(QIcon(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME)));
     LoadListViewSelection();
     LoadPriorityColours();
+    // A failure is reported once; the mail-client commands stay disabled.
+    m_office.OpenMailClient();
     ProvideSampleNotes();
     m_pFrame = std::make_unique<CMainFrame>(*this);
     if (!m_pFrame->Create()) {

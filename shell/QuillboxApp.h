@@ -4,6 +4,7 @@
 #include "ErrorReporter.h"
 #include "FolderSettingsFile.h"
 #include "NoteStore.h"
+#include "OfficeLink.h"
 
 #include <memory>
 #include <string>
@@ -42,6 +43,7 @@ public:
 
     CNoteStore& GetStore() { return m_store; }
     const CFolderSettingsFile& GetFolderSettings() const { return m_folderSettings; }
+    COfficeLink& GetOfficeLink() { return m_office; }
 
 private:
     // A first run of an installed program gets a copy of the sample notes.
@@ -50,6 +52,8 @@ private:
     CMessageBoxReporter m_reporter;
     CNoteStore m_store;
     CFolderSettingsFile m_folderSettings;
+    // Outlives the window, whose commands use it.
+    COfficeLink m_office;
     std::string m_strExecutableDir;
     std::unique_ptr<CMainFrame> m_pFrame;
 };

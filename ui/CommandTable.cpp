@@ -8,6 +8,7 @@
 #include "commands/NoteCommands.h"
 #include "commands/PreferencesCommands.h"
 #include "commands/SearchCommands.h"
+#include "commands/OfficeCommands.h"
 #include "commands/WindowCommands.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 namespace
 {
 namespace F = FolderCommands;
+namespace O = OfficeCommands;
 namespace W = WindowCommands;
 namespace N = NoteCommands;
 namespace S = SearchCommands;
@@ -37,18 +39,18 @@ const std::vector<SCommandEntry> g_commands = {
     {ID_ADD_NOTE, "&Add Note", "Ctrl+N", E::folderSelected, C::none, &N::OnAddNote},
     {ID_MODIFY_NOTE, "Modif&y Note", "Ctrl+Y", E::noteSelected, C::none, &N::OnModifyNote},
     {ID_DELETE_NOTE, "&Delete Note", "Ctrl+D", E::noteSelected, C::none, &N::OnDeleteNote},
-    {ID_EXPORT_WORD_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_WORD_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_EXCEL_ALL, "&All Details", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_EXCEL_NOTES, "&Notes only", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_OUTLOOK_TASK, "&Task", nullptr, E::always, C::none, nullptr},
-    {ID_EXPORT_OUTLOOK_NOTE, "&Notes", nullptr, E::always, C::none, nullptr},
+    {ID_EXPORT_WORD_ALL, "&All Details", nullptr, E::always, C::none, &O::OnExportWordAll},
+    {ID_EXPORT_WORD_NOTES, "&Notes only", nullptr, E::always, C::none, &O::OnExportWordNotes},
+    {ID_EXPORT_EXCEL_ALL, "&All Details", nullptr, E::always, C::none, &O::OnExportExcelAll},
+    {ID_EXPORT_EXCEL_NOTES, "&Notes only", nullptr, E::always, C::none, &O::OnExportExcelNotes},
+    {ID_EXPORT_OUTLOOK_TASK, "&Task", nullptr, E::mailClient, C::none, &O::OnExportOutlookTask},
+    {ID_EXPORT_OUTLOOK_NOTE, "&Notes", nullptr, E::mailClient, C::none, &O::OnExportOutlookNote},
     {ID_EXPORT_TEXT_ALL, "&All Details", nullptr, E::always, C::none, &X::OnExportTextAll},
     {ID_EXPORT_TEXT_NOTES, "&Notes only", nullptr, E::always, C::none, &X::OnExportTextNotes},
     {ID_EXPORT_PDF, "&Portable Document Format (PDF)", nullptr, E::always, C::none, &X::OnExportPdf},
     {ID_EXPORT_HTML, "&HTML", nullptr, E::always, C::none, &X::OnExportHtml},
-    {ID_IMPORT_OUTLOOK_TASKS, "&Tasks", nullptr, E::always, C::none, nullptr},
-    {ID_IMPORT_OUTLOOK_NOTES, "&Notes", nullptr, E::always, C::none, nullptr},
+    {ID_IMPORT_OUTLOOK_TASKS, "&Tasks", nullptr, E::mailClient, C::none, &O::OnImportOutlookTasks},
+    {ID_IMPORT_OUTLOOK_NOTES, "&Notes", nullptr, E::mailClient, C::none, &O::OnImportOutlookNotes},
     {ID_IMPORT_TEXT_FILE, "&Text File", nullptr, E::always, C::none, &X::OnImportTextFile},
     {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, E::always, C::toolBarVisible, &W::OnViewToolbar},
     {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, E::always, C::statusBarVisible, &W::OnViewStatusBar},

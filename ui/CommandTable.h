@@ -15,7 +15,8 @@ class QToolBar;
 class QWidget;
 class CQuillboxView;
 
-enum class EEnableRule { always, never, folderSelected, noteSelected };
+// mailClient: the mail-client connection opened at start-up.
+enum class EEnableRule { always, never, folderSelected, noteSelected, mailClient };
 enum class ECheckRule {
     none, toolBarVisible, statusBarVisible,
     notesListPane, notesPane, propertiesPane, searchResultsPane,

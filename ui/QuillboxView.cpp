@@ -10,6 +10,7 @@
 #include "FrameWindow.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
+#include "OfficeLink.h"
 #include "SizingControlBar.h"
 #include "commands/SearchCommands.h"
 #include "commands/WindowCommands.h"
@@ -30,10 +31,10 @@ QString PlainMenuText(const char* pszText)
 } // namespace
 
 CQuillboxView::CQuillboxView(CAppContext& app, CNoteStore& store, const CFolderSettingsFile& folderSettings,
-                             IFrameWindow& window)
+                             IFrameWindow& window, COfficeLink* pOffice)
     : m_app(app), m_store(store), m_folderSettings(folderSettings), m_window(window),
       m_selection(app, store, window, *this), m_context{window.GetWindow(), app,    store, folderSettings,
-                                                        m_selection,        window, *this}
+                                                        m_selection,        window, *this, pOffice}
 {
     setObjectName(QStringLiteral("FolderTree"));
     setAccessibleName(QStringLiteral("Folders"));
@@ -293,6 +294,8 @@ bool CQuillboxView::IsCommandEnabled(int nId) const
         return IsFolderSelected();
     case EEnableRule::noteSelected:
         return IsNoteSelected();
+    case EEnableRule::mailClient:
+        return m_context.pOffice && m_context.pOffice->IsMailClientAvailable();
     }
     return false;
 }

@@ -21,7 +21,8 @@ class CQuillboxView : public QTreeWidget, public IFolderTree
     Q_OBJECT
 
 public:
-    CQuillboxView(CAppContext& app, CNoteStore& store, const CFolderSettingsFile& folderSettings, IFrameWindow& window);
+    CQuillboxView(CAppContext& app, CNoteStore& store, const CFolderSettingsFile& folderSettings, IFrameWindow& window,
+                  COfficeLink* pOffice = nullptr);
     ~CQuillboxView() override;
 
     // Once, after the panes exist: the tree filled, the root selected.

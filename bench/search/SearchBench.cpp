@@ -83,7 +83,7 @@ struct SWindow
     SCommandContext Context()
     {
         CQuillboxView& view = *frame->GetView();
-        return {frame, app, app.GetStore(), app.GetFolderSettings(), view.GetNoteSelection(), *frame, view};
+        return {frame, app, app.GetStore(), app.GetFolderSettings(), view.GetNoteSelection(), *frame, view, nullptr};
     }
 
     std::string strFolder = NotesFolder();

@@ -8,11 +8,14 @@
 #include "DesktopOpener.h"
 #include "FolderDialog.h"
 #include "FolderRecord.h"
+#include "MailClientSettings.h"
+#include "MailServer.h"
 #include "MainFrame.h"
 #include "MainToolBar.h"
 #include "NotesListBar.h"
 #include "NotesListCtrl.h"
 #include "NotesTextBar.h"
+#include "OfficeLink.h"
 #include "PropertiesBar.h"
 #include "QuillboxApp.h"
 #include "QuillboxView.h"
@@ -201,6 +204,13 @@ struct SGuiTestEnvironment
             return true;
         };
         m_opened.clear();
+        // The mail client the window opens at start-up keeps its folders in
+        // the test's directory; there is no office suite.
+        const SMailClientFolders folders{ExePath(QStringLiteral("mail/tasks")).toStdString(),
+                                         ExePath(QStringLiteral("mail/notes")).toStdString()};
+        RegisterServersHook() = [folders](CAutomationRegistry& registry, IDocumentOpener& opener) {
+            registry.Register("Outlook.Application", [folders, &opener] { return CreateMailServer(folders, opener); });
+        };
         return m_pExeDir->isValid();
     }
 

@@ -1,5 +1,6 @@
 #include "AppContext.h"
 #include "AutomationRegistry.h"
+#include "ErrorReporter.h"
 #include "ExcelExport.h"
 #include "NoteStore.h"
 #include "OfficeCommands.h"
@@ -670,6 +671,56 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     const TasksChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<COutlookTaskEntry>>(); };
     EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, cancel));
     EXPECT_EQ(store.GetCount(), 9);
+}
+
+TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
+{
+    struct SCounting : IErrorReporter
+    {
+        int nReports = 0;
+        void ReportError(const std::string&) override { ++nReports; }
+    } counting;
+    QTemporaryDir dir;
+    CAppContext app(dir.path().toStdString());
+    CNoteStore store(app, &counting);
+    SOutlook o;
+    o.outlook.Open(o.registry, o.reporter);
+    // A folder whose directory has gone since it was chosen.
+    const std::string strFolder = dir.path().toStdString() + "/gone";
+    o.items = {{"one", "1"}, {"two", "2"}, {"three", "3"}};
+
+    const SImportResult tasks =
+        ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, [](COutlookConnection& c) {
+            CImportList<COutlookTaskEntry> list;
+            c.ListTasks(list);
+            return std::optional(TickAll(list));
+        });
+    EXPECT_TRUE(tasks);
+    EXPECT_EQ(tasks.nChosen, 3);
+    EXPECT_EQ(tasks.nWritten, 0);
+    EXPECT_NE(tasks.strError.find("gone"), std::string::npos);
+    // The first failure ends the import: one report, not one per task.
+    EXPECT_EQ(counting.nReports, 1);
+
+    CNoteRecord target = DatedNote();
+    const SImportResult notes =
+        ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, [](COutlookConnection& c) {
+            CImportList<std::string> list;
+            c.ListNotes(list);
+            return std::optional(TickAll(list));
+        });
+    EXPECT_TRUE(notes);
+    EXPECT_EQ(notes.nWritten, 0);
+    EXPECT_NE(notes.strError.find("gone"), std::string::npos);
+    EXPECT_EQ(counting.nReports, 2);
+    EXPECT_TRUE(o.reporter.boxes.empty());
+
+    // Written: counted.
+    const SImportResult written =
+        ImportOutlookNotes(o.outlook, o.reporter, &target, dir.path().toStdString(), app, store,
+                           [](COutlookConnection&) { return std::optional(std::vector<std::string>{"x"}); });
+    EXPECT_EQ(written.nWritten, 1);
+    EXPECT_TRUE(written.strError.empty());
 }
 
 TEST(ImportListTest, KeepsRowsSortedAndEqualTextsInArrivalOrder)

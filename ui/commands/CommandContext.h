@@ -4,6 +4,7 @@ class CAppContext;
 class CFolderSettingsFile;
 class CNoteSelection;
 class CNoteStore;
+class COfficeLink;
 class CQuillboxView;
 class IFrameWindow;
 class QWidget;
@@ -26,6 +27,9 @@ struct SCommandContext
     IFrameWindow& window;
     // The folder tree: its items, its queries and the list mode.
     CQuillboxView& view;
+    // The office servers and the mail-client connection; null when the
+    // window runs without them.
+    COfficeLink* pOffice;
 };
 
 // A command's work; a family keeps its handlers together in one namespace.

@@ -1,0 +1,167 @@
+#include "commands/OfficeCommands.h"
+
+#include "CommandContext.h"
+#include "FrameWindow.h"
+#include "ImportNotesDlg.h"
+#include "ImportTasksDlg.h"
+#include "NoteSelection.h"
+#include "NotesListCtrl.h"
+#include "OfficeLink.h"
+#include "QuillboxView.h"
+// The headless commands; the angle brackets keep this file's own header,
+// of the same name, out of the search.
+#include <OfficeCommands.h>
+
+#include <QApplication>
+#include <QStatusBar>
+
+namespace
+{
+// The wait cursor for the whole command, whichever way it ends.
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+void ShowStatus(SCommandContext& ctx, const QString& strText)
+{
+    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
+        pStatus->showMessage(strText);
+}
+
+using DocumentExport = std::string (*)(const CNoteRecord*, const CAutomationRegistry&, IAutomationReporter&);
+
+void RunDocumentExport(SCommandContext& ctx, DocumentExport pfnExport)
+{
+    if (!ctx.pOffice)
+        return;
+    CWaitCursor wait;
+    const std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
+    if (!target)
+        return;
+    // Nothing opens when LibreOffice is missing; this line says why.
+    const std::string strMissing = pfnExport(&target->note, ctx.pOffice->GetRegistry(), ctx.pOffice->GetReporter());
+    if (!strMissing.empty())
+        ShowStatus(ctx, QString::fromStdString(strMissing));
+}
+
+NotesChooser ChooseNotes(SCommandContext& ctx)
+{
+    return [&ctx](COutlookConnection& outlook) -> std::optional<std::vector<std::string>> {
+        CImportNotesDlg dlg(outlook, ctx.pParent);
+        if (dlg.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dlg.m_listChosen;
+    };
+}
+
+TasksChooser ChooseTasks(SCommandContext& ctx)
+{
+    return [&ctx](COutlookConnection& outlook) -> std::optional<std::vector<COutlookTaskEntry>> {
+        CImportTasksDlg dlg(outlook, ctx.app, ctx.pParent);
+        if (dlg.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dlg.m_listChosen;
+    };
+}
+
+// Marks the row of the note under strKey, once the list has been rebuilt.
+void MarkNote(SCommandContext& ctx, const std::string& strKey)
+{
+    CNotesListCtrl* pList = ctx.window.GetNotesList();
+    if (!pList)
+        return;
+    for (int nRow = 0; nRow < pList->GetModel().GetRowCount(); ++nRow)
+        if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow); pNote && pNote->m_strKey == strKey) {
+            pList->SetSelectionMark(nRow);
+            return;
+        }
+}
+} // namespace
+
+namespace OfficeCommands
+{
+void OnExportWordAll(SCommandContext& ctx)
+{
+    RunDocumentExport(ctx, &ExportWordAll);
+}
+
+void OnExportWordNotes(SCommandContext& ctx)
+{
+    RunDocumentExport(ctx, &ExportWordNotes);
+}
+
+void OnExportExcelAll(SCommandContext& ctx)
+{
+    RunDocumentExport(ctx, &ExportExcelAll);
+}
+
+void OnExportExcelNotes(SCommandContext& ctx)
+{
+    RunDocumentExport(ctx, &ExportExcelNotes);
+}
+
+void OnExportOutlookTask(SCommandContext& ctx)
+{
+    if (!ctx.pOffice)
+        return;
+    const std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
+    ExportOutlookTask(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), target ? &target->note : nullptr);
+}
+
+void OnExportOutlookNote(SCommandContext& ctx)
+{
+    if (!ctx.pOffice)
+        return;
+    const std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
+    ExportOutlookNote(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), target ? &target->note : nullptr);
+}
+
+void OnImportOutlookTasks(SCommandContext& ctx)
+{
+    if (!ctx.pOffice)
+        return;
+    // The note at the mark is not used, so an empty folder takes tasks too.
+    ctx.selection.CommitNoteText(-1);
+    const std::string strFolder = ctx.view.GetSelectedFolderPath();
+    if (strFolder.empty())
+        return;
+    ctx.selection.SetCurrentFolder();
+    const SImportResult result = ImportOutlookTasks(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), strFolder,
+                                                    ctx.app, ctx.store, ChooseTasks(ctx));
+    if (!result)
+        return;
+    ctx.selection.RefreshNotesList();
+    if (!result.strError.empty())
+        ShowStatus(ctx, QStringLiteral("%1 of the %2 chosen tasks were imported. %3")
+                            .arg(result.nWritten)
+                            .arg(result.nChosen)
+                            .arg(QString::fromStdString(result.strError)));
+}
+
+void OnImportOutlookNotes(SCommandContext& ctx)
+{
+    if (!ctx.pOffice)
+        return;
+    std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
+    if (target) {
+        ctx.selection.SetCurrentFolder();
+        const SImportResult result =
+            ImportOutlookNotes(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), &target->note,
+                               ctx.view.GetSelectedFolderPath(), ctx.app, ctx.store, ChooseNotes(ctx));
+        if (result) {
+            // The list shows the note as stored, on the same row.
+            ctx.selection.RefreshNotesList();
+            MarkNote(ctx, target->note.m_strKey);
+            if (!result.strError.empty())
+                ShowStatus(ctx, QStringLiteral("The imported text could not be saved. %1")
+                                    .arg(QString::fromStdString(result.strError)));
+        }
+    }
+    ctx.selection.ShowNoteText();
+}
+} // namespace OfficeCommands
