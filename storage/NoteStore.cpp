@@ -615,10 +615,13 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
             const SNoteFile onDisk{DirectoryOf(path), FileNameOf(path), {}};
             CNoteRecord rec;
             SFileStamp diskStamp;
+            const bool bItsOwnFile = oldFile.Exists() && SameFile(oldFile, onDisk);
             switch (ReadStampedNote(path, rec, diskStamp)) {
             case ReadResult::ok:
                 m_pImpl->DetachFile(oldKey, onDisk);
-                if (SameDirectory(onDisk.strDir, m_pImpl->loadedDir))
+                // Taken in where the note was listed from; a file of a folder
+                // the store does not hold is not brought into it.
+                if (bItsOwnFile || SameDirectory(onDisk.strDir, m_pImpl->loadedDir))
                     m_pImpl->AttachFile(rec, SNoteFile{onDisk.strDir, onDisk.strName, diskStamp});
                 break;
             case ReadResult::unreadable:

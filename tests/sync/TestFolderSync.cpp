@@ -5,6 +5,7 @@
 #include "GuiTestUtil.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
+#include "TestUtil.h"
 
 #include <QSignalSpy>
 
