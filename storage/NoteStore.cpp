@@ -41,6 +41,8 @@ struct SNode
     SNode* prev = nullptr;
     SNode* next = nullptr;
     unsigned bucket = 0;
+    // The last refresh that found the note's file.
+    uint32_t seenInRefresh = 0;
 };
 
 bool EndsWith(std::string_view s, std::string_view tail)
@@ -176,6 +178,7 @@ struct CNoteStore::SImpl
     // by name, with their status then: tried again once that changes.
     std::string loadedDir;
     std::unordered_map<std::string, SFileStamp> damaged;
+    uint32_t refreshCount = 0;
 
     // Every note's upper-case text in enumeration order, one zero byte
     // between notes, made again on the first search after a change: a search
@@ -437,12 +440,9 @@ SFolderChanges CNoteStore::RefreshFolder()
     }
 
     // Which note owns each file of the folder, and the stamp it has of it.
-    struct SOwner
-    {
-        const SNode* node;
-        const SNoteFile* file;
-        bool seen;
-    };
+    // A note's file is nearly always named after its key and is found
+    // through the store's own index; the few others (renamed files, older
+    // copies) go through a map.
     std::unordered_map<std::string, bool> dirIsLoaded;
     auto inLoaded = [&](const std::string& s) {
         if (s == dir)
@@ -452,15 +452,27 @@ SFolderChanges CNoteStore::RefreshFolder()
             it = dirIsLoaded.emplace(s, SameDirectory(s, dir)).first;
         return it->second;
     };
-    std::unordered_map<std::string_view, SOwner> owners;
-    owners.reserve(d.index.size() + d.index.size() / 4);
+    auto namedAfterKey = [](const SNode& n) {
+        const std::string& name = n.file.strName;
+        const std::string& key = n.rec.m_strKey;
+        return name.size() == key.size() + 7 && name.compare(0, 3, "QB_") == 0 && name.compare(3, key.size(), key) == 0 &&
+               EndsWith(name, ".qbt");
+    };
+    struct SOwner
+    {
+        const SNode* node;
+        const SNoteFile* file;
+        bool seen;
+    };
+    std::unordered_map<std::string_view, SOwner> others;
     d.Walk([&](const SNode& n) {
-        if (n.file.Exists() && inLoaded(n.file.strDir))
-            owners[n.file.strName] = {&n, &n.file, false};
+        if (n.file.Exists() && !namedAfterKey(n) && inLoaded(n.file.strDir))
+            others[n.file.strName] = {&n, &n.file, false};
         for (const SNoteFile& f : n.olderFiles)
             if (inLoaded(f.strDir))
-                owners[f.strName] = {&n, &f, false};
+                others[f.strName] = {&n, &f, false};
     });
+    const uint32_t thisRefresh = ++d.refreshCount;
 
     // Only names and keys are kept past this point: the nodes change below.
     struct SWork
@@ -475,29 +487,54 @@ SFolderChanges CNoteStore::RefreshFolder()
         const std::string_view name(e->d_name);
         if (!EndsWith(name, ".qbt"))
             continue;
+        const SNode* owner = nullptr;
+        const SNoteFile* ownFile = nullptr;
+        if (name.size() > 7 && name.substr(0, 3) == "QB_") {
+            SNode* found = d.Find(std::string(name.substr(3, name.size() - 7)));
+            if (found && found->file.strName == name && inLoaded(found->file.strDir)) {
+                found->seenInRefresh = thisRefresh;
+                owner = found;
+                ownFile = &found->file;
+            }
+        }
+        if (!owner) {
+            if (const auto other = others.find(name); other != others.end()) {
+                other->second.seen = true;
+                owner = other->second.node;
+                ownFile = other->second.file;
+            }
+        }
+        // Sync tools deliver a file by renaming a new one over it: another
+        // inode, which the listing tells without a stat. A file rewritten in
+        // place keeps its inode; the directory watch does not report such a
+        // write, and the check before every rewrite still finds it.
+        if (ownFile && e->d_type == DT_REG && e->d_ino == ownFile->stamp.nInode &&
+            d.damaged.find(e->d_name) == d.damaged.end())
+            continue;
         struct stat st
         {};
         if (::fstatat(dirFd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
             continue;
         const SFileStamp now = MakeFileStatusStamp(st);
-        const auto owner = owners.find(name);
-        if (owner != owners.end())
-            owner->second.seen = true;
         if (const auto dm = d.damaged.find(e->d_name); dm != d.damaged.end()) {
             damagedSeen.emplace_back(name);
             if (dm->second.SameStatus(now)) {
                 changes.damaged.push_back(dir + "/" + e->d_name);
                 continue;
             }
-        } else if (owner != owners.end() && owner->second.file->stamp.SameStatus(now)) {
+        } else if (ownFile && ownFile->stamp.SameStatus(now)) {
             continue;
         }
-        toRead.push_back({std::string(name), owner != owners.end() ? owner->second.node->rec.m_strKey : std::string()});
+        toRead.push_back({std::string(name), owner ? owner->rec.m_strKey : std::string()});
     }
-    for (const auto& [name, owner] : owners)
+    d.Walk([&](const SNode& n) {
+        if (n.seenInRefresh != thisRefresh && n.file.Exists() && namedAfterKey(n) && inLoaded(n.file.strDir))
+            removed.push_back({n.file.strName, n.rec.m_strKey});
+    });
+    for (const auto& [name, owner] : others)
         if (!owner.seen)
             removed.push_back({std::string(name), owner.node->rec.m_strKey});
-    owners.clear();
+    others.clear();
     std::erase_if(d.damaged, [&](const auto& entry) {
         return std::find(damagedSeen.begin(), damagedSeen.end(), entry.first) == damagedSeen.end();
     });

@@ -215,7 +215,7 @@ TEST_F(StoreSync, UpdateWritesWhenNothingChanged)
     EXPECT_EQ(OnDisk(Dir()).at("Plan (conflict copy)"), "three");
 }
 
-// Files added, replaced, changed in place, removed and still being written,
+// Files added, replaced, removed and still being written (then completed),
 // taken in without a reload; our own writes are no change.
 TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
 {
@@ -274,7 +274,7 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
     CNoteRecord f;
     f.m_strKey = "2026120700000012";
     f.m_strTitle = "F";
-    WriteBytes(PathOf(e.m_strKey), store.NoteFileBytes(f));
+    ASSERT_TRUE(WriteFileAtomically(PathOf(e.m_strKey), store.NoteFileBytes(f)));
     changes = store.RefreshFolder();
     EXPECT_EQ(changes.added, std::vector<std::string>{f.m_strKey});
     EXPECT_EQ(changes.removed, std::vector<std::string>{e.m_strKey});

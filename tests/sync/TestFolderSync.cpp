@@ -182,6 +182,9 @@ private slots:
         QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
                                      {"alpha", "from the laptop"}, {"alpha (conflict copy)", "typed here"}}));
         QCOMPARE(Titles(run.List()), QStringList({"alpha", "alpha (conflict copy)"}));
+        // A picture of the window at this point, when asked for.
+        if (const QString strShots = qEnvironmentVariable("QUILLBOX_SHOT_DIR"); !strShots.isEmpty())
+            QVERIFY(run.frame->grab().save(strShots + QStringLiteral("/conflict-copy.png")));
 
         // The change arrives and the commit comes before the window saw it.
         QCOMPARE(MarkedTitle(run.List()), std::string("alpha"));
