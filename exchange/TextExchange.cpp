@@ -48,7 +48,7 @@ bool AppendImportedText(CNoteRecord& note, const std::string& strText)
 }
 
 EImportResult ImportTextIntoNote(CNoteStore& store, const CNoteRecord& note, const std::string& strPath,
-                                 std::string& strError)
+                                 std::string& strError, SStoreResult* pSaved)
 {
     strError.clear();
     std::string text;
@@ -63,5 +63,7 @@ EImportResult ImportTextIntoNote(CNoteStore& store, const CNoteRecord& note, con
         return EImportResult::empty;
     const SStoreResult saved = store.UpdateNote(changed);
     strError = saved.strError;
+    if (pSaved)
+        *pSaved = saved;
     return saved ? EImportResult::imported : EImportResult::saveFailed;
 }

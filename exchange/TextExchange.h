@@ -7,6 +7,7 @@
 
 class CNoteRecord;
 class CNoteStore;
+struct SStoreResult;
 
 // Title, date (when the note has one), priority, comments, keywords and the
 // notes text, as labelled blocks separated by blank lines.
@@ -41,6 +42,7 @@ enum class EImportResult
 // Reads the file and, when it gives any text, appends it to the note and
 // saves the note through the store, which writes into its context's current
 // folder (the caller sets it to the note's folder). strError says why for
-// unreadable and saveFailed.
+// unreadable and saveFailed; pSaved, when given, receives what the store did
+// (a conflict copy among others).
 EImportResult ImportTextIntoNote(CNoteStore& store, const CNoteRecord& note, const std::string& strPath,
-                                 std::string& strError);
+                                 std::string& strError, SStoreResult* pSaved = nullptr);

@@ -1,6 +1,7 @@
 #include "FileIo.h"
 
 #include <algorithm>
+#include <functional>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -181,7 +182,7 @@ SFileResult RemoveFile(const std::string& strPath)
     return SFileResult::Done();
 }
 
-EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data)
+EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data, struct stat* pStat)
 {
     CFd fd(nFd);
     if (fd.Get() < 0)
@@ -191,6 +192,8 @@ EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data)
     };
     if (::fstat(fd.Get(), &st) != 0)
         return EReadStatus::failed;
+    if (pStat)
+        *pStat = st;
     if (!S_ISREG(st.st_mode))
         return EReadStatus::notRegular;
     if (static_cast<unsigned long long>(st.st_size) > nMaxBytes)
@@ -312,4 +315,71 @@ std::string FileNameOf(const std::string& strPath)
 {
     const size_t slash = strPath.rfind('/');
     return slash == std::string::npos ? strPath : strPath.substr(slash + 1);
+}
+
+bool SFileStamp::SameStatus(const SFileStamp& other) const
+{
+    return nSize == other.nSize && nMtimeNs == other.nMtimeNs && nCtimeNs == other.nCtimeNs && nInode == other.nInode &&
+           nDevice == other.nDevice;
+}
+
+int64_t FileClockNowNs()
+{
+    timespec ts{};
+    ::clock_gettime(CLOCK_REALTIME, &ts);
+    return int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+SFileStamp MakeFileStatusStamp(const struct stat& st)
+{
+    SFileStamp stamp;
+    stamp.nSize = st.st_size;
+    stamp.nMtimeNs = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.nCtimeNs = int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    stamp.nInode = st.st_ino;
+    stamp.nDevice = st.st_dev;
+    return stamp;
+}
+
+SFileStamp MakeFileStamp(const struct stat& st, std::string_view bytes, int64_t nStampedAtNs)
+{
+    SFileStamp stamp = MakeFileStatusStamp(st);
+    stamp.bInDoubt = nStampedAtNs - std::max(stamp.nMtimeNs, stamp.nCtimeNs) < nStampDoubtNs;
+    stamp.nBytesHash = std::hash<std::string_view>()(bytes);
+    return stamp;
+}
+
+SFileStamp StampWrittenFile(const std::string& strPath, std::string_view bytes)
+{
+    struct stat st
+    {};
+    SFileStamp stamp;
+    if (::stat(strPath.c_str(), &st) != 0) {
+        stamp.nBytesHash = std::hash<std::string_view>()(bytes);
+        return stamp;
+    }
+    // Just written: its times are now, always in doubt.
+    return MakeFileStamp(st, bytes, FileClockNowNs());
+}
+
+EFileCheck CheckFileStamp(const std::string& strPath, const SFileStamp& stamp, size_t nMaxBytes)
+{
+    struct stat st
+    {};
+    if (::stat(strPath.c_str(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? EFileCheck::gone : EFileCheck::changed;
+    if (!S_ISREG(st.st_mode))
+        return EFileCheck::changed;
+    const SFileStamp now = MakeFileStatusStamp(st);
+    if (stamp.Known() && now.SameStatus(stamp) && !stamp.bInDoubt)
+        return EFileCheck::same;
+    // Times or inode differ but the size is the same, or the stamp is in
+    // doubt: the bytes decide, so a file rewritten unchanged (a sync that
+    // sets the times again) is no conflict.
+    if (stamp.Known() && now.nSize != stamp.nSize)
+        return EFileCheck::changed;
+    std::string data;
+    if (ReadRegularFile(strPath, nMaxBytes, data) != EReadStatus::ok)
+        return EFileCheck::changed;
+    return std::hash<std::string_view>()(data) == stamp.nBytesHash ? EFileCheck::same : EFileCheck::changed;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+struct stat;
 
 // Every file operation of the program goes through here. Paths are the raw
 // bytes the file system has, never converted, so reading, writing and
@@ -55,8 +58,55 @@ enum class EReadStatus
 // Never blocks on a FIFO or device: those are refused before any read.
 EReadStatus ReadRegularFile(const std::string& strPath, size_t nMaxBytes, std::string& data,
                             std::string* pError = nullptr);
-// The same from an open descriptor, which it closes.
-EReadStatus ReadRegularFd(int fd, size_t nMaxBytes, std::string& data);
+// The same from an open descriptor, which it closes. pStat, when given,
+// receives the file's status as it was before the read.
+EReadStatus ReadRegularFd(int fd, size_t nMaxBytes, std::string& data, struct stat* pStat = nullptr);
+
+// What a file was when it was read or written, to tell later whether anyone
+// has changed it since. Sync tools replace a file by renaming another over
+// it (a new inode), editors write in place (new size or times); the change
+// time cannot be set back by any program.
+struct SFileStamp
+{
+    int64_t nSize = -1; // -1: nothing known of the file
+    int64_t nMtimeNs = 0;
+    int64_t nCtimeNs = 0;
+    uint64_t nInode = 0;
+    uint64_t nDevice = 0;
+    // The file changed so shortly before it was stamped that a later change
+    // may fall in the same tick of the file system's clock and leave size
+    // and times as they were: then its bytes decide.
+    bool bInDoubt = true;
+    uint64_t nBytesHash = 0;
+
+    bool Known() const { return nSize >= 0; }
+    // Same size, times and inode.
+    bool SameStatus(const SFileStamp& other) const;
+};
+
+// Coarse file systems (FAT, SMB) keep times to 2 s, and a file server's
+// clock may run behind ours: a change this close to a read is in doubt.
+constexpr int64_t nStampDoubtNs = int64_t(10) * 1000 * 1000 * 1000;
+
+// The wall clock in nanoseconds, as file times count.
+int64_t FileClockNowNs();
+// The stamp of a file read or written at nStampedAtNs or later, from its
+// status and bytes.
+SFileStamp MakeFileStamp(const struct stat& st, std::string_view bytes, int64_t nStampedAtNs);
+// The stamp from the status alone, for a file whose bytes are not kept.
+SFileStamp MakeFileStatusStamp(const struct stat& st);
+// The stamp of a file just written with these bytes; not Known() when the
+// file cannot be found.
+SFileStamp StampWrittenFile(const std::string& strPath, std::string_view bytes);
+
+enum class EFileCheck {
+    same,
+    changed, // other bytes, or replaced by another file
+    gone,
+};
+// Whether the file at strPath is still the one stamped: size, times and
+// inode, and the bytes when those are equal but in doubt.
+EFileCheck CheckFileStamp(const std::string& strPath, const SFileStamp& stamp, size_t nMaxBytes);
 
 // Our temporary files are the target's name, a dot and six letters or
 // digits ("FolderSettings.set.a1B2c3").

@@ -44,6 +44,8 @@ struct SNode
     SNode* prev = nullptr;
     SNode* next = nullptr;
     unsigned bucket = 0;
+    // The last refresh that found the note's file.
+    uint32_t seenInRefresh = 0;
 };
 
 const std::string& UpperText(const SNode& node)
@@ -138,6 +140,38 @@ int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, uns
     }
     return ::openat(dirFd, pszName, flags);
 }
+
+// Reads a note file with the stamp it had when the read began.
+CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp)
+{
+    const int64_t nStartNs = FileClockNowNs();
+    std::string data;
+    struct stat st
+    {};
+    switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
+    case EReadStatus::ok:
+        break;
+    case EReadStatus::tooLarge:
+    case EReadStatus::failed:
+        stamp = MakeFileStatusStamp(st);
+        return CNoteStore::ReadResult::damaged;
+    case EReadStatus::unopenable:
+    case EReadStatus::notRegular:
+        return CNoteStore::ReadResult::unreadable;
+    }
+    stamp = MakeFileStamp(st, data, nStartNs);
+    return CNoteStore::ParseNoteFile(data, note) ? CNoteStore::ReadResult::ok : CNoteStore::ReadResult::damaged;
+}
+
+CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp)
+{
+    return ReadStampedFd(::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), note, stamp);
+}
+
+bool SameFile(const SNoteFile& a, const SNoteFile& b)
+{
+    return a.strName == b.strName && SameDirectory(a.strDir, b.strDir);
+}
 } // namespace
 
 bool IsPlainNoteKey(const std::string& strKey)
@@ -162,6 +196,11 @@ struct CNoteStore::SImpl
     // Temporary files of saves that never finished, seen by the last load;
     // the next save removes the ones that are old enough.
     std::vector<std::string> staleTemps;
+    // The directory last loaded, and its note files that could not be read,
+    // by name, with their status then: tried again once that changes.
+    std::string loadedDir;
+    std::unordered_map<std::string, SFileStamp> damaged;
+    uint32_t refreshCount = 0;
 
     // Every note's upper-case text in enumeration order, one zero byte
     // between notes, made again on the first search after a change: a search
@@ -203,6 +242,53 @@ struct CNoteStore::SImpl
         heads.fill(nullptr);
         index.clear();
         corpus = SCorpus();
+        loadedDir.clear();
+        damaged.clear();
+    }
+
+    // The note takes the file as its own, replacing its record; the file it
+    // had becomes an older copy.
+    void AttachFile(const CNoteRecord& note, const SNoteFile& file)
+    {
+        std::vector<SNoteFile> older;
+        if (SNode* existing = Find(note.m_strKey)) {
+            for (SNoteFile& f : existing->olderFiles)
+                if (!SameFile(f, file))
+                    older.push_back(std::move(f));
+            if (existing->file.Exists() && !SameFile(existing->file, file))
+                older.push_back(std::move(existing->file));
+        }
+        SNode& node = Insert(note);
+        node.file = file;
+        node.olderFiles = std::move(older);
+    }
+
+    // The file is no longer the note's: when it was the one its record came
+    // from, the note falls back on an older copy, else it leaves the store.
+    // True when the note's record changed or went.
+    bool DetachFile(const std::string& key, const SNoteFile& file)
+    {
+        SNode* node = Find(key);
+        if (!node)
+            return false;
+        if (!node->file.Exists() || !SameFile(node->file, file)) {
+            std::erase_if(node->olderFiles, [&](const SNoteFile& f) { return SameFile(f, file); });
+            return false;
+        }
+        while (!node->olderFiles.empty()) {
+            SNoteFile older = std::move(node->olderFiles.back());
+            node->olderFiles.pop_back();
+            CNoteRecord rec;
+            if (ReadStampedNote(older.Path(), rec, older.stamp) == CNoteStore::ReadResult::ok && rec.m_strKey == key) {
+                std::vector<SNoteFile> rest = std::move(node->olderFiles);
+                SNode& kept = Insert(rec);
+                kept.file = std::move(older);
+                kept.olderFiles = std::move(rest);
+                return true;
+            }
+        }
+        Remove(key);
+        return true;
     }
 
     // Inserts or replaces; returns the node so its files can be set. A
@@ -282,6 +368,9 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
     std::vector<std::string> skipped;
     if (strPath.empty())
         return skipped;
+    m_pImpl->loadedDir = strPath;
+    // Earlier than any read, so a file changed just before its read is in doubt.
+    const int64_t nStartNs = FileClockNowNs();
     const int dirFd = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         return skipped;
@@ -304,13 +393,15 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
         }
         const int fd = OpenNoteEntry(dirFd, strPath, e->d_name, e->d_type, realDir);
         CNoteRecord note;
-        switch (ReadRegularFd(fd, nMaxNoteFile, data))
-        {
+        struct stat st
+        {};
+        switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
         case EReadStatus::ok:
             break;
         case EReadStatus::tooLarge:
         case EReadStatus::failed:
             skipped.push_back(strPath + "/" + e->d_name);
+            m_pImpl->damaged[e->d_name] = MakeFileStatusStamp(st);
             continue;
         case EReadStatus::unopenable:
         case EReadStatus::notRegular:
@@ -319,6 +410,7 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
         if (!ParseNoteFile(data, note))
         {
             skipped.push_back(strPath + "/" + e->d_name);
+            m_pImpl->damaged[e->d_name] = MakeFileStatusStamp(st);
             continue;
         }
         // The later file wins; the earlier one is still this note's file.
@@ -326,10 +418,182 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
         SNode& node = m_pImpl->Insert(std::move(note), &bReplaced);
         if (bReplaced)
             node.olderFiles.push_back(std::move(node.file));
-        node.file = SNoteFile{strPath, e->d_name};
+        node.file = SNoteFile{strPath, e->d_name, MakeFileStamp(st, data, nStartNs)};
     }
     ::closedir(dir);
     return skipped;
+}
+
+const std::string& CNoteStore::GetLoadedFolder() const
+{
+    return m_pImpl->loadedDir;
+}
+
+SFolderChanges CNoteStore::RefreshFolder()
+{
+    SFolderChanges changes;
+    SImpl& d = *m_pImpl;
+    const std::string dir = d.loadedDir;
+    if (dir.empty())
+        return changes;
+    // A folder that cannot be opened now (a share gone away) changes nothing:
+    // its notes are not gone for that.
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return changes;
+    DIR* dp = ::fdopendir(dirFd);
+    if (!dp) {
+        ::close(dirFd);
+        return changes;
+    }
+
+    // Which note owns each file of the folder, and the stamp it has of it.
+    // A note's file is nearly always named after its key and is found
+    // through the store's own index; the few others (renamed files, older
+    // copies) go through a map.
+    std::unordered_map<std::string, bool> dirIsLoaded;
+    auto inLoaded = [&](const std::string& s) {
+        if (s == dir)
+            return true;
+        auto it = dirIsLoaded.find(s);
+        if (it == dirIsLoaded.end())
+            it = dirIsLoaded.emplace(s, SameDirectory(s, dir)).first;
+        return it->second;
+    };
+    auto namedAfterKey = [](const SNode& n) {
+        const std::string& name = n.file.strName;
+        const std::string& key = n.rec->m_strKey;
+        return name.size() == key.size() + 7 && name.compare(0, 3, "QB_") == 0 && name.compare(3, key.size(), key) == 0 &&
+               EndsWith(name, ".qbt");
+    };
+    struct SOwner
+    {
+        const SNode* node;
+        const SNoteFile* file;
+        bool seen;
+    };
+    std::unordered_map<std::string_view, SOwner> others;
+    d.Walk([&](const SNode& n) {
+        if (n.file.Exists() && !namedAfterKey(n) && inLoaded(n.file.strDir))
+            others[n.file.strName] = {&n, &n.file, false};
+        for (const SNoteFile& f : n.olderFiles)
+            if (inLoaded(f.strDir))
+                others[f.strName] = {&n, &f, false};
+    });
+    const uint32_t thisRefresh = ++d.refreshCount;
+
+    // Only names and keys are kept past this point: the nodes change below.
+    struct SWork
+    {
+        std::string name;
+        std::string ownerKey;
+    };
+    std::vector<SWork> toRead;
+    std::vector<SWork> removed;
+    std::vector<std::string> damagedSeen;
+    while (const dirent* e = ::readdir(dp)) {
+        const std::string_view name(e->d_name);
+        if (!EndsWith(name, ".qbt"))
+            continue;
+        const SNode* owner = nullptr;
+        const SNoteFile* ownFile = nullptr;
+        if (name.size() > 7 && name.substr(0, 3) == "QB_") {
+            SNode* found = d.Find(std::string(name.substr(3, name.size() - 7)));
+            if (found && found->file.strName == name && inLoaded(found->file.strDir)) {
+                found->seenInRefresh = thisRefresh;
+                owner = found;
+                ownFile = &found->file;
+            }
+        }
+        if (!owner) {
+            if (const auto other = others.find(name); other != others.end()) {
+                other->second.seen = true;
+                owner = other->second.node;
+                ownFile = other->second.file;
+            }
+        }
+        // Sync tools deliver a file by renaming a new one over it: another
+        // inode, which the listing tells without a stat. A file rewritten in
+        // place keeps its inode; the directory watch does not report such a
+        // write, and the check before every rewrite still finds it.
+        if (ownFile && e->d_type == DT_REG && e->d_ino == ownFile->stamp.nInode &&
+            d.damaged.find(e->d_name) == d.damaged.end())
+            continue;
+        struct stat st
+        {};
+        if (::fstatat(dirFd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
+            continue;
+        const SFileStamp now = MakeFileStatusStamp(st);
+        if (const auto dm = d.damaged.find(e->d_name); dm != d.damaged.end()) {
+            damagedSeen.emplace_back(name);
+            if (dm->second.SameStatus(now)) {
+                changes.damaged.push_back(dir + "/" + e->d_name);
+                continue;
+            }
+        } else if (ownFile && ownFile->stamp.SameStatus(now)) {
+            continue;
+        }
+        toRead.push_back({std::string(name), owner ? owner->rec->m_strKey : std::string()});
+    }
+    d.Walk([&](const SNode& n) {
+        if (n.seenInRefresh != thisRefresh && n.file.Exists() && namedAfterKey(n) && inLoaded(n.file.strDir))
+            removed.push_back({n.file.strName, n.rec->m_strKey});
+    });
+    for (const auto& [name, owner] : others)
+        if (!owner.seen)
+            removed.push_back({std::string(name), owner.node->rec->m_strKey});
+    others.clear();
+    std::erase_if(d.damaged, [&](const auto& entry) {
+        return std::find(damagedSeen.begin(), damagedSeen.end(), entry.first) == damagedSeen.end();
+    });
+
+    // Each key touched, and whether it was in the store before.
+    std::unordered_map<std::string, bool> touched;
+    auto detach = [&](const std::string& key, const std::string& name) {
+        const bool existed = d.Find(key) != nullptr;
+        if (d.DetachFile(key, SNoteFile{dir, name, {}}))
+            touched.emplace(key, existed);
+    };
+    for (const SWork& w : removed)
+        detach(w.ownerKey, w.name);
+    std::string realDir;
+    for (const SWork& w : toRead) {
+        CNoteRecord note;
+        SFileStamp stamp;
+        const int fd = OpenNoteEntry(dirFd, dir, w.name.c_str(), DT_UNKNOWN, realDir);
+        switch (ReadStampedFd(fd, note, stamp)) {
+        case ReadResult::unreadable:
+            // Gone since the listing, or not a file to read.
+            if (!w.ownerKey.empty())
+                detach(w.ownerKey, w.name);
+            continue;
+        case ReadResult::damaged:
+            // Still being written, most likely: the note keeps what was read
+            // before, and the file is read again at its next change.
+            d.damaged[w.name] = stamp;
+            changes.damaged.push_back(dir + "/" + w.name);
+            continue;
+        case ReadResult::ok:
+            break;
+        }
+        d.damaged.erase(w.name);
+        if (!w.ownerKey.empty() && w.ownerKey != note.m_strKey)
+            detach(w.ownerKey, w.name);
+        touched.emplace(note.m_strKey, d.Find(note.m_strKey) != nullptr);
+        d.AttachFile(note, SNoteFile{dir, w.name, stamp});
+    }
+    ::closedir(dp);
+
+    for (const auto& [key, existed] : touched) {
+        const bool exists = d.Find(key) != nullptr;
+        if (existed && exists)
+            changes.changed.push_back(key);
+        else if (exists)
+            changes.added.push_back(key);
+        else if (existed)
+            changes.removed.push_back(key);
+    }
+    return changes;
 }
 
 void CNoteStore::ClearNotes()
@@ -358,9 +622,10 @@ SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
     RemoveStaleTempFiles();
     note.m_dtCreated = CDateTime::GetCurrentTime();
     std::string path;
-    const SFileResult written = CreateNoteFile(note, path, nFirstCounter);
+    SFileStamp stamp;
+    const SFileResult written = CreateNoteFile(note, path, nFirstCounter, &stamp);
     SNode& node = m_pImpl->Insert(note);
-    node.file = written ? SNoteFile{DirectoryOf(path), FileNameOf(path)} : SNoteFile{};
+    node.file = written ? SNoteFile{DirectoryOf(path), FileNameOf(path), stamp} : SNoteFile{};
     node.olderFiles.clear();
     if (!written)
         ReportSaveFailed();
@@ -370,6 +635,7 @@ SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
 SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
 {
     RemoveStaleTempFiles();
+    const CDateTime dtReadModified = note.m_dtModified;
     note.m_dtModified = CDateTime::GetCurrentTime();
     note.m_nModifiedAt = 0;
     SNoteFile oldFile;
@@ -382,16 +648,45 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
     const std::string oldKey = note.m_strKey;
     std::string path;
     SFileResult written;
+    SFileStamp stamp;
     if (IsPlainNoteKey(note.m_strKey))
     {
         path = m_app.GetNoteFilePath(note);
-        written = WriteNote(note, path);
+        std::vector<SNoteFile> readFrom = olderFiles;
+        readFrom.push_back(oldFile);
+        const auto conflict = CheckBeforeRewrite(path, note.m_strKey, dtReadModified, readFrom);
+        if (conflict != SStoreResult::EConflict::none) {
+            // Someone else's version stays, and the store takes it.
+            const SNoteFile onDisk{DirectoryOf(path), FileNameOf(path), {}};
+            CNoteRecord rec;
+            SFileStamp diskStamp;
+            const bool bItsOwnFile = oldFile.Exists() && SameFile(oldFile, onDisk);
+            switch (ReadStampedNote(path, rec, diskStamp)) {
+            case ReadResult::ok:
+                m_pImpl->DetachFile(oldKey, onDisk);
+                // Taken in where the note was listed from; a file of a folder
+                // the store does not hold is not brought into it.
+                if (bItsOwnFile || SameDirectory(onDisk.strDir, m_pImpl->loadedDir))
+                    m_pImpl->AttachFile(rec, SNoteFile{onDisk.strDir, onDisk.strName, diskStamp});
+                break;
+            case ReadResult::unreadable:
+                m_pImpl->DetachFile(oldKey, onDisk);
+                break;
+            case ReadResult::damaged:
+                break; // being written: read once it is whole
+            }
+            SStoreResult copy = SaveConflictCopy(note);
+            copy.eConflict = conflict;
+            copy.strConflictOf = oldKey;
+            return copy;
+        }
+        written = WriteNote(note, path, &stamp);
     }
     else
     {
         // The key came from a file's contents and cannot name a file: the
         // note moves to a fresh key instead.
-        written = CreateNoteFile(note, path);
+        written = CreateNoteFile(note, path, 10, &stamp);
     }
     if (!written)
     {
@@ -406,18 +701,72 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
     }
     if (note.m_strKey != oldKey)
         m_pImpl->Remove(oldKey);
-    // The files this note was read from in this folder are older copies now.
-    const SNoteFile newFile{DirectoryOf(path), FileNameOf(path)};
+    // The files this note was read from in this folder are older copies now;
+    // one that someone else has changed since is no copy and stays.
+    const SNoteFile newFile{DirectoryOf(path), FileNameOf(path), stamp};
     olderFiles.push_back(oldFile);
     std::vector<SNoteFile> kept;
-    for (const SNoteFile& f : olderFiles)
-        if (f.Exists() && f.strName != newFile.strName && SameDirectory(f.strDir, newFile.strDir) &&
-            !RemoveFile(f.Path()))
+    for (const SNoteFile& f : olderFiles) {
+        if (!f.Exists() || f.strName == newFile.strName || !SameDirectory(f.strDir, newFile.strDir))
+            continue;
+        const EFileCheck check = CheckFileStamp(f.Path(), f.stamp, nMaxNoteFile);
+        if (check == EFileCheck::changed || (check == EFileCheck::same && !RemoveFile(f.Path())))
             kept.push_back(f);
+    }
     SNode& node = m_pImpl->Insert(note);
     node.file = newFile;
     node.olderFiles = std::move(kept);
     return {true, note.m_strKey, {}};
+}
+
+SStoreResult CNoteStore::SaveConflictCopy(CNoteRecord note)
+{
+    const std::string strOf = note.m_strKey;
+    note.m_strTitle += " (conflict copy)";
+    note.m_dtModified = CDateTime::GetCurrentTime();
+    note.m_nModifiedAt = 0;
+    std::string path;
+    SFileStamp stamp;
+    // Never under the key of the note it is a copy of, even when that one
+    // is gone: a sync would take it for that note come back.
+    const SFileResult written = CreateNoteFile(note, path, 10, &stamp, strOf);
+    SNode& node = m_pImpl->Insert(note);
+    node.file = written ? SNoteFile{DirectoryOf(path), FileNameOf(path), stamp} : SNoteFile{};
+    node.olderFiles.clear();
+    if (!written)
+        ReportSaveFailed();
+    return {written.bOk, note.m_strKey, written.strError};
+}
+
+SStoreResult::EConflict CNoteStore::CheckBeforeRewrite(const std::string& strPath, const std::string& strKey,
+                                                       const CDateTime& dtReadModified,
+                                                       const std::vector<SNoteFile>& readFrom) const
+{
+    const SNoteFile target{DirectoryOf(strPath), FileNameOf(strPath), {}};
+    for (const SNoteFile& f : readFrom) {
+        if (!f.Exists() || !SameFile(f, target))
+            continue;
+        switch (CheckFileStamp(strPath, f.stamp, nMaxNoteFile)) {
+        case EFileCheck::same:
+            return SStoreResult::EConflict::none;
+        case EFileCheck::changed:
+            return SStoreResult::EConflict::changedOnDisk;
+        case EFileCheck::gone:
+            return SStoreResult::EConflict::deletedOnDisk;
+        }
+    }
+    // A file this store never read (the note came from another folder's
+    // load, or from elsewhere): only the version the note was read as may
+    // be replaced, known by its key and modification time.
+    struct stat st
+    {};
+    if (::lstat(strPath.c_str(), &st) != 0 ? errno == ENOENT : S_ISDIR(st.st_mode))
+        return SStoreResult::EConflict::none; // nothing to keep; a directory fails the write
+    CNoteRecord onDisk;
+    if (ReadNoteFile(strPath, onDisk) == ReadResult::ok && onDisk.m_strKey == strKey &&
+        onDisk.m_dtModified == dtReadModified)
+        return SStoreResult::EConflict::none;
+    return SStoreResult::EConflict::changedOnDisk;
 }
 
 SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
@@ -579,12 +928,17 @@ std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
     return path;
 }
 
-SFileResult CNoteStore::WriteNote(const CNoteRecord& note, const std::string& strPath)
+SFileResult CNoteStore::WriteNote(const CNoteRecord& note, const std::string& strPath, SFileStamp* pStamp)
 {
-    return WriteFileAtomically(strPath, NoteFileBytes(note));
+    const std::string bytes = NoteFileBytes(note);
+    SFileResult result = WriteFileAtomically(strPath, bytes);
+    if (result && pStamp)
+        *pStamp = StampWrittenFile(strPath, bytes);
+    return result;
 }
 
-SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter)
+SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter, SFileStamp* pStamp,
+                                       const std::string& strAvoidKey)
 {
     // One clock reading; a key taken by a note of the store or by a file of
     // the folder, now or by another writer at this very moment, moves on to
@@ -594,11 +948,14 @@ SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, 
     for (int counter = nFirstCounter; counter < nFirstCounter + 100000; ++counter)
     {
         note.m_strKey = MakeNoteKey(now, counter);
-        if (HasNote(note.m_strKey))
+        if (HasNote(note.m_strKey) || note.m_strKey == strAvoidKey)
             continue;
         strPath = m_app.GetNoteFilePath(note);
         bool bExists = false;
-        result = CreateFileExclusively(strPath, NoteFileBytes(note), bExists);
+        const std::string bytes = NoteFileBytes(note);
+        result = CreateFileExclusively(strPath, bytes, bExists);
+        if (result && pStamp)
+            *pStamp = StampWrittenFile(strPath, bytes);
         if (!bExists)
             return result;
     }

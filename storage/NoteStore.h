@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CAppContext;
@@ -20,23 +21,55 @@ class INoteRowSink;
 // the reason when it failed, naming the file.
 struct SStoreResult
 {
+    SStoreResult() = default;
+    SStoreResult(bool bOkIn, std::string strKeyIn = {}, std::string strErrorIn = {})
+        : bOk(bOkIn), strKey(std::move(strKeyIn)), strError(std::move(strErrorIn))
+    {}
+
     bool bOk = true;
     std::string strKey;
     std::string strError;
+    // Set when the note's file had been changed or deleted by someone else
+    // since it was read: that file was left as it is, and this version was
+    // saved as a new note, under strKey, with " (conflict copy)" in its
+    // title. strConflictOf is the key of the note whose file was kept.
+    enum class EConflict { none, changedOnDisk, deletedOnDisk };
+    EConflict eConflict = EConflict::none;
+    std::string strConflictOf;
 
     explicit operator bool() const { return bOk; }
 };
 
 // The file a note was read from or last written to. A note has none until
 // it is written. Kept per note so that a change or a deletion acts on that
-// very file; the place for what a later write check needs to know of it.
+// very file, and with its stamp so that a rewrite never replaces a version
+// nobody has seen.
 struct SNoteFile
 {
+    SNoteFile() = default;
+    SNoteFile(std::string strDirIn, std::string strNameIn, SFileStamp stampIn = {})
+        : strDir(std::move(strDirIn)), strName(std::move(strNameIn)), stamp(stampIn)
+    {}
+
     std::string strDir;
     std::string strName;
+    SFileStamp stamp;
 
     bool Exists() const { return !strName.empty(); }
     std::string Path() const { return strDir + "/" + strName; }
+};
+
+// What RefreshFolder found: the keys of the notes added, changed and removed
+// on disk since the folder was read, and every note file of the folder that
+// is damaged now (a file still being written is read again at its next change).
+struct SFolderChanges
+{
+    std::vector<std::string> added;
+    std::vector<std::string> changed;
+    std::vector<std::string> removed;
+    std::vector<std::string> damaged;
+
+    bool Any() const { return !added.empty() || !changed.empty() || !removed.empty(); }
 };
 
 // A key that can name a file directly inside a folder: not empty, no path
@@ -69,6 +102,12 @@ public:
     // that were skipped because they are damaged; they are left untouched.
     std::vector<std::string> LoadFolder(const std::string& strPath);
     void ClearNotes();
+    // Reads again only the note files of the loaded folder whose name, size
+    // or times changed since they were read, and follows files added and
+    // removed. Others may write into the folder at any time (a sync tool).
+    SFolderChanges RefreshFolder();
+    // The directory LoadFolder last read; empty when none.
+    const std::string& GetLoadedFolder() const;
 
     // A copy of the record under the key, or a Reset record with an empty key.
     CNoteRecord GetNote(const std::string& strKey) const;
@@ -86,7 +125,14 @@ public:
     // key that is not plain is replaced by a fresh one first. Once the file is
     // written, other files the note was read from in that folder are removed,
     // so an older copy cannot come back at the next load.
+    // The file is only rewritten while it is the one the note was read from
+    // (or last written): when someone else changed, replaced or deleted it,
+    // it stays as it is, the store takes the version on disk, and this
+    // version is saved by SaveConflictCopy; the result says so.
     SStoreResult UpdateNote(CNoteRecord note);
+    // Saves the note as a new note under a fresh key, in a new file that
+    // replaces none, its title followed by " (conflict copy)".
+    SStoreResult SaveConflictCopy(CNoteRecord note);
     // Removes the files the note was read from, then its entry. False, with
     // the entry kept and the error reported, when a file could not be deleted.
     SStoreResult DeleteNote(const CNoteRecord& note);
@@ -131,9 +177,16 @@ private:
     CAppContext& m_app;
     IErrorReporter* m_pReporter;
 
-    SFileResult WriteNote(const CNoteRecord& note, const std::string& strPath);
+    SFileResult WriteNote(const CNoteRecord& note, const std::string& strPath, SFileStamp* pStamp = nullptr);
     // Creates the note's file under the first free key of this second.
-    SFileResult CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter = 10);
+    // strAvoidKey is not taken either (the note a conflict copy is of).
+    SFileResult CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter = 10,
+                               SFileStamp* pStamp = nullptr, const std::string& strAvoidKey = {});
+    // Whether strPath may be rewritten with a change of the note read from
+    // the files given: none when it is still as read (or never existed).
+    SStoreResult::EConflict CheckBeforeRewrite(const std::string& strPath, const std::string& strKey,
+                                               const CDateTime& dtReadModified,
+                                               const std::vector<SNoteFile>& readFrom) const;
     void ReportSaveFailed();
     void RemoveStaleTempFiles();
 

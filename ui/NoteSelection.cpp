@@ -9,12 +9,17 @@
 #include "NotesTextBar.h"
 #include "PropertiesBar.h"
 
+#include <QApplication>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 CNoteSelection::CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow& window, QTreeWidget& tree)
     : m_app(app), m_store(store), m_window(window), m_tree(tree)
 {
+    connect(&m_folderWatcher, &CFolderWatcher::FolderChanged, this, &CNoteSelection::OnFolderChangedOnDisk);
 }
 
 void CNoteSelection::Attach()
@@ -53,6 +58,7 @@ void CNoteSelection::ShowNoteText()
         return;
     const CNoteRecord* pNote = pList ? pList->GetModel().GetRowNote(pList->GetSelectionMark()) : nullptr;
     pBar->SetText(pNote ? pNote->m_strNotes : std::string());
+    m_strOutdatedKey.clear();
 }
 
 void CNoteSelection::CommitNoteText(int nRow)
@@ -79,9 +85,17 @@ void CNoteSelection::CommitNoteText(int nRow)
         m_app.m_strCurrentFolder = FolderPathOf(m_hPrevFolderItem);
     // A failed save has been reported; the text stays listed until the folder
     // is loaded again, so it can still be copied out.
-    if (const SStoreResult saved = m_store.UpdateNote(note); !saved)
-        if (QStatusBar* pStatus = m_window.GetStatusBar())
-            pStatus->showMessage(QString::fromStdString(saved.strError));
+    SStoreResult saved;
+    if (note.m_strKey == m_strOutdatedKey) {
+        // Typed on a version that has since changed on disk.
+        saved = m_store.SaveConflictCopy(note);
+        saved.eConflict = SStoreResult::EConflict::changedOnDisk;
+        saved.strConflictOf = note.m_strKey;
+    } else {
+        saved = m_store.UpdateNote(note);
+    }
+    m_strOutdatedKey.clear();
+    ShowSaveResult(saved, pRecord->m_strTitle);
     RefreshNotesList();
 }
 
@@ -158,6 +172,7 @@ void CNoteSelection::OnMarkChanged(int nRow)
             pList->SetCurrentItem(nMark);
             if (CNotesTextBar* pBar = m_window.GetNotesTextBar())
                 pBar->SetText(pNote->m_strNotes);
+            m_strOutdatedKey.clear();
         }
         ShowNoteProperties();
     }
@@ -205,4 +220,106 @@ std::string CNoteSelection::FolderPathOf(QTreeWidgetItem* pItem) const
 {
     const CFolderRecord* pRecord = CFolderItem::RecordOf(pItem);
     return pRecord ? pRecord->m_strPath : std::string();
+}
+
+void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string& strTitle)
+{
+    QStatusBar* pStatus = m_window.GetStatusBar();
+    if (!pStatus)
+        return;
+    const QString strNote = QString::fromStdString(strTitle);
+    if (!saved)
+        pStatus->showMessage(QString::fromStdString(saved.strError));
+    else if (saved.eConflict == SStoreResult::EConflict::changedOnDisk)
+        pStatus->showMessage(tr("\"%1\" was changed by another program. Both versions are kept: yours as \"%2\".")
+                                 .arg(strNote, QString::fromStdString(m_store.GetNote(saved.strKey).m_strTitle)));
+    else if (saved.eConflict == SStoreResult::EConflict::deletedOnDisk)
+        pStatus->showMessage(tr("\"%1\" was deleted by another program. Your version is kept as \"%2\".")
+                                 .arg(strNote, QString::fromStdString(m_store.GetNote(saved.strKey).m_strTitle)));
+}
+
+void CNoteSelection::WatchSelectedFolder(const std::vector<std::string>& damaged)
+{
+    m_folderWatcher.Watch(FolderPathOf(m_tree.currentItem()));
+    m_damagedShown = damaged;
+    std::sort(m_damagedShown.begin(), m_damagedShown.end());
+}
+
+void CNoteSelection::OnFolderChangedOnDisk()
+{
+    CNotesListCtrl* pList = m_window.GetNotesList();
+    CNotesTextBar* pBar = m_window.GetNotesTextBar();
+    const std::string strFolder = FolderPathOf(m_tree.currentItem());
+    // The store may hold another folder for a while (a search of it).
+    if (!pList || strFolder.empty() || m_store.GetLoadedFolder() != strFolder)
+        return;
+    // A dialog or menu works on the rows as they are: take the change in
+    // once it has closed.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        m_folderWatcher.Retry();
+        return;
+    }
+
+    const CNoteRecord* pMarked = pList->GetModel().GetRowNote(pList->GetSelectionMark());
+    const std::optional<CNoteRecord> shown = pMarked ? std::optional<CNoteRecord>(*pMarked) : std::nullopt;
+    const std::string strPane = pBar ? pBar->GetText() : std::string();
+    const bool bTyped = shown && pBar && strPane != CNotesTextBar::AsShown(shown->m_strNotes);
+
+    const SFolderChanges changes = m_store.RefreshFolder();
+    std::vector<std::string> damaged = changes.damaged;
+    std::sort(damaged.begin(), damaged.end());
+    if (damaged != m_damagedShown) {
+        if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && !damaged.empty())
+            pStatus->showMessage(
+                tr("%n damaged note file(s) in this folder could not be read and were left as they are.", nullptr,
+                   static_cast<int>(damaged.size())));
+        m_damagedShown = std::move(damaged);
+    }
+    if (!changes.Any())
+        return;
+
+    auto has = [](const std::vector<std::string>& keys, const std::string& strKey) {
+        return std::find(keys.begin(), keys.end(), strKey) != keys.end();
+    };
+    const bool bShownChanged = shown && has(changes.changed, shown->m_strKey);
+    const bool bShownGone = shown && has(changes.removed, shown->m_strKey);
+    std::string strKeep = shown ? shown->m_strKey : std::string();
+    if (bShownGone && bTyped) {
+        // The typed text outlives its note, as a new note of the folder.
+        CNoteRecord note = *shown;
+        note.m_strNotes = strPane;
+        m_app.m_strCurrentFolder = strFolder;
+        SStoreResult saved = m_store.SaveConflictCopy(note);
+        saved.eConflict = SStoreResult::EConflict::deletedOnDisk;
+        saved.strConflictOf = shown->m_strKey;
+        ShowSaveResult(saved, shown->m_strTitle);
+        strKeep = saved.strKey;
+        m_strOutdatedKey.clear();
+    }
+
+    // The rows again, the mark on the same note; the pane's text is not
+    // written back or replaced by the rebuild.
+    pList->SetCurrentItem(-1);
+    pList->FreeItemData();
+    m_store.FillNotesList(pList->GetModel());
+    pList->GetModel().SortByTitle();
+    int nRow = -1;
+    for (int i = 0, n = pList->GetModel().GetRowCount(); i < n && nRow < 0 && !strKeep.empty(); ++i)
+        if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(i); pNote && pNote->m_strKey == strKeep)
+            nRow = i;
+    {
+        const QSignalBlocker blocker(pList);
+        pList->SetSelectionMark(nRow >= 0 ? nRow : 0);
+        pList->SetCurrentItem(pList->GetSelectionMark());
+    }
+    if (nRow < 0) {
+        ShowNoteText();
+    } else if (bShownChanged && bTyped) {
+        m_strOutdatedKey = strKeep;
+    } else if (bShownChanged && pBar) {
+        if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow))
+            pBar->SetText(pNote->m_strNotes);
+    }
+    ShowNoteProperties();
+    emit SelectionChanged();
 }

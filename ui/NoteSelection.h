@@ -1,14 +1,17 @@
 #pragma once
 
+#include "FolderWatcher.h"
 #include "NoteRecord.h"
 
 #include <QObject>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class CAppContext;
 class CNoteStore;
+struct SStoreResult;
 class IFrameWindow;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -63,6 +66,22 @@ public:
     // Working copy of the note being modified or deleted.
     CNoteRecord m_note;
 
+    // Says in the status bar why a save failed, or that it met someone
+    // else's change and where this version went; nothing after a plain save.
+    void ShowSaveResult(const SStoreResult& saved, const std::string& strTitle);
+
+    // Follows the selected folder's directory from now on (none for the
+    // root); damaged is what loading it could not read, already told.
+    void WatchSelectedFolder(const std::vector<std::string>& damaged = {});
+    CFolderWatcher& GetFolderWatcher() { return m_folderWatcher; }
+    // Takes in what other programs changed in the folder's directory: the
+    // changed files read again, the list rebuilt with the mark on the same
+    // note, and the Notes pane left alone unless its note changed on disk
+    // and nothing was typed. Typed text is never lost: for a note changed on
+    // disk it is saved as a conflict copy at the next commit, for a note
+    // deleted on disk at once.
+    void OnFolderChangedOnDisk();
+
 signals:
     // The mark moved or the list was rebuilt: the command states may differ.
     void SelectionChanged();
@@ -84,4 +103,11 @@ private:
     IFrameWindow& m_window;
     QTreeWidget& m_tree;
     QTreeWidgetItem* m_hPrevFolderItem = nullptr;
+
+    CFolderWatcher m_folderWatcher;
+    // The note whose file changed on disk while the Notes pane held typed
+    // text: that text is saved as a conflict copy, never over the new file.
+    std::string m_strOutdatedKey;
+    // The damaged files last told of, sorted.
+    std::vector<std::string> m_damagedShown;
 };

@@ -258,6 +258,7 @@ void CQuillboxView::OnSelChanged(QTreeWidgetItem* pNew, QTreeWidgetItem* pOld)
         pList->SetCurrentItem(-1);
     if (pNew)
     {
+        std::vector<std::string> skipped;
         if (pNew == GetRootItem())
         {
             m_store.LoadFolder(std::string());
@@ -266,7 +267,7 @@ void CQuillboxView::OnSelChanged(QTreeWidgetItem* pNew, QTreeWidgetItem* pOld)
         }
         else if (const CFolderRecord* pRecord = GetFolderRecord(pNew))
         {
-            const std::vector<std::string> skipped = m_store.LoadFolder(pRecord->m_strPath);
+            skipped = m_store.LoadFolder(pRecord->m_strPath);
             m_selection.RefreshNotesList();
             QStatusBar* pStatus = m_window.GetStatusBar();
             if (!skipped.empty() && pStatus)
@@ -275,6 +276,7 @@ void CQuillboxView::OnSelChanged(QTreeWidgetItem* pNew, QTreeWidgetItem* pOld)
                        static_cast<int>(skipped.size())));
         }
         m_selection.ShowNoteText();
+        m_selection.WatchSelectedFolder(skipped);
     }
     UpdateCommandUI();
 }

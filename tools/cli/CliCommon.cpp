@@ -74,6 +74,24 @@ bool FindCliNote(SCliSession& session, const std::string& strKey, CNoteRecord& n
     return true;
 }
 
+std::function<void()>& CliBeforeWriteHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+int CliSaveOutcome(const SStoreResult& saved)
+{
+    if (saved.eConflict == SStoreResult::EConflict::none)
+        return EXIT_OK;
+    std::cerr << "quillbox-cli: the note " << saved.strConflictOf << " was "
+              << (saved.eConflict == SStoreResult::EConflict::deletedOnDisk ? "deleted" : "changed")
+              << " by another program after it was read; that version was kept and this one saved as the new note "
+              << saved.strKey << '\n';
+    std::cout << saved.strKey << '\n';
+    return EXIT_CONFLICT;
+}
+
 std::string JsonString(const std::string& s)
 {
     // Notes from older files may hold bytes that are not UTF-8; JSON must not.

@@ -5,13 +5,16 @@
 #include "NoteRecord.h"
 #include "NoteStore.h"
 
+#include <functional>
 #include <map>
 #include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
-enum { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2 };
+// EXIT_CONFLICT: the note had been changed by someone else since it was
+// read; their file was kept and this version saved as a new note.
+enum { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_CONFLICT = 3 };
 
 // The words after the command name: positional arguments, options with a
 // value, and flags.
@@ -55,6 +58,13 @@ struct SCliSession
 
 // Loads the folder and finds the note; false (message printed) when the key is unknown.
 bool FindCliNote(SCliSession& session, const std::string& strKey, CNoteRecord& note);
+
+// Runs after a command has read the folder and before it writes a note: a
+// test acts there as another program changing the folder meanwhile.
+std::function<void()>& CliBeforeWriteHook();
+// What a command that rewrote a note tells: EXIT_OK, or, after a conflict,
+// the new key on the output, why on the error output, and EXIT_CONFLICT.
+int CliSaveOutcome(const SStoreResult& saved);
 
 std::string JsonString(const std::string& s);
 std::string JsonDateTime(const CDateTime& dt);

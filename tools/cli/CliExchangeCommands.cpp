@@ -44,14 +44,17 @@ int RunImportText(const std::vector<std::string>& words)
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
     std::string error;
-    switch (ImportTextIntoNote(session.store, note, args.positional[2], error))
-    {
+    if (CliBeforeWriteHook())
+        CliBeforeWriteHook()();
+    SStoreResult saved;
+    switch (ImportTextIntoNote(session.store, note, args.positional[2], error, &saved)) {
     case EImportResult::unreadable:
     case EImportResult::saveFailed:
         return CliFailure(error);
     case EImportResult::empty:
-    case EImportResult::imported:
         break;
+    case EImportResult::imported:
+        return CliSaveOutcome(saved);
     }
     return EXIT_OK;
 }

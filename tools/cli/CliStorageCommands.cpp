@@ -205,9 +205,13 @@ int RunUpdate(const std::vector<std::string>& words)
         return EXIT_FAILED;
     if (int rc = ApplyEdits(args, note))
         return rc;
+    if (CliBeforeWriteHook())
+        CliBeforeWriteHook()();
     const SStoreResult updated = session.store.UpdateNote(note);
     if (!updated)
         return CliFailure(updated.strError);
+    if (updated.eConflict != SStoreResult::EConflict::none)
+        return CliSaveOutcome(updated);
     // A key that could not name a file has been replaced: say which it is now.
     if (updated.strKey != args.positional[1])
         std::cout << updated.strKey << '\n';

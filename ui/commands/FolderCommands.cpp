@@ -48,9 +48,10 @@ void OnModifyFolder(SCommandContext& ctx)
         // never written into one directory from another's list.
         if (bPathChanged && ctx.view.currentItem() == pItem)
         {
-            ctx.store.LoadFolder(strNewPath);
+            const std::vector<std::string> skipped = ctx.store.LoadFolder(strNewPath);
             ctx.selection.RefreshNotesList();
             ctx.selection.ShowNoteText();
+            ctx.selection.WatchSelectedFolder(skipped);
         }
     }
     ctx.view.setCurrentItem(pItem);

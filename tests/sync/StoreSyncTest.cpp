@@ -1,0 +1,289 @@
+// Another program writing into a loaded folder: the store never writes over
+// a version it has not read, and takes in what changed without a reload.
+#include "AppContext.h"
+#include "FileIo.h"
+#include "NoteStore.h"
+#include "TestUtil.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+// The other machine: its own store over the same directory, saving the way
+// sync tools deliver files, a whole new file renamed over the old one.
+struct SOtherMachine
+{
+    explicit SOtherMachine(const std::string& strDir) : app(strDir), store(app) { app.m_strCurrentFolder = strDir; }
+    void Write(CNoteRecord note)
+    {
+        ASSERT_TRUE(WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note)));
+    }
+
+    CAppContext app;
+    CNoteStore store;
+};
+
+// The notes of a directory as a fresh load sees them: title -> notes text.
+std::map<std::string, std::string> OnDisk(const std::string& strDir)
+{
+    CAppContext app(strDir);
+    CNoteStore store(app);
+    store.LoadFolder(strDir);
+    std::map<std::string, std::string> notes;
+    store.ForEach([&](const CNoteRecord& n) { notes[n.m_strTitle] = n.m_strNotes; });
+    return notes;
+}
+
+class StoreSync : public ::testing::Test
+{
+protected:
+    StoreSync() : app(dir.path().toStdString()), store(app), other(dir.path().toStdString())
+    {
+        app.m_strCurrentFolder = Dir();
+    }
+    std::string Dir() const { return dir.path().toStdString(); }
+    std::string Add(const std::string& strTitle, const std::string& strNotes)
+    {
+        CNoteRecord n;
+        n.m_strTitle = strTitle;
+        n.m_strNotes = strNotes;
+        return store.AddNote(n).strKey;
+    }
+    std::string PathOf(const std::string& strKey) const { return Dir() + "/QB_" + strKey + ".qbt"; }
+
+    QTemporaryDir dir;
+    CAppContext app;
+    CNoteStore store;
+    SOtherMachine other;
+};
+} // namespace
+
+// The rule itself, on stamps made to order: times and size are trusted
+// unless in doubt; then, and whenever they differ at the same size, the
+// bytes decide.
+TEST(FileStamp, StatusThenBytes)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("f").toStdString();
+    WriteBytes(path, "version one");
+    struct stat st
+    {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    const int64_t nLater = FileClockNowNs() + nStampDoubtNs + 1;
+    SFileStamp settled = MakeFileStamp(st, "version one", nLater + nStampDoubtNs);
+    EXPECT_FALSE(settled.bInDoubt);
+    EXPECT_TRUE(MakeFileStamp(st, "version one", FileClockNowNs()).bInDoubt) << "just changed";
+    EXPECT_EQ(CheckFileStamp(path, settled, 1000), EFileCheck::same);
+
+    // Same size and times, not in doubt: the status is trusted.
+    SFileStamp otherBytes = MakeFileStamp(st, "version two", nLater + nStampDoubtNs);
+    EXPECT_EQ(CheckFileStamp(path, otherBytes, 1000), EFileCheck::same);
+    // In doubt: the bytes decide, both ways.
+    otherBytes.bInDoubt = true;
+    EXPECT_EQ(CheckFileStamp(path, otherBytes, 1000), EFileCheck::changed);
+    settled.bInDoubt = true;
+    EXPECT_EQ(CheckFileStamp(path, settled, 1000), EFileCheck::same);
+    settled.bInDoubt = false;
+
+    // Rewritten in place at the same size with other bytes: the times moved.
+    WriteBytes(path, "version two");
+    EXPECT_EQ(CheckFileStamp(path, settled, 1000), EFileCheck::changed);
+    // The same bytes delivered again by rename (a sync setting the file
+    // again): no change.
+    ASSERT_TRUE(WriteFileAtomically(path, "version one"));
+    EXPECT_EQ(CheckFileStamp(path, settled, 1000), EFileCheck::same);
+    WriteBytes(path, "version one, longer");
+    EXPECT_EQ(CheckFileStamp(path, settled, 1000), EFileCheck::changed);
+    ASSERT_EQ(::unlink(path.c_str()), 0);
+    EXPECT_EQ(CheckFileStamp(path, settled, 1000), EFileCheck::gone);
+}
+
+// UpdateNote after someone else changed the file: size, then times at the
+// same size, then bytes at the same size and times, then a deletion. Each
+// time the file on disk stays and the local version becomes a new note.
+TEST_F(StoreSync, UpdateNeverWritesOverAnUnseenChange)
+{
+    const std::string key = Add("Plan", "local start");
+    store.LoadFolder(Dir());
+
+    auto expectConflict = [&](SStoreResult::EConflict eKind, const std::string& strDiskNotes, const char* pszCase) {
+        SCOPED_TRACE(pszCase);
+        CNoteRecord mine = store.GetNote(key);
+        mine.m_strNotes = std::string("mine: ") + pszCase;
+        const SStoreResult saved = store.UpdateNote(mine);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved.eConflict, eKind);
+        EXPECT_EQ(saved.strConflictOf, key);
+        ASSERT_NE(saved.strKey, key);
+        const CNoteRecord copy = store.GetNote(saved.strKey);
+        EXPECT_EQ(copy.m_strTitle, "Plan (conflict copy)");
+        EXPECT_EQ(copy.m_strNotes, mine.m_strNotes);
+        EXPECT_EQ(store.GetNoteFile(saved.strKey).Path(), PathOf(saved.strKey));
+        CNoteRecord onDisk;
+        if (eKind == SStoreResult::EConflict::deletedOnDisk) {
+            EXPECT_FALSE(std::filesystem::exists(PathOf(key))) << "a deleted note is not brought back";
+            EXPECT_FALSE(store.HasNote(key));
+        } else {
+            ASSERT_EQ(CNoteStore::ReadNoteFile(PathOf(key), onDisk), CNoteStore::ReadResult::ok);
+            EXPECT_EQ(onDisk.m_strNotes, strDiskNotes);
+            EXPECT_EQ(store.GetNote(key).m_strNotes, strDiskNotes) << "the store takes the version on disk";
+        }
+        CNoteRecord back;
+        ASSERT_EQ(CNoteStore::ReadNoteFile(PathOf(saved.strKey), back), CNoteStore::ReadResult::ok);
+        EXPECT_EQ(back.m_strNotes, mine.m_strNotes);
+        ASSERT_TRUE(store.DeleteNote(copy));
+    };
+
+    // 1. Another size, delivered by rename.
+    CNoteRecord theirs = store.GetNote(key);
+    theirs.m_strNotes = "their longer text";
+    other.Write(theirs);
+    expectConflict(SStoreResult::EConflict::changedOnDisk, "their longer text", "size");
+
+    // 2. The same size, written in place: only the times tell.
+    theirs.m_strNotes = "their LONGER text";
+    const std::string bytes = store.NoteFileBytes(theirs);
+    ASSERT_EQ(bytes.size(), std::filesystem::file_size(PathOf(key)));
+    WriteBytes(PathOf(key), bytes);
+    expectConflict(SStoreResult::EConflict::changedOnDisk, "their LONGER text", "times");
+
+    // 3. The same size and modification time: written in place and the time
+    // put back. The bytes decide.
+    theirs.m_strNotes = "their lONGER text";
+    {
+        struct stat before
+        {};
+        ASSERT_EQ(::stat(PathOf(key).c_str(), &before), 0);
+        const std::string same = store.NoteFileBytes(theirs);
+        const int fd = ::open(PathOf(key).c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, same.data(), same.size(), 0), static_cast<ssize_t>(same.size()));
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::futimens(fd, times), 0);
+        ::close(fd);
+    }
+    expectConflict(SStoreResult::EConflict::changedOnDisk, "their lONGER text", "bytes");
+
+    // 4. Deleted.
+    ASSERT_EQ(::unlink(PathOf(key).c_str()), 0);
+    expectConflict(SStoreResult::EConflict::deletedOnDisk, "", "deleted");
+}
+
+// What is not a conflict: the file as read, the same bytes delivered again,
+// a note never written; and a file the store never read is replaced only
+// when it is the version the note was read as.
+TEST_F(StoreSync, UpdateWritesWhenNothingChanged)
+{
+    const std::string key = Add("Plan", "one");
+    CNoteRecord note = store.GetNote(key);
+    note.m_strNotes = "two";
+    SStoreResult saved = store.UpdateNote(note);
+    EXPECT_EQ(saved.eConflict, SStoreResult::EConflict::none) << "right after our own write";
+    note = store.GetNote(key);
+    ASSERT_TRUE(WriteFileAtomically(PathOf(key), ReadBytes(PathOf(key))));
+    note.m_strNotes = "three";
+    saved = store.UpdateNote(note);
+    EXPECT_EQ(saved.eConflict, SStoreResult::EConflict::none) << "the same bytes again";
+    EXPECT_EQ(OnDisk(Dir()), (std::map<std::string, std::string>{{"Plan", "three"}}));
+
+    // Another store's record of this note: the file is that very version.
+    CAppContext app2(Dir());
+    app2.m_strCurrentFolder = Dir();
+    CNoteStore fresh(app2);
+    CNoteRecord stray = store.GetNote(key);
+    stray.m_strNotes = "four";
+    EXPECT_EQ(fresh.UpdateNote(stray).eConflict, SStoreResult::EConflict::none);
+    stray.m_strNotes = "five, from an old copy";
+    const SStoreResult late = fresh.UpdateNote(stray);
+    EXPECT_EQ(late.eConflict, SStoreResult::EConflict::none) << "the store wrote it itself";
+    CNoteStore stale(app2);
+    CNoteRecord older = store.GetNote(key);
+    older.m_dtModified = CDateTime::FromFields(2020, 1, 1);
+    const SStoreResult old = stale.UpdateNote(older);
+    EXPECT_EQ(old.eConflict, SStoreResult::EConflict::changedOnDisk) << "an older version than the file";
+    EXPECT_EQ(OnDisk(Dir()).at("Plan"), "five, from an old copy");
+    EXPECT_EQ(OnDisk(Dir()).at("Plan (conflict copy)"), "three");
+}
+
+// Files added, replaced, removed and still being written (then completed),
+// taken in without a reload; our own writes are no change.
+TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
+{
+    const std::string a = Add("A", "a");
+    const std::string b = Add("B", "b");
+    const std::string c = Add("C", "c");
+    store.LoadFolder(Dir());
+    SFolderChanges changes = store.RefreshFolder();
+    EXPECT_FALSE(changes.Any());
+
+    CNoteRecord newB = store.GetNote(b);
+    newB.m_strNotes = "b from elsewhere";
+    other.Write(newB);
+    CNoteRecord d;
+    d.m_strKey = "2026120700000010";
+    d.m_strTitle = "D";
+    other.Write(d);
+    ASSERT_EQ(::unlink(PathOf(c).c_str()), 0);
+    changes = store.RefreshFolder();
+    EXPECT_EQ(changes.changed, std::vector<std::string>{b});
+    EXPECT_EQ(changes.added, std::vector<std::string>{d.m_strKey});
+    EXPECT_EQ(changes.removed, std::vector<std::string>{c});
+    EXPECT_TRUE(changes.damaged.empty());
+    EXPECT_EQ(store.GetNote(b).m_strNotes, "b from elsewhere");
+    EXPECT_EQ(store.GetCount(), 3);
+
+    // Our own saves are known already.
+    CNoteRecord mine = store.GetNote(a);
+    mine.m_strNotes = "a, saved here";
+    ASSERT_EQ(store.UpdateNote(mine).eConflict, SStoreResult::EConflict::none);
+    ASSERT_TRUE(store.AddNote(CNoteRecord()));
+    EXPECT_FALSE(store.RefreshFolder().Any());
+    // And a refreshed note is saved over without a conflict.
+    EXPECT_EQ(store.UpdateNote(store.GetNote(b)).eConflict, SStoreResult::EConflict::none);
+
+    // A file still arriving is damaged: told while it stays so, read once it
+    // is whole, and told no more.
+    CNoteRecord e;
+    e.m_strKey = "2026120700000011";
+    e.m_strTitle = "E";
+    e.m_strNotes = std::string(500, 'e');
+    const std::string whole = store.NoteFileBytes(e);
+    WriteBytes(PathOf(e.m_strKey), whole.substr(0, 100));
+    changes = store.RefreshFolder();
+    EXPECT_FALSE(changes.Any());
+    EXPECT_EQ(changes.damaged, std::vector<std::string>{PathOf(e.m_strKey)});
+    changes = store.RefreshFolder();
+    EXPECT_EQ(changes.damaged, std::vector<std::string>{PathOf(e.m_strKey)}) << "still damaged, still told";
+    WriteBytes(PathOf(e.m_strKey), whole);
+    changes = store.RefreshFolder();
+    EXPECT_EQ(changes.added, std::vector<std::string>{e.m_strKey});
+    EXPECT_TRUE(changes.damaged.empty());
+    EXPECT_EQ(store.GetNote(e.m_strKey).m_strNotes, e.m_strNotes);
+
+    // A file that now holds another note: the old one leaves, the new comes.
+    CNoteRecord f;
+    f.m_strKey = "2026120700000012";
+    f.m_strTitle = "F";
+    ASSERT_TRUE(WriteFileAtomically(PathOf(e.m_strKey), store.NoteFileBytes(f)));
+    changes = store.RefreshFolder();
+    EXPECT_EQ(changes.added, std::vector<std::string>{f.m_strKey});
+    EXPECT_EQ(changes.removed, std::vector<std::string>{e.m_strKey});
+
+    // A folder gone away (a share unmounted) changes nothing.
+    const std::string moved = Dir() + "-away";
+    ASSERT_EQ(::rename(Dir().c_str(), moved.c_str()), 0);
+    const int nBefore = store.GetCount();
+    EXPECT_FALSE(store.RefreshFolder().Any());
+    EXPECT_EQ(store.GetCount(), nBefore);
+    ASSERT_EQ(::rename(moved.c_str(), Dir().c_str()), 0);
+}

@@ -1,0 +1,213 @@
+// Another machine writing into the shown folder through a sync tool, acted
+// out against the real window: what it writes is shown, and nothing typed
+// here is ever lost or written over its changes.
+#include "FileIo.h"
+#include "GuiTestUtil.h"
+#include "NoteSelection.h"
+#include "NoteStore.h"
+#include "TestUtil.h"
+
+#include <QSignalSpy>
+
+#include <functional>
+#include <set>
+#include <utility>
+
+#include <stdio.h>
+#include <unistd.h>
+
+namespace
+{
+// The notes of a directory as a fresh load sees them: title -> text.
+std::multiset<std::pair<std::string, std::string>> OnDisk(const QString& strDir)
+{
+    CAppContext app(strDir.toStdString());
+    CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
+    std::multiset<std::pair<std::string, std::string>> notes;
+    store.ForEach([&](const CNoteRecord& n) { notes.emplace(n.m_strTitle, n.m_strNotes); });
+    return notes;
+}
+
+// The other machine changes a note and its sync tool delivers the file the
+// usual way: a whole new file renamed over the old one.
+void ChangeElsewhere(const QString& strDir, const std::string& strTitle,
+                     const std::function<void(CNoteRecord&)>& change)
+{
+    CAppContext app(strDir.toStdString());
+    app.m_strCurrentFolder = strDir.toStdString();
+    CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
+    CNoteRecord found;
+    store.ForEach([&](const CNoteRecord& n) {
+        if (n.m_strTitle == strTitle)
+            found = n;
+    });
+    QVERIFY(!found.m_strKey.empty());
+    change(found);
+    QVERIFY(WriteFileAtomically(app.GetNoteFilePath(found), store.NoteFileBytes(found)));
+}
+
+std::string KeyOf(const QString& strDir, const std::string& strTitle)
+{
+    std::string strKey;
+    CAppContext app(strDir.toStdString());
+    CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
+    store.ForEach([&](const CNoteRecord& n) {
+        if (n.m_strTitle == strTitle)
+            strKey = n.m_strKey;
+    });
+    return strKey;
+}
+
+QStringList Titles(const CNotesListCtrl& list)
+{
+    QStringList titles;
+    for (int i = 0; i < list.GetModel().GetRowCount(); ++i)
+        titles << QString::fromStdString(list.GetModel().GetRowNote(i)->m_strTitle);
+    return titles;
+}
+
+std::string MarkedTitle(const CNotesListCtrl& list)
+{
+    const CNoteRecord* pNote = list.GetModel().GetRowNote(list.GetSelectionMark());
+    return pNote ? pNote->m_strTitle : std::string();
+}
+} // namespace
+
+class TestFolderSync : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_env.InitCase()); }
+    void init() { QVERIFY(m_env.InitTest()); }
+
+    // A note replaced by rename while it is shown: its new text and title
+    // appear, and the mark follows it to its new place in the order.
+    void noteReplacedByRenameIsShown()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        WriteNotes(strDir, {"alpha", "beta", "gamma"});
+        SRun run(m_env.ExeDir());
+        Open(run, strDir);
+        run.List().SetSelectionMark(1);
+        QCOMPARE(MarkedTitle(run.List()), std::string("beta"));
+        ChangeElsewhere(strDir, "beta", [](CNoteRecord& n) {
+            n.m_strTitle = "zeta";
+            n.m_strNotes = "from the laptop";
+        });
+        QTRY_COMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("from the laptop"));
+        QCOMPARE(Titles(run.List()), QStringList({"alpha", "gamma", "zeta"}));
+        QCOMPARE(run.List().GetSelectionMark(), 2);
+        QCOMPARE(run.List().GetCurrentItem(), 2);
+    }
+
+    // A sync bringing 1,000 notes at once: one refresh lists them all.
+    void thousandFilesAreOneRefresh()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        const QString strStaging = m_env.ExePath(QStringLiteral("staging"));
+        WriteNotes(strDir, {"already here"});
+        QDir().mkpath(strStaging);
+        SRun run(m_env.ExeDir());
+        Open(run, strDir);
+        QSignalSpy refreshes(&run.View().GetNoteSelection().GetFolderWatcher(), &CFolderWatcher::FolderChanged);
+
+        CAppContext app(strStaging.toStdString());
+        CNoteStore store(app);
+        std::vector<std::string> names;
+        for (int i = 0; i < 1000; ++i) {
+            CNoteRecord note;
+            note.m_strKey = "20261207" + std::to_string(10000000 + i);
+            note.m_strTitle = "arrived " + std::to_string(i);
+            names.push_back("QB_" + note.m_strKey + ".qbt");
+            WriteBytes(strStaging.toStdString() + "/" + names.back(), store.NoteFileBytes(note));
+        }
+        for (const std::string& name : names)
+            QCOMPARE(
+                ::rename((strStaging.toStdString() + "/" + name).c_str(), (strDir.toStdString() + "/" + name).c_str()),
+                0);
+        QTRY_COMPARE_WITH_TIMEOUT(run.List().GetModel().GetRowCount(), 1001, 10000);
+        QTest::qWait(CFolderWatcher::nMaxDelayMs + 500);
+        QCOMPARE(refreshes.count(), 1);
+        QCOMPARE(MarkedTitle(run.List()), std::string("already here"));
+    }
+
+    // The shown note deleted on disk while the pane holds typed text: the
+    // note leaves the list, the text stays and is saved as a new note.
+    void shownNoteDeletedKeepsTypedText()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        WriteNotes(strDir, {"alpha", "beta"});
+        SRun run(m_env.ExeDir());
+        Open(run, strDir);
+        QCOMPARE(MarkedTitle(run.List()), std::string("alpha"));
+        run.frame->GetNotesTextBar()->SetText("words typed here");
+        QCOMPARE(
+            ::unlink(
+                (strDir + "/QB_" + QString::fromStdString(KeyOf(strDir, "alpha")) + ".qbt").toLocal8Bit().constData()),
+            0);
+        QTRY_VERIFY(!Titles(run.List()).contains(QStringLiteral("alpha")));
+        QCOMPARE(Titles(run.List()), QStringList({"alpha (conflict copy)", "beta"}));
+        QCOMPARE(MarkedTitle(run.List()), std::string("alpha (conflict copy)"));
+        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("words typed here"));
+        QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("deleted by another program")));
+        QCOMPARE(OnDisk(strDir),
+                 (std::multiset<std::pair<std::string, std::string>>{{"alpha (conflict copy)", "words typed here"},
+                                                                     {"beta", "Text of beta\r\nsecond line"}}));
+    }
+
+    // Text typed while the same note changed on disk, then committed: both
+    // versions are on disk, whether the change was shown first or not.
+    void typedTextMeetsAChangeOnDisk()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        WriteNotes(strDir, {"alpha"});
+        SRun run(m_env.ExeDir());
+        Open(run, strDir);
+        CNoteSelection& selection = run.View().GetNoteSelection();
+        QSignalSpy refreshes(&selection.GetFolderWatcher(), &CFolderWatcher::FolderChanged);
+        CNotesTextBar* pPane = run.frame->GetNotesTextBar();
+
+        // The change arrives and is taken in; the typed text stays.
+        pPane->SetText("typed here");
+        ChangeElsewhere(strDir, "alpha", [](CNoteRecord& n) { n.m_strNotes = "from the laptop"; });
+        QTRY_COMPARE(refreshes.count(), 1);
+        QCOMPARE(pPane->GetText(), std::string("typed here"));
+        QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strNotes, std::string("from the laptop"));
+        selection.CommitNoteText(-1);
+        QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("changed by another program")));
+        QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
+                                     {"alpha", "from the laptop"}, {"alpha (conflict copy)", "typed here"}}));
+        QCOMPARE(Titles(run.List()), QStringList({"alpha", "alpha (conflict copy)"}));
+        // A picture of the window at this point, when asked for.
+        if (const QString strShots = qEnvironmentVariable("QUILLBOX_SHOT_DIR"); !strShots.isEmpty())
+            QVERIFY(run.frame->grab().save(strShots + QStringLiteral("/conflict-copy.png")));
+
+        // The change arrives and the commit comes before the window saw it.
+        QCOMPARE(MarkedTitle(run.List()), std::string("alpha"));
+        pPane->SetText("typed again");
+        ChangeElsewhere(strDir, "alpha", [](CNoteRecord& n) { n.m_strNotes = "from the phone"; });
+        selection.CommitNoteText(-1);
+        QCOMPARE(OnDisk(strDir),
+                 (std::multiset<std::pair<std::string, std::string>>{{"alpha", "from the phone"},
+                                                                     {"alpha (conflict copy)", "typed here"},
+                                                                     {"alpha (conflict copy)", "typed again"}}));
+        QCOMPARE(run.List().GetModel().GetRowCount(), 3);
+    }
+
+private:
+    void Open(SRun& run, const QString& strDir)
+    {
+        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Synced", strDir.toStdString()}));
+        run.View().setCurrentItem(run.Folder(1));
+        QCOMPARE(run.View().currentItem(), run.Folder(1));
+    }
+
+    SGuiTestEnvironment m_env;
+};
+
+QTEST_MAIN(TestFolderSync)
+#include "TestFolderSync.moc"
