@@ -113,8 +113,7 @@ public:
         QAccessible::State s;
         s.focusable = true;
         s.selectable = true;
-        if (m_pPopup)
-        {
+        if (m_pPopup) {
             s.focused = s.selected = m_pPopup->GetHighlightedCell() == m_nCell;
             s.checkable = true;
             s.checked = m_pPopup->GetChosenCell() == m_nCell;
@@ -133,8 +132,7 @@ class CColourGridAccessibleImpl : public QAccessibleWidget
 public:
     explicit CColourGridAccessibleImpl(CColourGridPopup* pPopup) : QAccessibleWidget(pPopup, QAccessible::List)
     {
-        for (int i = 0; i <= CColourGridPopup::nCustomCell; ++i)
-        {
+        for (int i = 0; i <= CColourGridPopup::nCustomCell; ++i) {
             auto* pCell = new CColourCellAccessible(pPopup, i);
             m_ids.push_back(QAccessible::registerAccessibleInterface(pCell));
         }
@@ -241,8 +239,7 @@ CColourGridPopup::CColourGridPopup(QWidget* pButton, const QColor& clrInitial, c
     : QWidget(pButton, Qt::Popup | Qt::FramelessWindowHint), m_clrInitial(clrInitial), m_clrSelected(clrInitial),
       m_strCustomText(strCustomText), m_font(QApplication::font("QMessageBox"))
 {
-    static const bool bFactoryInstalled = []
-    {
+    static const bool bFactoryInstalled = [] {
         QAccessible::installFactory(ColourGridAccessibleFactory);
         return true;
     }();
@@ -261,8 +258,7 @@ CColourGridPopup::CColourGridPopup(QWidget* pButton, const QColor& clrInitial, c
     m_nChosen = nChosen >= 0 ? nChosen : nCustomCell;
 
     Layout();
-    if (pButton)
-    {
+    if (pButton) {
         const QRect rcButton(pButton->mapToGlobal(QPoint(0, 0)), pButton->size());
         QScreen* pScreen = pButton->screen();
         const QRect rcScreen = pScreen ? pScreen->availableGeometry() : QRect(QPoint(0, 0), size());
@@ -270,12 +266,10 @@ CColourGridPopup::CColourGridPopup(QWidget* pButton, const QColor& clrInitial, c
     }
 
     // Switching to another program cancels, as a click outside does.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state)
-            {
-                if (state != Qt::ApplicationActive && !m_bColourDialogOpen)
-                    EndPopup(false);
-            });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive && !m_bColourDialogOpen)
+            EndPopup(false);
+    });
 }
 
 CColourGridPopup::~CColourGridPopup() = default;
@@ -328,8 +322,7 @@ int CColourGridPopup::NextCell(int nCell, int nKey)
 {
     if (nCell == nNoCell)
         return nCustomCell;
-    switch (nKey)
-    {
+    switch (nKey) {
     case Qt::Key_Right:
         return nCell == nCustomCell ? 0 : nCell + 1; // past 39 is the custom cell
     case Qt::Key_Left:
@@ -354,8 +347,7 @@ void CColourGridPopup::SetHighlightedCell(int nCell)
         return;
     if (nCell != nCustomCell)
         m_clrSelected = TableColour(nCell);
-    if (QAccessible::isActive())
-    {
+    if (QAccessible::isActive()) {
         QAccessibleEvent ev(this, QAccessible::Focus);
         ev.setChild(nCell);
         QAccessible::updateAccessibility(&ev);
@@ -367,8 +359,7 @@ void CColourGridPopup::EndPopup(bool bConfirm)
 {
     if (m_bEnded || m_bColourDialogOpen)
         return;
-    if (bConfirm && m_nHighlighted == nCustomCell)
-    {
+    if (bConfirm && m_nHighlighted == nCustomCell) {
         // A popup holds the mouse and keyboard, so it steps aside while the
         // dialog is open.
         m_bColourDialogOpen = true;
@@ -397,8 +388,7 @@ void CColourGridPopup::EndPopup(bool bConfirm)
 
 bool CColourGridPopup::event(QEvent* pEvent)
 {
-    if (pEvent->type() == QEvent::ToolTip)
-    {
+    if (pEvent->type() == QEvent::ToolTip) {
         auto* pHelp = static_cast<QHelpEvent*>(pEvent);
         const int nCell = CellAt(pHelp->pos());
         if (nCell >= 0 && nCell < nColours)
@@ -473,8 +463,7 @@ void CColourGridPopup::mouseMoveEvent(QMouseEvent* pEvent)
 void CColourGridPopup::mousePressEvent(QMouseEvent* pEvent)
 {
     const QPoint pt = pEvent->position().toPoint();
-    if (!rect().contains(pt))
-    {
+    if (!rect().contains(pt)) {
         EndPopup(false);
         return;
     }
@@ -486,8 +475,7 @@ void CColourGridPopup::mousePressEvent(QMouseEvent* pEvent)
 void CColourGridPopup::mouseReleaseEvent(QMouseEvent* pEvent)
 {
     const QPoint pt = pEvent->position().toPoint();
-    if (!rect().contains(pt))
-    {
+    if (!rect().contains(pt)) {
         EndPopup(false);
         return;
     }
@@ -499,8 +487,7 @@ void CColourGridPopup::mouseReleaseEvent(QMouseEvent* pEvent)
 
 void CColourGridPopup::keyPressEvent(QKeyEvent* pEvent)
 {
-    switch (pEvent->key())
-    {
+    switch (pEvent->key()) {
     case Qt::Key_Right:
     case Qt::Key_Left:
     case Qt::Key_Down:

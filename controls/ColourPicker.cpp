@@ -150,16 +150,12 @@ void CColourPicker::paintEvent(QPaintEvent*)
         arrow.state &= ~QStyle::State_Enabled;
     pStyle->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, &p, this);
 
-    if (!text().isEmpty())
-    {
+    if (!text().isEmpty()) {
         const int nFlags = Qt::AlignCenter | Qt::TextSingleLine;
-        if (bEnabled)
-        {
+        if (bEnabled) {
             p.setPen(pal.color(QPalette::ButtonText));
             p.drawText(rcSwatch, nFlags, text());
-        }
-        else
-        {
+        } else {
             p.setPen(pal.color(QPalette::Light));
             p.drawText(rcSwatch.translated(1, 1), nFlags, text());
             p.setPen(pal.color(QPalette::Dark));
@@ -169,8 +165,7 @@ void CColourPicker::paintEvent(QPaintEvent*)
 
     qDrawWinPanel(&p, rect(), pal, true);
 
-    if (hasFocus())
-    {
+    if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rcSwatch.adjusted(1, 1, -1, -1);

@@ -16,8 +16,7 @@ class CColourPicker : public QPushButton
 
 public:
     // The numbers of the five notifications, as the signals below carry them.
-    enum ENotification
-    {
+    enum ENotification {
         eHighlightChanged = 2025,
         ePopupOpened = 2026,
         ePopupClosed = 2027,

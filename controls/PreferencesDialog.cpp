@@ -25,8 +25,7 @@ CPreferencesDialog::CPreferencesDialog(QWidget* pParent)
     int nRow = 0;
     for (auto [pPicker, pszLabel, pszName] :
          {std::tuple{m_pHigh, "High", "HighColour"}, std::tuple{m_pMedium, "Medium", "MediumColour"},
-          std::tuple{m_pLow, "Low", "LowColour"}})
-    {
+          std::tuple{m_pLow, "Low", "LowColour"}}) {
         auto* pLabel = new QLabel(QString::fromLatin1(pszLabel));
         pLabel->setBuddy(pPicker);
         pPicker->setObjectName(QString::fromLatin1(pszName));
@@ -84,8 +83,7 @@ QColor CPreferencesDialog::GetLowColour() const
 
 CColourPicker* CPreferencesDialog::GetPicker(int nControlId) const
 {
-    switch (nControlId)
-    {
+    switch (nControlId) {
     case IDC_HIGH_COLOUR:
         return m_pHigh;
     case IDC_MEDIUM_COLOUR:

@@ -13,12 +13,7 @@ class CPreferencesDialog : public QDialog
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDC_LOW_COLOUR = 1020,
-        IDC_MEDIUM_COLOUR = 1021,
-        IDC_HIGH_COLOUR = 1022
-    };
+    enum { IDC_LOW_COLOUR = 1020, IDC_MEDIUM_COLOUR = 1021, IDC_HIGH_COLOUR = 1022 };
 
     explicit CPreferencesDialog(QWidget* pParent = nullptr);
 

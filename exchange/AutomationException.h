@@ -8,11 +8,7 @@
 class CAutomationException
 {
 public:
-    enum class EKind
-    {
-        status,
-        server
-    };
+    enum class EKind { status, server };
 
     static CAutomationException Status(uint32_t scode) { return CAutomationException(EKind::status, scode, 0, {}); }
     static CAutomationException Server(uint16_t wCode, std::string strDescription)
@@ -28,8 +24,7 @@ public:
 private:
     CAutomationException(EKind kind, uint32_t scode, uint16_t wCode, std::string strDescription)
         : m_kind(kind), m_scode(scode), m_wCode(wCode), m_strDescription(std::move(strDescription))
-    {
-    }
+    {}
 };
 
 // Status codes the bridge itself raises.

@@ -9,12 +9,7 @@
 
 using DispId = int32_t;
 
-enum class EInvokeKind
-{
-    method,
-    propertyGet,
-    propertyPut
-};
+enum class EInvokeKind { method, propertyGet, propertyPut };
 
 // An object of an automation server, addressed by member name or dispatch
 // id. Holding the shared pointer is holding a reference; dropping it releases.

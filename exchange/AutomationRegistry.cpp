@@ -20,8 +20,7 @@ void CAutomationRegistry::Register(const std::string& strProgId, Factory factory
 SServerCreation CAutomationRegistry::Create(const std::string& strProgId) const
 {
     const auto it = m_factories.find(Fold(strProgId));
-    if (it == m_factories.end())
-    {
+    if (it == m_factories.end()) {
         SServerCreation failed;
         failed.scode = AutomationStatus::invalidClassString;
         return failed;

@@ -35,8 +35,7 @@ std::string SupportLine()
 
 void Report(IAutomationReporter& reporter, const CAutomationException& e, ESpelling spelling)
 {
-    if (e.m_kind == CAutomationException::EKind::status)
-    {
+    if (e.m_kind == CAutomationException::EKind::status) {
         reporter.ReportAutomationFailure("COleException. SCODE: " + Hex8(e.m_scode) + ".", "COleException", false);
         return;
     }

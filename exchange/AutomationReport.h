@@ -19,11 +19,7 @@ namespace AutomationReport
 {
 // Which spelling a server exception is reported with: Word's creation and
 // show steps have always said "COleDispathException".
-enum class ESpelling
-{
-    dispatch,
-    dispath
-};
+enum class ESpelling { dispatch, dispath };
 
 constexpr unsigned IDP_WORD_EXPORT_FAILED = 61450;
 constexpr unsigned IDP_OUTLOOK_INIT_FAILED = 61451;

@@ -19,8 +19,7 @@ CAutoVariant CAutoVariant::Object(AutomationObjectPtr p)
 
 int32_t CAutoVariant::ToInt32() const
 {
-    switch (m_type)
-    {
+    switch (m_type) {
     case EType::int16:
         return std::get<int16_t>(m_value);
     case EType::int32:
@@ -34,8 +33,7 @@ int32_t CAutoVariant::ToInt32() const
 
 double CAutoVariant::ToDouble() const
 {
-    switch (m_type)
-    {
+    switch (m_type) {
     case EType::int16:
         return std::get<int16_t>(m_value);
     case EType::int32:
@@ -52,8 +50,7 @@ double CAutoVariant::ToDouble() const
 
 bool CAutoVariant::ToBool() const
 {
-    switch (m_type)
-    {
+    switch (m_type) {
     case EType::boolean:
         return std::get<bool>(m_value);
     case EType::int16:
@@ -90,8 +87,7 @@ AutomationObjectPtr CAutoVariant::ToObject() const
 std::string CAutoVariant::Describe() const
 {
     char buf[64];
-    switch (m_type)
-    {
+    switch (m_type) {
     case EType::empty:
         return "empty";
     case EType::missing:

@@ -14,19 +14,7 @@ using AutomationObjectPtr = std::shared_ptr<IAutomationObject>;
 class CAutoVariant
 {
 public:
-    enum class EType
-    {
-        empty,
-        int16,
-        int32,
-        real32,
-        real64,
-        text,
-        boolean,
-        date,
-        object,
-        missing
-    };
+    enum class EType { empty, int16, int32, real32, real64, text, boolean, date, object, missing };
 
     CAutoVariant() = default;
 
@@ -62,8 +50,7 @@ private:
     using Value = std::variant<std::monostate, int16_t, int32_t, float, double, std::string, bool, AutomationObjectPtr>;
     template <class T>
     CAutoVariant(EType type, T value) : m_type(type), m_value(std::move(value))
-    {
-    }
+    {}
 
     EType m_type = EType::empty;
     Value m_value;

@@ -13,8 +13,7 @@ const char* const pszNeedsCalc = "Export to MS Excel needs LibreOffice Calc, whi
 
 namespace
 {
-enum : DispId
-{
+enum : DispId {
     DISPID_VISIBLE = 0x22E,
     DISPID_WORKBOOKS = 0x23C,
     DISPID_ACTIVESHEET = 0x133,
@@ -67,8 +66,7 @@ public:
     CCalcFont(std::shared_ptr<CSpreadsheetDocument> pDoc, Address a)
         : CServerObject({{"Bold", CExcelExport::DISPID_FONT_BOLD}, {"Italic", CExcelExport::DISPID_FONT_ITALIC}}),
           m_pDoc(std::move(pDoc)), m_address(a)
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
@@ -97,21 +95,17 @@ public:
                          {"Value", CExcelExport::DISPID_RANGE_VALUE},
                          {"AddComment", CExcelExport::DISPID_RANGE_ADDCOMMENT}}),
           m_pDoc(std::move(pDoc)), m_address(a)
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
-        switch (id)
-        {
+        switch (id) {
         case CExcelExport::DISPID_RANGE_FONT:
             if (!IsGet(kind, args))
                 NoMember();
             return CAutoVariant::Object(std::make_shared<CCalcFont>(m_pDoc, m_address));
-        case CExcelExport::DISPID_RANGE_VALUE:
-        {
-            if (IsGet(kind, args))
-            {
+        case CExcelExport::DISPID_RANGE_VALUE: {
+            if (IsGet(kind, args)) {
                 const auto* pCell = m_pDoc->Find(m_address);
                 return pCell ? CAutoVariant::Text(pCell->strValue) : CAutoVariant();
             }
@@ -119,8 +113,7 @@ public:
             m_pDoc->At(m_address).strValue = v.IsEmpty() ? std::string() : v.ToText();
             return {};
         }
-        case CExcelExport::DISPID_RANGE_ADDCOMMENT:
-        {
+        case CExcelExport::DISPID_RANGE_ADDCOMMENT: {
             if (kind != EInvokeKind::method)
                 NoMember();
             ExpectArgs(args, 0, 1);
@@ -147,8 +140,7 @@ class CCalcSheet : public CServerObject
 public:
     explicit CCalcSheet(std::shared_ptr<CSpreadsheetDocument> pDoc)
         : CServerObject({{"Range", DISPID_RANGE}}), m_pDoc(std::move(pDoc))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
@@ -200,15 +192,12 @@ public:
         : CServerObject(
               {{"Visible", DISPID_VISIBLE}, {"Workbooks", DISPID_WORKBOOKS}, {"ActiveSheet", DISPID_ACTIVESHEET}}),
           m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
-        switch (id)
-        {
-        case DISPID_VISIBLE:
-        {
+        switch (id) {
+        case DISPID_VISIBLE: {
             if (IsGet(kind, args))
                 return CAutoVariant::Bool(m_p->bVisible);
             const bool bVisible = PutValue(kind, args).ToBool();
@@ -241,8 +230,7 @@ private:
 SServerCreation CreateCalcServer(const SOfficeInstall& office, IDocumentOpener& opener)
 {
     SServerCreation created;
-    if (office.strProgram.empty() || !office.bCalc)
-    {
+    if (office.strProgram.empty() || !office.bCalc) {
         created.scode = AutomationStatus::classNotRegistered;
         created.strMissingNote = pszNeedsCalc;
         return created;

@@ -15,8 +15,7 @@ class CCell
 public:
     CCell(const CDispatchDriver& sheet, const char* pszName)
         : m_range(sheet.GetObject("Range", {CAutoVariant::Text(pszName), CAutoVariant::Missing()}))
-    {
-    }
+    {}
 
     void Bold() const { Font().SetProperty(CExcelExport::DISPID_FONT_BOLD, CAutoVariant::Int16(-1)); }
     void Italic() const { Font().SetProperty(CExcelExport::DISPID_FONT_ITALIC, CAutoVariant::Int16(-1)); }
@@ -41,8 +40,7 @@ std::string ToLineFeeds(const std::string& strText)
 {
     std::string out;
     out.reserve(strText.size());
-    for (size_t i = 0; i < strText.size(); ++i)
-    {
+    for (size_t i = 0; i < strText.size(); ++i) {
         if (strText[i] == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n')
             continue;
         out.push_back(strText[i]);
@@ -52,31 +50,24 @@ std::string ToLineFeeds(const std::string& strText)
 
 CExcelExport::CExcelExport(const CAutomationRegistry& registry, IAutomationReporter& reporter)
     : m_registry(registry), m_reporter(reporter)
-{
-}
+{}
 
 bool CExcelExport::CreateServer(bool bVisible)
 {
     SServerCreation created = m_registry.Create("Excel.application");
-    if (!created.pApplication)
-    {
+    if (!created.pApplication) {
         m_strMissingNote = created.strMissingNote;
         return false;
     }
     m_app = CDispatchDriver(std::move(created.pApplication));
-    try
-    {
+    try {
         m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible));
         CDispatchDriver workbooks = m_app.GetObject("Workbooks");
         workbooks.Call("Add", {CAutoVariant::Int32(1)});
         return true;
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::Report(m_reporter, e, ESpelling::dispatch);
-    }
-    catch (const std::exception&)
-    {
+    } catch (const std::exception&) {
         AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_EXCEL_EXPORT_FAILED);
     }
     return false;
@@ -84,17 +75,12 @@ bool CExcelExport::CreateServer(bool bVisible)
 
 bool CExcelExport::ActiveSheet(CDispatchDriver& sheet)
 {
-    try
-    {
+    try {
         sheet = m_app.GetObject("ActiveSheet");
         return true;
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::Report(m_reporter, e, ESpelling::dispatch);
-    }
-    catch (const std::exception&)
-    {
+    } catch (const std::exception&) {
         AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_EXCEL_EXPORT_FAILED);
     }
     return false;
@@ -107,11 +93,9 @@ bool CExcelExport::ExportAllDetails(const CNoteRecord& note)
     CDispatchDriver sheet;
     if (!ActiveSheet(sheet))
         return false;
-    try
-    {
-        const auto labelled =
-            [&](const char* pszLabelCell, const char* pszLabel, const char* pszValueCell, const std::string& strValue)
-        {
+    try {
+        const auto labelled = [&](const char* pszLabelCell, const char* pszLabel, const char* pszValueCell,
+                                  const std::string& strValue) {
             const CCell label(sheet, pszLabelCell);
             label.Bold();
             label.Value(pszLabel);
@@ -121,8 +105,7 @@ bool CExcelExport::ExportAllDetails(const CNoteRecord& note)
         const CCell title(sheet, "C2");
         title.Bold();
         title.Value(note.m_strTitle);
-        if (note.m_bHasDate)
-        {
+        if (note.m_bHasDate) {
             const CCell date(sheet, "E4");
             date.Italic();
             date.Value(CAppContext::FormatDate(note.m_dtDate));
@@ -133,20 +116,15 @@ bool CExcelExport::ExportAllDetails(const CNoteRecord& note)
         const CCell notes(sheet, "A12");
         notes.Bold();
         notes.Value("Notes");
-        if (!note.m_strNotes.empty())
-        {
+        if (!note.m_strNotes.empty()) {
             const CCell view(sheet, "B12");
             view.Value("View Notes");
             view.Comment(ToLineFeeds(note.m_strNotes));
         }
         return true;
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::Report(m_reporter, e, ESpelling::dispatch);
-    }
-    catch (const std::exception&)
-    {
+    } catch (const std::exception&) {
         AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_EXCEL_EXPORT_FAILED);
     }
     return false;
@@ -160,20 +138,15 @@ bool CExcelExport::ExportNotesOnly(const CNoteRecord& note)
     if (!ActiveSheet(sheet))
         return false;
     // A failure while writing the cells is not reported: writing stops there.
-    try
-    {
+    try {
         const CCell heading(sheet, "C2");
         heading.Bold();
         heading.Value("Notes");
         if (!note.m_strNotes.empty())
             CCell(sheet, "C4").Value(ToLineFeeds(note.m_strNotes));
         return true;
-    }
-    catch (const CAutomationException&)
-    {
-    }
-    catch (const std::exception&)
-    {
+    } catch (const CAutomationException&) {
+    } catch (const std::exception&) {
     }
     return false;
 }
@@ -182,17 +155,12 @@ bool CExcelExport::Show(bool bVisible)
 {
     if (m_app.IsNull())
         return false;
-    try
-    {
+    try {
         m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible));
         return true;
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::Report(m_reporter, e, ESpelling::dispatch);
-    }
-    catch (const std::exception&)
-    {
+    } catch (const std::exception&) {
         AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_EXCEL_EXPORT_FAILED);
     }
     return false;

@@ -14,8 +14,7 @@ class CExcelExport
 {
 public:
     // Dispatch ids of a cell range and its font.
-    enum : DispId
-    {
+    enum : DispId {
         DISPID_RANGE_FONT = 0x92,
         DISPID_FONT_BOLD = 0x60,
         DISPID_FONT_ITALIC = 0x65,

@@ -18,13 +18,11 @@ std::string HtmlLines(const std::string& strText)
     const std::string escaped = EscapeHtml(strText);
     std::string out;
     out.reserve(escaped.size() + escaped.size() / 16);
-    ForEachPiece(escaped, "\r\n",
-                 [&](std::string_view line, bool bLast)
-                 {
-                     out += line;
-                     if (!bLast)
-                         out += "<BR>";
-                 });
+    ForEachPiece(escaped, "\r\n", [&](std::string_view line, bool bLast) {
+        out += line;
+        if (!bLast)
+            out += "<BR>";
+    });
     return out;
 }
 } // namespace
@@ -33,12 +31,10 @@ std::string EscapeHtml(const std::string& strText)
 {
     std::string out;
     out.reserve(strText.size());
-    for (size_t i = 0; i < strText.size();)
-    {
+    for (size_t i = 0; i < strText.size();) {
         const char c = strText[i];
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80)
-        {
+        if (b >= 0x80) {
             const SUtf8Char u = DecodeUtf8At(strText, i);
             // C1 controls are as unwelcome as C0 ones.
             if (u.cp == 0xFFFD && u.nBytes == 1)
@@ -49,8 +45,7 @@ std::string EscapeHtml(const std::string& strText)
             continue;
         }
         ++i;
-        switch (c)
-        {
+        switch (c) {
         case '&':
             out += "&amp;";
             break;

@@ -17,8 +17,7 @@ icalcomponent_kind KindOf(CICalItem::EKind kind)
 // A damaged file must not end the program.
 void QuietErrors()
 {
-    static const bool once = []
-    {
+    static const bool once = [] {
         icalerror_set_errors_are_fatal(0);
         return true;
     }();
@@ -28,16 +27,12 @@ void QuietErrors()
 std::string ToLineFeeds(const std::string& s)
 {
     std::string out;
-    for (size_t i = 0; i < s.size(); ++i)
-    {
-        if (s[i] == '\r')
-        {
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r') {
             out.push_back('\n');
             if (i + 1 < s.size() && s[i + 1] == '\n')
                 ++i;
-        }
-        else
-        {
+        } else {
             out.push_back(s[i]);
         }
     }
@@ -47,8 +42,7 @@ std::string ToLineFeeds(const std::string& s)
 std::string ToCrLf(const char* psz)
 {
     std::string out;
-    for (; psz && *psz; ++psz)
-    {
+    for (; psz && *psz; ++psz) {
         if (*psz == '\n')
             out += "\r\n";
         else if (*psz != '\r')
@@ -59,8 +53,7 @@ std::string ToCrLf(const char* psz)
 
 void RemoveAll(icalcomponent* pItem, icalproperty_kind kind)
 {
-    while (icalproperty* p = icalcomponent_get_first_property(pItem, kind))
-    {
+    while (icalproperty* p = icalcomponent_get_first_property(pItem, kind)) {
         icalcomponent_remove_property(pItem, p);
         icalproperty_free(p);
     }
@@ -74,8 +67,7 @@ std::string NewUid()
 
 CICalItem::CICalItem(icalcomponent* pRoot, icalcomponent* pItem, EKind kind)
     : m_pRoot(pRoot), m_pItem(pItem), m_kind(kind)
-{
-}
+{}
 
 CICalItem::~CICalItem()
 {
@@ -103,21 +95,17 @@ std::unique_ptr<CICalItem> CICalItem::Parse(const std::string& strData, EKind ki
     if (!pRoot)
         return nullptr;
     icalcomponent* pItem = nullptr;
-    if (icalcomponent_isa(pRoot) == KindOf(kind))
-    {
+    if (icalcomponent_isa(pRoot) == KindOf(kind)) {
         // A bare item without its calendar object: give it one.
         icalcomponent* pCalendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
         icalcomponent_add_property(pCalendar, icalproperty_new_version("2.0"));
         icalcomponent_add_component(pCalendar, pRoot);
         pItem = pRoot;
         pRoot = pCalendar;
-    }
-    else if (icalcomponent_isa(pRoot) == ICAL_VCALENDAR_COMPONENT)
-    {
+    } else if (icalcomponent_isa(pRoot) == ICAL_VCALENDAR_COMPONENT) {
         pItem = icalcomponent_get_first_component(pRoot, KindOf(kind));
     }
-    if (!pItem)
-    {
+    if (!pItem) {
         icalcomponent_free(pRoot);
         return nullptr;
     }
@@ -166,17 +154,12 @@ std::optional<CDateTime> CICalItem::GetStart() const
     if (icaltime_is_null_time(t) || !icaltime_is_valid_time(t))
         return std::nullopt;
     CDateTime dt;
-    if (t.is_date)
-    {
+    if (t.is_date) {
         dt = CDateTime::FromFields(t.year, t.month, t.day);
-    }
-    else if (!t.zone && !icaltime_is_utc(t))
-    {
+    } else if (!t.zone && !icaltime_is_utc(t)) {
         // Floating: local time as written, which is how notes keep their dates.
         dt = CDateTime::FromFields(t.year, t.month, t.day, t.hour, t.minute, t.second);
-    }
-    else
-    {
+    } else {
         const time_t tt = icaltime_as_timet_with_zone(t, t.zone ? t.zone : icaltimezone_get_utc_timezone());
         std::tm local{};
         if (!localtime_r(&tt, &local))

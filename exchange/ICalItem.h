@@ -14,11 +14,7 @@ struct icalcomponent_impl;
 class CICalItem
 {
 public:
-    enum class EKind
-    {
-        task,
-        note
-    };
+    enum class EKind { task, note };
 
     ~CICalItem();
     CICalItem(const CICalItem&) = delete;

@@ -5,8 +5,7 @@
 
 bool ImportRowLess(const std::string& a, const std::string& b)
 {
-    static const QCollator collator = []
-    {
+    static const QCollator collator = [] {
         QCollator c;
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;

@@ -25,8 +25,7 @@ public:
     size_t Append(std::string strText, T data)
     {
         size_t lo = 0, hi = m_rows.size();
-        while (lo < hi)
-        {
+        while (lo < hi) {
             const size_t mid = (lo + hi) / 2;
             if (ImportRowLess(strText, m_rows[mid].strText))
                 hi = mid;

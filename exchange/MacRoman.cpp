@@ -47,7 +47,7 @@ bool IsContinuation(unsigned char b)
 {
     return (b & 0xC0) == 0x80;
 }
-}
+} // namespace
 
 SUtf8Char DecodeUtf8At(std::string_view text, size_t i)
 {

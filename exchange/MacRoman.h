@@ -8,8 +8,8 @@
 // sequence and broken text still moves forward.
 struct SUtf8Char
 {
-    char32_t cp;    // the code point, or U+FFFD for a broken byte
-    size_t nBytes;  // 1 to 4
+    char32_t cp;   // the code point, or U+FFFD for a broken byte
+    size_t nBytes; // 1 to 4
 };
 
 // Decodes the character that begins at byte i (i < text.size()).

@@ -30,8 +30,7 @@ using StatePtr = std::shared_ptr<SMailState>;
 std::string SafeFileName(const std::string& strUid)
 {
     std::string out;
-    for (char c : strUid)
-    {
+    for (char c : strUid) {
         const bool bSafe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
                            c == '_' || c == '@' || c == '.';
         out.push_back(bSafe ? c : '_');
@@ -51,14 +50,12 @@ public:
                          {"StartDate", C::DISPID_TASK_STARTDATE},
                          {"Display", C::DISPID_ITEM_DISPLAY}}),
           m_pItem(std::move(pItem)), m_strDir(std::move(strDir)), m_strFile(std::move(strFile)), m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
         const bool bTask = m_pItem->GetKind() == CICalItem::EKind::task;
-        switch (id)
-        {
+        switch (id) {
         case C::DISPID_ITEM_BODY:
             if (IsGet(kind, args))
                 return CAutoVariant::Text(m_pItem->GetDescription());
@@ -82,13 +79,10 @@ public:
         case C::DISPID_TASK_STARTDATE:
             if (!bTask)
                 NoMember();
-            if (IsGet(kind, args))
-            {
+            if (IsGet(kind, args)) {
                 const auto start = m_pItem->GetStart();
                 return CAutoVariant::Date(start ? start->m_dt : C::dNoDate);
-            }
-            else
-            {
+            } else {
                 const double d = PutValue(kind, args).ToDate();
                 if (d == C::dNoDate)
                     m_pItem->SetStart(CDateTime(0.0, CDateTime::invalid));
@@ -134,22 +128,19 @@ public:
     CMailItems(std::string strDir, CICalItem::EKind kind, StatePtr p)
         : CServerObject({{"GetFirst", C::DISPID_ITEMS_GETFIRST}, {"GetNext", C::DISPID_ITEMS_GETNEXT}}),
           m_strDir(std::move(strDir)), m_kind(kind), m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
         if (kind != EInvokeKind::method || (id != C::DISPID_ITEMS_GETFIRST && id != C::DISPID_ITEMS_GETNEXT))
             NoMember();
         ExpectArgs(args, 0, 0);
-        if (id == C::DISPID_ITEMS_GETFIRST)
-        {
+        if (id == C::DISPID_ITEMS_GETFIRST) {
             m_files = VdirItemFiles(m_strDir);
             m_nNext = 0;
         }
         // Files that are not items of this folder's kind are passed over.
-        while (m_nNext < m_files.size())
-        {
+        while (m_nNext < m_files.size()) {
             const std::string strPath = m_strDir + "/" + m_files[m_nNext++];
             QFile file(QString::fromStdString(strPath));
             if (file.size() > nMaxItemFile || !file.open(QIODevice::ReadOnly))
@@ -175,8 +166,7 @@ public:
     CMailFolder(std::string strDir, CICalItem::EKind kind, StatePtr p)
         : CServerObject({{"Items", C::DISPID_FOLDER_ITEMS}}), m_strDir(std::move(strDir)), m_kind(kind),
           m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
@@ -197,23 +187,20 @@ public:
     explicit CMailNamespace(StatePtr p)
         : CServerObject({{"GetDefaultFolder", C::DISPID_NS_GETDEFAULTFOLDER}, {"Logoff", C::DISPID_NS_LOGOFF}}),
           m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
         if (kind != EInvokeKind::method)
             NoMember();
-        if (id == C::DISPID_NS_LOGOFF)
-        {
+        if (id == C::DISPID_NS_LOGOFF) {
             ExpectArgs(args, 0, 0);
             return {};
         }
         if (id != C::DISPID_NS_GETDEFAULTFOLDER)
             NoMember();
         ExpectArgs(args, 1, 1);
-        switch (args[0].ToInt32())
-        {
+        switch (args[0].ToInt32()) {
         case C::FOLDER_TASKS:
             return CAutoVariant::Object(
                 std::make_shared<CMailFolder>(m_p->folders.strTasks, CICalItem::EKind::task, m_p));
@@ -235,24 +222,21 @@ public:
     explicit CMailApplication(StatePtr p)
         : CServerObject({{"GetNamespace", C::DISPID_APP_GETNAMESPACE}, {"CreateItem", C::DISPID_APP_CREATEITEM}}),
           m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
         if (kind != EInvokeKind::method)
             NoMember();
         ExpectArgs(args, 1, 1);
-        if (id == C::DISPID_APP_GETNAMESPACE)
-        {
+        if (id == C::DISPID_APP_GETNAMESPACE) {
             if (args[0].ToText() != "MAPI")
                 throw CAutomationException::Server(wItemFailed, "Only the MAPI namespace is offered.");
             return CAutoVariant::Object(std::make_shared<CMailNamespace>(m_p));
         }
         if (id != C::DISPID_APP_CREATEITEM)
             NoMember();
-        switch (args[0].ToInt32())
-        {
+        switch (args[0].ToInt32()) {
         case C::ITEM_TASK:
             return CAutoVariant::Object(std::make_shared<CMailItem>(CICalItem::New(CICalItem::EKind::task),
                                                                     m_p->folders.strTasks, std::string(), m_p));
@@ -283,10 +267,8 @@ std::vector<std::string> VdirItemFiles(const std::string& strDir)
 SServerCreation CreateMailServer(const SMailClientFolders& folders, IDocumentOpener& opener)
 {
     SServerCreation created;
-    for (const std::string* pDir : {&folders.strTasks, &folders.strNotes})
-    {
-        if (pDir->empty() || !QDir().mkpath(QString::fromStdString(*pDir)))
-        {
+    for (const std::string* pDir : {&folders.strTasks, &folders.strNotes}) {
+        if (pDir->empty() || !QDir().mkpath(QString::fromStdString(*pDir))) {
             created.scode = AutomationStatus::pathNotFound;
             return created;
         }

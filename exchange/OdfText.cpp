@@ -22,28 +22,23 @@ void WriteText(QXmlStreamWriter& xml, const QString& strText)
 {
     QString strPending;
     bool bAfterSpace = true; // a space at the start would be folded away
-    const auto flush = [&]
-    {
+    const auto flush = [&] {
         if (!strPending.isEmpty())
             xml.writeCharacters(strPending);
         strPending.clear();
     };
-    for (qsizetype i = 0; i < strText.size();)
-    {
+    for (qsizetype i = 0; i < strText.size();) {
         const QChar c = strText[i];
-        if (c == QLatin1Char(' '))
-        {
+        if (c == QLatin1Char(' ')) {
             qsizetype n = 0;
             while (i + n < strText.size() && strText[i + n] == QLatin1Char(' '))
                 ++n;
             i += n;
-            if (!bAfterSpace)
-            {
+            if (!bAfterSpace) {
                 strPending += QLatin1Char(' ');
                 --n;
             }
-            if (n > 0)
-            {
+            if (n > 0) {
                 flush();
                 xml.writeEmptyElement(text, QStringLiteral("s"));
                 if (n > 1)
@@ -52,14 +47,11 @@ void WriteText(QXmlStreamWriter& xml, const QString& strText)
             bAfterSpace = true;
             continue;
         }
-        if (c == QLatin1Char('\t'))
-        {
+        if (c == QLatin1Char('\t')) {
             flush();
             xml.writeEmptyElement(text, QStringLiteral("tab"));
             bAfterSpace = true;
-        }
-        else if ((c.unicode() >= 0x20 && c.unicode() < 0xFFFE) || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-        {
+        } else if ((c.unicode() >= 0x20 && c.unicode() < 0xFFFE) || c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
             strPending += c;
             bAfterSpace = false;
         }

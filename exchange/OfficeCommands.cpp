@@ -58,12 +58,9 @@ void ExportOutlookTask(COutlookConnection& outlook, IAutomationReporter& reporte
     const int32_t nImportance = pNote->m_nPriority >= 0 && pNote->m_nPriority <= 2
                                     ? pNote->m_nPriority
                                     : int32_t(COutlookConnection::IMPORTANCE_NORMAL);
-    try
-    {
+    try {
         outlook.ExportTask(pNote->m_strTitle, pNote->m_strNotes, pNote->m_bHasDate, pNote->m_dtDate, nImportance);
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::ReportMailClientFailure(reporter, e);
     }
 }
@@ -72,12 +69,9 @@ void ExportOutlookNote(COutlookConnection& outlook, IAutomationReporter& reporte
 {
     if (!outlook.m_bAvailable || !pNote)
         return;
-    try
-    {
+    try {
         outlook.ExportNote(pNote->m_strNotes);
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::ReportMailClientFailure(reporter, e);
     }
 }
@@ -91,12 +85,9 @@ SImportResult ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporte
     if (!outlook.m_bAvailable || !pTarget || strFolderPath.empty())
         return result;
     std::optional<std::vector<std::string>> chosen;
-    try
-    {
+    try {
         chosen = choose(outlook);
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::ReportMailClientFailure(reporter, e);
         return result;
     }
@@ -147,12 +138,9 @@ SImportResult ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporte
         return result;
     app.m_strCurrentFolder = strFolderPath;
     std::optional<std::vector<COutlookTaskEntry>> chosen;
-    try
-    {
+    try {
         chosen = choose(outlook);
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::ReportMailClientFailure(reporter, e);
         return result;
     }

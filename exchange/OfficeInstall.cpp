@@ -10,11 +10,9 @@
 SOfficeInstall FindLibreOffice()
 {
     SOfficeInstall install;
-    for (const char* pszName : {"soffice", "libreoffice"})
-    {
+    for (const char* pszName : {"soffice", "libreoffice"}) {
         const QString strPath = QStandardPaths::findExecutable(QString::fromLatin1(pszName));
-        if (!strPath.isEmpty())
-        {
+        if (!strPath.isEmpty()) {
             install.strProgram = strPath.toStdString();
             break;
         }

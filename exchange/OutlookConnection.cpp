@@ -8,16 +8,12 @@ std::string NoteRowText(const std::string& strBody)
 {
     std::string out;
     out.reserve(strBody.size());
-    for (size_t i = 0; i < strBody.size(); ++i)
-    {
+    for (size_t i = 0; i < strBody.size(); ++i) {
         const char c = strBody[i];
-        if (c == '\r' && i + 1 < strBody.size() && strBody[i + 1] == '\n')
-        {
+        if (c == '\r' && i + 1 < strBody.size() && strBody[i + 1] == '\n') {
             out.push_back(' ');
             ++i;
-        }
-        else
-        {
+        } else {
             out.push_back(c == '\t' || c == '\n' || c == '\r' ? ' ' : c);
         }
     }
@@ -28,23 +24,19 @@ bool COutlookConnection::Open(const CAutomationRegistry& registry, IAutomationRe
 {
     m_bAvailable = 0;
     SServerCreation created = registry.Create("Outlook.Application");
-    if (!created.pApplication)
-    {
+    if (!created.pApplication) {
         reporter.ReportAutomationFailure(AutomationReport::OutlookInitFailureText(created.scode), "Quillbox", true);
         return false;
     }
     m_application = CDispatchDriver(std::move(created.pApplication));
     // A namespace that cannot be had leaves the connection off, reported the
     // same way as a server that cannot be created.
-    try
-    {
+    try {
         m_namespace =
             CDispatchDriver(m_application.Call(DISPID_APP_GETNAMESPACE, {CAutoVariant::Text("MAPI")}).ToObject());
         if (m_namespace.IsNull())
             throw CAutomationException::Status(AutomationStatus::noInterface);
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         m_application.Release();
         m_namespace.Release();
         reporter.ReportAutomationFailure(AutomationReport::OutlookInitFailureText(e.m_scode), "Quillbox", true);
@@ -58,12 +50,9 @@ void COutlookConnection::Close()
 {
     if (!m_bAvailable)
         return;
-    try
-    {
+    try {
         m_namespace.Call(DISPID_NS_LOGOFF);
-    }
-    catch (const CAutomationException&)
-    {
+    } catch (const CAutomationException&) {
         // Closing goes on whatever the server says.
     }
     m_namespace.Release();
@@ -99,10 +88,8 @@ int COutlookConnection::ListFolder(int32_t nFolderKind, F&& addItem)
     CDispatchDriver item(items.Call(DISPID_ITEMS_GETFIRST).ToObject());
     int nCount = 0;
     // The first "next" is asked for even when "first" gave nothing.
-    do
-    {
-        if (!item.IsNull())
-        {
+    do {
+        if (!item.IsNull()) {
             ++nCount;
             addItem(item);
         }
@@ -113,38 +100,30 @@ int COutlookConnection::ListFolder(int32_t nFolderKind, F&& addItem)
 
 int COutlookConnection::ListNotes(CImportList<std::string>& list)
 {
-    return ListFolder(FOLDER_NOTES,
-                      [&](const CDispatchDriver& item)
-                      {
-                          std::string strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
-                          std::string strText = NoteRowText(strBody);
-                          list.Append(std::move(strText), std::move(strBody));
-                      });
+    return ListFolder(FOLDER_NOTES, [&](const CDispatchDriver& item) {
+        std::string strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
+        std::string strText = NoteRowText(strBody);
+        list.Append(std::move(strText), std::move(strBody));
+    });
 }
 
 int COutlookConnection::ListTasks(CImportList<COutlookTaskEntry>& list)
 {
-    return ListFolder(
-        FOLDER_TASKS,
-        [&](const CDispatchDriver& item)
-        {
-            COutlookTaskEntry entry;
-            entry.m_strSubject = item.GetProperty(DISPID_ITEM_SUBJECT).ToText();
-            entry.m_strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
-            const double d = item.GetProperty(DISPID_TASK_STARTDATE).ToDate();
-            if (d != dNoDate)
-            {
-                entry.m_bHasDate = 1;
-                entry.m_dtDate = CDateTime(d);
-            }
-            else
-            {
-                entry.m_bHasDate = 0;
-                entry.m_dtDate = CDateTime(0.0);
-            }
-            const int32_t nImportance = item.GetProperty(DISPID_ITEM_IMPORTANCE).ToInt32();
-            entry.m_nPriority = nImportance == IMPORTANCE_LOW ? 0 : nImportance == IMPORTANCE_HIGH ? 2 : 1;
-            std::string strText = entry.m_strSubject;
-            list.Append(std::move(strText), std::move(entry));
-        });
+    return ListFolder(FOLDER_TASKS, [&](const CDispatchDriver& item) {
+        COutlookTaskEntry entry;
+        entry.m_strSubject = item.GetProperty(DISPID_ITEM_SUBJECT).ToText();
+        entry.m_strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
+        const double d = item.GetProperty(DISPID_TASK_STARTDATE).ToDate();
+        if (d != dNoDate) {
+            entry.m_bHasDate = 1;
+            entry.m_dtDate = CDateTime(d);
+        } else {
+            entry.m_bHasDate = 0;
+            entry.m_dtDate = CDateTime(0.0);
+        }
+        const int32_t nImportance = item.GetProperty(DISPID_ITEM_IMPORTANCE).ToInt32();
+        entry.m_nPriority = nImportance == IMPORTANCE_LOW ? 0 : nImportance == IMPORTANCE_HIGH ? 2 : 1;
+        std::string strText = entry.m_strSubject;
+        list.Append(std::move(strText), std::move(entry));
+    });
 }

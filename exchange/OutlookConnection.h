@@ -17,8 +17,7 @@ class IAutomationReporter;
 class COutlookConnection
 {
 public:
-    enum : DispId
-    {
+    enum : DispId {
         DISPID_APP_GETNAMESPACE = 0x110,
         DISPID_APP_CREATEITEM = 0x10A,
         DISPID_NS_GETDEFAULTFOLDER = 0x210B,
@@ -32,19 +31,8 @@ public:
         DISPID_TASK_STARTDATE = 0x8104,
         DISPID_ITEM_DISPLAY = 0xF0A6,
     };
-    enum : int32_t
-    {
-        ITEM_TASK = 3,
-        ITEM_NOTE = 5,
-        FOLDER_NOTES = 12,
-        FOLDER_TASKS = 13
-    };
-    enum : int32_t
-    {
-        IMPORTANCE_LOW = 0,
-        IMPORTANCE_NORMAL = 1,
-        IMPORTANCE_HIGH = 2
-    };
+    enum : int32_t { ITEM_TASK = 3, ITEM_NOTE = 5, FOLDER_NOTES = 12, FOLDER_TASKS = 13 };
+    enum : int32_t { IMPORTANCE_LOW = 0, IMPORTANCE_NORMAL = 1, IMPORTANCE_HIGH = 2 };
     // The start date of a task without one: 1 January 4501.
     static constexpr double dNoDate = 949998.0;
 

@@ -31,8 +31,7 @@ std::string Offset10(size_t n)
 // that would end or break a PDF string escaped.
 void AppendPdfString(std::string& out, std::string_view line)
 {
-    for (const char c : Utf8ToMacRoman(line))
-    {
+    for (const char c : Utf8ToMacRoman(line)) {
         if (c == '\\' || c == '(' || c == ')')
             out.push_back('\\');
         out.push_back(c);
@@ -71,13 +70,11 @@ void CPdfWriter::AddText(const std::string& strText, int x, int y, int nSize)
                           Num(x) + " " + Num(y) + " Tm \rT* (";
     content.reserve(content.size() + strText.size() + strText.size() / 8 + 16);
     // Escaped line by line, so the separators between shown strings stay as they are.
-    ForEachPiece(strText, lineBreak,
-                 [&](std::string_view line, bool bLast)
-                 {
-                     AppendPdfString(content, line);
-                     if (!bLast)
-                         content += shownLineBreak;
-                 });
+    ForEachPiece(strText, lineBreak, [&](std::string_view line, bool bLast) {
+        AppendPdfString(content, line);
+        if (!bLast)
+            content += shownLineBreak;
+    });
     content += ") Tj \rET";
     std::string object = Num(n) + " 0 obj<</Length " + std::to_string(content.size()) + ">>stream\r\n";
     object.reserve(object.size() + content.size() + 24);
@@ -104,16 +101,13 @@ void CPdfWriter::WrapLines(const std::vector<std::string>& lines, std::vector<st
                            const ITextMeasurer& measurer)
 {
     const int nCellHeight = nPointSize * 9 / 5;
-    for (const std::string& line : lines)
-    {
+    for (const std::string& line : lines) {
         // A view over the rest, never a copy: a long line without breaks
         // must not cost the square of its length.
         std::string_view rest = line;
-        for (;;)
-        {
+        for (;;) {
             const size_t fit = measurer.FittingBytes(rest, nCellHeight, wrapLimit);
-            if (fit >= rest.size())
-            {
+            if (fit >= rest.size()) {
                 wrapped.emplace_back(rest);
                 break;
             }
@@ -149,11 +143,9 @@ void CPdfWriter::AddTextBlock(const std::string& strText, int x, int y, int nSiz
     int nBlockY = y;
     int nCursor = y;
     std::string block;
-    for (const std::string& line : wrapped)
-    {
+    for (const std::string& line : wrapped) {
         nCursor -= nStep;
-        if (nCursor < 65)
-        {
+        if (nCursor < 65) {
             AddText(block, x, nBlockY, nSize);
             NewPage();
             nBlockY = nCursor = 750;
@@ -197,15 +189,13 @@ std::string CPdfWriter::BuildFile() const
         file += Num(n) + " 0 R ";
     file += "] /Count " + std::to_string(kids.size()) + ">>\nendobj\r";
 
-    for (const auto& [n, page] : m_pages)
-    {
+    for (const auto& [n, page] : m_pages) {
         begin(n);
         file += page.strHead;
         file += page.strRefs;
         file += page.strTail;
     }
-    for (const auto& [n, stream] : m_streams)
-    {
+    for (const auto& [n, stream] : m_streams) {
         begin(n);
         file += stream;
     }

@@ -4,8 +4,7 @@
 
 std::optional<DispId> CServerObject::GetIdOfName(std::string_view strName)
 {
-    for (const auto& [name, id] : m_members)
-    {
+    for (const auto& [name, id] : m_members) {
         if (name.size() != strName.size())
             continue;
         bool bSame = true;
@@ -38,8 +37,7 @@ void CServerObject::NoMember()
 
 bool CServerObject::IsGet(EInvokeKind kind, const std::vector<CAutoVariant>& args)
 {
-    if (kind == EInvokeKind::propertyGet)
-    {
+    if (kind == EInvokeKind::propertyGet) {
         ExpectArgs(args, 0, 0);
         return true;
     }

@@ -15,8 +15,7 @@ void WriteParagraphs(QXmlStreamWriter& xml, const std::string& strText)
 {
     // A line feed inside a cell starts a new paragraph of the cell.
     size_t start = 0;
-    while (true)
-    {
+    while (true) {
         const size_t end = strText.find('\n', start);
         xml.writeStartElement(Odf::text, QStringLiteral("p"));
         Odf::WriteText(xml, QString::fromStdString(strText.substr(start, end - start)));
@@ -77,8 +76,7 @@ std::string CSpreadsheetDocument::ToFlatOds() const
     xml.writeStartElement(Odf::office, QStringLiteral("automatic-styles"));
     for (const auto& [pszName, bBold, bItalic] :
          {std::make_tuple("ceB", true, false), std::make_tuple("ceI", false, true),
-          std::make_tuple("ceBI", true, true)})
-    {
+          std::make_tuple("ceBI", true, true)}) {
         xml.writeStartElement(Odf::style, QStringLiteral("style"));
         xml.writeAttribute(Odf::style, QStringLiteral("name"), QString::fromLatin1(pszName));
         xml.writeAttribute(Odf::style, QStringLiteral("family"), QStringLiteral("table-cell"));
@@ -97,27 +95,23 @@ std::string CSpreadsheetDocument::ToFlatOds() const
     xml.writeAttribute(Odf::table, QStringLiteral("name"), QStringLiteral("Sheet1"));
 
     int nRows = 0, nCols = 0;
-    for (const auto& [a, cell] : m_cells)
-    {
+    for (const auto& [a, cell] : m_cells) {
         nRows = std::max(nRows, a.first + 1);
         nCols = std::max(nCols, a.second + 1);
     }
     xml.writeEmptyElement(Odf::table, QStringLiteral("table-column"));
     if (nCols > 1)
         xml.writeAttribute(Odf::table, QStringLiteral("number-columns-repeated"), QString::number(nCols));
-    if (nCols == 0)
-    {
+    if (nCols == 0) {
         xml.writeStartElement(Odf::table, QStringLiteral("table-row"));
         WriteEmptyCells(xml, 1);
         xml.writeEndElement();
     }
 
     auto it = m_cells.begin();
-    for (int row = 0; row < nRows; ++row)
-    {
+    for (int row = 0; row < nRows; ++row) {
         xml.writeStartElement(Odf::table, QStringLiteral("table-row"));
-        if (it->first.first > row)
-        {
+        if (it->first.first > row) {
             // Rows without cells go out as one repeated row.
             const int nGap = it->first.first - row;
             if (nGap > 1)
@@ -128,8 +122,7 @@ std::string CSpreadsheetDocument::ToFlatOds() const
             continue;
         }
         int col = 0;
-        for (; it != m_cells.end() && it->first.first == row; ++it)
-        {
+        for (; it != m_cells.end() && it->first.first == row; ++it) {
             const SCell& cell = it->second;
             WriteEmptyCells(xml, it->first.second - col);
             col = it->first.second + 1;
@@ -137,13 +130,11 @@ std::string CSpreadsheetDocument::ToFlatOds() const
             const QString strStyle = StyleName(cell);
             if (!strStyle.isEmpty())
                 xml.writeAttribute(Odf::table, QStringLiteral("style-name"), strStyle);
-            if (!cell.strValue.empty())
-            {
+            if (!cell.strValue.empty()) {
                 xml.writeAttribute(Odf::office, QStringLiteral("value-type"), QStringLiteral("string"));
                 xml.writeAttribute(Odf::office, QStringLiteral("string-value"), QString::fromStdString(cell.strValue));
             }
-            if (cell.comment)
-            {
+            if (cell.comment) {
                 xml.writeStartElement(Odf::office, QStringLiteral("annotation"));
                 WriteParagraphs(xml, *cell.comment);
                 xml.writeEndElement();

@@ -17,8 +17,7 @@ QString SizeText(double dSize)
 
 QString AlignText(int nAlign)
 {
-    switch (nAlign)
-    {
+    switch (nAlign) {
     case CTextDocument::alignCentre:
         return QStringLiteral("center");
     case CTextDocument::alignRight:
@@ -44,8 +43,7 @@ void CTextDocument::SetAlignment(int nAlign)
 void CTextDocument::TypeText(const std::string& strText)
 {
     std::string strRun;
-    const auto flush = [&]
-    {
+    const auto flush = [&] {
         if (strRun.empty())
             return;
         auto& runs = m_paragraphs.back().runs;
@@ -55,20 +53,16 @@ void CTextDocument::TypeText(const std::string& strText)
             runs.push_back({strRun, m_format});
         strRun.clear();
     };
-    for (size_t i = 0; i < strText.size(); ++i)
-    {
+    for (size_t i = 0; i < strText.size(); ++i) {
         const char c = strText[i];
-        if (c == '\r' || c == '\n')
-        {
+        if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n')
                 ++i;
             flush();
             SParagraph next;
             next.nAlign = m_paragraphs.back().nAlign;
             m_paragraphs.push_back(std::move(next));
-        }
-        else
-        {
+        } else {
             strRun.push_back(c);
         }
     }
@@ -80,8 +74,7 @@ std::string CTextDocument::ToFlatOdt() const
     // One automatic style per alignment and per character format in use.
     std::map<int, QString> paraStyles;
     std::map<decltype(FormatKey(SCharFormat())), QString> textStyles;
-    for (const SParagraph& p : m_paragraphs)
-    {
+    for (const SParagraph& p : m_paragraphs) {
         paraStyles.emplace(p.nAlign, QString());
         for (const SRun& r : p.runs)
             textStyles.emplace(FormatKey(r.format), QString());
@@ -101,8 +94,7 @@ std::string CTextDocument::ToFlatOdt() const
 
     xml.writeStartElement(Odf::office, QStringLiteral("automatic-styles"));
     int n = 0;
-    for (auto& [nAlign, strName] : paraStyles)
-    {
+    for (auto& [nAlign, strName] : paraStyles) {
         strName = QStringLiteral("P%1").arg(++n);
         xml.writeStartElement(Odf::style, QStringLiteral("style"));
         xml.writeAttribute(Odf::style, QStringLiteral("name"), strName);
@@ -112,8 +104,7 @@ std::string CTextDocument::ToFlatOdt() const
         xml.writeEndElement();
     }
     n = 0;
-    for (auto& [key, strName] : textStyles)
-    {
+    for (auto& [key, strName] : textStyles) {
         const auto& [bBold, bItalic, bUnderline, dSize] = key;
         strName = QStringLiteral("T%1").arg(++n);
         xml.writeStartElement(Odf::style, QStringLiteral("style"));
@@ -126,8 +117,7 @@ std::string CTextDocument::ToFlatOdt() const
                            bItalic ? QStringLiteral("italic") : QStringLiteral("normal"));
         xml.writeAttribute(Odf::style, QStringLiteral("text-underline-style"),
                            bUnderline ? QStringLiteral("solid") : QStringLiteral("none"));
-        if (bUnderline)
-        {
+        if (bUnderline) {
             xml.writeAttribute(Odf::style, QStringLiteral("text-underline-width"), QStringLiteral("auto"));
             xml.writeAttribute(Odf::style, QStringLiteral("text-underline-color"), QStringLiteral("font-color"));
         }
@@ -138,12 +128,10 @@ std::string CTextDocument::ToFlatOdt() const
 
     xml.writeStartElement(Odf::office, QStringLiteral("body"));
     xml.writeStartElement(Odf::office, QStringLiteral("text"));
-    for (const SParagraph& p : m_paragraphs)
-    {
+    for (const SParagraph& p : m_paragraphs) {
         xml.writeStartElement(Odf::text, QStringLiteral("p"));
         xml.writeAttribute(Odf::text, QStringLiteral("style-name"), paraStyles[p.nAlign]);
-        for (const SRun& r : p.runs)
-        {
+        for (const SRun& r : p.runs) {
             xml.writeStartElement(Odf::text, QStringLiteral("span"));
             xml.writeAttribute(Odf::text, QStringLiteral("style-name"), textStyles[FormatKey(r.format)]);
             Odf::WriteText(xml, QString::fromStdString(r.strText));

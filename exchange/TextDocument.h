@@ -8,12 +8,7 @@
 class CTextDocument
 {
 public:
-    enum EAlign
-    {
-        alignLeft = 0,
-        alignCentre = 1,
-        alignRight = 2
-    };
+    enum EAlign { alignLeft = 0, alignCentre = 1, alignRight = 2 };
 
     struct SCharFormat
     {

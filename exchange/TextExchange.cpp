@@ -53,8 +53,7 @@ EImportResult ImportTextIntoNote(CNoteStore& store, const CNoteRecord& note, con
     strError.clear();
     std::string text;
     const SFileResult read = ReadImportText(strPath, text);
-    if (!read)
-    {
+    if (!read) {
         strError = read.strError;
         return EImportResult::unreadable;
     }

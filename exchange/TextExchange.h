@@ -31,13 +31,7 @@ constexpr size_t nMaxImportFile = size_t(256) << 20;
 // nothing. Whether the note changed.
 bool AppendImportedText(CNoteRecord& note, const std::string& strText);
 
-enum class EImportResult
-{
-    unreadable,
-    empty,
-    imported,
-    saveFailed
-};
+enum class EImportResult { unreadable, empty, imported, saveFailed };
 
 // Reads the file and, when it gives any text, appends it to the note and
 // saves the note through the store, which writes into its context's current

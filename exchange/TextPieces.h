@@ -5,7 +5,8 @@
 // Calls f(piece, bLast) for every piece of text between separators, in
 // order, empty pieces included: a text ending in a separator ends with an
 // empty piece.
-template <class F> void ForEachPiece(std::string_view text, std::string_view separator, F&& f)
+template <class F>
+void ForEachPiece(std::string_view text, std::string_view separator, F&& f)
 {
     size_t start = 0;
     for (;;) {

@@ -37,32 +37,25 @@ std::string DetailsText(const CNoteRecord& note)
 
 CWordExport::CWordExport(const CAutomationRegistry& registry, IAutomationReporter& reporter)
     : m_registry(registry), m_reporter(reporter)
-{
-}
+{}
 
 bool CWordExport::CreateServer(bool bVisible)
 {
     SServerCreation created = m_registry.Create("word.application");
-    if (!created.pApplication)
-    {
+    if (!created.pApplication) {
         m_strMissingNote = created.strMissingNote;
         return false;
     }
     m_app = CDispatchDriver(std::move(created.pApplication));
-    try
-    {
+    try {
         m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible));
         CDispatchDriver documents = m_app.GetObject("Documents");
         const CAutoVariant missing = CAutoVariant::Missing();
         documents.Call("Add", {missing, missing, missing, missing});
         return true;
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::Report(m_reporter, e, ESpelling::dispath);
-    }
-    catch (const std::exception&)
-    {
+    } catch (const std::exception&) {
         AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_WORD_EXPORT_FAILED);
     }
     return false;
@@ -83,28 +76,23 @@ bool CWordExport::Export(const CNoteRecord& note, bool bAllDetails)
     if (m_app.IsNull())
         return false;
     CDispatchDriver selection;
-    try
-    {
+    try {
         selection = m_app.GetObject("Selection");
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::Report(m_reporter, e, ESpelling::dispatch);
         return false;
-    }
-    catch (const std::exception&)
-    {
+    } catch (const std::exception&) {
         AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_WORD_EXPORT_FAILED);
         return false;
     }
 
     // A failure while typing is not reported: the document keeps what was
     // typed so far.
-    try
-    {
+    try {
         const SFormatting fmt{selection.GetObject("Font"), selection.GetObject("ParagraphFormat")};
-        const auto type = [&](const std::string& strText)
-        { selection.Call("TypeText", {CAutoVariant::Text(strText)}); };
+        const auto type = [&](const std::string& strText) {
+            selection.Call("TypeText", {CAutoVariant::Text(strText)});
+        };
 
         fmt.Set("Underline", 1);
         fmt.Set("Bold", 1);
@@ -117,11 +105,9 @@ bool CWordExport::Export(const CNoteRecord& note, bool bAllDetails)
         fmt.Set("Bold", 0);
         fmt.Grow(-2);
 
-        if (bAllDetails)
-        {
+        if (bAllDetails) {
             const std::string strDate = note.m_bHasDate ? CAppContext::FormatDate(note.m_dtDate) : std::string();
-            if (!strDate.empty())
-            {
+            if (!strDate.empty()) {
                 fmt.Align(2);
                 fmt.Set("Italic", 1);
                 type(strDate + pszBlankLine);
@@ -143,12 +129,8 @@ bool CWordExport::Export(const CNoteRecord& note, bool bAllDetails)
         type(note.m_strNotes + pszBlankLine);
         fmt.Grow(1);
         return true;
-    }
-    catch (const CAutomationException&)
-    {
-    }
-    catch (const std::exception&)
-    {
+    } catch (const CAutomationException&) {
+    } catch (const std::exception&) {
     }
     return false;
 }
@@ -157,17 +139,12 @@ bool CWordExport::Show(bool bVisible)
 {
     if (m_app.IsNull())
         return false;
-    try
-    {
+    try {
         m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible));
         return true;
-    }
-    catch (const CAutomationException& e)
-    {
+    } catch (const CAutomationException& e) {
         AutomationReport::Report(m_reporter, e, ESpelling::dispath);
-    }
-    catch (const std::exception&)
-    {
+    } catch (const std::exception&) {
         AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_WORD_EXPORT_FAILED);
     }
     return false;

@@ -12,8 +12,7 @@ const char* const pszNeedsWriter = "Export to MS Word needs LibreOffice Writer, 
 
 namespace
 {
-enum : DispId
-{
+enum : DispId {
     DISPID_VISIBLE = 1,
     DISPID_DOCUMENTS,
     DISPID_SELECTION,
@@ -64,8 +63,7 @@ public:
                          {"Italic", DISPID_ITALIC},
                          {"Size", DISPID_SIZE}}),
           m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
@@ -74,8 +72,7 @@ public:
                       : id == DISPID_BOLD    ? &f.bBold
                       : id == DISPID_ITALIC  ? &f.bItalic
                                              : nullptr;
-        if (pFlag)
-        {
+        if (pFlag) {
             if (IsGet(kind, args))
                 return CAutoVariant::Int32(*pFlag ? 1 : 0);
             *pFlag = PutValue(kind, args).ToInt32() != 0;
@@ -124,13 +121,11 @@ public:
         : CServerObject(
               {{"Font", DISPID_FONT}, {"ParagraphFormat", DISPID_PARAGRAPHFORMAT}, {"TypeText", DISPID_TYPETEXT}}),
           m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
-        switch (id)
-        {
+        switch (id) {
         case DISPID_FONT:
             if (!IsGet(kind, args))
                 NoMember();
@@ -188,15 +183,12 @@ public:
         : CServerObject(
               {{"Visible", DISPID_VISIBLE}, {"Documents", DISPID_DOCUMENTS}, {"Selection", DISPID_SELECTION}}),
           m_p(std::move(p))
-    {
-    }
+    {}
 
     CAutoVariant Invoke(DispId id, EInvokeKind kind, const std::vector<CAutoVariant>& args) override
     {
-        switch (id)
-        {
-        case DISPID_VISIBLE:
-        {
+        switch (id) {
+        case DISPID_VISIBLE: {
             if (IsGet(kind, args))
                 return CAutoVariant::Bool(m_p->bVisible);
             const bool bVisible = PutValue(kind, args).ToBool();
@@ -228,8 +220,7 @@ private:
 SServerCreation CreateWriterServer(const SOfficeInstall& office, IDocumentOpener& opener)
 {
     SServerCreation created;
-    if (office.strProgram.empty() || !office.bWriter)
-    {
+    if (office.strProgram.empty() || !office.bWriter) {
         created.scode = AutomationStatus::classNotRegistered;
         created.strMissingNote = pszNeedsWriter;
         return created;

@@ -14,8 +14,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
     setObjectName(QStringLiteral("AboutDialog"));
 
     auto* pIcon = new QLabel;
-    pIcon->setPixmap(QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME)).scaled(
-        48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pIcon->setPixmap(QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME))
+                         .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     pIcon->setAccessibleName(QStringLiteral("Quillbox icon"));
 
     auto* pText = new QVBoxLayout;

@@ -84,7 +84,8 @@ void CMainFrame::CreateStatusBar()
         m_apIndicators[i] = new QLabel(QString::fromLatin1(apszIndicators[i]));
         m_apIndicators[i]->setObjectName(QStringLiteral("Indicator%1").arg(QString::fromLatin1(apszIndicators[i])));
         m_apIndicators[i]->setAlignment(Qt::AlignCenter);
-        m_apIndicators[i]->setMinimumWidth(m_apIndicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+        m_apIndicators[i]->setMinimumWidth(m_apIndicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) +
+                                           8);
         // Lock states cannot be read portably: the keys are watched instead, off at start.
         m_apIndicators[i]->setEnabled(false);
         pStatus->addPermanentWidget(m_apIndicators[i]);
@@ -114,7 +115,7 @@ void CMainFrame::CreatePanes()
     splitDockWidget(m_pNotesListBar, m_pNotesTextBar, Qt::Vertical);
 
     for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar,
-                                                                            m_pSearchResultsBar, m_pNotesListBar})
+                                                                             m_pSearchResultsBar, m_pNotesListBar})
         connect(pBar, &QDockWidget::visibilityChanged, this, [this] {
             if (m_pView)
                 m_pView->UpdateCommandUI();
@@ -158,10 +159,14 @@ CNotesListCtrl* CMainFrame::GetNotesList() const
 CSizingControlBar* CMainFrame::GetPane(EPane pane) const
 {
     switch (pane) {
-    case EPane::notesText: return m_pNotesTextBar;
-    case EPane::notesList: return m_pNotesListBar;
-    case EPane::properties: return m_pPropertiesBar;
-    case EPane::searchResults: return m_pSearchResultsBar;
+    case EPane::notesText:
+        return m_pNotesTextBar;
+    case EPane::notesList:
+        return m_pNotesListBar;
+    case EPane::properties:
+        return m_pPropertiesBar;
+    case EPane::searchResults:
+        return m_pSearchResultsBar;
     }
     return nullptr;
 }
@@ -235,7 +240,7 @@ bool CMainFrame::RestoreLayout()
     }
     const QString strProfile = QString::fromLatin1(pszProfile);
     for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesListBar, m_pPropertiesBar,
-                                                                            m_pSearchResultsBar, m_pNotesTextBar})
+                                                                             m_pSearchResultsBar, m_pNotesTextBar})
         if (pBar)
             pBar->LoadState(strProfile);
     return restoreState(layout);
@@ -256,8 +261,8 @@ void CMainFrame::SaveLayout() const
     settings.setValue(QStringLiteral("Layout"), saveState());
     settings.endGroup();
     settings.sync();
-    for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar,
-                                                                            m_pSearchResultsBar})
+    for (CSizingControlBar* pBar :
+         std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar, m_pSearchResultsBar})
         if (pBar)
             pBar->SaveState(strProfile);
 }
@@ -298,7 +303,10 @@ bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pEvent->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(pEvent)->isAutoRepeat()) {
         const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
-        const int nIndex = nKey == Qt::Key_CapsLock ? 0 : nKey == Qt::Key_NumLock ? 1 : nKey == Qt::Key_ScrollLock ? 2 : -1;
+        const int nIndex = nKey == Qt::Key_CapsLock     ? 0
+                           : nKey == Qt::Key_NumLock    ? 1
+                           : nKey == Qt::Key_ScrollLock ? 2
+                                                        : -1;
         // One key press passes several objects on its way up; count it once.
         const quint64 nStamp = static_cast<QKeyEvent*>(pEvent)->timestamp();
         if (nIndex >= 0 && pEvent != m_pLastLockEvent && nStamp != m_nLastLockStamp) {

@@ -18,8 +18,7 @@ void CMessageBoxReporter::ReportError(const std::string& strMessage)
 
 CQuillboxApp::CQuillboxApp(const std::string& strExecutableDir)
     : CAppContext(strExecutableDir), m_store(*this, &m_reporter), m_strExecutableDir(strExecutableDir)
-{
-}
+{}
 
 CQuillboxApp::~CQuillboxApp()
 {

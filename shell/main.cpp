@@ -24,7 +24,7 @@ protected:
 private:
     bool m_bDone = false;
 };
-}
+} // namespace
 
 int main(int argc, char** argv)
 {

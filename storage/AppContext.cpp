@@ -26,16 +26,12 @@ std::string Unescape(const QByteArray& text)
 {
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i)
-    {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\\' && i + 1 < text.size())
-        {
+        if (c == '\\' && i + 1 < text.size()) {
             const char e = text[++i];
             out.push_back(e == 'n' ? '\n' : e == 't' ? '\t' : e);
-        }
-        else
-        {
+        } else {
             out.push_back(c);
         }
     }
@@ -44,14 +40,12 @@ std::string Unescape(const QByteArray& text)
 
 const std::unordered_map<unsigned, std::string>& StringTable()
 {
-    static const std::unordered_map<unsigned, std::string> table = []
-    {
+    static const std::unordered_map<unsigned, std::string> table = [] {
         std::unordered_map<unsigned, std::string> t;
         QFile file(QuillboxResources::StringTablePath());
         if (!file.open(QIODevice::ReadOnly))
             return t;
-        for (QByteArray line : file.readAll().split('\n'))
-        {
+        for (QByteArray line : file.readAll().split('\n')) {
             if (line.endsWith('\r'))
                 line.chop(1);
             const qsizetype tab = line.indexOf('\t');
@@ -83,13 +77,11 @@ QString WithoutSeconds(const QString& format)
 {
     QString out;
     bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i)
-    {
+    for (qsizetype i = 0; i < format.size(); ++i) {
         const QChar c = format[i];
         if (c == u'\'')
             quoted = !quoted;
-        if (quoted || c != u's')
-        {
+        if (quoted || c != u's') {
             out += c;
             continue;
         }
@@ -112,8 +104,7 @@ bool IsWritableDir(const QString& dir)
 CAppContext::CAppContext(const std::string& strExecutableDir)
 {
     QString dir = QString::fromStdString(strExecutableDir);
-    if (!IsWritableDir(dir))
-    {
+    if (!IsWritableDir(dir)) {
         // An installed program cannot keep its folder list beside itself.
         dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(dir);

@@ -6,20 +6,22 @@
 
 namespace
 {
-template <class T> void AppendLE(std::string& buf, T value)
+template <class T>
+void AppendLE(std::string& buf, T value)
 {
     for (size_t i = 0; i < sizeof(T); ++i)
         buf.push_back(static_cast<char>((static_cast<uint64_t>(value) >> (8 * i)) & 0xFF));
 }
 
-template <class T> T ReadLE(const char* p)
+template <class T>
+T ReadLE(const char* p)
 {
     uint64_t v = 0;
     for (size_t i = 0; i < sizeof(T); ++i)
         v |= uint64_t(static_cast<unsigned char>(p[i])) << (8 * i);
     return static_cast<T>(v);
 }
-}
+} // namespace
 
 void CArchiveWriter::WriteInt32(int32_t n)
 {

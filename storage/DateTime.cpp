@@ -38,7 +38,7 @@ int DaysInMonth(int y, int m)
     const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
     return m == 2 && leap ? 29 : days[m - 1];
 }
-}
+} // namespace
 
 CDateTime CDateTime::GetCurrentTime()
 {
@@ -47,8 +47,7 @@ CDateTime CDateTime::GetCurrentTime()
     thread_local std::time_t lastNow = -1;
     thread_local CDateTime lastTime;
     const std::time_t now = std::time(nullptr);
-    if (now != lastNow)
-    {
+    if (now != lastNow) {
         std::tm local{};
         localtime_r(&now, &local);
         lastTime = FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
@@ -60,8 +59,8 @@ CDateTime CDateTime::GetCurrentTime()
 
 CDateTime CDateTime::FromFields(int year, int month, int day, int hour, int minute, int second)
 {
-    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)
-        || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 ||
+        hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
         return CDateTime(0.0, invalid);
     const int64_t days = DaysFromCivil(year, month, day);
     const double frac = (hour * 3600 + minute * 60 + second) / double(nSecondsPerDay);

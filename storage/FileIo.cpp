@@ -52,8 +52,7 @@ mode_t NewFileMode()
 mode_t ModeFor(const std::string& strPath)
 {
     struct stat st
-    {
-    };
+    {};
     if (::lstat(strPath.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         return st.st_mode & 07777;
     return NewFileMode();
@@ -105,11 +104,9 @@ std::string FileErrorText(const char* pszWhat, const std::string& strPath, int n
 
 SFileResult WriteAllToFd(int fd, std::string_view bytes, const std::string& strName)
 {
-    while (!bytes.empty())
-    {
+    while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0)
-        {
+        if (n < 0) {
             if (errno == EINTR)
                 continue;
             return SFileResult::Failed(FileErrorText("Cannot write", strName, errno));
@@ -126,16 +123,14 @@ SFileResult WriteFileAtomically(const std::string& strPath, std::string_view byt
     if (strPath.empty())
         return SFileResult::Failed("No file name was given.");
     struct stat st
-    {
-    };
+    {};
     if (::stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return SFileResult::Failed(FileErrorText("Cannot write", strPath, EISDIR));
     std::string temp;
     SFileResult result = WriteTempFile(strPath, bytes, ModeFor(strPath), temp);
     if (!result)
         return result;
-    if (::rename(temp.c_str(), strPath.c_str()) != 0)
-    {
+    if (::rename(temp.c_str(), strPath.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
         return SFileResult::Failed(FileErrorText("Cannot write", strPath, err));
@@ -156,18 +151,14 @@ SFileResult CreateFileExclusively(const std::string& strPath, std::string_view b
     // hard link, which never replaces either.
     int rc = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, strPath.c_str(), RENAME_NOREPLACE);
     int err = rc == 0 ? 0 : errno;
-    if (rc != 0 && (err == EINVAL || err == ENOSYS || err == ENOTSUP))
-    {
+    if (rc != 0 && (err == EINVAL || err == ENOSYS || err == ENOTSUP)) {
         rc = ::link(temp.c_str(), strPath.c_str());
         err = rc == 0 ? 0 : errno;
         ::unlink(temp.c_str());
-    }
-    else if (rc != 0)
-    {
+    } else if (rc != 0) {
         ::unlink(temp.c_str());
     }
-    if (rc != 0)
-    {
+    if (rc != 0) {
         bExists = err == EEXIST;
         return SFileResult::Failed(FileErrorText("Cannot create", strPath, err));
     }
@@ -188,8 +179,7 @@ EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data, struct s
     if (fd.Get() < 0)
         return EReadStatus::unopenable;
     struct stat st
-    {
-    };
+    {};
     if (::fstat(fd.Get(), &st) != 0)
         return EReadStatus::failed;
     if (pStat)
@@ -202,13 +192,10 @@ EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data, struct s
     // One byte past the size, so the read that meets the end needs no more room.
     data.resize(std::min(nMaxBytes, static_cast<size_t>(st.st_size) + 1));
     size_t got = 0;
-    for (;;)
-    {
+    for (;;) {
         // The file may grow while it is read: take more room, within the bound.
-        if (got == data.size())
-        {
-            if (data.size() >= nMaxBytes)
-            {
+        if (got == data.size()) {
+            if (data.size() >= nMaxBytes) {
                 char probe;
                 const ssize_t n = ::read(fd.Get(), &probe, 1);
                 if (n < 0 && errno == EINTR)
@@ -223,8 +210,7 @@ EReadStatus ReadRegularFd(int nFd, size_t nMaxBytes, std::string& data, struct s
         }
         const size_t wanted = data.size() - got;
         const ssize_t n = ::read(fd.Get(), data.data() + got, wanted);
-        if (n < 0)
-        {
+        if (n < 0) {
             if (errno == EINTR)
                 continue;
             return EReadStatus::failed;
@@ -246,10 +232,8 @@ EReadStatus ReadRegularFile(const std::string& strPath, size_t nMaxBytes, std::s
     const int fd = ::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     const int openErrno = errno;
     const EReadStatus status = ReadRegularFd(fd, nMaxBytes, data);
-    if (pError)
-    {
-        switch (status)
-        {
+    if (pError) {
+        switch (status) {
         case EReadStatus::ok:
             pError->clear();
             break;
@@ -284,8 +268,7 @@ bool IsTempFileOf(std::string_view strName, std::string_view strTargetName)
 void RemoveStaleTempFile(const std::string& strPath)
 {
     struct stat st
-    {
-    };
+    {};
     if (::lstat(strPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return;
     if (std::time(nullptr) - st.st_mtime >= nStaleTempSeconds)

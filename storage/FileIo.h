@@ -45,8 +45,7 @@ SFileResult CreateFileExclusively(const std::string& strPath, std::string_view b
 // that is already gone counts as removed.
 SFileResult RemoveFile(const std::string& strPath);
 
-enum class EReadStatus
-{
+enum class EReadStatus {
     ok,
     unopenable, // missing, no permission
     notRegular, // a directory, FIFO, device or socket

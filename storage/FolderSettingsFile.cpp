@@ -13,8 +13,7 @@ SFileResult CFolderSettingsFile::SaveFolderSettings(const std::string& strFileNa
 {
     CArchiveWriter ar;
     ar.WriteInt32(tree.GetItemCount() - 1);
-    for (const CFolderRecord* pRecord : tree.GetFolderRecords())
-    {
+    for (const CFolderRecord* pRecord : tree.GetFolderRecords()) {
         ar.WriteString(pRecord->m_strName);
         ar.WriteString(pRecord->m_strPath);
     }
@@ -28,13 +27,11 @@ SFolderSettings CFolderSettingsFile::LoadFolderSettings(const std::string& strFi
 {
     std::string data;
     std::string error;
-    switch (ReadRegularFile(strFileName, nMaxSettingsFile, data, &error))
-    {
+    switch (ReadRegularFile(strFileName, nMaxSettingsFile, data, &error)) {
     case EReadStatus::ok:
         return ParseFolderSettings(data, strFileName);
     case EReadStatus::unopenable:
-    case EReadStatus::notRegular:
-    {
+    case EReadStatus::notRegular: {
         SFolderSettings defaults;
         defaults.folders.push_back(CFolderRecord{"Sample Notes", strDefaultFolderPath});
         return defaults;
@@ -53,16 +50,13 @@ SFolderSettings CFolderSettingsFile::ParseFolderSettings(std::string_view data, 
     SFolderSettings read;
     CArchiveReader ar(data);
     int32_t n = 0;
-    if (!ar.ReadInt32(n))
-    {
+    if (!ar.ReadInt32(n)) {
         read.strError = "The folder list \"" + strFileName + "\" ends before its folder count.";
         return read;
     }
-    for (int32_t i = 0; i < n; ++i)
-    {
+    for (int32_t i = 0; i < n; ++i) {
         CFolderRecord record;
-        if (!ar.ReadString(record.m_strName) || !ar.ReadString(record.m_strPath))
-        {
+        if (!ar.ReadString(record.m_strName) || !ar.ReadString(record.m_strPath)) {
             read.strError = "The folder list \"" + strFileName + "\" ends after " + std::to_string(i) + " of its " +
                             std::to_string(n) + " folders.";
             return read;

@@ -35,19 +35,27 @@ std::string MakeNoteKey(const CDateTime& when, int nCounter)
 const char* PriorityText(int nPriority)
 {
     switch (nPriority) {
-    case 0: return "Low";
-    case 1: return "Medium";
-    case 2: return "High";
-    default: return "";
+    case 0:
+        return "Low";
+    case 1:
+        return "Medium";
+    case 2:
+        return "High";
+    default:
+        return "";
     }
 }
 
 const char* ModifiedAtText(int nModifiedAt)
 {
     switch (nModifiedAt) {
-    case 0: return "Desktop";
-    case 1: return "Pocket PC";
-    case 2: return "Smart Phone";
-    default: return "";
+    case 0:
+        return "Desktop";
+    case 1:
+        return "Pocket PC";
+    case 2:
+        return "Smart Phone";
+    default:
+        return "";
     }
 }

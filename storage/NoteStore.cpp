@@ -50,8 +50,7 @@ struct SNode
 
 const std::string& UpperText(const SNode& node)
 {
-    if (!node.upperMade)
-    {
+    if (!node.upperMade) {
         const CNoteRecord& note = *node.rec;
         node.upper = UpperCaseText(note.m_strTitle);
         node.upper += '\0';
@@ -110,11 +109,9 @@ std::string RealDirPrefix(const std::string& dir)
 int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, unsigned char type,
                   std::string& strRealDir)
 {
-    if (type == DT_UNKNOWN)
-    {
+    if (type == DT_UNKNOWN) {
         struct stat st
-        {
-        };
+        {};
         if (::fstatat(dirFd, pszName, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return -1;
         type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
@@ -122,8 +119,7 @@ int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, uns
     if (type == DT_DIR)
         return -1;
     int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    if (type == DT_LNK)
-    {
+    if (type == DT_LNK) {
         if (strRealDir.empty())
             strRealDir = RealDirPrefix(strDir);
         char* target = ::realpath((strDir + "/" + pszName).c_str(), nullptr);
@@ -133,9 +129,7 @@ int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, uns
         std::free(target);
         if (!inside)
             return -1;
-    }
-    else
-    {
+    } else {
         flags |= O_NOFOLLOW;
     }
     return ::openat(dirFd, pszName, flags);
@@ -179,8 +173,7 @@ bool IsPlainNoteKey(const std::string& strKey)
     // "QB_" + key + ".qbt" must fit in one file name.
     if (strKey.empty() || strKey.size() > 200 || strKey.find("..") != std::string::npos)
         return false;
-    for (const char c : strKey)
-    {
+    for (const char c : strKey) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F || c == '/' || c == '\\')
             return false;
@@ -216,22 +209,19 @@ struct CNoteStore::SImpl
 
     const SCorpus& Corpus() const
     {
-        if (!corpus.valid)
-        {
+        if (!corpus.valid) {
             size_t size = 0;
             Walk([&](const SNode& n) { size += UpperText(n).size() + 1; });
             corpus.text.clear();
             corpus.text.reserve(size);
             corpus.starts.clear();
             corpus.nodes.clear();
-            Walk(
-                [&](const SNode& n)
-                {
-                    corpus.starts.push_back(corpus.text.size());
-                    corpus.nodes.push_back(&n);
-                    corpus.text += n.upper;
-                    corpus.text += '\0';
-                });
+            Walk([&](const SNode& n) {
+                corpus.starts.push_back(corpus.text.size());
+                corpus.nodes.push_back(&n);
+                corpus.text += n.upper;
+                corpus.text += '\0';
+            });
             corpus.valid = true;
         }
         return corpus;
@@ -300,8 +290,7 @@ struct CNoteStore::SImpl
         if (pbReplaced)
             *pbReplaced = !inserted;
         SNode* node = it->second.get(); // replacing keeps the entry where it is
-        if (inserted)
-        {
+        if (inserted) {
             it->second = std::make_unique<SNode>();
             node = it->second.get();
             node->bucket = HashKey(note.m_strKey) % nBuckets;
@@ -349,8 +338,7 @@ struct CNoteStore::SImpl
 
 CNoteStore::CNoteStore(CAppContext& app, IErrorReporter* pReporter)
     : m_app(app), m_pReporter(pReporter), m_pImpl(std::make_unique<SImpl>())
-{
-}
+{}
 
 CNoteStore::~CNoteStore() = default;
 
@@ -375,18 +363,15 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
     if (dirFd < 0)
         return skipped;
     DIR* dir = ::fdopendir(dirFd);
-    if (!dir)
-    {
+    if (!dir) {
         ::close(dirFd);
         return skipped;
     }
     std::string realDir;
     std::string data;
-    while (const dirent* e = ::readdir(dir))
-    {
+    while (const dirent* e = ::readdir(dir)) {
         const std::string_view name(e->d_name);
-        if (!EndsWith(name, ".qbt"))
-        {
+        if (!EndsWith(name, ".qbt")) {
             if (IsNoteTempName(name))
                 m_pImpl->staleTemps.push_back(strPath + "/" + e->d_name);
             continue;
@@ -407,8 +392,7 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
         case EReadStatus::notRegular:
             continue;
         }
-        if (!ParseNoteFile(data, note))
-        {
+        if (!ParseNoteFile(data, note)) {
             skipped.push_back(strPath + "/" + e->d_name);
             m_pImpl->damaged[e->d_name] = MakeFileStatusStamp(st);
             continue;
@@ -463,8 +447,8 @@ SFolderChanges CNoteStore::RefreshFolder()
     auto namedAfterKey = [](const SNode& n) {
         const std::string& name = n.file.strName;
         const std::string& key = n.rec->m_strKey;
-        return name.size() == key.size() + 7 && name.compare(0, 3, "QB_") == 0 && name.compare(3, key.size(), key) == 0 &&
-               EndsWith(name, ".qbt");
+        return name.size() == key.size() + 7 && name.compare(0, 3, "QB_") == 0 &&
+               name.compare(3, key.size(), key) == 0 && EndsWith(name, ".qbt");
     };
     struct SOwner
     {
@@ -640,8 +624,7 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
     note.m_nModifiedAt = 0;
     SNoteFile oldFile;
     std::vector<SNoteFile> olderFiles;
-    if (const SNode* pOld = m_pImpl->Find(note.m_strKey))
-    {
+    if (const SNode* pOld = m_pImpl->Find(note.m_strKey)) {
         oldFile = pOld->file;
         olderFiles = pOld->olderFiles;
     }
@@ -649,8 +632,7 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
     std::string path;
     SFileResult written;
     SFileStamp stamp;
-    if (IsPlainNoteKey(note.m_strKey))
-    {
+    if (IsPlainNoteKey(note.m_strKey)) {
         path = m_app.GetNoteFilePath(note);
         std::vector<SNoteFile> readFrom = olderFiles;
         readFrom.push_back(oldFile);
@@ -681,15 +663,12 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
             return copy;
         }
         written = WriteNote(note, path, &stamp);
-    }
-    else
-    {
+    } else {
         // The key came from a file's contents and cannot name a file: the
         // note moves to a fresh key instead.
         written = CreateNoteFile(note, path, 10, &stamp);
     }
-    if (!written)
-    {
+    if (!written) {
         // Listed as changed until the folder is loaded again, still tied to
         // the files it came from.
         ReportSaveFailed();
@@ -773,17 +752,15 @@ SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
 {
     std::vector<SNoteFile> files;
     const SNode* pNode = m_pImpl->Find(note.m_strKey);
-    if (pNode)
-    {
+    if (pNode) {
         if (pNode->file.Exists())
             files.push_back(pNode->file);
         files.insert(files.end(), pNode->olderFiles.begin(), pNode->olderFiles.end());
     }
-    const bool bFilesHere =
-        std::any_of(files.begin(), files.end(),
-                    [&](const SNoteFile& f) { return SameDirectory(f.strDir, m_app.m_strCurrentFolder); });
-    if (!bFilesHere)
-    {
+    const bool bFilesHere = std::any_of(files.begin(), files.end(), [&](const SNoteFile& f) {
+        return SameDirectory(f.strDir, m_app.m_strCurrentFolder);
+    });
+    if (!bFilesHere) {
         // A note with no file known in the current folder (its write failed,
         // the store holds it from another folder, or not at all) goes by its
         // key's file name there, when the key can name a file.
@@ -791,13 +768,11 @@ SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
         if (IsPlainNoteKey(note.m_strKey) && !m_app.m_strCurrentFolder.empty())
             files.push_back({m_app.m_strCurrentFolder, "QB_" + note.m_strKey + ".qbt"});
     }
-    for (const SNoteFile& f : files)
-    {
+    for (const SNoteFile& f : files) {
         if (!SameDirectory(f.strDir, m_app.m_strCurrentFolder))
             continue;
         const SFileResult removed = RemoveFile(f.Path());
-        if (!removed)
-        {
+        if (!removed) {
             if (m_pReporter)
                 m_pReporter->ReportError(removed.strError);
             return {false, note.m_strKey, removed.strError};
@@ -833,21 +808,18 @@ void CNoteStore::InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> 
 void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const std::string& strText) const
 {
     results.DeleteAllRows();
-    if (!strText.empty())
-    {
+    if (!strText.empty()) {
         const std::string needle = UpperCaseText(strText);
         // The zero bytes between the fields keep a match inside one field.
         const bool bWhole = needle.find('\0') == std::string::npos;
-        if (bWhole && !bKeywordsOnly)
-        {
+        if (bWhole && !bKeywordsOnly) {
             // One pass over all the text; a hit names its note, and the scan
             // goes on at the next note.
             const SImpl::SCorpus& corpus = m_pImpl->Corpus();
             const char* pBase = corpus.text.data();
             const size_t nSize = corpus.text.size();
             size_t pos = 0;
-            while (pos < nSize)
-            {
+            while (pos < nSize) {
                 const void* pHit = memmem(pBase + pos, nSize - pos, needle.data(), needle.size());
                 if (!pHit)
                     break;
@@ -857,26 +829,21 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
                 InsertNoteRow(results, std::make_unique<CNoteRecord>(*corpus.nodes[i]->rec));
                 pos = i + 1 < corpus.starts.size() ? corpus.starts[i + 1] : nSize;
             }
-        }
-        else
-        {
-            m_pImpl->Walk(
-                [&](const SNode& n)
-                {
-                    const std::string_view all(UpperText(n));
-                    const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
-                    const bool match = bKeywordsOnly ? ContainsText(keywords, needle)
-                                                     : ContainsText(UpperCaseText(n.rec->m_strTitle), needle) ||
-                                                           ContainsText(UpperCaseText(n.rec->m_strComments), needle) ||
-                                                           ContainsText(keywords, needle) ||
-                                                           ContainsText(UpperCaseText(n.rec->m_strNotes), needle);
-                    if (match)
-                        InsertNoteRow(results, std::make_unique<CNoteRecord>(*n.rec));
-                });
+        } else {
+            m_pImpl->Walk([&](const SNode& n) {
+                const std::string_view all(UpperText(n));
+                const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
+                const bool match = bKeywordsOnly ? ContainsText(keywords, needle)
+                                                 : ContainsText(UpperCaseText(n.rec->m_strTitle), needle) ||
+                                                       ContainsText(UpperCaseText(n.rec->m_strComments), needle) ||
+                                                       ContainsText(keywords, needle) ||
+                                                       ContainsText(UpperCaseText(n.rec->m_strNotes), needle);
+                if (match)
+                    InsertNoteRow(results, std::make_unique<CNoteRecord>(*n.rec));
+            });
         }
     }
-    if (results.GetRowCount() == 0)
-    {
+    if (results.GetRowCount() == 0) {
         SNoteRow row;
         row.strTitle = pszSearchEmpty;
         row.nIcon = -1;
@@ -918,8 +885,7 @@ std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
 {
     const std::string path = m_app.GetNoteFilePath(note);
     // An empty key still names a file of the folder ("QB_.qbt").
-    if (!note.m_strKey.empty() && !IsPlainNoteKey(note.m_strKey))
-    {
+    if (!note.m_strKey.empty() && !IsPlainNoteKey(note.m_strKey)) {
         ReportSaveFailed();
         return path;
     }
@@ -945,8 +911,7 @@ SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, 
     // the next counter.
     const CDateTime now = CDateTime::GetCurrentTime();
     SFileResult result;
-    for (int counter = nFirstCounter; counter < nFirstCounter + 100000; ++counter)
-    {
+    for (int counter = nFirstCounter; counter < nFirstCounter + 100000; ++counter) {
         note.m_strKey = MakeNoteKey(now, counter);
         if (HasNote(note.m_strKey) || note.m_strKey == strAvoidKey)
             continue;
@@ -978,8 +943,7 @@ void CNoteStore::RemoveStaleTempFiles()
 CNoteStore::ReadResult CNoteStore::ReadNoteFile(const std::string& strPath, CNoteRecord& note)
 {
     std::string data;
-    switch (ReadRegularFile(strPath, nMaxNoteFile, data))
-    {
+    switch (ReadRegularFile(strPath, nMaxNoteFile, data)) {
     case EReadStatus::ok:
         break;
     case EReadStatus::tooLarge:

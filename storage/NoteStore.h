@@ -151,12 +151,7 @@ public:
     // The bytes of a note file.
     std::string NoteFileBytes(const CNoteRecord& note) const;
 
-    enum class ReadResult
-    {
-        ok,
-        unreadable,
-        damaged
-    };
+    enum class ReadResult { ok, unreadable, damaged };
     // Reads one note file; anything but a regular file is unreadable.
     static ReadResult ReadNoteFile(const std::string& strPath, CNoteRecord& note);
     // The record from a note file's bytes; false when they end early.

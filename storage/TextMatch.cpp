@@ -13,7 +13,7 @@ bool IsAscii(std::string_view s)
 {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
-}
+} // namespace
 
 std::string UpperCaseText(std::string_view text)
 {

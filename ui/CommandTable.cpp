@@ -91,18 +91,16 @@ const std::vector<SMenuEntry> g_mainMenu = {
     Sub("&Edit", {Cmd(ID_SEARCH)}),
     Sub("F&older", {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER)}),
     Sub("&Notes", {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE)}),
-    Sub("E&xport to",
-        {Sub("MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
-         Sub("MS &Excel", {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
-         Sub("MS &Outlook", {Cmd(ID_EXPORT_OUTLOOK_TASK), Cmd(ID_EXPORT_OUTLOOK_NOTE)}),
-         Sub("&Text Format", {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}),
-         Cmd(ID_EXPORT_PDF), Cmd(ID_EXPORT_HTML)}),
+    Sub("E&xport to", {Sub("MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
+                       Sub("MS &Excel", {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
+                       Sub("MS &Outlook", {Cmd(ID_EXPORT_OUTLOOK_TASK), Cmd(ID_EXPORT_OUTLOOK_NOTE)}),
+                       Sub("&Text Format", {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}), Cmd(ID_EXPORT_PDF),
+                       Cmd(ID_EXPORT_HTML)}),
     Sub("&Import from",
         {Sub("MS &Outlook", {Cmd(ID_IMPORT_OUTLOOK_TASKS), Cmd(ID_IMPORT_OUTLOOK_NOTES)}), Cmd(ID_IMPORT_TEXT_FILE)}),
-    Sub("&View",
-        {Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_STATUS_BAR), Sep(), Cmd(ID_VIEW_DETAIL_WINDOW), Cmd(ID_VIEW_NOTES_WINDOW),
-         Cmd(ID_VIEW_SUMMARY_WINDOW), Cmd(ID_VIEW_SEARCH_RESULTS), Sep(), Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST),
-         Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)}),
+    Sub("&View", {Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_STATUS_BAR), Sep(), Cmd(ID_VIEW_DETAIL_WINDOW),
+                  Cmd(ID_VIEW_NOTES_WINDOW), Cmd(ID_VIEW_SUMMARY_WINDOW), Cmd(ID_VIEW_SEARCH_RESULTS), Sep(),
+                  Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST), Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)}),
     Sub("&Tools", {Cmd(ID_COLLAPSE_ALL), Cmd(ID_EXPAND_ALL), Sep(), Cmd(ID_PREFERENCES)}),
     Sub("&Help", {Cmd(ID_APP_ABOUT), Cmd(ID_HELP_CONTENTS)}),
 };
@@ -131,12 +129,14 @@ const SMenuEntry g_viewsMenu =
     Sub("Views", {Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST), Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)});
 
 const std::vector<SToolbarButton> g_toolbar = {
-    {ID_NEW_FOLDER, 0},          {ID_MODIFY_FOLDER, 1},      {ID_REMOVE_FOLDER, 2},
-    {ID_ADD_NOTE, 5},            {ID_MODIFY_NOTE, 6},        {ID_DELETE_NOTE, 7},
-    {ID_EXPAND_ALL, 3},          {ID_COLLAPSE_ALL, 4},       {ID_VIEW_DETAIL_WINDOW, 8},
-    {ID_VIEW_SUMMARY_WINDOW, 9}, {ID_VIEW_NOTES_WINDOW, 10}, {ID_SEARCH, 11},
-    {ID_VIEW_SEARCH_RESULTS, 16}, {ID_VIEWS, 12},            {ID_PREFERENCES, 17},
-    {ID_APP_ABOUT, 18},
+    {ID_NEW_FOLDER, 0},           {ID_MODIFY_FOLDER, 1},
+    {ID_REMOVE_FOLDER, 2},        {ID_ADD_NOTE, 5},
+    {ID_MODIFY_NOTE, 6},          {ID_DELETE_NOTE, 7},
+    {ID_EXPAND_ALL, 3},           {ID_COLLAPSE_ALL, 4},
+    {ID_VIEW_DETAIL_WINDOW, 8},   {ID_VIEW_SUMMARY_WINDOW, 9},
+    {ID_VIEW_NOTES_WINDOW, 10},   {ID_SEARCH, 11},
+    {ID_VIEW_SEARCH_RESULTS, 16}, {ID_VIEWS, 12},
+    {ID_PREFERENCES, 17},         {ID_APP_ABOUT, 18},
 };
 
 // The prompt (first line) and the tooltip (second line) of a command.
@@ -144,7 +144,7 @@ QStringList CommandStrings(int nId)
 {
     return QString::fromStdString(CAppContext::LoadStringResource(static_cast<unsigned>(nId))).split(QLatin1Char('\n'));
 }
-}
+} // namespace
 
 const std::vector<SCommandEntry>& CommandTable()
 {

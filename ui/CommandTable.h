@@ -18,10 +18,19 @@ class CQuillboxView;
 // mailClient: the mail-client connection opened at start-up.
 enum class EEnableRule { always, never, folderSelected, noteSelected, mailClient };
 enum class ECheckRule {
-    none, toolBarVisible, statusBarVisible,
-    notesListPane, notesPane, propertiesPane, searchResultsPane,
-    mode0, mode1, mode2, mode3,
-    treeCollapsed, treeExpanded,
+    none,
+    toolBarVisible,
+    statusBarVisible,
+    notesListPane,
+    notesPane,
+    propertiesPane,
+    searchResultsPane,
+    mode0,
+    mode1,
+    mode2,
+    mode3,
+    treeCollapsed,
+    treeExpanded,
 };
 
 // One command: everything menus, toolbar, accelerators and the view need.

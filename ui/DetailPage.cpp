@@ -110,14 +110,12 @@ QString CDetailPage::HeaderSubTitle()
 
 void CDetailPage::UpdateData(bool bSave)
 {
-    if (bSave)
-    {
+    if (bSave) {
         m_strTitle = m_pTitle->text().toStdString();
         m_strNotes = FromEditText(m_pNotes->toPlainText());
         m_bHasDate = m_pHasDate->isChecked() ? 1 : 0;
         const QDate date = m_pDate->date();
-        if (date != m_dateShown)
-        {
+        if (date != m_dateShown) {
             int y, mo, d, h = 0, mi = 0, s = 0;
             m_dtDate.GetFields(y, mo, d, h, mi, s);
             m_dtDate = CDateTime::FromFields(date.year(), date.month(), date.day(), h, mi, s);
@@ -141,8 +139,7 @@ void CDetailPage::UpdateData(bool bSave)
 
 void CDetailPage::OnSetActive()
 {
-    if (!m_bCreated)
-    {
+    if (!m_bCreated) {
         m_bCreated = true;
         UpdateData(false);
         m_pDate->hide();

@@ -20,15 +20,7 @@ class CDetailPage : public QWidget
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDD = 106,
-        IDC_TITLE = 1005,
-        IDC_NOTES = 1008,
-        IDC_HAS_DATE = 1009,
-        IDC_DATE = 1010,
-        IDC_PRIORITY = 1011
-    };
+    enum { IDD = 106, IDC_TITLE = 1005, IDC_NOTES = 1008, IDC_HAS_DATE = 1009, IDC_DATE = 1010, IDC_PRIORITY = 1011 };
 
     explicit CDetailPage(QWidget* pParent = nullptr);
 

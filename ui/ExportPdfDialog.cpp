@@ -97,8 +97,7 @@ CExportPdfDialog::SaveChooserFunction& CExportPdfDialog::SaveChooserHook()
 
 void CExportPdfDialog::showEvent(QShowEvent* pEvent)
 {
-    if (!pEvent->spontaneous())
-    {
+    if (!pEvent->spontaneous()) {
         m_pTitle->setText(m_strTitle);
         m_pSubtitle->setText(m_strSubtitle);
         m_pPath->setText(m_strPath);
@@ -117,8 +116,7 @@ void CExportPdfDialog::OnBrowse()
 
 void CExportPdfDialog::accept()
 {
-    if (m_pPath->text().isEmpty())
-    {
+    if (m_pPath->text().isEmpty()) {
         QMessageBox::critical(this, QStringLiteral("Quillbox"),
                               QStringLiteral("Please Select the Desitnation PDF File to be saved."));
         return;

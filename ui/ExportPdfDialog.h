@@ -14,13 +14,7 @@ class CExportPdfDialog : public QDialog
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDC_BROWSE = 1002,
-        IDC_TITLE = 1005,
-        IDC_SUBTITLE = 1024,
-        IDC_DESTINATION = 1025
-    };
+    enum { IDC_BROWSE = 1002, IDC_TITLE = 1005, IDC_SUBTITLE = 1024, IDC_DESTINATION = 1025 };
 
     explicit CExportPdfDialog(QWidget* pParent = nullptr);
 

@@ -15,10 +15,9 @@ QString BrowseForDirectory()
 {
     return QFileDialog::getExistingDirectory(nullptr, QStringLiteral("Select Directory Path "));
 }
-}
+} // namespace
 
-CFolderDialog::CFolderDialog(QWidget* pParent)
-    : QDialog(pParent), m_pName(new QLineEdit), m_pPath(new QLineEdit)
+CFolderDialog::CFolderDialog(QWidget* pParent) : QDialog(pParent), m_pName(new QLineEdit), m_pPath(new QLineEdit)
 {
     setWindowTitle(QStringLiteral("Add / Update Folder"));
     setObjectName(QStringLiteral("FolderDialog"));

@@ -11,13 +11,7 @@ class QToolBar;
 class QWidget;
 
 // The four panes, by the command that toggles each.
-enum class EPane
-{
-    notesText,
-    notesList,
-    properties,
-    searchResults
-};
+enum class EPane { notesText, notesList, properties, searchResults };
 
 // What the view and the commands need of the main window. The frame
 // implements it, so nothing in ui knows the frame's class. A getter answers

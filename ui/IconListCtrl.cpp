@@ -24,8 +24,7 @@ public:
         if (!icon.isNull())
             pPainter->drawPixmap(rc.left() + (rc.width() - icon.width()) / 2,
                                  rc.top() + (rc.height() - icon.height()) / 2, icon);
-        if (option.state & QStyle::State_HasFocus)
-        {
+        if (option.state & QStyle::State_HasFocus) {
             QPen pen(option.palette.color(QPalette::Active, QPalette::Text));
             pen.setStyle(Qt::DotLine);
             pPainter->setPen(pen);
@@ -67,8 +66,7 @@ int CIconListCtrl::GetSelectionMark() const
 
 void CIconListCtrl::SetSelectionMark(int nIndex)
 {
-    if (nIndex < 0 || nIndex >= m_pModel->rowCount())
-    {
+    if (nIndex < 0 || nIndex >= m_pModel->rowCount()) {
         selectionModel()->clear();
         return;
     }

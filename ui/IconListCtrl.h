@@ -11,10 +11,7 @@ class CIconListCtrl : public QListView
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDC_ICON_LIST = 1012
-    };
+    enum { IDC_ICON_LIST = 1012 };
 
     explicit CIconListCtrl(QWidget* pParent = nullptr);
 

@@ -16,8 +16,7 @@ QVariant CIconListModel::data(const QModelIndex& index, int nRole) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    switch (nRole)
-    {
+    switch (nRole) {
     case Qt::DecorationRole:
         return m_images.GetImage(index.row());
     // The items carry no label; a screen reader still hears which icon it is on.

@@ -56,8 +56,7 @@ QString CIconPage::HeaderSubTitle()
 
 void CIconPage::UpdateData(bool bSave)
 {
-    if (bSave)
-    {
+    if (bSave) {
         m_strComments = m_pComments->text().toStdString();
         m_strKeywords = m_pKeywords->text().toStdString();
         return;
@@ -68,8 +67,7 @@ void CIconPage::UpdateData(bool bSave)
 
 void CIconPage::OnSetActive()
 {
-    if (!m_bCreated)
-    {
+    if (!m_bCreated) {
         m_bCreated = true;
         UpdateData(false);
         m_pIcons->SetSelectionMark(m_nIcon);

@@ -14,12 +14,7 @@ class CIconPage : public QWidget
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDD = 132,
-        IDC_COMMENTS = 1006,
-        IDC_KEYWORDS = 1007
-    };
+    enum { IDD = 132, IDC_COMMENTS = 1006, IDC_KEYWORDS = 1007 };
 
     explicit CIconPage(QWidget* pParent = nullptr);
 

@@ -12,8 +12,7 @@ bool LoadImageStrip(int nId, int nWidth, std::vector<QPixmap>& images, QColor cl
         return false;
     strip = strip.convertToFormat(QImage::Format_ARGB32);
     const QRgb mask = clrMask.rgb() & 0xffffff;
-    for (int y = 0; y < strip.height(); ++y)
-    {
+    for (int y = 0; y < strip.height(); ++y) {
         auto* pLine = reinterpret_cast<QRgb*>(strip.scanLine(y));
         for (int x = 0; x < strip.width(); ++x)
             if ((pLine[x] & 0xffffff) == mask)

@@ -30,8 +30,7 @@ QPixmap ImportListImage(int nBitmapId)
     if (image.isNull())
         return {};
     image = image.copy(0, 0, qMin(16, image.width()), image.height());
-    for (int y = 0; y < image.height(); ++y)
-    {
+    for (int y = 0; y < image.height(); ++y) {
         auto* pLine = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
             if ((pLine[x] & 0xffffff) == 0xffffff)
@@ -42,8 +41,7 @@ QPixmap ImportListImage(int nBitmapId)
 
 CImportListModelBase::CImportListModelBase(QString strHeading, QPixmap image, QObject* pParent)
     : QAbstractTableModel(pParent), m_strHeading(std::move(strHeading)), m_image(std::move(image))
-{
-}
+{}
 
 int CImportListModelBase::rowCount(const QModelIndex& parent) const
 {
@@ -65,8 +63,7 @@ QVariant CImportListModelBase::data(const QModelIndex& index, int nRole) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const auto nRow = static_cast<size_t>(index.row());
-    switch (nRole)
-    {
+    switch (nRole) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
         return QString::fromStdString(Text(nRow));
@@ -74,8 +71,7 @@ QVariant CImportListModelBase::data(const QModelIndex& index, int nRole) const
         return IsChecked(nRow) ? Qt::Checked : Qt::Unchecked;
     case Qt::DecorationRole:
         return m_image.isNull() ? QVariant() : QVariant(m_image);
-    case Qt::FontRole:
-    {
+    case Qt::FontRole: {
         QFont font;
         font.setWeight(IsChecked(nRow) ? QFont::Bold : QFont::Normal);
         return font;
@@ -163,8 +159,7 @@ CImportDlgBase::CImportDlgBase(const QString& strTitle, CImportCheckList* pList,
 
 int CImportDlgBase::exec()
 {
-    if (!m_bInitialised)
-    {
+    if (!m_bInitialised) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // The cursor comes back on every path, a mail-client failure too.
         struct SRestore

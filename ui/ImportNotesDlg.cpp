@@ -9,8 +9,7 @@ public:
     explicit CModel(QObject* pParent)
         : CImportListModelBase(QStringLiteral("    Notes"), ImportListImage(QuillboxResources::IDB_IMPORT_NOTES),
                                pParent)
-    {
-    }
+    {}
 
     CImportList<std::string> m_rows;
 

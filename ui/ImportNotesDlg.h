@@ -12,10 +12,7 @@ class COutlookConnection;
 class CImportNotesList : public CImportCheckList
 {
 public:
-    enum
-    {
-        IDC_IMPORT_NOTES_LIST = 1021
-    };
+    enum { IDC_IMPORT_NOTES_LIST = 1021 };
     explicit CImportNotesList(QWidget* pParent = nullptr);
 };
 

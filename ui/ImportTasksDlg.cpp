@@ -19,8 +19,7 @@ public:
         : CImportListModelBase(QStringLiteral("    Tasks"), ImportListImage(QuillboxResources::IDB_IMPORT_TASKS),
                                pParent),
           m_app(app)
-    {
-    }
+    {}
 
     CImportList<COutlookTaskEntry> m_rows;
 
@@ -31,8 +30,7 @@ protected:
     void SetChecked(size_t n, bool b) override { m_rows.SetChecked(n, b); }
     QColor TextColour(size_t n) const override
     {
-        switch (m_rows.GetRow(n).data.m_nPriority)
-        {
+        switch (m_rows.GetRow(n).data.m_nPriority) {
         case 0:
             return FromColorRef(m_app.m_clrLowPriority);
         case 2:

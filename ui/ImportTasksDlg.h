@@ -14,10 +14,7 @@ class COutlookConnection;
 class CImportTasksList : public CImportCheckList
 {
 public:
-    enum
-    {
-        IDC_IMPORT_TASKS_LIST = 1022
-    };
+    enum { IDC_IMPORT_TASKS_LIST = 1022 };
     explicit CImportTasksList(QWidget* pParent = nullptr);
 };
 

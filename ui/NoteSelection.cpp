@@ -24,8 +24,7 @@ CNoteSelection::CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow
 
 void CNoteSelection::Attach()
 {
-    if (CNotesListCtrl* pList = m_window.GetNotesList())
-    {
+    if (CNotesListCtrl* pList = m_window.GetNotesList()) {
         connect(pList, &CNotesListCtrl::SelectionMarkChanged, this, &CNoteSelection::OnMarkChanged,
                 Qt::UniqueConnection);
         connect(pList, &CNotesListCtrl::RowClicked, this, &CNoteSelection::OnRowClicked, Qt::UniqueConnection);
@@ -157,18 +156,14 @@ void CNoteSelection::OnMarkChanged(int nRow)
     if (!pList)
         return;
     m_hPrevFolderItem = nullptr;
-    if (pList->GetModel().GetRowCount() > 0 && nRow < 0)
-    {
+    if (pList->GetModel().GetRowCount() > 0 && nRow < 0) {
         pList->SetCurrentItem(-1);
-    }
-    else if (pList->GetModel().GetRowCount() > 0)
-    {
+    } else if (pList->GetModel().GetRowCount() > 0) {
         const int nCurrent = pList->GetCurrentItem();
         if (nCurrent >= 0 && nCurrent < pList->GetModel().GetRowCount())
             CommitNoteText(nCurrent);
         const int nMark = pList->GetSelectionMark();
-        if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nMark))
-        {
+        if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nMark)) {
             pList->SetCurrentItem(nMark);
             if (CNotesTextBar* pBar = m_window.GetNotesTextBar())
                 pBar->SetText(pNote->m_strNotes);
@@ -198,8 +193,7 @@ void CNoteSelection::OnRowClicked(int nRow)
     const int nCurrent = pList->GetCurrentItem();
     if (nCurrent >= 0 && nCurrent < nCount)
         CommitNoteText(nCurrent);
-    if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow))
-    {
+    if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow)) {
         pList->SetCurrentItem(nRow);
         if (CNotesTextBar* pBar = m_window.GetNotesTextBar())
             pBar->SetText(pNote->m_strNotes);

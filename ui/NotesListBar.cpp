@@ -3,8 +3,7 @@
 #include "NotesListCtrl.h"
 
 CNotesListBar::CNotesListBar(const CAppContext& app, QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Notes List"), pFrame, nControlId)
-    , m_pList(new CNotesListCtrl(app))
+    : CSizingControlBarG(QStringLiteral("Notes List"), pFrame, nControlId), m_pList(new CNotesListCtrl(app))
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     SetChild(m_pList);

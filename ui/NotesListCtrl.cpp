@@ -45,8 +45,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
     m_pItems->setBatchSize(2000);
 
     for (QAbstractItemView* pView :
-         {static_cast<QAbstractItemView*>(m_pDetails), static_cast<QAbstractItemView*>(m_pItems)})
-    {
+         {static_cast<QAbstractItemView*>(m_pDetails), static_cast<QAbstractItemView*>(m_pItems)}) {
         pView->setItemDelegate(m_pDelegate);
         pView->setSelectionMode(QAbstractItemView::SingleSelection);
         pView->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -73,12 +72,10 @@ void CNotesListCtrl::WatchView(QAbstractItemView* pView)
     // The control scrolls as usual; once a scroll ends every row is drawn again.
     QScrollBar* pBar = pView->horizontalScrollBar();
     connect(pBar, &QScrollBar::sliderReleased, this, &CNotesListCtrl::RedrawAllRows);
-    connect(pBar, &QScrollBar::actionTriggered, this,
-            [this](int nAction)
-            {
-                if (nAction != QAbstractSlider::SliderMove)
-                    RedrawAllRows();
-            });
+    connect(pBar, &QScrollBar::actionTriggered, this, [this](int nAction) {
+        if (nAction != QAbstractSlider::SliderMove)
+            RedrawAllRows();
+    });
 }
 
 QAbstractItemView* CNotesListCtrl::GetActiveView() const
@@ -105,8 +102,7 @@ void CNotesListCtrl::SetViewMode(int nMode)
                     bLarge ? 32 : 16);
     m_model.SetSummaryText(nMode != modeDetails);
 
-    switch (nMode)
-    {
+    switch (nMode) {
     case modeList:
         m_pItems->setViewMode(QListView::ListMode);
         m_pItems->setFlow(QListView::TopToBottom);
@@ -127,8 +123,7 @@ void CNotesListCtrl::SetViewMode(int nMode)
     default:
         break;
     }
-    if (nMode != modeDetails)
-    {
+    if (nMode != modeDetails) {
         // Static movement and wrapping again: setViewMode resets both.
         m_pItems->setMovement(QListView::Static);
         m_pItems->setWrapping(true);
@@ -162,8 +157,7 @@ int CNotesListCtrl::GetSelectionMark() const
 void CNotesListCtrl::SetSelectionMark(int nRow)
 {
     QItemSelectionModel* pSelection = m_pDetails->selectionModel();
-    if (nRow < 0 || nRow >= m_model.GetRowCount())
-    {
+    if (nRow < 0 || nRow >= m_model.GetRowCount()) {
         pSelection->clear();
         return;
     }
@@ -188,26 +182,19 @@ void CNotesListCtrl::OnContextMenu(QAbstractItemView* pView, const QPoint& ptVie
 {
     QPoint pt = ptViewport;
     int nRow = -1;
-    if (bKeyboard)
-    {
+    if (bKeyboard) {
         // The menu key opens the menu of the marked row, beside it.
         nRow = GetSelectionMark();
-        if (nRow >= 0)
-        {
+        if (nRow >= 0) {
             const QRect rc = pView->visualRect(m_model.index(nRow, 0));
             pt = rc.isValid() ? rc.bottomLeft() : QPoint();
-        }
-        else
-        {
+        } else {
             pt = QPoint();
         }
-    }
-    else
-    {
+    } else {
         nRow = RowAt(ptViewport);
     }
-    if (nRow >= 0)
-    {
+    if (nRow >= 0) {
         SetSelectionMark(nRow);
         RedrawAllRows();
     }
@@ -218,11 +205,9 @@ bool CNotesListCtrl::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     QAbstractItemView* pView = GetActiveView();
     const bool bViewport = pWatched == pView->viewport();
-    switch (pEvent->type())
-    {
+    switch (pEvent->type()) {
     case QEvent::ContextMenu:
-        if (bViewport || pWatched == pView)
-        {
+        if (bViewport || pWatched == pView) {
             auto* pMenuEvent = static_cast<QContextMenuEvent*>(pEvent);
             const bool bKeyboard = pMenuEvent->reason() == QContextMenuEvent::Keyboard;
             const QPoint pt = bViewport ? pMenuEvent->pos() : pView->viewport()->mapFrom(pView, pMenuEvent->pos());
@@ -231,16 +216,14 @@ bool CNotesListCtrl::eventFilter(QObject* pWatched, QEvent* pEvent)
         }
         break;
     case QEvent::MouseButtonRelease:
-        if (bViewport && static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton)
-        {
+        if (bViewport && static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton) {
             const int nRow = RowAt(static_cast<QMouseEvent*>(pEvent)->position().toPoint());
             emit RowClicked(nRow);
             RedrawAllRows();
         }
         break;
     case QEvent::MouseButtonDblClick:
-        if (bViewport && static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton)
-        {
+        if (bViewport && static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton) {
             if (GetSelectionMark() != -1)
                 emit ModifyRequested();
             return true;

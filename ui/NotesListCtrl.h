@@ -21,17 +21,8 @@ class CNotesListCtrl : public QWidget
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDC_NOTES_LIST = 123
-    };
-    enum EViewMode
-    {
-        modeDetails = 0,
-        modeList = 1,
-        modeTiles = 2,
-        modeIcons = 3
-    };
+    enum { IDC_NOTES_LIST = 123 };
+    enum EViewMode { modeDetails = 0, modeList = 1, modeTiles = 2, modeIcons = 3 };
     static constexpr int anColumnWidths[4] = {200, 170, 170, 170};
 
     explicit CNotesListCtrl(const CAppContext& app, QWidget* pParent = nullptr);

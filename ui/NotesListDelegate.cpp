@@ -31,15 +31,13 @@ QStringList TileLines(const QString& strTitle, const QFontMetrics& metrics, int 
     if (metrics.horizontalAdvance(strRest) <= nWidth)
         return {strRest};
     int nBreak = 0;
-    for (int i = 1; i <= strRest.size(); ++i)
-    {
+    for (int i = 1; i <= strRest.size(); ++i) {
         if (metrics.horizontalAdvance(strRest.left(i)) > nWidth)
             break;
         if (i == strRest.size() || strRest.at(i) == QLatin1Char(' '))
             nBreak = i;
     }
-    if (nBreak == 0)
-    {
+    if (nBreak == 0) {
         // No space in reach: break inside the word.
         while (nBreak < strRest.size() && metrics.horizontalAdvance(strRest.left(nBreak + 1)) <= nWidth)
             ++nBreak;
@@ -61,14 +59,12 @@ bool HasKnownPriority(const QModelIndex& index)
 
 CNotesListDelegate::CNotesListDelegate(const CNotesListCtrl& list, QObject* pParent)
     : QStyledItemDelegate(pParent), m_list(list)
-{
-}
+{}
 
 void CNotesListDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     // A row without a record is left to the default drawing.
-    if (!m_list.GetModel().GetRowNote(index.row()))
-    {
+    if (!m_list.GetModel().GetRowNote(index.row())) {
         QStyledItemDelegate::paint(pPainter, option, index);
         return;
     }
@@ -103,8 +99,7 @@ void CNotesListDelegate::PaintDetailsCell(QPainter* pPainter, const QStyleOption
     pPainter->drawText(rcText, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                        index.data(Qt::DisplayRole).toString());
 
-    if (index.column() == CNotesListModel::colName)
-    {
+    if (index.column() == CNotesListModel::colName) {
         const QPixmap icon = m_list.GetImageList().GetImage(index.data(CNotesListModel::NoteIconRole).toInt());
         if (!icon.isNull())
             pPainter->drawPixmap(rcCell.left() + 1, rcCell.top() + 1, icon);
@@ -126,16 +121,14 @@ void CNotesListDelegate::PaintItem(QPainter* pPainter, const QStyleOptionViewIte
     const QRect rc = option.rect;
 
     pPainter->setFont(font);
-    if (m_list.GetViewMode() == CNotesListCtrl::modeTiles)
-    {
+    if (m_list.GetViewMode() == CNotesListCtrl::modeTiles) {
         // The icon centred at the top, the title under it on up to two lines.
         if (!icon.isNull())
             pPainter->drawPixmap(rc.left() + (rc.width() - nIcon) / 2, rc.top() + 2, icon);
         const QRect rcLabelArea(rc.left() + 2, rc.top() + nIcon + 5, rc.width() - 4, rc.height() - nIcon - 7);
         const QStringList lines = TileLines(strTitle, metrics, rcLabelArea.width());
         int nTop = rcLabelArea.top();
-        for (const QString& strLine : lines)
-        {
+        for (const QString& strLine : lines) {
             const int nWidth = metrics.horizontalAdvance(strLine);
             const QRect rcLine(rcLabelArea.left() + (rcLabelArea.width() - nWidth) / 2, nTop, nWidth, metrics.height());
             pPainter->fillRect(rcLine.adjusted(-2, 0, 2, 0), clrBackNow);
@@ -160,8 +153,7 @@ QSize CNotesListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
 {
     Q_UNUSED(index);
     const int nLine = QFontMetrics(RowFont(option.font)).height();
-    switch (m_list.GetViewMode())
-    {
+    switch (m_list.GetViewMode()) {
     case CNotesListCtrl::modeDetails:
         return {0, std::max(18, nLine + 3)};
     case CNotesListCtrl::modeTiles:

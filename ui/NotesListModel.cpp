@@ -36,8 +36,7 @@ QColor CNotesListModel::FromColorRef(uint32_t clr)
 
 QColor CNotesListModel::GetPriorityColour(int nPriority) const
 {
-    switch (nPriority)
-    {
+    switch (nPriority) {
     case 0:
         return FromColorRef(m_app.m_clrLowPriority);
     case 1:
@@ -51,10 +50,8 @@ QColor CNotesListModel::GetPriorityColour(int nPriority) const
 
 QString CNotesListModel::CellText(const SRow& r, int nColumn) const
 {
-    if (const CNoteRecord* p = r.pRecord.get())
-    {
-        switch (nColumn)
-        {
+    if (const CNoteRecord* p = r.pRecord.get()) {
+        switch (nColumn) {
         case colName:
             return QString::fromStdString(p->m_strTitle);
         case colComments:
@@ -64,11 +61,8 @@ QString CNotesListModel::CellText(const SRow& r, int nColumn) const
         case colPriority:
             return QString::fromLatin1(PriorityText(p->m_nPriority));
         }
-    }
-    else if (const SNoteRow* t = r.pText.get())
-    {
-        switch (nColumn)
-        {
+    } else if (const SNoteRow* t = r.pText.get()) {
+        switch (nColumn) {
         case colName:
             return QString::fromStdString(t->strTitle);
         case colComments:
@@ -88,12 +82,10 @@ QVariant CNotesListModel::data(const QModelIndex& index, int nRole) const
         return {};
     const SRow& r = m_rows[static_cast<size_t>(index.row())];
     const int nColumn = index.column();
-    switch (nRole)
-    {
+    switch (nRole) {
     case Qt::DisplayRole:
         return CellText(r, nColumn);
-    case Qt::AccessibleTextRole:
-    {
+    case Qt::AccessibleTextRole: {
         if (!m_bSummary || nColumn != colName)
             return CellText(r, nColumn);
         // A single-column list shows the title alone; a screen reader gets every column.
@@ -124,8 +116,7 @@ QVariant CNotesListModel::data(const QModelIndex& index, int nRole) const
 
 QVariant CNotesListModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const
 {
-    if (orientation == Qt::Horizontal && nSection >= 0 && nSection < nColumns)
-    {
+    if (orientation == Qt::Horizontal && nSection >= 0 && nSection < nColumns) {
         if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
             return QString::fromLatin1(apszColumnTitles[nSection]);
         if (nRole == Qt::TextAlignmentRole)
@@ -147,13 +138,11 @@ void CNotesListModel::BeginFill()
         return;
     beginResetModel();
     m_bFilling = true;
-    if (!m_bEndQueued)
-    {
+    if (!m_bEndQueued) {
         m_bEndQueued = true;
         QMetaObject::invokeMethod(
             this,
-            [this]
-            {
+            [this] {
                 m_bEndQueued = false;
                 EndFill();
             },
@@ -181,8 +170,7 @@ void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord
     if (!pRecord)
         r.pText = std::make_unique<SNoteRow>(row);
     r.pRecord = std::move(pRecord);
-    if (m_bFilling)
-    {
+    if (m_bFilling) {
         m_rows.push_back(std::move(r));
         return;
     }
@@ -194,8 +182,7 @@ void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord
 
 void CNotesListModel::AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRecord)
 {
-    if (!m_bFilling)
-    {
+    if (!m_bFilling) {
         const int n = GetRowCount();
         beginInsertRows({}, n, n);
         m_rows.push_back({pRecord, nullptr});
@@ -210,7 +197,9 @@ void CNotesListModel::Refill(const CNoteStore& store)
     BeginFill();
     m_rows.clear();
     m_rows.reserve(static_cast<size_t>(store.GetCount()));
-    store.ForEachShared([this](const std::shared_ptr<const CNoteRecord>& pNote) { m_rows.push_back({pNote, nullptr}); });
+    store.ForEachShared([this](const std::shared_ptr<const CNoteRecord>& pNote) {
+        m_rows.push_back({pNote, nullptr});
+    });
     SortRows();
     EndFill();
 }
@@ -263,8 +252,7 @@ void CNotesListModel::SortRows()
 
 void CNotesListModel::SortByTitle()
 {
-    if (m_bFilling)
-    {
+    if (m_bFilling) {
         SortRows();
         EndFill();
         return;

@@ -19,19 +19,8 @@ class CNotesListModel : public QAbstractTableModel, public INoteRowSink
     Q_OBJECT
 
 public:
-    enum
-    {
-        NoteIconRole = Qt::UserRole + 1,
-        PriorityRole
-    };
-    enum
-    {
-        colName,
-        colComments,
-        colDate,
-        colPriority,
-        nColumns
-    };
+    enum { NoteIconRole = Qt::UserRole + 1, PriorityRole };
+    enum { colName, colComments, colDate, colPriority, nColumns };
 
     explicit CNotesListModel(const CAppContext& app, QObject* pParent = nullptr);
     ~CNotesListModel() override;

@@ -32,8 +32,7 @@ public:
         pTitle->setFont(font);
         pSubTitle->setIndent(16);
         pSubTitle->setWordWrap(true);
-        for (QLabel* pLabel : {pTitle, pSubTitle})
-        {
+        for (QLabel* pLabel : {pTitle, pSubTitle}) {
             QPalette pal = pLabel->palette();
             pal.setColor(QPalette::WindowText, Qt::black);
             pLabel->setPalette(pal);
@@ -49,8 +48,7 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        if (!m_header.isNull())
-        {
+        if (!m_header.isNull()) {
             // The logo sits at the bitmap's right end: keep it there, stretch the rest.
             const int nTail = std::min(m_header.width(), 120);
             const int nHead = m_header.width() - nTail;
@@ -100,8 +98,7 @@ void CNotesSheet::Build()
     const QFontMetrics metrics(font());
     const QSize szPage(metrics.averageCharWidth() * 297 / 4, metrics.height() * 194 / 8);
 
-    if (!m_bWizard)
-    {
+    if (!m_bWizard) {
         m_pTabs = new QTabWidget;
         m_pTabs->addTab(m_pDetail, QStringLiteral("Detail"));
         m_pTabs->addTab(m_pIcon, QStringLiteral("Icon"));
@@ -152,8 +149,7 @@ void CNotesSheet::Build()
     m_apButtons[btnNext] = new QPushButton(QStringLiteral("Next >"));
     m_apButtons[btnFinish] = new QPushButton(QStringLiteral("Finish"));
     m_apButtons[btnCancel] = new QPushButton(QStringLiteral("Cancel"));
-    for (int i : {btnBack, btnNext, btnFinish, btnCancel})
-    {
+    for (int i : {btnBack, btnNext, btnFinish, btnCancel}) {
         m_apButtons[i]->setAutoDefault(false);
         pButtonRow->addWidget(m_apButtons[i]);
     }
@@ -187,14 +183,11 @@ void CNotesSheet::Activate(int nPage)
     else if (m_nActive == 1)
         m_pIcon->OnKillActive();
     m_nActive = nPage;
-    if (m_bWizard)
-    {
+    if (m_bWizard) {
         m_pStack->setCurrentIndex(nPage);
         m_pHeaderTitle->setText(nPage == 0 ? CDetailPage::HeaderTitle() : CIconPage::HeaderTitle());
         m_pHeaderSubTitle->setText(nPage == 0 ? CDetailPage::HeaderSubTitle() : CIconPage::HeaderSubTitle());
-    }
-    else if (m_pTabs->currentIndex() != nPage)
-    {
+    } else if (m_pTabs->currentIndex() != nPage) {
         m_pTabs->setCurrentIndex(nPage);
     }
     if (nPage == 0)

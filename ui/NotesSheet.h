@@ -19,12 +19,7 @@ class CNotesSheet : public QDialog
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDOK = 1,
-        IDCANCEL = 2,
-        ID_WIZFINISH = 12325
-    };
+    enum { IDOK = 1, IDCANCEL = 2, ID_WIZFINISH = 12325 };
 
     // Either bitmap may be null.
     CNotesSheet(const QString& strCaption, QWidget* pParent = nullptr, int nSelectPage = 0,
@@ -47,14 +42,7 @@ public:
     CIconPage* GetIconPage() const { return m_pIcon; }
     QTabWidget* GetTabs() const { return m_pTabs; }
     QPushButton* GetButton(int nWhich) const;
-    enum
-    {
-        btnOK,
-        btnCancel,
-        btnBack,
-        btnNext,
-        btnFinish
-    };
+    enum { btnOK, btnCancel, btnBack, btnNext, btnFinish };
 
     CNoteRecord m_note;
 

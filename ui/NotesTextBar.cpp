@@ -5,8 +5,7 @@
 #include <QPlainTextEdit>
 
 CNotesTextBar::CNotesTextBar(QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Notes"), pFrame, nControlId)
-    , m_pEdit(new QPlainTextEdit)
+    : CSizingControlBarG(QStringLiteral("Notes"), pFrame, nControlId), m_pEdit(new QPlainTextEdit)
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     m_pEdit->setObjectName(QStringLiteral("NotesText"));
@@ -35,7 +34,7 @@ std::string FromEditText(QString text)
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text.toStdString();
 }
-}
+} // namespace
 
 void CNotesTextBar::SetText(const std::string& strText)
 {

@@ -41,8 +41,7 @@ public:
         QFont font = option.font;
         const QString strLabel = index.data(CPropertiesList::LabelRole).toString();
         const QString strValue = index.data(CPropertiesList::ShownValueRole).toString();
-        switch (index.row())
-        {
+        switch (index.row()) {
         case CPropertiesList::rowTitle:
             if (!strValue.isEmpty())
                 pPainter->fillRect(rc, QColor(255, 255, 215));
@@ -53,8 +52,7 @@ public:
             pPainter->drawText(QRect(nLeft, rc.top(), nRight - nLeft, rc.height()),
                                Qt::AlignCenter | Qt::TextSingleLine, strValue);
             break;
-        case CPropertiesList::rowIcon:
-        {
+        case CPropertiesList::rowIcon: {
             const QVariant icon = index.data(CPropertiesList::IconRole);
             const QPixmap image = icon.isValid() ? m_list.GetImageList().GetImage(icon.toInt()) : QPixmap();
             if (!image.isNull())
@@ -118,8 +116,7 @@ void CPropertiesList::InitList()
 
 void CPropertiesList::ShowNoteProperties(const CNoteRecord* pNote)
 {
-    if (!pNote)
-    {
+    if (!pNote) {
         ClearProperties();
         return;
     }
@@ -134,8 +131,7 @@ void CPropertiesList::ShowNoteProperties(const CNoteRecord* pNote)
     };
     static const char* const apszSpoken[nRows] = {"Title", "Icon", "", "", "", "", ""};
     clear();
-    for (int i = 0; i < nRows; ++i)
-    {
+    for (int i = 0; i < nRows; ++i) {
         auto* pItem = new QListWidgetItem(QString::fromStdString(strValues[i]), this);
         const QString strLabel = QString::fromLatin1(apszLabels[i]);
         QString strShown = pItem->text();

@@ -14,27 +14,9 @@ class CPropertiesList : public QListWidget
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDC_PROPERTIES_LIST = 123
-    };
-    enum
-    {
-        LabelRole = Qt::UserRole + 1,
-        IconRole,
-        ShownValueRole
-    };
-    enum
-    {
-        rowTitle,
-        rowIcon,
-        rowComments,
-        rowDate,
-        rowCreated,
-        rowModified,
-        rowModifiedAt,
-        nRows
-    };
+    enum { IDC_PROPERTIES_LIST = 123 };
+    enum { LabelRole = Qt::UserRole + 1, IconRole, ShownValueRole };
+    enum { rowTitle, rowIcon, rowComments, rowDate, rowCreated, rowModified, rowModifiedAt, nRows };
     static const char* const apszLabels[nRows];
     static const QColor clrBackground;
 

@@ -52,8 +52,7 @@ CQuillboxView::CQuillboxView(CAppContext& app, CNoteStore& store, const CFolderS
     m_pCommands = std::make_unique<CCommandActions>(*this, window.GetWindow());
 
     connect(this, &QTreeWidget::currentItemChanged, this, &CQuillboxView::OnSelChanged);
-    auto onUserExpand = [this]
-    {
+    auto onUserExpand = [this] {
         if (m_bWalkingTree)
             return;
         m_app.m_bTreeCollapsed = !m_app.m_bTreeCollapsed;
@@ -81,8 +80,7 @@ void CQuillboxView::OnInitialUpdate()
     // Hides the results pane: it starts hidden whatever the stored layout says.
     WindowCommands::OnViewSearchResults(m_context);
     m_selection.Attach();
-    if (CNotesListCtrl* pList = m_window.GetNotesList())
-    {
+    if (CNotesListCtrl* pList = m_window.GetNotesList()) {
         // A double click goes the way of the menu command, rules included.
         connect(pList, &CNotesListCtrl::ModifyRequested, this, &CQuillboxView::OnListModifyRequested,
                 Qt::UniqueConnection);
@@ -256,17 +254,13 @@ void CQuillboxView::OnSelChanged(QTreeWidgetItem* pNew, QTreeWidgetItem* pOld)
     m_selection.CommitNoteText(-1);
     if (CNotesListCtrl* pList = m_window.GetNotesList())
         pList->SetCurrentItem(-1);
-    if (pNew)
-    {
+    if (pNew) {
         std::vector<std::string> skipped;
-        if (pNew == GetRootItem())
-        {
+        if (pNew == GetRootItem()) {
             m_store.LoadFolder(std::string());
             m_selection.RefreshNotesList();
             m_selection.ClearProperties();
-        }
-        else if (const CFolderRecord* pRecord = GetFolderRecord(pNew))
-        {
+        } else if (const CFolderRecord* pRecord = GetFolderRecord(pNew)) {
             skipped = m_store.LoadFolder(pRecord->m_strPath);
             m_selection.RefreshNotesList();
             QStatusBar* pStatus = m_window.GetStatusBar();
@@ -286,8 +280,7 @@ bool CQuillboxView::IsCommandEnabled(int nId) const
     const SCommandEntry* pEntry = FindCommand(nId);
     if (!pEntry)
         return false;
-    switch (pEntry->enable)
-    {
+    switch (pEntry->enable) {
     case EEnableRule::always:
         return true;
     case EEnableRule::never:
@@ -308,8 +301,7 @@ bool CQuillboxView::IsCommandChecked(int nId) const
     if (!pEntry)
         return false;
     auto shown = [](const QWidget* pWidget) { return pWidget && !pWidget->isHidden(); };
-    switch (pEntry->check)
-    {
+    switch (pEntry->check) {
     case ECheckRule::none:
         return false;
     case ECheckRule::toolBarVisible:
@@ -341,8 +333,7 @@ bool CQuillboxView::IsCommandChecked(int nId) const
 bool CQuillboxView::ExecuteCommand(int nId)
 {
     const SCommandEntry* pEntry = FindCommand(nId);
-    if (!pEntry || !IsCommandEnabled(nId))
-    {
+    if (!pEntry || !IsCommandEnabled(nId)) {
         UpdateCommandUI();
         return false;
     }
@@ -375,8 +366,7 @@ QRect CQuillboxView::GetLabelRect(QTreeWidgetItem* pItem) const
 
 void CQuillboxView::mousePressEvent(QMouseEvent* pEvent)
 {
-    if (pEvent->button() != Qt::RightButton)
-    {
+    if (pEvent->button() != Qt::RightButton) {
         QTreeWidget::mousePressEvent(pEvent);
         return;
     }
@@ -400,8 +390,7 @@ void CQuillboxView::contextMenuEvent(QContextMenuEvent* pEvent)
 void CQuillboxView::ShowContextMenu(QTreeWidgetItem* pItem, const QPoint& ptGlobal)
 {
     const int nPopup = pItem == GetRootItem() ? 0 : 1;
-    if (!m_apContextMenus[nPopup])
-    {
+    if (!m_apContextMenus[nPopup]) {
         m_apContextMenus[nPopup] = m_pCommands->BuildMenu(TreeContextMenu(nPopup), this);
         m_apContextMenus[nPopup]->setObjectName(QString::fromLatin1(TreeContextMenu(nPopup).pszText));
     }
@@ -421,8 +410,7 @@ void CQuillboxView::ShowListContextMenu(const QPoint& ptGlobal, bool bOverRow)
     const int nPopup = bOverRow ? 1 : 0;
     // Built once from the table: its actions are the commands' own, so a
     // choice runs through ExecuteCommand and its rule.
-    if (!m_apListMenus[nPopup])
-    {
+    if (!m_apListMenus[nPopup]) {
         m_apListMenus[nPopup] = m_pCommands->BuildMenu(ListContextMenu(nPopup), this);
         m_apListMenus[nPopup]->setObjectName(QString::fromLatin1(ListContextMenu(nPopup).pszText));
     }

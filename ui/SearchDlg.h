@@ -17,13 +17,7 @@ class CSearchDlg : public QDialog
     Q_OBJECT
 
 public:
-    enum
-    {
-        IDC_FIND = 1015,
-        IDC_SEARCH_TEXT = 1016,
-        IDC_KEYWORDS_ONLY = 1017,
-        IDC_FOLDER = 1019
-    };
+    enum { IDC_FIND = 1015, IDC_SEARCH_TEXT = 1016, IDC_KEYWORDS_ONLY = 1017, IDC_FOLDER = 1019 };
     // A folder's display name and directory.
     using SFolder = std::pair<std::string, std::string>;
 

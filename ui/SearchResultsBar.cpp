@@ -20,12 +20,10 @@ int ColumnAlignment(int nColumn)
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y)
-                      {
-                          const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-                          return lower(x) == lower(y);
-                      });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
 }
 } // namespace
 
@@ -48,12 +46,10 @@ QVariant CSearchResultsModel::data(const QModelIndex& index, int nRole) const
     if (!index.isValid() || index.row() >= GetRowCount())
         return {};
     const SRow& r = m_rows[static_cast<size_t>(index.row())];
-    switch (nRole)
-    {
+    switch (nRole) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        switch (index.column())
-        {
+        switch (index.column()) {
         case 0:
             return QString::fromStdString(r.row.strTitle);
         case 1:
@@ -65,8 +61,7 @@ QVariant CSearchResultsModel::data(const QModelIndex& index, int nRole) const
         }
         break;
     case Qt::DecorationRole:
-        if (index.column() == 0)
-        {
+        if (index.column() == 0) {
             const QPixmap icon = SmallNoteIcon(r.row.nIcon);
             if (!icon.isNull())
                 return icon;
@@ -100,8 +95,7 @@ Qt::ItemFlags CSearchResultsModel::flags(const QModelIndex& index) const
 
 void CSearchResultsModel::DeleteAllRows()
 {
-    if (m_bFilling)
-    {
+    if (m_bFilling) {
         m_rows.clear();
         return;
     }
@@ -114,8 +108,7 @@ void CSearchResultsModel::DeleteAllRows()
 
 void CSearchResultsModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord)
 {
-    if (m_bFilling)
-    {
+    if (m_bFilling) {
         m_rows.push_back({row, std::move(pRecord)});
         return;
     }
@@ -260,8 +253,7 @@ void CSearchResultsList::OnRowActivated(const QModelIndex& index)
 int FindResultTargetRow(const std::string& strKey, int nRowCount,
                         const std::function<const CNoteRecord*(int nRow)>& rowNote, int nCurrentMark)
 {
-    for (int nRow = nRowCount - 1; nRow >= 0; --nRow)
-    {
+    for (int nRow = nRowCount - 1; nRow >= 0; --nRow) {
         const CNoteRecord* pNote = rowNote(nRow);
         if (pNote && EqualIgnoringCase(pNote->m_strKey, strKey))
             return nRow;

@@ -24,16 +24,12 @@ std::string NotesText(size_t nBytes, bool bParagraphs)
     text.reserve(nBytes + 16);
     size_t i = 0;
     size_t paragraph = 0;
-    while (text.size() < nBytes)
-    {
+    while (text.size() < nBytes) {
         text += words[i++ % (sizeof words / sizeof *words)];
-        if (bParagraphs && text.size() - paragraph > 300)
-        {
+        if (bParagraphs && text.size() - paragraph > 300) {
             text += "\r\n";
             paragraph = text.size();
-        }
-        else
-        {
+        } else {
             text += ' ';
         }
     }

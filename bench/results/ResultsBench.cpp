@@ -17,11 +17,9 @@ namespace
 const std::vector<CNoteRecord>& Hits(int nCount)
 {
     static std::vector<CNoteRecord> hits;
-    if (static_cast<int>(hits.size()) != nCount)
-    {
+    if (static_cast<int>(hits.size()) != nCount) {
         hits.clear();
-        for (int i = 0; i < nCount; ++i)
-        {
+        for (int i = 0; i < nCount; ++i) {
             CNoteRecord n;
             n.m_strKey = "20261207" + std::to_string(1000000 + i);
             n.m_strTitle = "Note number " + std::to_string(i);
@@ -36,8 +34,7 @@ const std::vector<CNoteRecord>& Hits(int nCount)
 void AppendHits(INoteRowSink& sink, const std::vector<CNoteRecord>& hits)
 {
     sink.DeleteAllRows();
-    for (const CNoteRecord& n : hits)
-    {
+    for (const CNoteRecord& n : hits) {
         SNoteRow row;
         row.strTitle = n.m_strTitle;
         row.nIcon = n.m_nIcon;
@@ -61,8 +58,7 @@ void BM_RowVectorBaseline(benchmark::State& state)
 {
     const auto& hits = Hits(static_cast<int>(state.range(0)));
     CNoteRowList rows;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         AppendHits(rows, hits);
         benchmark::DoNotOptimize(rows.m_rows.data());
     }
@@ -74,8 +70,7 @@ void BM_ResultsListShown(benchmark::State& state)
     const auto& hits = Hits(static_cast<int>(state.range(0)));
     CSearchResultsList list;
     ShowList(list);
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         list.GetModel().Fill([&](INoteRowSink& sink) { AppendHits(sink, hits); });
         list.viewport()->repaint();
     }
@@ -89,8 +84,7 @@ void BM_ResultsListScroll(benchmark::State& state)
     ShowList(list);
     list.GetModel().Fill([&](INoteRowSink& sink) { AppendHits(sink, hits); });
     int nRow = 0;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         nRow = (nRow + 5000) % static_cast<int>(hits.size());
         list.scrollTo(list.GetModel().index(nRow, 0));
         list.viewport()->repaint();

@@ -28,7 +28,7 @@ protected:
 private:
     bool m_bQuitting = false;
 };
-}
+} // namespace
 
 int main(int argc, char** argv)
 {

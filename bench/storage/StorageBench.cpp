@@ -37,14 +37,12 @@ SFolder& Folder(int count)
 {
     static std::map<int, std::unique_ptr<SFolder>> folders;
     auto& f = folders[count];
-    if (!f)
-    {
+    if (!f) {
         f = std::make_unique<SFolder>();
         f->app = std::make_unique<CAppContext>(f->dir.path().toStdString());
         f->app->m_strCurrentFolder = f->dir.path().toStdString();
         CNoteStore store(*f->app);
-        for (int i = 0; i < count; ++i)
-        {
+        for (int i = 0; i < count; ++i) {
             CNoteRecord n;
             n.m_strKey = "20261207" + std::to_string(1000000 + i);
             n.m_strTitle = "Note number " + std::to_string(i);
@@ -63,11 +61,9 @@ void BM_ReadFilesBaseline(benchmark::State& state)
 {
     SFolder& f = Folder(static_cast<int>(state.range(0)));
     char buf[65536];
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         size_t total = 0;
-        for (const auto& e : std::filesystem::directory_iterator(f.dir.path().toStdString()))
-        {
+        for (const auto& e : std::filesystem::directory_iterator(f.dir.path().toStdString())) {
             std::FILE* fp = std::fopen(e.path().c_str(), "rb");
             total += std::fread(buf, 1, sizeof buf, fp);
             std::fclose(fp);
@@ -99,14 +95,11 @@ SLoaded& Loaded()
 void BM_ScanBaseline(benchmark::State& state)
 {
     std::vector<std::string> texts;
-    Loaded().store.ForEach(
-        [&](const CNoteRecord& n)
-        {
-            for (const std::string* s : {&n.m_strTitle, &n.m_strComments, &n.m_strKeywords, &n.m_strNotes})
-                texts.push_back(*s);
-        });
-    for (auto _ : state)
-    {
+    Loaded().store.ForEach([&](const CNoteRecord& n) {
+        for (const std::string* s : {&n.m_strTitle, &n.m_strComments, &n.m_strKeywords, &n.m_strNotes})
+            texts.push_back(*s);
+    });
+    for (auto _ : state) {
         int hits = 0;
         for (const std::string& t : texts)
             hits += memmem(t.data(), t.size(), "NOTHING", 7) != nullptr;
@@ -117,15 +110,12 @@ void BM_ScanBaseline(benchmark::State& state)
 // The same scan over the records where the store keeps them.
 void BM_ScanInPlaceBaseline(benchmark::State& state)
 {
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         int hits = 0;
-        Loaded().store.ForEach(
-            [&](const CNoteRecord& n)
-            {
-                for (const std::string* t : {&n.m_strTitle, &n.m_strComments, &n.m_strKeywords, &n.m_strNotes})
-                    hits += memmem(t->data(), t->size(), "NOTHING", 7) != nullptr;
-            });
+        Loaded().store.ForEach([&](const CNoteRecord& n) {
+            for (const std::string* t : {&n.m_strTitle, &n.m_strComments, &n.m_strKeywords, &n.m_strNotes})
+                hits += memmem(t->data(), t->size(), "NOTHING", 7) != nullptr;
+        });
         benchmark::DoNotOptimize(hits);
     }
 }
@@ -133,8 +123,7 @@ void BM_ScanInPlaceBaseline(benchmark::State& state)
 void BM_SearchNotes(benchmark::State& state)
 {
     CNullRows rows;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         Loaded().store.SearchNotes(rows, false, "nothing");
         benchmark::DoNotOptimize(rows.n);
     }
@@ -146,14 +135,11 @@ void BM_SearchAfterChange(benchmark::State& state)
     CNullRows rows;
     CNoteStore& store = Loaded().store;
     CNoteRecord first;
-    store.ForEach(
-        [&](const CNoteRecord& n)
-        {
-            if (first.m_strKey.empty())
-                first = n;
-        });
-    for (auto _ : state)
-    {
+    store.ForEach([&](const CNoteRecord& n) {
+        if (first.m_strKey.empty())
+            first = n;
+    });
+    for (auto _ : state) {
         first.m_strComments += "x";
         store.UpdateNote(first);
         store.SearchNotes(rows, false, "nothing");

@@ -30,14 +30,12 @@ SFolder& Folder(int nCount)
 {
     static std::map<int, std::unique_ptr<SFolder>> folders;
     auto& f = folders[nCount];
-    if (!f)
-    {
+    if (!f) {
         f = std::make_unique<SFolder>();
         f->app = std::make_unique<CAppContext>(f->dir.path().toStdString());
         f->app->m_strCurrentFolder = f->dir.path().toStdString();
         f->store = std::make_unique<CNoteStore>(*f->app);
-        for (int i = 0; i < nCount; ++i)
-        {
+        for (int i = 0; i < nCount; ++i) {
             CNoteRecord n;
             n.m_strKey = "20261207" + std::to_string(1000000 + i);
             const unsigned h = static_cast<unsigned>(i) * 2654435761u;
@@ -86,9 +84,9 @@ public:
     void Sort()
     {
         emit layoutAboutToBeChanged();
-        std::stable_sort(m_rows.begin(), m_rows.end(),
-                         [](const auto& a, const auto& b)
-                         { return CompareTitles(a.second->m_strTitle, b.second->m_strTitle) < 0; });
+        std::stable_sort(m_rows.begin(), m_rows.end(), [](const auto& a, const auto& b) {
+            return CompareTitles(a.second->m_strTitle, b.second->m_strTitle) < 0;
+        });
         emit layoutChanged();
     }
 
@@ -102,8 +100,7 @@ void BM_CopyRecordsBaseline(benchmark::State& state)
 {
     SFolder& f = Folder(static_cast<int>(state.range(0)));
     std::vector<std::unique_ptr<CNoteRecord>> rows;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         rows.clear();
         rows.reserve(static_cast<size_t>(f.store->GetCount()));
         f.store->ForEach([&rows](const CNoteRecord& n) { rows.push_back(std::make_unique<CNoteRecord>(n)); });
@@ -121,8 +118,7 @@ void BM_OneRowAtATime(benchmark::State& state)
     view.setModel(&model);
     view.resize(700, 400);
     view.show();
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         f.store->FillNotesList(model);
         model.Sort();
         view.setCurrentIndex(model.index(0, 0));
@@ -140,15 +136,11 @@ void RefillAndPaint(benchmark::State& state, bool bThroughSink, int nMode)
     list.InitColumns(nMode);
     list.resize(700, 400);
     list.show();
-    for (auto _ : state)
-    {
-        if (bThroughSink)
-        {
+    for (auto _ : state) {
+        if (bThroughSink) {
             f.store->FillNotesList(list.GetModel());
             list.GetModel().SortByTitle();
-        }
-        else
-        {
+        } else {
             list.GetModel().Refill(*f.store);
         }
         list.SetSelectionMark(0);

@@ -15,7 +15,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr int kCloseSize = 11;
 
@@ -27,9 +28,7 @@ constexpr int kCloseSize = 11;
 class CSCBClientArea : public QFrame
 {
 public:
-    explicit CSCBClientArea(CSizingControlBar* pBar)
-        : QFrame(pBar)
-        , m_pBar(pBar)
+    explicit CSCBClientArea(CSizingControlBar* pBar) : QFrame(pBar), m_pBar(pBar)
     {
         setObjectName(QStringLiteral("SCBarClient"));
     }
@@ -66,9 +65,7 @@ private:
 };
 
 CSizingControlBar::CSizingControlBar(const QString& strTitle, QMainWindow* pFrame, int nControlId)
-    : QDockWidget(strTitle, pFrame)
-    , m_nControlId(nControlId)
-    , m_pFrame(pFrame)
+    : QDockWidget(strTitle, pFrame), m_nControlId(nControlId), m_pFrame(pFrame)
 {
     setObjectName(QStringLiteral("SCBar-%1").arg(nControlId));
     m_pClient = new CSCBClientArea(this);
@@ -360,8 +357,8 @@ int CSizingControlBar::RowDepth(int nOwnDepth) const
     const QRect rc = geometry();
     int nDepth = nOwnDepth;
     for (CSizingControlBar* pBar : m_pFrame->findChildren<CSizingControlBar*>()) {
-        if (pBar == this || pBar->m_pFrame != m_pFrame || pBar->isHidden() || pBar->isWindow()
-            || m_pFrame->dockWidgetArea(pBar) != area)
+        if (pBar == this || pBar->m_pFrame != m_pFrame || pBar->isHidden() || pBar->isWindow() ||
+            m_pFrame->dockWidgetArea(pBar) != area)
             continue;
         // Side by side in one row: they overlap across the row.
         const QRect rcOther = pBar->geometry();
@@ -388,8 +385,8 @@ void CSizingControlBar::resizeEvent(QResizeEvent* pEvent)
             m_heldSides |= Qt::Vertical;
         return;
     }
-    if (!m_bSizePending && isVisible() && (isWindow() || (m_pFrame && m_pFrame->isVisible()))
-        && (isWindow() || !IsFloating())) {
+    if (!m_bSizePending && isVisible() && (isWindow() || (m_pFrame && m_pFrame->isVisible())) &&
+        (isWindow() || !IsFloating())) {
         const QSize szNew = pEvent->size().expandedTo(GetSituationMinimum());
         QSize& slot = SituationSlot();
         if (bWidthChanged) {
@@ -415,15 +412,15 @@ void CSizingControlBar::closeEvent(QCloseEvent* pEvent)
 
 // ---------------------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 // Flat "x" button; raised while the pointer is over it with no button held,
 // sunken while pushed. Clicked fires only on a release over the button.
 class CSCBCloseButton : public QAbstractButton
 {
 public:
-    explicit CSCBCloseButton(QWidget* pParent)
-        : QAbstractButton(pParent)
+    explicit CSCBCloseButton(QWidget* pParent) : QAbstractButton(pParent)
     {
         setObjectName(QStringLiteral("SCBarClose"));
         setFocusPolicy(Qt::NoFocus);
@@ -475,9 +472,7 @@ protected:
 class CSCBTitleBar : public QWidget
 {
 public:
-    explicit CSCBTitleBar(CSizingControlBarG* pBar)
-        : QWidget(pBar)
-        , m_pBar(pBar)
+    explicit CSCBTitleBar(CSizingControlBarG* pBar) : QWidget(pBar), m_pBar(pBar)
     {
         setObjectName(QStringLiteral("SCBarTitle"));
         m_pClose = new CSCBCloseButton(this);
@@ -486,10 +481,7 @@ public:
         UpdateTitle();
     }
 
-    int Depth() const
-    {
-        return std::max(CSizingControlBarG::nGripperDepth + 2, fontMetrics().height() + 2);
-    }
+    int Depth() const { return std::max(CSizingControlBarG::nGripperDepth + 2, fontMetrics().height() + 2); }
 
     bool IsVertical() const { return m_pBar->features() & QDockWidget::DockWidgetVerticalTitleBar; }
 

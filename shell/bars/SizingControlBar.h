@@ -22,8 +22,15 @@ class CSizingControlBar : public QDockWidget
 
 public:
     // Sizing-edge flags.
-    enum { SCBS_EDGELEFT = 1, SCBS_EDGERIGHT = 2, SCBS_EDGETOP = 4, SCBS_EDGEBOTTOM = 8,
-           SCBS_EDGEALL = 15, SCBS_SHOWEDGES = 16, SCBS_SIZECHILD = 32 };
+    enum {
+        SCBS_EDGELEFT = 1,
+        SCBS_EDGERIGHT = 2,
+        SCBS_EDGETOP = 4,
+        SCBS_EDGEBOTTOM = 8,
+        SCBS_EDGEALL = 15,
+        SCBS_SHOWEDGES = 16,
+        SCBS_SIZECHILD = 32
+    };
 
     // The object name is "SCBar-<id>", so QMainWindow::saveState keys the bar by its id.
     CSizingControlBar(const QString& strTitle, QMainWindow* pFrame, int nControlId);

@@ -11,7 +11,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QString kProfile = QStringLiteral("DetailsBarState");
 
@@ -145,8 +146,9 @@ private slots:
         frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
         frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
         frame.window.addDockWidget(Qt::BottomDockWidgetArea, pHidden);
-        for (CSizingControlBar* pBar : {static_cast<CSizingControlBar*>(pRight), static_cast<CSizingControlBar*>(pBottom),
-                                        static_cast<CSizingControlBar*>(pHidden)})
+        for (CSizingControlBar* pBar :
+             {static_cast<CSizingControlBar*>(pRight), static_cast<CSizingControlBar*>(pBottom),
+              static_cast<CSizingControlBar*>(pHidden)})
             pBar->LoadState(kProfile);
         QVERIFY(frame.window.restoreState(layout));
         pHidden->hide();

@@ -72,23 +72,20 @@ public:
 private:
     void Poll()
     {
-        QTimer::singleShot(5, this,
-                           [this]
-                           {
-                               if (m_steps.empty())
-                                   return;
-                               QWidget* pModal = QApplication::activeModalWidget();
-                               if (pModal && pModal != m_pLast)
-                               {
-                                   m_pLast = pModal;
-                                   Step step = std::move(m_steps.front());
-                                   m_steps.pop_front();
-                                   Poll();
-                                   step(pModal);
-                                   return;
-                               }
-                               Poll();
-                           });
+        QTimer::singleShot(5, this, [this] {
+            if (m_steps.empty())
+                return;
+            QWidget* pModal = QApplication::activeModalWidget();
+            if (pModal && pModal != m_pLast) {
+                m_pLast = pModal;
+                Step step = std::move(m_steps.front());
+                m_steps.pop_front();
+                Poll();
+                step(pModal);
+                return;
+            }
+            Poll();
+        });
     }
 
     std::deque<Step> m_steps;
@@ -98,8 +95,7 @@ private:
 // Records a message box's text and presses one of its buttons.
 inline CModalDriver::Step AnswerMessage(QString* pText, QMessageBox::StandardButton button = QMessageBox::Ok)
 {
-    return [pText, button](QWidget* pWidget)
-    {
+    return [pText, button](QWidget* pWidget) {
         auto* pBox = qobject_cast<QMessageBox*>(pWidget);
         QVERIFY(pBox);
         if (pText)
@@ -110,8 +106,7 @@ inline CModalDriver::Step AnswerMessage(QString* pText, QMessageBox::StandardBut
 
 inline CModalDriver::Step FillFolderDialog(const QString& strName, const QString& strPath, bool bOk = true)
 {
-    return [strName, strPath, bOk](QWidget* pWidget)
-    {
+    return [strName, strPath, bOk](QWidget* pWidget) {
         auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
         QVERIFY(pDialog);
         QCOMPARE(pDialog->windowTitle(), QStringLiteral("Add / Update Folder"));
@@ -133,8 +128,7 @@ inline void WriteNotes(const QString& strDir, const QStringList& titles)
     CAppContext app(strDir.toStdString());
     CNoteStore store(app);
     app.m_strCurrentFolder = strDir.toStdString();
-    for (const QString& strTitle : titles)
-    {
+    for (const QString& strTitle : titles) {
         CNoteRecord note;
         note.m_strTitle = strTitle.toStdString();
         note.m_strNotes = "Text of " + note.m_strTitle + "\r\nsecond line";
@@ -148,8 +142,7 @@ struct SRun
     {
         bool bOk = app.InitInstance(false);
         frame = app.GetMainFrame();
-        if (bOk)
-        {
+        if (bOk) {
             frame->resize(1000, 700);
             frame->show();
             QApplication::setActiveWindow(frame);
@@ -198,8 +191,7 @@ struct SGuiTestEnvironment
         settings.sync();
         m_pExeDir = std::make_unique<QTemporaryDir>();
         CFolderDialog::BrowseHook() = [] { return QString(); };
-        OpenUrlHook() = [this](const QUrl& url)
-        {
+        OpenUrlHook() = [this](const QUrl& url) {
             m_opened << url;
             return true;
         };

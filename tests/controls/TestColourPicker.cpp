@@ -341,8 +341,7 @@ private slots:
         const QColor red(255, 0, 0);
         SPickerWindow w(red);
         QColor clrAsked;
-        CP::ColourDialogHook() = [&](const QColor& clrInitial, QWidget*)
-        {
+        CP::ColourDialogHook() = [&](const QColor& clrInitial, QWidget*) {
             clrAsked = clrInitial;
             return QColor();
         };

@@ -28,15 +28,13 @@ namespace
 // Runs step on the next modal widget to open, from inside its event loop.
 void OnNextModal(std::function<void(QWidget*)> step, QWidget* pAfter = nullptr)
 {
-    QTimer::singleShot(5,
-                       [step = std::move(step), pAfter]() mutable
-                       {
-                           QWidget* pModal = QApplication::activeModalWidget();
-                           if (pModal && pModal != pAfter)
-                               step(pModal);
-                           else
-                               OnNextModal(std::move(step), pAfter);
-                       });
+    QTimer::singleShot(5, [step = std::move(step), pAfter]() mutable {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (pModal && pModal != pAfter)
+            step(pModal);
+        else
+            OnNextModal(std::move(step), pAfter);
+    });
 }
 
 QPushButton* ButtonWithText(QWidget* pParent, const QString& strText)
@@ -178,8 +176,7 @@ private slots:
         QString strMessage;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         OnNextModal(
-            [&](QWidget* pModal)
-            {
+            [&](QWidget* pModal) {
                 auto* pBox = qobject_cast<QMessageBox*>(pModal);
                 QVERIFY(pBox);
                 strMessage = pBox->text();
@@ -238,33 +235,29 @@ private slots:
         const auto repaint = [&] { ++nRepaints; };
 
         // Cancel after choosing colours: nothing stored, saved or repainted.
-        OnNextModal(
-            [](QWidget* pModal)
-            {
-                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-                QVERIFY(pDialog);
-                QCOMPARE(pDialog->GetHighColour(), QColor(255, 0, 0));
-                QCOMPARE(pDialog->GetMediumColour(), QColor(0, 0, 0));
-                QCOMPARE(pDialog->GetLowColour(), QColor(192, 192, 192));
-                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);
-                pDialog->reject();
-            });
+        OnNextModal([](QWidget* pModal) {
+            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+            QVERIFY(pDialog);
+            QCOMPARE(pDialog->GetHighColour(), QColor(255, 0, 0));
+            QCOMPARE(pDialog->GetMediumColour(), QColor(0, 0, 0));
+            QCOMPARE(pDialog->GetLowColour(), QColor(192, 192, 192));
+            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);
+            pDialog->reject();
+        });
         QVERIFY(!OnPreferences(app, nullptr, repaint));
         QCOMPARE(app.m_clrHighPriority, 255u);
         QCOMPARE(nRepaints, 0);
         QVERIFY(!OpenUserSettings().contains(QStringLiteral("Task Priority Settings/HighPriorityColour")));
 
         // OK: the three colours stored as 0x00BBGGRR, saved and shown.
-        OnNextModal(
-            [](QWidget* pModal)
-            {
-                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-                QVERIFY(pDialog);
-                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);  // 0, 0, 255
-                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_MEDIUM_COLOUR), 9); // 255, 104, 32
-                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), 35);   // 152, 251, 152
-                QTest::keyClick(pDialog, Qt::Key_Return);
-            });
+        OnNextModal([](QWidget* pModal) {
+            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+            QVERIFY(pDialog);
+            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);  // 0, 0, 255
+            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_MEDIUM_COLOUR), 9); // 255, 104, 32
+            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), 35);   // 152, 251, 152
+            QTest::keyClick(pDialog, Qt::Key_Return);
+        });
         QVERIFY(OnPreferences(app, nullptr, repaint));
         QCOMPARE(nRepaints, 1);
         QCOMPARE(app.m_clrHighPriority, 0x00FF0000u);
@@ -278,14 +271,12 @@ private slots:
 
         // A colour from the colour dialog that is in no table is kept too.
         CColourGridPopup::ColourDialogHook() = [](const QColor&, QWidget*) { return QColor(1, 2, 3); };
-        OnNextModal(
-            [](QWidget* pModal)
-            {
-                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-                QVERIFY(pDialog);
-                ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), CColourGridPopup::nCustomCell);
-                pDialog->accept();
-            });
+        OnNextModal([](QWidget* pModal) {
+            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+            QVERIFY(pDialog);
+            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), CColourGridPopup::nCustomCell);
+            pDialog->accept();
+        });
         QVERIFY(OnPreferences(app, nullptr, repaint));
         QCOMPARE(app.m_clrLowPriority, 0x00030201u);
         QCOMPARE(OpenUserSettings().value(QStringLiteral("Task Priority Settings/LowPriorityColour")).toUInt(),
@@ -304,22 +295,19 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
 
         QString strMessage;
-        OnNextModal(
-            [&](QWidget* pModal)
-            {
-                auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-                QVERIFY(pDialog);
-                OnNextModal(
-                    [&](QWidget* pBox)
-                    {
-                        auto* pMessage = qobject_cast<QMessageBox*>(pBox);
-                        QVERIFY(pMessage);
-                        strMessage = pMessage->text();
-                        pMessage->button(QMessageBox::Ok)->click();
-                    },
-                    pDialog);
-                pDialog->accept();
-            });
+        OnNextModal([&](QWidget* pModal) {
+            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+            QVERIFY(pDialog);
+            OnNextModal(
+                [&](QWidget* pBox) {
+                    auto* pMessage = qobject_cast<QMessageBox*>(pBox);
+                    QVERIFY(pMessage);
+                    strMessage = pMessage->text();
+                    pMessage->button(QMessageBox::Ok)->click();
+                },
+                pDialog);
+            pDialog->accept();
+        });
         int nRepaints = 0;
         QVERIFY(OnPreferences(app, nullptr, [&] { ++nRepaints; }));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());

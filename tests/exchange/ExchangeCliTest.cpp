@@ -10,7 +10,7 @@ SToolRun Cli(const QStringList& args)
 {
     return RunTool(QStringLiteral(QUILLBOX_CLI_PATH), args);
 }
-}
+} // namespace
 
 TEST(ExchangeCli, ExportAndImportText)
 {
@@ -37,8 +37,7 @@ TEST(ExchangeCli, ExportAndImportText)
     const std::string named = ReadBytes((d + "/named.pdf").toStdString());
     EXPECT_NE(named.find("100 500 Tm \rT* (Groceries) Tj"), std::string::npos);
     EXPECT_NE(named.find("300 468 Tm \rT* (Saturday) Tj"), std::string::npos);
-    EXPECT_NE(ReadBytes((d + "/default.pdf").toStdString()).find("100 500 Tm \rT* (Shopping) Tj"),
-              std::string::npos)
+    EXPECT_NE(ReadBytes((d + "/default.pdf").toStdString()).find("100 500 Tm \rT* (Shopping) Tj"), std::string::npos)
         << "the title defaults to the note's";
 
     WriteBytes((d + "/plain").toStdString(), "x");

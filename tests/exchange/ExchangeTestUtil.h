@@ -43,7 +43,8 @@ inline std::string PdfText(const std::string& path, int firstPage = 0, int lastP
     QStringList args;
     if (firstPage)
         args << "-f" << QString::number(firstPage) << "-l" << QString::number(lastPage);
-    args << "-enc" << "UTF-8" << QString::fromStdString(path) << "-";
+    args << "-enc"
+         << "UTF-8" << QString::fromStdString(path) << "-";
     return RunTool("pdftotext", args).out;
 }
 
@@ -62,8 +63,8 @@ inline CNoteRecord ShoppingNote()
 }
 
 // Skips the rest of the test when the PDF tools are not installed.
-#define SKIP_WITHOUT_PDF_TOOLS()                                                                                    \
-    do {                                                                                                           \
-        if (!HavePdfTools())                                                                                       \
-            GTEST_SKIP() << "qpdf or pdftotext is not installed";                                                  \
+#define SKIP_WITHOUT_PDF_TOOLS()                                                                                       \
+    do {                                                                                                               \
+        if (!HavePdfTools())                                                                                           \
+            GTEST_SKIP() << "qpdf or pdftotext is not installed";                                                      \
     } while (0)

@@ -59,7 +59,7 @@ std::string Path(const QTemporaryDir& dir, const char* name)
 {
     return QDir(dir.path()).filePath(name).toStdString();
 }
-}
+} // namespace
 
 TEST(PdfWriter, ShortNoteWholeFile)
 {
@@ -75,36 +75,36 @@ TEST(PdfWriter, ShortNoteWholeFile)
         "5 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [6 0 R 7 0 R 8 0 R ] "
         "/Resources<</ProcSet 2 0 R\r\n/Font << /F1 3 0 R>>>>>>\nendobj\n"
         "12 0 obj<</Length 276>>stream\r\n"
-        "0 g\r1 i \rBT\r/F1 1 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 50 720 Tm \rT* (Title" + t12
-        + ":\t\tShopping)Tj T*()Tj T*(Priority" + t7
-        + ":\t\tHigh)Tj T*()Tj T*(Comments\t:\t\tWeekly)Tj T*()Tj T*(Keyword[s]\t:\t\tfood)Tj T*()Tj T*("
-          "Notes\t:)Tj T*()Tj T*(milk)Tj T*(bread)Tj T*() Tj \rET"
-          "\r\nendstream\rendobj\n"
-          "11 0 obj<</Length 27 >>stream\r\n1 w\r\n50 725 m\r\n500 725 l\r\nS\r\nendstream\rendobj\n"
-          "10 0 obj<</Length 98>>stream\r\n"
-          "0 g\r1 i \rBT\r/F1 1 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 50 750 Tm \rT* (Shopping) Tj \rET"
-          "\r\nendstream\rendobj\n"
-          "8 0 obj<</Length 102>>stream\r\n"
-          "0 g\r1 i \rBT\r/F1 1 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 300 468 Tm \rT* (Weekly shop) Tj "
-          "\rET\r\nendstream\rendobj\n"
-          "7 0 obj<</Length 28 >>stream\r\n2 w\r\n100 470 m\r\n500 470 l\r\nS\r\nendstream\rendobj\n"
-          "6 0 obj<</Length 99>>stream\r\n"
-          "0 g\r1 i \rBT\r/F1 2 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 100 500 Tm \rT* (Shopping) Tj \rET"
-          "\r\nendstream\rendobj\n"
-          "xref\r\n0 13\r\n0000000000 65535 f\r\n"
-          "0000000010 00000 n\r\n"
-          "0000000056 00000 n\r\n"
-          "0000000086 00000 n\r\n"
-          "0000000194 00000 n\r\n"
-          "0000000407 00000 n\r\n"
-          "0000001334 00000 n\r\n"
-          "0000001257 00000 n\r\n"
-          "0000001106 00000 n\r\n"
-          "0000000255 00000 n\r\n"
-          "0000000959 00000 n\r\n"
-          "0000000882 00000 n\r\n"
-          "0000000556 00000 n\r\n"
-          "trailer\n<</Size 13/Root 1 0 R>>\r\nstartxref\r\n1481\r\n%%EOF\r\n";
+        "0 g\r1 i \rBT\r/F1 1 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 50 720 Tm \rT* (Title" +
+        t12 + ":\t\tShopping)Tj T*()Tj T*(Priority" + t7 +
+        ":\t\tHigh)Tj T*()Tj T*(Comments\t:\t\tWeekly)Tj T*()Tj T*(Keyword[s]\t:\t\tfood)Tj T*()Tj T*("
+        "Notes\t:)Tj T*()Tj T*(milk)Tj T*(bread)Tj T*() Tj \rET"
+        "\r\nendstream\rendobj\n"
+        "11 0 obj<</Length 27 >>stream\r\n1 w\r\n50 725 m\r\n500 725 l\r\nS\r\nendstream\rendobj\n"
+        "10 0 obj<</Length 98>>stream\r\n"
+        "0 g\r1 i \rBT\r/F1 1 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 50 750 Tm \rT* (Shopping) Tj \rET"
+        "\r\nendstream\rendobj\n"
+        "8 0 obj<</Length 102>>stream\r\n"
+        "0 g\r1 i \rBT\r/F1 1 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 300 468 Tm \rT* (Weekly shop) Tj "
+        "\rET\r\nendstream\rendobj\n"
+        "7 0 obj<</Length 28 >>stream\r\n2 w\r\n100 470 m\r\n500 470 l\r\nS\r\nendstream\rendobj\n"
+        "6 0 obj<</Length 99>>stream\r\n"
+        "0 g\r1 i \rBT\r/F1 2 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 100 500 Tm \rT* (Shopping) Tj \rET"
+        "\r\nendstream\rendobj\n"
+        "xref\r\n0 13\r\n0000000000 65535 f\r\n"
+        "0000000010 00000 n\r\n"
+        "0000000056 00000 n\r\n"
+        "0000000086 00000 n\r\n"
+        "0000000194 00000 n\r\n"
+        "0000000407 00000 n\r\n"
+        "0000001334 00000 n\r\n"
+        "0000001257 00000 n\r\n"
+        "0000001106 00000 n\r\n"
+        "0000000255 00000 n\r\n"
+        "0000000959 00000 n\r\n"
+        "0000000882 00000 n\r\n"
+        "0000000556 00000 n\r\n"
+        "trailer\n<</Size 13/Root 1 0 R>>\r\nstartxref\r\n1481\r\n%%EOF\r\n";
 
     QTemporaryDir dir;
     const std::string first = Path(dir, "first.pdf");
@@ -122,9 +122,9 @@ TEST(PdfWriter, ShortNoteWholeFile)
     dated.m_bHasDate = 1;
     dated.m_dtDate = CDateTime::FromFields(2026, 12, 24);
     const std::string body = BuildPdfBodyText(dated);
-    EXPECT_EQ(body.substr(0, body.find("Priority")), "Title" + t12 + ":\t\tShopping\r\n\r\nDate" + std::string(11, '\t')
-                                                         + ":\t\t" + CAppContext::FormatDate(dated.m_dtDate)
-                                                         + "\r\n\r\n");
+    EXPECT_EQ(body.substr(0, body.find("Priority")), "Title" + t12 + ":\t\tShopping\r\n\r\nDate" +
+                                                         std::string(11, '\t') + ":\t\t" +
+                                                         CAppContext::FormatDate(dated.m_dtDate) + "\r\n\r\n");
     dated.m_nPriority = 7;
     EXPECT_NE(BuildPdfBodyText(dated).find("Priority" + t7 + ":\t\t\r\n\r\nComments"), std::string::npos);
 

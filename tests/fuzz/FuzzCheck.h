@@ -6,10 +6,8 @@
 
 // A broken promise is a crash, so the fuzzer keeps the input that shows it.
 #define FUZZ_CHECK(condition)                                                                                          \
-    do                                                                                                                 \
-    {                                                                                                                  \
-        if (!(condition))                                                                                              \
-        {                                                                                                              \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
             std::fprintf(stderr, "check failed: %s\n", #condition);                                                    \
             std::abort();                                                                                              \
         }                                                                                                              \
@@ -18,11 +16,9 @@
 // Valid UTF-8 with no control character but tab, CR and LF.
 inline bool IsCleanUtf8(std::string_view s)
 {
-    for (size_t i = 0; i < s.size();)
-    {
+    for (size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
-        if (b < 0x80)
-        {
+        if (b < 0x80) {
             if ((b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7F)
                 return false;
             ++i;
@@ -40,8 +36,7 @@ inline bool IsCleanUtf8(std::string_view s)
             return false;
         if (i + n > s.size())
             return false;
-        for (size_t k = 1; k < n; ++k)
-        {
+        for (size_t k = 1; k < n; ++k) {
             const auto c = static_cast<unsigned char>(s[i + k]);
             if ((c & 0xC0) != 0x80)
                 return false;

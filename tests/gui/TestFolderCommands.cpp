@@ -21,24 +21,22 @@ private slots:
         // The three refusals keep the dialog open; then a complete form is taken.
         QString strNoName, strNoPath, strNoBoth;
         CModalDriver driver;
-        driver.Add(
-            [&](QWidget* pWidget)
-            {
-                auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
-                QVERIFY(pDialog);
-                pDialog->accept();
-                QVERIFY(pDialog->isVisible());
-                pDialog->GetNameEdit()->setText(QStringLiteral("Work"));
-                pDialog->accept();
-                QVERIFY(pDialog->isVisible());
-                pDialog->GetNameEdit()->clear();
-                CFolderDialog::BrowseHook() = [&] { return strDirA; };
-                pDialog->OnBrowse();
-                pDialog->accept();
-                QVERIFY(pDialog->isVisible());
-                pDialog->GetNameEdit()->setText(QStringLiteral("Work"));
-                pDialog->accept();
-            });
+        driver.Add([&](QWidget* pWidget) {
+            auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
+            QVERIFY(pDialog);
+            pDialog->accept();
+            QVERIFY(pDialog->isVisible());
+            pDialog->GetNameEdit()->setText(QStringLiteral("Work"));
+            pDialog->accept();
+            QVERIFY(pDialog->isVisible());
+            pDialog->GetNameEdit()->clear();
+            CFolderDialog::BrowseHook() = [&] { return strDirA; };
+            pDialog->OnBrowse();
+            pDialog->accept();
+            QVERIFY(pDialog->isVisible());
+            pDialog->GetNameEdit()->setText(QStringLiteral("Work"));
+            pDialog->accept();
+        });
         driver.Add(AnswerMessage(&strNoBoth));
         driver.Add(AnswerMessage(&strNoPath));
         driver.Add(AnswerMessage(&strNoName));
@@ -71,16 +69,14 @@ private slots:
 
         // A new path is loaded at once, so later changes go where the list came from.
         CModalDriver modify;
-        modify.Add(
-            [&](QWidget* pWidget)
-            {
-                auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
-                QVERIFY(pDialog);
-                QCOMPARE(pDialog->GetNameEdit()->text(), QStringLiteral("Work"));
-                QCOMPARE(pDialog->GetPathEdit()->text(), QDir::toNativeSeparators(strDirA));
-                QVERIFY(pDialog->GetPathEdit()->isReadOnly());
-                FillFolderDialog(QStringLiteral("Home"), strDirB)(pWidget);
-            });
+        modify.Add([&](QWidget* pWidget) {
+            auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
+            QVERIFY(pDialog);
+            QCOMPARE(pDialog->GetNameEdit()->text(), QStringLiteral("Work"));
+            QCOMPARE(pDialog->GetPathEdit()->text(), QDir::toNativeSeparators(strDirA));
+            QVERIFY(pDialog->GetPathEdit()->isReadOnly());
+            FillFolderDialog(QStringLiteral("Home"), strDirB)(pWidget);
+        });
         modify.Start();
         QVERIFY(view.ExecuteCommand(ID_MODIFY_FOLDER));
         QCOMPARE(pWork->text(0), QStringLiteral("Home"));
@@ -122,8 +118,7 @@ private slots:
         view.InsertFolderItem(
             std::make_unique<CFolderRecord>(CFolderRecord{"Work", m_env.m_pExeDir->path().toStdString()}));
         QTreeWidgetItem* pWork = view.GetRootItem()->child(1);
-        auto openMenu = [&]
-        {
+        auto openMenu = [&] {
             for (QMenu* pMenu : view.findChildren<QMenu*>())
                 if (pMenu->isVisible())
                     return pMenu;

@@ -61,8 +61,7 @@ private slots:
             run.frame->resizeDocks({pProperties}, {260}, Qt::Vertical);
             QTRY_COMPARE(pProperties->height(), 260);
             QCOMPARE(pProperties->m_szHorz.height(), 260);
-            for (int i = 0; i < 3; ++i)
-            {
+            for (int i = 0; i < 3; ++i) {
                 QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Alt+3")));
                 QApplication::processEvents();
                 QCOMPARE(run.frame->GetSearchResultsBar()->isVisible(), i != 1);

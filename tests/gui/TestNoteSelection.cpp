@@ -25,8 +25,7 @@ private slots:
         CQuillboxView& view = run.View();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strDirA.toStdString()}));
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strDirB.toStdString()}));
-        auto readNotes = [](const QString& strDir)
-        {
+        auto readNotes = [](const QString& strDir) {
             CAppContext app(strDir.toStdString());
             CNoteStore store(app);
             store.LoadFolder(strDir.toStdString());

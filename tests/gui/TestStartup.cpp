@@ -44,8 +44,7 @@ private slots:
         // Toolbar: 16 buttons in order, docked at the top; status bar texts.
         QList<QAction*> buttons = pFrame->GetToolBar()->actions();
         QCOMPARE(buttons.size(), 16);
-        for (int i = 0; i < 16; ++i)
-        {
+        for (int i = 0; i < 16; ++i) {
             auto* pButton = qobject_cast<QToolButton*>(pFrame->GetToolBar()->widgetForAction(buttons[i]));
             QVERIFY(pButton);
             QAction* pAction = pButton->defaultAction();
@@ -111,14 +110,12 @@ private slots:
     void whatTheAccessibilityBusSees()
     {
         SRun run(m_env.m_pExeDir->path());
-        auto name = [](QObject* pObject)
-        {
+        auto name = [](QObject* pObject) {
             QAccessibleInterface* pInterface = QAccessible::queryAccessibleInterface(pObject);
             return pInterface ? pInterface->text(QAccessible::Name) : QString();
         };
         // Every toolbar button says what it does.
-        for (QAction* pAction : run.frame->GetToolBar()->actions())
-        {
+        for (QAction* pAction : run.frame->GetToolBar()->actions()) {
             QWidget* pButton = run.frame->GetToolBar()->widgetForAction(pAction);
             QVERIFY(pButton);
             QVERIFY2(!name(pButton).isEmpty(), qPrintable(pButton->objectName()));

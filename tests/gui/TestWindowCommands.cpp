@@ -21,8 +21,7 @@ private slots:
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Empty", strEmpty.toStdString()}));
         QSignalSpy runs(&view, &CQuillboxView::CommandRun);
 
-        auto enabled = [&](int nId)
-        {
+        auto enabled = [&](int nId) {
             view.UpdateCommandUI();
             const bool bRule = view.IsCommandEnabled(nId);
             for (QAction* pAction : view.GetCommands().GetActions(nId))
@@ -78,8 +77,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(run.frame));
 
         // Check rules: panes, list modes, tree state, toolbar and status bar.
-        auto checked = [&](int nId)
-        {
+        auto checked = [&](int nId) {
             view.UpdateCommandUI();
             return view.GetCommands().GetAction(nId)->isChecked();
         };
@@ -150,15 +148,13 @@ private slots:
         QStringList texts;
         QString strTitle;
         CModalDriver driver;
-        driver.Add(
-            [&](QWidget* pWidget)
-            {
-                strTitle = pWidget->windowTitle();
-                for (QLabel* pLabel : pWidget->findChildren<QLabel*>())
-                    texts << pLabel->text();
-                QVERIFY(pWidget->findChild<QLabel*>() && !pWidget->findChildren<QLabel*>().first()->pixmap().isNull());
-                qobject_cast<QDialog*>(pWidget)->accept();
-            });
+        driver.Add([&](QWidget* pWidget) {
+            strTitle = pWidget->windowTitle();
+            for (QLabel* pLabel : pWidget->findChildren<QLabel*>())
+                texts << pLabel->text();
+            QVERIFY(pWidget->findChild<QLabel*>() && !pWidget->findChildren<QLabel*>().first()->pixmap().isNull());
+            qobject_cast<QDialog*>(pWidget)->accept();
+        });
         driver.Start();
         QVERIFY(run.View().ExecuteCommand(ID_APP_ABOUT));
         QCOMPARE(strTitle, QStringLiteral("About Quillbox"));

@@ -130,8 +130,7 @@ void TestImportDialogs::notesDialog()
     QTest::keyClick(dlg.GetList(), Qt::Key_Space);
     QCOMPARE(pModel->index(0, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
 
-    if (!ScreenshotDir().isEmpty())
-    {
+    if (!ScreenshotDir().isEmpty()) {
         dlg.GetList()->setCurrentIndex(pModel->index(1, 0));
         QTest::qWait(50);
         QVERIFY(dlg.grab().save(ScreenshotDir() + "/import-notes-dialog.png"));
@@ -168,8 +167,7 @@ void TestImportDialogs::tasksDialog()
 
     Tick(pModel, 3);
     Tick(pModel, 2);
-    if (!ScreenshotDir().isEmpty())
-    {
+    if (!ScreenshotDir().isEmpty()) {
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         dlg.GetList()->setCurrentIndex(pModel->index(1, 0));
@@ -191,13 +189,11 @@ void TestImportDialogs::execFillsAndCancelFrees()
     SMailClient mail;
     CImportNotesDlg dlg(mail.outlook);
     int nRowsSeen = -1;
-    QTimer::singleShot(0, &dlg,
-                       [&]
-                       {
-                           nRowsSeen = dlg.GetList()->model()->rowCount();
-                           Tick(dlg.GetList()->model(), 0);
-                           QTest::keyClick(&dlg, Qt::Key_Escape);
-                       });
+    QTimer::singleShot(0, &dlg, [&] {
+        nRowsSeen = dlg.GetList()->model()->rowCount();
+        Tick(dlg.GetList()->model(), 0);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
     QCOMPARE(dlg.exec(), int(QDialog::Rejected));
     QCOMPARE(nRowsSeen, 3);
     QVERIFY(dlg.m_listChosen.empty());

@@ -64,12 +64,10 @@ std::vector<CNoteRecord> SampleNotes()
 
 void RunSheet(CNotesSheet& sheet, const std::function<void()>& step)
 {
-    QTimer::singleShot(300, &sheet,
-                       [&]
-                       {
-                           step();
-                           sheet.reject();
-                       });
+    QTimer::singleShot(300, &sheet, [&] {
+        step();
+        sheet.reject();
+    });
     sheet.DoModal();
 }
 } // namespace
@@ -87,8 +85,7 @@ int main(int argc, char** argv)
 
     static const char* const apszModes[] = {"notes-list-details.png", "notes-list-list.png", "notes-list-tiles.png",
                                             "notes-list-icons.png"};
-    for (int nMode = 0; nMode < 4; ++nMode)
-    {
+    for (int nMode = 0; nMode < 4; ++nMode) {
         CNotesListCtrl list(context);
         list.InitColumns(nMode);
         list.GetModel().DeleteAllRows();
@@ -108,29 +105,25 @@ int main(int argc, char** argv)
                           QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_WATERMARK)),
                           QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_HEADER)));
         sheet.SetWizardMode();
-        RunSheet(sheet,
-                 [&]
-                 {
-                     QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "Call the plumber");
-                     bOk &= Save(&sheet, "notes-sheet-wizard-detail.png");
-                     sheet.GetButton(CNotesSheet::btnNext)->click();
-                     QTest::qWait(200);
-                     QTest::keyClicks(sheet.GetIconPage()->GetCommentsEdit(), "kitchen tap drips");
-                     bOk &= Save(&sheet, "notes-sheet-wizard-icon.png");
-                 });
+        RunSheet(sheet, [&] {
+            QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "Call the plumber");
+            bOk &= Save(&sheet, "notes-sheet-wizard-detail.png");
+            sheet.GetButton(CNotesSheet::btnNext)->click();
+            QTest::qWait(200);
+            QTest::keyClicks(sheet.GetIconPage()->GetCommentsEdit(), "kitchen tap drips");
+            bOk &= Save(&sheet, "notes-sheet-wizard-icon.png");
+        });
     }
     {
         CNotesSheet sheet(QStringLiteral("Modify Notes"));
         sheet.m_note = SampleNotes()[4];
         sheet.m_note.m_strKeywords = "family";
-        RunSheet(sheet,
-                 [&]
-                 {
-                     bOk &= Save(&sheet, "notes-sheet-modify-detail.png");
-                     sheet.GetTabs()->setCurrentIndex(1);
-                     QTest::qWait(200);
-                     bOk &= Save(&sheet, "notes-sheet-modify-icon.png");
-                 });
+        RunSheet(sheet, [&] {
+            bOk &= Save(&sheet, "notes-sheet-modify-detail.png");
+            sheet.GetTabs()->setCurrentIndex(1);
+            QTest::qWait(200);
+            bOk &= Save(&sheet, "notes-sheet-modify-icon.png");
+        });
     }
     {
         CPropertiesList list;

@@ -170,8 +170,7 @@ private slots:
         const QImage image = pView->viewport()->grab().toImage();
         const QColor expected[] = {QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0),
                                    CNotesListDelegate::clrText};
-        for (int row = 0; row < 4; ++row)
-        {
+        for (int row = 0; row < 4; ++row) {
             const QRect rc = pView->visualRect(list.GetModel().index(row, 0));
             QVERIFY2(CountPixels(image, rc, expected[row]) > 10, qPrintable(QString::number(row)));
             const QPoint ptBack(rc.right() - 3, rc.center().y());
@@ -228,8 +227,7 @@ private slots:
                            {3, false, 16, QListView::ListMode, QListView::LeftToRight},
                            {9, true, 16, QListView::ListMode, QListView::TopToBottom}};
         QSignalSpy marks(&list, &CNotesListCtrl::SelectionMarkChanged);
-        for (const auto& m : modes)
-        {
+        for (const auto& m : modes) {
             list.SetSelectionMark(2);
             list.SetViewMode(m.nMode);
             const QString strMode = QString::number(m.nMode);
@@ -240,8 +238,7 @@ private slots:
             QCOMPARE(list.GetImageList().GetImageSize(), m.nIconSize);
             QCOMPARE(list.GetActiveView() == list.GetDetailsView(), m.bDetails);
             QVERIFY2(list.GetActiveView()->isVisible(), qPrintable(strMode));
-            if (!m.bDetails)
-            {
+            if (!m.bDetails) {
                 QCOMPARE(list.GetItemsView()->viewMode(), m.viewMode);
                 QCOMPARE(list.GetItemsView()->flow(), m.flow);
                 QVERIFY(list.GetItemsView()->isWrapping());
@@ -284,8 +281,7 @@ private slots:
         QSignalSpy modify(&list, &CNotesListCtrl::ModifyRequested);
         QSignalSpy menus(&list, &CNotesListCtrl::ContextMenuRequested);
 
-        for (int nMode : {0, 1, 2, 3})
-        {
+        for (int nMode : {0, 1, 2, 3}) {
             list.SetViewMode(nMode);
             clicks.clear();
             marks.clear();

@@ -25,16 +25,14 @@ namespace
 // Runs step on the sheet once its modal loop is up.
 void WhenShown(CNotesSheet& sheet, std::function<void()> step)
 {
-    QTimer::singleShot(0, &sheet,
-                       [&sheet, step = std::move(step)]
-                       {
-                           QTRY_VERIFY(sheet.isVisible());
-                           QApplication::setActiveWindow(&sheet);
-                           step();
-                           // Whatever the step left open is closed, so a failed check cannot hang the run.
-                           if (sheet.isVisible())
-                               sheet.reject();
-                       });
+    QTimer::singleShot(0, &sheet, [&sheet, step = std::move(step)] {
+        QTRY_VERIFY(sheet.isVisible());
+        QApplication::setActiveWindow(&sheet);
+        step();
+        // Whatever the step left open is closed, so a failed check cannot hang the run.
+        if (sheet.isVisible())
+            sheet.reject();
+    });
 }
 
 QStringList ShownButtons(const CNotesSheet& sheet)
@@ -62,41 +60,38 @@ private slots:
                           QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_HEADER)));
         sheet.SetWizardMode();
         const CNoteRecord before = sheet.m_note;
-        WhenShown(sheet,
-                  [&]
-                  {
-                      QCOMPARE(sheet.windowTitle(), QStringLiteral("Add Note"));
-                      QLabel* pTitle = sheet.findChild<QLabel*>(QStringLiteral("HeaderTitle"));
-                      QLabel* pSubTitle = sheet.findChild<QLabel*>(QStringLiteral("HeaderSubTitle"));
-                      QVERIFY(pTitle && pSubTitle);
-                      QCOMPARE(pTitle->text(), QStringLiteral("Details"));
-                      QCOMPARE(pSubTitle->text(), QStringLiteral("Add Notes Details"));
-                      QCOMPARE(ShownButtons(sheet), (QStringList{"< Back (off)", "Cancel", "Next >"}));
-                      QVERIFY(sheet.GetDetailPage()->GetTitleEdit()->hasFocus());
-                      // A new note: no title, no date shown, Medium.
-                      QVERIFY(!sheet.GetDetailPage()->GetDatePicker()->isVisible());
-                      QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentText(), QStringLiteral("Medium"));
-                      QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line one");
-                      QTest::keyClick(sheet.GetDetailPage()->GetNotesEdit(), Qt::Key_Return);
-                      QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line two");
+        WhenShown(sheet, [&] {
+            QCOMPARE(sheet.windowTitle(), QStringLiteral("Add Note"));
+            QLabel* pTitle = sheet.findChild<QLabel*>(QStringLiteral("HeaderTitle"));
+            QLabel* pSubTitle = sheet.findChild<QLabel*>(QStringLiteral("HeaderSubTitle"));
+            QVERIFY(pTitle && pSubTitle);
+            QCOMPARE(pTitle->text(), QStringLiteral("Details"));
+            QCOMPARE(pSubTitle->text(), QStringLiteral("Add Notes Details"));
+            QCOMPARE(ShownButtons(sheet), (QStringList{"< Back (off)", "Cancel", "Next >"}));
+            QVERIFY(sheet.GetDetailPage()->GetTitleEdit()->hasFocus());
+            // A new note: no title, no date shown, Medium.
+            QVERIFY(!sheet.GetDetailPage()->GetDatePicker()->isVisible());
+            QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentText(), QStringLiteral("Medium"));
+            QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line one");
+            QTest::keyClick(sheet.GetDetailPage()->GetNotesEdit(), Qt::Key_Return);
+            QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line two");
 
-                      sheet.GetButton(CNotesSheet::btnNext)->click();
-                      QCOMPARE(pTitle->text(), QStringLiteral("Icon"));
-                      QCOMPARE(pSubTitle->text(), QStringLiteral("Add your Comments, Keywords & Icon for this Note"));
-                      QCOMPARE(ShownButtons(sheet), (QStringList{"< Back", "Cancel", "Finish"}));
-                      QCOMPARE(sheet.GetIconPage()->GetIconList()->GetSelectionMark(), 0);
-                      QTest::keyClicks(sheet.GetIconPage()->GetCommentsEdit(), "said");
+            sheet.GetButton(CNotesSheet::btnNext)->click();
+            QCOMPARE(pTitle->text(), QStringLiteral("Icon"));
+            QCOMPARE(pSubTitle->text(), QStringLiteral("Add your Comments, Keywords & Icon for this Note"));
+            QCOMPARE(ShownButtons(sheet), (QStringList{"< Back", "Cancel", "Finish"}));
+            QCOMPARE(sheet.GetIconPage()->GetIconList()->GetSelectionMark(), 0);
+            QTest::keyClicks(sheet.GetIconPage()->GetCommentsEdit(), "said");
 
-                      // Back and forth keeps what was typed.
-                      sheet.GetButton(CNotesSheet::btnBack)->click();
-                      QCOMPARE(sheet.GetActiveIndex(), 0);
-                      QCOMPARE(sheet.GetDetailPage()->GetNotesEdit()->toPlainText(),
-                               QStringLiteral("line one\nline two"));
-                      sheet.GetButton(CNotesSheet::btnNext)->click();
-                      QCOMPARE(sheet.GetIconPage()->GetCommentsEdit()->text(), QStringLiteral("said"));
-                      sheet.GetIconPage()->GetIconList()->SetSelectionMark(12);
-                      sheet.GetButton(CNotesSheet::btnFinish)->click();
-                  });
+            // Back and forth keeps what was typed.
+            sheet.GetButton(CNotesSheet::btnBack)->click();
+            QCOMPARE(sheet.GetActiveIndex(), 0);
+            QCOMPARE(sheet.GetDetailPage()->GetNotesEdit()->toPlainText(), QStringLiteral("line one\nline two"));
+            sheet.GetButton(CNotesSheet::btnNext)->click();
+            QCOMPARE(sheet.GetIconPage()->GetCommentsEdit()->text(), QStringLiteral("said"));
+            sheet.GetIconPage()->GetIconList()->SetSelectionMark(12);
+            sheet.GetButton(CNotesSheet::btnFinish)->click();
+        });
         QCOMPARE(sheet.DoModal(), int(CNotesSheet::ID_WIZFINISH));
         QCOMPARE(sheet.m_note.m_strTitle, std::string("Untitled"));
         QCOMPARE(sheet.m_note.m_strNotes, std::string("line one\r\nline two"));
@@ -115,22 +110,20 @@ private slots:
         note.m_nModifiedAt = 2;
         CNotesSheet sheet(QStringLiteral("Modify Notes"));
         sheet.m_note = note;
-        WhenShown(sheet,
-                  [&]
-                  {
-                      QTabWidget* pTabs = sheet.GetTabs();
-                      QVERIFY(pTabs);
-                      QCOMPARE(pTabs->count(), 2);
-                      QCOMPARE(pTabs->tabText(0), QStringLiteral("Detail"));
-                      QCOMPARE(pTabs->tabText(1), QStringLiteral("Icon"));
-                      QCOMPARE(ShownButtons(sheet), (QStringList{"Cancel", "OK"}));
-                      QCOMPARE(sheet.GetDetailPage()->GetTitleEdit()->text(), QStringLiteral("Old title"));
-                      QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentText(), QStringLiteral("High"));
-                      QVERIFY(!sheet.GetIconPage()->IsCreated());
-                      sheet.GetDetailPage()->GetTitleEdit()->setText(QString());
-                      QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "New title");
-                      sheet.GetButton(CNotesSheet::btnOK)->click();
-                  });
+        WhenShown(sheet, [&] {
+            QTabWidget* pTabs = sheet.GetTabs();
+            QVERIFY(pTabs);
+            QCOMPARE(pTabs->count(), 2);
+            QCOMPARE(pTabs->tabText(0), QStringLiteral("Detail"));
+            QCOMPARE(pTabs->tabText(1), QStringLiteral("Icon"));
+            QCOMPARE(ShownButtons(sheet), (QStringList{"Cancel", "OK"}));
+            QCOMPARE(sheet.GetDetailPage()->GetTitleEdit()->text(), QStringLiteral("Old title"));
+            QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentText(), QStringLiteral("High"));
+            QVERIFY(!sheet.GetIconPage()->IsCreated());
+            sheet.GetDetailPage()->GetTitleEdit()->setText(QString());
+            QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "New title");
+            sheet.GetButton(CNotesSheet::btnOK)->click();
+        });
         QCOMPARE(sheet.DoModal(), int(CNotesSheet::IDOK));
         CNoteRecord expected = note;
         expected.m_strTitle = "New title";
@@ -139,14 +132,12 @@ private slots:
         // Cancel changes nothing, whatever was typed.
         CNotesSheet cancelled(QStringLiteral("Modify Notes"));
         cancelled.m_note = note;
-        WhenShown(cancelled,
-                  [&]
-                  {
-                      QTest::keyClicks(cancelled.GetDetailPage()->GetTitleEdit(), "x");
-                      cancelled.GetTabs()->setCurrentIndex(1);
-                      cancelled.GetIconPage()->GetIconList()->SetSelectionMark(3);
-                      cancelled.GetButton(CNotesSheet::btnCancel)->click();
-                  });
+        WhenShown(cancelled, [&] {
+            QTest::keyClicks(cancelled.GetDetailPage()->GetTitleEdit(), "x");
+            cancelled.GetTabs()->setCurrentIndex(1);
+            cancelled.GetIconPage()->GetIconList()->SetSelectionMark(3);
+            cancelled.GetButton(CNotesSheet::btnCancel)->click();
+        });
         QCOMPARE(cancelled.DoModal(), int(CNotesSheet::IDCANCEL));
         QCOMPARE(cancelled.m_note, note);
     }
@@ -157,25 +148,22 @@ private slots:
         note.m_nPriority = 9; // out of range: no entry chosen, and kept
         CNotesSheet sheet(QStringLiteral("Modify Notes"));
         sheet.m_note = note;
-        WhenShown(sheet,
-                  [&]
-                  {
-                      QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentIndex(), -1);
-                      QStringList entries;
-                      for (int i = 0; i < sheet.GetDetailPage()->GetPriorityBox()->count(); ++i)
-                          entries << sheet.GetDetailPage()->GetPriorityBox()->itemText(i);
-                      QCOMPARE(entries, (QStringList{"Low", "Medium", "High"}));
-                      sheet.GetTabs()->setCurrentIndex(1);
-                      CIconListCtrl* pIcons = sheet.GetIconPage()->GetIconList();
-                      QCOMPARE(pIcons->model()->rowCount(), 219);
-                      QCOMPARE(pIcons->GetSelectionMark(), 200);
-                      QTRY_VERIFY(
-                          pIcons->viewport()->rect().contains(pIcons->visualRect(pIcons->model()->index(200, 0))));
-                      QCOMPARE(pIcons->model()->index(200, 0).data(Qt::AccessibleTextRole).toString(),
-                               QStringLiteral("Icon 200"));
-                      QTest::keyClicks(sheet.GetIconPage()->GetKeywordsEdit(), " more");
-                      sheet.GetButton(CNotesSheet::btnOK)->click();
-                  });
+        WhenShown(sheet, [&] {
+            QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentIndex(), -1);
+            QStringList entries;
+            for (int i = 0; i < sheet.GetDetailPage()->GetPriorityBox()->count(); ++i)
+                entries << sheet.GetDetailPage()->GetPriorityBox()->itemText(i);
+            QCOMPARE(entries, (QStringList{"Low", "Medium", "High"}));
+            sheet.GetTabs()->setCurrentIndex(1);
+            CIconListCtrl* pIcons = sheet.GetIconPage()->GetIconList();
+            QCOMPARE(pIcons->model()->rowCount(), 219);
+            QCOMPARE(pIcons->GetSelectionMark(), 200);
+            QTRY_VERIFY(pIcons->viewport()->rect().contains(pIcons->visualRect(pIcons->model()->index(200, 0))));
+            QCOMPARE(pIcons->model()->index(200, 0).data(Qt::AccessibleTextRole).toString(),
+                     QStringLiteral("Icon 200"));
+            QTest::keyClicks(sheet.GetIconPage()->GetKeywordsEdit(), " more");
+            sheet.GetButton(CNotesSheet::btnOK)->click();
+        });
         QCOMPARE(sheet.DoModal(), int(CNotesSheet::IDOK));
         QCOMPARE(sheet.m_note.m_nIcon, 200);
         QCOMPARE(sheet.m_note.m_nPriority, 9);
@@ -184,13 +172,11 @@ private slots:
         // An icon out of range selects none and is kept.
         CNotesSheet odd(QStringLiteral("Modify Notes"), nullptr, 1);
         odd.m_note = MakeNote("Odd", 1, 999);
-        WhenShown(odd,
-                  [&]
-                  {
-                      QCOMPARE(odd.GetTabs()->currentIndex(), 1);
-                      QCOMPARE(odd.GetIconPage()->GetIconList()->GetSelectionMark(), -1);
-                      odd.GetButton(CNotesSheet::btnOK)->click();
-                  });
+        WhenShown(odd, [&] {
+            QCOMPARE(odd.GetTabs()->currentIndex(), 1);
+            QCOMPARE(odd.GetIconPage()->GetIconList()->GetSelectionMark(), -1);
+            odd.GetButton(CNotesSheet::btnOK)->click();
+        });
         QCOMPARE(odd.DoModal(), int(CNotesSheet::IDOK));
         QCOMPARE(odd.m_note.m_nIcon, 999);
     }
@@ -201,35 +187,31 @@ private slots:
         note.m_dtDate = CDateTime::FromFields(2025, 6, 30, 17, 45, 10);
         CNotesSheet sheet(QStringLiteral("Modify Notes"));
         sheet.m_note = note;
-        WhenShown(
-            sheet,
-            [&]
-            {
-                CDetailPage* pPage = sheet.GetDetailPage();
-                QVERIFY(!pPage->GetDateCheck()->isChecked());
-                QVERIFY(!pPage->GetDatePicker()->isVisible());
-                QCOMPARE(pPage->GetDatePicker()->date(), QDate(2025, 6, 30));
-                QTest::mouseClick(pPage->GetDateCheck(), Qt::LeftButton, {}, pPage->GetDateCheck()->rect().center());
-                QVERIFY(pPage->GetDatePicker()->isVisible());
-                QTest::mouseClick(pPage->GetDateCheck(), Qt::LeftButton, {}, pPage->GetDateCheck()->rect().center());
-                QVERIFY(!pPage->GetDatePicker()->isVisible());
-                QTest::keyClick(pPage->GetDateCheck(), Qt::Key_Space);
-                QVERIFY(pPage->GetDatePicker()->isVisible());
-                pPage->GetDatePicker()->setDate(QDate(2026, 1, 2));
+        WhenShown(sheet, [&] {
+            CDetailPage* pPage = sheet.GetDetailPage();
+            QVERIFY(!pPage->GetDateCheck()->isChecked());
+            QVERIFY(!pPage->GetDatePicker()->isVisible());
+            QCOMPARE(pPage->GetDatePicker()->date(), QDate(2025, 6, 30));
+            QTest::mouseClick(pPage->GetDateCheck(), Qt::LeftButton, {}, pPage->GetDateCheck()->rect().center());
+            QVERIFY(pPage->GetDatePicker()->isVisible());
+            QTest::mouseClick(pPage->GetDateCheck(), Qt::LeftButton, {}, pPage->GetDateCheck()->rect().center());
+            QVERIFY(!pPage->GetDatePicker()->isVisible());
+            QTest::keyClick(pPage->GetDateCheck(), Qt::Key_Space);
+            QVERIFY(pPage->GetDatePicker()->isVisible());
+            pPage->GetDatePicker()->setDate(QDate(2026, 1, 2));
 
-                // Every box is reached with Tab, in reading order.
-                pPage->GetTitleEdit()->setFocus();
-                QStringList order;
-                // Tab also steps through the picker's day, month and year.
-                for (int i = 0; i < 12 && order.size() < 5; ++i)
-                {
-                    if (order.isEmpty() || order.last() != QApplication::focusWidget()->objectName())
-                        order << QApplication::focusWidget()->objectName();
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                }
-                QCOMPARE(order, (QStringList{"TitleEdit", "DateCheck", "DatePicker", "PriorityBox", "NotesEdit"}));
-                sheet.GetButton(CNotesSheet::btnOK)->click();
-            });
+            // Every box is reached with Tab, in reading order.
+            pPage->GetTitleEdit()->setFocus();
+            QStringList order;
+            // Tab also steps through the picker's day, month and year.
+            for (int i = 0; i < 12 && order.size() < 5; ++i) {
+                if (order.isEmpty() || order.last() != QApplication::focusWidget()->objectName())
+                    order << QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            QCOMPARE(order, (QStringList{"TitleEdit", "DateCheck", "DatePicker", "PriorityBox", "NotesEdit"}));
+            sheet.GetButton(CNotesSheet::btnOK)->click();
+        });
         QCOMPARE(sheet.DoModal(), int(CNotesSheet::IDOK));
         QCOMPARE(sheet.m_note.m_bHasDate, 1);
         // The new day at the time of day the note had.
@@ -239,14 +221,12 @@ private slots:
         CNotesSheet cleared(QStringLiteral("Modify Notes"));
         note.m_bHasDate = 1;
         cleared.m_note = note;
-        WhenShown(cleared,
-                  [&]
-                  {
-                      QVERIFY(cleared.GetDetailPage()->GetDatePicker()->isVisible());
-                      cleared.GetDetailPage()->GetDateCheck()->click();
-                      QVERIFY(!cleared.GetDetailPage()->GetDatePicker()->isVisible());
-                      cleared.GetButton(CNotesSheet::btnOK)->click();
-                  });
+        WhenShown(cleared, [&] {
+            QVERIFY(cleared.GetDetailPage()->GetDatePicker()->isVisible());
+            cleared.GetDetailPage()->GetDateCheck()->click();
+            QVERIFY(!cleared.GetDetailPage()->GetDatePicker()->isVisible());
+            cleared.GetButton(CNotesSheet::btnOK)->click();
+        });
         QCOMPARE(cleared.DoModal(), int(CNotesSheet::IDOK));
         QCOMPARE(cleared.m_note.m_bHasDate, 0);
         QCOMPARE(cleared.m_note.m_dtDate, note.m_dtDate);

@@ -28,8 +28,7 @@ private slots:
 
         // What is shown reads back as unchanged, whatever its line ends, so
         // showing a note never looks like an edit.
-        for (const std::string& strText : {std::string("one\r\ntwo"), std::string("a\nb\rc\r\n"), std::string()})
-        {
+        for (const std::string& strText : {std::string("one\r\ntwo"), std::string("a\nb\rc\r\n"), std::string()}) {
             pBar->SetText(strText);
             QCOMPARE(pBar->GetText(), CNotesTextBar::AsShown(strText));
         }

@@ -59,8 +59,7 @@ private slots:
                                   QString::fromStdString(CAppContext::FormatDate(note.m_dtModified) + " " +
                                                          CAppContext::FormatTime(note.m_dtModified)),
                                   "Pocket PC"};
-        for (int i = 0; i < 7; ++i)
-        {
+        for (int i = 0; i < 7; ++i) {
             const QString strLabel = list.item(i)->data(CPropertiesList::LabelRole).toString();
             QCOMPARE(strLabel, QString::fromLatin1(apszLabels[i]));
             QCOMPARE(strLabel.size(), anLengths[i]);
@@ -129,8 +128,7 @@ private slots:
         // Labels in blue in the left half, values in black from the middle on:
         // the values of every row start together.
         QList<int> valueStarts;
-        for (int row = 2; row < 7; ++row)
-        {
+        for (int row = 2; row < 7; ++row) {
             const QRect rc = list.visualItemRect(list.item(row));
             const int nLabel = FirstPixel(image, rc, QColor(0, 85, 227), 0);
             QVERIFY2(nLabel >= 10 && nLabel < nMiddle, qPrintable(QString::number(row)));

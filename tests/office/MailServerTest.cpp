@@ -90,8 +90,7 @@ TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
     SMail mail;
     // Importance 0 / 1 / 2 and one out of range, with and without a date.
     for (const auto& [pszTitle, nPriority, bDate] : {std::tuple("low", 0, true), std::tuple("medium", 1, false),
-                                                     std::tuple("high", 2, true), std::tuple("odd", 9, true)})
-    {
+                                                     std::tuple("high", 2, true), std::tuple("odd", 9, true)}) {
         const CNoteRecord note = Note(pszTitle, nPriority, bDate);
         ExportOutlookTask(mail.outlook, mail.reporter, &note);
     }
@@ -101,8 +100,7 @@ TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
     const auto files = VdirItemFiles(mail.folders.strTasks);
     ASSERT_EQ(files.size(), 4u);
     ASSERT_EQ(mail.opener.opened.size(), 4u);
-    for (const std::string& strPath : mail.opener.opened)
-    {
+    for (const std::string& strPath : mail.opener.opened) {
         EXPECT_EQ(QFileInfo(QString::fromStdString(strPath)).absolutePath().toStdString(), mail.folders.strTasks);
         const std::string strData = ReadFile(strPath);
         EXPECT_NE(strData.find("BEGIN:VTODO"), std::string::npos);
@@ -180,8 +178,7 @@ TEST(MailServerTest, FollowsTheVdirRules)
     const CDispatchDriver folder(ns.Call("GetDefaultFolder", {CAutoVariant::Int32(13)}).ToObject());
     const CDispatchDriver items = folder.GetObject("Items");
     for (CDispatchDriver item(items.Call("GetFirst").ToObject()); !item.IsNull();
-         item = CDispatchDriver(items.Call("GetNext").ToObject()))
-    {
+         item = CDispatchDriver(items.Call("GetNext").ToObject())) {
         item.SetProperty("Subject", CAutoVariant::Text(item.GetProperty("Subject").ToText() + " changed"));
         item.Call("Display", {CAutoVariant::Bool(false)});
     }
@@ -201,8 +198,7 @@ TEST(MailServerTest, FollowsTheVdirRules)
                                                             {"PRIORITY:5\r\n", 1},
                                                             {"PRIORITY:6\r\n", 0},
                                                             {"PRIORITY:9\r\n", 0}};
-    for (const auto& [strProp, nImportance] : bands)
-    {
+    for (const auto& [strProp, nImportance] : bands) {
         auto p = CICalItem::Parse(Calendar("BEGIN:VTODO\r\n" + strProp + "END:VTODO\r\n"), CICalItem::EKind::task);
         ASSERT_TRUE(p);
         EXPECT_EQ(ImportanceFromPriority(p->GetPriority()), nImportance) << strProp;

@@ -50,8 +50,7 @@ struct SWord
 
     SWord()
     {
-        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
-        {
+        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
             if (c.strMember == "Documents" || c.strMember == "Selection" || c.strMember == "Font" ||
                 c.strMember == "ParagraphFormat")
                 return r.Child(c.strMember);
@@ -224,8 +223,7 @@ TEST(WordExportTest, FailuresAreReportedInTheirOwnForms)
         // Any other failure: message 61450 and the support line, stop icon.
         SWord word;
         const auto respond = word.rec->Respond;
-        word.rec->Respond = [respond](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
-        {
+        word.rec->Respond = [respond](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
             if (c.strMember == "Documents")
                 throw std::runtime_error("out of memory");
             return respond(r, c);
@@ -250,8 +248,7 @@ struct SExcel
 
     SExcel()
     {
-        rec->Respond = [](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
-        {
+        rec->Respond = [](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
             if (c.strMember == "Workbooks")
                 return r.Child("Workbooks");
             if (c.strMember == "Add")
@@ -273,8 +270,7 @@ struct SExcel
 Log Cell(const std::string& strCell, const char* pszFormat, const std::string& strValue)
 {
     Log out = {"Sheet.Range[text:\"" + strCell + "\",missing]"};
-    if (pszFormat)
-    {
+    if (pszFormat) {
         out.push_back("Range(" + strCell + ").0x92");
         out.push_back("Font(" + strCell + ")." + pszFormat + "=int16:-1");
     }
@@ -373,13 +369,13 @@ TEST(ExcelExportTest, FailuresStopWhereTheyHappen)
     {
         // Any other failure: message 61452.
         SExcel excel;
-        excel.rec->Respond = [](CRecorder&, const CRecorder::SCall&) -> CAutoVariant
-        { throw std::runtime_error("broken"); };
+        excel.rec->Respond = [](CRecorder&, const CRecorder::SCall&) -> CAutoVariant {
+            throw std::runtime_error("broken");
+        };
         ExportExcelAll(&note, excel.registry, excel.reporter);
         // Setting up, taking the sheet and showing each fail and say so.
         ASSERT_EQ(excel.reporter.boxes.size(), 3u);
-        for (const auto& box : excel.reporter.boxes)
-        {
+        for (const auto& box : excel.reporter.boxes) {
             EXPECT_EQ(box.strText, "There was a problem exporting the document to MS Excel\nFor support, write to "
                                    "support@orvantic.example.");
             EXPECT_TRUE(box.bStopIcon);
@@ -409,8 +405,7 @@ struct SOutlook
 
     SOutlook()
     {
-        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant
-        {
+        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
             const auto item = [&]() -> const SItem& { return items[std::stoul(c.strObject.substr(4))]; };
             if (c.strMember == "0x110")
                 return r.Child("Namespace");
@@ -424,8 +419,7 @@ struct SOutlook
                 nNext = 0;
             if (c.strMember == "0x56" || c.strMember == "0x57")
                 return nNext < items.size() ? r.Child("Item" + std::to_string(nNext++)) : CAutoVariant();
-            if (c.strObject.rfind("Item", 0) == 0 && c.strObject.size() > 4 && c.kind == EInvokeKind::propertyGet)
-            {
+            if (c.strObject.rfind("Item", 0) == 0 && c.strObject.size() > 4 && c.kind == EInvokeKind::propertyGet) {
                 if (c.strMember == "0x37")
                     return CAutoVariant::Text(item().strSubject);
                 if (c.strMember == "0x9100")
@@ -521,8 +515,7 @@ TEST(OutlookTest, ListsReadEveryItemAndSortRows)
     const Log head = {"Application.0x110(text:\"MAPI\")", "Namespace.0x210B(int32:13)", "Folder.0x3100",
                       "Items.0x56()"};
     Log expected = head;
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         const std::string s = "Item" + std::to_string(i);
         expected = Concat(expected, {s + ".0x37", s + ".0x9100", s + ".0x8104", s + ".0x17", "Items.0x57()"});
     }
@@ -558,8 +551,7 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
     SOutlook o;
     o.outlook.Open(o.registry, o.reporter);
     const std::string strFolder = dir.path().toStdString();
-    const auto chooseAll = [](COutlookConnection& c) -> std::optional<std::vector<std::string>>
-    {
+    const auto chooseAll = [](COutlookConnection& c) -> std::optional<std::vector<std::string>> {
         CImportList<std::string> list;
         c.ListNotes(list);
         return TickAll(list);
@@ -583,8 +575,9 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
 
     // Nothing ticked, Cancel, no folder, no note: nothing changes.
     target.m_strNotes = "x";
-    const NotesChooser none = [](COutlookConnection&)
-    { return std::optional<std::vector<std::string>>(std::vector<std::string>()); };
+    const NotesChooser none = [](COutlookConnection&) {
+        return std::optional<std::vector<std::string>>(std::vector<std::string>());
+    };
     const NotesChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<std::string>>(); };
     EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, none));
     EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, cancel));
@@ -602,8 +595,7 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     o.outlook.Open(o.registry, o.reporter);
     const std::string strFolder = dir.path().toStdString();
     int nCalls = 0;
-    const TasksChooser chooseAll = [&](COutlookConnection& c) -> std::optional<std::vector<COutlookTaskEntry>>
-    {
+    const TasksChooser chooseAll = [&](COutlookConnection& c) -> std::optional<std::vector<COutlookTaskEntry>> {
         ++nCalls;
         CImportList<COutlookTaskEntry> list;
         c.ListTasks(list);
@@ -620,8 +612,7 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     const CDateTime now = CDateTime::GetCurrentTime();
     std::vector<std::string> taken;
     for (int s = 0; s < 3; ++s)
-        for (int c = 0; c < 2; ++c)
-        {
+        for (int c = 0; c < 2; ++c) {
             CNoteRecord n;
             n.m_strKey = MakeNoteKey(CDateTime(now.m_dt + s / 86400.0), c);
             n.m_strTitle = "existing";
@@ -634,24 +625,20 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, chooseAll));
     EXPECT_EQ(store.GetCount(), 9);
     std::map<std::string, CNoteRecord> imported;
-    store.ForEach(
-        [&](const CNoteRecord& n)
-        {
-            if (n.m_strTitle != "existing")
-                imported[n.m_strKey] = n;
-        });
+    store.ForEach([&](const CNoteRecord& n) {
+        if (n.m_strTitle != "existing")
+            imported[n.m_strKey] = n;
+    });
     ASSERT_EQ(imported.size(), 3u);
     // Keys count up in the sorted order of the list, past the keys in use.
     std::vector<std::string> titles;
-    for (const auto& [key, n] : imported)
-    {
+    for (const auto& [key, n] : imported) {
         titles.push_back(n.m_strTitle);
         EXPECT_EQ(std::find(taken.begin(), taken.end(), key), taken.end());
         EXPECT_EQ(key.size(), 16u);
     }
     EXPECT_EQ(titles, (std::vector<std::string>{"Apply", "call", "write"}));
-    for (const std::string& key : taken)
-    {
+    for (const std::string& key : taken) {
         CNoteRecord n;
         ASSERT_EQ(CNoteStore::ReadNoteFile(strFolder + "/QB_" + key + ".qbt", n), CNoteStore::ReadResult::ok);
         EXPECT_EQ(n.m_strTitle, "existing");

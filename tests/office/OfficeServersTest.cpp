@@ -56,11 +56,9 @@ std::vector<SPara> ReadFlatOdt(const std::string& strXml)
     std::vector<SPara> paras;
     QXmlStreamReader xml(QByteArray::fromStdString(strXml));
     QString strStyle;
-    while (!xml.atEnd())
-    {
+    while (!xml.atEnd()) {
         xml.readNext();
-        if (!xml.isStartElement())
-        {
+        if (!xml.isStartElement()) {
             if (xml.isCharacters() && !paras.empty())
                 paras.back().strText += xml.text().toString().toStdString();
             continue;
@@ -141,8 +139,7 @@ TEST(WriterServerTest, KeepsTextAndFormattingAndOpensANewDocument)
         {"start", ""},
     };
     ASSERT_EQ(paras.size(), expected.size());
-    for (size_t i = 0; i < paras.size(); ++i)
-    {
+    for (size_t i = 0; i < paras.size(); ++i) {
         EXPECT_EQ(paras[i].strAlign, expected[i].first) << i;
         EXPECT_EQ(paras[i].strText, expected[i].second) << i;
     }

@@ -49,8 +49,7 @@ struct SRun
 inline SRun Run(const QString& program, const QStringList& args, const QStringList& env = {}, int msTimeout = 180000)
 {
     QProcess p;
-    if (!env.isEmpty())
-    {
+    if (!env.isEmpty()) {
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
         for (const QString& kv : env)
             e.insert(kv.section(QLatin1Char('='), 0, 0), kv.section(QLatin1Char('='), 1));
@@ -86,8 +85,7 @@ public:
     }
     ~CConversion()
     {
-        if (m_process.state() != QProcess::NotRunning)
-        {
+        if (m_process.state() != QProcess::NotRunning) {
             m_process.kill();
             m_process.waitForFinished();
         }

@@ -46,8 +46,7 @@ public:
         std::string strArgs;
         for (const CAutoVariant& a : call.args)
             strArgs += (strArgs.empty() ? "" : ",") + a.Describe();
-        switch (call.kind)
-        {
+        switch (call.kind) {
         case EInvokeKind::method:
             return s + "(" + strArgs + ")";
         case EInvokeKind::propertyPut:
@@ -64,8 +63,7 @@ class CRecordingObject : public IAutomationObject
 public:
     CRecordingObject(std::shared_ptr<CRecorder> p, std::string strName)
         : m_p(std::move(p)), m_strName(std::move(strName))
-    {
-    }
+    {}
 
     std::optional<DispId> GetIdOfName(std::string_view strName) override
     {
@@ -79,8 +77,7 @@ public:
         for (const auto& [name, n] : m_p->names)
             if (n == id)
                 strMember = name;
-        if (strMember.empty())
-        {
+        if (strMember.empty()) {
             char buf[16];
             std::snprintf(buf, sizeof buf, "0x%X", static_cast<unsigned>(id));
             strMember = buf;
@@ -88,8 +85,7 @@ public:
         const CRecorder::SCall call{m_strName, strMember, kind, args};
         const std::string strLine = CRecorder::Line(call);
         m_p->log.push_back(strLine);
-        if (m_p->pFailure && !m_p->strFailPrefix.empty() && strLine.rfind(m_p->strFailPrefix, 0) == 0)
-        {
+        if (m_p->pFailure && !m_p->strFailPrefix.empty() && strLine.rfind(m_p->strFailPrefix, 0) == 0) {
             const CAutomationException e = *m_p->pFailure;
             m_p->pFailure.reset();
             throw e;

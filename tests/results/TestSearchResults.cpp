@@ -30,8 +30,7 @@ SNoteRow RowFor(const CNoteRecord& note)
 void AppendResults(INoteRowSink& sink, int n)
 {
     sink.DeleteAllRows();
-    for (int i = 0; i < n; ++i)
-    {
+    for (int i = 0; i < n; ++i) {
         auto pNote = std::make_unique<CNoteRecord>();
         pNote->m_strKey = "k" + std::to_string(i);
         pNote->m_strTitle = "Note " + std::to_string(i);
@@ -75,8 +74,7 @@ private slots:
         CAppContext app(dir.path().toStdString());
         app.m_strCurrentFolder = dir.path().toStdString();
         CNoteStore store(app);
-        for (const char* pszTitle : {"Milk and bread", "Call the plumber", "Buy milk"})
-        {
+        for (const char* pszTitle : {"Milk and bread", "Call the plumber", "Buy milk"}) {
             CNoteRecord note;
             note.m_strTitle = pszTitle;
             note.m_strComments = "from the list";
@@ -85,8 +83,7 @@ private slots:
         }
         model.Fill([&](INoteRowSink& sink) { store.SearchNotes(sink, false, "MILK"); });
         QCOMPARE(model.rowCount(), 2);
-        for (int i = 0; i < 2; ++i)
-        {
+        for (int i = 0; i < 2; ++i) {
             QVERIFY(model.GetRowNote(i));
             QVERIFY(model.flags(model.index(i, 0)) & Qt::ItemIsSelectable);
             QCOMPARE(model.data(model.index(i, 3)).toString(), QStringLiteral("High"));
@@ -163,8 +160,7 @@ private slots:
         QAccessibleInterface* pIface = QAccessible::queryAccessibleInterface(&list);
         QVERIFY(pIface);
         QStringList names;
-        for (int i = 0; i < pIface->childCount(); ++i)
-        {
+        for (int i = 0; i < pIface->childCount(); ++i) {
             QAccessibleInterface* pChild = pIface->child(i);
             if (pChild && pChild->role() == QAccessible::ColumnHeader)
                 names << pChild->text(QAccessible::Name);
@@ -180,14 +176,12 @@ private slots:
         QSignalSpy activated(&list, &CSearchResultsList::ResultActivated);
 
         // The message row does nothing when clicked.
-        list.GetModel().Fill(
-            [](INoteRowSink& sink)
-            {
-                sink.DeleteAllRows();
-                SNoteRow row;
-                row.strTitle = "Search is complete. There are no resuls to display.";
-                sink.AppendRow(row, nullptr);
-            });
+        list.GetModel().Fill([](INoteRowSink& sink) {
+            sink.DeleteAllRows();
+            SNoteRow row;
+            row.strTitle = "Search is complete. There are no resuls to display.";
+            sink.AppendRow(row, nullptr);
+        });
         const QPoint ptRow0 = list.visualRect(list.GetModel().index(0, 0)).center();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ptRow0);
         QCOMPARE(activated.count(), 0);
@@ -214,8 +208,7 @@ private slots:
     void targetRowInTheNotesList()
     {
         std::vector<std::unique_ptr<CNoteRecord>> rows;
-        for (const char* pszKey : {"2024010112000010", "2024010112000011", "2024010112000010", "abcDEF10"})
-        {
+        for (const char* pszKey : {"2024010112000010", "2024010112000011", "2024010112000010", "abcDEF10"}) {
             rows.push_back(std::make_unique<CNoteRecord>());
             rows.back()->m_strKey = pszKey;
         }

@@ -47,7 +47,7 @@ bool HasBareLineFeed(const std::string& s)
             return true;
     return false;
 }
-}
+} // namespace
 
 TEST(SampleNotes, WritesAReadableFolderOnce)
 {

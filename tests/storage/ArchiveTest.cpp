@@ -25,7 +25,7 @@ std::string Prefix(size_t n)
     ar.WriteString(std::string(n, 'x'));
     return ar.Data().substr(0, ar.Data().size() - n);
 }
-}
+} // namespace
 
 TEST(DateTime, KnownValueAndRoundTrip)
 {
@@ -35,9 +35,11 @@ TEST(DateTime, KnownValueAndRoundTrip)
     EXPECT_EQ(Hex(ar.Data()), "00 00 00 00 E8 BF 42 70 8F DA E2 40");
     EXPECT_DOUBLE_EQ(dt.m_dt, 38612 + 41684 / 86400.0);
 
-    struct { int y, mo, d, h, mi, s; } cases[] = {
-        {1899, 12, 30, 0, 0, 0}, {1899, 12, 29, 6, 0, 0}, {1800, 1, 1, 23, 59, 59},
-        {2000, 2, 29, 12, 0, 1}, {2100, 12, 31, 0, 0, 59}, {9999, 12, 31, 23, 59, 59}};
+    struct
+    {
+        int y, mo, d, h, mi, s;
+    } cases[] = {{1899, 12, 30, 0, 0, 0}, {1899, 12, 29, 6, 0, 0},  {1800, 1, 1, 23, 59, 59},
+                 {2000, 2, 29, 12, 0, 1}, {2100, 12, 31, 0, 0, 59}, {9999, 12, 31, 23, 59, 59}};
     for (const auto& c : cases) {
         const CDateTime v = CDateTime::FromFields(c.y, c.mo, c.d, c.h, c.mi, c.s);
         int y, mo, d, h, mi, s;

@@ -71,8 +71,7 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
     const SRawRun add = Cli({"add", disk, "--title", "New", "--notes", std::string(9000, 'n')});
     EXPECT_EQ(add.code, 1) << add.out;
 
-    for (const char* format : {"html", "text-all", "pdf"})
-    {
+    for (const char* format : {"html", "text-all", "pdf"}) {
         const SRawRun exported = Cli({"export", disk, key, "--format", format, "--output", disk + "/old.html"});
         EXPECT_EQ(exported.code, 1) << format;
         EXPECT_NE(exported.err.find(disk + "/old.html"), std::string::npos) << exported.err;
@@ -92,16 +91,13 @@ TEST_F(CliFaultTest, ConcurrentAddsLoseNoNote)
     constexpr int nRounds = 3;
     constexpr int nWriters = 12;
     std::set<std::string> keys;
-    for (int round = 0; round < nRounds; ++round)
-    {
+    for (int round = 0; round < nRounds; ++round) {
         std::vector<std::pair<pid_t, std::string>> children;
-        for (int i = 0; i < nWriters; ++i)
-        {
+        for (int i = 0; i < nWriters; ++i) {
             const std::string scratch = Dir() + "/add" + std::to_string(round) + "-" + std::to_string(i);
             children.emplace_back(StartRaw({QUILLBOX_CLI_PATH, "add", folder, "--title", scratch}, scratch), scratch);
         }
-        for (const auto& [pid, scratch] : children)
-        {
+        for (const auto& [pid, scratch] : children) {
             const SRawRun run = FinishRaw(pid, scratch);
             EXPECT_EQ(run.code, 0) << run.err;
             keys.insert(Trimmed(run.out));
@@ -121,8 +117,7 @@ TEST_F(CliFaultTest, NotesFileMustBeARegularFile)
     ASSERT_EQ(added.code, 0);
     const std::string key = Trimmed(added.out);
     ASSERT_EQ(::mkfifo((Dir() + "/fifo").c_str(), 0600), 0);
-    for (const std::string& source : {Dir(), std::string("/dev/zero"), Dir() + "/fifo", Dir() + "/missing"})
-    {
+    for (const std::string& source : {Dir(), std::string("/dev/zero"), Dir() + "/fifo", Dir() + "/missing"}) {
         const SRawRun run = Cli({"update", folder, key, "--notes-file", source}, 10);
         EXPECT_EQ(run.code, 1) << source;
         EXPECT_NE(run.err.find(source), std::string::npos) << run.err;
@@ -161,8 +156,7 @@ TEST_F(CliFaultTest, KeyFromAFileNeverBecomesAPath)
     EXPECT_FALSE(QFile::exists(QString::fromStdString(folder + "/crafted2.qbt"))) << "its own file is deleted";
 
     // Control characters and an empty key are not file names either.
-    for (const std::string& key : {std::string("a\nb"), std::string("tab\there"), std::string()})
-    {
+    for (const std::string& key : {std::string("a\nb"), std::string("tab\there"), std::string()}) {
         WriteNote(folder + "/odd.qbt", key, "Odd");
         const SRawRun run = Cli({"update", folder, key, "--comments", "fixed"});
         EXPECT_EQ(run.code, 0) << run.err;
@@ -201,8 +195,7 @@ TEST_F(CliFaultTest, OnlyRegularFilesAreNotes)
     ASSERT_EQ(::symlink("target", noteFile.c_str()), 0);
     ASSERT_EQ(Cli({"update", folder, key, "--title", "Changed"}).code, 0);
     struct stat st
-    {
-    };
+    {};
     ASSERT_EQ(::lstat(noteFile.c_str(), &st), 0);
     EXPECT_TRUE(S_ISREG(st.st_mode));
     EXPECT_EQ(ReadBytes(insideTarget), bytes) << "the link's target is untouched";

@@ -27,7 +27,7 @@ std::string Trimmed(const std::string& s)
 {
     return QString::fromStdString(s).trimmed().toStdString();
 }
-}
+} // namespace
 
 TEST(Cli, EndToEnd)
 {
@@ -76,8 +76,8 @@ TEST(Cli, EndToEnd)
     WriteBytes((d + "/raw.txt").toStdString(), "caf\xE9\r\n\x01");
     const SRun raw = Cli({"add", d, "--title", "raw", "--notes-file", d + "/raw.txt"});
     ASSERT_EQ(raw.code, 0);
-    EXPECT_NE(Cli({"show", d, QString::fromStdString(Trimmed(raw.out)), "--json"}).out.find(
-                  "\"notes\":\"caf\xEF\xBF\xBD\\r\\n\\u0001\""),
+    EXPECT_NE(Cli({"show", d, QString::fromStdString(Trimmed(raw.out)), "--json"})
+                  .out.find("\"notes\":\"caf\xEF\xBF\xBD\\r\\n\\u0001\""),
               std::string::npos);
     ASSERT_EQ(Cli({"delete", d, QString::fromStdString(Trimmed(raw.out))}).code, 0);
 

@@ -42,8 +42,7 @@ TEST(FolderSettings, RoundTripAndDefaults)
     EXPECT_EQ(ReadBytes(file), CountOnly(1) + "\x0CSample Notes\x0F/x/Sample Notes");
 
     CFolderList three;
-    for (const char* name : {"Work", "Home", "Work"})
-    {
+    for (const char* name : {"Work", "Home", "Work"}) {
         auto r = std::make_unique<CFolderRecord>();
         r->m_strName = name;
         r->m_strPath = std::string("/notes/") + name;
@@ -54,14 +53,12 @@ TEST(FolderSettings, RoundTripAndDefaults)
     EXPECT_TRUE(backRead.strError.empty());
     CFolderList back = Tree(backRead);
     ASSERT_EQ(back.m_folders.size(), 3u);
-    for (size_t i = 0; i < 3; ++i)
-    {
+    for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(back.m_folders[i]->m_strName, three.m_folders[i]->m_strName);
         EXPECT_EQ(back.m_folders[i]->m_strPath, three.m_folders[i]->m_strPath);
     }
 
-    for (int32_t n : {0, -5})
-    {
+    for (int32_t n : {0, -5}) {
         WriteBytes(file, CountOnly(n));
         const SFolderSettings none = settings.LoadFolderSettings(file, "/unused");
         EXPECT_TRUE(none.strError.empty());

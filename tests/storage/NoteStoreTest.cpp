@@ -119,8 +119,7 @@ TEST_F(NoteStoreTest, EnumerationOrderFollowsBuckets)
 
     // Two keys of one bucket: newest first; replacing keeps the place.
     std::vector<std::string> same;
-    for (int i = 0; i < 1000 && same.size() < 2; ++i)
-    {
+    for (int i = 0; i < 1000 && same.size() < 2; ++i) {
         const std::string k = "k" + std::to_string(i);
         if (CNoteStore::HashKey(k) % 17 == 5)
             same.push_back(k);
@@ -231,8 +230,7 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
     QDir(dir.path()).mkdir("readonly");
     const std::string readOnly = Folder() + "/readonly";
     QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(QString::fromStdString(readOnly)).isWritable())
-    {
+    if (!QFileInfo(QString::fromStdString(readOnly)).isWritable()) {
         app.m_strCurrentFolder = readOnly;
         reporter.messages.clear();
         EXPECT_FALSE(store.UpdateNote(MakeNote("ro", "x")));
@@ -277,12 +275,10 @@ TEST_F(NoteStoreTest, SearchAndLists)
     CRows rows;
     store.SearchNotes(rows, false, "meet");
     std::vector<std::string> expected;
-    store.ForEach(
-        [&](const CNoteRecord& n)
-        {
-            if (n.m_strKey != "d")
-                expected.push_back(n.m_strTitle);
-        });
+    store.ForEach([&](const CNoteRecord& n) {
+        if (n.m_strKey != "d")
+            expected.push_back(n.m_strTitle);
+    });
     EXPECT_EQ(rows.Titles(), expected) << "store order, each note once";
     EXPECT_EQ(rows.m_rows.size(), 3u);
 
@@ -294,8 +290,7 @@ TEST_F(NoteStoreTest, SearchAndLists)
     store.SearchNotes(rows, false, "über");
     EXPECT_EQ(rows.Titles(), std::vector<std::string>{"Été"});
 
-    for (const char* text : {"", "nowhere"})
-    {
+    for (const char* text : {"", "nowhere"}) {
         store.SearchNotes(rows, false, text);
         ASSERT_EQ(rows.m_rows.size(), 1u) << text;
         EXPECT_EQ(rows.m_rows[0].first.strTitle, "Search is complete. There are no resuls to display.");
@@ -320,8 +315,7 @@ TEST_F(NoteStoreTest, SearchAndLists)
 
     store.FillNotesList(rows);
     ASSERT_EQ(rows.m_rows.size(), 4u);
-    for (const auto& [row, rec] : rows.m_rows)
-    {
+    for (const auto& [row, rec] : rows.m_rows) {
         ASSERT_NE(rec, nullptr);
         EXPECT_EQ(row.strTitle, rec->m_strTitle);
         EXPECT_EQ(row.strPriority, rec->m_nPriority == 2 ? "High" : rec->m_nPriority == 1 ? "Medium" : "");
@@ -336,8 +330,7 @@ TEST_F(NoteStoreTest, SearchAndLists)
 TEST(NotesOrder, SortByTitleIsCaseInsensitiveAndStable)
 {
     std::vector<CNoteRecord> notes;
-    for (const char* t : {"banana", "Apple", "éclair", "apple", "Zebra", "Éclair", "", "APPLE"})
-    {
+    for (const char* t : {"banana", "Apple", "éclair", "apple", "Zebra", "Éclair", "", "APPLE"}) {
         notes.push_back(MakeNote(std::to_string(notes.size()), t));
     }
     SortNotesByTitle(notes);

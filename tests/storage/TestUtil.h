@@ -45,8 +45,7 @@ struct SRawRun
 inline pid_t StartRaw(const std::vector<std::string>& argv, const std::string& strScratch)
 {
     const pid_t pid = ::fork();
-    if (pid == 0)
-    {
+    if (pid == 0) {
         const int out = ::open((strScratch + ".out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open((strScratch + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(out, 1);
@@ -71,13 +70,10 @@ inline SRawRun FinishRaw(pid_t pid, const std::string& strScratch, int nSeconds 
     pid_t done = 0;
     while ((done = ::waitpid(pid, &status, WNOHANG)) == 0 && std::time(nullptr) < until)
         ::usleep(10000);
-    if (done == 0)
-    {
+    if (done == 0) {
         ::kill(pid, SIGKILL);
         ::waitpid(pid, &status, 0);
-    }
-    else if (WIFEXITED(status))
-    {
+    } else if (WIFEXITED(status)) {
         run.code = WEXITSTATUS(status);
     }
     run.out = ReadBytes(strScratch + ".out");
@@ -97,8 +93,7 @@ class CSmallTmpfs
 public:
     CSmallTmpfs(const std::string& strDir, const char* pszSize)
         : m_strDir(strDir), m_bMounted(::mount("tmpfs", strDir.c_str(), "tmpfs", 0, pszSize) == 0)
-    {
-    }
+    {}
     ~CSmallTmpfs()
     {
         if (m_bMounted)
@@ -113,12 +108,10 @@ public:
     {
         const int fd = ::open((m_strDir + "/filler").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const std::string block(4096, 'f');
-        while (::write(fd, block.data(), block.size()) > 0)
-        {
+        while (::write(fd, block.data(), block.size()) > 0) {
         }
         char one = 'f';
-        while (::write(fd, &one, 1) > 0)
-        {
+        while (::write(fd, &one, 1) > 0) {
         }
         ::close(fd);
     }
@@ -145,8 +138,7 @@ inline void AgeFile(const std::string& path, int nSeconds)
 inline std::vector<std::string> SortedEntries(const std::string& strDir)
 {
     std::vector<std::string> names;
-    if (DIR* dir = ::opendir(strDir.c_str()))
-    {
+    if (DIR* dir = ::opendir(strDir.c_str())) {
         while (const dirent* e = ::readdir(dir))
             if (std::string_view(e->d_name) != "." && std::string_view(e->d_name) != "..")
                 names.emplace_back(e->d_name);

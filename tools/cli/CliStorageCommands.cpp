@@ -34,11 +34,11 @@ const CNoteRecord& NoteOf(const std::shared_ptr<const CNoteRecord>& pNote)
     return *pNote;
 }
 
-template <class T> void PrintJsonArray(const std::vector<T>& notes)
+template <class T>
+void PrintJsonArray(const std::vector<T>& notes)
 {
     std::cout << '[';
-    for (size_t i = 0; i < notes.size(); ++i)
-    {
+    for (size_t i = 0; i < notes.size(); ++i) {
         if (i)
             std::cout << ',';
         WriteNoteJson(std::cout, NoteOf(notes[i]));
@@ -50,8 +50,7 @@ template <class T> void PrintJsonArray(const std::vector<T>& notes)
 // or EXIT_FAILED when the notes file cannot be read, with strError set.
 int ApplyEditValues(const SCliArgs& args, CNoteRecord& note, std::string& strError)
 {
-    if (args.Has("--notes") && args.Has("--notes-file"))
-    {
+    if (args.Has("--notes") && args.Has("--notes-file")) {
         strError = "--notes and --notes-file exclude each other";
         return EXIT_USAGE;
     }
@@ -63,15 +62,13 @@ int ApplyEditValues(const SCliArgs& args, CNoteRecord& note, std::string& strErr
         note.m_strKeywords = args.Get("--keywords");
     if (args.Has("--notes"))
         note.m_strNotes = args.Get("--notes");
-    if (args.Has("--notes-file"))
-    {
+    if (args.Has("--notes-file")) {
         std::string text;
         if (ReadRegularFile(args.Get("--notes-file"), nMaxNotesFile, text, &strError) != EReadStatus::ok)
             return EXIT_FAILED;
         note.m_strNotes = std::move(text);
     }
-    if (args.Has("--priority"))
-    {
+    if (args.Has("--priority")) {
         const std::string p = args.Get("--priority");
         if (p == "low")
             note.m_nPriority = 0;
@@ -79,35 +76,30 @@ int ApplyEditValues(const SCliArgs& args, CNoteRecord& note, std::string& strErr
             note.m_nPriority = 1;
         else if (p == "high")
             note.m_nPriority = 2;
-        else
-        {
+        else {
             strError = "--priority takes low, medium or high";
             return EXIT_USAGE;
         }
     }
-    if (args.Has("--date"))
-    {
+    if (args.Has("--date")) {
         int y = 0, m = 0, d = 0;
         char tail = 0;
         const std::string s = args.Get("--date");
         const CDateTime dt = std::sscanf(s.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) == 3
                                  ? CDateTime::FromFields(y, m, d)
                                  : CDateTime(0, CDateTime::invalid);
-        if (!dt.IsValid())
-        {
+        if (!dt.IsValid()) {
             strError = "--date takes a date as YYYY-MM-DD";
             return EXIT_USAGE;
         }
         note.m_dtDate = dt;
         note.m_bHasDate = 1;
     }
-    if (args.Has("--icon"))
-    {
+    if (args.Has("--icon")) {
         const std::string s = args.Get("--icon");
         char* end = nullptr;
         const long icon = std::strtol(s.c_str(), &end, 10);
-        if (s.empty() || *end || icon < 0 || icon > 218)
-        {
+        if (s.empty() || *end || icon < 0 || icon > 218) {
             strError = "--icon takes a number from 0 to 218";
             return EXIT_USAGE;
         }
@@ -136,8 +128,8 @@ int RunList(const std::vector<std::string>& words)
     // key made once: no copy of any note.
     std::vector<std::pair<std::string, std::shared_ptr<const CNoteRecord>>> keyed;
     keyed.reserve(static_cast<size_t>(session.store.GetCount()));
-    session.store.ForEachShared([&](const std::shared_ptr<const CNoteRecord>& p)
-                                { keyed.emplace_back(TitleSortKey(p->m_strTitle), p); });
+    session.store.ForEachShared(
+        [&](const std::shared_ptr<const CNoteRecord>& p) { keyed.emplace_back(TitleSortKey(p->m_strTitle), p); });
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::shared_ptr<const CNoteRecord>> notes;
     notes.reserve(keyed.size());
@@ -160,8 +152,7 @@ int RunShow(const std::vector<std::string>& words)
     CNoteRecord note;
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
-    if (args.Has("--json"))
-    {
+    if (args.Has("--json")) {
         WriteNoteJson(std::cout, note);
         std::cout << '\n';
         return EXIT_OK;
@@ -239,8 +230,7 @@ int RunSearch(const std::vector<std::string>& words)
     SCliSession session(args.positional[0]);
     CNoteRowList results;
     session.store.SearchNotes(results, args.Has("--keywords-only"), args.positional[1]);
-    if (args.Has("--json"))
-    {
+    if (args.Has("--json")) {
         std::vector<CNoteRecord> notes;
         for (const auto& [row, rec] : results.m_rows)
             if (rec)
@@ -248,8 +238,7 @@ int RunSearch(const std::vector<std::string>& words)
         PrintJsonArray(notes);
         return EXIT_OK;
     }
-    for (const auto& [row, rec] : results.m_rows)
-    {
+    for (const auto& [row, rec] : results.m_rows) {
         if (rec)
             PrintNoteLine(*rec);
         else
@@ -266,16 +255,13 @@ int RunFolders(const std::vector<std::string>& words)
     CAppContext app(QCoreApplication::applicationDirPath().toStdString());
     const SFolderSettings read = CFolderSettingsFile().LoadFolderSettings(args.Get("--settings", app.m_strSettingsFile),
                                                                           app.GetDefaultFolderPath());
-    if (args.Has("--json"))
-    {
+    if (args.Has("--json")) {
         std::cout << '[';
         for (size_t i = 0; i < read.folders.size(); ++i)
             std::cout << (i ? "," : "") << "{\"name\":" << JsonString(read.folders[i].m_strName)
                       << ",\"path\":" << JsonString(read.folders[i].m_strPath) << '}';
         std::cout << "]\n";
-    }
-    else
-    {
+    } else {
         for (const CFolderRecord& f : read.folders)
             std::cout << f.m_strName << '\t' << f.m_strPath << '\n';
     }

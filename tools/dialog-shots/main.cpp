@@ -27,8 +27,7 @@ QString g_strOutDir;
 bool Save(const QImage& image, const char* pszName)
 {
     const QString strPath = QDir(g_strOutDir).filePath(QString::fromLatin1(pszName));
-    if (!image.save(strPath))
-    {
+    if (!image.save(strPath)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(strPath));
         return false;
     }
@@ -64,8 +63,7 @@ QImage Compose(std::initializer_list<QWidget*> widgets)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2)
-    {
+    if (argc != 2) {
         std::fprintf(stderr, "usage: quillbox-dialog-shots OUTDIR\n");
         return 2;
     }
@@ -105,8 +103,9 @@ int main(int argc, char** argv)
         dialog.m_strTitle = QStringLiteral("Welcome to Quillbox");
         ShowAndWait(dialog, QPoint(40, 40));
         dialog.GetSubtitleEdit()->setText(QStringLiteral("Town hall, 7 December"));
-        CExportPdfDialog::SaveChooserHook() = [](QWidget*)
-        { return QStringLiteral("/home/user/Documents/welcome.pdf"); };
+        CExportPdfDialog::SaveChooserHook() = [](QWidget*) {
+            return QStringLiteral("/home/user/Documents/welcome.pdf");
+        };
         dialog.OnBrowse();
         QTest::qWait(100);
         bOk &= Save(dialog.grab().toImage(), "export-pdf-dialog.png");
@@ -115,25 +114,22 @@ int main(int argc, char** argv)
         CSearchResultsList list;
         list.resize(900, 150);
         list.Setup();
-        list.GetModel().Fill(
-            [](INoteRowSink& sink)
-            {
-                const char* const apszTitles[] = {"Invoice for the roof", "Invoices to file", "Old invoice template"};
-                const char* const apszComments[] = {"Send by Friday", "", "From 2023"};
-                const char* const apszPriorities[] = {"High", "Medium", "Low"};
-                for (int i = 0; i < 3; ++i)
-                {
-                    SNoteRow row;
-                    row.strTitle = apszTitles[i];
-                    row.strComments = apszComments[i];
-                    row.strPriority = apszPriorities[i];
-                    row.strDate = i == 0 ? "12/12/26" : "";
-                    row.nIcon = 20 + i * 7;
-                    auto pNote = std::make_unique<CNoteRecord>();
-                    pNote->m_strTitle = row.strTitle;
-                    sink.AppendRow(row, std::move(pNote));
-                }
-            });
+        list.GetModel().Fill([](INoteRowSink& sink) {
+            const char* const apszTitles[] = {"Invoice for the roof", "Invoices to file", "Old invoice template"};
+            const char* const apszComments[] = {"Send by Friday", "", "From 2023"};
+            const char* const apszPriorities[] = {"High", "Medium", "Low"};
+            for (int i = 0; i < 3; ++i) {
+                SNoteRow row;
+                row.strTitle = apszTitles[i];
+                row.strComments = apszComments[i];
+                row.strPriority = apszPriorities[i];
+                row.strDate = i == 0 ? "12/12/26" : "";
+                row.nIcon = 20 + i * 7;
+                auto pNote = std::make_unique<CNoteRecord>();
+                pNote->m_strTitle = row.strTitle;
+                sink.AppendRow(row, std::move(pNote));
+            }
+        });
         ShowAndWait(list, QPoint(40, 40));
         bOk &= Save(list.grab().toImage(), "search-results.png");
     }

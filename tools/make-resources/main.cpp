@@ -50,8 +50,14 @@ QColor Mix(const QColor& a, const QColor& b, double t)
                             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-QColor Light(const QColor& c, double t) { return Mix(c, clrPaper, t); }
-QColor Dark(const QColor& c) { return Mix(c, QColor(20, 20, 30), 0.55); }
+QColor Light(const QColor& c, double t)
+{
+    return Mix(c, clrPaper, t);
+}
+QColor Dark(const QColor& c)
+{
+    return Mix(c, QColor(20, 20, 30), 0.55);
+}
 
 QPainterPath Circle(double cx, double cy, double r)
 {
@@ -85,8 +91,7 @@ QPainterPath Poly(std::initializer_list<QPointF> pts)
     return p;
 }
 
-void Shape(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& line,
-           double width = dOutline)
+void Shape(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& line, double width = dOutline)
 {
     p.setPen(QPen(line, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(fill);
@@ -122,7 +127,8 @@ void Bar(QPainter& p, double x, double y, double w, const QColor& c)
 // ---------------------------------------------------------------------------
 // Note icon symbols, each drawn in a 16 x 16 grid from one base colour.
 
-struct Ink {
+struct Ink
+{
     QColor fill;
     QColor dark;
 };
@@ -131,8 +137,7 @@ using Symbol = void (*)(QPainter&, const Ink&);
 
 void SymSheet(QPainter& p, const Ink& k)
 {
-    Shape(p, Poly({{2.5, 1.5}, {10.5, 1.5}, {13.5, 4.5}, {13.5, 14.5}, {2.5, 14.5}}),
-          Light(k.fill, 0.45), k.dark);
+    Shape(p, Poly({{2.5, 1.5}, {10.5, 1.5}, {13.5, 4.5}, {13.5, 14.5}, {2.5, 14.5}}), Light(k.fill, 0.45), k.dark);
     Shape(p, Poly({{10.5, 1.5}, {10.5, 4.5}, {13.5, 4.5}}), Light(k.fill, 0.8), k.dark);
     for (double y : {6.0, 8.0, 10.0, 12.0})
         Bar(p, 4.5, y, y == 12.0 ? 4.5 : 7.0, k.fill);
@@ -214,8 +219,7 @@ void SymCalendar(QPainter& p, const Ink& k)
     Stroke(p, body, k.dark, dOutline);
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 2; ++r)
-            p.fillRect(QRectF(3 + c * 2.5, 8 + r * 3, 2, 2),
-                       c == 2 && r == 1 ? k.dark : Light(k.fill, 0.3));
+            p.fillRect(QRectF(3 + c * 2.5, 8 + r * 3, 2, 2), c == 2 && r == 1 ? k.dark : Light(k.fill, 0.3));
     Line(p, {5, 1}, {5, 4}, k.dark, 1.5);
     Line(p, {11, 1}, {11, 4}, k.dark, 1.5);
 }
@@ -264,8 +268,7 @@ void SymBook(QPainter& p, const Ink& k)
 
 void SymBulb(QPainter& p, const Ink& k)
 {
-    const QPainterPath glass =
-        Circle(8, 6.2, 5.0).united(Poly({{5.3, 9.2}, {10.7, 9.2}, {10, 11.5}, {6, 11.5}}));
+    const QPainterPath glass = Circle(8, 6.2, 5.0).united(Poly({{5.3, 9.2}, {10.7, 9.2}, {10, 11.5}, {6, 11.5}}));
     Shape(p, glass, Light(k.fill, 0.2), k.dark);
     Shape(p, Rect(5.5, 11.5, 5, 3, 0.8), QColor(140, 140, 150), QColor(80, 80, 90));
     Bar(p, 6, 13, 4, QColor(95, 95, 105));
@@ -401,8 +404,8 @@ void SymTag(QPainter& p, const Ink& k)
 
 void SymFolder(QPainter& p, const Ink& k)
 {
-    Shape(p, Poly({{1.5, 2.5}, {6, 2.5}, {7.5, 4}, {14.5, 4}, {14.5, 13.5}, {1.5, 13.5}}),
-          Mix(k.fill, k.dark, 0.3), k.dark);
+    Shape(p, Poly({{1.5, 2.5}, {6, 2.5}, {7.5, 4}, {14.5, 4}, {14.5, 13.5}, {1.5, 13.5}}), Mix(k.fill, k.dark, 0.3),
+          k.dark);
     Shape(p, Rect(1.5, 6.5, 13, 7), k.fill, k.dark);
     Bar(p, 2, 7, 12, Light(k.fill, 0.45));
 }
@@ -469,8 +472,8 @@ void SymCloud(QPainter& p, const Ink& k)
 
 void SymLightning(QPainter& p, const Ink& k)
 {
-    Shape(p, Poly({{9.8, 0.8}, {2.8, 9.2}, {7.4, 9.2}, {5.6, 15.2}, {13.2, 6.3}, {8.6, 6.3}, {11.2, 0.8}}),
-          k.fill, k.dark);
+    Shape(p, Poly({{9.8, 0.8}, {2.8, 9.2}, {7.4, 9.2}, {5.6, 15.2}, {13.2, 6.3}, {8.6, 6.3}, {11.2, 0.8}}), k.fill,
+          k.dark);
 }
 
 void SymTrophy(QPainter& p, const Ink& k)
@@ -501,21 +504,21 @@ void SymGift(QPainter& p, const Ink& k)
 }
 
 constexpr std::array<Symbol, 32> aSymbols = {
-    SymSheet, SymStar,  SymHeart,  SymFlag,  SymBell,   SymClock,  SymCalendar, SymCheck,
-    SymEnvelope, SymPhone, SymHouse, SymBook, SymBulb, SymKey,   SymLock,     SymGear,
-    SymPerson, SymCart, SymCup,    SymMusic, SymCamera, SymPin,    SymTag,      SymFolder,
-    SymGlobe,  SymLeaf, SymSun,    SymMoon,  SymCloud,  SymLightning, SymTrophy, SymGift,
+    SymSheet,    SymStar,  SymHeart, SymFlag,  SymBell,   SymClock,     SymCalendar, SymCheck,
+    SymEnvelope, SymPhone, SymHouse, SymBook,  SymBulb,   SymKey,       SymLock,     SymGear,
+    SymPerson,   SymCart,  SymCup,   SymMusic, SymCamera, SymPin,       SymTag,      SymFolder,
+    SymGlobe,    SymLeaf,  SymSun,   SymMoon,  SymCloud,  SymLightning, SymTrophy,   SymGift,
 };
 
 const std::array<QColor, 8> aPalette = {
-    QColor(250, 200, 40),  // yellow
-    QColor(245, 135, 35),  // orange
-    QColor(222, 58, 58),   // red
-    QColor(228, 90, 165),  // pink
-    QColor(140, 90, 210),  // violet
-    QColor(55, 120, 225),  // blue
-    QColor(35, 170, 170),  // teal
-    QColor(80, 175, 65),   // green
+    QColor(250, 200, 40), // yellow
+    QColor(245, 135, 35), // orange
+    QColor(222, 58, 58),  // red
+    QColor(228, 90, 165), // pink
+    QColor(140, 90, 210), // violet
+    QColor(55, 120, 225), // blue
+    QColor(35, 170, 170), // teal
+    QColor(80, 175, 65),  // green
 };
 
 // Neighbours differ in symbol; each further round through the symbols shifts
@@ -564,11 +567,21 @@ void DrawFolder(QPainter& p, bool bOpen)
 void DrawTreeImage(QPainter& p, int n)
 {
     switch (n) {
-    case 0: DrawCardBox(p, false); break;
-    case 1: DrawCardBox(p, true); break;
-    case 2: DrawFolder(p, false); break;
-    case 3: DrawFolder(p, true); break;
-    default: SymSheet(p, Ink{aPalette[0], Dark(aPalette[0])}); break;
+    case 0:
+        DrawCardBox(p, false);
+        break;
+    case 1:
+        DrawCardBox(p, true);
+        break;
+    case 2:
+        DrawFolder(p, false);
+        break;
+    case 3:
+        DrawFolder(p, true);
+        break;
+    default:
+        SymSheet(p, Ink{aPalette[0], Dark(aPalette[0])});
+        break;
     }
 }
 
@@ -598,8 +611,19 @@ void SmallNote(QPainter& p)
 
 void BadgePlus(QPainter& p)
 {
-    Shape(p, Poly({{10.8, 8.2}, {13.2, 8.2}, {13.2, 10.8}, {15.8, 10.8}, {15.8, 13.2}, {13.2, 13.2},
-                   {13.2, 15.8}, {10.8, 15.8}, {10.8, 13.2}, {8.2, 13.2}, {8.2, 10.8}, {10.8, 10.8}}),
+    Shape(p,
+          Poly({{10.8, 8.2},
+                {13.2, 8.2},
+                {13.2, 10.8},
+                {15.8, 10.8},
+                {15.8, 13.2},
+                {13.2, 13.2},
+                {13.2, 15.8},
+                {10.8, 15.8},
+                {10.8, 13.2},
+                {8.2, 13.2},
+                {8.2, 10.8},
+                {10.8, 10.8}}),
           QColor(70, 185, 70), QColor(20, 90, 20), 0.9);
 }
 
@@ -648,9 +672,18 @@ void WindowFrame(QPainter& p)
 void DrawToolbarImage(QPainter& p, int n)
 {
     switch (n) {
-    case 0: SmallFolder(p); BadgePlus(p); break;
-    case 1: SmallFolder(p); BadgePencil(p); break;
-    case 2: SmallFolder(p); BadgeCross(p); break;
+    case 0:
+        SmallFolder(p);
+        BadgePlus(p);
+        break;
+    case 1:
+        SmallFolder(p);
+        BadgePencil(p);
+        break;
+    case 2:
+        SmallFolder(p);
+        BadgeCross(p);
+        break;
     case 3:
     case 4: {
         // Centred on a pixel column, so the one-pixel signs sit in the middle.
@@ -669,9 +702,18 @@ void DrawToolbarImage(QPainter& p, int n)
             p.fillRect(QRectF(7, 6, 1, 5), QColor(30, 30, 40));
         break;
     }
-    case 5: SmallNote(p); BadgePlus(p); break;
-    case 6: SmallNote(p); BadgePencil(p); break;
-    case 7: SmallNote(p); BadgeCross(p); break;
+    case 5:
+        SmallNote(p);
+        BadgePlus(p);
+        break;
+    case 6:
+        SmallNote(p);
+        BadgePencil(p);
+        break;
+    case 7:
+        SmallNote(p);
+        BadgeCross(p);
+        break;
     case 8: {
         WindowFrame(p);
         const std::array<QColor, 3> dots = {QColor(245, 175, 40), QColor(222, 70, 60), QColor(80, 175, 65)};
@@ -694,7 +736,9 @@ void DrawToolbarImage(QPainter& p, int n)
         for (int r = 0; r < 4; ++r)
             Bar(p, 3.5, 6 + r * 2, r == 3 ? 5 : 9, QColor(70, 70, 80));
         break;
-    case 11: Magnifier(p, 6.5, 6.5, 4.5); break;
+    case 11:
+        Magnifier(p, 6.5, 6.5, 4.5);
+        break;
     case 12: {
         const std::array<QColor, 4> c = {QColor(55, 120, 225), QColor(80, 175, 65), QColor(245, 150, 40),
                                          QColor(222, 70, 60)};
@@ -712,12 +756,10 @@ void DrawToolbarImage(QPainter& p, int n)
         Magnifier(p, 10.5, 10.5, 2.9);
         break;
     case 17: {
-        const QPainterPath pal = Ellipse(8, 8.3, 7.1, 6.3, -10)
-                                     .subtracted(Circle(10.6, 11.6, 1.5))
-                                     .subtracted(Circle(14.8, 13.2, 2.4));
+        const QPainterPath pal =
+            Ellipse(8, 8.3, 7.1, 6.3, -10).subtracted(Circle(10.6, 11.6, 1.5)).subtracted(Circle(14.8, 13.2, 2.4));
         Shape(p, pal, QColor(228, 188, 125), QColor(120, 80, 40));
-        const std::array<QPointF, 4> at = {QPointF(4.3, 8.2), QPointF(6.2, 4.6), QPointF(9.8, 4.0),
-                                           QPointF(12.6, 6.9)};
+        const std::array<QPointF, 4> at = {QPointF(4.3, 8.2), QPointF(6.2, 4.6), QPointF(9.8, 4.0), QPointF(12.6, 6.9)};
         const std::array<QColor, 4> c = {QColor(222, 50, 50), QColor(250, 205, 30), QColor(40, 110, 225),
                                          QColor(60, 170, 60)};
         for (size_t i = 0; i < 4; ++i)
@@ -735,7 +777,8 @@ void DrawToolbarImage(QPainter& p, int n)
         Fill(p, Rect(6.9, 6.7, 2.2, 6.3, 0.6), clrPaper);
         break;
     }
-    default: break; // unused places stay plain background
+    default:
+        break; // unused places stay plain background
     }
 }
 
@@ -831,8 +874,8 @@ void DrawWatermark(QPainter& p)
     bg.setColorAt(1, QColor(60, 165, 195));
     p.fillRect(QRect(0, 0, 300, 300), bg);
     p.setPen(Qt::NoPen);
-    for (auto [c, r, a] : {std::tuple{QPointF(40, 260), 120.0, 30}, {QPointF(280, 40), 90.0, 22},
-                           {QPointF(250, 250), 60.0, 18}}) {
+    for (auto [c, r, a] :
+         {std::tuple{QPointF(40, 260), 120.0, 30}, {QPointF(280, 40), 90.0, 22}, {QPointF(250, 250), 60.0, 18}}) {
         p.setBrush(QColor(255, 255, 255, a));
         p.drawEllipse(c, r, r);
     }
@@ -983,8 +1026,9 @@ int main(int argc, char* argv[])
     Save(dir, QStringLiteral("note_icons_32.png"), Strip(nNoteIcons, 32, rgbWhite, paper, DrawNoteIcon));
     Save(dir, QStringLiteral("tree.png"), Strip(5, 16, rgbWhite, paper, DrawTreeImage));
     Save(dir, QStringLiteral("toolbar.png"), Strip(19, 16, rgbToolbarMask, 0xc3c3c3u, DrawToolbarImage));
-    Save(dir, QStringLiteral("import_notes.png"),
-         Strip(1, 16, rgbWhite, paper, [](QPainter& p, int) { SymSheet(p, Ink{aPalette[0], Dark(aPalette[0])}); }));
+    Save(dir, QStringLiteral("import_notes.png"), Strip(1, 16, rgbWhite, paper, [](QPainter& p, int) {
+             SymSheet(p, Ink{aPalette[0], Dark(aPalette[0])});
+         }));
     Save(dir, QStringLiteral("import_tasks.png"),
          Strip(1, 16, rgbWhite, paper, [](QPainter& p, int) { DrawImportTasks(p); }));
     Save(dir, QStringLiteral("wizard_header.png"),
@@ -993,7 +1037,6 @@ int main(int argc, char* argv[])
          Picture(300, 300, DrawWatermark).convertToFormat(QImage::Format_RGB32));
     Save(dir, QStringLiteral("quillbox.png"), Picture(256, 256, [](QPainter& p) { DrawProgramIcon(p, 256); }));
     for (int n : {16, 32, 48, 64, 128})
-        Save(dir, QStringLiteral("quillbox-%1.png").arg(n),
-             Picture(n, n, [n](QPainter& p) { DrawProgramIcon(p, n); }));
+        Save(dir, QStringLiteral("quillbox-%1.png").arg(n), Picture(n, n, [n](QPainter& p) { DrawProgramIcon(p, n); }));
     return g_bFailed ? 1 : 0;
 }

@@ -89,8 +89,7 @@ int main(int argc, char** argv)
     QCoreApplication qapp(argc, argv);
     QCoreApplication::setOrganizationName("Orvantic");
     QCoreApplication::setApplicationName("Quillbox");
-    if (argc != 2)
-    {
+    if (argc != 2) {
         std::cerr << "usage: quillbox-sample-notes DIR\n";
         return 2;
     }
@@ -98,8 +97,7 @@ int main(int argc, char** argv)
     const QString strDir = QString::fromLocal8Bit(argv[1]);
     QDir dir(strDir);
     // The parent must exist: a mistyped path should fail, not grow a tree.
-    if (!dir.exists() && !QDir().mkdir(strDir))
-    {
+    if (!dir.exists() && !QDir().mkdir(strDir)) {
         std::cerr << "quillbox-sample-notes: cannot create the directory \""
                   << QDir::toNativeSeparators(strDir).toStdString() << "\".\n";
         return 1;
@@ -115,8 +113,7 @@ int main(int argc, char** argv)
 
     const QDate today = QDate::currentDate();
     std::vector<CNoteRecord> written;
-    for (const SSample& s : Samples())
-    {
+    for (const SSample& s : Samples()) {
         CNoteRecord note;
         note.m_strTitle = s.pszTitle;
         note.m_strComments = s.pszComments;
@@ -124,16 +121,14 @@ int main(int argc, char** argv)
         note.m_strNotes = s.pszNotes;
         note.m_nIcon = s.nIcon;
         note.m_nPriority = s.nPriority;
-        if (s.nDaysAhead >= 0)
-        {
+        if (s.nDaysAhead >= 0) {
             const QDate d = today.addDays(s.nDaysAhead);
             note.m_dtDate = CDateTime::FromFields(d.year(), d.month(), d.day());
             note.m_bHasDate = 1;
         }
         const SStoreResult added = store.AddNote(note);
         note.m_strKey = added.strKey;
-        if (!added)
-        {
+        if (!added) {
             // Half a sample folder would be taken as complete on the next run.
             for (const CNoteRecord& w : written)
                 store.DeleteNote(w);

@@ -32,8 +32,7 @@ void OnModifyFolder(SCommandContext& ctx)
     CFolderDialog dlg(ctx.pParent);
     dlg.m_strName = QString::fromStdString(pRecord->m_strName);
     dlg.m_strPath = QString::fromStdString(pRecord->m_strPath);
-    if (dlg.exec() == QDialog::Accepted)
-    {
+    if (dlg.exec() == QDialog::Accepted) {
         const std::string strNewPath = dlg.m_strPath.toStdString();
         const bool bPathChanged = strNewPath != pRecord->m_strPath;
         // Typed text belongs to the directory the note came from.
@@ -46,8 +45,7 @@ void OnModifyFolder(SCommandContext& ctx)
         ctx.view.ExpandRoot();
         // Show the new directory's notes at once, so that later changes are
         // never written into one directory from another's list.
-        if (bPathChanged && ctx.view.currentItem() == pItem)
-        {
+        if (bPathChanged && ctx.view.currentItem() == pItem) {
             const std::vector<std::string> skipped = ctx.store.LoadFolder(strNewPath);
             ctx.selection.RefreshNotesList();
             ctx.selection.ShowNoteText();

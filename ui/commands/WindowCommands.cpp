@@ -54,8 +54,7 @@ void OnViewSearchResults(SCommandContext& ctx)
 {
     CSizingControlBar* pBar = ctx.window.GetPane(EPane::searchResults);
     // Until a search has run the command only hides the pane: the start does that once.
-    if (!ctx.app.m_bSearchBarUsed)
-    {
+    if (!ctx.app.m_bSearchBarUsed) {
         if (pBar)
             pBar->hide();
         ctx.app.m_bSearchBarUsed = 1;
@@ -114,9 +113,9 @@ void OnHelp(SCommandContext& ctx)
 {
     const QString strPath = ctx.window.GetHelpFile();
     if (!QFileInfo::exists(strPath)) {
-        QMessageBox::warning(ctx.pParent, QStringLiteral("Quillbox"),
-                             QStringLiteral("The help page \"%1\" could not be found.")
-                                 .arg(QDir::toNativeSeparators(strPath)));
+        QMessageBox::warning(
+            ctx.pParent, QStringLiteral("Quillbox"),
+            QStringLiteral("The help page \"%1\" could not be found.").arg(QDir::toNativeSeparators(strPath)));
         return;
     }
     OpenFileOrSay(strPath, ctx.window.GetStatusBar());
