@@ -1,16 +1,9 @@
 #include "ImportTasksDlg.h"
 
 #include "AppContext.h"
+#include "NotesListModel.h"
 #include "OutlookConnection.h"
 #include "Resources.h"
-
-namespace
-{
-QColor FromColorRef(uint32_t clr)
-{
-    return QColor(clr & 0xff, (clr >> 8) & 0xff, (clr >> 16) & 0xff);
-}
-} // namespace
 
 class CImportTasksDlg::CModel : public CImportListModelBase
 {
@@ -32,11 +25,11 @@ protected:
     {
         switch (m_rows.GetRow(n).data.m_nPriority) {
         case 0:
-            return FromColorRef(m_app.m_clrLowPriority);
+            return CNotesListModel::FromColorRef(m_app.m_clrLowPriority);
         case 2:
-            return FromColorRef(m_app.m_clrHighPriority);
+            return CNotesListModel::FromColorRef(m_app.m_clrHighPriority);
         default:
-            return FromColorRef(m_app.m_clrMediumPriority);
+            return CNotesListModel::FromColorRef(m_app.m_clrMediumPriority);
         }
     }
 
