@@ -4,15 +4,10 @@
 #include "Archive.h"
 #include "ErrorReporter.h"
 #include "NoteRowSink.h"
-#include "TextMatch.h"
+#include "NoteStoreImpl.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
-#include <unordered_map>
 #include <vector>
 
 #include <dirent.h>
@@ -20,152 +15,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace note_store;
+
 namespace
 {
 constexpr unsigned IDP_SAVE_FAILED = 61463;
-constexpr const char* pszSearchEmpty = "Search is complete. There are no resuls to display.";
-constexpr size_t nMaxNoteFile = size_t(1) << 31;
-
-struct SNode
-{
-    // Upper-case copies of title, comments, keywords and notes, each ended by
-    // a zero byte, in one buffer so that a search touches one block per note.
-    // Made by the first search that needs them, not by the load.
-    mutable std::string upper;
-    mutable uint32_t keywordsBegin = 0;
-    mutable uint32_t keywordsEnd = 0;
-    mutable bool upperMade = false;
-    // Shared with the list rows that show it; a change puts a new record here.
-    std::shared_ptr<const CNoteRecord> rec;
-    // The file the record came from, and older files of the same key that a
-    // load found before it.
-    SNoteFile file;
-    std::vector<SNoteFile> olderFiles;
-    SNode* prev = nullptr;
-    SNode* next = nullptr;
-    unsigned bucket = 0;
-    // The last refresh that found the note's file.
-    uint32_t seenInRefresh = 0;
-};
-
-const std::string& UpperText(const SNode& node)
-{
-    if (!node.upperMade) {
-        const CNoteRecord& note = *node.rec;
-        node.upper = UpperCaseText(note.m_strTitle);
-        node.upper += '\0';
-        node.upper += UpperCaseText(note.m_strComments);
-        node.upper += '\0';
-        node.keywordsBegin = static_cast<uint32_t>(node.upper.size());
-        node.upper += UpperCaseText(note.m_strKeywords);
-        node.keywordsEnd = static_cast<uint32_t>(node.upper.size());
-        node.upper += '\0';
-        node.upper += UpperCaseText(note.m_strNotes);
-        node.upperMade = true;
-    }
-    return node.upper;
-}
-
-bool EndsWith(std::string_view s, std::string_view tail)
-{
-    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
-}
-
-// A temporary file of a note save: "QB_" ... ".qbt" and the six-letter tail.
-bool IsNoteTempName(std::string_view name)
-{
-    return name.size() > 10 && name.substr(0, 3) == "QB_" && IsTempFileOf(name, name.substr(0, name.size() - 7)) &&
-           EndsWith(name.substr(0, name.size() - 7), ".qbt");
-}
-
-// Whether two paths name one directory.
-bool SameDirectory(const std::string& a, const std::string& b)
-{
-    if (a == b)
-        return true;
-    struct stat sa
-    {
-    }, sb{};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
-}
-
-// The canonical path of a directory with a trailing separator, for checking
-// that a symlink stays inside it.
-std::string RealDirPrefix(const std::string& dir)
-{
-    char* real = ::realpath(dir.c_str(), nullptr);
-    if (!real)
-        return {};
-    std::string out(real);
-    std::free(real);
-    if (out.empty() || out.back() != '/')
-        out += '/';
-    return out;
-}
-
-// Opens a directory entry for reading without ever blocking or leaving the
-// folder: a symlink is followed only to a file inside strRealDir.
-int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, unsigned char type,
-                  std::string& strRealDir)
-{
-    if (type == DT_UNKNOWN) {
-        struct stat st
-        {};
-        if (::fstatat(dirFd, pszName, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return -1;
-        type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
-    }
-    if (type == DT_DIR)
-        return -1;
-    int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    if (type == DT_LNK) {
-        if (strRealDir.empty())
-            strRealDir = RealDirPrefix(strDir);
-        char* target = ::realpath((strDir + "/" + pszName).c_str(), nullptr);
-        if (!target)
-            return -1;
-        const bool inside = !strRealDir.empty() && std::string_view(target).substr(0, strRealDir.size()) == strRealDir;
-        std::free(target);
-        if (!inside)
-            return -1;
-    } else {
-        flags |= O_NOFOLLOW;
-    }
-    return ::openat(dirFd, pszName, flags);
-}
-
-// Reads a note file with the stamp it had when the read began.
-CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp)
-{
-    const int64_t nStartNs = FileClockNowNs();
-    std::string data;
-    struct stat st
-    {};
-    switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
-    case EReadStatus::ok:
-        break;
-    case EReadStatus::tooLarge:
-    case EReadStatus::failed:
-        stamp = MakeFileStatusStamp(st);
-        return CNoteStore::ReadResult::damaged;
-    case EReadStatus::unopenable:
-    case EReadStatus::notRegular:
-        return CNoteStore::ReadResult::unreadable;
-    }
-    stamp = MakeFileStamp(st, data, nStartNs);
-    return CNoteStore::ParseNoteFile(data, note) ? CNoteStore::ReadResult::ok : CNoteStore::ReadResult::damaged;
-}
-
-CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp)
-{
-    return ReadStampedFd(::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), note, stamp);
-}
-
-bool SameFile(const SNoteFile& a, const SNoteFile& b)
-{
-    return a.strName == b.strName && SameDirectory(a.strDir, b.strDir);
-}
 } // namespace
 
 bool IsPlainNoteKey(const std::string& strKey)
@@ -180,161 +34,6 @@ bool IsPlainNoteKey(const std::string& strKey)
     }
     return true;
 }
-
-struct CNoteStore::SImpl
-{
-    // Each bucket chain runs newest first; the map finds a node in O(1).
-    std::array<SNode*, nBuckets> heads{};
-    std::unordered_map<std::string, std::unique_ptr<SNode>> index;
-    // Temporary files of saves that never finished, seen by the last load;
-    // the next save removes the ones that are old enough.
-    std::vector<std::string> staleTemps;
-    // The directory last loaded, and its note files that could not be read,
-    // by name, with their status then: tried again once that changes.
-    std::string loadedDir;
-    std::unordered_map<std::string, SFileStamp> damaged;
-    uint32_t refreshCount = 0;
-
-    // Every note's upper-case text in enumeration order, one zero byte
-    // between notes, made again on the first search after a change: a search
-    // then scans contiguous memory instead of chasing nodes.
-    struct SCorpus
-    {
-        std::string text;
-        std::vector<size_t> starts;
-        std::vector<const SNode*> nodes;
-        bool valid = false;
-    };
-    mutable SCorpus corpus;
-
-    const SCorpus& Corpus() const
-    {
-        if (!corpus.valid) {
-            size_t size = 0;
-            Walk([&](const SNode& n) { size += UpperText(n).size() + 1; });
-            corpus.text.clear();
-            corpus.text.reserve(size);
-            corpus.starts.clear();
-            corpus.nodes.clear();
-            Walk([&](const SNode& n) {
-                corpus.starts.push_back(corpus.text.size());
-                corpus.nodes.push_back(&n);
-                corpus.text += n.upper;
-                corpus.text += '\0';
-            });
-            corpus.valid = true;
-        }
-        return corpus;
-    }
-
-    void Clear()
-    {
-        heads.fill(nullptr);
-        index.clear();
-        corpus = SCorpus();
-        loadedDir.clear();
-        damaged.clear();
-    }
-
-    // The note takes the file as its own, replacing its record; the file it
-    // had becomes an older copy.
-    void AttachFile(const CNoteRecord& note, const SNoteFile& file)
-    {
-        std::vector<SNoteFile> older;
-        if (SNode* existing = Find(note.m_strKey)) {
-            for (SNoteFile& f : existing->olderFiles)
-                if (!SameFile(f, file))
-                    older.push_back(std::move(f));
-            if (existing->file.Exists() && !SameFile(existing->file, file))
-                older.push_back(std::move(existing->file));
-        }
-        SNode& node = Insert(note);
-        node.file = file;
-        node.olderFiles = std::move(older);
-    }
-
-    // The file is no longer the note's: when it was the one its record came
-    // from, the note falls back on an older copy, else it leaves the store.
-    // True when the note's record changed or went.
-    bool DetachFile(const std::string& key, const SNoteFile& file)
-    {
-        SNode* node = Find(key);
-        if (!node)
-            return false;
-        if (!node->file.Exists() || !SameFile(node->file, file)) {
-            std::erase_if(node->olderFiles, [&](const SNoteFile& f) { return SameFile(f, file); });
-            return false;
-        }
-        while (!node->olderFiles.empty()) {
-            SNoteFile older = std::move(node->olderFiles.back());
-            node->olderFiles.pop_back();
-            CNoteRecord rec;
-            if (ReadStampedNote(older.Path(), rec, older.stamp) == CNoteStore::ReadResult::ok && rec.m_strKey == key) {
-                std::vector<SNoteFile> rest = std::move(node->olderFiles);
-                SNode& kept = Insert(rec);
-                kept.file = std::move(older);
-                kept.olderFiles = std::move(rest);
-                return true;
-            }
-        }
-        Remove(key);
-        return true;
-    }
-
-    // Inserts or replaces; returns the node so its files can be set. A
-    // replaced node keeps its files; pbReplaced tells which it was.
-    SNode& Insert(CNoteRecord note, bool* pbReplaced = nullptr)
-    {
-        corpus.valid = false;
-        auto [it, inserted] = index.try_emplace(note.m_strKey);
-        if (pbReplaced)
-            *pbReplaced = !inserted;
-        SNode* node = it->second.get(); // replacing keeps the entry where it is
-        if (inserted) {
-            it->second = std::make_unique<SNode>();
-            node = it->second.get();
-            node->bucket = HashKey(note.m_strKey) % nBuckets;
-            node->next = heads[node->bucket];
-            if (node->next)
-                node->next->prev = node;
-            heads[node->bucket] = node;
-        }
-        node->upper = std::string();
-        node->upperMade = false;
-        node->rec = std::make_shared<const CNoteRecord>(std::move(note));
-        return *node;
-    }
-
-    SNode* Find(const std::string& key) const
-    {
-        const auto it = index.find(key);
-        return it == index.end() ? nullptr : it->second.get();
-    }
-
-    void Remove(const std::string& key)
-    {
-        corpus.valid = false;
-        auto it = index.find(key);
-        if (it == index.end())
-            return;
-        SNode* node = it->second.get();
-        if (node->prev)
-            node->prev->next = node->next;
-        else
-            heads[node->bucket] = node->next;
-        if (node->next)
-            node->next->prev = node->prev;
-        index.erase(it);
-    }
-
-    template <class F>
-    void Walk(F&& f) const
-    {
-        for (const SNode* head : heads)
-            for (const SNode* n = head; n; n = n->next)
-                f(*n);
-    }
-};
 
 CNoteStore::CNoteStore(CAppContext& app, IErrorReporter* pReporter)
     : m_app(app), m_pReporter(pReporter), m_pImpl(std::make_unique<SImpl>())
@@ -356,24 +55,37 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
     std::vector<std::string> skipped;
     if (strPath.empty())
         return skipped;
-    m_pImpl->loadedDir = strPath;
+    SImpl& d = *m_pImpl;
+    d.loadedDir = strPath;
     // Earlier than any read, so a file changed just before its read is in doubt.
     const int64_t nStartNs = FileClockNowNs();
     const int dirFd = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         return skipped;
+    struct stat dirSt
+    {};
+    if (::fstat(dirFd, &dirSt) == 0)
+        d.loadedDevice = dirSt.st_dev;
     DIR* dir = ::fdopendir(dirFd);
     if (!dir) {
         ::close(dirFd);
         return skipped;
     }
+    // A file not named after its key is taken in after the others, so that
+    // a key's own file keeps the key when another file holds it too.
+    struct SDeferred
+    {
+        CNoteRecord note;
+        SNoteFile file;
+    };
+    std::vector<SDeferred> deferred;
     std::string realDir;
     std::string data;
     while (const dirent* e = ::readdir(dir)) {
         const std::string_view name(e->d_name);
         if (!EndsWith(name, ".qbt")) {
             if (IsNoteTempName(name))
-                m_pImpl->staleTemps.push_back(strPath + "/" + e->d_name);
+                d.staleTemps.push_back(strPath + "/" + e->d_name);
             continue;
         }
         const int fd = OpenNoteEntry(dirFd, strPath, e->d_name, e->d_type, realDir);
@@ -386,7 +98,7 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
         case EReadStatus::tooLarge:
         case EReadStatus::failed:
             skipped.push_back(strPath + "/" + e->d_name);
-            m_pImpl->damaged[e->d_name] = MakeFileStatusStamp(st);
+            d.damaged[e->d_name] = MakeFileStatusStamp(st);
             continue;
         case EReadStatus::unopenable:
         case EReadStatus::notRegular:
@@ -394,190 +106,45 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
         }
         if (!ParseNoteFile(data, note)) {
             skipped.push_back(strPath + "/" + e->d_name);
-            m_pImpl->damaged[e->d_name] = MakeFileStatusStamp(st);
+            d.damaged[e->d_name] = MakeFileStatusStamp(st);
             continue;
         }
-        // The later file wins; the earlier one is still this note's file.
-        bool bReplaced = false;
-        SNode& node = m_pImpl->Insert(std::move(note), &bReplaced);
-        if (bReplaced)
-            node.olderFiles.push_back(std::move(node.file));
-        node.file = SNoteFile{strPath, e->d_name, MakeFileStamp(st, data, nStartNs)};
+        SNoteFile file{strPath, e->d_name, MakeFileStamp(st, data, nStartNs)};
+        if (!IsKeyFileName(name, note.m_strKey))
+            deferred.push_back({std::move(note), std::move(file)});
+        else
+            TakeLoadedFile(std::move(note), std::move(file));
     }
     ::closedir(dir);
+    for (SDeferred& f : deferred)
+        TakeLoadedFile(std::move(f.note), std::move(f.file));
     return skipped;
+}
+
+void CNoteStore::TakeLoadedFile(CNoteRecord note, SNoteFile file)
+{
+    SImpl& d = *m_pImpl;
+    d.ClaimKey(note, file.strName, file.stamp.nBytesHash);
+    // A copy with the same bytes is still this note's file, an older one.
+    bool bReplaced = false;
+    SImpl::SNode& node = d.Insert(std::move(note), &bReplaced);
+    if (!bReplaced) {
+        d.SetFile(node, std::move(file));
+        return;
+    }
+    std::vector<SNoteFile> older = d.Older(node);
+    if (node.eFile == SImpl::SNode::EFile::keyNamed) {
+        older.push_back(std::move(file));
+    } else {
+        older.push_back(d.File(node));
+        d.SetFile(node, std::move(file));
+    }
+    d.SetOlder(node, std::move(older));
 }
 
 const std::string& CNoteStore::GetLoadedFolder() const
 {
     return m_pImpl->loadedDir;
-}
-
-SFolderChanges CNoteStore::RefreshFolder()
-{
-    SFolderChanges changes;
-    SImpl& d = *m_pImpl;
-    const std::string dir = d.loadedDir;
-    if (dir.empty())
-        return changes;
-    // A folder that cannot be opened now (a share gone away) changes nothing:
-    // its notes are not gone for that.
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
-        return changes;
-    DIR* dp = ::fdopendir(dirFd);
-    if (!dp) {
-        ::close(dirFd);
-        return changes;
-    }
-
-    // Which note owns each file of the folder, and the stamp it has of it.
-    // A note's file is nearly always named after its key and is found
-    // through the store's own index; the few others (renamed files, older
-    // copies) go through a map.
-    std::unordered_map<std::string, bool> dirIsLoaded;
-    auto inLoaded = [&](const std::string& s) {
-        if (s == dir)
-            return true;
-        auto it = dirIsLoaded.find(s);
-        if (it == dirIsLoaded.end())
-            it = dirIsLoaded.emplace(s, SameDirectory(s, dir)).first;
-        return it->second;
-    };
-    auto namedAfterKey = [](const SNode& n) {
-        const std::string& name = n.file.strName;
-        const std::string& key = n.rec->m_strKey;
-        return name.size() == key.size() + 7 && name.compare(0, 3, "QB_") == 0 &&
-               name.compare(3, key.size(), key) == 0 && EndsWith(name, ".qbt");
-    };
-    struct SOwner
-    {
-        const SNode* node;
-        const SNoteFile* file;
-        bool seen;
-    };
-    std::unordered_map<std::string_view, SOwner> others;
-    d.Walk([&](const SNode& n) {
-        if (n.file.Exists() && !namedAfterKey(n) && inLoaded(n.file.strDir))
-            others[n.file.strName] = {&n, &n.file, false};
-        for (const SNoteFile& f : n.olderFiles)
-            if (inLoaded(f.strDir))
-                others[f.strName] = {&n, &f, false};
-    });
-    const uint32_t thisRefresh = ++d.refreshCount;
-
-    // Only names and keys are kept past this point: the nodes change below.
-    struct SWork
-    {
-        std::string name;
-        std::string ownerKey;
-    };
-    std::vector<SWork> toRead;
-    std::vector<SWork> removed;
-    std::vector<std::string> damagedSeen;
-    while (const dirent* e = ::readdir(dp)) {
-        const std::string_view name(e->d_name);
-        if (!EndsWith(name, ".qbt"))
-            continue;
-        const SNode* owner = nullptr;
-        const SNoteFile* ownFile = nullptr;
-        if (name.size() > 7 && name.substr(0, 3) == "QB_") {
-            SNode* found = d.Find(std::string(name.substr(3, name.size() - 7)));
-            if (found && found->file.strName == name && inLoaded(found->file.strDir)) {
-                found->seenInRefresh = thisRefresh;
-                owner = found;
-                ownFile = &found->file;
-            }
-        }
-        if (!owner) {
-            if (const auto other = others.find(name); other != others.end()) {
-                other->second.seen = true;
-                owner = other->second.node;
-                ownFile = other->second.file;
-            }
-        }
-        // Sync tools deliver a file by renaming a new one over it: another
-        // inode, which the listing tells without a stat. A file rewritten in
-        // place keeps its inode; the directory watch does not report such a
-        // write, and the check before every rewrite still finds it.
-        if (ownFile && e->d_type == DT_REG && e->d_ino == ownFile->stamp.nInode &&
-            d.damaged.find(e->d_name) == d.damaged.end())
-            continue;
-        struct stat st
-        {};
-        if (::fstatat(dirFd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
-            continue;
-        const SFileStamp now = MakeFileStatusStamp(st);
-        if (const auto dm = d.damaged.find(e->d_name); dm != d.damaged.end()) {
-            damagedSeen.emplace_back(name);
-            if (dm->second.SameStatus(now)) {
-                changes.damaged.push_back(dir + "/" + e->d_name);
-                continue;
-            }
-        } else if (ownFile && ownFile->stamp.SameStatus(now)) {
-            continue;
-        }
-        toRead.push_back({std::string(name), owner ? owner->rec->m_strKey : std::string()});
-    }
-    d.Walk([&](const SNode& n) {
-        if (n.seenInRefresh != thisRefresh && n.file.Exists() && namedAfterKey(n) && inLoaded(n.file.strDir))
-            removed.push_back({n.file.strName, n.rec->m_strKey});
-    });
-    for (const auto& [name, owner] : others)
-        if (!owner.seen)
-            removed.push_back({std::string(name), owner.node->rec->m_strKey});
-    others.clear();
-    std::erase_if(d.damaged, [&](const auto& entry) {
-        return std::find(damagedSeen.begin(), damagedSeen.end(), entry.first) == damagedSeen.end();
-    });
-
-    // Each key touched, and whether it was in the store before.
-    std::unordered_map<std::string, bool> touched;
-    auto detach = [&](const std::string& key, const std::string& name) {
-        const bool existed = d.Find(key) != nullptr;
-        if (d.DetachFile(key, SNoteFile{dir, name, {}}))
-            touched.emplace(key, existed);
-    };
-    for (const SWork& w : removed)
-        detach(w.ownerKey, w.name);
-    std::string realDir;
-    for (const SWork& w : toRead) {
-        CNoteRecord note;
-        SFileStamp stamp;
-        const int fd = OpenNoteEntry(dirFd, dir, w.name.c_str(), DT_UNKNOWN, realDir);
-        switch (ReadStampedFd(fd, note, stamp)) {
-        case ReadResult::unreadable:
-            // Gone since the listing, or not a file to read.
-            if (!w.ownerKey.empty())
-                detach(w.ownerKey, w.name);
-            continue;
-        case ReadResult::damaged:
-            // Still being written, most likely: the note keeps what was read
-            // before, and the file is read again at its next change.
-            d.damaged[w.name] = stamp;
-            changes.damaged.push_back(dir + "/" + w.name);
-            continue;
-        case ReadResult::ok:
-            break;
-        }
-        d.damaged.erase(w.name);
-        if (!w.ownerKey.empty() && w.ownerKey != note.m_strKey)
-            detach(w.ownerKey, w.name);
-        touched.emplace(note.m_strKey, d.Find(note.m_strKey) != nullptr);
-        d.AttachFile(note, SNoteFile{dir, w.name, stamp});
-    }
-    ::closedir(dp);
-
-    for (const auto& [key, existed] : touched) {
-        const bool exists = d.Find(key) != nullptr;
-        if (existed && exists)
-            changes.changed.push_back(key);
-        else if (exists)
-            changes.added.push_back(key);
-        else if (existed)
-            changes.removed.push_back(key);
-    }
-    return changes;
 }
 
 void CNoteStore::ClearNotes()
@@ -587,18 +154,18 @@ void CNoteStore::ClearNotes()
 
 CNoteRecord CNoteStore::GetNote(const std::string& strKey) const
 {
-    const auto it = m_pImpl->index.find(strKey);
-    return it == m_pImpl->index.end() ? CNoteRecord() : *it->second->rec;
+    const SImpl::SNode* pNode = m_pImpl->Find(strKey);
+    return pNode ? *pNode->rec : CNoteRecord();
 }
 
 bool CNoteStore::HasNote(const std::string& strKey) const
 {
-    return m_pImpl->index.count(strKey) != 0;
+    return m_pImpl->Find(strKey) != nullptr;
 }
 
 int CNoteStore::GetCount() const
 {
-    return static_cast<int>(m_pImpl->index.size());
+    return static_cast<int>(m_pImpl->Count());
 }
 
 SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
@@ -608,9 +175,9 @@ SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
     std::string path;
     SFileStamp stamp;
     const SFileResult written = CreateNoteFile(note, path, nFirstCounter, &stamp);
-    SNode& node = m_pImpl->Insert(note);
-    node.file = written ? SNoteFile{DirectoryOf(path), FileNameOf(path), stamp} : SNoteFile{};
-    node.olderFiles.clear();
+    SImpl::SNode& node = m_pImpl->Insert(note);
+    m_pImpl->SetOlder(node, {});
+    m_pImpl->SetFile(node, written ? SNoteFile{DirectoryOf(path), FileNameOf(path), stamp} : SNoteFile{});
     if (!written)
         ReportSaveFailed();
     return {written.bOk, note.m_strKey, written.strError};
@@ -624,9 +191,9 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
     note.m_nModifiedAt = 0;
     SNoteFile oldFile;
     std::vector<SNoteFile> olderFiles;
-    if (const SNode* pOld = m_pImpl->Find(note.m_strKey)) {
-        oldFile = pOld->file;
-        olderFiles = pOld->olderFiles;
+    if (const SImpl::SNode* pOld = m_pImpl->Find(note.m_strKey)) {
+        oldFile = m_pImpl->File(*pOld);
+        olderFiles = m_pImpl->Older(*pOld);
     }
     const std::string oldKey = note.m_strKey;
     std::string path;
@@ -673,9 +240,9 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
         // the files it came from.
         ReportSaveFailed();
         note.m_strKey = oldKey;
-        SNode& node = m_pImpl->Insert(note);
-        node.file = oldFile;
-        node.olderFiles = olderFiles;
+        SImpl::SNode& node = m_pImpl->Insert(note);
+        m_pImpl->SetOlder(node, std::move(olderFiles));
+        m_pImpl->SetFile(node, std::move(oldFile));
         return {false, note.m_strKey, written.strError};
     }
     if (note.m_strKey != oldKey)
@@ -692,9 +259,9 @@ SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
         if (check == EFileCheck::changed || (check == EFileCheck::same && !RemoveFile(f.Path())))
             kept.push_back(f);
     }
-    SNode& node = m_pImpl->Insert(note);
-    node.file = newFile;
-    node.olderFiles = std::move(kept);
+    SImpl::SNode& node = m_pImpl->Insert(note);
+    m_pImpl->SetOlder(node, std::move(kept));
+    m_pImpl->SetFile(node, newFile);
     return {true, note.m_strKey, {}};
 }
 
@@ -709,9 +276,9 @@ SStoreResult CNoteStore::SaveConflictCopy(CNoteRecord note)
     // Never under the key of the note it is a copy of, even when that one
     // is gone: a sync would take it for that note come back.
     const SFileResult written = CreateNoteFile(note, path, 10, &stamp, strOf);
-    SNode& node = m_pImpl->Insert(note);
-    node.file = written ? SNoteFile{DirectoryOf(path), FileNameOf(path), stamp} : SNoteFile{};
-    node.olderFiles.clear();
+    SImpl::SNode& node = m_pImpl->Insert(note);
+    m_pImpl->SetOlder(node, {});
+    m_pImpl->SetFile(node, written ? SNoteFile{DirectoryOf(path), FileNameOf(path), stamp} : SNoteFile{});
     if (!written)
         ReportSaveFailed();
     return {written.bOk, note.m_strKey, written.strError};
@@ -751,11 +318,11 @@ SStoreResult::EConflict CNoteStore::CheckBeforeRewrite(const std::string& strPat
 SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
 {
     std::vector<SNoteFile> files;
-    const SNode* pNode = m_pImpl->Find(note.m_strKey);
-    if (pNode) {
-        if (pNode->file.Exists())
-            files.push_back(pNode->file);
-        files.insert(files.end(), pNode->olderFiles.begin(), pNode->olderFiles.end());
+    if (const SImpl::SNode* pNode = m_pImpl->Find(note.m_strKey)) {
+        if (m_pImpl->HasFile(*pNode))
+            files.push_back(m_pImpl->File(*pNode));
+        const std::vector<SNoteFile>& older = m_pImpl->Older(*pNode);
+        files.insert(files.end(), older.begin(), older.end());
     }
     const bool bFilesHere = std::any_of(files.begin(), files.end(), [&](const SNoteFile& f) {
         return SameDirectory(f.strDir, m_app.m_strCurrentFolder);
@@ -784,14 +351,14 @@ SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
 
 SNoteFile CNoteStore::GetNoteFile(const std::string& strKey) const
 {
-    const SNode* pNode = m_pImpl->Find(strKey);
-    return pNode ? pNode->file : SNoteFile{};
+    const SImpl::SNode* pNode = m_pImpl->Find(strKey);
+    return pNode ? m_pImpl->File(*pNode) : SNoteFile{};
 }
 
 void CNoteStore::FillNotesList(INoteRowSink& list) const
 {
     list.DeleteAllRows();
-    m_pImpl->Walk([&](const SNode& n) { list.AppendSharedRow(n.rec); });
+    m_pImpl->Walk([&](const SImpl::SNode& n) { list.AppendSharedRow(n.rec); });
 }
 
 void CNoteStore::InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> pNote)
@@ -805,60 +372,14 @@ void CNoteStore::InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> 
     list.AppendRow(row, std::move(pNote));
 }
 
-void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const std::string& strText) const
-{
-    results.DeleteAllRows();
-    if (!strText.empty()) {
-        const std::string needle = UpperCaseText(strText);
-        // The zero bytes between the fields keep a match inside one field.
-        const bool bWhole = needle.find('\0') == std::string::npos;
-        if (bWhole && !bKeywordsOnly) {
-            // One pass over all the text; a hit names its note, and the scan
-            // goes on at the next note.
-            const SImpl::SCorpus& corpus = m_pImpl->Corpus();
-            const char* pBase = corpus.text.data();
-            const size_t nSize = corpus.text.size();
-            size_t pos = 0;
-            while (pos < nSize) {
-                const void* pHit = memmem(pBase + pos, nSize - pos, needle.data(), needle.size());
-                if (!pHit)
-                    break;
-                const size_t offset = static_cast<size_t>(static_cast<const char*>(pHit) - pBase);
-                const size_t i = static_cast<size_t>(
-                    std::upper_bound(corpus.starts.begin(), corpus.starts.end(), offset) - corpus.starts.begin() - 1);
-                InsertNoteRow(results, std::make_unique<CNoteRecord>(*corpus.nodes[i]->rec));
-                pos = i + 1 < corpus.starts.size() ? corpus.starts[i + 1] : nSize;
-            }
-        } else {
-            m_pImpl->Walk([&](const SNode& n) {
-                const std::string_view all(UpperText(n));
-                const std::string_view keywords = all.substr(n.keywordsBegin, n.keywordsEnd - n.keywordsBegin);
-                const bool match = bKeywordsOnly ? ContainsText(keywords, needle)
-                                                 : ContainsText(UpperCaseText(n.rec->m_strTitle), needle) ||
-                                                       ContainsText(UpperCaseText(n.rec->m_strComments), needle) ||
-                                                       ContainsText(keywords, needle) ||
-                                                       ContainsText(UpperCaseText(n.rec->m_strNotes), needle);
-                if (match)
-                    InsertNoteRow(results, std::make_unique<CNoteRecord>(*n.rec));
-            });
-        }
-    }
-    if (results.GetRowCount() == 0) {
-        SNoteRow row;
-        row.strTitle = pszSearchEmpty;
-        row.nIcon = -1;
-        results.AppendRow(row, nullptr);
-    }
-}
-
 void CNoteStore::ForEach(const std::function<void(const CNoteRecord&)>& f) const
 {
-    m_pImpl->Walk([&](const SNode& n) { f(*n.rec); });
+    m_pImpl->Walk([&](const SImpl::SNode& n) { f(*n.rec); });
 }
 
 void CNoteStore::ForEachShared(const std::function<void(const std::shared_ptr<const CNoteRecord>&)>& f) const
 {
-    m_pImpl->Walk([&](const SNode& n) { f(n.rec); });
+    m_pImpl->Walk([&](const SImpl::SNode& n) { f(n.rec); });
 }
 
 std::string CNoteStore::NoteFileBytes(const CNoteRecord& note) const

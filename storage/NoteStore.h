@@ -184,6 +184,8 @@ private:
                                                const std::vector<SNoteFile>& readFrom) const;
     void ReportSaveFailed();
     void RemoveStaleTempFiles();
+    // A note file read by LoadFolder joins the store.
+    void TakeLoadedFile(CNoteRecord note, SNoteFile file);
 
     struct SImpl;
     std::unique_ptr<SImpl> m_pImpl;

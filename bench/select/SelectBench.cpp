@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -171,10 +172,14 @@ int PrintResident()
 {
     SWindow window;
     const long before = ResidentKiB();
+    const size_t heapBefore = ::mallinfo2().uordblks;
     window.Select();
     const long after = ResidentKiB();
-    std::printf("resident before selecting: %.1f MB, after selecting %d notes: %.1f MB\n", before / 1024.0,
-                window.frame->GetNotesList()->GetModel().GetRowCount(), after / 1024.0);
+    const struct mallinfo2 mi = ::mallinfo2();
+    std::printf("resident before selecting: %.1f MB, after selecting %d notes: %.1f MB "
+                "(heap in use %.1f MB before, %.1f MB after, held free %.1f MB)\n",
+                before / 1024.0, window.frame->GetNotesList()->GetModel().GetRowCount(), after / 1024.0,
+                heapBefore / 1048576.0, mi.uordblks / 1048576.0, mi.fordblks / 1048576.0);
     return 0;
 }
 } // namespace

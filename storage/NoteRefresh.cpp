@@ -1,0 +1,183 @@
+#include "NoteStore.h"
+
+#include "NoteStoreImpl.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace note_store;
+
+SFolderChanges CNoteStore::RefreshFolder()
+{
+    SFolderChanges changes;
+    SImpl& d = *m_pImpl;
+    const std::string dir = d.loadedDir;
+    if (dir.empty())
+        return changes;
+    // A folder that cannot be opened now (a share gone away) changes nothing:
+    // its notes are not gone for that.
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return changes;
+    DIR* dp = ::fdopendir(dirFd);
+    if (!dp) {
+        ::close(dirFd);
+        return changes;
+    }
+
+    // Which note owns each file of the folder, and the stamp it has of it.
+    // A note's file is nearly always named after its key and is found
+    // through the store's own index; the few others (renamed files, older
+    // copies) go through a map.
+    std::unordered_map<std::string, bool> dirIsLoaded;
+    auto inLoaded = [&](const std::string& s) {
+        if (s == dir)
+            return true;
+        auto it = dirIsLoaded.find(s);
+        if (it == dirIsLoaded.end())
+            it = dirIsLoaded.emplace(s, SameDirectory(s, dir)).first;
+        return it->second;
+    };
+    using SNode = SImpl::SNode;
+    struct SOwner
+    {
+        const SNode* node;
+        const SNoteFile* file;
+        bool seen;
+    };
+    std::unordered_map<std::string_view, SOwner> others;
+    d.Walk([&](const SNode& n) {
+        if (!n.files)
+            return;
+        const SNoteFile& file = n.files->file;
+        if (n.eFile == SNode::EFile::other && !IsKeyFileName(file.strName, n.rec->m_strKey) && inLoaded(file.strDir))
+            others[file.strName] = {&n, &file, false};
+        for (const SNoteFile& f : n.files->older)
+            if (inLoaded(f.strDir))
+                others[f.strName] = {&n, &f, false};
+    });
+    // The notes whose own file the listing found, by pool place.
+    std::vector<bool> seen(d.PoolSize());
+
+    // Only names and keys are kept past this point: the nodes change below.
+    struct SWork
+    {
+        std::string name;
+        std::string ownerKey;
+    };
+    std::vector<SWork> toRead;
+    std::vector<SWork> removed;
+    std::vector<std::string> damagedSeen;
+    while (const dirent* e = ::readdir(dp)) {
+        const std::string_view name(e->d_name);
+        if (!EndsWith(name, ".qbt"))
+            continue;
+        const SNode* owner = nullptr;
+        SFileStamp ownStamp;
+        if (name.size() > 7 && name.substr(0, 3) == "QB_") {
+            const uint32_t i = d.FindIndex(name.substr(3, name.size() - 7));
+            const SNode* found = i ? &d.At(i) : nullptr;
+            if (found && (found->eFile == SNode::EFile::keyNamed ||
+                          (found->eFile == SNode::EFile::other && found->files->file.strName == name &&
+                           inLoaded(found->files->file.strDir)))) {
+                seen[i] = true;
+                owner = found;
+                ownStamp = d.Stamp(*found);
+            }
+        }
+        if (!owner) {
+            if (const auto other = others.find(name); other != others.end()) {
+                other->second.seen = true;
+                owner = other->second.node;
+                ownStamp = other->second.file->stamp;
+            }
+        }
+        // Sync tools deliver a file by renaming a new one over it: another
+        // inode, which the listing tells without a stat. A file rewritten in
+        // place keeps its inode; the directory watch does not report such a
+        // write, and the check before every rewrite still finds it.
+        if (owner && e->d_type == DT_REG && e->d_ino == ownStamp.nInode && d.damaged.find(e->d_name) == d.damaged.end())
+            continue;
+        struct stat st
+        {};
+        if (::fstatat(dirFd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
+            continue;
+        const SFileStamp now = MakeFileStatusStamp(st);
+        if (const auto dm = d.damaged.find(e->d_name); dm != d.damaged.end()) {
+            damagedSeen.emplace_back(name);
+            if (dm->second.SameStatus(now)) {
+                changes.damaged.push_back(dir + "/" + e->d_name);
+                continue;
+            }
+        } else if (owner && ownStamp.SameStatus(now)) {
+            continue;
+        }
+        toRead.push_back({std::string(name), owner ? owner->rec->m_strKey : std::string()});
+    }
+    d.WalkIndexed([&](uint32_t i, const SNode& n) {
+        if (!seen[i] && d.KeyNamedIn(n, dir))
+            removed.push_back({d.FileName(n), n.rec->m_strKey});
+    });
+    for (const auto& [name, owner] : others)
+        if (!owner.seen)
+            removed.push_back({std::string(name), owner.node->rec->m_strKey});
+    others.clear();
+    std::erase_if(d.damaged, [&](const auto& entry) {
+        return std::find(damagedSeen.begin(), damagedSeen.end(), entry.first) == damagedSeen.end();
+    });
+
+    // Each key touched, and whether it was in the store before.
+    std::unordered_map<std::string, bool> touched;
+    auto detach = [&](const std::string& key, const std::string& name) {
+        const bool existed = d.Find(key) != nullptr;
+        if (d.DetachFile(key, SNoteFile{dir, name, {}}))
+            touched.emplace(key, existed);
+    };
+    for (const SWork& w : removed)
+        detach(w.ownerKey, w.name);
+    std::string realDir;
+    for (const SWork& w : toRead) {
+        CNoteRecord note;
+        SFileStamp stamp;
+        const int fd = OpenNoteEntry(dirFd, dir, w.name.c_str(), DT_UNKNOWN, realDir);
+        switch (ReadStampedFd(fd, note, stamp)) {
+        case ReadResult::unreadable:
+            // Gone since the listing, or not a file to read.
+            if (!w.ownerKey.empty())
+                detach(w.ownerKey, w.name);
+            continue;
+        case ReadResult::damaged:
+            // Still being written, most likely: the note keeps what was read
+            // before, and the file is read again at its next change.
+            d.damaged[w.name] = stamp;
+            changes.damaged.push_back(dir + "/" + w.name);
+            continue;
+        case ReadResult::ok:
+            break;
+        }
+        d.damaged.erase(w.name);
+        d.ClaimKey(note, w.name, stamp.nBytesHash);
+        if (!w.ownerKey.empty() && w.ownerKey != note.m_strKey)
+            detach(w.ownerKey, w.name);
+        touched.emplace(note.m_strKey, d.Find(note.m_strKey) != nullptr);
+        d.AttachFile(note, SNoteFile{dir, w.name, stamp});
+    }
+    ::closedir(dp);
+
+    for (const auto& [key, existed] : touched) {
+        const bool exists = d.Find(key) != nullptr;
+        if (existed && exists)
+            changes.changed.push_back(key);
+        else if (exists)
+            changes.added.push_back(key);
+        else if (existed)
+            changes.removed.push_back(key);
+    }
+    return changes;
+}

@@ -1,0 +1,440 @@
+#include "NoteStoreImpl.h"
+
+#include "TextMatch.h"
+
+#include <climits>
+#include <cstdlib>
+#include <functional>
+#include <new>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace note_store
+{
+bool EndsWith(std::string_view s, std::string_view tail)
+{
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+bool IsKeyFileName(std::string_view name, std::string_view key)
+{
+    return name.size() == key.size() + 7 && name.substr(0, 3) == "QB_" && name.substr(3, key.size()) == key &&
+           EndsWith(name, ".qbt");
+}
+
+bool IsNoteTempName(std::string_view name)
+{
+    return name.size() > 10 && name.substr(0, 3) == "QB_" && IsTempFileOf(name, name.substr(0, name.size() - 7)) &&
+           EndsWith(name.substr(0, name.size() - 7), ".qbt");
+}
+
+bool SameDirectory(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    struct stat sa
+    {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+bool SameFile(const SNoteFile& a, const SNoteFile& b)
+{
+    return a.strName == b.strName && SameDirectory(a.strDir, b.strDir);
+}
+
+namespace
+{
+// The canonical path of a directory with a trailing separator, for checking
+// that a symlink stays inside it.
+std::string RealDirPrefix(const std::string& dir)
+{
+    char* real = ::realpath(dir.c_str(), nullptr);
+    if (!real)
+        return {};
+    std::string out(real);
+    std::free(real);
+    if (out.empty() || out.back() != '/')
+        out += '/';
+    return out;
+}
+} // namespace
+
+int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, unsigned char type,
+                  std::string& strRealDir)
+{
+    if (type == DT_UNKNOWN) {
+        struct stat st
+        {};
+        if (::fstatat(dirFd, pszName, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return -1;
+        type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+    }
+    if (type == DT_DIR)
+        return -1;
+    int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (type == DT_LNK) {
+        if (strRealDir.empty())
+            strRealDir = RealDirPrefix(strDir);
+        char* target = ::realpath((strDir + "/" + pszName).c_str(), nullptr);
+        if (!target)
+            return -1;
+        const bool inside = !strRealDir.empty() && std::string_view(target).substr(0, strRealDir.size()) == strRealDir;
+        std::free(target);
+        if (!inside)
+            return -1;
+    } else {
+        flags |= O_NOFOLLOW;
+    }
+    return ::openat(dirFd, pszName, flags);
+}
+
+CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp)
+{
+    const int64_t nStartNs = FileClockNowNs();
+    std::string data;
+    struct stat st
+    {};
+    switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
+    case EReadStatus::ok:
+        break;
+    case EReadStatus::tooLarge:
+    case EReadStatus::failed:
+        stamp = MakeFileStatusStamp(st);
+        return CNoteStore::ReadResult::damaged;
+    case EReadStatus::unopenable:
+    case EReadStatus::notRegular:
+        return CNoteStore::ReadResult::unreadable;
+    }
+    stamp = MakeFileStamp(st, data, nStartNs);
+    return CNoteStore::ParseNoteFile(data, note) ? CNoteStore::ReadResult::ok : CNoteStore::ReadResult::damaged;
+}
+
+CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp)
+{
+    return ReadStampedFd(::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), note, stamp);
+}
+} // namespace note_store
+
+using namespace note_store;
+
+namespace
+{
+uint32_t KeyHash(std::string_view key)
+{
+    const size_t h = std::hash<std::string_view>()(key);
+    return static_cast<uint32_t>(h ^ (h >> 32));
+}
+} // namespace
+
+void CNoteStore::SImpl::Clear()
+{
+    heads.fill(0);
+    m_chunks.clear();
+    m_nUsed = 1;
+    m_nFree = 0;
+    m_nCount = 0;
+    m_hash.clear();
+    corpus = SCorpus();
+    loadedDir.clear();
+    loadedDevice = 0;
+    damaged.clear();
+}
+
+uint32_t CNoteStore::SImpl::FindIndex(std::string_view key) const
+{
+    if (m_hash.empty())
+        return 0;
+    for (uint32_t i = HashSlot(KeyHash(key)); i; i = At(i).hashNext)
+        if (At(i).rec->m_strKey == key)
+            return i;
+    return 0;
+}
+
+CNoteStore::SImpl::SNode* CNoteStore::SImpl::Find(std::string_view key) const
+{
+    const uint32_t i = FindIndex(key);
+    return i ? &At(i) : nullptr;
+}
+
+uint32_t CNoteStore::SImpl::Allocate()
+{
+    if (m_nFree) {
+        const uint32_t i = m_nFree;
+        m_nFree = At(i).next;
+        At(i) = SNode();
+        return i;
+    }
+    if (m_nUsed == UINT32_MAX)
+        throw std::bad_alloc();
+    if ((m_nUsed >> nChunkBits) >= m_chunks.size())
+        m_chunks.push_back(std::make_unique<SNode[]>(nChunk));
+    return m_nUsed++;
+}
+
+void CNoteStore::SImpl::Rehash(size_t nSlots)
+{
+    m_hash.assign(nSlots, 0);
+    for (const uint32_t head : heads)
+        for (uint32_t i = head; i; i = At(i).next) {
+            uint32_t& slot = HashSlot(KeyHash(At(i).rec->m_strKey));
+            At(i).hashNext = slot;
+            slot = i;
+        }
+}
+
+CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbReplaced)
+{
+    corpus.valid = false;
+    uint32_t i = FindIndex(note.m_strKey);
+    if (pbReplaced)
+        *pbReplaced = i != 0;
+    if (!i) {
+        // A new note goes first in its bucket chain and in its hash chain.
+        i = Allocate();
+        SNode& node = At(i);
+        node.rec = std::make_shared<const CNoteRecord>(std::move(note));
+        node.bucket = static_cast<uint8_t>(HashKey(node.rec->m_strKey) % nBuckets);
+        node.next = heads[node.bucket];
+        heads[node.bucket] = i;
+        ++m_nCount;
+        if (m_nCount > m_hash.size()) {
+            Rehash(std::max<size_t>(64, m_hash.size() * 2));
+        } else {
+            uint32_t& slot = HashSlot(KeyHash(node.rec->m_strKey));
+            node.hashNext = slot;
+            slot = i;
+        }
+        return node;
+    }
+    if (i < corpus.entryOf.size())
+        corpus.entryOf[i] = 0;
+    SNode& node = At(i);
+    node.rec = std::make_shared<const CNoteRecord>(std::move(note));
+    return node;
+}
+
+void CNoteStore::SImpl::Remove(const std::string& key)
+{
+    corpus.valid = false;
+    const uint32_t i = FindIndex(key);
+    if (!i)
+        return;
+    SNode& node = At(i);
+    // The chains are singly linked to keep nodes small; a removal is rare.
+    for (uint32_t* p = &heads[node.bucket]; *p; p = &At(*p).next)
+        if (*p == i) {
+            *p = node.next;
+            break;
+        }
+    for (uint32_t* p = &HashSlot(KeyHash(key)); *p; p = &At(*p).hashNext)
+        if (*p == i) {
+            *p = node.hashNext;
+            break;
+        }
+    if (i < corpus.entryOf.size())
+        corpus.entryOf[i] = 0;
+    node = SNode();
+    node.next = m_nFree;
+    m_nFree = i;
+    --m_nCount;
+}
+
+SNoteFile CNoteStore::SImpl::File(const SNode& n) const
+{
+    switch (n.eFile) {
+    case SNode::EFile::none:
+        break;
+    case SNode::EFile::keyNamed:
+        return SNoteFile(loadedDir, "QB_" + n.rec->m_strKey + ".qbt", Stamp(n));
+    case SNode::EFile::other:
+        return n.files->file;
+    }
+    return {};
+}
+
+SFileStamp CNoteStore::SImpl::Stamp(const SNode& n) const
+{
+    if (n.eFile == SNode::EFile::other)
+        return n.files->file.stamp;
+    SFileStamp stamp;
+    if (n.eFile == SNode::EFile::keyNamed) {
+        stamp.nSize = n.size;
+        stamp.nMtimeNs = n.mtimeNs;
+        stamp.nCtimeNs = n.ctimeNs;
+        stamp.nInode = n.inode;
+        stamp.nDevice = loadedDevice;
+        stamp.bInDoubt = n.inDoubt;
+        stamp.nBytesHash = n.bytesHash;
+    }
+    return stamp;
+}
+
+void CNoteStore::SImpl::SetFile(SNode& n, SNoteFile file)
+{
+    const SFileStamp& st = file.stamp;
+    if (!file.Exists()) {
+        n.eFile = SNode::EFile::none;
+    } else if (!loadedDir.empty() && file.strDir == loadedDir && st.nDevice == loadedDevice && st.nSize >= 0 &&
+               st.nSize <= INT32_MAX && IsKeyFileName(file.strName, n.rec->m_strKey)) {
+        n.eFile = SNode::EFile::keyNamed;
+        n.size = static_cast<uint32_t>(st.nSize);
+        n.mtimeNs = st.nMtimeNs;
+        n.ctimeNs = st.nCtimeNs;
+        n.inode = st.nInode;
+        n.inDoubt = st.bInDoubt;
+        n.bytesHash = st.nBytesHash;
+    } else {
+        n.eFile = SNode::EFile::other;
+        if (!n.files)
+            n.files = std::make_unique<SNodeFiles>();
+        n.files->file = std::move(file);
+        return;
+    }
+    if (n.files) {
+        if (n.files->older.empty())
+            n.files.reset();
+        else
+            n.files->file = SNoteFile();
+    }
+}
+
+std::string CNoteStore::SImpl::FileName(const SNode& n) const
+{
+    switch (n.eFile) {
+    case SNode::EFile::none:
+        break;
+    case SNode::EFile::keyNamed:
+        return "QB_" + n.rec->m_strKey + ".qbt";
+    case SNode::EFile::other:
+        return n.files->file.strName;
+    }
+    return {};
+}
+
+bool CNoteStore::SImpl::KeyNamedIn(const SNode& n, const std::string& d) const
+{
+    if (n.eFile == SNode::EFile::keyNamed)
+        return d == loadedDir || SameDirectory(d, loadedDir);
+    return n.eFile == SNode::EFile::other && IsKeyFileName(n.files->file.strName, n.rec->m_strKey) &&
+           SameDirectory(n.files->file.strDir, d);
+}
+
+const std::vector<SNoteFile>& CNoteStore::SImpl::Older(const SNode& n) const
+{
+    static const std::vector<SNoteFile> none;
+    return n.files ? n.files->older : none;
+}
+
+void CNoteStore::SImpl::SetOlder(SNode& n, std::vector<SNoteFile> older)
+{
+    if (older.empty() && (!n.files || n.eFile != SNode::EFile::other)) {
+        n.files.reset();
+        return;
+    }
+    if (!n.files)
+        n.files = std::make_unique<SNodeFiles>();
+    n.files->older = std::move(older);
+}
+
+void CNoteStore::SImpl::AttachFile(const CNoteRecord& note, const SNoteFile& file)
+{
+    std::vector<SNoteFile> older;
+    if (SNode* existing = Find(note.m_strKey)) {
+        for (const SNoteFile& f : Older(*existing))
+            if (!SameFile(f, file))
+                older.push_back(f);
+        SNoteFile had = File(*existing);
+        if (had.Exists() && !SameFile(had, file))
+            older.push_back(std::move(had));
+    }
+    SNode& node = Insert(note);
+    SetFile(node, file);
+    SetOlder(node, std::move(older));
+}
+
+bool CNoteStore::SImpl::DetachFile(const std::string& key, const SNoteFile& file)
+{
+    SNode* node = Find(key);
+    if (!node)
+        return false;
+    if (!HasFile(*node) || !SameFile(File(*node), file)) {
+        if (node->files)
+            std::erase_if(node->files->older, [&](const SNoteFile& f) { return SameFile(f, file); });
+        return false;
+    }
+    std::vector<SNoteFile> rest = Older(*node);
+    while (!rest.empty()) {
+        SNoteFile older = std::move(rest.back());
+        rest.pop_back();
+        CNoteRecord rec;
+        if (ReadStampedNote(older.Path(), rec, older.stamp) == CNoteStore::ReadResult::ok && rec.m_strKey == key) {
+            SNode& kept = Insert(rec);
+            SetFile(kept, std::move(older));
+            SetOlder(kept, std::move(rest));
+            return true;
+        }
+    }
+    Remove(key);
+    return true;
+}
+
+void CNoteStore::SImpl::ClaimKey(CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const
+{
+    const SNode* holder = Find(note.m_strKey);
+    if (!holder || !HasFile(*holder) || FileName(*holder) == strName || Stamp(*holder).nBytesHash == nBytesHash)
+        return;
+    note.m_strKey += "/" + strName;
+    note.m_strTitle += " (conflict copy)";
+}
+
+const SCorpus& CNoteStore::SImpl::Corpus() const
+{
+    if (corpus.valid)
+        return corpus;
+    // Notes that did not change since the last corpus are copied from it,
+    // the others upper-cased again.
+    SCorpus made;
+    size_t size = 0;
+    WalkIndexed([&](uint32_t i, const SNode& n) {
+        const uint32_t e = i < corpus.entryOf.size() ? corpus.entryOf[i] : 0;
+        size += (e ? corpus.Text(e - 1).size() : n.rec->m_strNotes.size() + n.rec->m_strTitle.size() + 64) + 1;
+    });
+    made.text.reserve(size);
+    made.entries.reserve(Count());
+    made.entryOf.assign(m_nUsed, 0);
+    WalkIndexed([&](uint32_t i, const SNode& n) {
+        const uint32_t e = i < corpus.entryOf.size() ? corpus.entryOf[i] : 0;
+        SCorpus::SEntry entry{made.text.size(), i, 0, 0, 0};
+        if (e) {
+            const SCorpus::SEntry& old = corpus.entries[e - 1];
+            made.text += corpus.Text(e - 1);
+            entry.titleEnd = old.titleEnd;
+            entry.commentsEnd = old.commentsEnd;
+            entry.keywordsEnd = old.keywordsEnd;
+        } else {
+            const CNoteRecord& note = *n.rec;
+            // The zero bytes between the fields keep a match inside one field.
+            made.text += UpperCaseText(note.m_strTitle);
+            entry.titleEnd = static_cast<uint32_t>(made.text.size() - entry.start);
+            made.text += '\0';
+            made.text += UpperCaseText(note.m_strComments);
+            entry.commentsEnd = static_cast<uint32_t>(made.text.size() - entry.start);
+            made.text += '\0';
+            made.text += UpperCaseText(note.m_strKeywords);
+            entry.keywordsEnd = static_cast<uint32_t>(made.text.size() - entry.start);
+            made.text += '\0';
+            made.text += UpperCaseText(note.m_strNotes);
+        }
+        made.text += '\0';
+        made.entries.push_back(entry);
+        made.entryOf[i] = static_cast<uint32_t>(made.entries.size());
+    });
+    made.valid = true;
+    corpus = std::move(made);
+    return corpus;
+}

@@ -1,0 +1,185 @@
+#pragma once
+
+// The store's inside, shared by its source files and by nothing else.
+
+#include "NoteStore.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace note_store
+{
+constexpr size_t nMaxNoteFile = size_t(1) << 31;
+
+bool EndsWith(std::string_view s, std::string_view tail);
+// "QB_" + key + ".qbt"
+bool IsKeyFileName(std::string_view name, std::string_view key);
+// A temporary file of a note save: "QB_" ... ".qbt" and the six-letter tail.
+bool IsNoteTempName(std::string_view name);
+// Whether two paths name one directory.
+bool SameDirectory(const std::string& a, const std::string& b);
+bool SameFile(const SNoteFile& a, const SNoteFile& b);
+// Opens a directory entry for reading without ever blocking or leaving the
+// folder: a symlink is followed only to a file inside the folder, whose
+// canonical path strRealDir caches.
+int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, unsigned char type,
+                  std::string& strRealDir);
+// Reads a note file with the stamp it had when the read began.
+CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp);
+CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp);
+
+// Where a note's file is when that is not simply "QB_" + key + ".qbt" in the
+// loaded folder, and the older files of its key. Few notes have one.
+struct SNodeFiles
+{
+    SNoteFile file;
+    std::vector<SNoteFile> older;
+};
+
+// One note. A hundred thousand of these live in pools, so every byte counts:
+// the usual file of a note is described by its key and a packed stamp.
+struct SNode
+{
+    enum class EFile : uint8_t { none, keyNamed, other };
+
+    // Shared with the list rows that show it; a change puts a new record here.
+    std::shared_ptr<const CNoteRecord> rec;
+    std::unique_ptr<SNodeFiles> files;
+    // The stamp of a keyNamed file; its device is the loaded folder's.
+    int64_t mtimeNs = 0;
+    int64_t ctimeNs = 0;
+    uint64_t inode = 0;
+    uint64_t bytesHash = 0;
+    uint32_t size = 0;
+    // Pool indices, 0 for none: the bucket chain and the hash chain.
+    uint32_t next = 0;
+    uint32_t hashNext = 0;
+    uint8_t bucket = 0;
+    EFile eFile = EFile::none;
+    bool inDoubt = false;
+};
+
+// Every note's upper-case text in enumeration order, one zero byte between
+// notes, made on the first search that needs it and again after a change,
+// when only the changed notes are upper-cased again.
+struct SCorpus
+{
+    struct SEntry
+    {
+        size_t start;
+        uint32_t node;
+        // Ends of title, comments and keywords within the note's text.
+        uint32_t titleEnd;
+        uint32_t commentsEnd;
+        uint32_t keywordsEnd;
+    };
+    std::string text;
+    std::vector<SEntry> entries;
+    // Entry + 1 by pool index, 0 when the note changed since.
+    std::vector<uint32_t> entryOf;
+    bool valid = false;
+
+    std::string_view Text(size_t i) const
+    {
+        const size_t end = i + 1 < entries.size() ? entries[i + 1].start - 1 : text.size();
+        return std::string_view(text).substr(entries[i].start, end - entries[i].start);
+    }
+};
+} // namespace note_store
+
+struct CNoteStore::SImpl
+{
+    using SNode = note_store::SNode;
+
+    // Each bucket chain runs newest first.
+    std::array<uint32_t, nBuckets> heads{};
+    // Temporary files of saves that never finished, seen by the last load;
+    // the next save removes the ones that are old enough.
+    std::vector<std::string> staleTemps;
+    // The directory last loaded and its device, and its note files that
+    // could not be read, by name, with their status then: tried again once
+    // that changes.
+    std::string loadedDir;
+    uint64_t loadedDevice = 0;
+    std::unordered_map<std::string, SFileStamp> damaged;
+    mutable note_store::SCorpus corpus;
+
+    SImpl() = default;
+    SImpl(const SImpl&) = delete;
+    SImpl& operator=(const SImpl&) = delete;
+
+    void Clear();
+    SNode* Find(std::string_view key) const;
+    // The note's place in the pool, 0 for none; places run below PoolSize().
+    uint32_t FindIndex(std::string_view key) const;
+    uint32_t PoolSize() const { return m_nUsed; }
+    // Inserts or replaces; returns the node so its files can be set. A
+    // replaced node keeps its files; pbReplaced tells which it was.
+    SNode& Insert(CNoteRecord note, bool* pbReplaced = nullptr);
+    void Remove(const std::string& key);
+    size_t Count() const { return m_nCount; }
+
+    template <class F>
+    void Walk(F&& f) const
+    {
+        for (const uint32_t head : heads)
+            for (uint32_t i = head; i; i = At(i).next)
+                f(At(i));
+    }
+    // The same with each note's pool index.
+    template <class F>
+    void WalkIndexed(F&& f) const
+    {
+        for (const uint32_t head : heads)
+            for (uint32_t i = head; i; i = At(i).next)
+                f(i, At(i));
+    }
+    SNode& At(uint32_t i) const { return m_chunks[i >> nChunkBits][i & (nChunk - 1)]; }
+
+    // The note's file, made whole.
+    SNoteFile File(const SNode& n) const;
+    void SetFile(SNode& n, SNoteFile file);
+    SFileStamp Stamp(const SNode& n) const;
+    bool HasFile(const SNode& n) const { return n.eFile != SNode::EFile::none; }
+    // Its file's name; empty when it has none.
+    std::string FileName(const SNode& n) const;
+    // Whether the file is "QB_" + key + ".qbt" in the directory d.
+    bool KeyNamedIn(const SNode& n, const std::string& d) const;
+    const std::vector<SNoteFile>& Older(const SNode& n) const;
+    void SetOlder(SNode& n, std::vector<SNoteFile> older);
+
+    // The note takes the file as its own, replacing its record; the file it
+    // had becomes an older copy.
+    void AttachFile(const CNoteRecord& note, const SNoteFile& file);
+    // The file is no longer the note's: when it was the one its record came
+    // from, the note falls back on an older copy, else it leaves the store.
+    // True when the note's record changed or went.
+    bool DetachFile(const std::string& key, const SNoteFile& file);
+    // The key under which a note read from a file of the loaded folder is
+    // held: its own, unless another file holds that key with other bytes
+    // (a sync tool's conflict file, a copy made by hand): then a key of its
+    // own that names no file, so both versions are listed and the next save
+    // gives it a fresh key. The title says it is a copy.
+    void ClaimKey(CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const;
+
+    const note_store::SCorpus& Corpus() const;
+
+private:
+    static constexpr unsigned nChunkBits = 10;
+    static constexpr uint32_t nChunk = 1u << nChunkBits;
+
+    uint32_t Allocate();
+    void Rehash(size_t nSlots);
+    uint32_t& HashSlot(uint32_t keyHash) const { return m_hash[keyHash & (m_hash.size() - 1)]; }
+
+    std::vector<std::unique_ptr<SNode[]>> m_chunks;
+    uint32_t m_nUsed = 1; // index 0 is "none"
+    uint32_t m_nFree = 0; // a chain through next
+    size_t m_nCount = 0;
+    mutable std::vector<uint32_t> m_hash;
+};
