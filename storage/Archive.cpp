@@ -89,7 +89,13 @@ bool CArchiveReader::ReadDouble(double& d)
 
 bool CArchiveReader::ReadDateTime(CDateTime& dt)
 {
-    return ReadInt32(dt.m_status) && ReadDouble(dt.m_dt);
+    // Through locals: the fields of a packed date-time are not aligned.
+    int32_t status = 0;
+    double value = 0;
+    if (!ReadInt32(status) || !ReadDouble(value))
+        return false;
+    dt = CDateTime(value, status);
+    return true;
 }
 
 bool CArchiveReader::ReadString(std::string& s)

@@ -4,6 +4,8 @@
 
 // A local time without time zone, held as an automation date: days since
 // 30 December 1899 00:00 as a real, the fraction being the time of day.
+// Packed to 12 bytes: every note holds three, and there are many notes.
+#pragma pack(push, 4)
 class CDateTime
 {
 public:
@@ -26,3 +28,4 @@ public:
     double m_dt = 0.0;
     int32_t m_status = valid;
 };
+#pragma pack(pop)

@@ -9,11 +9,12 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStackedWidget>
-#include <QTreeView>
+#include <QHeaderView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
-    : QWidget(pParent), m_model(app), m_pStack(new QStackedWidget(this)), m_pDetails(new QTreeView),
+    : QWidget(pParent), m_model(app), m_pStack(new QStackedWidget(this)), m_pDetails(new QTableView),
       m_pItems(new QListView), m_pHeader(new CNotesHeaderCtrl(this)), m_pDelegate(new CNotesListDelegate(*this, this))
 {
     setObjectName(QStringLiteral("NotesList"));
@@ -24,13 +25,18 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
 
     m_pDetails->setObjectName(QStringLiteral("NotesListDetails"));
     m_pDetails->setAccessibleName(QStringLiteral("Notes List"));
-    m_pDetails->setHeader(m_pHeader);
-    m_pDetails->setRootIsDecorated(false);
-    m_pDetails->setIndentation(0);
-    m_pDetails->setItemsExpandable(false);
-    m_pDetails->setUniformRowHeights(true);
-    // The mark's colours show the current row; no focus frame over them.
-    m_pDetails->setAllColumnsShowFocus(false);
+    // A table rather than a tree: it keeps nothing per row, which counts
+    // with a hundred thousand notes. The rows draw their own grid line.
+    m_pDetails->setHorizontalHeader(m_pHeader);
+    m_pDetails->verticalHeader()->hide();
+    m_pDetails->verticalHeader()->setMinimumSectionSize(1);
+    m_pDetails->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_pDetails->verticalHeader()->setDefaultSectionSize(CNotesListDelegate::DetailsRowHeight(m_pDetails->font()));
+    m_pDetails->setShowGrid(false);
+    m_pDetails->setWordWrap(false);
+    m_pDetails->setCornerButtonEnabled(false);
+    m_pDetails->setTabKeyNavigation(false);
+    m_pDetails->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_pDetails->setModel(&m_model);
 
     m_pItems->setObjectName(QStringLiteral("NotesListItems"));

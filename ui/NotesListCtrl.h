@@ -11,7 +11,7 @@ class CNotesListDelegate;
 class QAbstractItemView;
 class QListView;
 class QStackedWidget;
-class QTreeView;
+class QTableView;
 
 // The list of the selected folder's notes in one of four modes; single
 // selection, with a selection mark that the note commands act on. The list
@@ -55,7 +55,7 @@ public:
     int RowAt(const QPoint& ptViewport) const;
 
     QAbstractItemView* GetActiveView() const;
-    QTreeView* GetDetailsView() const { return m_pDetails; }
+    QTableView* GetDetailsView() const { return m_pDetails; }
     QListView* GetItemsView() const { return m_pItems; }
     CNotesHeaderCtrl* GetHeader() const { return m_pHeader; }
     // The image list of the current mode: 16 pixels, 32 in Tiles.
@@ -82,7 +82,7 @@ private:
     CNotesListModel m_model;
     CNoteImageList m_images;
     QStackedWidget* m_pStack;
-    QTreeView* m_pDetails;
+    QTableView* m_pDetails;
     QListView* m_pItems;
     CNotesHeaderCtrl* m_pHeader;
     CNotesListDelegate* m_pDelegate;

@@ -149,13 +149,18 @@ void CNotesListDelegate::PaintItem(QPainter* pPainter, const QStyleOptionViewIte
     pPainter->drawText(rcText.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, strShown);
 }
 
+int CNotesListDelegate::DetailsRowHeight(const QFont& font)
+{
+    return std::max(18, QFontMetrics(RowFont(font)).height() + 3);
+}
+
 QSize CNotesListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     Q_UNUSED(index);
     const int nLine = QFontMetrics(RowFont(option.font)).height();
     switch (m_list.GetViewMode()) {
     case CNotesListCtrl::modeDetails:
-        return {0, std::max(18, nLine + 3)};
+        return {0, DetailsRowHeight(option.font)};
     case CNotesListCtrl::modeTiles:
         return {nTileWidth, 32 + 9 + 2 * nLine};
     default:

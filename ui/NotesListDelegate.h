@@ -15,6 +15,8 @@ public:
 
     void paint(QPainter* pPainter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The height of a row in Details mode, for the view that lays the rows out.
+    static int DetailsRowHeight(const QFont& font);
 
     // Details mode: text on the row at the selection mark and on the others,
     // where the priority gives no colour.

@@ -5,7 +5,7 @@
 #include "PreferencesDialog.h"
 #include "UserSettings.h"
 
-#include <QTreeView>
+#include <QTableView>
 
 namespace
 {

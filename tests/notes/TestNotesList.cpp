@@ -18,7 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
+#include <QTableView>
 
 #include <memory>
 
@@ -166,7 +166,7 @@ private slots:
         list.SetSelectionMark(1);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QTreeView* pView = list.GetDetailsView();
+        QTableView* pView = list.GetDetailsView();
         const QImage image = pView->viewport()->grab().toImage();
         const QColor expected[] = {QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 0),
                                    CNotesListDelegate::clrText};
@@ -254,8 +254,8 @@ private slots:
         }
 
         list.SetViewMode(0);
-        list.GetDetailsView()->header()->resizeSection(0, 320);
-        list.GetDetailsView()->header()->resizeSection(2, 40);
+        list.GetDetailsView()->horizontalHeader()->resizeSection(0, 320);
+        list.GetDetailsView()->horizontalHeader()->resizeSection(2, 40);
         QCOMPARE(list.GetDetailsView()->columnWidth(0), 320);
         pBar->resize(pBar->width() - 30, pBar->height());
         for (int i = 0; i < 4; ++i)
