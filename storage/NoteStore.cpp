@@ -318,8 +318,11 @@ SStoreResult::EConflict CNoteStore::CheckBeforeRewrite(const std::string& strPat
 SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
 {
     std::vector<SNoteFile> files;
+    // Whether files[0] is the file the note's record came from.
+    bool bOwnFirst = true;
     if (const SImpl::SNode* pNode = m_pImpl->Find(note.m_strKey)) {
-        if (m_pImpl->HasFile(*pNode))
+        bOwnFirst = m_pImpl->HasFile(*pNode);
+        if (bOwnFirst)
             files.push_back(m_pImpl->File(*pNode));
         const std::vector<SNoteFile>& older = m_pImpl->Older(*pNode);
         files.insert(files.end(), older.begin(), older.end());
@@ -332,12 +335,34 @@ SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
         // the store holds it from another folder, or not at all) goes by its
         // key's file name there, when the key can name a file.
         files.clear();
+        bOwnFirst = true;
         if (IsPlainNoteKey(note.m_strKey) && !m_app.m_strCurrentFolder.empty())
             files.push_back({m_app.m_strCurrentFolder, "QB_" + note.m_strKey + ".qbt"});
     }
-    for (const SNoteFile& f : files) {
+    for (size_t i = 0; i < files.size(); ++i) {
+        const SNoteFile& f = files[i];
         if (!SameDirectory(f.strDir, m_app.m_strCurrentFolder))
             continue;
+        // A version nobody here has seen is not deleted with the note.
+        const auto conflict = CheckBeforeRewrite(f.Path(), note.m_strKey, note.m_dtModified, files);
+        if (conflict == SStoreResult::EConflict::deletedOnDisk)
+            continue;
+        if (conflict == SStoreResult::EConflict::changedOnDisk) {
+            if (i > 0 || !bOwnFirst)
+                continue; // an older copy that someone changed is theirs
+            CNoteRecord rec;
+            SFileStamp stamp;
+            if (ReadStampedNote(f.Path(), rec, stamp) == ReadResult::ok && rec.m_strKey == note.m_strKey)
+                m_pImpl->AttachFile(rec, SNoteFile{f.strDir, f.strName, stamp});
+            SStoreResult kept{false, note.m_strKey,
+                              "The note was not deleted: \"" + f.Path() +
+                                  "\" was changed by another program after it was read."};
+            kept.eConflict = conflict;
+            kept.strConflictOf = note.m_strKey;
+            if (m_pReporter)
+                m_pReporter->ReportError(kept.strError);
+            return kept;
+        }
         const SFileResult removed = RemoveFile(f.Path());
         if (!removed) {
             if (m_pReporter)

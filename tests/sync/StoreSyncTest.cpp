@@ -287,3 +287,71 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
     EXPECT_EQ(store.GetCount(), nBefore);
     ASSERT_EQ(::rename(moved.c_str(), Dir().c_str()), 0);
 }
+
+// Sync tools keep both sides of a clash as files holding the same key. Each
+// version is listed, the key's own file keeps the key, a save never deletes
+// the other version, and a deletion never takes a version nobody has seen.
+TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
+{
+    const std::string key = Add("Plan", "mine");
+    CNoteRecord theirs = store.GetNote(key);
+    theirs.m_strNotes = "theirs";
+    const std::string conflictFile = Dir() + "/QB_" + key + ".sync-conflict-20261207-101010-ABCDEFG.qbt";
+    WriteBytes(conflictFile, store.NoteFileBytes(theirs));
+    // A plain copy of the same bytes is the same note, listed once.
+    WriteBytes(Dir() + "/copy.qbt", ReadBytes(PathOf(key)));
+
+    store.LoadFolder(Dir());
+    ASSERT_EQ(store.GetCount(), 2);
+    EXPECT_EQ(store.GetNote(key).m_strNotes, "mine");
+    std::string conflictKey;
+    store.ForEach([&](const CNoteRecord& n) {
+        if (n.m_strKey != key)
+            conflictKey = n.m_strKey;
+    });
+    const CNoteRecord copy = store.GetNote(conflictKey);
+    EXPECT_EQ(copy.m_strTitle, "Plan (conflict copy)");
+    EXPECT_EQ(copy.m_strNotes, "theirs");
+    EXPECT_FALSE(IsPlainNoteKey(conflictKey)) << "never used as a file name";
+
+    // Saving the other version gives it a key of its own; the key's own file
+    // keeps the first version.
+    CNoteRecord merged = copy;
+    merged.m_strNotes = "theirs, read";
+    const SStoreResult saved = store.UpdateNote(merged);
+    ASSERT_TRUE(saved) << saved.strError;
+    EXPECT_TRUE(IsPlainNoteKey(saved.strKey));
+    EXPECT_FALSE(std::filesystem::exists(conflictFile));
+    EXPECT_EQ(OnDisk(Dir()),
+              (std::map<std::string, std::string>{{"Plan", "mine"}, {"Plan (conflict copy)", "theirs, read"}}));
+
+    // A clash arriving while the folder is loaded is listed beside the note,
+    // and the note's next save leaves it.
+    CNoteRecord third = store.GetNote(key);
+    third.m_strTitle = "Plan, third";
+    WriteBytes(Dir() + "/QB_" + key + " (conflicted copy 2026-12-07).qbt", store.NoteFileBytes(third));
+    const SFolderChanges changes = store.RefreshFolder();
+    EXPECT_EQ(changes.added.size(), 1u);
+    EXPECT_TRUE(changes.changed.empty());
+    EXPECT_EQ(store.GetNote(key).m_strTitle, "Plan");
+    CNoteRecord mine = store.GetNote(key);
+    mine.m_strNotes = "mine, edited";
+    ASSERT_TRUE(store.UpdateNote(mine));
+    EXPECT_EQ(OnDisk(Dir()).count("Plan, third (conflict copy)"), 1u);
+
+    // Deleting a note whose file another machine changed meanwhile: nothing
+    // is deleted, and the store shows that version.
+    CNoteRecord newer = store.GetNote(key);
+    newer.m_strNotes = "newer, from elsewhere";
+    other.Write(newer);
+    const SStoreResult deleted = store.DeleteNote(store.GetNote(key));
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(deleted.eConflict, SStoreResult::EConflict::changedOnDisk);
+    EXPECT_NE(deleted.strError.find(PathOf(key)), std::string::npos);
+    EXPECT_EQ(store.GetNote(key).m_strNotes, "newer, from elsewhere");
+    EXPECT_EQ(OnDisk(Dir()).at("Plan"), "newer, from elsewhere");
+    // Seen now, it can go.
+    ASSERT_TRUE(store.DeleteNote(store.GetNote(key)));
+    EXPECT_FALSE(std::filesystem::exists(PathOf(key)));
+    EXPECT_FALSE(store.HasNote(key));
+}
