@@ -344,7 +344,8 @@ SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
         if (!SameDirectory(f.strDir, m_app.m_strCurrentFolder))
             continue;
         // A version nobody here has seen is not deleted with the note.
-        const auto conflict = CheckBeforeRewrite(f.Path(), note.m_strKey, note.m_dtModified, files);
+        const auto conflict = CheckBeforeRewrite(f.Path(), note.m_strKey, note.m_dtModified,
+                                                 bFilesHere ? files : std::vector<SNoteFile>());
         if (conflict == SStoreResult::EConflict::deletedOnDisk)
             continue;
         if (conflict == SStoreResult::EConflict::changedOnDisk) {
@@ -359,8 +360,6 @@ SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
                                   "\" was changed by another program after it was read."};
             kept.eConflict = conflict;
             kept.strConflictOf = note.m_strKey;
-            if (m_pReporter)
-                m_pReporter->ReportError(kept.strError);
             return kept;
         }
         const SFileResult removed = RemoveFile(f.Path());

@@ -134,10 +134,10 @@ public:
     // replaces none, its title followed by " (conflict copy)".
     SStoreResult SaveConflictCopy(CNoteRecord note);
     // Removes the files the note was read from, then its entry. False, with
-    // the entry kept and the error reported, when a file could not be deleted,
-    // or when someone else changed the note's file since it was read: then
-    // nothing is deleted, the store takes the version on disk, and the
-    // result says so. An older copy changed by someone else is left alone.
+    // the entry kept and the error reported, when a file could not be deleted.
+    // False too when someone else changed the note's file since it was read:
+    // then nothing is deleted, the store takes the version on disk, and the
+    // result says so (not reported). An older copy someone changed stays.
     SStoreResult DeleteNote(const CNoteRecord& note);
     // The file the note under the key came from; none when it has no file.
     SNoteFile GetNoteFile(const std::string& strKey) const;

@@ -91,4 +91,12 @@ TEST(CliConflict, UpdateAndImportKeepAChangeMadeAfterTheRead)
     CliBeforeWriteHook() = nullptr;
     EXPECT_EQ(RunCli("update", {d, key, "--notes", "agreed"}).code, EXIT_OK);
     EXPECT_EQ(NotesByTitle(d).count({"Plan", "agreed"}), 1u);
+
+    // A delete meeting a newer version deletes nothing.
+    CliBeforeWriteHook() = arrive("theirs, to keep");
+    EXPECT_EQ(RunCli("delete", {d, key}).code, EXIT_CONFLICT);
+    CliBeforeWriteHook() = nullptr;
+    EXPECT_EQ(NotesByTitle(d).count({"Plan", "theirs, to keep"}), 1u);
+    EXPECT_EQ(RunCli("delete", {d, key}).code, EXIT_OK);
+    EXPECT_EQ(NotesByTitle(d).count({"Plan", "theirs, to keep"}), 0u);
 }

@@ -218,8 +218,15 @@ int RunDelete(const std::vector<std::string>& words)
     CNoteRecord note;
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
-    // The store has reported why a delete failed.
-    return session.store.DeleteNote(note) ? EXIT_OK : EXIT_FAILED;
+    if (CliBeforeWriteHook())
+        CliBeforeWriteHook()();
+    const SStoreResult deleted = session.store.DeleteNote(note);
+    if (deleted.eConflict != SStoreResult::EConflict::none) {
+        std::cerr << "quillbox-cli: " << deleted.strError << '\n';
+        return EXIT_CONFLICT;
+    }
+    // The store has reported why any other delete failed.
+    return deleted ? EXIT_OK : EXIT_FAILED;
 }
 
 int RunSearch(const std::vector<std::string>& words)
