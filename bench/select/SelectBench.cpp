@@ -2,10 +2,10 @@
 // load, the list's refill and sort, its first paint and the panes, against a
 // plain program reading the same files and against LoadFolder alone.
 //
-// The folder is generated once into QUILLBOX_BENCH_NOTES (default: a
-// directory under the system's temporary directory) and kept between runs.
+// The folder is generated once and kept between runs (see BenchNotes.h).
 // "bench_select --rss" prints the resident memory before and after one
 // selection instead of timing.
+#include "BenchNotes.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
 #include "NoteStore.h"
@@ -40,36 +40,7 @@ constexpr int nNotes = 100000;
 
 std::string NotesDir()
 {
-    const QByteArray env = qgetenv("QUILLBOX_BENCH_NOTES");
-    return env.isEmpty() ? (QDir::tempPath() + QStringLiteral("/quillbox-bench-select-%1").arg(nNotes)).toStdString()
-                         : env.toStdString();
-}
-
-// About 40 MB of note text, titles in mixed case and order.
-void MakeNotesOnce(const std::string& strDir)
-{
-    const std::string strDone = strDir + "/.complete";
-    if (QFile::exists(QString::fromStdString(strDone)))
-        return;
-    QDir().mkpath(QString::fromStdString(strDir));
-    CAppContext app(strDir);
-    app.m_strCurrentFolder = strDir;
-    CNoteStore store(app);
-    for (int i = 0; i < nNotes; ++i) {
-        CNoteRecord n;
-        n.m_strKey = "20261207" + std::to_string(1000000 + i);
-        const unsigned h = static_cast<unsigned>(i) * 2654435761u;
-        n.m_strTitle = std::string(h % 3 == 0 ? "Note " : "note ") + std::to_string(h % 1000003);
-        n.m_strComments = "comments for the note";
-        n.m_strKeywords = "alpha beta gamma";
-        n.m_strNotes = std::string(360, 'x') + "\r\nsome more text of the note body " + std::to_string(i);
-        n.m_bHasDate = i % 2;
-        n.m_nPriority = i % 3;
-        n.m_nIcon = i % 219;
-        // Material only: written plainly, a durable save each would take minutes.
-        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
-    }
-    std::ofstream(strDone) << "done\n";
+    return BenchNotesFolder("quillbox-bench-select-100000", nNotes, 360);
 }
 
 long ResidentKiB()
@@ -199,7 +170,7 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    MakeNotesOnce(NotesDir());
+    NotesDir();
     if (argc > 1 && std::strcmp(argv[1], "--rss") == 0)
         return PrintResident();
     benchmark::Initialize(&argc, argv);

@@ -1,5 +1,6 @@
 // Loading and searching against what the same work costs with no store at all.
 #include "AppContext.h"
+#include "BenchNotes.h"
 #include "NoteRowSink.h"
 #include "NoteStore.h"
 
@@ -43,12 +44,7 @@ SFolder& Folder(int count)
         f->app->m_strCurrentFolder = f->dir.path().toStdString();
         CNoteStore store(*f->app);
         for (int i = 0; i < count; ++i) {
-            CNoteRecord n;
-            n.m_strKey = "20261207" + std::to_string(1000000 + i);
-            n.m_strTitle = "Note number " + std::to_string(i);
-            n.m_strComments = "comments for the note";
-            n.m_strKeywords = "alpha beta gamma";
-            n.m_strNotes = std::string(200, 'x') + "\r\nsome more text of the note body " + std::to_string(i);
+            const CNoteRecord n = MakeBenchNote(i);
             // The folder is only the material: written plainly, since a
             // durable save of each of 100,000 notes would take minutes.
             std::ofstream(f->app->GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);

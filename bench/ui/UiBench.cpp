@@ -1,5 +1,6 @@
 // Filling, sorting and first painting the notes list, against copying the
 // same records and against a list filled one inserted row at a time.
+#include "BenchNotes.h"
 #include "AppContext.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
@@ -35,19 +36,8 @@ SFolder& Folder(int nCount)
         f->app = std::make_unique<CAppContext>(f->dir.path().toStdString());
         f->app->m_strCurrentFolder = f->dir.path().toStdString();
         f->store = std::make_unique<CNoteStore>(*f->app);
-        for (int i = 0; i < nCount; ++i) {
-            CNoteRecord n;
-            n.m_strKey = "20261207" + std::to_string(1000000 + i);
-            const unsigned h = static_cast<unsigned>(i) * 2654435761u;
-            n.m_strTitle = std::string(h % 3 == 0 ? "Note " : "note ") + std::to_string(h % 1000003);
-            n.m_strComments = "comments for the note";
-            n.m_strKeywords = "alpha beta gamma";
-            n.m_strNotes = std::string(200, 'x') + "\r\nsome more text of the note body " + std::to_string(i);
-            n.m_bHasDate = i % 2;
-            n.m_nPriority = i % 3;
-            n.m_nIcon = i % 219;
-            f->store->UpdateNote(n);
-        }
+        for (int i = 0; i < nCount; ++i)
+            f->store->UpdateNote(MakeBenchNote(i));
     }
     return *f;
 }
