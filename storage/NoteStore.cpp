@@ -528,3 +528,9 @@ void INoteRowSink::AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRe
 {
     CNoteStore::InsertNoteRow(*this, std::make_unique<CNoteRecord>(*pRecord));
 }
+
+std::shared_ptr<const CNoteRecord> CNoteStore::GetShared(const std::string& strKey) const
+{
+    const auto it = m_pImpl->index.find(strKey);
+    return it == m_pImpl->index.end() ? nullptr : it->second->rec;
+}

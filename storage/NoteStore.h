@@ -111,6 +111,9 @@ public:
 
     // A copy of the record under the key, or a Reset record with an empty key.
     CNoteRecord GetNote(const std::string& strKey) const;
+    // The store's own record under the key, which a holder may keep (the
+    // store never changes it); nullptr when there is none. O(1).
+    std::shared_ptr<const CNoteRecord> GetShared(const std::string& strKey) const;
     bool HasNote(const std::string& strKey) const;
     int GetCount() const;
 

@@ -291,18 +291,21 @@ void CNoteSelection::OnFolderChangedOnDisk()
         m_strOutdatedKey.clear();
     }
 
-    // The rows again, the mark on the same note; the pane's text is not
-    // written back or replaced by the rebuild.
-    pList->SetCurrentItem(-1);
-    pList->FreeItemData();
-    m_store.FillNotesList(pList->GetModel());
-    pList->GetModel().SortByTitle();
+    // Only the rows of the changed notes are touched (all of them after a
+    // big burst); the mark goes back to the same note. The pane's text is
+    // not written back or replaced meanwhile: the list stays silent.
+    std::vector<std::string> keys = changes.added;
+    keys.insert(keys.end(), changes.changed.begin(), changes.changed.end());
+    keys.insert(keys.end(), changes.removed.begin(), changes.removed.end());
+    if (strKeep != (shown ? shown->m_strKey : std::string()))
+        keys.push_back(strKeep);
     int nRow = -1;
-    for (int i = 0, n = pList->GetModel().GetRowCount(); i < n && nRow < 0 && !strKeep.empty(); ++i)
-        if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(i); pNote && pNote->m_strKey == strKeep)
-            nRow = i;
     {
         const QSignalBlocker blocker(pList);
+        pList->SetCurrentItem(-1);
+        pList->GetModel().UpdateRows(m_store, keys);
+        if (const auto pKeep = m_store.GetShared(strKeep))
+            nRow = pList->GetModel().FindRow(*pKeep);
         pList->SetSelectionMark(nRow >= 0 ? nRow : 0);
         pList->SetCurrentItem(pList->GetSelectionMark());
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string_view>
+#include <unordered_map>
 
 namespace
 {
@@ -162,6 +163,7 @@ void CNotesListModel::DeleteAllRows()
 {
     BeginFill();
     m_rows.clear();
+    m_bSorted = true;
 }
 
 void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord)
@@ -170,6 +172,7 @@ void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord
     if (!pRecord)
         r.pText = std::make_unique<SNoteRow>(row);
     r.pRecord = std::move(pRecord);
+    m_bSorted = false;
     if (m_bFilling) {
         m_rows.push_back(std::move(r));
         return;
@@ -182,6 +185,7 @@ void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord
 
 void CNotesListModel::AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRecord)
 {
+    m_bSorted = false;
     if (!m_bFilling) {
         const int n = GetRowCount();
         beginInsertRows({}, n, n);
@@ -204,6 +208,90 @@ void CNotesListModel::Refill(const CNoteStore& store)
     EndFill();
 }
 
+bool CNotesListModel::UpdateRows(const CNoteStore& store, const std::vector<std::string>& keys)
+{
+    if (m_bFilling || !m_bSorted || keys.size() > nMaxRowUpdates) {
+        Refill(store);
+        return false;
+    }
+    // The rows of these keys as they are now: their records give the titles
+    // that find them.
+    std::unordered_map<std::string_view, std::shared_ptr<const CNoteRecord>> listed;
+    listed.reserve(keys.size());
+    for (const std::string& strKey : keys)
+        listed.emplace(strKey, nullptr);
+    for (const SRow& r : m_rows)
+        if (r.pRecord)
+            if (auto it = listed.find(r.pRecord->m_strKey); it != listed.end())
+                it->second = r.pRecord;
+
+    for (const std::string& strKey : keys) {
+        std::shared_ptr<const CNoteRecord>& pListed = listed[strKey];
+        std::shared_ptr<const CNoteRecord> pStored = store.GetShared(strKey);
+        if (pListed == pStored)
+            continue;
+        if (!pListed) {
+            InsertRow(pStored);
+        } else {
+            const int nRow = LowerBound(OrderKeyOf(*pListed));
+            if (nRow >= GetRowCount() || m_rows[static_cast<size_t>(nRow)].pRecord != pListed) {
+                // Not where the order says: something else changed the rows.
+                Refill(store);
+                return false;
+            }
+            if (pStored) {
+                ReplaceRow(nRow, pStored);
+            } else {
+                beginRemoveRows({}, nRow, nRow);
+                m_rows.erase(m_rows.begin() + nRow);
+                endRemoveRows();
+            }
+        }
+        pListed = std::move(pStored);
+    }
+    return true;
+}
+
+void CNotesListModel::InsertRow(std::shared_ptr<const CNoteRecord> pRecord)
+{
+    const int nRow = LowerBound(OrderKeyOf(*pRecord));
+    beginInsertRows({}, nRow, nRow);
+    m_rows.insert(m_rows.begin() + nRow, SRow{std::move(pRecord), nullptr});
+    endInsertRows();
+}
+
+void CNotesListModel::ReplaceRow(int nRow, std::shared_ptr<const CNoteRecord> pRecord)
+{
+    // The row goes before the first row ordered after its new key; right
+    // before or after itself, it stays.
+    const int nTo = LowerBound(OrderKeyOf(*pRecord));
+    if (nTo != nRow && nTo != nRow + 1) {
+        beginMoveRows({}, nRow, nRow, {}, nTo);
+        if (nTo < nRow)
+            std::rotate(m_rows.begin() + nTo, m_rows.begin() + nRow, m_rows.begin() + nRow + 1);
+        else
+            std::rotate(m_rows.begin() + nRow, m_rows.begin() + nRow + 1, m_rows.begin() + nTo);
+        endMoveRows();
+        nRow = nTo < nRow ? nTo : nTo - 1;
+    }
+    m_rows[static_cast<size_t>(nRow)].pRecord = std::move(pRecord);
+    emit dataChanged(index(nRow, 0), index(nRow, nColumns - 1));
+}
+
+int CNotesListModel::FindRow(const CNoteRecord& note) const
+{
+    if (m_bSorted) {
+        const int nRow = LowerBound(OrderKeyOf(note));
+        if (const CNoteRecord* p = GetRowNote(nRow); p && p->m_strKey == note.m_strKey)
+            return nRow;
+        return -1;
+    }
+    for (int i = 0, n = GetRowCount(); i < n; ++i)
+        if (const CNoteRecord* p = GetRowNote(i); p && p->m_strKey == note.m_strKey)
+            return i;
+    return -1;
+}
+
 const CNoteRecord* CNotesListModel::GetRowNote(int nRow) const
 {
     if (nRow < 0 || nRow >= GetRowCount())
@@ -215,15 +303,36 @@ void CNotesListModel::FreeItemData()
 {
     for (SRow& r : m_rows)
         r.pRecord.reset();
+    m_bSorted = m_rows.empty();
+}
+
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const CNoteRecord& note)
+{
+    return {TitleSortKey(note.m_strTitle), note.m_strKey};
+}
+
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const SRow& r)
+{
+    if (r.pRecord)
+        return OrderKeyOf(*r.pRecord);
+    return {TitleSortKey(r.pText ? r.pText->strTitle : std::string()), {}};
+}
+
+int CNotesListModel::LowerBound(const SOrderKey& key) const
+{
+    const auto it =
+        std::partition_point(m_rows.begin(), m_rows.end(), [&key](const SRow& r) { return OrderKeyOf(r) < key; });
+    return static_cast<int>(it - m_rows.begin());
 }
 
 void CNotesListModel::SortRows()
 {
-    // Keys are made once per row, not once per comparison.
-    std::vector<std::string> keys;
+    // Keys are made once per row, not once per comparison. Equal titles go
+    // by the note's key: a full sort and a row moved into place must agree.
+    std::vector<SOrderKey> keys;
     keys.reserve(m_rows.size());
     for (const SRow& r : m_rows)
-        keys.push_back(TitleSortKey(r.pRecord ? r.pRecord->m_strTitle : r.pText ? r.pText->strTitle : std::string()));
+        keys.push_back(OrderKeyOf(r));
     std::vector<int> order(m_rows.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
@@ -233,6 +342,7 @@ void CNotesListModel::SortRows()
     for (int i : order)
         sorted.push_back(std::move(m_rows[static_cast<size_t>(i)]));
     m_rows = std::move(sorted);
+    m_bSorted = std::all_of(m_rows.begin(), m_rows.end(), [](const SRow& r) { return r.pRecord || r.pText; });
 
     if (m_bFilling)
         return;

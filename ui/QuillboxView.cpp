@@ -50,6 +50,7 @@ CQuillboxView::CQuillboxView(CAppContext& app, CNoteStore& store, const CFolderS
         pal.setColor(group, QPalette::Highlight, Qt::transparent);
     setPalette(pal);
     m_pCommands = std::make_unique<CCommandActions>(*this, window.GetWindow());
+    m_pListMenus = new CNotesListMenus(*this);
 
     connect(this, &QTreeWidget::currentItemChanged, this, &CQuillboxView::OnSelChanged);
     auto onUserExpand = [this] {
@@ -80,13 +81,8 @@ void CQuillboxView::OnInitialUpdate()
     // Hides the results pane: it starts hidden whatever the stored layout says.
     WindowCommands::OnViewSearchResults(m_context);
     m_selection.Attach();
-    if (CNotesListCtrl* pList = m_window.GetNotesList()) {
-        // A double click goes the way of the menu command, rules included.
-        connect(pList, &CNotesListCtrl::ModifyRequested, this, &CQuillboxView::OnListModifyRequested,
-                Qt::UniqueConnection);
-        connect(pList, &CNotesListCtrl::ContextMenuRequested, this, &CQuillboxView::ShowListContextMenu,
-                Qt::UniqueConnection);
-    }
+    if (CNotesListCtrl* pList = m_window.GetNotesList())
+        m_pListMenus->Attach(*pList);
     SearchCommands::ConnectResults(m_context);
     UpdateCommandUI();
 }
@@ -396,24 +392,4 @@ void CQuillboxView::ShowContextMenu(QTreeWidgetItem* pItem, const QPoint& ptGlob
     }
     UpdateCommandUI();
     m_apContextMenus[nPopup]->popup(ptGlobal);
-}
-
-void CQuillboxView::OnListModifyRequested()
-{
-    ExecuteCommand(ID_MODIFY_NOTE);
-}
-
-void CQuillboxView::ShowListContextMenu(const QPoint& ptGlobal, bool bOverRow)
-{
-    if (!bOverRow && !IsFolderSelected())
-        return;
-    const int nPopup = bOverRow ? 1 : 0;
-    // Built once from the table: its actions are the commands' own, so a
-    // choice runs through ExecuteCommand and its rule.
-    if (!m_apListMenus[nPopup]) {
-        m_apListMenus[nPopup] = m_pCommands->BuildMenu(ListContextMenu(nPopup), this);
-        m_apListMenus[nPopup]->setObjectName(QString::fromLatin1(ListContextMenu(nPopup).pszText));
-    }
-    UpdateCommandUI();
-    m_apListMenus[nPopup]->popup(ptGlobal);
 }

@@ -2,6 +2,7 @@
 
 #include "FolderTree.h"
 #include "NoteSelection.h"
+#include "NotesListMenus.h"
 #include "commands/CommandContext.h"
 
 #include <QFont>
@@ -67,12 +68,8 @@ public:
     void UpdateCommandUI();
     CCommandActions& GetCommands() const { return *m_pCommands; }
 
-    // The notes list's menu at ptGlobal: "ListMenu1" over a row, "ListMenu0"
-    // over no row with a folder selected, none with the root selected.
-    void ShowListContextMenu(const QPoint& ptGlobal, bool bOverRow);
-    // A double click on the list: Modify Note, if its rule holds.
-    void OnListModifyRequested();
-    QMenu* GetListContextMenu(int nPopup) const { return m_apListMenus[nPopup == 0 ? 0 : 1]; }
+    // The notes list's context menu, once shown: "ListMenu0" or "ListMenu1".
+    QMenu* GetListContextMenu(int nPopup) const { return m_pListMenus->GetMenu(nPopup); }
 
     // The label's own rectangle, without the image and the indentation.
     QRect GetLabelRect(QTreeWidgetItem* pItem) const;
@@ -100,7 +97,7 @@ private:
     int m_nListViewMode = 0;
     QFont m_fontTree;
     QMenu* m_apContextMenus[2] = {nullptr, nullptr};
-    QMenu* m_apListMenus[2] = {nullptr, nullptr};
+    CNotesListMenus* m_pListMenus = nullptr;
     // Our own collapsing and expanding is not the user's.
     bool m_bWalkingTree = false;
     // The item being removed: the selection change must not read its record.

@@ -21,6 +21,7 @@
 #include <QTableView>
 
 #include <memory>
+#include <random>
 
 namespace
 {
@@ -140,6 +141,101 @@ private slots:
         store.FillNotesList(viaSink);
         viaSink.SortByTitle();
         QCOMPARE(Titles(viaSink), Titles(model));
+    }
+
+    // Rows updated in place after random adds, title changes (moving rows,
+    // ties among equal titles included), text changes and removals end in
+    // exactly the rows of a fresh refill, and a marked row keeps its note.
+    void rowUpdatesMatchARefill()
+    {
+        QTemporaryDir folder;
+        CAppContext app(folder.path().toStdString());
+        app.m_strCurrentFolder = folder.path().toStdString();
+        CNoteStore store(app);
+        const std::vector<std::string> titles = {"apple",
+                                                 "Apple",
+                                                 "APPLE",
+                                                 "banana",
+                                                 "Banana",
+                                                 "cherry",
+                                                 "",
+                                                 "\xc3\xa9"
+                                                 "clair",
+                                                 "\xc3\x89"
+                                                 "clair",
+                                                 "zulu"};
+        std::mt19937 random(20261207);
+        auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
+        for (int i = 0; i < 60; ++i)
+            QVERIFY(store.AddNote(MakeNote(titles[pick(titles.size())])));
+
+        CNotesListModel model(app);
+        model.Refill(store);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy moves(&model, &QAbstractItemModel::rowsMoved);
+        auto keysOf = [&store] {
+            std::vector<std::string> keys;
+            store.ForEach([&keys](const CNoteRecord& n) { keys.push_back(n.m_strKey); });
+            return keys;
+        };
+        for (int round = 0; round < 40; ++round) {
+            std::vector<std::string> keys = keysOf();
+            const std::string strMarked = keys[pick(keys.size())];
+            const QPersistentModelIndex marked = model.index(model.FindRow(store.GetNote(strMarked)), 0);
+            QVERIFY(marked.isValid());
+            std::vector<std::string> touched;
+            for (int n = 1 + static_cast<int>(pick(6)); n > 0; --n) {
+                keys = keysOf();
+                const std::string strKey = keys[pick(keys.size())];
+                CNoteRecord note = store.GetNote(strKey);
+                switch (pick(4)) {
+                case 0: {
+                    const SStoreResult added = store.AddNote(MakeNote(titles[pick(titles.size())]));
+                    QVERIFY(added);
+                    touched.push_back(added.strKey);
+                    break;
+                }
+                case 1:
+                    note.m_strTitle = titles[pick(titles.size())];
+                    QVERIFY(store.UpdateNote(note));
+                    touched.push_back(strKey);
+                    break;
+                case 2:
+                    note.m_strNotes += "x";
+                    QVERIFY(store.UpdateNote(note));
+                    touched.push_back(strKey);
+                    break;
+                default:
+                    if (keys.size() > 2) {
+                        QVERIFY(store.DeleteNote(note));
+                        touched.push_back(strKey);
+                    }
+                }
+            }
+            QVERIFY(model.UpdateRows(store, touched));
+            CNotesListModel full(app);
+            full.Refill(store);
+            QCOMPARE(model.GetRowCount(), full.GetRowCount());
+            for (int i = 0; i < full.GetRowCount(); ++i)
+                QVERIFY2(model.GetRowNote(i) == full.GetRowNote(i), qPrintable(QString::number(i)));
+            if (store.HasNote(strMarked)) {
+                QVERIFY(marked.isValid());
+                QCOMPARE(model.GetRowNote(marked.row())->m_strKey, strMarked);
+                QCOMPARE(model.FindRow(store.GetNote(strMarked)), marked.row());
+            }
+        }
+        QCOMPARE(resets.count(), 0);
+        QVERIFY(moves.count() > 0);
+
+        // Too many notes at once, or rows not in order, take a full refill.
+        std::vector<std::string> many(CNotesListModel::nMaxRowUpdates + 1, keysOf().front());
+        QVERIFY(!model.UpdateRows(store, many));
+        QCOMPARE(resets.count(), 1);
+        model.AppendSharedRow(std::make_shared<const CNoteRecord>(MakeNote("aaa")));
+        QVERIFY(!model.UpdateRows(store, {}));
+        QCOMPARE(model.GetRowCount(), store.GetCount());
+        QCOMPARE(model.FindRow(MakeNote("aaa")), -1);
     }
 
     void priorityColours()

@@ -7,6 +7,7 @@
 #include "NoteStore.h"
 #include "TestUtil.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
 #include <functional>
@@ -196,6 +197,55 @@ private slots:
                                                                      {"alpha (conflict copy)", "typed here"},
                                                                      {"alpha (conflict copy)", "typed again"}}));
         QCOMPARE(run.List().GetModel().GetRowCount(), 3);
+    }
+
+    // A few notes added, renamed across the marked one, removed and changed
+    // on disk: only their rows change, the rows end as a fresh refill would
+    // have them (equal titles included), and the mark, the Notes pane and
+    // the Properties pane stay with the marked note.
+    void fewChangesTouchOnlyTheirRows()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        WriteNotes(strDir, {"apple", "Apple", "banana", "cherry", "cherry", "kiwi", "mango", "zucchini"});
+        SRun run(m_env.ExeDir());
+        Open(run, strDir);
+        CNotesListModel& model = run.List().GetModel();
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        run.List().SetSelectionMark(5);
+        QCOMPARE(MarkedTitle(run.List()), std::string("kiwi"));
+        CNotesTextBar* pPane = run.frame->GetNotesTextBar();
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+        ChangeElsewhere(strDir, "zucchini", [](CNoteRecord& n) { n.m_strTitle = "apple"; });
+        ChangeElsewhere(strDir, "banana", [](CNoteRecord& n) { n.m_strTitle = "papaya"; });
+        ChangeElsewhere(strDir, "kiwi", [](CNoteRecord& n) { n.m_strNotes = "kiwi from the laptop"; });
+        QCOMPARE(
+            ::unlink(
+                (strDir + "/QB_" + QString::fromStdString(KeyOf(strDir, "mango")) + ".qbt").toLocal8Bit().constData()),
+            0);
+        WriteNotes(strDir, {"Cherry", "aardvark"});
+        QTRY_VERIFY(Titles(run.List()).contains(QStringLiteral("aardvark")) &&
+                    !Titles(run.List()).contains(QStringLiteral("mango")));
+        QCOMPARE(resets.count(), 0);
+
+        CNotesListModel full(run.app);
+        full.Refill(run.app.GetStore());
+        QCOMPARE(model.GetRowCount(), full.GetRowCount());
+        for (int i = 0; i < full.GetRowCount(); ++i)
+            QVERIFY(model.GetRowNote(i) == full.GetRowNote(i));
+        QCOMPARE(Titles(run.List()).mid(0, 4).join(',').toLower(), QStringLiteral("aardvark,apple,apple,apple"));
+        QCOMPARE(MarkedTitle(run.List()), std::string("kiwi"));
+        QCOMPARE(run.List().GetCurrentItem(), run.List().GetSelectionMark());
+        QCOMPARE(pPane->GetText(), std::string("kiwi from the laptop"));
+        QCOMPARE(run.frame->GetPropertiesList()->item(0)->text(), QStringLiteral("kiwi"));
+
+        // Typed text stays while another note moves past the mark.
+        pPane->SetText("typed on kiwi");
+        ChangeElsewhere(strDir, "papaya", [](CNoteRecord& n) { n.m_strTitle = "aaa"; });
+        QTRY_COMPARE(Titles(run.List()).first(), QStringLiteral("aaa"));
+        QCOMPARE(resets.count(), 0);
+        QCOMPARE(MarkedTitle(run.List()), std::string("kiwi"));
+        QCOMPARE(pPane->GetText(), std::string("typed on kiwi"));
     }
 
 private:
