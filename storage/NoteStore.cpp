@@ -531,6 +531,6 @@ void INoteRowSink::AppendSharedRow(const std::shared_ptr<const CNoteRecord>& pRe
 
 std::shared_ptr<const CNoteRecord> CNoteStore::GetShared(const std::string& strKey) const
 {
-    const auto it = m_pImpl->index.find(strKey);
-    return it == m_pImpl->index.end() ? nullptr : it->second->rec;
+    const SImpl::SNode* pNode = m_pImpl->Find(strKey);
+    return pNode ? pNode->rec : nullptr;
 }

@@ -5,6 +5,7 @@
 // counts from the file's rename to the list showing it, wall time, the
 // watcher's wait for quiet included.
 #include "AppContext.h"
+#include "BenchNotes.h"
 #include "FileIo.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
@@ -33,34 +34,10 @@ namespace
 {
 constexpr int nNotes = 100000;
 
-// The folder is made once and kept between runs in the temporary directory
-// (writing 100,000 files takes a while); a marker says it is complete.
+// The folder is made once and kept between runs (see BenchNotes.h).
 std::string FolderPath()
 {
-    static const std::string strDir = [] {
-        const QString dir = QDir::temp().filePath(QStringLiteral("quillbox-bench-sync-%1").arg(nNotes));
-        const QString marker = dir + QStringLiteral("/complete");
-        if (!QFile::exists(marker)) {
-            QDir(dir).removeRecursively();
-            QDir().mkpath(dir);
-            CAppContext app(dir.toStdString());
-            app.m_strCurrentFolder = dir.toStdString();
-            CNoteStore store(app);
-            for (int i = 0; i < nNotes; ++i) {
-                CNoteRecord n;
-                n.m_strKey = "20261207" + std::to_string(1000000 + i);
-                const unsigned h = static_cast<unsigned>(i) * 2654435761u;
-                n.m_strTitle = std::string(h % 3 == 0 ? "Note " : "note ") + std::to_string(h % 1000003);
-                n.m_strComments = "comments for the note";
-                n.m_strKeywords = "alpha beta gamma";
-                n.m_strNotes = std::string(200, 'x') + "\r\nsome more text of the note body " + std::to_string(i);
-                n.m_nPriority = i % 3;
-                std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
-            }
-            std::ofstream(marker.toStdString()) << "done\n";
-        }
-        return dir.toStdString();
-    }();
+    static const std::string strDir = BenchNotesFolder("quillbox-bench-sync-100000", nNotes);
     return strDir;
 }
 

@@ -130,7 +130,10 @@ int RunList(const std::vector<std::string>& words)
     keyed.reserve(static_cast<size_t>(session.store.GetCount()));
     session.store.ForEachShared(
         [&](const std::shared_ptr<const CNoteRecord>& p) { keyed.emplace_back(TitleSortKey(p->m_strTitle), p); });
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Equal titles by key, as the notes list has them.
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second->m_strKey < b.second->m_strKey;
+    });
     std::vector<std::shared_ptr<const CNoteRecord>> notes;
     notes.reserve(keyed.size());
     for (auto& entry : keyed)
