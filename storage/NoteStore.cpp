@@ -73,71 +73,64 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
     }
     // A file not named after its key is taken in after the others, so that
     // a key's own file keeps the key when another file holds it too.
-    struct SDeferred
-    {
-        CNoteRecord note;
-        SNoteFile file;
-    };
-    std::vector<SDeferred> deferred;
-    std::string realDir;
-    std::string data;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string_view name(e->d_name);
-        if (!EndsWith(name, ".qbt")) {
-            if (IsNoteTempName(name))
-                d.staleTemps.push_back(strPath + "/" + e->d_name);
-            continue;
-        }
-        const int fd = OpenNoteEntry(dirFd, strPath, e->d_name, e->d_type, realDir);
-        CNoteRecord note;
-        struct stat st
-        {};
-        switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
-        case EReadStatus::ok:
+    std::vector<SReadEntry> deferred;
+    auto take = [&](SReadEntry& r) {
+        switch (r.eStatus) {
+        case SReadEntry::EStatus::ok:
+            if (IsKeyFileName(r.strName, r.note.m_strKey))
+                TakeLoadedFile(r);
+            else
+                deferred.push_back(std::move(r));
             break;
-        case EReadStatus::tooLarge:
-        case EReadStatus::failed:
-            skipped.push_back(strPath + "/" + e->d_name);
-            d.damaged[e->d_name] = MakeFileStatusStamp(st);
-            continue;
-        case EReadStatus::unopenable:
-        case EReadStatus::notRegular:
-            continue;
+        case SReadEntry::EStatus::damaged:
+            skipped.push_back(strPath + "/" + r.strName);
+            d.damaged[r.strName] = r.stamp;
+            break;
+        case SReadEntry::EStatus::unreadable:
+            break;
         }
-        if (!ParseNoteFile(data, note)) {
-            skipped.push_back(strPath + "/" + e->d_name);
-            d.damaged[e->d_name] = MakeFileStatusStamp(st);
-            continue;
+    };
+    // Listed and read a batch at a time, so what waits is always small.
+    std::vector<SFolderEntry> entries;
+    for (bool bMore = true; bMore;) {
+        entries.clear();
+        while (entries.size() < nReadBatch) {
+            const dirent* e = ::readdir(dir);
+            if (!e) {
+                bMore = false;
+                break;
+            }
+            const std::string_view name(e->d_name);
+            if (EndsWith(name, ".qbt"))
+                entries.push_back({e->d_name, e->d_type});
+            else if (IsNoteTempName(name))
+                d.staleTemps.push_back(strPath + "/" + e->d_name);
         }
-        SNoteFile file{strPath, e->d_name, MakeFileStamp(st, data, nStartNs)};
-        if (!IsKeyFileName(name, note.m_strKey))
-            deferred.push_back({std::move(note), std::move(file)});
-        else
-            TakeLoadedFile(std::move(note), std::move(file));
+        ReadFolderEntries(dirFd, strPath, entries, nStartNs, take);
     }
     ::closedir(dir);
-    for (SDeferred& f : deferred)
-        TakeLoadedFile(std::move(f.note), std::move(f.file));
+    for (SReadEntry& r : deferred)
+        TakeLoadedFile(r);
     return skipped;
 }
 
-void CNoteStore::TakeLoadedFile(CNoteRecord note, SNoteFile file)
+void CNoteStore::TakeLoadedFile(SReadEntry& r)
 {
     SImpl& d = *m_pImpl;
-    d.ClaimKey(note, file.strName, file.stamp.nBytesHash);
+    d.ClaimKey(r.note, r.strName, r.stamp.nBytesHash);
     // A copy with the same bytes is still this note's file, an older one.
     bool bReplaced = false;
-    SImpl::SNode& node = d.Insert(std::move(note), &bReplaced);
+    SImpl::SNode& node = d.Insert(std::move(r.note), &bReplaced);
     if (!bReplaced) {
-        d.SetFile(node, std::move(file));
+        d.SetFile(node, d.loadedDir, std::move(r.strName), r.stamp);
         return;
     }
     std::vector<SNoteFile> older = d.Older(node);
     if (node.eFile == SImpl::SNode::EFile::keyNamed) {
-        older.push_back(std::move(file));
+        older.emplace_back(d.loadedDir, std::move(r.strName), r.stamp);
     } else {
         older.push_back(d.File(node));
-        d.SetFile(node, std::move(file));
+        d.SetFile(node, d.loadedDir, std::move(r.strName), r.stamp);
     }
     d.SetOlder(node, std::move(older));
 }

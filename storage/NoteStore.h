@@ -15,6 +15,10 @@
 class CAppContext;
 class IErrorReporter;
 class INoteRowSink;
+namespace note_store
+{
+struct SReadEntry;
+}
 
 // What AddNote, UpdateNote and DeleteNote did: true only when the file was
 // written (or deleted); the note's key, which a write may have changed; and
@@ -191,7 +195,7 @@ private:
     void ReportSaveFailed();
     void RemoveStaleTempFiles();
     // A note file read by LoadFolder joins the store.
-    void TakeLoadedFile(CNoteRecord note, SNoteFile file);
+    void TakeLoadedFile(note_store::SReadEntry& read);
 
     struct SImpl;
     std::unique_ptr<SImpl> m_pImpl;

@@ -2,10 +2,13 @@
 
 #include "TextMatch.h"
 
+#include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdlib>
 #include <functional>
 #include <new>
+#include <thread>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -117,6 +120,64 @@ CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stam
 CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp)
 {
     return ReadStampedFd(::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), note, stamp);
+}
+
+namespace
+{
+// Reads one entry into r, with the thread's own buffer and symlink cache.
+void ReadEntry(int dirFd, const std::string& strDir, SFolderEntry& entry, int64_t nStartNs, SReadEntry& r,
+               std::string& data, std::string& strRealDir)
+{
+    r.strName = std::move(entry.strName);
+    const int fd = OpenNoteEntry(dirFd, strDir, r.strName.c_str(), entry.type, strRealDir);
+    struct stat st
+    {};
+    switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
+    case EReadStatus::ok:
+        break;
+    case EReadStatus::tooLarge:
+    case EReadStatus::failed:
+        r.eStatus = SReadEntry::EStatus::damaged;
+        r.stamp = MakeFileStatusStamp(st);
+        return;
+    case EReadStatus::unopenable:
+    case EReadStatus::notRegular:
+        r.eStatus = SReadEntry::EStatus::unreadable;
+        return;
+    }
+    if (!CNoteStore::ParseNoteFile(data, r.note)) {
+        r.eStatus = SReadEntry::EStatus::damaged;
+        r.stamp = MakeFileStatusStamp(st);
+        return;
+    }
+    r.eStatus = SReadEntry::EStatus::ok;
+    r.stamp = MakeFileStamp(st, data, nStartNs);
+}
+} // namespace
+
+void ReadFolderEntries(int dirFd, const std::string& strDir, std::vector<SFolderEntry>& entries, int64_t nStartNs,
+                       const std::function<void(SReadEntry&)>& take)
+{
+    // Threads only pay off with enough files for each.
+    constexpr size_t nPerThread = 128;
+    const size_t nThreads = std::min<size_t>(
+        {std::max(1u, std::thread::hardware_concurrency()), 4, std::max<size_t>(1, entries.size() / nPerThread)});
+    std::vector<SReadEntry> read(entries.size());
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        std::string data;
+        std::string realDir;
+        for (size_t i = next++; i < entries.size(); i = next++)
+            ReadEntry(dirFd, strDir, entries[i], nStartNs, read[i], data, realDir);
+    };
+    std::vector<std::thread> helpers;
+    for (size_t t = 1; t < nThreads; ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& t : helpers)
+        t.join();
+    for (SReadEntry& r : read)
+        take(r);
 }
 } // namespace note_store
 
@@ -274,33 +335,49 @@ SFileStamp CNoteStore::SImpl::Stamp(const SNode& n) const
     return stamp;
 }
 
+bool CNoteStore::SImpl::PackKeyNamed(SNode& n, const std::string& strDir, const std::string& strName,
+                                     const SFileStamp& stamp)
+{
+    if (loadedDir.empty() || strDir != loadedDir || stamp.nDevice != loadedDevice || stamp.nSize < 0 ||
+        stamp.nSize > INT32_MAX || !IsKeyFileName(strName, n.rec->m_strKey))
+        return false;
+    n.eFile = SNode::EFile::keyNamed;
+    n.size = static_cast<uint32_t>(stamp.nSize);
+    n.mtimeNs = stamp.nMtimeNs;
+    n.ctimeNs = stamp.nCtimeNs;
+    n.inode = stamp.nInode;
+    n.inDoubt = stamp.bInDoubt;
+    n.bytesHash = stamp.nBytesHash;
+    DropOwnFile(n);
+    return true;
+}
+
+void CNoteStore::SImpl::DropOwnFile(SNode& n)
+{
+    if (n.files && n.files->older.empty())
+        n.files.reset();
+    else if (n.files)
+        n.files->file = SNoteFile();
+}
+
 void CNoteStore::SImpl::SetFile(SNode& n, SNoteFile file)
 {
-    const SFileStamp& st = file.stamp;
     if (!file.Exists()) {
         n.eFile = SNode::EFile::none;
-    } else if (!loadedDir.empty() && file.strDir == loadedDir && st.nDevice == loadedDevice && st.nSize >= 0 &&
-               st.nSize <= INT32_MAX && IsKeyFileName(file.strName, n.rec->m_strKey)) {
-        n.eFile = SNode::EFile::keyNamed;
-        n.size = static_cast<uint32_t>(st.nSize);
-        n.mtimeNs = st.nMtimeNs;
-        n.ctimeNs = st.nCtimeNs;
-        n.inode = st.nInode;
-        n.inDoubt = st.bInDoubt;
-        n.bytesHash = st.nBytesHash;
-    } else {
+        DropOwnFile(n);
+    } else if (!PackKeyNamed(n, file.strDir, file.strName, file.stamp)) {
         n.eFile = SNode::EFile::other;
         if (!n.files)
             n.files = std::make_unique<SNodeFiles>();
         n.files->file = std::move(file);
-        return;
     }
-    if (n.files) {
-        if (n.files->older.empty())
-            n.files.reset();
-        else
-            n.files->file = SNoteFile();
-    }
+}
+
+void CNoteStore::SImpl::SetFile(SNode& n, const std::string& strDir, std::string strName, const SFileStamp& stamp)
+{
+    // The usual case without making a whole file description first.
+    if (!PackKeyNamed(n, strDir, strName, stamp))
+        SetFile(n, SNoteFile(strDir, std::move(strName), stamp));
 }
 
 std::string CNoteStore::SImpl::FileName(const SNode& n) const

@@ -5,6 +5,7 @@
 #include "NoteStore.h"
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 namespace note_store
 {
 constexpr size_t nMaxNoteFile = size_t(1) << 31;
+constexpr size_t nReadBatch = 1024;
 
 bool EndsWith(std::string_view s, std::string_view tail);
 // "QB_" + key + ".qbt"
@@ -32,6 +34,28 @@ int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, uns
 // Reads a note file with the stamp it had when the read began.
 CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp);
 CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp);
+
+// A note file of a folder's listing, and what reading it gave.
+struct SFolderEntry
+{
+    std::string strName;
+    unsigned char type;
+};
+struct SReadEntry
+{
+    enum class EStatus : uint8_t { ok, damaged, unreadable };
+    std::string strName;
+    EStatus eStatus = EStatus::unreadable;
+    CNoteRecord note;
+    // Of the file as read; of its status only when damaged.
+    SFileStamp stamp;
+};
+// Reads the entries of the directory open as dirFd, on several threads when
+// there are many, and hands each result to take in the entries' order, on
+// the calling thread. Given nReadBatch entries at a time. Reading a file is mostly waiting on the system: a
+// folder of many notes loads in a fraction of the time on several cores.
+void ReadFolderEntries(int dirFd, const std::string& strDir, std::vector<SFolderEntry>& entries, int64_t nStartNs,
+                       const std::function<void(SReadEntry&)>& take);
 
 // Where a note's file is when that is not simply "QB_" + key + ".qbt" in the
 // loaded folder, and the older files of its key. Few notes have one.
@@ -144,6 +168,7 @@ struct CNoteStore::SImpl
     // The note's file, made whole.
     SNoteFile File(const SNode& n) const;
     void SetFile(SNode& n, SNoteFile file);
+    void SetFile(SNode& n, const std::string& strDir, std::string strName, const SFileStamp& stamp);
     SFileStamp Stamp(const SNode& n) const;
     bool HasFile(const SNode& n) const { return n.eFile != SNode::EFile::none; }
     // Its file's name; empty when it has none.
@@ -174,6 +199,11 @@ private:
     static constexpr uint32_t nChunk = 1u << nChunkBits;
 
     uint32_t Allocate();
+    // Keeps the file in the node itself when it is the key's own file in the
+    // loaded folder; false when it is not.
+    bool PackKeyNamed(SNode& n, const std::string& strDir, const std::string& strName, const SFileStamp& stamp);
+    // Forgets the node's file kept aside, keeping its older files.
+    void DropOwnFile(SNode& n);
     void Rehash(size_t nSlots);
     uint32_t& HashSlot(uint32_t keyHash) const { return m_hash[keyHash & (m_hash.size() - 1)]; }
 

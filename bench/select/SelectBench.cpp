@@ -155,9 +155,9 @@ int PrintResident()
 }
 } // namespace
 
-BENCHMARK(BM_ReadFilesBaseline)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BM_SelectFolder)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_ReadFilesBaseline)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime()->MeasureProcessCPUTime();
+BENCHMARK(BM_LoadFolder)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime()->MeasureProcessCPUTime();
+BENCHMARK(BM_SelectFolder)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime()->MeasureProcessCPUTime();
 
 int main(int argc, char** argv)
 {
