@@ -96,10 +96,8 @@ int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, uns
     return ::openat(dirFd, pszName, flags);
 }
 
-CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp)
+CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp, std::string& data, int64_t nStartNs)
 {
-    const int64_t nStartNs = FileClockNowNs();
-    std::string data;
     struct stat st
     {};
     switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
@@ -117,6 +115,13 @@ CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stam
     return CNoteStore::ParseNoteFile(data, note) ? CNoteStore::ReadResult::ok : CNoteStore::ReadResult::damaged;
 }
 
+CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp)
+{
+    const int64_t nStartNs = FileClockNowNs();
+    std::string data;
+    return ReadStampedFd(fd, note, stamp, data, nStartNs);
+}
+
 CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp)
 {
     return ReadStampedFd(::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), note, stamp);
@@ -130,28 +135,17 @@ void ReadEntry(int dirFd, const std::string& strDir, SFolderEntry& entry, int64_
 {
     r.strName = std::move(entry.strName);
     const int fd = OpenNoteEntry(dirFd, strDir, r.strName.c_str(), entry.type, strRealDir);
-    struct stat st
-    {};
-    switch (ReadRegularFd(fd, nMaxNoteFile, data, &st)) {
-    case EReadStatus::ok:
+    switch (ReadStampedFd(fd, r.note, r.stamp, data, nStartNs)) {
+    case CNoteStore::ReadResult::ok:
+        r.eStatus = SReadEntry::EStatus::ok;
         break;
-    case EReadStatus::tooLarge:
-    case EReadStatus::failed:
+    case CNoteStore::ReadResult::damaged:
         r.eStatus = SReadEntry::EStatus::damaged;
-        r.stamp = MakeFileStatusStamp(st);
-        return;
-    case EReadStatus::unopenable:
-    case EReadStatus::notRegular:
+        break;
+    case CNoteStore::ReadResult::unreadable:
         r.eStatus = SReadEntry::EStatus::unreadable;
-        return;
+        break;
     }
-    if (!CNoteStore::ParseNoteFile(data, r.note)) {
-        r.eStatus = SReadEntry::EStatus::damaged;
-        r.stamp = MakeFileStatusStamp(st);
-        return;
-    }
-    r.eStatus = SReadEntry::EStatus::ok;
-    r.stamp = MakeFileStamp(st, data, nStartNs);
 }
 } // namespace
 

@@ -33,6 +33,8 @@ int OpenNoteEntry(int dirFd, const std::string& strDir, const char* pszName, uns
                   std::string& strRealDir);
 // Reads a note file with the stamp it had when the read began.
 CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp);
+// The same with the caller's buffer and the time its reads began.
+CNoteStore::ReadResult ReadStampedFd(int fd, CNoteRecord& note, SFileStamp& stamp, std::string& data, int64_t nStartNs);
 CNoteStore::ReadResult ReadStampedNote(const std::string& strPath, CNoteRecord& note, SFileStamp& stamp);
 
 // A note file of a folder's listing, and what reading it gave.

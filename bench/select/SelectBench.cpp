@@ -6,10 +6,12 @@
 // "bench_select --rss" prints the resident memory before and after one
 // selection instead of timing.
 #include "BenchNotes.h"
+#include "BenchWindow.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
+#include "PlainRead.h"
 #include "QuillboxApp.h"
 #include "QuillboxView.h"
 
@@ -61,26 +63,8 @@ long ResidentKiB()
 void BM_ReadFilesBaseline(benchmark::State& state)
 {
     const std::string strDir = NotesDir();
-    std::vector<char> buf(1 << 16);
-    for (auto _ : state) {
-        size_t total = 0;
-        DIR* dir = ::opendir(strDir.c_str());
-        while (const dirent* e = ::readdir(dir)) {
-            const size_t len = std::strlen(e->d_name);
-            if (len < 4 || std::strcmp(e->d_name + len - 4, ".qbt") != 0)
-                continue;
-            const int fd = ::openat(::dirfd(dir), e->d_name, O_RDONLY | O_CLOEXEC);
-            struct stat st
-            {};
-            ::fstat(fd, &st);
-            if (static_cast<size_t>(st.st_size) > buf.size())
-                buf.resize(static_cast<size_t>(st.st_size));
-            total += static_cast<size_t>(::read(fd, buf.data(), buf.size()));
-            ::close(fd);
-        }
-        ::closedir(dir);
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadNoteFilesPlainly(strDir.c_str()));
 }
 
 void BM_LoadFolder(benchmark::State& state)
@@ -93,20 +77,9 @@ void BM_LoadFolder(benchmark::State& state)
 }
 
 // The main window with the notes folder registered, the root selected.
-struct SWindow
+struct SWindow : SBenchWindow
 {
-    SWindow()
-    {
-        app = std::make_unique<CQuillboxApp>(exeDir.path().toStdString());
-        app->InitInstance(false);
-        frame = app->GetMainFrame();
-        frame->resize(1280, 800);
-        frame->show();
-        view = frame->GetView();
-        view->InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", NotesDir()}));
-        folder = view->GetRootItem()->child(view->GetRootItem()->childCount() - 1);
-        QCoreApplication::processEvents();
-    }
+    SWindow() : SBenchWindow(NotesDir()) { QCoreApplication::processEvents(); }
     // A click on the folder, until the list is painted and the window idle.
     void Select()
     {
@@ -119,12 +92,6 @@ struct SWindow
         view->setCurrentItem(view->GetRootItem());
         QCoreApplication::processEvents();
     }
-
-    QTemporaryDir exeDir;
-    std::unique_ptr<CQuillboxApp> app;
-    CMainFrame* frame = nullptr;
-    CQuillboxView* view = nullptr;
-    QTreeWidgetItem* folder = nullptr;
 };
 
 void BM_SelectFolder(benchmark::State& state)

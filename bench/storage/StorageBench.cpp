@@ -3,6 +3,7 @@
 #include "BenchNotes.h"
 #include "NoteRowSink.h"
 #include "NoteStore.h"
+#include "PlainRead.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -56,16 +57,9 @@ SFolder& Folder(int count)
 void BM_ReadFilesBaseline(benchmark::State& state)
 {
     SFolder& f = Folder(static_cast<int>(state.range(0)));
-    char buf[65536];
-    for (auto _ : state) {
-        size_t total = 0;
-        for (const auto& e : std::filesystem::directory_iterator(f.dir.path().toStdString())) {
-            std::FILE* fp = std::fopen(e.path().c_str(), "rb");
-            total += std::fread(buf, 1, sizeof buf, fp);
-            std::fclose(fp);
-        }
-        benchmark::DoNotOptimize(total);
-    }
+    const std::string strDir = f.dir.path().toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadNoteFilesPlainly(strDir.c_str()));
 }
 
 void BM_LoadFolder(benchmark::State& state)

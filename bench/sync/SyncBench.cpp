@@ -6,6 +6,7 @@
 // watcher's wait for quiet included.
 #include "AppContext.h"
 #include "BenchNotes.h"
+#include "BenchWindow.h"
 #include "FileIo.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
@@ -187,18 +188,11 @@ void BM_ExternalChangeShownInPlace(benchmark::State& state)
 }
 
 // The main window showing the folder, the note in the middle marked.
-struct SFrame
+struct SFrame : SBenchWindow
 {
-    SFrame()
+    SFrame() : SBenchWindow(FolderPath())
     {
-        app = std::make_unique<CQuillboxApp>(exeDir.path().toStdString());
-        app->InitInstance(false);
-        frame = app->GetMainFrame();
-        frame->resize(1280, 800);
-        frame->show();
-        view = frame->GetView();
-        view->InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", FolderPath()}));
-        view->setCurrentItem(view->GetRootItem()->child(view->GetRootItem()->childCount() - 1));
+        view->setCurrentItem(folder);
         CNotesListCtrl& list = *frame->GetNotesList();
         list.SetSelectionMark(list.GetModel().FindRow(Window().store.GetNote(Window().strMarkedKey)));
         Settle();
@@ -212,11 +206,6 @@ struct SFrame
     }
     CNotesListCtrl& List() const { return *frame->GetNotesList(); }
     const CNoteRecord* Marked() const { return List().GetModel().GetRowNote(List().GetSelectionMark()); }
-
-    QTemporaryDir exeDir;
-    std::unique_ptr<CQuillboxApp> app;
-    CMainFrame* frame = nullptr;
-    CQuillboxView* view = nullptr;
 };
 
 std::unique_ptr<SFrame> pFrame;
