@@ -5,6 +5,7 @@
 // A local time without time zone, held as an automation date: days since
 // 30 December 1899 00:00 as a real, the fraction being the time of day.
 // Packed to 12 bytes: every note holds three, and there are many notes.
+// So m_dt is not aligned: read it by value, never bind a reference to it.
 #pragma pack(push, 4)
 class CDateTime
 {

@@ -645,7 +645,8 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     }
     const auto& [k0, apply] = *imported.begin();
     EXPECT_EQ(apply.m_bHasDate, 0); // 949998.0: no date, m_dtDate the import time
-    EXPECT_GE(apply.m_dtDate.m_dt, now.m_dt);
+    const double dtApply = apply.m_dtDate.m_dt;
+    EXPECT_GE(dtApply, now.m_dt + 0);
     EXPECT_EQ(apply.m_nPriority, 0);
     const CNoteRecord& call = std::next(imported.begin())->second;
     EXPECT_EQ(call.m_bHasDate, 1);

@@ -33,7 +33,7 @@ TEST(DateTime, KnownValueAndRoundTrip)
     CArchiveWriter ar;
     ar.WriteDateTime(dt);
     EXPECT_EQ(Hex(ar.Data()), "00 00 00 00 E8 BF 42 70 8F DA E2 40");
-    EXPECT_DOUBLE_EQ(dt.m_dt, 38612 + 41684 / 86400.0);
+    EXPECT_DOUBLE_EQ(double(dt.m_dt), 38612 + 41684 / 86400.0);
 
     struct
     {
@@ -47,7 +47,7 @@ TEST(DateTime, KnownValueAndRoundTrip)
         EXPECT_EQ(std::vector<int>({y, mo, d, h, mi, s}), std::vector<int>({c.y, c.mo, c.d, c.h, c.mi, c.s}));
     }
     // Before the epoch the day counts down and the time of day up.
-    EXPECT_DOUBLE_EQ(CDateTime::FromFields(1899, 12, 29, 6, 0, 0).m_dt, -1.25);
+    EXPECT_DOUBLE_EQ(double(CDateTime::FromFields(1899, 12, 29, 6, 0, 0).m_dt), -1.25);
     EXPECT_FALSE(CDateTime::FromFields(2001, 2, 29).IsValid());
     int y, mo, d, h, mi, s;
     EXPECT_FALSE(CDateTime(1.0, CDateTime::null).GetFields(y, mo, d, h, mi, s));
