@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <functional>
 #include <new>
+#include <system_error>
 #include <thread>
 
 #include <dirent.h>
@@ -165,8 +166,12 @@ void ReadFolderEntries(int dirFd, const std::string& strDir, std::vector<SFolder
             ReadEntry(dirFd, strDir, entries[i], nStartNs, read[i], data, realDir);
     };
     std::vector<std::thread> helpers;
-    for (size_t t = 1; t < nThreads; ++t)
-        helpers.emplace_back(work);
+    try {
+        for (size_t t = 1; t < nThreads; ++t)
+            helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // No thread to spare: fewer read, the rest is read here.
+    }
     work();
     for (std::thread& t : helpers)
         t.join();

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+
 namespace
 {
 class CRecordingReporter : public IErrorReporter
@@ -342,4 +344,49 @@ TEST(NotesOrder, SortByTitleIsCaseInsensitiveAndStable)
                                               "5:Éclair"}));
     EXPECT_EQ(CompareTitles("ÉTÉ", "été"), 0);
     EXPECT_LT(CompareTitles("abc", "ABD"), 0);
+}
+
+// A folder big enough to be read on several threads gives exactly what one
+// thread reading in listing order gives: every note, the damaged files, and
+// each bucket newest first by the listing.
+TEST_F(NoteStoreTest, BigFolderLoadsAsListed)
+{
+    const int nNotes = 3000;
+    for (int i = 0; i < nNotes; ++i) {
+        CNoteRecord n = MakeNote("k" + std::to_string(i), "note " + std::to_string(i));
+        n.m_strNotes = std::string(static_cast<size_t>(i % 50), 'x');
+        // Some files are not named after their key; those are taken in last.
+        const std::string name = i % 7 == 0 ? "renamed-" + std::to_string(i) + ".qbt" : "QB_" + n.m_strKey + ".qbt";
+        WriteBytes(Folder() + "/" + name, store.NoteFileBytes(n));
+        if (i % 500 == 0)
+            WriteBytes(Folder() + "/damaged-" + std::to_string(i) + ".qbt", "QB");
+    }
+
+    std::vector<std::string> named;
+    std::vector<std::string> renamed;
+    DIR* listing = ::opendir(Folder().c_str());
+    while (const dirent* e = ::readdir(listing)) {
+        const std::string name = e->d_name;
+        if (name.rfind("QB_", 0) == 0)
+            named.push_back(name.substr(3, name.size() - 7));
+        else if (name.rfind("renamed-", 0) == 0)
+            renamed.push_back("k" + name.substr(8, name.size() - 12));
+    }
+    ::closedir(listing);
+    std::vector<std::string> inserted = named;
+    inserted.insert(inserted.end(), renamed.begin(), renamed.end());
+    std::vector<std::string> expected;
+    for (unsigned bucket = 0; bucket < CNoteStore::nBuckets; ++bucket)
+        for (auto it = inserted.rbegin(); it != inserted.rend(); ++it)
+            if (CNoteStore::HashKey(*it) % CNoteStore::nBuckets == bucket)
+                expected.push_back(*it);
+
+    for (int round = 0; round < 2; ++round) {
+        auto skipped = store.LoadFolder(Folder());
+        EXPECT_EQ(skipped.size(), size_t(nNotes / 500));
+        EXPECT_EQ(store.GetCount(), nNotes);
+        EXPECT_EQ(Keys(), expected);
+        EXPECT_EQ(store.GetNote("k2999").m_strNotes, std::string(2999 % 50, 'x'));
+        EXPECT_EQ(store.GetNoteFile("k7").strName, "renamed-7.qbt");
+    }
 }
