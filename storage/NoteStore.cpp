@@ -330,7 +330,7 @@ SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
         files.clear();
         bOwnFirst = true;
         if (IsPlainNoteKey(note.m_strKey) && !m_app.m_strCurrentFolder.empty())
-            files.push_back({m_app.m_strCurrentFolder, "QB_" + note.m_strKey + ".qbt"});
+            files.push_back({m_app.m_strCurrentFolder, KeyFileName(note.m_strKey)});
     }
     for (size_t i = 0; i < files.size(); ++i) {
         const SNoteFile& f = files[i];

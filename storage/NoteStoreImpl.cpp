@@ -23,6 +23,11 @@ bool EndsWith(std::string_view s, std::string_view tail)
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
 
+std::string KeyFileName(std::string_view key)
+{
+    return "QB_" + std::string(key) + ".qbt";
+}
+
 bool IsKeyFileName(std::string_view name, std::string_view key)
 {
     return name.size() == key.size() + 7 && name.substr(0, 3) == "QB_" && name.substr(3, key.size()) == key &&
@@ -207,9 +212,14 @@ void CNoteStore::SImpl::Clear()
 
 uint32_t CNoteStore::SImpl::FindIndex(std::string_view key) const
 {
+    return FindIndex(key, KeyHash(key));
+}
+
+uint32_t CNoteStore::SImpl::FindIndex(std::string_view key, uint32_t keyHash) const
+{
     if (m_hash.empty())
         return 0;
-    for (uint32_t i = HashSlot(KeyHash(key)); i; i = At(i).hashNext)
+    for (uint32_t i = HashSlot(keyHash); i; i = At(i).hashNext)
         if (At(i).rec->m_strKey == key)
             return i;
     return 0;
@@ -250,7 +260,8 @@ void CNoteStore::SImpl::Rehash(size_t nSlots)
 CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbReplaced)
 {
     corpus.valid = false;
-    uint32_t i = FindIndex(note.m_strKey);
+    const uint32_t keyHash = KeyHash(note.m_strKey);
+    uint32_t i = FindIndex(note.m_strKey, keyHash);
     if (pbReplaced)
         *pbReplaced = i != 0;
     if (!i) {
@@ -265,7 +276,7 @@ CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbRe
         if (m_nCount > m_hash.size()) {
             Rehash(std::max<size_t>(64, m_hash.size() * 2));
         } else {
-            uint32_t& slot = HashSlot(KeyHash(node.rec->m_strKey));
+            uint32_t& slot = HashSlot(keyHash);
             node.hashNext = slot;
             slot = i;
         }
@@ -281,7 +292,8 @@ CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbRe
 void CNoteStore::SImpl::Remove(const std::string& key)
 {
     corpus.valid = false;
-    const uint32_t i = FindIndex(key);
+    const uint32_t keyHash = KeyHash(key);
+    const uint32_t i = FindIndex(key, keyHash);
     if (!i)
         return;
     SNode& node = At(i);
@@ -291,7 +303,7 @@ void CNoteStore::SImpl::Remove(const std::string& key)
             *p = node.next;
             break;
         }
-    for (uint32_t* p = &HashSlot(KeyHash(key)); *p; p = &At(*p).hashNext)
+    for (uint32_t* p = &HashSlot(keyHash); *p; p = &At(*p).hashNext)
         if (*p == i) {
             *p = node.hashNext;
             break;
@@ -310,7 +322,7 @@ SNoteFile CNoteStore::SImpl::File(const SNode& n) const
     case SNode::EFile::none:
         break;
     case SNode::EFile::keyNamed:
-        return SNoteFile(loadedDir, "QB_" + n.rec->m_strKey + ".qbt", Stamp(n));
+        return SNoteFile(loadedDir, KeyFileName(n.rec->m_strKey), Stamp(n));
     case SNode::EFile::other:
         return n.files->file;
     }
@@ -385,7 +397,7 @@ std::string CNoteStore::SImpl::FileName(const SNode& n) const
     case SNode::EFile::none:
         break;
     case SNode::EFile::keyNamed:
-        return "QB_" + n.rec->m_strKey + ".qbt";
+        return KeyFileName(n.rec->m_strKey);
     case SNode::EFile::other:
         return n.files->file.strName;
     }

@@ -5,8 +5,8 @@
 #include "NoteStore.h"
 
 #include <array>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,7 +19,8 @@ constexpr size_t nMaxNoteFile = size_t(1) << 31;
 constexpr size_t nReadBatch = 1024;
 
 bool EndsWith(std::string_view s, std::string_view tail);
-// "QB_" + key + ".qbt"
+// A key's own file name: "QB_" + key + ".qbt".
+std::string KeyFileName(std::string_view key);
 bool IsKeyFileName(std::string_view name, std::string_view key);
 // A temporary file of a note save: "QB_" ... ".qbt" and the six-letter tail.
 bool IsNoteTempName(std::string_view name);
@@ -52,10 +53,11 @@ struct SReadEntry
     // Of the file as read; of its status only when damaged.
     SFileStamp stamp;
 };
-// Reads the entries of the directory open as dirFd, on several threads when
-// there are many, and hands each result to take in the entries' order, on
-// the calling thread. Given nReadBatch entries at a time. Reading a file is mostly waiting on the system: a
-// folder of many notes loads in a fraction of the time on several cores.
+// Reads the entries of the directory open as dirFd (nReadBatch at a time),
+// on several threads when there are many, and hands each result to take in
+// the entries' order, on the calling thread. Reading a file is mostly waiting
+// on the system: a folder of many notes loads in a fraction of the time on
+// several cores.
 void ReadFolderEntries(int dirFd, const std::string& strDir, std::vector<SFolderEntry>& entries, int64_t nStartNs,
                        const std::function<void(SReadEntry&)>& take);
 
@@ -200,6 +202,7 @@ private:
     static constexpr unsigned nChunkBits = 10;
     static constexpr uint32_t nChunk = 1u << nChunkBits;
 
+    uint32_t FindIndex(std::string_view key, uint32_t keyHash) const;
     uint32_t Allocate();
     // Keeps the file in the node itself when it is the key's own file in the
     // loaded folder; false when it is not.

@@ -26,15 +26,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <malloc.h>
 #include <string>
-#include <vector>
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <malloc.h>
 
 namespace
 {
