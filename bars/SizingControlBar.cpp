@@ -1,11 +1,11 @@
 #include "SizingControlBar.h"
 
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMainWindow>
 #include <QResizeEvent>
+#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 

@@ -99,8 +99,11 @@ private slots:
         bar.m_szHorz = QSize(401, 102);
         bar.m_szVert = QSize(203, 504);
         bar.m_szFloat = QSize(305, 206);
+        {
+            QSettings written = AppSettings();
+            bar.SaveState(written, kProfile);
+        }
         QSettings settings = AppSettings();
-        bar.SaveState(settings, kProfile);
         settings.beginGroup(QStringLiteral("DetailsBarState-SCBar-253"));
         QCOMPARE(settings.childKeys().size(), 6);
         QCOMPARE(settings.value("sizeHorzCX").toInt(), 401);

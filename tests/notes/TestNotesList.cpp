@@ -358,14 +358,12 @@ private slots:
             QTest::mouseDClick(pViewport, Qt::LeftButton, {}, ptRow2);
             QCOMPARE(modify.count(), nMode + 1);
         }
-        // With nothing marked a double click asks for nothing.
+        // A double click on no row, with nothing marked, asks for nothing.
         list.SetSelectionMark(-1);
-        QTest::mouseDClick(list.GetActiveView()->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(list.GetSelectionMark() == -1 ? modify.count() : 4, 4);
-
-        list.SetCurrentItem(2);
-        QCOMPARE(list.GetCurrentItem(), 2);
-        QCOMPARE(list.GetCurrentItem(), 2);
+        QWidget* pViewport = list.GetActiveView()->viewport();
+        QTest::mouseDClick(pViewport, Qt::LeftButton, {}, QPoint(pViewport->width() - 5, pViewport->height() - 5));
+        QCOMPARE(list.GetSelectionMark(), -1);
+        QCOMPARE(modify.count(), 4);
     }
 
 private:
