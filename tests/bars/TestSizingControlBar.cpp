@@ -112,6 +112,7 @@ private slots:
         QCOMPARE(settings.value("sizeVertCY").toInt(), 504);
         QCOMPARE(settings.value("sizeFloatCX").toInt(), 305);
         QCOMPARE(settings.value("sizeFloatCY").toInt(), 206);
+        settings.endGroup();
 
         CSizingControlBarG copy("Properties", &frame.window, 253);
         copy.LoadState(settings, kProfile);
