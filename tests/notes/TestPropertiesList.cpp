@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-
 class TestPropertiesList : public QObject
 {
     Q_OBJECT
@@ -73,7 +72,6 @@ private slots:
         list.ClearProperties();
         QCOMPARE(list.count(), 1);
     }
-
 };
 
 QTEST_MAIN(TestPropertiesList)
