@@ -217,9 +217,10 @@ int RunUpdate(const std::vector<std::string>& words)
     if (int rc = ApplyEdits(args, note))
         return rc;
     // The store's own check at the write catches any change made after this.
-    if (args.Has("--if-modified") && "\"" + expected + "\"" != JsonDateTime(note.m_dtModified)) {
-        std::cerr << "quillbox-cli: the note " << EscapeKey(key) << " was modified at "
-                  << JsonDateTime(note.m_dtModified) << ", not " << expected << "; it was left as it is\n";
+    const std::string modified = JsonDateTime(note.m_dtModified);
+    if (args.Has("--if-modified") && modified != "\"" + expected + "\"") {
+        std::cerr << "quillbox-cli: the note " << EscapeKey(key) << " was modified at " << modified << ", not \""
+                  << expected << "\"; it was left as it is\n";
         return EXIT_CONFLICT;
     }
     if (CliBeforeWriteHook())
