@@ -471,12 +471,28 @@ bool CNoteStore::SImpl::DetachFile(const std::string& key, const SNoteFile& file
     return true;
 }
 
-void CNoteStore::SImpl::ClaimKey(CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const
+bool CNoteStore::SImpl::KeyHeldByOther(const CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const
 {
     const SNode* holder = Find(note.m_strKey);
-    if (!holder || !HasFile(*holder) || FileName(*holder) == strName || Stamp(*holder).nBytesHash == nBytesHash)
+    return holder && HasFile(*holder) && FileName(*holder) != strName && Stamp(*holder).nBytesHash != nBytesHash;
+}
+
+void CNoteStore::SImpl::ClaimKey(CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const
+{
+    if (!KeyHeldByOther(note, strName, nBytesHash))
         return;
-    note.m_strKey += "/" + strName;
+    // A file may hold any key, this form too: one that another note holds
+    // moves on, so that neither note hides the other and a delete of one
+    // never takes the other's file along.
+    const std::string base = note.m_strKey + "/" + strName;
+    std::string key = base;
+    for (int n = 2;; ++n) {
+        const SNode* other = Find(key);
+        if (!other || FileName(*other) == strName)
+            break;
+        key = base + "/" + std::to_string(n);
+    }
+    note.m_strKey = std::move(key);
     note.m_strTitle += " (conflict copy)";
 }
 
