@@ -2,10 +2,15 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <cstring>
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return std::printf("quillbox-cli %s\n", QUILLBOX_VERSION) < 0 || std::fflush(stdout) != 0 ? EXIT_FAILED
+                                                                                                  : EXIT_OK;
+
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Orvantic");
     QCoreApplication::setApplicationName("Quillbox");
