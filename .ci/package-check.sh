@@ -12,7 +12,8 @@ appstreamcli validate --no-net build-pkg/packaging/com.orvantic.Quillbox.metainf
 desktop-file-validate resources/com.orvantic.Quillbox.desktop
 
 debs=(dist/quillbox_*.deb)
-$SUDO apt-get install -y "./${debs[0]}"
+# Without the recommended xdg-utils, which pulls in much and runs nothing here.
+$SUDO apt-get install -y --no-install-recommends "./${debs[0]}"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 dpkg-query -L quillbox >"$tmp/files"

@@ -6,14 +6,17 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Orvantic)
 set(CPACK_PACKAGE_CONTACT "Quillbox maintainers <maintainers@users.noreply.c-seed-a9979532.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop organiser for short notes and tasks")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quillbox keeps short notes and tasks in folders, each a display name bound to a directory "
-    "holding one small file per note. Its window shows the folders as a tree, the selected folder's "
-    "notes as a list and panes with the note's text and properties. Notes can be searched and "
-    "exported to text, HTML and PDF, or, with LibreOffice, to a new document or spreadsheet; tasks "
-    "and journal notes are exchanged with calendar folders that todoman and vdirsyncer share.\n"
-    "\n"
-    "quillbox-cli lists, adds, changes, searches and exports notes from scripts.")
+# One string: cpack wraps it and marks the empty line as a paragraph break.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Quillbox keeps short notes and tasks in folders, each a display name bound "
+  "to a directory holding one small file per note. Its window shows the folders "
+  "as a tree, the selected folder's notes as a list and panes with the note's "
+  "text and properties. Notes can be searched and exported to text, HTML and "
+  "PDF, or, with LibreOffice, to a new document or spreadsheet; tasks and "
+  "journal notes are exchanged with calendar folders that todoman and "
+  "vdirsyncer share.\n"
+  "\n"
+  "quillbox-cli lists, adds, changes, searches and exports notes from scripts.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
