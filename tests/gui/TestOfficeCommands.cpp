@@ -5,6 +5,7 @@
 #include "OfficeInstall.h"
 #include "RecordingServer.h"
 
+#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -119,6 +120,8 @@ CModalDriver::Step TickAndImport(QStringList* pRows, const QStringList& texts = 
         QVERIFY(pDialog);
         auto* pList = pDialog->findChild<CImportCheckList*>();
         QVERIFY(pList);
+        // The rows arrive from a worker; Import is offered once they are in.
+        QTRY_VERIFY(pDialog->findChild<QPushButton*>(QStringLiteral("Import"))->isEnabled());
         QAbstractItemModel* pModel = pList->model();
         for (int r = 0; r < pModel->rowCount(); ++r) {
             const QString strText = pModel->index(r, 0).data().toString();
@@ -422,6 +425,7 @@ private slots:
             return [=](QWidget* pWidget) {
                 auto* pDlg = qobject_cast<QDialog*>(pWidget);
                 QVERIFY(pDlg);
+                QTRY_VERIFY(pDlg->findChild<QPushButton*>(QStringLiteral("Import"))->isEnabled());
                 QAbstractItemModel* pModel = pDlg->findChild<CImportCheckList*>()->model();
                 for (int r = 0; r < pModel->rowCount(); ++r)
                     if (ticks.contains(pModel->index(r, 0).data().toString()))
