@@ -10,11 +10,14 @@
 #include "PropertiesBar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTreeWidget>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 CNoteSelection::CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow& window, QTreeWidget& tree)
     : m_app(app), m_store(store), m_window(window), m_tree(tree)
@@ -232,11 +235,80 @@ void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string
                                  .arg(strNote, QString::fromStdString(m_store.GetNote(saved.strKey).m_strTitle)));
 }
 
+namespace
+{
+bool IsDirectory(const std::string& strPath)
+{
+    struct stat st
+    {};
+    return ::stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString DamagedText(size_t nCount)
+{
+    return CNoteSelection::tr("%n damaged note file(s) in this folder could not be read and were left as they are.",
+                              nullptr, static_cast<int>(nCount));
+}
+
+QString MissingText(const std::string& strFolder)
+{
+    return CNoteSelection::tr("The folder's directory %1 is missing.")
+        .arg(QDir::toNativeSeparators(QString::fromStdString(strFolder)));
+}
+} // namespace
+
 void CNoteSelection::WatchSelectedFolder(const std::vector<std::string>& damaged)
 {
-    m_folderWatcher.Watch(FolderPathOf(m_tree.currentItem()));
+    const std::string strFolder = FolderPathOf(m_tree.currentItem());
+    m_folderWatcher.Watch(strFolder);
     m_damagedShown = damaged;
     std::sort(m_damagedShown.begin(), m_damagedShown.end());
+    m_bFolderMissing = !strFolder.empty() && !IsDirectory(strFolder);
+    if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && m_bFolderMissing)
+        pStatus->showMessage(MissingText(strFolder));
+}
+
+void CNoteSelection::ShowDamaged(std::vector<std::string> damaged)
+{
+    std::sort(damaged.begin(), damaged.end());
+    if (damaged == m_damagedShown)
+        return;
+    if (QStatusBar* pStatus = m_window.GetStatusBar()) {
+        if (!damaged.empty())
+            pStatus->showMessage(DamagedText(damaged.size()));
+        else if (pStatus->currentMessage() == DamagedText(m_damagedShown.size()))
+            pStatus->clearMessage(); // told of files that are mended or gone now
+    }
+    m_damagedShown = std::move(damaged);
+}
+
+bool CNoteSelection::FollowMissingFolder(const std::string& strFolder)
+{
+    QStatusBar* pStatus = m_window.GetStatusBar();
+    if (!IsDirectory(strFolder)) {
+        // Gone (a share unmounted, a sync tool making it anew): its notes
+        // are listed no more until it is back.
+        if (!m_bFolderMissing) {
+            m_bFolderMissing = true;
+            m_store.LoadFolder(strFolder);
+            RefreshNotesList();
+            m_damagedShown.clear();
+            if (pStatus)
+                pStatus->showMessage(MissingText(strFolder));
+            emit SelectionChanged();
+        }
+        return true;
+    }
+    if (!m_bFolderMissing)
+        return false;
+    m_bFolderMissing = false;
+    const std::vector<std::string> damaged = m_store.LoadFolder(strFolder);
+    RefreshNotesList();
+    if (pStatus && pStatus->currentMessage() == MissingText(strFolder))
+        pStatus->clearMessage();
+    ShowDamaged(damaged);
+    emit SelectionChanged();
+    return true;
 }
 
 void CNoteSelection::OnFolderChangedOnDisk()
@@ -254,21 +326,16 @@ void CNoteSelection::OnFolderChangedOnDisk()
         return;
     }
 
+    if (FollowMissingFolder(strFolder))
+        return;
+
     const CNoteRecord* pMarked = pList->GetModel().GetRowNote(pList->GetSelectionMark());
     const std::optional<CNoteRecord> shown = pMarked ? std::optional<CNoteRecord>(*pMarked) : std::nullopt;
     const std::string strPane = pBar ? pBar->GetText() : std::string();
     const bool bTyped = shown && pBar && strPane != CNotesTextBar::AsShown(shown->m_strNotes);
 
     const SFolderChanges changes = m_store.RefreshFolder();
-    std::vector<std::string> damaged = changes.damaged;
-    std::sort(damaged.begin(), damaged.end());
-    if (damaged != m_damagedShown) {
-        if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && !damaged.empty())
-            pStatus->showMessage(
-                tr("%n damaged note file(s) in this folder could not be read and were left as they are.", nullptr,
-                   static_cast<int>(damaged.size())));
-        m_damagedShown = std::move(damaged);
-    }
+    ShowDamaged(changes.damaged);
     if (!changes.Any())
         return;
 

@@ -96,6 +96,12 @@ public:
 private:
     void OnMarkChanged(int nRow);
     bool IsRoot(const QTreeWidgetItem* pItem) const;
+    // Tells the damaged files when they differ from those last told; clears
+    // that message once there are none.
+    void ShowDamaged(std::vector<std::string> damaged);
+    // Empties the list while the folder's directory is missing and fills it
+    // again when it is back; false when neither happened.
+    bool FollowMissingFolder(const std::string& strFolder);
     std::string FolderPathOf(QTreeWidgetItem* pItem) const;
 
     CAppContext& m_app;
@@ -110,4 +116,6 @@ private:
     std::string m_strOutdatedKey;
     // The damaged files last told of, sorted.
     std::vector<std::string> m_damagedShown;
+    // The selected folder's directory was missing at the last look.
+    bool m_bFolderMissing = false;
 };
