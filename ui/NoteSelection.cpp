@@ -1,8 +1,6 @@
 #include "NoteSelection.h"
 
-#include "AppContext.h"
-#include "FolderItem.h"
-#include "FolderRecord.h"
+#include "FolderView.h"
 #include "FrameWindow.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
@@ -12,12 +10,11 @@
 #include <QApplication>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTreeWidget>
 
 #include <algorithm>
 
-CNoteSelection::CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow& window, QTreeWidget& tree)
-    : m_app(app), m_store(store), m_window(window), m_tree(tree)
+CNoteSelection::CNoteSelection(CNoteStore& store, IFrameWindow& window, const IFolderView& folders)
+    : m_store(store), m_window(window), m_folders(folders)
 {
     connect(&m_folderWatcher, &CFolderWatcher::FolderChanged, this, &CNoteSelection::OnFolderChangedOnDisk);
 }
@@ -60,15 +57,17 @@ void CNoteSelection::ShowNoteText()
     m_strOutdatedKey.clear();
 }
 
+void CNoteSelection::CommitNoteText()
+{
+    if (const CNotesListCtrl* pList = m_window.GetNotesList())
+        CommitNoteText(pList->GetSelectionMark());
+}
+
 void CNoteSelection::CommitNoteText(int nRow)
 {
     CNotesTextBar* pBar = m_window.GetNotesTextBar();
     CNotesListCtrl* pList = m_window.GetNotesList();
-    if (!pBar || !pList)
-        return;
-    if (nRow == -1)
-        nRow = pList->GetSelectionMark();
-    if (nRow == -1)
+    if (!pBar || !pList || nRow < 0)
         return;
     const CNoteRecord* pRecord = pList->GetModel().GetRowNote(nRow);
     if (!pRecord)
@@ -78,10 +77,6 @@ void CNoteSelection::CommitNoteText(int nRow)
         return;
     CNoteRecord note = *pRecord;
     note.m_strNotes = strText;
-    if (!m_hPrevFolderItem || IsRoot(m_hPrevFolderItem))
-        m_hPrevFolderItem = m_tree.currentItem();
-    if (m_hPrevFolderItem)
-        m_app.m_strCurrentFolder = FolderPathOf(m_hPrevFolderItem);
     // A failed save has been reported; the text stays listed until the folder
     // is loaded again, so it can still be copied out.
     SStoreResult saved;
@@ -114,12 +109,28 @@ void CNoteSelection::ClearProperties()
         pProperties->ClearProperties();
 }
 
-void CNoteSelection::ShowEmptyFolder()
+std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
 {
-    m_store.LoadFolder(std::string());
+    // The pane's text belongs to no row while the rows are replaced.
+    if (CNotesListCtrl* pList = m_window.GetNotesList())
+        pList->SetCurrentItem(-1);
+    std::vector<std::string> damaged = m_store.LoadFolder(strPath);
     RefreshNotesList();
-    ClearProperties();
+    if (strPath.empty())
+        ClearProperties();
     ShowNoteText();
+    if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && !damaged.empty())
+        pStatus->showMessage(DamagedFilesText(damaged.size()));
+    m_folderWatcher.Watch(strPath);
+    m_damagedShown = damaged;
+    std::sort(m_damagedShown.begin(), m_damagedShown.end());
+    return damaged;
+}
+
+QString CNoteSelection::DamagedFilesText(size_t nCount)
+{
+    return tr("%n damaged note file(s) in this folder could not be read and were left as they are.", nullptr,
+              static_cast<int>(nCount));
 }
 
 std::optional<CNoteSelection::SCommandNote> CNoteSelection::TakeCommandNote()
@@ -139,11 +150,6 @@ std::optional<CNoteSelection::SCommandNote> CNoteSelection::TakeCommandNote()
     return target;
 }
 
-void CNoteSelection::SetCurrentFolder()
-{
-    m_app.m_strCurrentFolder = FolderPathOf(m_tree.currentItem());
-}
-
 bool CNoteSelection::HasSelectionMark() const
 {
     const CNotesListCtrl* pList = m_window.GetNotesList();
@@ -155,7 +161,6 @@ void CNoteSelection::OnMarkChanged(int nRow)
     CNotesListCtrl* pList = m_window.GetNotesList();
     if (!pList)
         return;
-    m_hPrevFolderItem = nullptr;
     if (pList->GetModel().GetRowCount() > 0 && nRow < 0) {
         pList->SetCurrentItem(-1);
     } else if (pList->GetModel().GetRowCount() > 0) {
@@ -176,8 +181,7 @@ void CNoteSelection::OnMarkChanged(int nRow)
 
 void CNoteSelection::OnNotesFocusLost()
 {
-    if (CNotesListCtrl* pList = m_window.GetNotesList())
-        CommitNoteText(pList->GetSelectionMark());
+    CommitNoteText();
     ShowNoteText();
 }
 
@@ -186,7 +190,6 @@ void CNoteSelection::OnRowClicked(int nRow)
     CNotesListCtrl* pList = m_window.GetNotesList();
     if (!pList)
         return;
-    m_hPrevFolderItem = nullptr;
     const int nCount = pList->GetModel().GetRowCount();
     if (nCount == 0 || nRow < 0 || nRow >= nCount)
         return;
@@ -205,17 +208,6 @@ void CNoteSelection::OnRowClicked(int nRow)
     emit SelectionChanged();
 }
 
-bool CNoteSelection::IsRoot(const QTreeWidgetItem* pItem) const
-{
-    return m_tree.topLevelItemCount() > 0 && pItem == m_tree.topLevelItem(0);
-}
-
-std::string CNoteSelection::FolderPathOf(QTreeWidgetItem* pItem) const
-{
-    const CFolderRecord* pRecord = CFolderItem::RecordOf(pItem);
-    return pRecord ? pRecord->m_strPath : std::string();
-}
-
 void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string& strTitle)
 {
     QStatusBar* pStatus = m_window.GetStatusBar();
@@ -232,18 +224,11 @@ void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string
                                  .arg(strNote, QString::fromStdString(m_store.GetNote(saved.strKey).m_strTitle)));
 }
 
-void CNoteSelection::WatchSelectedFolder(const std::vector<std::string>& damaged)
-{
-    m_folderWatcher.Watch(FolderPathOf(m_tree.currentItem()));
-    m_damagedShown = damaged;
-    std::sort(m_damagedShown.begin(), m_damagedShown.end());
-}
-
 void CNoteSelection::OnFolderChangedOnDisk()
 {
     CNotesListCtrl* pList = m_window.GetNotesList();
     CNotesTextBar* pBar = m_window.GetNotesTextBar();
-    const std::string strFolder = FolderPathOf(m_tree.currentItem());
+    const std::string strFolder = m_folders.GetSelectedFolderPath();
     // The store may hold another folder for a while (a search of it).
     if (!pList || strFolder.empty() || m_store.GetLoadedFolder() != strFolder)
         return;
@@ -264,9 +249,7 @@ void CNoteSelection::OnFolderChangedOnDisk()
     std::sort(damaged.begin(), damaged.end());
     if (damaged != m_damagedShown) {
         if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && !damaged.empty())
-            pStatus->showMessage(
-                tr("%n damaged note file(s) in this folder could not be read and were left as they are.", nullptr,
-                   static_cast<int>(damaged.size())));
+            pStatus->showMessage(DamagedFilesText(damaged.size()));
         m_damagedShown = std::move(damaged);
     }
     if (!changes.Any())
@@ -282,7 +265,6 @@ void CNoteSelection::OnFolderChangedOnDisk()
         // The typed text outlives its note, as a new note of the folder.
         CNoteRecord note = *shown;
         note.m_strNotes = strPane;
-        m_app.m_strCurrentFolder = strFolder;
         SStoreResult saved = m_store.SaveConflictCopy(note);
         saved.eConflict = SStoreResult::EConflict::deletedOnDisk;
         saved.strConflictOf = shown->m_strKey;

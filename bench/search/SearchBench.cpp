@@ -1,6 +1,7 @@
 // A search from Find to the results pane painted, in the real main window,
 // against loading and searching the same folder with no window at all.
 #include "AppContext.h"
+#include "CommandController.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
 #include "NoteRowList.h"
@@ -83,7 +84,8 @@ struct SWindow
     SCommandContext Context()
     {
         CQuillboxView& view = *frame->GetView();
-        return {frame, app, app.GetStore(), app.GetFolderSettings(), view.GetNoteSelection(), *frame, view, nullptr};
+        CCommandController& commands = *frame->GetController();
+        return {frame, app, app.GetStore(), app.GetFolderSettings(), commands.GetNoteSelection(), *frame, view, nullptr};
     }
 
     std::string strFolder = NotesFolder();

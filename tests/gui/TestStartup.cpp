@@ -51,8 +51,8 @@ private slots:
             QCOMPARE(pAction->data().toInt(), ToolbarButtons()[static_cast<size_t>(i)].nId);
         }
         QCOMPARE(pFrame->toolBarArea(pFrame->GetToolBar()), Qt::TopToolBarArea);
-        QCOMPARE(run.View().GetCommands().GetAction(ID_SEARCH)->toolTip(), QStringLiteral("Find (Ctrl+F)"));
-        QCOMPARE(run.View().GetCommands().GetAction(ID_SEARCH)->statusTip(), QStringLiteral("Find the Specified text"));
+        QCOMPARE(run.Commands().GetCommands().GetAction(ID_SEARCH)->toolTip(), QStringLiteral("Find (Ctrl+F)"));
+        QCOMPARE(run.Commands().GetCommands().GetAction(ID_SEARCH)->statusTip(), QStringLiteral("Find the Specified text"));
         QCOMPARE(pFrame->findChild<QLabel*>(QStringLiteral("StatusReady"))->text(), QStringLiteral("Ready"));
         for (const char* psz : {"CAP", "NUM", "SCRL"})
             QVERIFY(pFrame->findChild<QLabel*>(QStringLiteral("Indicator") + QLatin1String(psz)));
@@ -63,7 +63,7 @@ private slots:
             menus << pMenu->text();
         QCOMPARE(menus, QStringList({"&File", "&Edit", "F&older", "&Notes", "E&xport to", "&Import from", "&View",
                                      "&Tools", "&Help"}));
-        QAction* pPrefs = run.View().GetCommands().GetAction(ID_PREFERENCES);
+        QAction* pPrefs = run.Commands().GetCommands().GetAction(ID_PREFERENCES);
         QCOMPARE(pPrefs->text(), QStringLiteral("&Preferences"));
         QCOMPARE(pPrefs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+P")));
         for (const SCommandEntry& entry : CommandTable())
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(name(run.frame->GetNotesList()), QStringLiteral("Notes List"));
         QCOMPARE(name(run.frame->GetNotesTextBar()->GetEdit()), QStringLiteral("Notes"));
         // Menu items carry their keys as shortcuts.
-        QAction* pSearch = run.View().GetCommands().GetAction(ID_SEARCH);
+        QAction* pSearch = run.Commands().GetCommands().GetAction(ID_SEARCH);
         QCOMPARE(pSearch->text(), QStringLiteral("&Search"));
         QCOMPARE(pSearch->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
     }

@@ -114,7 +114,7 @@ private slots:
         QDir().mkpath(strStaging);
         SRun run(m_env.ExeDir());
         Open(run, strDir);
-        QSignalSpy refreshes(&run.View().GetNoteSelection().GetFolderWatcher(), &CFolderWatcher::FolderChanged);
+        QSignalSpy refreshes(&run.Commands().GetNoteSelection().GetFolderWatcher(), &CFolderWatcher::FolderChanged);
 
         CAppContext app(strStaging.toStdString());
         CNoteStore store(app);
@@ -168,7 +168,7 @@ private slots:
         WriteNotes(strDir, {"alpha"});
         SRun run(m_env.ExeDir());
         Open(run, strDir);
-        CNoteSelection& selection = run.View().GetNoteSelection();
+        CNoteSelection& selection = run.Commands().GetNoteSelection();
         QSignalSpy refreshes(&selection.GetFolderWatcher(), &CFolderWatcher::FolderChanged);
         CNotesTextBar* pPane = run.frame->GetNotesTextBar();
 
@@ -178,7 +178,7 @@ private slots:
         QTRY_COMPARE(refreshes.count(), 1);
         QCOMPARE(pPane->GetText(), std::string("typed here"));
         QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strNotes, std::string("from the laptop"));
-        selection.CommitNoteText(-1);
+        selection.CommitNoteText();
         QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("changed by another program")));
         QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
                                      {"alpha", "from the laptop"}, {"alpha (conflict copy)", "typed here"}}));
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(MarkedTitle(run.List()), std::string("alpha"));
         pPane->SetText("typed again");
         ChangeElsewhere(strDir, "alpha", [](CNoteRecord& n) { n.m_strNotes = "from the phone"; });
-        selection.CommitNoteText(-1);
+        selection.CommitNoteText();
         QCOMPARE(OnDisk(strDir),
                  (std::multiset<std::pair<std::string, std::string>>{{"alpha", "from the phone"},
                                                                      {"alpha (conflict copy)", "typed here"},

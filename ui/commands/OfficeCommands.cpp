@@ -7,7 +7,7 @@
 #include "NoteSelection.h"
 #include "NotesListCtrl.h"
 #include "OfficeLink.h"
-#include "QuillboxView.h"
+#include "FolderView.h"
 // The headless commands; the angle brackets keep this file's own header,
 // of the same name, out of the search.
 #include <OfficeCommands.h>
@@ -126,11 +126,10 @@ void OnImportOutlookTasks(SCommandContext& ctx)
     if (!ctx.pOffice)
         return;
     // The note at the mark is not used, so an empty folder takes tasks too.
-    ctx.selection.CommitNoteText(-1);
-    const std::string strFolder = ctx.view.GetSelectedFolderPath();
+    ctx.selection.CommitNoteText();
+    const std::string strFolder = ctx.folders.GetSelectedFolderPath();
     if (strFolder.empty())
         return;
-    ctx.selection.SetCurrentFolder();
     const SImportResult result = ImportOutlookTasks(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), strFolder,
                                                     ctx.app, ctx.store, ChooseTasks(ctx));
     if (!result)
@@ -149,10 +148,9 @@ void OnImportOutlookNotes(SCommandContext& ctx)
         return;
     std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
     if (target) {
-        ctx.selection.SetCurrentFolder();
         const SImportResult result =
             ImportOutlookNotes(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), &target->note,
-                               ctx.view.GetSelectedFolderPath(), ctx.app, ctx.store, ChooseNotes(ctx));
+                               ctx.folders.GetSelectedFolderPath(), ctx.app, ctx.store, ChooseNotes(ctx));
         if (result) {
             // The list shows the note as stored, on the same row.
             ctx.selection.RefreshNotesList();
