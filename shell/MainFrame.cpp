@@ -256,7 +256,7 @@ bool CMainFrame::RestoreLayout()
     for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesListBar, m_pPropertiesBar,
                                                                              m_pSearchResultsBar, m_pNotesTextBar})
         if (pBar)
-            pBar->LoadState(strProfile);
+            pBar->LoadState(settings, strProfile);
     return restoreState(layout);
 }
 
@@ -265,11 +265,11 @@ void CMainFrame::SaveLayout() const
     const QString strProfile = QString::fromLatin1(pszProfile);
     if (!m_pNotesListBar)
         return;
-    m_pNotesListBar->SaveState(strProfile);
+    QSettings settings = OpenUserSettings();
+    m_pNotesListBar->SaveState(settings, strProfile);
     QStringList bars;
     for (CSizingControlBar* pBar : findChildren<CSizingControlBar*>())
         bars << QString::number(pBar->GetControlId());
-    QSettings settings = OpenUserSettings();
     settings.beginGroup(strProfile);
     settings.setValue(QStringLiteral("Bars"), bars);
     settings.setValue(QStringLiteral("Layout"), saveState());
@@ -278,7 +278,7 @@ void CMainFrame::SaveLayout() const
     for (CSizingControlBar* pBar :
          std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar, m_pSearchResultsBar})
         if (pBar)
-            pBar->SaveState(strProfile);
+            pBar->SaveState(settings, strProfile);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)

@@ -74,7 +74,7 @@ void SyncDirectory(const std::string& strDir)
 // to the disk. strTemp is its name; on failure nothing is left.
 SFileResult WriteTempFile(const std::string& strPath, std::string_view bytes, mode_t mode, std::string& strTemp)
 {
-    std::string pattern = strPath + ".XXXXXX";
+    std::string pattern = strPath + std::string(pszTempMark) + "XXXXXX";
     CFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
     if (fd.Get() < 0)
         return SFileResult::Failed(FileErrorText("Cannot create a file beside", strPath, errno));
@@ -256,10 +256,11 @@ EReadStatus ReadRegularFile(const std::string& strPath, size_t nMaxBytes, std::s
 
 bool IsTempFileOf(std::string_view strName, std::string_view strTargetName)
 {
-    if (strName.size() != strTargetName.size() + 7 || strName.substr(0, strTargetName.size()) != strTargetName ||
-        strName[strTargetName.size()] != '.')
+    const std::string_view mark(pszTempMark);
+    if (strName.size() != strTargetName.size() + mark.size() + 6 || !strName.starts_with(strTargetName) ||
+        strName.substr(strTargetName.size(), mark.size()) != mark)
         return false;
-    for (const char c : strName.substr(strTargetName.size() + 1))
+    for (const char c : strName.substr(strTargetName.size() + mark.size()))
         if (!IsTempSuffixChar(c))
             return false;
     return true;

@@ -107,8 +107,10 @@ enum class EFileCheck {
 // inode, and the bytes when those are equal but in doubt.
 EFileCheck CheckFileStamp(const std::string& strPath, const SFileStamp& stamp, size_t nMaxBytes);
 
-// Our temporary files are the target's name, a dot and six letters or
-// digits ("FolderSettings.set.a1B2c3").
+// Our temporary files are the target's name, this mark and six letters or
+// digits ("FolderSettings.set.qbtmp-a1B2c3"). The mark is what tells them
+// from the user's own files beside the target, which are never removed.
+constexpr const char* pszTempMark = ".qbtmp-";
 bool IsTempFileOf(std::string_view strName, std::string_view strTargetName);
 // Removes such a file when it is a regular file left for longer than any
 // save can take; a younger one may belong to a save in progress.

@@ -36,8 +36,11 @@ bool IsKeyFileName(std::string_view name, std::string_view key)
 
 bool IsNoteTempName(std::string_view name)
 {
-    return name.size() > 10 && name.substr(0, 3) == "QB_" && IsTempFileOf(name, name.substr(0, name.size() - 7)) &&
-           EndsWith(name.substr(0, name.size() - 7), ".qbt");
+    const size_t at = name.rfind(pszTempMark);
+    if (at == std::string_view::npos)
+        return false;
+    const std::string_view target = name.substr(0, at);
+    return target.starts_with("QB_") && EndsWith(target, ".qbt") && IsTempFileOf(name, target);
 }
 
 bool SameDirectory(const std::string& a, const std::string& b)

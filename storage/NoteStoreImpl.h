@@ -22,7 +22,7 @@ bool EndsWith(std::string_view s, std::string_view tail);
 // A key's own file name: "QB_" + key + ".qbt".
 std::string KeyFileName(std::string_view key);
 bool IsKeyFileName(std::string_view name, std::string_view key);
-// A temporary file of a note save: "QB_" ... ".qbt" and the six-letter tail.
+// A temporary file of a note save: "QB_" ... ".qbt", our mark and its tail.
 bool IsNoteTempName(std::string_view name);
 // Whether two paths name one directory.
 bool SameDirectory(const std::string& a, const std::string& b);

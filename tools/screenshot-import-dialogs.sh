@@ -8,10 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD_DIR" --target test_importdlg TestOfficeCommands >/dev/null
+cmake --build "$BUILD_DIR" --target test_importdlg import_shots >/dev/null
 QUILLBOX_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD_DIR/bin/test_importdlg" notesDialog tasksDialog
 QUILLBOX_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=xcb \
-  xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD_DIR/bin/TestOfficeCommands" screenshots
+  xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD_DIR/bin/import_shots"
 echo "wrote docs/import-notes-dialog.png, docs/import-tasks-dialog.png, the two" \
   "docs/import-*-from-window.png and docs/window-after-import.png"

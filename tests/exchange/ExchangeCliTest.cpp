@@ -1,6 +1,15 @@
 #include "ExchangeTestUtil.h"
+#include "FileIo.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -61,4 +70,123 @@ TEST(ExchangeCli, ExportAndImportText)
         EXPECT_EQ(check.code, 0) << name << check.out << check.err;
     }
     EXPECT_NE(PdfText((d + "/named.pdf").toStdString()).find("Saturday"), std::string::npos);
+}
+
+namespace
+{
+// A folder with one note, exported as notes-only text by the tests below.
+class ExportOutput : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const SToolRun added = Cli({"add", m_dir.path(), "--title", "Shopping", "--notes", "milk"});
+        ASSERT_EQ(added.code, 0) << added.err;
+        m_key = QString::fromStdString(added.out).trimmed();
+    }
+    std::string Dir() const { return m_dir.path().toStdString(); }
+    SRawRun Export(const std::string& strOutput)
+    {
+        return RunRaw(
+            {QUILLBOX_CLI_PATH, "export", Dir(), m_key.toStdString(), "--format", "text-notes", "--output", strOutput},
+            Dir() + "/run" + std::to_string(m_nRuns++), 10);
+    }
+    static bool IsCharDevice(const std::string& strPath)
+    {
+        struct stat st
+        {};
+        return ::lstat(strPath.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_key;
+    int m_nRuns = 0;
+    const std::string m_text = "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk";
+};
+} // namespace
+
+TEST_F(ExportOutput, FilesBesideTheTargetAreTheUsers)
+{
+    const std::string target = Dir() + "/report.txt";
+    WriteBytes(target, "old");
+    for (const char* pszTail : {".backup", ".sha256", ".Ab3xYz"}) {
+        WriteBytes(target + pszTail, "the user's");
+        AgeFile(target + pszTail, nStaleTempSeconds + 5);
+    }
+    const std::string ours = target + pszTempMark + "Ab3xYz";
+    WriteBytes(ours, "left by a crash");
+    AgeFile(ours, nStaleTempSeconds + 5);
+    ASSERT_EQ(Export(target).code, 0);
+    EXPECT_EQ(ReadBytes(target), m_text);
+    for (const char* pszTail : {".backup", ".sha256", ".Ab3xYz"})
+        EXPECT_EQ(ReadBytes(target + pszTail), "the user's") << pszTail;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(ours)));
+}
+
+TEST_F(ExportOutput, LinksPipesAndFoldersAreNotReplaced)
+{
+    // A link stays a link; what it points to gets the export, even when it
+    // does not exist yet.
+    ASSERT_TRUE(QDir().mkpath(m_dir.path() + "/real"));
+    WriteBytes(Dir() + "/real/target.txt", "old");
+    ASSERT_EQ(::symlink("real/target.txt", (Dir() + "/link.txt").c_str()), 0);
+    ASSERT_EQ(::symlink("real/new.txt", (Dir() + "/dangling.txt").c_str()), 0);
+    for (const char* pszLink : {"/link.txt", "/dangling.txt"}) {
+        ASSERT_EQ(Export(Dir() + pszLink).code, 0) << pszLink;
+        struct stat st
+        {};
+        ASSERT_EQ(::lstat((Dir() + pszLink).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode)) << pszLink;
+        EXPECT_EQ(ReadBytes(Dir() + pszLink), m_text) << pszLink;
+    }
+    EXPECT_EQ(SortedEntries(Dir() + "/real"), (std::vector<std::string>{"new.txt", "target.txt"}));
+
+    const SRawRun folder = Export(Dir() + "/real");
+    EXPECT_EQ(folder.code, 1);
+    EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
+
+    // A pipe with a reader gets the bytes; one with none fails at once.
+    const std::string fifo = Dir() + "/fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const SRawRun noReader = Export(fifo);
+    EXPECT_EQ(noReader.code, 1);
+    EXPECT_NE(noReader.err.find("no program is reading"), std::string::npos) << noReader.err;
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(Export(fifo).code, 0);
+    char buf[256];
+    const ssize_t n = ::read(reader, buf, sizeof buf);
+    ::close(reader);
+    EXPECT_EQ(std::string(buf, static_cast<size_t>(std::max<ssize_t>(n, 0))), m_text);
+    struct stat st
+    {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    // Standard output, as "-" or through a link like /dev/stdout (a private
+    // one, so a fault never replaces the machine's), into a pipe.
+    const std::string stdoutLink = Dir() + "/stdout";
+    ASSERT_EQ(::symlink("/proc/self/fd/1", stdoutLink.c_str()), 0);
+    for (const QString& output : {QString("-"), QString::fromStdString(stdoutLink)}) {
+        const SToolRun piped = Cli({"export", m_dir.path(), m_key, "--format", "text-notes", "--output", output});
+        EXPECT_EQ(piped.code, 0) << output.toStdString() << piped.err;
+        EXPECT_EQ(piped.out, m_text) << output.toStdString();
+    }
+}
+
+TEST_F(ExportOutput, DevicesAreWrittenIntoAndEveryWriteChecked)
+{
+    // Private nodes of the full and null devices, so a fault never replaces
+    // the machine's own.
+    const std::string full = Dir() + "/full";
+    const std::string null = Dir() + "/null";
+    if (::mknod(full.c_str(), S_IFCHR | 0600, makedev(1, 7)) != 0 ||
+        ::mknod(null.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "making device nodes needs root";
+    const SRawRun toFull = Export(full);
+    EXPECT_EQ(toFull.code, 1);
+    EXPECT_NE(toFull.err.find("No space left on device"), std::string::npos) << toFull.err;
+    EXPECT_TRUE(IsCharDevice(full));
+    EXPECT_EQ(Export(null).code, 0);
+    EXPECT_TRUE(IsCharDevice(null));
 }

@@ -355,14 +355,15 @@ private slots:
 
         // Its items are the commands' own: Delete runs on the marked row.
         QMenu* pMenu = commands.GetListContextMenu(1);
-        QStringList texts;
-        for (QAction* pAction : pMenu->actions())
-            texts << pAction->text();
-        QCOMPARE(texts, QStringList({"&Add Note", "", "Modif&y Note", "&Delete Note", "", "&Import From", "&Export"}));
         CModalDriver yes;
         yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
         yes.Start();
-        pMenu->actions().at(3)->trigger();
+        QAction* pDelete = nullptr;
+        for (QAction* pAction : pMenu->actions())
+            if (pAction->text() == QStringLiteral("&Delete Note"))
+                pDelete = pAction;
+        QVERIFY(pDelete);
+        pDelete->trigger();
         QVERIFY(yes.Done());
         QCOMPARE(ReadFolder(strDir).count("banana"), size_t(0));
     }

@@ -143,25 +143,6 @@ private slots:
         QCOMPARE(m_env.m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
     }
 
-    void aboutBox()
-    {
-        SRun run(m_env.m_pExeDir->path());
-        QStringList texts;
-        QString strTitle;
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            strTitle = pWidget->windowTitle();
-            for (QLabel* pLabel : pWidget->findChildren<QLabel*>())
-                texts << pLabel->text();
-            QVERIFY(pWidget->findChild<QLabel*>() && !pWidget->findChildren<QLabel*>().first()->pixmap().isNull());
-            qobject_cast<QDialog*>(pWidget)->accept();
-        });
-        driver.Start();
-        QVERIFY(run.Commands().ExecuteCommand(ID_APP_ABOUT));
-        QCOMPARE(strTitle, QStringLiteral("About Quillbox"));
-        QVERIFY(texts.contains(QStringLiteral("Version 1.0")));
-    }
-
 private:
     SGuiTestEnvironment m_env;
 };

@@ -150,17 +150,11 @@ private slots:
         sheet.m_note = note;
         WhenShown(sheet, [&] {
             QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentIndex(), -1);
-            QStringList entries;
-            for (int i = 0; i < sheet.GetDetailPage()->GetPriorityBox()->count(); ++i)
-                entries << sheet.GetDetailPage()->GetPriorityBox()->itemText(i);
-            QCOMPARE(entries, (QStringList{"Low", "Medium", "High"}));
             sheet.GetTabs()->setCurrentIndex(1);
             CIconListCtrl* pIcons = sheet.GetIconPage()->GetIconList();
             QCOMPARE(pIcons->model()->rowCount(), 219);
             QCOMPARE(pIcons->GetSelectionMark(), 200);
             QTRY_VERIFY(pIcons->viewport()->rect().contains(pIcons->visualRect(pIcons->model()->index(200, 0))));
-            QCOMPARE(pIcons->model()->index(200, 0).data(Qt::AccessibleTextRole).toString(),
-                     QStringLiteral("Icon 200"));
             QTest::keyClicks(sheet.GetIconPage()->GetKeywordsEdit(), " more");
             sheet.GetButton(CNotesSheet::btnOK)->click();
         });
@@ -199,17 +193,6 @@ private slots:
             QTest::keyClick(pPage->GetDateCheck(), Qt::Key_Space);
             QVERIFY(pPage->GetDatePicker()->isVisible());
             pPage->GetDatePicker()->setDate(QDate(2026, 1, 2));
-
-            // Every box is reached with Tab, in reading order.
-            pPage->GetTitleEdit()->setFocus();
-            QStringList order;
-            // Tab also steps through the picker's day, month and year.
-            for (int i = 0; i < 12 && order.size() < 5; ++i) {
-                if (order.isEmpty() || order.last() != QApplication::focusWidget()->objectName())
-                    order << QApplication::focusWidget()->objectName();
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            }
-            QCOMPARE(order, (QStringList{"TitleEdit", "DateCheck", "DatePicker", "PriorityBox", "NotesEdit"}));
             sheet.GetButton(CNotesSheet::btnOK)->click();
         });
         QCOMPARE(sheet.DoModal(), int(CNotesSheet::IDOK));

@@ -4,7 +4,7 @@
 #include "MailClientSettings.h"
 #include "MailServer.h"
 #include "NoteRecord.h"
-#include "OfficeCommands.h"
+#include "OfficeExports.h"
 #include "OfficeInstall.h"
 #include "OfficeTestUtil.h"
 #include "OutlookConnection.h"

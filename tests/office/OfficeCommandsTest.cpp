@@ -3,15 +3,17 @@
 #include "ErrorReporter.h"
 #include "ExcelExport.h"
 #include "NoteStore.h"
-#include "OfficeCommands.h"
+#include "OfficeExports.h"
 #include "OutlookConnection.h"
-#include "RecordingServer.h"
+#include "FakeOfficeServers.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <stdexcept>
 
 namespace
@@ -39,8 +41,6 @@ std::string Typed(const std::string& s)
     return "Selection.TypeText(text:\"" + s + "\")";
 }
 
-// Word: the objects a real word processor hands out, and a font size that
-// follows what is set, so "switched, not set" shows in the log.
 struct SWord
 {
     std::shared_ptr<CRecorder> rec = std::make_shared<CRecorder>();
@@ -50,86 +50,38 @@ struct SWord
 
     SWord()
     {
-        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
-            if (c.strMember == "Documents" || c.strMember == "Selection" || c.strMember == "Font" ||
-                c.strMember == "ParagraphFormat")
-                return r.Child(c.strMember);
-            if (c.strMember == "Add")
-                return r.Child("Document");
-            if (c.strMember == "Size" && c.kind == EInvokeKind::propertyGet)
-                return CAutoVariant::Real32(static_cast<float>(dSize));
-            if (c.strMember == "Size")
-                dSize = c.args[0].ToDouble();
-            return {};
-        };
+        rec->Respond = WordResponder(dSize);
         registry.Register("word.application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
     }
 };
 
-Log WordHead()
+// What was typed, one entry per TypeText call.
+Log TypedTexts(const Log& log)
 {
-    return {"Application.Visible=bool:false",
-            "Application.Documents",
-            "Documents.Add(missing,missing,missing,missing)",
-            "Application.Selection",
-            "Selection.Font",
-            "Selection.ParagraphFormat",
-            "Font.Underline=int32:1",
-            "Font.Bold=int32:1",
-            "ParagraphFormat.Alignment=int32:1",
-            "Font.Size",
-            "Font.Size=real32:14"};
-}
-
-Log Concat(Log a, const Log& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-Log AfterTitle()
-{
-    return {"Font.Underline=int32:0", "ParagraphFormat.Alignment=int32:0", "Font.Bold=int32:0", "Font.Size",
-            "Font.Size=real32:12"};
-}
-
-Log NotesTail(const std::string& strNotes)
-{
-    return {"Font.Underline=int32:1",
-            "Font.Bold=int32:1",
-            Typed("Notes: \r\n\r\n"),
-            "Font.Underline=int32:0",
-            "Font.Bold=int32:0",
-            "Font.Size",
-            "Font.Size=real32:11",
-            Typed(strNotes + "\r\n\r\n"),
-            "Font.Size",
-            "Font.Size=real32:12",
-            "Application.Visible=bool:true"};
+    Log out;
+    const std::string strPrefix = "Selection.TypeText(text:\"";
+    for (const std::string& s : log)
+        if (s.rfind(strPrefix, 0) == 0)
+            out.push_back(s.substr(strPrefix.size(), s.size() - strPrefix.size() - 2));
+    return out;
 }
 } // namespace
 
-TEST(WordExportTest, TypesTheLayoutSwitchingFormatOnAndOff)
+TEST(WordExportTest, TypesTheNoteAndGivesTheFontSizeBack)
 {
     const CNoteRecord note = DatedNote();
     const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
     ASSERT_FALSE(strDate.empty());
-    const Log details = {"Font.Underline=int32:0", "ParagraphFormat.Alignment=int32:0", "Font.Bold=int32:0",
-                         "Font.Italic=int32:0",
-                         Typed("Priority\t:\tHigh\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n")};
+    const std::string strDetails = "Priority\t:\tHigh\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n";
     {
         SWord word;
         EXPECT_EQ(ExportWordAll(&note, word.registry, word.reporter), "");
-        Log expected = Concat(WordHead(), {Typed("Shopping\r\n\r\n")});
-        expected = Concat(expected, AfterTitle());
-        expected =
-            Concat(expected, {"ParagraphFormat.Alignment=int32:2", "Font.Italic=int32:1", Typed(strDate + "\r\n\r\n")});
-        expected = Concat(expected, details);
-        expected = Concat(expected, NotesTail("milk\r\nbread"));
-        EXPECT_EQ(word.rec->log, expected);
+        EXPECT_EQ(TypedTexts(word.rec->log), (Log{"Shopping\r\n\r\n", strDate + "\r\n\r\n", strDetails,
+                                                  "Notes: \r\n\r\n", "milk\r\nbread\r\n\r\n"}));
         EXPECT_TRUE(word.reporter.boxes.empty());
         // The 2 points added to the title and the 1 taken from the notes are given back.
         EXPECT_EQ(word.dSize, 12);
+        EXPECT_EQ(word.rec->log.back(), "Application.Visible=bool:true");
     }
     {
         // No date: no date paragraph. A priority out of range: nothing after
@@ -140,18 +92,16 @@ TEST(WordExportTest, TypesTheLayoutSwitchingFormatOnAndOff)
         bare.m_strNotes.clear();
         SWord word;
         ExportWordAll(&bare, word.registry, word.reporter);
-        Log expected = Concat(Concat(WordHead(), {Typed("Shopping\r\n\r\n")}), AfterTitle());
-        Log noDateDetails = details;
-        noDateDetails.back() = Typed("Priority\t:\t\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n");
-        expected = Concat(Concat(expected, noDateDetails), NotesTail(""));
-        EXPECT_EQ(word.rec->log, expected);
+        EXPECT_EQ(
+            TypedTexts(word.rec->log),
+            (Log{"Shopping\r\n\r\n", "Priority\t:\t\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n",
+                 "Notes: \r\n\r\n", "\r\n\r\n"}));
     }
     {
-        // Notes only: title, then the heading and the notes.
         SWord word;
         ExportWordNotes(&note, word.registry, word.reporter);
-        EXPECT_EQ(word.rec->log, Concat(Concat(Concat(WordHead(), {Typed("Shopping\r\n\r\n")}), AfterTitle()),
-                                        NotesTail("milk\r\nbread")));
+        EXPECT_EQ(TypedTexts(word.rec->log), (Log{"Shopping\r\n\r\n", "Notes: \r\n\r\n", "milk\r\nbread\r\n\r\n"}));
+        EXPECT_EQ(word.dSize, 12);
     }
     {
         // No note at the selection mark: nothing at all.
@@ -248,63 +198,46 @@ struct SExcel
 
     SExcel()
     {
-        rec->Respond = [](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
-            if (c.strMember == "Workbooks")
-                return r.Child("Workbooks");
-            if (c.strMember == "Add")
-                return r.Child("Workbook");
-            if (c.strMember == "ActiveSheet")
-                return r.Child("Sheet");
-            if (c.strMember == "Range")
-                return r.Child("Range(" + c.args[0].ToText() + ")");
-            if (c.strMember == "0x92")
-                return r.Child("Font" + c.strObject.substr(5));
-            if (c.strMember == "0x56D")
-                return r.Child("Comment");
-            return {};
-        };
+        rec->Respond = ExcelResponder();
         registry.Register("Excel.application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
     }
 };
 
-Log Cell(const std::string& strCell, const char* pszFormat, const std::string& strValue)
+// The cells written, by name, with the formats set on each.
+std::map<std::string, std::string> CellValues(const Log& log)
 {
-    Log out = {"Sheet.Range[text:\"" + strCell + "\",missing]"};
-    if (pszFormat) {
-        out.push_back("Range(" + strCell + ").0x92");
-        out.push_back("Font(" + strCell + ")." + pszFormat + "=int16:-1");
+    std::map<std::string, std::string> cells;
+    for (const std::string& s : log) {
+        const size_t nValue = s.find(").0x6=text:\"");
+        if (s.rfind("Range(", 0) == 0 && nValue != std::string::npos)
+            cells[s.substr(6, nValue - 6)] = s.substr(nValue + 12, s.size() - nValue - 13);
     }
-    out.push_back("Range(" + strCell + ").0x6=text:\"" + strValue + "\"");
-    return out;
-}
-
-const char* const pszBold = "0x60";
-const char* const pszItalic = "0x65";
-
-Log ExcelHead()
-{
-    return {"Application.Visible=bool:false", "Application.Workbooks", "Workbooks.Add(int32:1)",
-            "Application.ActiveSheet"};
+    return cells;
 }
 } // namespace
 
-TEST(ExcelExportTest, WritesTheNamedCellsByDispatchId)
+TEST(ExcelExportTest, WritesTheNoteIntoItsCells)
 {
     const CNoteRecord note = DatedNote();
     const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
     {
         SExcel excel;
         EXPECT_EQ(ExportExcelAll(&note, excel.registry, excel.reporter), "");
-        Log expected = ExcelHead();
-        for (const Log& part :
-             {Cell("C2", pszBold, "Shopping"), Cell("E4", pszItalic, strDate), Cell("A6", pszBold, "Priority"),
-              Cell("B6", nullptr, "High"), Cell("A8", pszBold, "Comments"), Cell("B8", nullptr, "Weekly"),
-              Cell("A10", pszBold, "Keyword(s)"), Cell("B10", nullptr, "food"), Cell("A12", pszBold, "Notes"),
-              Cell("B12", nullptr, "View Notes")})
-            expected = Concat(expected, part);
+        using Cells = std::map<std::string, std::string>;
+        EXPECT_EQ(CellValues(excel.rec->log), (Cells{{"C2", "Shopping"},
+                                                     {"E4", strDate},
+                                                     {"A6", "Priority"},
+                                                     {"B6", "High"},
+                                                     {"A8", "Comments"},
+                                                     {"B8", "Weekly"},
+                                                     {"A10", "Keyword(s)"},
+                                                     {"B10", "food"},
+                                                     {"A12", "Notes"},
+                                                     {"B12", "View Notes"}}));
         // The note text is the comment, with line feeds only.
-        expected = Concat(expected, {"Range(B12).0x56D(text:\"milk\nbread\")", "Application.Visible=bool:true"});
-        EXPECT_EQ(excel.rec->log, expected);
+        const Log& log = excel.rec->log;
+        EXPECT_NE(std::find(log.begin(), log.end(), "Range(B12).0x56D(text:\"milk\nbread\")"), log.end());
+        EXPECT_EQ(log.back(), "Application.Visible=bool:true");
         EXPECT_TRUE(excel.reporter.boxes.empty());
     }
     {
@@ -316,28 +249,21 @@ TEST(ExcelExportTest, WritesTheNamedCellsByDispatchId)
         bare.m_strNotes.clear();
         SExcel excel;
         ExportExcelAll(&bare, excel.registry, excel.reporter);
-        Log expected = ExcelHead();
-        for (const Log& part :
-             {Cell("C2", pszBold, "Shopping"), Cell("A6", pszBold, "Priority"), Cell("B6", nullptr, ""),
-              Cell("A8", pszBold, "Comments"), Cell("B8", nullptr, "Weekly"), Cell("A10", pszBold, "Keyword(s)"),
-              Cell("B10", nullptr, "food"), Cell("A12", pszBold, "Notes")})
-            expected = Concat(expected, part);
-        expected.push_back("Application.Visible=bool:true");
-        EXPECT_EQ(excel.rec->log, expected);
+        const auto cells = CellValues(excel.rec->log);
+        EXPECT_EQ(cells.count("E4") + cells.count("B12"), 0u);
+        EXPECT_EQ(cells.at("B6"), "");
+        EXPECT_EQ(cells.at("A12"), "Notes");
     }
     {
         // Notes only: C2 and the notes in C4; with empty notes C2 alone.
         SExcel excel;
         ExportExcelNotes(&note, excel.registry, excel.reporter);
-        EXPECT_EQ(excel.rec->log,
-                  Concat(Concat(Concat(ExcelHead(), Cell("C2", pszBold, "Notes")), Cell("C4", nullptr, "milk\nbread")),
-                         {"Application.Visible=bool:true"}));
+        EXPECT_EQ(CellValues(excel.rec->log).at("C4"), "milk\nbread");
         CNoteRecord empty = note;
         empty.m_strNotes.clear();
         SExcel excel2;
         ExportExcelNotes(&empty, excel2.registry, excel2.reporter);
-        EXPECT_EQ(excel2.rec->log,
-                  Concat(Concat(ExcelHead(), Cell("C2", pszBold, "Notes")), {"Application.Visible=bool:true"}));
+        EXPECT_EQ(CellValues(excel2.rec->log), (std::map<std::string, std::string>{{"C2", "Notes"}}));
     }
     EXPECT_EQ(ToLineFeeds("a\r\nb\rc\n\r\n"), "a\nb\rc\n\n");
 }
@@ -385,13 +311,7 @@ TEST(ExcelExportTest, FailuresStopWhereTheyHappen)
 
 namespace
 {
-struct SItem
-{
-    std::string strSubject;
-    std::string strBody;
-    double dStart = 949998.0;
-    int32_t nImportance = 1;
-};
+using SItem = SMailItem;
 
 // A mail client whose default folders hold the given items, in that order.
 struct SOutlook
@@ -405,32 +325,7 @@ struct SOutlook
 
     SOutlook()
     {
-        rec->Respond = [this](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
-            const auto item = [&]() -> const SItem& { return items[std::stoul(c.strObject.substr(4))]; };
-            if (c.strMember == "0x110")
-                return r.Child("Namespace");
-            if (c.strMember == "0x10A")
-                return r.Child("Item");
-            if (c.strMember == "0x210B")
-                return r.Child("Folder");
-            if (c.strMember == "0x3100")
-                return r.Child("Items");
-            if (c.strMember == "0x56")
-                nNext = 0;
-            if (c.strMember == "0x56" || c.strMember == "0x57")
-                return nNext < items.size() ? r.Child("Item" + std::to_string(nNext++)) : CAutoVariant();
-            if (c.strObject.rfind("Item", 0) == 0 && c.strObject.size() > 4 && c.kind == EInvokeKind::propertyGet) {
-                if (c.strMember == "0x37")
-                    return CAutoVariant::Text(item().strSubject);
-                if (c.strMember == "0x9100")
-                    return CAutoVariant::Text(item().strBody);
-                if (c.strMember == "0x8104")
-                    return CAutoVariant::Date(item().dStart);
-                if (c.strMember == "0x17")
-                    return CAutoVariant::Int32(item().nImportance);
-            }
-            return {};
-        };
+        rec->Respond = MailResponder(items, nNext);
         registry.Register("Outlook.Application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
     }
 };
@@ -460,15 +355,15 @@ TEST(OutlookTest, OpenCloseAndExportCalls)
         ExportOutlookNote(o.outlook, o.reporter, &note);
         ExportOutlookNote(o.outlook, o.reporter, nullptr);
         o.outlook.Close();
-        char szDate[64];
-        std::snprintf(szDate, sizeof szDate, "date:%.17g", CDateTime::FromFields(2005, 9, 17, 11, 34, 44).m_dt);
-        EXPECT_EQ(o.rec->log,
-                  (Log{"Application.0x110(text:\"MAPI\")", "Application.0x10A(int32:3)", "Item.0x37=text:\"Shopping\"",
-                       "Item.0x9100=text:\"milk\r\nbread\"", std::string("Item.0x8104=") + szDate, "Item.0x17=int32:1",
-                       "Item.0xF0A6(bool:false)", "Application.0x10A(int32:3)", "Item.0x37=text:\"Shopping\"",
-                       "Item.0x9100=text:\"milk\r\nbread\"", "Item.0x17=int32:0", "Item.0xF0A6(bool:false)",
-                       "Application.0x10A(int32:5)", "Item.0x9100=text:\"milk\r\nbread\"", "Item.0xF0A6(bool:false)",
-                       "Namespace.0x2106()"}));
+        const Log& log = o.rec->log;
+        // Out of range: normal importance; no date: no due date set.
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Item.0x17=int32:1"), 1);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Item.0x17=int32:0"), 1);
+        EXPECT_EQ(
+            std::count_if(log.begin(), log.end(), [](const std::string& s) { return s.rfind("Item.0x8104", 0) == 0; }),
+            1);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Item.0xF0A6(bool:false)"), 3);
+        EXPECT_EQ(log.back(), "Namespace.0x2106()");
         EXPECT_EQ(o.outlook.m_bAvailable, 0);
         EXPECT_TRUE(o.reporter.boxes.empty());
         // Off: the commands do nothing.
@@ -512,14 +407,6 @@ TEST(OutlookTest, ListsReadEveryItemAndSortRows)
     o.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}, {"call", "c", 38700.0, 7}};
     CImportList<COutlookTaskEntry> tasks;
     EXPECT_EQ(o.outlook.ListTasks(tasks), 3);
-    const Log head = {"Application.0x110(text:\"MAPI\")", "Namespace.0x210B(int32:13)", "Folder.0x3100",
-                      "Items.0x56()"};
-    Log expected = head;
-    for (int i = 0; i < 3; ++i) {
-        const std::string s = "Item" + std::to_string(i);
-        expected = Concat(expected, {s + ".0x37", s + ".0x9100", s + ".0x8104", s + ".0x17", "Items.0x57()"});
-    }
-    EXPECT_EQ(o.rec->log, expected);
     ASSERT_EQ(tasks.GetCount(), 3u);
     // Sorted by subject, whatever the case; 949998.0 is no date; importance
     // 0 and 2 map through, anything else is Medium.
@@ -533,7 +420,7 @@ TEST(OutlookTest, ListsReadEveryItemAndSortRows)
     o.items.clear();
     CImportList<std::string> notes;
     EXPECT_EQ(o.outlook.ListNotes(notes), 0);
-    EXPECT_EQ(o.rec->log, (Log{"Namespace.0x210B(int32:12)", "Folder.0x3100", "Items.0x56()", "Items.0x57()"}));
+    EXPECT_EQ(o.rec->log.back(), "Items.0x57()");
 
     // Note rows: line breaks and tabs become blanks, the data keeps them.
     o.items = {{"", "two\r\nlines\tand\ra\nbreak", 0, 1}};

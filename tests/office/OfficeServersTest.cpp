@@ -4,7 +4,7 @@
 #include "LinuxServers.h"
 #include "NoteRecord.h"
 #include "OdfText.h"
-#include "OfficeCommands.h"
+#include "OfficeExports.h"
 #include "OfficeInstall.h"
 #include "OfficeTestUtil.h"
 #include "RecordingServer.h"

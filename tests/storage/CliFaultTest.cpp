@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace
@@ -221,4 +222,28 @@ TEST_F(CliFaultTest, RawBytesNameOneFile)
     EXPECT_TRUE(Entries(folder).empty());
     // Qt cannot name this directory to clean it up.
     EXPECT_EQ(::rmdir(folder.c_str()), 0);
+}
+
+TEST_F(CliFaultTest, EveryPrintedKeyIsTakenBack)
+{
+    const std::string folder = Dir() + "/notes";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const std::string key = "a\nb\xFF\\c\x7F\xC3\xA9";
+    const std::string escaped = "a\\x0ab\\xff\\\\c\\x7f\xC3\xA9";
+    WriteNote(folder + "/odd.qbt", key, "Odd");
+
+    const SRawRun list = Cli({"list", folder});
+    EXPECT_EQ(list.out.substr(0, list.out.find('\t')), escaped) << list.out;
+    EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 1) << "one line per note";
+    const SRawRun json = Cli({"list", folder, "--json"});
+    const std::string escapedInJson = QString::fromStdString(escaped).replace("\\", "\\\\").toStdString();
+    EXPECT_NE(json.out.find("\"keyEscaped\":\"" + escapedInJson + "\""), std::string::npos) << json.out;
+
+    const SRawRun shown = Cli({"show", folder, escaped});
+    ASSERT_EQ(shown.code, 0) << shown.err;
+    EXPECT_EQ(shown.out.substr(0, shown.out.find('\n')), "Key:\t" + escaped);
+    EXPECT_EQ(Cli({"show", folder, key}).code, 0) << "the raw bytes still name it";
+    EXPECT_EQ(Cli({"show", folder, "a\\x0"}).code, 1);
+    ASSERT_EQ(Cli({"delete", folder, escaped}).code, 0);
+    EXPECT_TRUE(Entries(folder).empty());
 }

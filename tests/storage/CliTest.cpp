@@ -89,3 +89,49 @@ TEST(Cli, EndToEnd)
     EXPECT_EQ(Trimmed(Cli({"folders", "--settings", d + "/F.set", "--json"}).out),
               "[{\"name\":\"W\",\"path\":\"/w\"},{\"name\":\"H\",\"path\":\"/h\"}]");
 }
+
+TEST(Cli, FolderArgumentsNameAFolder)
+{
+    QTemporaryDir dir;
+    const QString d = dir.path();
+    WriteBytes((d + "/plain").toStdString(), "x");
+    for (const QString& folder : {QString(), d + "/missing", d + "/plain"}) {
+        for (const QStringList& command :
+             {QStringList{"list", folder}, QStringList{"add", folder, "--title", "x"},
+              QStringList{"search", folder, "x"}, QStringList{"show", folder, "k"},
+              QStringList{"update", folder, "k", "--title", "y"}, QStringList{"delete", folder, "k"}}) {
+            const SRun run = Cli(command);
+            EXPECT_EQ(run.code, 1) << command.join(' ').toStdString();
+            EXPECT_NE(run.err.find(folder.isEmpty() ? "no folder was given" : "\"" + folder.toStdString() + "\""),
+                      std::string::npos)
+                << run.err;
+        }
+    }
+    EXPECT_EQ(SortedEntries(d.toStdString()), std::vector<std::string>{"plain"});
+    EXPECT_EQ(Cli({"list", d}).code, 0) << "an empty folder is one";
+}
+
+TEST(Cli, ScriptsGetDatesAndTimesBackAsPrinted)
+{
+    QTemporaryDir dir;
+    const QString d = dir.path();
+    for (const char* pszDate : {"2024-2-3", "2024-02-3", "24-02-03", "2024-02-03x", "+024-02-03", "2024-02-30"})
+        EXPECT_EQ(Cli({"add", d, "--date", pszDate}).code, 2) << pszDate;
+    const SRun added = Cli({"add", d, "--title", "Undated"});
+    ASSERT_EQ(added.code, 0);
+    const QString key = QString::fromStdString(Trimmed(added.out));
+    const std::string shown = Cli({"show", d, key, "--json"}).out;
+    EXPECT_NE(shown.find("\"date\":null,\"hasDate\":false"), std::string::npos) << shown;
+
+    // An update made only while the note is still the version shown.
+    const size_t at = shown.find("\"modified\":\"") + 12;
+    const QString modified = QString::fromStdString(shown.substr(at, 19));
+    const SRun stale = Cli({"update", d, key, "--title", "Mine", "--if-modified", "2000-01-01T00:00:00"});
+    EXPECT_EQ(stale.code, 3);
+    EXPECT_NE(stale.err.find(key.toStdString()), std::string::npos) << stale.err;
+    EXPECT_NE(Cli({"show", d, key, "--json"}).out.find("\"title\":\"Undated\""), std::string::npos);
+    EXPECT_EQ(Cli({"update", d, key, "--title", "Mine", "--if-modified", "yesterday"}).code, 2);
+    const SRun current = Cli({"update", d, key, "--title", "Mine", "--if-modified", modified});
+    EXPECT_EQ(current.code, 0) << current.err;
+    EXPECT_NE(Cli({"show", d, key, "--json"}).out.find("\"title\":\"Mine\""), std::string::npos);
+}

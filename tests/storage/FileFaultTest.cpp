@@ -94,18 +94,25 @@ TEST(FileIo, FullDiskKeepsTheOldFile)
     EXPECT_EQ(Entries(disk), (std::vector<std::string>{"FolderSettings.set", "filler"}));
 }
 
-TEST(FileIo, StaleTemporaryFilesGoAtTheNextSave)
+TEST(FileIo, OnlyOurOwnStaleTemporaryFilesGo)
 {
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     const std::string settings = d + "/FolderSettings.set";
-    WriteBytes(d + "/FolderSettings.set.Ab3xYz", "stale");
-    AgeFile(d + "/FolderSettings.set.Ab3xYz", nStaleTempSeconds + 5);
-    WriteBytes(d + "/FolderSettings.set.young1", "a save in progress");
-    WriteBytes(d + "/FolderSettings.set.bak", "not ours");
+    const std::string stale = settings + pszTempMark + "Ab3xYz";
+    WriteBytes(stale, "stale");
+    AgeFile(stale, nStaleTempSeconds + 5);
+    WriteBytes(settings + pszTempMark + "young1", "a save in progress");
+    // The user's own files beside it, however old, and whatever their name
+    // looks like (this was once our temporary files' form).
+    for (const char* pszTail : {".backup", ".Ab3xYz", ".bak"}) {
+        WriteBytes(settings + pszTail, "not ours");
+        AgeFile(settings + pszTail, nStaleTempSeconds + 5);
+    }
     ASSERT_TRUE(CFolderSettingsFile().SaveFolderSettings(settings, Folders(1)));
     EXPECT_EQ(Entries(d),
-              (std::vector<std::string>{"FolderSettings.set", "FolderSettings.set.bak", "FolderSettings.set.young1"}));
+              (std::vector<std::string>{"FolderSettings.set", "FolderSettings.set.Ab3xYz", "FolderSettings.set.backup",
+                                        "FolderSettings.set.bak", "FolderSettings.set.qbtmp-young1"}));
 
     // A note save's leftover holds a whole note, but is never loaded as one.
     CAppContext app(d);
@@ -114,14 +121,18 @@ TEST(FileIo, StaleTemporaryFilesGoAtTheNextSave)
     CNoteRecord leftover;
     leftover.m_strKey = "2026010100000010";
     leftover.m_strTitle = "Leftover";
-    const std::string temp = d + "/QB_2026010100000010.qbt.Q1w2E3";
+    const std::string noteFile = d + "/QB_2026010100000010.qbt";
+    const std::string temp = noteFile + pszTempMark + "Q1w2E3";
     WriteBytes(temp, store.NoteFileBytes(leftover));
     AgeFile(temp, nStaleTempSeconds + 5);
+    WriteBytes(noteFile + ".backup", "the user's copy");
+    AgeFile(noteFile + ".backup", nStaleTempSeconds + 5);
     store.LoadFolder(d);
     EXPECT_EQ(store.GetCount(), 0);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(temp))) << "loading writes nothing";
     ASSERT_TRUE(store.AddNote(CNoteRecord()));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(temp)));
+    EXPECT_EQ(ReadBytes(noteFile + ".backup"), "the user's copy");
 }
 
 TEST(NoteFiles, ChangesAndDeletionsActOnTheFileTheNoteCameFrom)

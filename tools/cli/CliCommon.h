@@ -47,6 +47,8 @@ public:
 };
 
 // The context, reporter and store of one command working on one folder.
+// A folder argument that names no directory is said so, and nothing is
+// loaded: it is not an empty folder.
 struct SCliSession
 {
     explicit SCliSession(const std::string& strFolder);
@@ -54,10 +56,19 @@ struct SCliSession
     CCliReporter reporter;
     CNoteStore store;
     std::vector<std::string> skipped;
+    bool bFolderFound = false;
 };
 
-// Loads the folder and finds the note; false (message printed) when the key is unknown.
+// Finds the note by its key as given or in its escaped form; false (message
+// printed) when no note has it.
 bool FindCliNote(SCliSession& session, const std::string& strKey, CNoteRecord& note);
+
+// A key as scripts see it: printable ASCII and valid UTF-8 as they are, a
+// backslash doubled, every other byte (controls, bytes that are not UTF-8)
+// as \xHH. Every command taking a key takes this form back.
+std::string EscapeKey(const std::string& strKey);
+// The bytes of an escaped key; false when it is not one.
+bool UnescapeKey(const std::string& strEscaped, std::string& strKey);
 
 // Runs after a command has read the folder and before it writes a note: a
 // test acts there as another program changing the folder meanwhile.
@@ -68,6 +79,8 @@ int CliSaveOutcome(const SStoreResult& saved);
 
 std::string JsonString(const std::string& s);
 std::string JsonDateTime(const CDateTime& dt);
+// A note's date as YYYY-MM-DD, exactly four, two and two digits of a real day.
+bool ParseCliDate(const std::string& strText, CDateTime& dt);
 void WriteNoteJson(std::ostream& out, const CNoteRecord& note);
 
 int CliUsage(const std::string& strMessage);

@@ -3,6 +3,9 @@
 #include "HtmlExport.h"
 #include "PdfExport.h"
 #include "TextExchange.h"
+#include "TextMeasurer.h"
+
+#include <unistd.h>
 
 namespace
 {
@@ -24,13 +27,15 @@ int RunExport(const std::vector<std::string>& words)
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
     const std::string output = args.Get("--output");
-    SFileResult written;
+    std::string bytes;
     if (format == "pdf")
-        written = ExportNoteToPdf(note, args.Get("--title", note.m_strTitle), args.Get("--subtitle"), output);
+        bytes = BuildNotePdf(note, args.Get("--title", note.m_strTitle), args.Get("--subtitle"), CHelveticaMeasurer());
     else if (format == "html")
-        written = WriteExportFile(output, BuildNoteHtml(note));
+        bytes = BuildNoteHtml(note);
     else
-        written = WriteExportFile(output, format == "text-all" ? BuildNoteTextAll(note) : BuildNoteTextNotesOnly(note));
+        bytes = format == "text-all" ? BuildNoteTextAll(note) : BuildNoteTextNotesOnly(note);
+    const SFileResult written =
+        output == "-" ? WriteAllToFd(STDOUT_FILENO, bytes, "standard output") : WriteExportFile(output, bytes);
     return written ? EXIT_OK : CliFailure(written.strError);
 }
 
@@ -63,7 +68,7 @@ int RunImportText(const std::vector<std::string>& words)
 std::vector<SCliCommand> ExchangeCliCommands()
 {
     return {
-        {"export", "export DIR KEY --format text-all|text-notes|html|pdf --output FILE [--title T] [--subtitle S]",
+        {"export", "export DIR KEY --format text-all|text-notes|html|pdf --output FILE|- [--title T] [--subtitle S]",
          RunExport},
         {"import-text", "import-text DIR KEY FILE", RunImportText},
     };

@@ -13,6 +13,18 @@
 
 namespace
 {
+// The form show --json gives a modification time.
+bool IsJsonDateTimeText(const std::string& s)
+{
+    static const char pattern[] = "dddd-dd-ddTdd:dd:dd";
+    if (s.size() != sizeof pattern - 1)
+        return false;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (pattern[i] == 'd' ? (s[i] < '0' || s[i] > '9') : s[i] != pattern[i])
+            return false;
+    return true;
+}
+
 const std::set<std::string> editOptions = {"--title",      "--comments", "--keywords", "--notes",
                                            "--notes-file", "--priority", "--date",     "--icon"};
 // A notes text larger than this is not a note.
@@ -20,7 +32,7 @@ constexpr size_t nMaxNotesFile = size_t(256) << 20;
 
 void PrintNoteLine(const CNoteRecord& note)
 {
-    std::cout << note.m_strKey << '\t' << note.m_strTitle << '\t' << note.m_strComments << '\t'
+    std::cout << EscapeKey(note.m_strKey) << '\t' << note.m_strTitle << '\t' << note.m_strComments << '\t'
               << (note.m_bHasDate ? CAppContext::FormatDate(note.m_dtDate) : std::string()) << '\t'
               << PriorityText(note.m_nPriority) << '\n';
 }
@@ -82,13 +94,8 @@ int ApplyEditValues(const SCliArgs& args, CNoteRecord& note, std::string& strErr
         }
     }
     if (args.Has("--date")) {
-        int y = 0, m = 0, d = 0;
-        char tail = 0;
-        const std::string s = args.Get("--date");
-        const CDateTime dt = std::sscanf(s.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) == 3
-                                 ? CDateTime::FromFields(y, m, d)
-                                 : CDateTime(0, CDateTime::invalid);
-        if (!dt.IsValid()) {
+        CDateTime dt;
+        if (!ParseCliDate(args.Get("--date"), dt)) {
             strError = "--date takes a date as YYYY-MM-DD";
             return EXIT_USAGE;
         }
@@ -124,6 +131,8 @@ int RunList(const std::vector<std::string>& words)
     if (int rc = ParseCommandArgs(words, {}, {"--json"}, 1, args))
         return rc;
     SCliSession session(args.positional[0]);
+    if (!session.bFolderFound)
+        return EXIT_FAILED;
     // The store's records themselves, in the notes list's order, each title's
     // key made once: no copy of any note.
     std::vector<std::pair<std::string, std::shared_ptr<const CNoteRecord>>> keyed;
@@ -160,8 +169,8 @@ int RunShow(const std::vector<std::string>& words)
         std::cout << '\n';
         return EXIT_OK;
     }
-    std::cout << "Key:\t" << note.m_strKey << "\nTitle:\t" << note.m_strTitle << "\nComments:\t" << note.m_strComments
-              << "\nKeywords:\t" << note.m_strKeywords << "\nDate:\t"
+    std::cout << "Key:\t" << EscapeKey(note.m_strKey) << "\nTitle:\t" << note.m_strTitle << "\nComments:\t"
+              << note.m_strComments << "\nKeywords:\t" << note.m_strKeywords << "\nDate:\t"
               << (note.m_bHasDate ? CAppContext::FormatDate(note.m_dtDate) : std::string()) << "\nPriority:\t"
               << PriorityText(note.m_nPriority) << "\nIcon:\t" << note.m_nIcon << "\nCreated:\t"
               << CAppContext::FormatDate(note.m_dtCreated) << ' ' << CAppContext::FormatTime(note.m_dtCreated)
@@ -181,24 +190,39 @@ int RunAdd(const std::vector<std::string>& words)
     if (int rc = ApplyEdits(args, note))
         return rc;
     SCliSession session(args.positional[0]);
+    if (!session.bFolderFound)
+        return EXIT_FAILED;
     const SStoreResult added = session.store.AddNote(note);
     if (!added)
         return CliFailure(added.strError);
-    std::cout << added.strKey << '\n';
+    std::cout << EscapeKey(added.strKey) << '\n';
     return EXIT_OK;
 }
 
 int RunUpdate(const std::vector<std::string>& words)
 {
     SCliArgs args;
-    if (int rc = ParseCommandArgs(words, editOptions, {}, 2, args))
+    std::set<std::string> options = editOptions;
+    options.insert("--if-modified");
+    if (int rc = ParseCommandArgs(words, options, {}, 2, args))
         return rc;
+    const std::string expected = args.Get("--if-modified");
+    if (args.Has("--if-modified") && !IsJsonDateTimeText(expected))
+        return CliUsage("--if-modified takes the modification time as show --json prints it (YYYY-MM-DDTHH:MM:SS)");
     SCliSession session(args.positional[0]);
     CNoteRecord note;
     if (!FindCliNote(session, args.positional[1], note))
         return EXIT_FAILED;
+    const std::string key = note.m_strKey;
     if (int rc = ApplyEdits(args, note))
         return rc;
+    // The store's own check at the write catches any change made after this.
+    const std::string modified = JsonDateTime(note.m_dtModified);
+    if (args.Has("--if-modified") && modified != "\"" + expected + "\"") {
+        std::cerr << "quillbox-cli: the note " << EscapeKey(key) << " was modified at " << modified << ", not \""
+                  << expected << "\"; it was left as it is\n";
+        return EXIT_CONFLICT;
+    }
     if (CliBeforeWriteHook())
         CliBeforeWriteHook()();
     const SStoreResult updated = session.store.UpdateNote(note);
@@ -207,8 +231,8 @@ int RunUpdate(const std::vector<std::string>& words)
     if (updated.eConflict != SStoreResult::EConflict::none)
         return CliSaveOutcome(updated);
     // A key that could not name a file has been replaced: say which it is now.
-    if (updated.strKey != args.positional[1])
-        std::cout << updated.strKey << '\n';
+    if (updated.strKey != key)
+        std::cout << EscapeKey(updated.strKey) << '\n';
     return EXIT_OK;
 }
 
@@ -238,6 +262,8 @@ int RunSearch(const std::vector<std::string>& words)
     if (int rc = ParseCommandArgs(words, {}, {"--json", "--keywords-only"}, 2, args))
         return rc;
     SCliSession session(args.positional[0]);
+    if (!session.bFolderFound)
+        return EXIT_FAILED;
     CNoteRowList results;
     session.store.SearchNotes(results, args.Has("--keywords-only"), args.positional[1]);
     if (args.Has("--json")) {
@@ -288,7 +314,7 @@ std::vector<SCliCommand> StorageCliCommands()
          "add DIR [--title T] [--comments C] [--keywords K] [--notes TEXT | --notes-file F] "
          "[--priority low|medium|high] [--date YYYY-MM-DD] [--icon N]",
          RunAdd},
-        {"update", "update DIR KEY [same options as add]", RunUpdate},
+        {"update", "update DIR KEY [same options as add] [--if-modified YYYY-MM-DDTHH:MM:SS]", RunUpdate},
         {"delete", "delete DIR KEY", RunDelete},
         {"search", "search DIR TEXT [--keywords-only] [--json]", RunSearch},
         {"folders", "folders [--settings FILE] [--json]", RunFolders},

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstring>
 
 int main(int argc, char** argv)
 {
+    // A reader that goes away (head, a closed pipe) is a failed write with a
+    // message, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Orvantic");
     QCoreApplication::setApplicationName("Quillbox");

@@ -6,11 +6,9 @@
 #include "ImportTasksDlg.h"
 #include "NoteSelection.h"
 #include "NotesListCtrl.h"
+#include "OfficeExports.h"
 #include "OfficeLink.h"
 #include "FolderView.h"
-// The headless commands; the angle brackets keep this file's own header,
-// of the same name, out of the search.
-#include <OfficeCommands.h>
 
 #include <QApplication>
 #include <QStatusBar>

@@ -1,6 +1,7 @@
 #include "TextExchange.h"
 
 #include "AppContext.h"
+#include "ExportTarget.h"
 #include "NoteDetails.h"
 #include "NoteRecord.h"
 #include "NoteStore.h"
@@ -19,8 +20,7 @@ std::string BuildNoteTextNotesOnly(const CNoteRecord& note)
 
 SFileResult WriteExportFile(const std::string& strPath, std::string_view bytes)
 {
-    RemoveStaleTempFiles(DirectoryOf(strPath), FileNameOf(strPath));
-    return WriteFileAtomically(strPath, bytes);
+    return WriteExportTarget(strPath, bytes);
 }
 
 std::string ImportTextFromBytes(std::string_view bytes)

@@ -1,6 +1,7 @@
 #include "PdfExport.h"
 
 #include "AppContext.h"
+#include "ExportTarget.h"
 #include "NoteDetails.h"
 #include "NoteRecord.h"
 #include "PdfWriter.h"
@@ -22,8 +23,7 @@ SFileResult ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle
 SFileResult ExportNoteToPdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,
                             const std::string& strPath, const ITextMeasurer& measurer)
 {
-    RemoveStaleTempFiles(DirectoryOf(strPath), FileNameOf(strPath));
-    return WriteFileAtomically(strPath, BuildNotePdf(note, strTitle, strSubtitle, measurer));
+    return WriteExportTarget(strPath, BuildNotePdf(note, strTitle, strSubtitle, measurer));
 }
 
 std::string BuildNotePdf(const CNoteRecord& note, const std::string& strTitle, const std::string& strSubtitle,

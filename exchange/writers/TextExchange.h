@@ -15,8 +15,8 @@ std::string BuildNoteTextAll(const CNoteRecord& note);
 // Title and notes text only.
 std::string BuildNoteTextNotesOnly(const CNoteRecord& note);
 
-// Writes an export byte for byte, replacing the file whole; says why when it
-// could not be written (nothing is left half written).
+// Writes an export byte for byte as WriteExportTarget does; says why when it
+// could not be written (no file is left half written).
 SFileResult WriteExportFile(const std::string& strPath, std::string_view bytes);
 
 // The text of an imported file's bytes: up to the first zero byte.

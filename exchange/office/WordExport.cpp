@@ -1,7 +1,6 @@
 #include "WordExport.h"
 
 #include "AppContext.h"
-#include "AutomationException.h"
 #include "AutomationRegistry.h"
 #include "AutomationReport.h"
 #include "NoteRecord.h"
@@ -11,6 +10,9 @@ namespace
 constexpr const char* pszBlankLine = "\r\n\r\n";
 
 using AutomationReport::ESpelling;
+using AutomationReport::RunQuietly;
+using AutomationReport::RunStep;
+using AutomationReport::SStepReport;
 
 // The character and paragraph formatting of the selection, switched one
 // attribute at a time as the layout goes.
@@ -47,18 +49,15 @@ bool CWordExport::CreateServer(bool bVisible)
         return false;
     }
     m_app = CDispatchDriver(std::move(created.pApplication));
-    try {
-        m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible));
-        CDispatchDriver documents = m_app.GetObject("Documents");
-        const CAutoVariant missing = CAutoVariant::Missing();
-        documents.Call("Add", {missing, missing, missing, missing});
-        return true;
-    } catch (const CAutomationException& e) {
-        AutomationReport::Report(m_reporter, e, ESpelling::dispath);
-    } catch (const std::exception&) {
-        AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_WORD_EXPORT_FAILED);
-    }
-    return false;
+    const SStepReport report{m_reporter, ESpelling::dispath, AutomationReport::IDP_WORD_EXPORT_FAILED};
+    return RunStep(
+        [&] {
+            m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible));
+            CDispatchDriver documents = m_app.GetObject("Documents");
+            const CAutoVariant missing = CAutoVariant::Missing();
+            documents.Call("Add", {missing, missing, missing, missing});
+        },
+        report);
 }
 
 bool CWordExport::ExportAllDetails(const CNoteRecord& note)
@@ -76,19 +75,13 @@ bool CWordExport::Export(const CNoteRecord& note, bool bAllDetails)
     if (m_app.IsNull())
         return false;
     CDispatchDriver selection;
-    try {
-        selection = m_app.GetObject("Selection");
-    } catch (const CAutomationException& e) {
-        AutomationReport::Report(m_reporter, e, ESpelling::dispatch);
+    const SStepReport report{m_reporter, ESpelling::dispatch, AutomationReport::IDP_WORD_EXPORT_FAILED};
+    if (!RunStep([&] { selection = m_app.GetObject("Selection"); }, report))
         return false;
-    } catch (const std::exception&) {
-        AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_WORD_EXPORT_FAILED);
-        return false;
-    }
 
     // A failure while typing is not reported: the document keeps what was
     // typed so far.
-    try {
+    return RunQuietly([&] {
         const SFormatting fmt{selection.GetObject("Font"), selection.GetObject("ParagraphFormat")};
         const auto type = [&](const std::string& strText) {
             selection.Call("TypeText", {CAutoVariant::Text(strText)});
@@ -128,24 +121,13 @@ bool CWordExport::Export(const CNoteRecord& note, bool bAllDetails)
         fmt.Grow(-1);
         type(note.m_strNotes + pszBlankLine);
         fmt.Grow(1);
-        return true;
-    } catch (const CAutomationException&) {
-    } catch (const std::exception&) {
-    }
-    return false;
+    });
 }
 
 bool CWordExport::Show(bool bVisible)
 {
     if (m_app.IsNull())
         return false;
-    try {
-        m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible));
-        return true;
-    } catch (const CAutomationException& e) {
-        AutomationReport::Report(m_reporter, e, ESpelling::dispath);
-    } catch (const std::exception&) {
-        AutomationReport::ReportOther(m_reporter, AutomationReport::IDP_WORD_EXPORT_FAILED);
-    }
-    return false;
+    const SStepReport report{m_reporter, ESpelling::dispath, AutomationReport::IDP_WORD_EXPORT_FAILED};
+    return RunStep([&] { m_app.SetProperty("Visible", CAutoVariant::Bool(bVisible)); }, report);
 }

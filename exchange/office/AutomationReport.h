@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CAutomationException;
@@ -36,4 +37,19 @@ void ReportOther(IAutomationReporter& reporter, unsigned nMessageId);
 std::string OutlookInitFailureText(uint32_t scode);
 // A mail-client call that failed during a command.
 void ReportMailClientFailure(IAutomationReporter& reporter, const CAutomationException& e);
+
+// How an export step's failure is told: a server exception in the given
+// spelling, anything else as the stop-icon message nOtherId.
+struct SStepReport
+{
+    IAutomationReporter& reporter;
+    ESpelling spelling;
+    unsigned nOtherId;
+};
+
+// Runs one step of an export's conversation with its server and says
+// whether it ran to its end; a failure is told as report says.
+bool RunStep(const std::function<void()>& step, const SStepReport& report);
+// The same for a step whose failure is passed over in silence.
+bool RunQuietly(const std::function<void()>& step);
 } // namespace AutomationReport

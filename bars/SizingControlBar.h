@@ -6,6 +6,7 @@
 #include <QString>
 
 class QMainWindow;
+class QSettings;
 class QFrame;
 class CSCBClientArea;
 
@@ -14,7 +15,7 @@ class CSCBClientArea;
 // lower bound, and persists them per profile.
 //
 // Use from the frame, in this order: create the bars, addDockWidget each,
-// LoadState each, QMainWindow::restoreState, then ApplySizes(frame). Qt's own
+// LoadState each (from the settings the frame opens), QMainWindow::restoreState, then ApplySizes(frame). Qt's own
 // dock state holds placement; the sizes loaded here win over its pixel sizes.
 class CSizingControlBar : public QDockWidget
 {
@@ -45,13 +46,13 @@ public:
     void SetSCBStyle(int nFlags);
     int GetSCBStyle() const { return m_dwSCBStyle; }
 
-    // Settings section "<profile>-SCBar-<id>", values "sizeHorzCX" ... "sizeFloatCY";
-    // a stored value below its minimum is raised to it.
-    void LoadState(const QString& strProfile);
+    // Settings section "<profile>-SCBar-<id>" of the caller's settings, values
+    // "sizeHorzCX" ... "sizeFloatCY"; a stored value below its minimum is raised to it.
+    void LoadState(QSettings& settings, const QString& strProfile);
     // Writes the six sizes, the current situation's one taken from the bar as
     // it is now, except the sides that only made room for a pane being shown
     // or hidden: those keep the size the user gave them.
-    void SaveState(const QString& strProfile) const;
+    void SaveState(QSettings& settings, const QString& strProfile) const;
     static QString StateSection(const QString& strProfile, int nControlId);
 
     bool IsFloating() const;

@@ -1,4 +1,4 @@
-#include "OfficeCommands.h"
+#include "OfficeExports.h"
 
 #include "AppContext.h"
 #include "AutomationException.h"

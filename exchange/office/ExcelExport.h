@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AutomationObject.h"
+#include "AutomationReport.h"
 
 #include <string>
 
@@ -38,6 +39,7 @@ public:
 
 private:
     bool ActiveSheet(CDispatchDriver& sheet);
+    AutomationReport::SStepReport StepReport() const;
 
     const CAutomationRegistry& m_registry;
     IAutomationReporter& m_reporter;

@@ -1,12 +1,11 @@
 #include "SizingControlBar.h"
 
-#include "UserSettings.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMainWindow>
 #include <QResizeEvent>
+#include <QSettings>
 #include <QStyle>
 #include <QTimer>
 
@@ -111,9 +110,8 @@ QString CSizingControlBar::StateSection(const QString& strProfile, int nControlI
     return QStringLiteral("%1-SCBar-%2").arg(strProfile, QString::number(nControlId));
 }
 
-void CSizingControlBar::LoadState(const QString& strProfile)
+void CSizingControlBar::LoadState(QSettings& settings, const QString& strProfile)
 {
-    QSettings settings = OpenUserSettings();
     settings.beginGroup(StateSection(strProfile, m_nControlId));
     const auto read = [&settings](const char* pszName, int nCurrent, int nMinimum) {
         return std::max(settings.value(QLatin1String(pszName), nCurrent).toInt(), nMinimum);
@@ -131,7 +129,7 @@ void CSizingControlBar::LoadState(const QString& strProfile)
     m_pClient->updateGeometry();
 }
 
-void CSizingControlBar::SaveState(const QString& strProfile) const
+void CSizingControlBar::SaveState(QSettings& settings, const QString& strProfile) const
 {
     QSize szHorz = m_szHorz;
     QSize szVert = m_szVert;
@@ -153,7 +151,6 @@ void CSizingControlBar::SaveState(const QString& strProfile) const
             szFloat = szNow;
     }
 
-    QSettings settings = OpenUserSettings();
     settings.beginGroup(StateSection(strProfile, m_nControlId));
     settings.setValue(QStringLiteral("sizeHorzCX"), szHorz.width());
     settings.setValue(QStringLiteral("sizeHorzCY"), szHorz.height());

@@ -4,6 +4,7 @@
 #include "AutomationException.h"
 
 #include <cstdio>
+#include <exception>
 
 namespace
 {
@@ -63,5 +64,33 @@ void ReportMailClientFailure(IAutomationReporter& reporter, const CAutomationExc
     else
         strText += " (error " + Hex8(e.m_scode) + ")";
     reporter.ReportAutomationFailure(strText + ".", pszProgramTitle, true);
+}
+
+namespace
+{
+bool RunStep(const std::function<void()>& step, const SStepReport* pReport)
+{
+    try {
+        step();
+        return true;
+    } catch (const CAutomationException& e) {
+        if (pReport)
+            Report(pReport->reporter, e, pReport->spelling);
+    } catch (const std::exception&) {
+        if (pReport)
+            ReportOther(pReport->reporter, pReport->nOtherId);
+    }
+    return false;
+}
+} // namespace
+
+bool RunStep(const std::function<void()>& step, const SStepReport& report)
+{
+    return RunStep(step, &report);
+}
+
+bool RunQuietly(const std::function<void()>& step)
+{
+    return RunStep(step, nullptr);
 }
 } // namespace AutomationReport

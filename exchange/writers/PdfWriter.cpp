@@ -1,5 +1,6 @@
 #include "PdfWriter.h"
 
+#include "ExportTarget.h"
 #include "MacRoman.h"
 #include "TextMeasurer.h"
 #include "TextPieces.h"
@@ -212,6 +213,5 @@ std::string CPdfWriter::BuildFile() const
 
 SFileResult CPdfWriter::SaveToFile(const std::string& strPath) const
 {
-    RemoveStaleTempFiles(DirectoryOf(strPath), FileNameOf(strPath));
-    return WriteFileAtomically(strPath, BuildFile());
+    return WriteExportTarget(strPath, BuildFile());
 }
