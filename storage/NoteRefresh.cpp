@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <dirent.h>
@@ -73,7 +74,7 @@ SFolderChanges CNoteStore::RefreshFolder()
     };
     std::vector<SWork> toRead;
     std::vector<SWork> removed;
-    std::vector<std::string> damagedSeen;
+    std::unordered_set<std::string> damagedSeen;
     while (const dirent* e = ::readdir(dp)) {
         const std::string_view name(e->d_name);
         if (!EndsWith(name, ".qbt"))
@@ -98,19 +99,16 @@ SFolderChanges CNoteStore::RefreshFolder()
                 ownStamp = other->second.file->stamp;
             }
         }
-        // Sync tools deliver a file by renaming a new one over it: another
-        // inode, which the listing tells without a stat. A file rewritten in
-        // place keeps its inode; the directory watch does not report such a
-        // write, and the check before every rewrite still finds it.
-        if (owner && e->d_type == DT_REG && e->d_ino == ownStamp.nInode && d.damaged.find(e->d_name) == d.damaged.end())
-            continue;
+        // Never the inode alone: a file system hands a freed inode number to
+        // the next file, so a note replaced twice may be back on the one it
+        // was read from. Size and both times to the nanosecond decide with it.
         struct stat st
         {};
         if (::fstatat(dirFd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
             continue;
         const SFileStamp now = MakeFileStatusStamp(st);
         if (const auto dm = d.damaged.find(e->d_name); dm != d.damaged.end()) {
-            damagedSeen.emplace_back(name);
+            damagedSeen.emplace(name);
             if (dm->second.SameStatus(now)) {
                 changes.damaged.push_back(dir + "/" + e->d_name);
                 continue;
@@ -128,9 +126,7 @@ SFolderChanges CNoteStore::RefreshFolder()
         if (!owner.seen)
             removed.push_back({std::string(name), owner.node->rec->m_strKey});
     others.clear();
-    std::erase_if(d.damaged, [&](const auto& entry) {
-        return std::find(damagedSeen.begin(), damagedSeen.end(), entry.first) == damagedSeen.end();
-    });
+    std::erase_if(d.damaged, [&](const auto& entry) { return !damagedSeen.contains(entry.first); });
 
     // Each key touched, and whether it was in the store before.
     std::unordered_map<std::string, bool> touched;

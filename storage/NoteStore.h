@@ -126,8 +126,11 @@ public:
     // one, whoever writes into the folder at the same time) and inserts it.
     // A failed write is reported; the note is still inserted, and listed until
     // the folder is loaded again.
-    // The key's counter starts at nFirstCounter and moves on past keys in use.
-    SStoreResult AddNote(CNoteRecord note, int nFirstCounter = 10);
+    // The key's counter starts at nFirstCounter and moves on past keys in use;
+    // by default it starts anywhere from 10 to 99999, so that machines adding
+    // notes to one synced folder in the same second rarely meet.
+    static constexpr int nRandomCounter = -1;
+    SStoreResult AddNote(CNoteRecord note, int nFirstCounter = nRandomCounter);
     // Stamps the modification time, writes the file, inserts or replaces. A
     // key that is not plain is replaced by a fresh one first. Once the file is
     // written, other files the note was read from in that folder are removed,
@@ -185,13 +188,18 @@ private:
     SFileResult WriteNote(const CNoteRecord& note, const std::string& strPath, SFileStamp* pStamp = nullptr);
     // Creates the note's file under the first free key of this second.
     // strAvoidKey is not taken either (the note a conflict copy is of).
-    SFileResult CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter = 10,
+    SFileResult CreateNoteFile(CNoteRecord& note, std::string& strPath, int nFirstCounter = nRandomCounter,
                                SFileStamp* pStamp = nullptr, const std::string& strAvoidKey = {});
     // Whether strPath may be rewritten with a change of the note read from
     // the files given: none when it is still as read (or never existed).
     SStoreResult::EConflict CheckBeforeRewrite(const std::string& strPath, const std::string& strKey,
                                                const CDateTime& dtReadModified,
                                                const std::vector<SNoteFile>& readFrom) const;
+    // The writes themselves, under the folder's lock, which the public
+    // functions take once per call and let go before reporting anything.
+    SStoreResult UpdateLocked(CNoteRecord note);
+    SStoreResult SaveConflictCopyLocked(CNoteRecord note);
+    SStoreResult DeleteLocked(const CNoteRecord& note);
     void ReportSaveFailed();
     void RemoveStaleTempFiles();
     // A note file read by LoadFolder joins the store.

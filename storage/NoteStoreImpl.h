@@ -195,6 +195,8 @@ struct CNoteStore::SImpl
     // own that names no file, so both versions are listed and the next save
     // gives it a fresh key. The title says it is a copy.
     void ClaimKey(CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const;
+    // Whether ClaimKey would give the note a key of its own.
+    bool KeyHeldByOther(const CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const;
 
     const note_store::SCorpus& Corpus() const;
 

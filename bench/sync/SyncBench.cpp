@@ -142,6 +142,35 @@ void BM_RefreshFolder(benchmark::State& state)
     }
 }
 
+// One note changed among 1,000 beside state.range(0) damaged files (left
+// half-written by a sync that broke off): a refresh costs what changed, the
+// damaged files no more than any other file of the listing.
+void BM_RefreshAmongDamaged(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    CAppContext app(d);
+    app.m_strCurrentFolder = d;
+    CNoteStore store(app);
+    for (int i = 0; i < 1000; ++i) {
+        const CNoteRecord n = MakeBenchNote(i);
+        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+    }
+    for (int64_t i = 0; i < state.range(0); ++i)
+        std::ofstream(d + "/damaged" + std::to_string(i) + ".qbt", std::ios::binary) << "QB";
+    store.LoadFolder(d);
+    CNoteRecord note = MakeBenchNote(500);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        note.m_strNotes = "changed elsewhere " + std::to_string(++n);
+        WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note));
+        state.ResumeTiming();
+        if (store.RefreshFolder().changed.size() != 1)
+            state.SkipWithError("the change was not seen");
+    }
+}
+
 // Every row rebuilt after state.range(0) notes changed and moved.
 void BM_ExternalChangeShown(benchmark::State& state)
 {
@@ -255,6 +284,7 @@ void BM_WindowChangeSeen(benchmark::State& state)
 BENCHMARK(BM_LoadFolderBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReloadAndShowBaseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshFolder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshAmongDamaged)->ArgName("damaged")->Arg(0)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExternalChangeShown)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExternalChangeShownInPlace)->Args({0, 1})->Args({1, 1})->Args({1, 100})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowExternalChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <dirent.h>
 
 namespace
@@ -146,19 +148,19 @@ TEST_F(NoteStoreTest, OperationsWriteThrough)
 
     CNoteRecord n = MakeNote("", "First");
     n.m_nModifiedAt = 1;
-    const std::string key = store.AddNote(n).strKey;
+    const std::string key = store.AddNote(n, 10).strKey;
     ASSERT_EQ(key.size(), 16u);
     EXPECT_EQ(key.substr(14), "10");
     EXPECT_EQ(store.GetNote(key).m_nModifiedAt, 1) << "AddNote keeps the caller's values";
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Folder() + "/QB_" + key + ".qbt")));
 
     // A key used in the same second by the store or by a file moves on.
-    const std::string second = store.AddNote(MakeNote("", "Second")).strKey;
+    const std::string second = store.AddNote(MakeNote("", "Second"), 10).strKey;
     EXPECT_NE(second, key);
     WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt", "x");
     WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "13.qbt", "x");
     for (int i = 0; i < 3; ++i)
-        store.AddNote(MakeNote("", "More"));
+        store.AddNote(MakeNote("", "More"), 10);
     EXPECT_EQ(store.GetCount(), 5);
     EXPECT_EQ(ReadBytes(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt"), "x") << "never overwritten";
 
@@ -389,4 +391,24 @@ TEST_F(NoteStoreTest, BigFolderLoadsAsListed)
         EXPECT_EQ(store.GetNote("k2999").m_strNotes, std::string(2999 % 50, 'x'));
         EXPECT_EQ(store.GetNoteFile("k7").strName, "renamed-7.qbt");
     }
+}
+
+// Machines sharing a synced folder each add a note in the same second: the
+// first counter of a second is not the same everywhere, so their files
+// rarely share a name. The key keeps its form all the same.
+TEST(NoteKeys, FirstCounterDiffersFromMachineToMachine)
+{
+    std::set<std::string> counters;
+    for (int i = 0; i < 20; ++i) {
+        QTemporaryDir machine;
+        CAppContext app(machine.path().toStdString());
+        app.m_strCurrentFolder = machine.path().toStdString();
+        CNoteStore store(app);
+        const std::string key = store.AddNote(MakeNote("", "N")).strKey;
+        ASSERT_GE(key.size(), 16u) << key;
+        EXPECT_EQ(key.find_first_not_of("0123456789"), std::string::npos) << key;
+        EXPECT_NE(key[14], '0') << key;
+        counters.insert(key.substr(14));
+    }
+    EXPECT_GT(counters.size(), 10u);
 }

@@ -355,3 +355,61 @@ TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
     EXPECT_FALSE(std::filesystem::exists(PathOf(key)));
     EXPECT_FALSE(store.HasNote(key));
 }
+
+// A file system hands a freed inode number to the next file: a note replaced
+// twice by rename may sit on the inode it was read from, at the same size.
+// Here the first inode is kept alive by a second link and comes back.
+TEST_F(StoreSync, RefreshSeesANoteReplacedOntoItsOldInode)
+{
+    CNoteRecord note;
+    note.m_strKey = "2026120700000010";
+    note.m_strTitle = "version 1";
+    other.Write(note);
+    store.LoadFolder(Dir());
+    const std::string held = Dir() + "/held";
+    ASSERT_EQ(::link(PathOf(note.m_strKey).c_str(), held.c_str()), 0);
+    note.m_strTitle = "version 2";
+    other.Write(note);
+    note.m_strTitle = "version 3";
+    const std::string v3 = store.NoteFileBytes(note);
+    const int fd = ::open(held.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, v3.data(), v3.size(), 0), ssize_t(v3.size()));
+    ::close(fd);
+    ASSERT_EQ(::rename(held.c_str(), PathOf(note.m_strKey).c_str()), 0);
+
+    const SFolderChanges changes = store.RefreshFolder();
+    EXPECT_EQ(changes.changed, std::vector<std::string>{note.m_strKey});
+    EXPECT_EQ(store.GetNote(note.m_strKey).m_strTitle, "version 3");
+}
+
+// A file may hold any key, also the one a sync tool's conflict file is held
+// under. Whatever the listing order, every file is a note of its own, and
+// deleting one removes its file only.
+TEST_F(StoreSync, CraftedKeysNeverHideANoteOrShareItsDeletion)
+{
+    constexpr int nSets = 8;
+    for (int i = 0; i < nSets; ++i) {
+        const std::string key = "202612070000" + std::to_string(1000 + i);
+        CNoteRecord n;
+        n.m_strKey = key;
+        n.m_strTitle = "own " + std::to_string(i);
+        other.Write(n);
+        n.m_strTitle = "clash " + std::to_string(i);
+        WriteBytes(Dir() + "/B" + std::to_string(i) + ".qbt", store.NoteFileBytes(n));
+        n.m_strKey = key + "/B" + std::to_string(i) + ".qbt";
+        n.m_strTitle = "crafted " + std::to_string(i);
+        WriteBytes(Dir() + "/C" + std::to_string(i) + ".qbt", store.NoteFileBytes(n));
+    }
+    store.LoadFolder(Dir());
+    ASSERT_EQ(store.GetCount(), 3 * nSets);
+    ASSERT_EQ(OnDisk(Dir()).size(), size_t(3 * nSets)) << "every title listed";
+
+    std::vector<CNoteRecord> notes;
+    store.ForEach([&](const CNoteRecord& n) { notes.push_back(n); });
+    size_t nFiles = SortedEntries(Dir()).size();
+    for (const CNoteRecord& n : notes) {
+        ASSERT_TRUE(store.DeleteNote(n)) << n.m_strTitle;
+        EXPECT_EQ(SortedEntries(Dir()).size(), --nFiles) << n.m_strTitle;
+    }
+}
