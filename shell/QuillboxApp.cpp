@@ -57,7 +57,12 @@ QString CQuillboxApp::GetHelpFile() const
 {
     const QDir dir(QString::fromStdString(m_strExecutableDir));
     const QString strChm = dir.filePath(QStringLiteral("QuillboxHelp.chm"));
-    return QFileInfo::exists(strChm) ? strChm : dir.filePath(QStringLiteral("quillbox-help.html"));
+    if (QFileInfo::exists(strChm))
+        return strChm;
+    const QString strPage = dir.filePath(QStringLiteral("quillbox-help.html"));
+    // Installed layout: <prefix>/bin/quillbox and <prefix>/share/quillbox/quillbox-help.html.
+    const QString strInstalled = dir.filePath(QStringLiteral("../share/quillbox/quillbox-help.html"));
+    return !QFileInfo::exists(strPage) && QFileInfo::exists(strInstalled) ? QDir::cleanPath(strInstalled) : strPage;
 }
 
 void CQuillboxApp::ProvideSampleNotes() const

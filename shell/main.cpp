@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
 namespace
 {
 // For start-up timing: ends the program once the main window has painted.
@@ -28,11 +31,16 @@ private:
 
 int main(int argc, char** argv)
 {
+    // Answered before QApplication exists, so it needs no display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0)
+            return std::printf("quillbox %s\n", QUILLBOX_VERSION) < 0 || std::fflush(stdout) != 0 ? 1 : 0;
+
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvantic"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Quillbox"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("quillbox"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvantic.Quillbox"));
 
     CQuitAfterFirstPaint quit;
     if (qEnvironmentVariableIntValue("QUILLBOX_QUIT_AFTER_FIRST_PAINT") == 1)

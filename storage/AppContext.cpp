@@ -99,13 +99,19 @@ bool IsWritableDir(const QString& dir)
     const QFileInfo info(dir);
     return info.isDir() && info.isWritable();
 }
+
+// <prefix>/bin beside <prefix>/share/quillbox: root may write to /usr/bin, but
+// nothing of the user's belongs there, nor would the package remove it.
+bool IsInstalled(const QString& dir)
+{
+    return QFileInfo(dir + QStringLiteral("/../share/quillbox")).isDir();
+}
 } // namespace
 
 CAppContext::CAppContext(const std::string& strExecutableDir)
 {
     QString dir = QString::fromStdString(strExecutableDir);
-    if (!IsWritableDir(dir)) {
-        // An installed program cannot keep its folder list beside itself.
+    if (IsInstalled(dir) || !IsWritableDir(dir)) {
         dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(dir);
     }

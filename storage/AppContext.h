@@ -13,9 +13,9 @@ class QLocale;
 class CAppContext
 {
 public:
-    // strExecutableDir: the directory of the running program. When it cannot be
-    // written to (an installed program), the folder list file and the default
-    // folder live in the per-user data directory instead.
+    // strExecutableDir: the directory of the running program. For an installed
+    // program, or one whose directory cannot be written to, the folder list file
+    // and the default folder live in the per-user data directory instead.
     explicit CAppContext(const std::string& strExecutableDir);
 
     // Reads "ListViewSelection" (default 0) into m_nListViewSelection and returns it.

@@ -39,6 +39,10 @@ private slots:
         const QString strBin = m_env.m_pExeDir->filePath(QStringLiteral("bin"));
         QVERIFY(QDir().mkpath(strBin));
         WriteNotes(m_env.m_pExeDir->filePath(QStringLiteral("share/quillbox/Sample Notes")), {"Welcome", "Second"});
+        // The copy goes to the per-user data directory, which outlives the test.
+        const QString strData = QString::fromStdString(CAppContext(strBin.toStdString()).GetDataDir());
+        QVERIFY(strData.contains(QStringLiteral("/.qttest/")));
+        QVERIFY(QDir(strData).removeRecursively());
         {
             SRun run(strBin);
             run.View().setCurrentItem(run.Folder(0));

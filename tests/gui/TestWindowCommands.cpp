@@ -143,6 +143,21 @@ private slots:
         QCOMPARE(m_env.m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
     }
 
+    void helpOfAnInstalledProgramIsItsSharedPage()
+    {
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/quillbox")));
+        const QString strPage = prefix.filePath(QStringLiteral("share/quillbox/quillbox-help.html"));
+        QFile page(strPage);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        SRun run(prefix.filePath(QStringLiteral("bin")));
+        QVERIFY(run.View().ExecuteCommand(ID_HELP_CONTENTS));
+        QCOMPARE(m_env.m_opened.size(), 1);
+        QCOMPARE(m_env.m_opened.at(0).toLocalFile(), strPage);
+    }
+
 private:
     SGuiTestEnvironment m_env;
 };

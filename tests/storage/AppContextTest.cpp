@@ -24,6 +24,13 @@ TEST(AppContext, PathsAndPreferences)
     CAppContext installed(dir.path().toStdString() + "/not-there");
     EXPECT_EQ(QString::fromStdString(installed.GetDataDir()),
               QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    // So does an installed program (<prefix>/bin beside <prefix>/share/quillbox)
+    // whose directory is writable, as /usr/bin is for root.
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/quillbox"));
+    CAppContext asRoot(prefix.filePath("bin").toStdString());
+    EXPECT_EQ(asRoot.GetDataDir(), installed.GetDataDir());
+    EXPECT_EQ(asRoot.m_strSettingsFile, installed.GetDataDir() + "/FolderSettings.set");
 
     EXPECT_EQ(app.LoadListViewSelection(), 0);
     app.LoadPriorityColours();
