@@ -36,7 +36,7 @@ CNoteStore::CNoteStore(CAppContext& app, IErrorReporter* pReporter)
 
 CNoteStore::~CNoteStore() = default;
 
-uint32_t CNoteStore::HashKey(const std::string& strKey)
+uint32_t CNoteStore::BucketHash(const std::string& strKey)
 {
     uint32_t hash = 0;
     for (char c : strKey)
@@ -220,7 +220,7 @@ std::string CNoteStore::NoteFileBytes(const CNoteRecord& note) const
 
 std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
 {
-    const std::string path = m_app.GetNoteFilePath(note);
+    const std::string path = CAppContext::GetNoteFilePath(GetLoadedFolder(), note);
     // An empty key still names a file of the folder ("QB_.qbt").
     if (!note.m_strKey.empty() && !IsPlainNoteKey(note.m_strKey)) {
         ReportSaveFailed();

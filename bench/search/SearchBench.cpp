@@ -45,8 +45,8 @@ std::string NotesFolder()
         return strDir.toStdString();
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
     for (int i = 0; i < nNotes; ++i) {
         CNoteRecord n;
         n.m_strKey = "20261207" + std::to_string(1000000 + i);
@@ -56,7 +56,7 @@ std::string NotesFolder()
         n.m_strNotes = std::string(200, 'x') + "\r\nsome more text of the note body " + std::to_string(i) + "x";
         n.m_nPriority = i % 3;
         // Written plainly: a durable save of each would take minutes.
-        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+        std::ofstream(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), n), std::ios::binary) << store.NoteFileBytes(n);
     }
     QFile(strDone).open(QIODevice::WriteOnly);
     return strDir.toStdString();

@@ -46,7 +46,6 @@ struct SWindow
 {
     SWindow() : app(FolderPath()), store(app), list(app)
     {
-        app.m_strCurrentFolder = FolderPath();
         store.LoadFolder(FolderPath());
         list.InitColumns(0);
         list.resize(700, 400);
@@ -89,7 +88,7 @@ struct SWindow
             note.m_strNotes = "changed elsewhere " + std::to_string(nChanges);
             if (bMove)
                 note.m_strTitle = (nChanges % 2 ? "a" : "z") + note.m_strTitle.substr(1);
-            WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note));
+            WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note), store.NoteFileBytes(note));
         }
     }
 
@@ -150,11 +149,11 @@ void BM_RefreshAmongDamaged(benchmark::State& state)
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     CAppContext app(d);
-    app.m_strCurrentFolder = d;
     CNoteStore store(app);
+    store.LoadFolder(d);
     for (int i = 0; i < 1000; ++i) {
         const CNoteRecord n = MakeBenchNote(i);
-        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+        std::ofstream(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), n), std::ios::binary) << store.NoteFileBytes(n);
     }
     for (int64_t i = 0; i < state.range(0); ++i)
         std::ofstream(d + "/damaged" + std::to_string(i) + ".qbt", std::ios::binary) << "QB";
@@ -164,7 +163,7 @@ void BM_RefreshAmongDamaged(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         note.m_strNotes = "changed elsewhere " + std::to_string(++n);
-        WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note));
+        WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note), store.NoteFileBytes(note));
         state.ResumeTiming();
         if (store.RefreshFolder().changed.size() != 1)
             state.SkipWithError("the change was not seen");

@@ -128,7 +128,7 @@ inline void WriteNotes(const QString& strDir, const QStringList& titles)
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
     CNoteStore store(app);
-    app.m_strCurrentFolder = strDir.toStdString();
+    store.LoadFolder(strDir.toStdString());
     for (const QString& strTitle : titles) {
         CNoteRecord note;
         note.m_strTitle = strTitle.toStdString();

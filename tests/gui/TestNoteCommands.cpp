@@ -184,7 +184,7 @@ private slots:
             QDir().mkpath(strDir);
             CAppContext app(strDir.toStdString());
             CNoteStore store(app);
-            app.m_strCurrentFolder = strDir.toStdString();
+            store.LoadFolder(strDir.toStdString());
             for (const char* pszTitle : {"apple", "banana", "cherry"}) {
                 CNoteRecord note;
                 note.m_strTitle = pszTitle;

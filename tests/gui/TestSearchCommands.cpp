@@ -18,8 +18,8 @@ void WriteKeyedNotes(const QString& strDir, const std::vector<std::pair<std::str
 {
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
     for (const auto& [strKey, strTitle] : keysAndTitles) {
         CNoteRecord note;
         note.m_strKey = strKey;

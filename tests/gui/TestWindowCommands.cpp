@@ -153,7 +153,7 @@ private slots:
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.close();
         SRun run(prefix.filePath(QStringLiteral("bin")));
-        QVERIFY(run.View().ExecuteCommand(ID_HELP_CONTENTS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.size(), 1);
         QCOMPARE(m_env.m_opened.at(0).toLocalFile(), strPage);
     }

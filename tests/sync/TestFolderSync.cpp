@@ -36,7 +36,6 @@ void ChangeElsewhere(const QString& strDir, const std::string& strTitle,
                      const std::function<void(CNoteRecord&)>& change)
 {
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
     store.LoadFolder(strDir.toStdString());
     CNoteRecord found;
@@ -46,7 +45,7 @@ void ChangeElsewhere(const QString& strDir, const std::string& strTitle,
     });
     QVERIFY(!found.m_strKey.empty());
     change(found);
-    QVERIFY(WriteFileAtomically(app.GetNoteFilePath(found), store.NoteFileBytes(found)));
+    QVERIFY(WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), found), store.NoteFileBytes(found)));
 }
 
 std::string KeyOf(const QString& strDir, const std::string& strTitle)

@@ -50,8 +50,8 @@ void WriteSamples(const QString& strDir)
 {
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
     for (const SSample& s : aSamples) {
         CNoteRecord note;
         note.m_strTitle = s.pszTitle;

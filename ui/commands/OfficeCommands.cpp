@@ -129,7 +129,7 @@ void OnImportOutlookTasks(SCommandContext& ctx)
     if (strFolder.empty())
         return;
     const SImportResult result = ImportOutlookTasks(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), strFolder,
-                                                    ctx.app, ctx.store, ChooseTasks(ctx));
+                                                    ctx.store, ChooseTasks(ctx));
     if (!result)
         return;
     ctx.selection.RefreshNotesList();
@@ -148,7 +148,7 @@ void OnImportOutlookNotes(SCommandContext& ctx)
     if (target) {
         const SImportResult result =
             ImportOutlookNotes(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), &target->note,
-                               ctx.folders.GetSelectedFolderPath(), ctx.app, ctx.store, ChooseNotes(ctx));
+                               ctx.folders.GetSelectedFolderPath(), ctx.store, ChooseNotes(ctx));
         if (result) {
             // The list shows the note as stored, on the same row.
             ctx.selection.RefreshNotesList();
