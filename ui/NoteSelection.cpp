@@ -245,7 +245,6 @@ void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string
                                  .arg(strNote, QString::fromStdString(m_store.GetNote(saved.strKey).m_strTitle)));
 }
 
-
 void CNoteSelection::ShowDamaged(std::vector<std::string> damaged)
 {
     std::sort(damaged.begin(), damaged.end());

@@ -274,7 +274,6 @@ private slots:
         QVERIFY(strBox.startsWith(
             QStringLiteral("Unable to Initialize Outlook Automation.\nCreateDispatch() failed w/error 0x800401f3\n")));
         OpenNotesFolder(run);
-        CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
         commands.UpdateCommandUI();
         for (int nId :
@@ -325,7 +324,7 @@ private slots:
         QStringList rows;
         driver.Add(TickAndImport(&rows));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QVERIFY(driver.Done());
         QCOMPARE(rows, QStringList{"Buy stamps"});
         QCOMPARE(run.List().GetModel().GetRowCount(), 1);
