@@ -17,6 +17,29 @@ enum : int {
     IDB_WIZARD_WATERMARK = 501, // editor wizard watermark, 300 x 300
 };
 
+// Texts of the string table beyond the commands' prompts, which go by
+// their command ids.
+enum : unsigned {
+    IDS_DETAIL_PAGE_TITLE = 61446,       // "Details"
+    IDS_DETAIL_PAGE_SUBTITLE = 61447,    // the wizard's first page
+    IDS_ICON_PAGE_TITLE = 61448,         // "Icon"
+    IDS_ICON_PAGE_SUBTITLE = 61449,      // the wizard's second page
+    IDP_WORD_EXPORT_FAILED = 61450,
+    IDP_OUTLOOK_INIT_FAILED = 61451,
+    IDP_EXCEL_EXPORT_FAILED = 61452,
+    IDS_HTML_HEAD = 61453,               // the HTML page, in eight pieces
+    IDS_HTML_AFTER_TITLE = 61454,
+    IDS_HTML_AFTER_HEADING = 61455,
+    IDS_HTML_BEFORE_PRIORITY = 61456,
+    IDS_HTML_BEFORE_COMMENTS = 61457,
+    IDS_HTML_BEFORE_KEYWORDS = 61458,
+    IDS_HTML_BEFORE_NOTES = 61459,
+    IDS_HTML_TAIL = 61460,
+    IDS_DELETE_NOTE_QUESTION = 61461,
+    IDS_REMOVE_FOLDER_QUESTION = 61462,
+    IDP_SAVE_FAILED = 61463,
+};
+
 constexpr int nNoteIconCount = 219;
 
 // The resource path of a bitmap or icon id; empty for an unknown id.

@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include "CommandController.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "MainToolBar.h"
@@ -46,13 +47,20 @@ CMainFrame::~CMainFrame()
         disconnect(pBar, nullptr, this, nullptr);
     delete m_pView;
     m_pView = nullptr;
+    m_pController.reset();
 }
 
 bool CMainFrame::Create()
 {
-    m_pView = new CQuillboxView(m_app, m_app.GetStore(), m_app.GetFolderSettings(), *this, &m_app.GetOfficeLink());
+    m_pView = new CQuillboxView(m_app, m_app.GetFolderSettings(), this);
     setCentralWidget(m_pView);
-    m_pView->GetCommands().BuildMenuBar(menuBar());
+    m_pController = std::make_unique<CCommandController>(m_app, m_app.GetStore(), m_app.GetFolderSettings(), *this,
+                                                         *m_pView, m_pView, &m_app.GetOfficeLink());
+    CCommandController* pController = m_pController.get();
+    connect(m_pView, &CQuillboxView::FolderSelected, pController, &CCommandController::OnFolderSelected);
+    connect(m_pView, &CQuillboxView::ExpandedByUser, pController, &CCommandController::UpdateCommandUI);
+    connect(m_pView, &CQuillboxView::ContextMenuRequested, pController, &CCommandController::ShowTreeContextMenu);
+    m_pController->GetCommands().BuildMenuBar(menuBar());
 
     CreateToolBar();
     CreateStatusBar();
@@ -117,8 +125,8 @@ void CMainFrame::CreatePanes()
     for (CSizingControlBar* pBar : std::initializer_list<CSizingControlBar*>{m_pNotesTextBar, m_pPropertiesBar,
                                                                              m_pSearchResultsBar, m_pNotesListBar})
         connect(pBar, &QDockWidget::visibilityChanged, this, [this] {
-            if (m_pView)
-                m_pView->UpdateCommandUI();
+            if (m_pController)
+                m_pController->UpdateCommandUI();
         });
 
     RestoreLayout();
@@ -128,7 +136,7 @@ void CMainFrame::CreatePanes()
 
 void CMainFrame::FillToolBar()
 {
-    CCommandActions& commands = m_pView->GetCommands();
+    CCommandActions& commands = m_pController->GetCommands();
     m_pToolBar->clear();
     for (const SToolbarButton& button : ToolbarButtons()) {
         QAction* pAction = commands.GetAction(button.nId);
@@ -199,6 +207,12 @@ CSizingControlBar* CMainFrame::FindBar(int nControlId) const
     return nullptr;
 }
 
+void CMainFrame::OnInitialUpdate()
+{
+    m_pView->OnInitialUpdate();
+    m_pController->OnInitialUpdate();
+}
+
 void CMainFrame::ShowMaximized()
 {
     if (const QScreen* pScreen = screen())
@@ -210,8 +224,8 @@ void CMainFrame::ShowViewsMenu()
 {
     if (m_pViewsMenu)
         m_pViewsMenu->close();
-    m_pView->UpdateCommandUI();
-    QMenu* pMenu = m_pView->GetCommands().BuildMenu(ViewsMenu(), this);
+    m_pController->UpdateCommandUI();
+    QMenu* pMenu = m_pController->GetCommands().BuildMenu(ViewsMenu(), this);
     pMenu->setObjectName(QStringLiteral("ViewsMenu"));
     pMenu->setAttribute(Qt::WA_DeleteOnClose);
     m_pViewsMenu = pMenu;
@@ -274,8 +288,8 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         return;
     }
     // What was typed into the Notes pane is saved before anything closes.
-    if (m_pView)
-        m_pView->GetNoteSelection().CommitNoteText(-1);
+    if (m_pController)
+        m_pController->GetNoteSelection().CommitNoteText();
     SaveLayout();
     if (m_pView) {
         if (const SFileResult saved = m_app.GetFolderSettings().SaveFolderSettings(m_app.m_strSettingsFile, *m_pView);
@@ -286,7 +300,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
                                "changed or removed in this session will be missing at the next start.")
                         .arg(QDir::toNativeSeparators(QString::fromStdString(m_app.m_strSettingsFile))) +
                     QStringLiteral("\n\n") + QString::fromStdString(saved.strError));
-        m_app.m_nListViewSelection = m_pView->GetListViewMode();
+        m_app.m_nListViewSelection = m_pController->GetListViewMode();
         m_app.SaveListViewSelection();
         m_pView->FreeFolderItems();
         if (CNotesListCtrl* pList = GetNotesList())

@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QPointer>
 
+#include <memory>
+
+class CCommandController;
 class CNotesListBar;
 class CPropertiesBar;
 class CQuillboxApp;
@@ -15,7 +18,7 @@ class CSearchResultsBar;
 class QLabel;
 
 // The main window: menu, toolbar, status bar, the folder tree and four panes.
-// Commands go to the view; the frame keeps the layout.
+// Commands go to the command controller; the frame keeps the layout.
 class CMainFrame : public QMainWindow, public IFrameWindow
 {
     Q_OBJECT
@@ -29,8 +32,12 @@ public:
     // Builds everything in order; false when a part the window cannot do
     // without fails.
     bool Create();
+    // Once, after Create: the folder tree filled, the root selected, the
+    // commands following the panes.
+    void OnInitialUpdate();
 
     CQuillboxView* GetView() const { return m_pView; }
+    CCommandController* GetController() const { return m_pController.get(); }
     CNotesListBar* GetNotesListBar() const { return m_pNotesListBar; }
     CPropertiesBar* GetPropertiesBar() const { return m_pPropertiesBar; }
     CSearchResultsBar* GetSearchResultsBar() const { return m_pSearchResultsBar; }
@@ -71,6 +78,7 @@ private:
 
     CQuillboxApp& m_app;
     CQuillboxView* m_pView = nullptr;
+    std::unique_ptr<CCommandController> m_pController;
     CNotesTextBar* m_pNotesTextBar = nullptr;
     CNotesListBar* m_pNotesListBar = nullptr;
     CPropertiesBar* m_pPropertiesBar = nullptr;

@@ -39,7 +39,7 @@ bool CQuillboxApp::InitInstance(bool bShow)
         m_pFrame.reset();
         return false;
     }
-    m_pFrame->GetView()->OnInitialUpdate();
+    m_pFrame->OnInitialUpdate();
     if (bShow) {
         m_pFrame->ShowMaximized();
         m_pFrame->repaint();

@@ -158,9 +158,9 @@ std::string CAppContext::SavePriorityColours() const
     return {};
 }
 
-std::string CAppContext::GetNoteFilePath(const CNoteRecord& note) const
+std::string CAppContext::GetNoteFilePath(const std::string& strFolder, const CNoteRecord& note)
 {
-    return m_strCurrentFolder + "/QB_" + note.m_strKey + ".qbt";
+    return strFolder + "/QB_" + note.m_strKey + ".qbt";
 }
 
 std::string CAppContext::FormatDate(const CDateTime& dt)

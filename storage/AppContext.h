@@ -26,8 +26,8 @@ public:
     // Returns an empty text when written, else what went wrong.
     std::string SavePriorityColours() const;
 
-    // m_strCurrentFolder, the separator, "QB_", the key and ".qbt".
-    std::string GetNoteFilePath(const CNoteRecord& note) const;
+    // The folder's directory, the separator, "QB_", the key and ".qbt".
+    static std::string GetNoteFilePath(const std::string& strFolder, const CNoteRecord& note);
 
     // The system locale's short date; the short time, without seconds.
     static std::string FormatDate(const CDateTime& dt);
@@ -51,7 +51,6 @@ public:
     int32_t m_nListViewSelection = 0;
     const std::string m_strFileHeader = "Quillbox";
     const double m_dFileVersion = 1.0;
-    std::string m_strCurrentFolder;
     std::string m_strSettingsFile;
 
 private:

@@ -36,7 +36,7 @@ CNoteStore::CNoteStore(CAppContext& app, IErrorReporter* pReporter)
 
 CNoteStore::~CNoteStore() = default;
 
-uint32_t CNoteStore::HashKey(const std::string& strKey)
+uint32_t CNoteStore::BucketHash(const std::string& strKey)
 {
     uint32_t hash = 0;
     for (char c : strKey)
@@ -46,12 +46,12 @@ uint32_t CNoteStore::HashKey(const std::string& strKey)
 
 std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
 {
-    ClearNotes();
+    m_pImpl->Clear();
     std::vector<std::string> skipped;
-    if (strPath.empty())
-        return skipped;
     SImpl& d = *m_pImpl;
     d.loadedDir = strPath;
+    if (strPath.empty())
+        return skipped;
     // Earlier than any read, so a file changed just before its read is in doubt.
     const int64_t nStartNs = FileClockNowNs();
     const int dirFd = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -146,7 +146,12 @@ const std::string& CNoteStore::GetLoadedFolder() const
 
 void CNoteStore::ClearNotes()
 {
+    // The notes go; the store still writes into the folder it holds.
+    const std::string strDir = std::move(m_pImpl->loadedDir);
+    const auto nDevice = m_pImpl->loadedDevice;
     m_pImpl->Clear();
+    m_pImpl->loadedDir = strDir;
+    m_pImpl->loadedDevice = nDevice;
 }
 
 CNoteRecord CNoteStore::GetNote(const std::string& strKey) const
@@ -220,7 +225,7 @@ std::string CNoteStore::NoteFileBytes(const CNoteRecord& note) const
 
 std::string CNoteStore::WriteNoteFile(const CNoteRecord& note)
 {
-    const std::string path = m_app.GetNoteFilePath(note);
+    const std::string path = CAppContext::GetNoteFilePath(GetLoadedFolder(), note);
     // An empty key still names a file of the folder ("QB_.qbt").
     if (!note.m_strKey.empty() && !IsPlainNoteKey(note.m_strKey)) {
         ReportSaveFailed();

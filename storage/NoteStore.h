@@ -83,9 +83,10 @@ struct SFolderChanges
 bool IsPlainNoteKey(const std::string& strKey);
 
 // The notes of one folder, in memory. The only component that touches note
-// files: it reads from the directory it is given and writes in the context's
-// m_strCurrentFolder; a change or a deletion also removes the file the note
-// was read from.
+// files: it reads the directory it is given and writes into that directory
+// only (a store that holds no folder writes nothing); a change or a deletion
+// also removes the file the note was read from. A search of another folder
+// reads it into a store of its own.
 //
 // Enumeration follows 17 hash buckets in ascending order, newest entry first
 // within a bucket; lists are filled in that order. Lookups and inserts are
@@ -178,7 +179,7 @@ public:
 
     // hash = hash * 33 + c over the key's bytes taken as signed, in 32 bits;
     // the bucket is hash % nBuckets.
-    static uint32_t HashKey(const std::string& strKey);
+    static uint32_t BucketHash(const std::string& strKey);
     static constexpr unsigned nBuckets = 17;
 
 private:
@@ -201,6 +202,8 @@ private:
     SStoreResult SaveConflictCopyLocked(CNoteRecord note);
     SStoreResult DeleteLocked(const CNoteRecord& note);
     void ReportSaveFailed();
+    // The failure of a write asked of a store that holds no folder.
+    SStoreResult NoFolder(const std::string& strKey);
     void RemoveStaleTempFiles();
     // A note file read by LoadFolder joins the store.
     void TakeLoadedFile(note_store::SReadEntry& read);

@@ -20,7 +20,9 @@ using namespace note_store;
 
 namespace
 {
-uint32_t KeyHash(std::string_view key)
+// The hash of the lookup table, spread over all 32 bits; the enumeration
+// order follows BucketHash instead.
+uint32_t LookupHash(std::string_view key)
 {
     const size_t h = std::hash<std::string_view>()(key);
     return static_cast<uint32_t>(h ^ (h >> 32));
@@ -43,7 +45,7 @@ void CNoteStore::SImpl::Clear()
 
 uint32_t CNoteStore::SImpl::FindIndex(std::string_view key) const
 {
-    return FindIndex(key, KeyHash(key));
+    return FindIndex(key, LookupHash(key));
 }
 
 uint32_t CNoteStore::SImpl::FindIndex(std::string_view key, uint32_t keyHash) const
@@ -82,7 +84,7 @@ void CNoteStore::SImpl::Rehash(size_t nSlots)
     m_hash.assign(nSlots, 0);
     for (const uint32_t head : heads)
         for (uint32_t i = head; i; i = At(i).next) {
-            uint32_t& slot = HashSlot(KeyHash(At(i).rec->m_strKey));
+            uint32_t& slot = HashSlot(LookupHash(At(i).rec->m_strKey));
             At(i).hashNext = slot;
             slot = i;
         }
@@ -91,7 +93,7 @@ void CNoteStore::SImpl::Rehash(size_t nSlots)
 CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbReplaced)
 {
     corpus.valid = false;
-    const uint32_t keyHash = KeyHash(note.m_strKey);
+    const uint32_t keyHash = LookupHash(note.m_strKey);
     uint32_t i = FindIndex(note.m_strKey, keyHash);
     if (pbReplaced)
         *pbReplaced = i != 0;
@@ -100,7 +102,7 @@ CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbRe
         i = Allocate();
         SNode& node = At(i);
         node.rec = std::make_shared<const CNoteRecord>(std::move(note));
-        node.bucket = static_cast<uint8_t>(HashKey(node.rec->m_strKey) % nBuckets);
+        node.bucket = static_cast<uint8_t>(BucketHash(node.rec->m_strKey) % nBuckets);
         node.next = heads[node.bucket];
         heads[node.bucket] = i;
         ++m_nCount;
@@ -123,7 +125,7 @@ CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbRe
 void CNoteStore::SImpl::Remove(const std::string& key)
 {
     corpus.valid = false;
-    const uint32_t keyHash = KeyHash(key);
+    const uint32_t keyHash = LookupHash(key);
     const uint32_t i = FindIndex(key, keyHash);
     if (!i)
         return;

@@ -4,6 +4,7 @@
 #include "ErrorReporter.h"
 #include "FolderLock.h"
 #include "NoteStoreImpl.h"
+#include "Resources.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +17,8 @@ using namespace note_store;
 
 namespace
 {
-constexpr unsigned IDP_SAVE_FAILED = 61463;
+// A store that holds no folder has nowhere to write; never the root directory.
+const char* const pszNoFolder = "No folder is open to save the note in.";
 
 // Every machine counting from the same number gives notes added there in the
 // same second the same file name, and a sync tool keeps only one of them.
@@ -29,13 +31,15 @@ int RandomFirstCounter()
 
 SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
 {
+    if (GetLoadedFolder().empty())
+        return NoFolder(note.m_strKey);
     RemoveStaleTempFiles();
     note.m_dtCreated = CDateTime::GetCurrentTime();
     std::string path;
     SFileStamp stamp;
     SFileResult written;
     {
-        CFolderLock lock(m_app.m_strCurrentFolder);
+        CFolderLock lock(GetLoadedFolder());
         written = CreateNoteFile(note, path, nFirstCounter, &stamp);
     }
     SImpl::SNode& node = m_pImpl->Insert(note);
@@ -48,10 +52,12 @@ SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
 
 SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
 {
+    if (GetLoadedFolder().empty())
+        return NoFolder(note.m_strKey);
     RemoveStaleTempFiles();
     SStoreResult result;
     {
-        CFolderLock lock(m_app.m_strCurrentFolder);
+        CFolderLock lock(GetLoadedFolder());
         result = UpdateLocked(std::move(note));
     }
     // The user may take a while over the message: the folder is free by now.
@@ -76,7 +82,7 @@ SStoreResult CNoteStore::UpdateLocked(CNoteRecord note)
     SFileResult written;
     SFileStamp stamp;
     if (IsPlainNoteKey(note.m_strKey)) {
-        path = m_app.GetNoteFilePath(note);
+        path = CAppContext::GetNoteFilePath(GetLoadedFolder(), note);
         std::vector<SNoteFile> readFrom = olderFiles;
         readFrom.push_back(oldFile);
         const auto conflict = CheckBeforeRewrite(path, note.m_strKey, dtReadModified, readFrom);
@@ -142,9 +148,11 @@ SStoreResult CNoteStore::UpdateLocked(CNoteRecord note)
 
 SStoreResult CNoteStore::SaveConflictCopy(CNoteRecord note)
 {
+    if (GetLoadedFolder().empty())
+        return NoFolder(note.m_strKey);
     SStoreResult result;
     {
-        CFolderLock lock(m_app.m_strCurrentFolder);
+        CFolderLock lock(GetLoadedFolder());
         result = SaveConflictCopyLocked(std::move(note));
     }
     if (!result)
@@ -202,9 +210,11 @@ SStoreResult::EConflict CNoteStore::CheckBeforeRewrite(const std::string& strPat
 
 SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
 {
+    if (GetLoadedFolder().empty())
+        return NoFolder(note.m_strKey);
     SStoreResult result;
     {
-        CFolderLock lock(m_app.m_strCurrentFolder);
+        CFolderLock lock(GetLoadedFolder());
         result = DeleteLocked(note);
     }
     // A note someone else changed is kept, and the result says so: no error.
@@ -225,21 +235,20 @@ SStoreResult CNoteStore::DeleteLocked(const CNoteRecord& note)
         const std::vector<SNoteFile>& older = m_pImpl->Older(*pNode);
         files.insert(files.end(), older.begin(), older.end());
     }
-    const bool bFilesHere = std::any_of(files.begin(), files.end(), [&](const SNoteFile& f) {
-        return SameDirectory(f.strDir, m_app.m_strCurrentFolder);
-    });
+    const bool bFilesHere = std::any_of(files.begin(), files.end(),
+                                        [&](const SNoteFile& f) { return SameDirectory(f.strDir, GetLoadedFolder()); });
     if (!bFilesHere) {
         // A note with no file known in the current folder (its write failed,
         // the store holds it from another folder, or not at all) goes by its
         // key's file name there, when the key can name a file.
         files.clear();
         bOwnFirst = true;
-        if (IsPlainNoteKey(note.m_strKey) && !m_app.m_strCurrentFolder.empty())
-            files.push_back({m_app.m_strCurrentFolder, KeyFileName(note.m_strKey)});
+        if (IsPlainNoteKey(note.m_strKey) && !GetLoadedFolder().empty())
+            files.push_back({GetLoadedFolder(), KeyFileName(note.m_strKey)});
     }
     for (size_t i = 0; i < files.size(); ++i) {
         const SNoteFile& f = files[i];
-        if (!SameDirectory(f.strDir, m_app.m_strCurrentFolder))
+        if (!SameDirectory(f.strDir, GetLoadedFolder()))
             continue;
         // A version nobody here has seen is not deleted with the note.
         const auto conflict = CheckBeforeRewrite(f.Path(), note.m_strKey, note.m_dtModified,
@@ -291,7 +300,7 @@ SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, 
         note.m_strKey = MakeNoteKey(now, counter);
         if (HasNote(note.m_strKey) || note.m_strKey == strAvoidKey)
             continue;
-        strPath = m_app.GetNoteFilePath(note);
+        strPath = CAppContext::GetNoteFilePath(GetLoadedFolder(), note);
         bool bExists = false;
         const std::string bytes = NoteFileBytes(note);
         result = CreateFileExclusively(strPath, bytes, bExists);
@@ -303,10 +312,17 @@ SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, 
     return result;
 }
 
+SStoreResult CNoteStore::NoFolder(const std::string& strKey)
+{
+    if (m_pReporter)
+        m_pReporter->ReportError(pszNoFolder);
+    return {false, strKey, pszNoFolder};
+}
+
 void CNoteStore::ReportSaveFailed()
 {
     if (m_pReporter)
-        m_pReporter->ReportError(CAppContext::LoadStringResource(IDP_SAVE_FAILED));
+        m_pReporter->ReportError(CAppContext::LoadStringResource(QuillboxResources::IDP_SAVE_FAILED));
 }
 
 void CNoteStore::RemoveStaleTempFiles()

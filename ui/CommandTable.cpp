@@ -2,7 +2,7 @@
 
 #include "AppContext.h"
 #include "CommandIds.h"
-#include "QuillboxView.h"
+#include "CommandRouter.h"
 #include "commands/ExportCommands.h"
 #include "commands/FolderCommands.h"
 #include "commands/NoteCommands.h"
@@ -58,10 +58,10 @@ const std::vector<SCommandEntry> g_commands = {
     {ID_VIEW_NOTES_WINDOW, "&Notes Window", "Alt+1", E::always, C::notesPane, &W::OnViewNotesWindow},
     {ID_VIEW_SUMMARY_WINDOW, "&Summary Window", "Alt+2", E::always, C::propertiesPane, &W::OnViewSummaryWindow},
     {ID_VIEW_SEARCH_RESULTS, "&Search Results", "Alt+3", E::always, C::searchResultsPane, &W::OnViewSearchResults},
-    {ID_VIEW_DETAILS, "&Details", "Ctrl+1", E::always, C::mode0, &W::OnViewDetails},
-    {ID_VIEW_LIST, "&List", "Ctrl+2", E::always, C::mode1, &W::OnViewList},
-    {ID_VIEW_TILES, "&Tiles", "Ctrl+3", E::always, C::mode2, &W::OnViewTiles},
-    {ID_VIEW_ICONS, "&Icons", "Ctrl+4", E::always, C::mode3, &W::OnViewIcons},
+    {ID_VIEW_DETAILS, "&Details", "Ctrl+1", E::always, C::detailsMode, &W::OnViewDetails},
+    {ID_VIEW_LIST, "&List", "Ctrl+2", E::always, C::listMode, &W::OnViewList},
+    {ID_VIEW_TILES, "&Tiles", "Ctrl+3", E::always, C::tilesMode, &W::OnViewTiles},
+    {ID_VIEW_ICONS, "&Icons", "Ctrl+4", E::always, C::iconsMode, &W::OnViewIcons},
     {ID_COLLAPSE_ALL, "C&ollapase All", "Ctrl+O", E::always, C::treeCollapsed, &F::OnCollapseAll},
     {ID_EXPAND_ALL, "&Expand All", "Ctrl+E", E::always, C::treeExpanded, &F::OnExpandAll},
     {ID_PREFERENCES, "&Preferences", "Ctrl+Alt+P", E::always, C::none, &P::OnPreferences},
@@ -184,8 +184,8 @@ const std::vector<SToolbarButton>& ToolbarButtons()
     return g_toolbar;
 }
 
-CCommandActions::CCommandActions(CQuillboxView& view, QWidget* pShortcutOwner)
-    : QObject(&view), m_view(view), m_pShortcutOwner(pShortcutOwner)
+CCommandActions::CCommandActions(ICommandRouter& router, QWidget* pShortcutOwner)
+    : m_router(router), m_pShortcutOwner(pShortcutOwner)
 {
     for (const SCommandEntry& entry : g_commands)
         MakeAction(entry, entry.pszMenuText);
@@ -211,7 +211,7 @@ QAction* CCommandActions::MakeAction(const SCommandEntry& entry, const char* psz
     }
     const int nId = entry.nId;
     connect(pAction, &QAction::triggered, this, [this, nId] {
-        m_view.ExecuteCommand(nId);
+        m_router.ExecuteCommand(nId);
         UpdateStates();
     });
     m_actions.emplace(nId, pAction);
@@ -269,8 +269,8 @@ void CCommandActions::FillMenu(QMenu* pMenu, const std::vector<SMenuEntry>& item
 void CCommandActions::UpdateStates()
 {
     for (const auto& [nId, pAction] : m_actions) {
-        pAction->setEnabled(m_view.IsCommandEnabled(nId));
+        pAction->setEnabled(m_router.IsCommandEnabled(nId));
         if (pAction->isCheckable())
-            pAction->setChecked(m_view.IsCommandChecked(nId));
+            pAction->setChecked(m_router.IsCommandChecked(nId));
     }
 }

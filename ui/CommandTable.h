@@ -13,7 +13,7 @@ class QMenu;
 class QMenuBar;
 class QToolBar;
 class QWidget;
-class CQuillboxView;
+class ICommandRouter;
 
 // mailClient: the mail-client connection opened at start-up.
 enum class EEnableRule { always, never, folderSelected, noteSelected, mailClient };
@@ -25,10 +25,10 @@ enum class ECheckRule {
     notesPane,
     propertiesPane,
     searchResultsPane,
-    mode0,
-    mode1,
-    mode2,
-    mode3,
+    detailsMode,
+    listMode,
+    tilesMode,
+    iconsMode,
     treeCollapsed,
     treeExpanded,
 };
@@ -76,13 +76,13 @@ const std::vector<SToolbarButton>& ToolbarButtons();
 
 // The actions of every command. Menus and the toolbar built here share one
 // action per command id (context menus with their own text get their own
-// action), and every trigger goes through the view, which checks the rules.
+// action), and every trigger goes through the router, which checks the rules.
 class CCommandActions : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CCommandActions(CQuillboxView& view, QWidget* pShortcutOwner);
+    CCommandActions(ICommandRouter& router, QWidget* pShortcutOwner);
 
     QAction* GetAction(int nId) const;
     // Every action that runs nId, the shared one first.
@@ -99,7 +99,7 @@ private:
     QAction* MakeAction(const SCommandEntry& entry, const char* pszText);
     void FillMenu(QMenu* pMenu, const std::vector<SMenuEntry>& items);
 
-    CQuillboxView& m_view;
+    ICommandRouter& m_router;
     QWidget* m_pShortcutOwner;
     std::multimap<int, QAction*> m_actions;
 };

@@ -1,6 +1,8 @@
 #include "DetailPage.h"
 
 #include "AppContext.h"
+#include "EditText.h"
+#include "Resources.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,21 +16,6 @@
 
 namespace
 {
-// The edit breaks lines at LF; the note keeps CR LF.
-QString ToEditText(const std::string& strText)
-{
-    QString text = QString::fromStdString(strText);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-std::string FromEditText(QString text)
-{
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
 QDate ToDate(const CDateTime& dt)
 {
     int y, mo, d, h, mi, s;
@@ -100,12 +87,12 @@ CDetailPage::CDetailPage(QWidget* pParent)
 
 QString CDetailPage::HeaderTitle()
 {
-    return QString::fromStdString(CAppContext::LoadStringResource(61446));
+    return QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_DETAIL_PAGE_TITLE));
 }
 
 QString CDetailPage::HeaderSubTitle()
 {
-    return QString::fromStdString(CAppContext::LoadStringResource(61447));
+    return QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_DETAIL_PAGE_SUBTITLE));
 }
 
 void CDetailPage::UpdateData(bool bSave)

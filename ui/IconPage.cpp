@@ -1,6 +1,7 @@
 #include "IconPage.h"
 
 #include "AppContext.h"
+#include "Resources.h"
 #include "IconListCtrl.h"
 
 #include <QGridLayout>
@@ -46,12 +47,12 @@ CIconPage::CIconPage(QWidget* pParent)
 
 QString CIconPage::HeaderTitle()
 {
-    return QString::fromStdString(CAppContext::LoadStringResource(61448));
+    return QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_ICON_PAGE_TITLE));
 }
 
 QString CIconPage::HeaderSubTitle()
 {
-    return QString::fromStdString(CAppContext::LoadStringResource(61449));
+    return QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_ICON_PAGE_SUBTITLE));
 }
 
 void CIconPage::UpdateData(bool bSave)

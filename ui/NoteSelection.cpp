@@ -1,8 +1,6 @@
 #include "NoteSelection.h"
 
-#include "AppContext.h"
-#include "FolderItem.h"
-#include "FolderRecord.h"
+#include "FolderView.h"
 #include "FrameWindow.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
@@ -13,14 +11,29 @@
 #include <QDir>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTreeWidget>
 
 #include <algorithm>
 
 #include <sys/stat.h>
 
-CNoteSelection::CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow& window, QTreeWidget& tree)
-    : m_app(app), m_store(store), m_window(window), m_tree(tree)
+namespace
+{
+bool IsDirectory(const std::string& strPath)
+{
+    struct stat st
+    {};
+    return ::stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString MissingText(const std::string& strFolder)
+{
+    return CNoteSelection::tr("The folder's directory %1 is missing.")
+        .arg(QDir::toNativeSeparators(QString::fromStdString(strFolder)));
+}
+} // namespace
+
+CNoteSelection::CNoteSelection(CNoteStore& store, IFrameWindow& window, const IFolderView& folders)
+    : m_store(store), m_window(window), m_folders(folders)
 {
     connect(&m_folderWatcher, &CFolderWatcher::FolderChanged, this, &CNoteSelection::OnFolderChangedOnDisk);
 }
@@ -63,15 +76,17 @@ void CNoteSelection::ShowNoteText()
     m_strOutdatedKey.clear();
 }
 
+void CNoteSelection::CommitNoteText()
+{
+    if (const CNotesListCtrl* pList = m_window.GetNotesList())
+        CommitNoteText(pList->GetSelectionMark());
+}
+
 void CNoteSelection::CommitNoteText(int nRow)
 {
     CNotesTextBar* pBar = m_window.GetNotesTextBar();
     CNotesListCtrl* pList = m_window.GetNotesList();
-    if (!pBar || !pList)
-        return;
-    if (nRow == -1)
-        nRow = pList->GetSelectionMark();
-    if (nRow == -1)
+    if (!pBar || !pList || nRow < 0)
         return;
     const CNoteRecord* pRecord = pList->GetModel().GetRowNote(nRow);
     if (!pRecord)
@@ -81,10 +96,6 @@ void CNoteSelection::CommitNoteText(int nRow)
         return;
     CNoteRecord note = *pRecord;
     note.m_strNotes = strText;
-    if (!m_hPrevFolderItem || IsRoot(m_hPrevFolderItem))
-        m_hPrevFolderItem = m_tree.currentItem();
-    if (m_hPrevFolderItem)
-        m_app.m_strCurrentFolder = FolderPathOf(m_hPrevFolderItem);
     // A failed save has been reported; the text stays listed until the folder
     // is loaded again, so it can still be copied out.
     SStoreResult saved;
@@ -117,12 +128,30 @@ void CNoteSelection::ClearProperties()
         pProperties->ClearProperties();
 }
 
-void CNoteSelection::ShowEmptyFolder()
+std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
 {
-    m_store.LoadFolder(std::string());
+    // The pane's text belongs to no row while the rows are replaced.
+    if (CNotesListCtrl* pList = m_window.GetNotesList())
+        pList->SetCurrentItem(-1);
+    std::vector<std::string> damaged = m_store.LoadFolder(strPath);
     RefreshNotesList();
-    ClearProperties();
+    if (strPath.empty())
+        ClearProperties();
     ShowNoteText();
+    m_folderWatcher.Watch(strPath);
+    m_damagedShown.clear();
+    m_bFolderMissing = !strPath.empty() && !IsDirectory(strPath);
+    if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && m_bFolderMissing)
+        pStatus->showMessage(MissingText(strPath));
+    else
+        ShowDamaged(damaged);
+    return damaged;
+}
+
+QString CNoteSelection::DamagedFilesText(size_t nCount)
+{
+    return tr("%n damaged note file(s) in this folder could not be read and were left as they are.", nullptr,
+              static_cast<int>(nCount));
 }
 
 std::optional<CNoteSelection::SCommandNote> CNoteSelection::TakeCommandNote()
@@ -142,11 +171,6 @@ std::optional<CNoteSelection::SCommandNote> CNoteSelection::TakeCommandNote()
     return target;
 }
 
-void CNoteSelection::SetCurrentFolder()
-{
-    m_app.m_strCurrentFolder = FolderPathOf(m_tree.currentItem());
-}
-
 bool CNoteSelection::HasSelectionMark() const
 {
     const CNotesListCtrl* pList = m_window.GetNotesList();
@@ -158,7 +182,6 @@ void CNoteSelection::OnMarkChanged(int nRow)
     CNotesListCtrl* pList = m_window.GetNotesList();
     if (!pList)
         return;
-    m_hPrevFolderItem = nullptr;
     if (pList->GetModel().GetRowCount() > 0 && nRow < 0) {
         pList->SetCurrentItem(-1);
     } else if (pList->GetModel().GetRowCount() > 0) {
@@ -179,8 +202,7 @@ void CNoteSelection::OnMarkChanged(int nRow)
 
 void CNoteSelection::OnNotesFocusLost()
 {
-    if (CNotesListCtrl* pList = m_window.GetNotesList())
-        CommitNoteText(pList->GetSelectionMark());
+    CommitNoteText();
     ShowNoteText();
 }
 
@@ -189,7 +211,6 @@ void CNoteSelection::OnRowClicked(int nRow)
     CNotesListCtrl* pList = m_window.GetNotesList();
     if (!pList)
         return;
-    m_hPrevFolderItem = nullptr;
     const int nCount = pList->GetModel().GetRowCount();
     if (nCount == 0 || nRow < 0 || nRow >= nCount)
         return;
@@ -208,17 +229,6 @@ void CNoteSelection::OnRowClicked(int nRow)
     emit SelectionChanged();
 }
 
-bool CNoteSelection::IsRoot(const QTreeWidgetItem* pItem) const
-{
-    return m_tree.topLevelItemCount() > 0 && pItem == m_tree.topLevelItem(0);
-}
-
-std::string CNoteSelection::FolderPathOf(QTreeWidgetItem* pItem) const
-{
-    const CFolderRecord* pRecord = CFolderItem::RecordOf(pItem);
-    return pRecord ? pRecord->m_strPath : std::string();
-}
-
 void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string& strTitle)
 {
     QStatusBar* pStatus = m_window.GetStatusBar();
@@ -235,39 +245,6 @@ void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string
                                  .arg(strNote, QString::fromStdString(m_store.GetNote(saved.strKey).m_strTitle)));
 }
 
-namespace
-{
-bool IsDirectory(const std::string& strPath)
-{
-    struct stat st
-    {};
-    return ::stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-QString DamagedText(size_t nCount)
-{
-    return CNoteSelection::tr("%n damaged note file(s) in this folder could not be read and were left as they are.",
-                              nullptr, static_cast<int>(nCount));
-}
-
-QString MissingText(const std::string& strFolder)
-{
-    return CNoteSelection::tr("The folder's directory %1 is missing.")
-        .arg(QDir::toNativeSeparators(QString::fromStdString(strFolder)));
-}
-} // namespace
-
-void CNoteSelection::WatchSelectedFolder(const std::vector<std::string>& damaged)
-{
-    const std::string strFolder = FolderPathOf(m_tree.currentItem());
-    m_folderWatcher.Watch(strFolder);
-    m_damagedShown = damaged;
-    std::sort(m_damagedShown.begin(), m_damagedShown.end());
-    m_bFolderMissing = !strFolder.empty() && !IsDirectory(strFolder);
-    if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && m_bFolderMissing)
-        pStatus->showMessage(MissingText(strFolder));
-}
-
 void CNoteSelection::ShowDamaged(std::vector<std::string> damaged)
 {
     std::sort(damaged.begin(), damaged.end());
@@ -275,8 +252,8 @@ void CNoteSelection::ShowDamaged(std::vector<std::string> damaged)
         return;
     if (QStatusBar* pStatus = m_window.GetStatusBar()) {
         if (!damaged.empty())
-            pStatus->showMessage(DamagedText(damaged.size()));
-        else if (pStatus->currentMessage() == DamagedText(m_damagedShown.size()))
+            pStatus->showMessage(DamagedFilesText(damaged.size()));
+        else if (pStatus->currentMessage() == DamagedFilesText(m_damagedShown.size()))
             pStatus->clearMessage(); // told of files that are mended or gone now
     }
     m_damagedShown = std::move(damaged);
@@ -302,11 +279,9 @@ bool CNoteSelection::FollowMissingFolder(const std::string& strFolder)
     if (!m_bFolderMissing)
         return false;
     m_bFolderMissing = false;
-    const std::vector<std::string> damaged = m_store.LoadFolder(strFolder);
-    RefreshNotesList();
     if (pStatus && pStatus->currentMessage() == MissingText(strFolder))
         pStatus->clearMessage();
-    ShowDamaged(damaged);
+    OpenFolder(strFolder);
     emit SelectionChanged();
     return true;
 }
@@ -315,7 +290,7 @@ void CNoteSelection::OnFolderChangedOnDisk()
 {
     CNotesListCtrl* pList = m_window.GetNotesList();
     CNotesTextBar* pBar = m_window.GetNotesTextBar();
-    const std::string strFolder = FolderPathOf(m_tree.currentItem());
+    const std::string strFolder = m_folders.GetSelectedFolderPath();
     // The store may hold another folder for a while (a search of it).
     if (!pList || strFolder.empty() || m_store.GetLoadedFolder() != strFolder)
         return;
@@ -349,7 +324,6 @@ void CNoteSelection::OnFolderChangedOnDisk()
         // The typed text outlives its note, as a new note of the folder.
         CNoteRecord note = *shown;
         note.m_strNotes = strPane;
-        m_app.m_strCurrentFolder = strFolder;
         SStoreResult saved = m_store.SaveConflictCopy(note);
         saved.eConflict = SStoreResult::EConflict::deletedOnDisk;
         saved.strConflictOf = shown->m_strKey;

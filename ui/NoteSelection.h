@@ -9,22 +9,21 @@
 #include <string>
 #include <vector>
 
-class CAppContext;
 class CNoteStore;
 struct SStoreResult;
+class IFolderView;
 class IFrameWindow;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 // The notes list and the panes that follow its selection mark: the Notes
-// pane's text and the Properties pane. Also the common start of every
-// command that acts on the selected note.
+// pane's text and the Properties pane. Also the one way a folder's notes
+// come into the window, and the common start of every command that acts on
+// the selected note.
 class CNoteSelection : public QObject
 {
     Q_OBJECT
 
 public:
-    CNoteSelection(CAppContext& app, CNoteStore& store, IFrameWindow& window, QTreeWidget& tree);
+    CNoteSelection(CNoteStore& store, IFrameWindow& window, const IFolderView& folders);
 
     // Follows the list's mark and the Notes pane's focus; once the panes exist.
     void Attach();
@@ -33,14 +32,19 @@ public:
     void RefreshNotesList();
     // The Notes pane shows the note at the mark, or nothing.
     void ShowNoteText();
-    // Saves the Notes pane's text into the note of nRow (-1: the mark) when
-    // it differs, in the folder the note was listed from.
+    // Saves the Notes pane's text into the note at the mark when it differs,
+    // in the folder the note was listed from (the store's).
+    void CommitNoteText();
+    // The same for the note of nRow; nothing for a row below 0.
     void CommitNoteText(int nRow);
     // The note at the mark, or row 0 without a mark.
     void ShowNoteProperties();
     void ClearProperties();
-    // The store, the list and both panes emptied.
-    void ShowEmptyFolder();
+    // The one way into a folder: the store reads the directory (nothing for
+    // an empty path), the list is refilled with row 0 marked, the panes
+    // follow, damaged files are told in the status bar, and the directory is
+    // watched from now on. Returns the damaged files, left as they are.
+    std::vector<std::string> OpenFolder(const std::string& strPath);
 
     // The note a command on the selected note works on, and the row it was
     // on when the command started.
@@ -54,14 +58,8 @@ public:
     // when the save rebuilt the list and moved the mark. Nothing when no note
     // is at the mark; the command then ends without a message.
     std::optional<SCommandNote> TakeCommandNote();
-    // The store writes and deletes in the selected folder's directory.
-    void SetCurrentFolder();
 
     bool HasSelectionMark() const;
-    // The tree item selected before the last change of selection; typed text
-    // belongs to that folder until a row of the list is chosen.
-    QTreeWidgetItem* GetPrevFolderItem() const { return m_hPrevFolderItem; }
-    void SetPrevFolderItem(QTreeWidgetItem* pItem) { m_hPrevFolderItem = pItem; }
 
     // Working copy of the note being modified or deleted.
     CNoteRecord m_note;
@@ -70,9 +68,6 @@ public:
     // else's change and where this version went; nothing after a plain save.
     void ShowSaveResult(const SStoreResult& saved, const std::string& strTitle);
 
-    // Follows the selected folder's directory from now on (none for the
-    // root); damaged is what loading it could not read, already told.
-    void WatchSelectedFolder(const std::vector<std::string>& damaged = {});
     CFolderWatcher& GetFolderWatcher() { return m_folderWatcher; }
     // Takes in what other programs changed in the folder's directory: the
     // changed files read again, the list rebuilt with the mark on the same
@@ -95,20 +90,17 @@ public:
 
 private:
     void OnMarkChanged(int nRow);
-    bool IsRoot(const QTreeWidgetItem* pItem) const;
+    static QString DamagedFilesText(size_t nCount);
     // Tells the damaged files when they differ from those last told; clears
     // that message once there are none.
     void ShowDamaged(std::vector<std::string> damaged);
     // Empties the list while the folder's directory is missing and fills it
     // again when it is back; false when neither happened.
     bool FollowMissingFolder(const std::string& strFolder);
-    std::string FolderPathOf(QTreeWidgetItem* pItem) const;
 
-    CAppContext& m_app;
     CNoteStore& m_store;
     IFrameWindow& m_window;
-    QTreeWidget& m_tree;
-    QTreeWidgetItem* m_hPrevFolderItem = nullptr;
+    const IFolderView& m_folders;
 
     CFolderWatcher m_folderWatcher;
     // The note whose file changed on disk while the Notes pane held typed

@@ -1,5 +1,7 @@
 #include "NotesTextBar.h"
 
+#include "EditText.h"
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QPlainTextEdit>
@@ -16,25 +18,6 @@ CNotesTextBar::CNotesTextBar(QMainWindow* pFrame, int nControlId)
     m_pEdit->installEventFilter(this);
     SetChild(m_pEdit);
 }
-
-namespace
-{
-// The edit breaks lines at CR LF, a lone CR and a lone LF alike; the note
-// keeps CR LF.
-QString ToEditText(const std::string& strText)
-{
-    QString text = QString::fromStdString(strText);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-std::string FromEditText(QString text)
-{
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-} // namespace
 
 void CNotesTextBar::SetText(const std::string& strText)
 {

@@ -32,12 +32,12 @@ std::string BenchNotesFolder(const std::string& strName, int nNotes, size_t nTex
         return strDir;
     std::filesystem::create_directories(strDir);
     CAppContext app(strDir);
-    app.m_strCurrentFolder = strDir;
     CNoteStore store(app);
+    store.LoadFolder(strDir);
     for (int i = 0; i < nNotes; ++i) {
         const CNoteRecord n = MakeBenchNote(i, nTextSize);
         // Material only: written plainly, a durable save each would take minutes.
-        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+        std::ofstream(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), n), std::ios::binary) << store.NoteFileBytes(n);
     }
     std::ofstream(strDone) << "done\n";
     return strDir;

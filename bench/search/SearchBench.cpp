@@ -1,6 +1,7 @@
 // A search from Find to the results pane painted, in the real main window,
 // against loading and searching the same folder with no window at all.
 #include "AppContext.h"
+#include "CommandController.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
 #include "NoteRowList.h"
@@ -44,8 +45,8 @@ std::string NotesFolder()
         return strDir.toStdString();
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
     for (int i = 0; i < nNotes; ++i) {
         CNoteRecord n;
         n.m_strKey = "20261207" + std::to_string(1000000 + i);
@@ -55,7 +56,7 @@ std::string NotesFolder()
         n.m_strNotes = std::string(200, 'x') + "\r\nsome more text of the note body " + std::to_string(i) + "x";
         n.m_nPriority = i % 3;
         // Written plainly: a durable save of each would take minutes.
-        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+        std::ofstream(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), n), std::ios::binary) << store.NoteFileBytes(n);
     }
     QFile(strDone).open(QIODevice::WriteOnly);
     return strDir.toStdString();
@@ -83,7 +84,8 @@ struct SWindow
     SCommandContext Context()
     {
         CQuillboxView& view = *frame->GetView();
-        return {frame, app, app.GetStore(), app.GetFolderSettings(), view.GetNoteSelection(), *frame, view, nullptr};
+        CCommandController& commands = *frame->GetController();
+        return {frame, app, app.GetStore(), app.GetFolderSettings(), commands.GetNoteSelection(), *frame, view, nullptr};
     }
 
     std::string strFolder = NotesFolder();

@@ -38,17 +38,17 @@ pid_t StartOtherWriter(bool bThroughStore)
     if (pid != 0)
         return pid;
     CAppContext app(SaveFolder());
-    app.m_strCurrentFolder = SaveFolder();
     CNoteStore store(app);
+    store.LoadFolder(SaveFolder());
     CNoteRecord note;
-    if (CNoteStore::ReadNoteFile(app.GetNoteFilePath(MakeBenchNote(7)), note) != CNoteStore::ReadResult::ok)
+    if (CNoteStore::ReadNoteFile(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), MakeBenchNote(7)), note) != CNoteStore::ReadResult::ok)
         ::_exit(1);
     for (int n = 0;; ++n) {
         note.m_strNotes = "saved by the other writer " + std::to_string(n);
         if (bThroughStore)
             note = store.GetNote(store.UpdateNote(note).strKey);
         else
-            WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note));
+            WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note), store.NoteFileBytes(note));
         ::usleep(20000);
     }
 }
@@ -56,7 +56,6 @@ pid_t StartOtherWriter(bool bThroughStore)
 void BM_SaveOneNote(benchmark::State& state)
 {
     CAppContext app(SaveFolder());
-    app.m_strCurrentFolder = SaveFolder();
     CNoteStore store(app);
     store.LoadFolder(SaveFolder());
     const std::string key = BenchKey(nNotes / 2);

@@ -42,13 +42,13 @@ SFolder& Folder(int count)
     if (!f) {
         f = std::make_unique<SFolder>();
         f->app = std::make_unique<CAppContext>(f->dir.path().toStdString());
-        f->app->m_strCurrentFolder = f->dir.path().toStdString();
         CNoteStore store(*f->app);
+        store.LoadFolder(f->dir.path().toStdString());
         for (int i = 0; i < count; ++i) {
             const CNoteRecord n = MakeBenchNote(i);
             // The folder is only the material: written plainly, since a
             // durable save of each of 100,000 notes would take minutes.
-            std::ofstream(f->app->GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+            std::ofstream(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), n), std::ios::binary) << store.NoteFileBytes(n);
         }
     }
     return *f;

@@ -7,6 +7,7 @@
 #include "AppContext.h"
 #include "BenchNotes.h"
 #include "BenchWindow.h"
+#include "CommandController.h"
 #include "FileIo.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
@@ -46,7 +47,6 @@ struct SWindow
 {
     SWindow() : app(FolderPath()), store(app), list(app)
     {
-        app.m_strCurrentFolder = FolderPath();
         store.LoadFolder(FolderPath());
         list.InitColumns(0);
         list.resize(700, 400);
@@ -89,7 +89,7 @@ struct SWindow
             note.m_strNotes = "changed elsewhere " + std::to_string(nChanges);
             if (bMove)
                 note.m_strTitle = (nChanges % 2 ? "a" : "z") + note.m_strTitle.substr(1);
-            WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note));
+            WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note), store.NoteFileBytes(note));
         }
     }
 
@@ -150,11 +150,11 @@ void BM_RefreshAmongDamaged(benchmark::State& state)
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     CAppContext app(d);
-    app.m_strCurrentFolder = d;
     CNoteStore store(app);
+    store.LoadFolder(d);
     for (int i = 0; i < 1000; ++i) {
         const CNoteRecord n = MakeBenchNote(i);
-        std::ofstream(app.GetNoteFilePath(n), std::ios::binary) << store.NoteFileBytes(n);
+        std::ofstream(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), n), std::ios::binary) << store.NoteFileBytes(n);
     }
     for (int64_t i = 0; i < state.range(0); ++i)
         std::ofstream(d + "/damaged" + std::to_string(i) + ".qbt", std::ios::binary) << "QB";
@@ -164,7 +164,7 @@ void BM_RefreshAmongDamaged(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         note.m_strNotes = "changed elsewhere " + std::to_string(++n);
-        WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note));
+        WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note), store.NoteFileBytes(note));
         state.ResumeTiming();
         if (store.RefreshFolder().changed.size() != 1)
             state.SkipWithError("the change was not seen");
@@ -256,7 +256,7 @@ void BM_WindowExternalChange(benchmark::State& state)
         state.PauseTiming();
         w.ChangeElsewhere(state.range(0) != 0);
         state.ResumeTiming();
-        f.view->GetNoteSelection().OnFolderChangedOnDisk();
+        f.frame->GetController()->GetNoteSelection().OnFolderChangedOnDisk();
         f.List().GetActiveView()->viewport()->repaint();
         if (!f.Marked() || f.Marked()->m_strNotes != "changed elsewhere " + std::to_string(w.nChanges))
             state.SkipWithError("the change was not shown");

@@ -34,8 +34,8 @@ SFolder& Folder(int nCount)
     if (!f) {
         f = std::make_unique<SFolder>();
         f->app = std::make_unique<CAppContext>(f->dir.path().toStdString());
-        f->app->m_strCurrentFolder = f->dir.path().toStdString();
         f->store = std::make_unique<CNoteStore>(*f->app);
+        f->store->LoadFolder(f->dir.path().toStdString());
         for (int i = 0; i < nCount; ++i)
             f->store->UpdateNote(MakeBenchNote(i));
     }

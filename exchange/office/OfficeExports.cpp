@@ -77,12 +77,11 @@ void ExportOutlookNote(COutlookConnection& outlook, IAutomationReporter& reporte
 }
 
 SImportResult ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& reporter, CNoteRecord* pTarget,
-                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
-                                 const NotesChooser& choose)
+                                 const std::string& strFolderPath, CNoteStore& store, const NotesChooser& choose)
 {
     SImportResult result;
     // A note file is never written outside a folder.
-    if (!outlook.m_bAvailable || !pTarget || strFolderPath.empty())
+    if (!outlook.m_bAvailable || !pTarget || strFolderPath.empty() || strFolderPath != store.GetLoadedFolder())
         return result;
     std::optional<std::vector<std::string>> chosen;
     try {
@@ -100,7 +99,6 @@ SImportResult ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporte
     if (strJoined.empty())
         return result;
     pTarget->m_strNotes += "\r\n" + strJoined;
-    app.m_strCurrentFolder = strFolderPath;
     result.bImported = true;
     // A failed write keeps the changed note listed until the folder is read
     // again, as every failed save does; the caller says why.
@@ -129,14 +127,12 @@ CNoteRecord NoteFromTask(const COutlookTaskEntry& entry)
 }
 
 SImportResult ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& reporter,
-                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
-                                 const TasksChooser& choose)
+                                 const std::string& strFolderPath, CNoteStore& store, const TasksChooser& choose)
 {
     SImportResult result;
     // With the root or nothing selected there is no folder to write into.
-    if (!outlook.m_bAvailable || strFolderPath.empty())
+    if (!outlook.m_bAvailable || strFolderPath.empty() || strFolderPath != store.GetLoadedFolder())
         return result;
-    app.m_strCurrentFolder = strFolderPath;
     std::optional<std::vector<COutlookTaskEntry>> chosen;
     try {
         chosen = choose(outlook);

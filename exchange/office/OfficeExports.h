@@ -55,17 +55,17 @@ struct SImportResult
 };
 
 // Appends the chosen notes' texts to pTarget (the row's own record) and
-// stores it in strFolderPath. The window shows the note's text again in
-// every case.
+// stores it through the store, which must hold the folder strFolderPath.
+// The window shows the note's text again in every case.
 SImportResult ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& reporter, CNoteRecord* pTarget,
-                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
+                                 const std::string& strFolderPath, CNoteStore& store,
                                  const NotesChooser& choose);
 
-// Stores each chosen task as a new note of the folder strFolderPath. Refused
-// (nothing opens) without a folder. Stops at the first note that cannot be
+// Stores each chosen task as a new note of the folder strFolderPath, which
+// the store must hold. Refused (nothing opens) without a folder. Stops at the first note that cannot be
 // written: the rest would go to the same folder.
 SImportResult ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& reporter,
-                                 const std::string& strFolderPath, CAppContext& app, CNoteStore& store,
+                                 const std::string& strFolderPath, CNoteStore& store,
                                  const TasksChooser& choose);
 
 // The note a chosen task becomes, before the store gives it its key.

@@ -3,6 +3,7 @@
 // Helpers shared by the main window's tests: settings kept away from the
 // real user's, modal dialogs answered, notes written, a program run.
 
+#include "CommandController.h"
 #include "CommandIds.h"
 #include "CommandTable.h"
 #include "DesktopOpener.h"
@@ -127,7 +128,7 @@ inline void WriteNotes(const QString& strDir, const QStringList& titles)
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
     CNoteStore store(app);
-    app.m_strCurrentFolder = strDir.toStdString();
+    store.LoadFolder(strDir.toStdString());
     for (const QString& strTitle : titles) {
         CNoteRecord note;
         note.m_strTitle = strTitle.toStdString();
@@ -156,6 +157,7 @@ struct SRun
             frame->close();
     }
     CQuillboxView& View() const { return *frame->GetView(); }
+    CCommandController& Commands() const { return *frame->GetController(); }
     CNotesListCtrl& List() const { return *frame->GetNotesList(); }
     QTreeWidgetItem* Folder(int i) const { return View().GetRootItem()->child(i); }
 

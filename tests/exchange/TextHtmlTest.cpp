@@ -101,12 +101,12 @@ TEST(TextImport, AppendsUpToTheFirstZeroByte)
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString();
     CAppContext app(folder);
-    app.m_strCurrentFolder = folder;
     CNoteStore store(app);
+    store.LoadFolder(folder);
     CNoteRecord note = ShoppingNote();
     note.m_strNotes.clear();
     store.UpdateNote(note);
-    const std::string noteFile = app.GetNoteFilePath(note);
+    const std::string noteFile = CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note);
     const std::string savedBefore = ReadBytes(noteFile);
 
     const std::string empty = Path(dir, "empty.txt");
@@ -137,7 +137,7 @@ TEST(TextImport, AppendsUpToTheFirstZeroByte)
     EXPECT_EQ(saved.m_nPriority, 2);
 
     // A folder that has gone away: the import is read but cannot be saved.
-    app.m_strCurrentFolder = folder + "/gone";
+    store.LoadFolder(folder + "/gone");
     EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), withZero, error), EImportResult::saveFailed);
     EXPECT_NE(error.find("gone"), std::string::npos) << error;
 }

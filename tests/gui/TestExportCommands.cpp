@@ -96,7 +96,7 @@ private slots:
                 pDialog->accept();
             });
         driver.Start();
-        QVERIFY(m_pRun->View().ExecuteCommand(nCommand));
+        QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
         QVERIFY(driver.Done());
 
         // The note as the command saved it.
@@ -140,13 +140,13 @@ private slots:
         m_strChosen = m_env.ExePath(QStringLiteral("out.txt"));
         for (int nCommand :
              {ID_EXPORT_TEXT_ALL, ID_EXPORT_TEXT_NOTES, ID_EXPORT_HTML, ID_EXPORT_PDF, ID_IMPORT_TEXT_FILE})
-            QVERIFY(m_pRun->View().ExecuteCommand(nCommand));
+            QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
         QVERIFY(m_choosers.empty());
 
         m_pRun->View().setCurrentItem(m_pRun->Folder(m_nFolder));
         m_strChosen.clear();
-        QVERIFY(m_pRun->View().ExecuteCommand(ID_EXPORT_HTML));
-        QVERIFY(m_pRun->View().ExecuteCommand(ID_IMPORT_TEXT_FILE));
+        QVERIFY(m_pRun->Commands().ExecuteCommand(ID_EXPORT_HTML));
+        QVERIFY(m_pRun->Commands().ExecuteCommand(ID_IMPORT_TEXT_FILE));
         QCOMPARE(m_choosers.size(), size_t(2));
         QVERIFY(m_env.m_opened.isEmpty());
         QCOMPARE(QDir(m_env.ExeDir()).entryList({"*.txt", "*.html"}, QDir::Files), QStringList());
@@ -163,7 +163,7 @@ private slots:
         file.close();
         m_strChosen = strImport;
         m_pRun->List().SetSelectionMark(2);
-        QVERIFY(m_pRun->View().ExecuteCommand(ID_IMPORT_TEXT_FILE));
+        QVERIFY(m_pRun->Commands().ExecuteCommand(ID_IMPORT_TEXT_FILE));
         QCOMPARE(m_choosers.size(), size_t(1));
         QVERIFY(!m_choosers[0].bSave);
         QCOMPARE(m_choosers[0].strFilter, QStringLiteral("Text Files (*.txt);;All Files (*.*)"));
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.close();
         m_pRun->List().SetSelectionMark(2);
-        QVERIFY(m_pRun->View().ExecuteCommand(ID_IMPORT_TEXT_FILE));
+        QVERIFY(m_pRun->Commands().ExecuteCommand(ID_IMPORT_TEXT_FILE));
         QCOMPARE(notesOf("gamma"), strExpected);
     }
 
@@ -212,7 +212,7 @@ private slots:
                 });
             driver.Add(AnswerMessage(&strMessage));
             driver.Start();
-            QVERIFY(m_pRun->View().ExecuteCommand(nCommand));
+            QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
             QVERIFY(driver.Done());
             QVERIFY2(strMessage.contains(strMissingDir), qPrintable(strMessage));
             QVERIFY(m_env.m_opened.isEmpty());
@@ -225,7 +225,7 @@ private slots:
     {
         OpenUrlHook() = [](const QUrl&) { return false; };
         m_strChosen = m_env.ExePath(QStringLiteral("page.html"));
-        QVERIFY(m_pRun->View().ExecuteCommand(ID_EXPORT_HTML));
+        QVERIFY(m_pRun->Commands().ExecuteCommand(ID_EXPORT_HTML));
         QVERIFY(QFile::exists(m_strChosen));
         QStatusBar* pStatus = m_pRun->frame->statusBar();
         QCOMPARE(pStatus->currentMessage(),
@@ -235,7 +235,7 @@ private slots:
         QFile page(strHelp);
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.close();
-        QVERIFY(m_pRun->View().ExecuteCommand(ID_HELP_CONTENTS));
+        QVERIFY(m_pRun->Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(pStatus->currentMessage(),
                  QStringLiteral("No program on this desktop opens \"%1\"; the file is there.").arg(strHelp));
     }

@@ -17,6 +17,7 @@ private slots:
         WriteNotes(strDirB, {"gamma"});
         SRun run(m_env.m_pExeDir->path());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
 
         // The three refusals keep the dialog open; then a complete form is taken.
         QString strNoName, strNoPath, strNoBoth;
@@ -41,7 +42,7 @@ private slots:
         driver.Add(AnswerMessage(&strNoPath));
         driver.Add(AnswerMessage(&strNoName));
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_NEW_FOLDER));
+        QVERIFY(commands.ExecuteCommand(ID_NEW_FOLDER));
         QVERIFY(driver.Done());
         QCOMPARE(strNoBoth, QStringLiteral("Folder Name & Path cannot be Empty !"));
         QCOMPARE(strNoPath, QStringLiteral("Folder Path cannot be Empty !"));
@@ -64,7 +65,7 @@ private slots:
         CModalDriver cancel;
         cancel.Add(FillFolderDialog(QStringLiteral("Ignored"), strDirB, false));
         cancel.Start();
-        QVERIFY(view.ExecuteCommand(ID_MODIFY_FOLDER));
+        QVERIFY(commands.ExecuteCommand(ID_MODIFY_FOLDER));
         QCOMPARE(pWork->text(0), QStringLiteral("Work"));
 
         // A new path is loaded at once, so later changes go where the list came from.
@@ -78,7 +79,7 @@ private slots:
             FillFolderDialog(QStringLiteral("Home"), strDirB)(pWidget);
         });
         modify.Start();
-        QVERIFY(view.ExecuteCommand(ID_MODIFY_FOLDER));
+        QVERIFY(commands.ExecuteCommand(ID_MODIFY_FOLDER));
         QCOMPARE(pWork->text(0), QStringLiteral("Home"));
         QCOMPARE(view.currentItem(), pWork);
         QCOMPARE(run.List().GetModel().rowCount(), 1);
@@ -89,14 +90,14 @@ private slots:
         CModalDriver keep;
         keep.Add(AnswerMessage(&strQuestion, QMessageBox::No));
         keep.Start();
-        QVERIFY(view.ExecuteCommand(ID_REMOVE_FOLDER));
+        QVERIFY(commands.ExecuteCommand(ID_REMOVE_FOLDER));
         QCOMPARE(pRoot->childCount(), 2);
         QVERIFY(strQuestion.startsWith(QStringLiteral("Are you sure want to remove the Folder \"Home\"?\n\nNote:")));
 
         CModalDriver remove;
         remove.Add(AnswerMessage(nullptr, QMessageBox::Yes));
         remove.Start();
-        QVERIFY(view.ExecuteCommand(ID_REMOVE_FOLDER));
+        QVERIFY(commands.ExecuteCommand(ID_REMOVE_FOLDER));
         QCOMPARE(pRoot->childCount(), 1);
         QVERIFY(view.currentItem());
         QCOMPARE(QDir(strDirB).entryList({"*.qbt"}, QDir::Files).size(), 1);

@@ -14,11 +14,11 @@ private slots:
         {
             SRun run(m_env.m_pExeDir->path());
             run.frame->GetPropertiesBar()->hide();
-            run.View().ExecuteCommand(ID_VIEW_SEARCH_RESULTS);
+            run.Commands().ExecuteCommand(ID_VIEW_SEARCH_RESULTS);
             QVERIFY(run.frame->GetSearchResultsBar()->isVisible());
             run.frame->resizeDocks({run.frame->GetNotesListBar()}, {380}, Qt::Horizontal);
             QApplication::processEvents();
-            run.View().ExecuteCommand(ID_VIEW_ICONS);
+            run.Commands().ExecuteCommand(ID_VIEW_ICONS);
         }
         {
             QSettings settings = AppSettings();
@@ -34,7 +34,7 @@ private slots:
             QVERIFY(run.frame->GetNotesListBar()->isVisible());
             QVERIFY(run.frame->GetNotesListBar()->width() >= 360);
             QCOMPARE(run.frame->GetNotesTextBar()->m_szVert.height(), 32);
-            QCOMPARE(run.View().GetListViewMode(), 3);
+            QCOMPARE(run.Commands().GetListViewMode(), CNotesListCtrl::modeIcons);
             QCOMPARE(run.frame->toolBarArea(run.frame->GetToolBar()), Qt::TopToolBarArea);
         }
 
@@ -94,14 +94,14 @@ private slots:
             SRun run(m_env.m_pExeDir->path());
             QCOMPARE(QString::fromStdString(run.app.m_strSettingsFile), strSettingsFile);
             run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Extra", "/tmp/extra"}));
-            run.View().ExecuteCommand(ID_VIEW_LIST);
+            run.Commands().ExecuteCommand(ID_VIEW_LIST);
         }
         QVERIFY(QFile::exists(strSettingsFile));
         QCOMPARE(AppSettings().value(QStringLiteral("Quillbox/ListViewSelection")).toInt(), 1);
         SRun run(m_env.m_pExeDir->path());
         QCOMPARE(run.View().GetRootItem()->childCount(), 2);
         QCOMPARE(run.View().GetRootItem()->child(1)->text(0), QStringLiteral("Extra"));
-        QCOMPARE(run.View().GetListViewMode(), 1);
+        QCOMPARE(run.Commands().GetListViewMode(), CNotesListCtrl::modeList);
     }
 
     void unwritableFolderListIsReportedAtClose()

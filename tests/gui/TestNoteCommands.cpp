@@ -131,7 +131,8 @@ private slots:
         WriteNotes(strDir, {"apple"});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
-        QVERIFY(!view.ExecuteCommand(ID_ADD_NOTE)); // the root is selected
+        CCommandController& commands = run.Commands();
+        QVERIFY(!commands.ExecuteCommand(ID_ADD_NOTE)); // the root is selected
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         view.setCurrentItem(run.Folder(1));
         run.frame->GetNotesTextBar()->SetText("typed before adding");
@@ -141,7 +142,7 @@ private slots:
         cancel.Add(
             [](QWidget* pWidget) { qobject_cast<CNotesSheet*>(pWidget)->GetButton(CNotesSheet::btnCancel)->click(); });
         cancel.Start();
-        QVERIFY(view.ExecuteCommand(ID_ADD_NOTE));
+        QVERIFY(commands.ExecuteCommand(ID_ADD_NOTE));
         QVERIFY(cancel.Done());
         QCOMPARE(NoteFiles(strDir).size(), 1);
         QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("typed before adding"));
@@ -161,7 +162,7 @@ private slots:
             pSheet->GetButton(CNotesSheet::btnFinish)->click();
         });
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_ADD_NOTE));
+        QVERIFY(commands.ExecuteCommand(ID_ADD_NOTE));
         QVERIFY(driver.Done());
         QCOMPARE(strCaption, QStringLiteral("Add Note"));
         QVERIFY(bWizard);
@@ -183,7 +184,7 @@ private slots:
             QDir().mkpath(strDir);
             CAppContext app(strDir.toStdString());
             CNoteStore store(app);
-            app.m_strCurrentFolder = strDir.toStdString();
+            store.LoadFolder(strDir.toStdString());
             for (const char* pszTitle : {"apple", "banana", "cherry"}) {
                 CNoteRecord note;
                 note.m_strTitle = pszTitle;
@@ -195,6 +196,7 @@ private slots:
         }
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         view.setCurrentItem(run.Folder(1));
         run.List().SetSelectionMark(1);
@@ -213,7 +215,7 @@ private slots:
             pSheet->GetButton(CNotesSheet::btnOK)->click();
         });
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_MODIFY_NOTE));
+        QVERIFY(commands.ExecuteCommand(ID_MODIFY_NOTE));
         QVERIFY(driver.Done());
         QCOMPARE(tabs, QStringList({"Detail", "Icon"}));
         std::map<std::string, CNoteRecord> notes = ReadFolder(strDir);
@@ -251,6 +253,7 @@ private slots:
         WriteNotes(strDir, {"apple", "banana"});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         view.setCurrentItem(run.Folder(1));
         run.List().SetSelectionMark(1);
@@ -259,7 +262,7 @@ private slots:
         CModalDriver no;
         no.Add(AnswerMessage(&strQuestion, QMessageBox::No));
         no.Start();
-        QVERIFY(view.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
         QVERIFY(no.Done());
         QCOMPARE(strQuestion, QStringLiteral("Are you sure want to delete this Notes?"));
         QCOMPARE(NoteFiles(strDir).size(), 2);
@@ -268,7 +271,7 @@ private slots:
         CModalDriver yes;
         yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
         yes.Start();
-        QVERIFY(view.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
         QVERIFY(yes.Done());
         QCOMPARE(ReadFolder(strDir).count("banana"), size_t(0));
         QCOMPARE(NoteFiles(strDir).size(), 1);
@@ -285,6 +288,7 @@ private slots:
         WriteNotes(strDir, {"apple", "banana"});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         view.setCurrentItem(run.Folder(1));
         const std::string strAppleKey = run.List().GetModel().GetRowNote(0)->m_strKey;
@@ -299,7 +303,7 @@ private slots:
             pSheet->GetButton(CNotesSheet::btnOK)->click();
         });
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_MODIFY_NOTE));
+        QVERIFY(commands.ExecuteCommand(ID_MODIFY_NOTE));
         QVERIFY(driver.Done());
         QVERIFY(!QFile::exists(strDir + QStringLiteral("/QB_.qbt")));
         QCOMPARE(ReadFolder(strDir)["apple"].m_strKey, strAppleKey);
@@ -310,7 +314,7 @@ private slots:
         CModalDriver yes;
         yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
         yes.Start();
-        QVERIFY(view.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
         QVERIFY(yes.Done());
         QCOMPARE(NoteFiles(strDir).size(), 1);
         QCOMPARE(ReadFolder(strDir).count("apple"), size_t(0));
@@ -325,6 +329,7 @@ private slots:
         QDir().mkpath(strEmpty);
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Empty", strEmpty.toStdString()}));
         QWidget* pViewport = run.List().GetActiveView()->viewport();
@@ -342,14 +347,14 @@ private slots:
         QCOMPARE(rightClick(ptBlank), QString()); // root selected: no menu
         view.setCurrentItem(run.Folder(2));
         QCOMPARE(rightClick(ptBlank), QStringLiteral("ListMenu0"));
-        QVERIFY(!view.GetCommands().GetAction(ID_MODIFY_NOTE)->isEnabled());
+        QVERIFY(!commands.GetCommands().GetAction(ID_MODIFY_NOTE)->isEnabled());
         view.setCurrentItem(run.Folder(1));
         QCOMPARE(rightClick(ptBlank), QStringLiteral("ListMenu0"));
         QCOMPARE(rightClick(RowCentre(run.List(), 1)), QStringLiteral("ListMenu1"));
         QCOMPARE(run.List().GetSelectionMark(), 1);
 
         // Its items are the commands' own: Delete runs on the marked row.
-        QMenu* pMenu = view.GetListContextMenu(1);
+        QMenu* pMenu = commands.GetListContextMenu(1);
         CModalDriver yes;
         yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
         yes.Start();

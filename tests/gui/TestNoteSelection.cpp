@@ -23,6 +23,7 @@ private slots:
         WriteNotes(strDirB, {"second"});
         SRun run(m_env.m_pExeDir->path());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strDirA.toStdString()}));
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strDirB.toStdString()}));
         auto readNotes = [](const QString& strDir) {
@@ -47,7 +48,7 @@ private slots:
         CModalDriver driver;
         driver.Add(AnswerMessage(nullptr, QMessageBox::Yes));
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_REMOVE_FOLDER));
+        QVERIFY(commands.ExecuteCommand(ID_REMOVE_FOLDER));
         QCOMPARE(view.GetRootItem()->childCount(), 2);
         QCOMPARE(readNotes(strDirB), std::string("last words for B"));
         QCOMPARE(readNotes(strDirA), std::string("changed in A"));
@@ -63,7 +64,7 @@ private slots:
         run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         run.View().setCurrentItem(run.Folder(1));
         QCOMPARE(run.List().GetModel().rowCount(), 3);
-        QVERIFY(run.View().ExecuteCommand(ID_VIEW_TILES));
+        QVERIFY(run.Commands().ExecuteCommand(ID_VIEW_TILES));
         run.View().setCurrentItem(run.View().GetRootItem());
         QCOMPARE(run.List().GetModel().rowCount(), 0);
     }
@@ -75,7 +76,7 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, {"alpha", "beta"});
         SRun run(m_env.ExeDir());
-        CNoteSelection& selection = run.View().GetNoteSelection();
+        CNoteSelection& selection = run.Commands().GetNoteSelection();
         QVERIFY(!selection.TakeCommandNote());
 
         run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
@@ -92,10 +93,6 @@ private slots:
         CNoteStore store(run.app);
         store.LoadFolder(strDir.toStdString());
         QCOMPARE(store.GetNote(target->note.m_strKey).m_strNotes, std::string("typed into beta"));
-
-        run.app.m_strCurrentFolder.clear();
-        selection.SetCurrentFolder();
-        QCOMPARE(run.app.m_strCurrentFolder, strDir.toStdString());
     }
 
 private:

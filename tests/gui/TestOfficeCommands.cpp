@@ -119,13 +119,14 @@ private slots:
         SRun run(m_env.ExeDir());
         const QString strDir = OpenNotesFolder(run);
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         // The mail client was opened at start-up.
         QCOMPARE(servers.mail->log, Log{"Application.0x110(text:\"MAPI\")"});
 
         // Every command first saves the text typed into the Notes pane.
         run.List().SetSelectionMark(1);
         run.frame->GetNotesTextBar()->SetText("typed");
-        QVERIFY(view.ExecuteCommand(ID_EXPORT_WORD_NOTES));
+        QVERIFY(commands.ExecuteCommand(ID_EXPORT_WORD_NOTES));
         QCOMPARE(QString::fromStdString(ReadFolder(strDir).at(1).m_strNotes), QStringLiteral("typed"));
         const Log& word = servers.word->log;
         QVERIFY(Contains(word, "Selection.TypeText(text:\"beta\r\n\r\n\")"));
@@ -133,12 +134,12 @@ private slots:
         // Saving rebuilt the list, which marks row 0 again; beta is marked anew.
         QCOMPARE(run.List().GetSelectionMark(), 0);
         run.List().SetSelectionMark(1);
-        QVERIFY(view.ExecuteCommand(ID_EXPORT_EXCEL_ALL));
+        QVERIFY(commands.ExecuteCommand(ID_EXPORT_EXCEL_ALL));
         const Log& excel = servers.excel->log;
         QVERIFY(Contains(excel, "Range(C2).0x6=text:\"beta\""));
         QVERIFY(Contains(excel, "Range(B12).0x56D(text:\"typed\")"));
         servers.mail->log.clear();
-        QVERIFY(view.ExecuteCommand(ID_EXPORT_OUTLOOK_TASK));
+        QVERIFY(commands.ExecuteCommand(ID_EXPORT_OUTLOOK_TASK));
         QVERIFY(Contains(servers.mail->log, "Item.0x37=text:\"beta\""));
         QVERIFY(m_env.m_opened.isEmpty());
 
@@ -147,7 +148,7 @@ private slots:
         const size_t nWord = word.size(), nExcel = excel.size(), nMail = servers.mail->log.size();
         for (int nId : {ID_EXPORT_WORD_ALL, ID_EXPORT_WORD_NOTES, ID_EXPORT_EXCEL_ALL, ID_EXPORT_EXCEL_NOTES,
                         ID_EXPORT_OUTLOOK_TASK, ID_EXPORT_OUTLOOK_NOTE, ID_IMPORT_OUTLOOK_NOTES})
-            QVERIFY(view.ExecuteCommand(nId));
+            QVERIFY(commands.ExecuteCommand(nId));
         QCOMPARE(word.size(), nWord);
         QCOMPARE(excel.size(), nExcel);
         QCOMPARE(servers.mail->log.size(), nMail);
@@ -164,7 +165,7 @@ private slots:
         servers.strWordMissing = "LibreOffice Writer is needed for this export.";
         SRun run(m_env.ExeDir());
         OpenNotesFolder(run);
-        QVERIFY(run.View().ExecuteCommand(ID_EXPORT_WORD_ALL));
+        QVERIFY(run.Commands().ExecuteCommand(ID_EXPORT_WORD_ALL));
         QCOMPARE(run.frame->statusBar()->currentMessage(),
                  QStringLiteral("LibreOffice Writer is needed for this export."));
         QVERIFY(servers.word->log.empty());
@@ -182,7 +183,7 @@ private slots:
         QStringList rows;
         driver.Add(TickAndImport(&rows, {"a", "b"}));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_NOTES));
+        QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_NOTES));
         QVERIFY(driver.Done());
         // Listed sorted, on one line; joined in the list's order.
         QCOMPARE(rows, (QStringList{"a", "b", "two lines"}));
@@ -199,10 +200,11 @@ private slots:
         servers.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}};
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
 
         // The root: refused before any dialog opens or the mail client is asked.
         QCOMPARE(view.currentItem(), view.GetRootItem());
-        QVERIFY(view.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(commands.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QCOMPARE(servers.mail->log.size(), size_t(1));
 
         // An empty folder takes the tasks, never overwriting a note.
@@ -214,7 +216,7 @@ private slots:
         QStringList rows;
         driver.Add(TickAndImport(&rows));
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(commands.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QVERIFY(driver.Done());
         QCOMPARE(rows, (QStringList{"Apply", "write"}));
         std::vector<CNoteRecord> notes = ReadFolder(strDir);
@@ -225,7 +227,7 @@ private slots:
         // The same tasks again: two more notes beside the first two.
         driver.Add(TickAndImport(nullptr));
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(commands.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QVERIFY(driver.Done());
         notes = ReadFolder(strDir);
         QCOMPARE(notes.size(), size_t(4));
@@ -249,7 +251,7 @@ private slots:
         driver.Add(TickAndImport(nullptr));
         driver.Add(AnswerMessage(&strBox));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QTRY_VERIFY(driver.Done());
         // One box, not one per task: the import stops at the first failure.
         QVERIFY(strBox.startsWith(QStringLiteral("Unable to save the Notes.")));
@@ -272,16 +274,16 @@ private slots:
         QVERIFY(strBox.startsWith(
             QStringLiteral("Unable to Initialize Outlook Automation.\nCreateDispatch() failed w/error 0x800401f3\n")));
         OpenNotesFolder(run);
-        CQuillboxView& view = run.View();
-        view.UpdateCommandUI();
+        CCommandController& commands = run.Commands();
+        commands.UpdateCommandUI();
         for (int nId :
              {ID_EXPORT_OUTLOOK_TASK, ID_EXPORT_OUTLOOK_NOTE, ID_IMPORT_OUTLOOK_TASKS, ID_IMPORT_OUTLOOK_NOTES}) {
-            for (QAction* pAction : view.GetCommands().GetActions(nId))
+            for (QAction* pAction : commands.GetCommands().GetActions(nId))
                 QVERIFY(!pAction->isEnabled());
-            QVERIFY(!view.ExecuteCommand(nId));
+            QVERIFY(!commands.ExecuteCommand(nId));
         }
         // The office exports are still there.
-        QVERIFY(view.IsCommandEnabled(ID_EXPORT_WORD_ALL) && view.IsCommandEnabled(ID_EXPORT_EXCEL_NOTES));
+        QVERIFY(commands.IsCommandEnabled(ID_EXPORT_WORD_ALL) && commands.IsCommandEnabled(ID_EXPORT_EXCEL_NOTES));
         // Reported once: closing does not try the mail client again.
         run.frame->close();
         QVERIFY(servers.mail->log.empty());
@@ -322,7 +324,7 @@ private slots:
         QStringList rows;
         driver.Add(TickAndImport(&rows));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QVERIFY(driver.Done());
         QCOMPARE(rows, QStringList{"Buy stamps"});
         QCOMPARE(run.List().GetModel().GetRowCount(), 1);

@@ -55,7 +55,7 @@ private slots:
         SRun run(m_env.ExeDir());
         run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         run.View().setCurrentItem(run.Folder(run.View().GetRootItem()->childCount() - 1));
-        QCOMPARE(run.View().GetCommands().GetAction(ID_PREFERENCES)->shortcut(),
+        QCOMPARE(run.Commands().GetCommands().GetAction(ID_PREFERENCES)->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+Alt+P")));
         const uint32_t clrHighBefore = run.app.m_clrHighPriority;
         QWidget* pViewport = run.List().GetDetailsView()->viewport();
@@ -65,7 +65,7 @@ private slots:
         CModalDriver driver;
         driver.Add(SetHighColour(QColor(0, 0, 255), false));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_PREFERENCES));
+        QVERIFY(run.Commands().ExecuteCommand(ID_PREFERENCES));
         QVERIFY(driver.Done());
         QCOMPARE(run.app.m_clrHighPriority, clrHighBefore);
         QVERIFY(!OpenUserSettings().contains(QStringLiteral("Task Priority Settings/HighPriorityColour")));
@@ -74,7 +74,7 @@ private slots:
 
         driver.Add(SetHighColour(QColor(0, 0, 255), true));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_PREFERENCES));
+        QVERIFY(run.Commands().ExecuteCommand(ID_PREFERENCES));
         QVERIFY(driver.Done());
         QCOMPARE(run.app.m_clrHighPriority, 0x00FF0000u);
         QCOMPARE(OpenUserSettings().value(QStringLiteral("Task Priority Settings/HighPriorityColour")).toUInt(),

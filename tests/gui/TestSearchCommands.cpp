@@ -18,8 +18,8 @@ void WriteKeyedNotes(const QString& strDir, const std::vector<std::pair<std::str
 {
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
     for (const auto& [strKey, strTitle] : keysAndTitles) {
         CNoteRecord note;
         note.m_strKey = strKey;
@@ -83,7 +83,7 @@ private slots:
         QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+F")));
         QTest::qWait(50);
         QVERIFY(!bOpened);
-        QVERIFY(!run.View().ExecuteCommand(ID_SEARCH));
+        QVERIFY(!run.Commands().ExecuteCommand(ID_SEARCH));
         QVERIFY(run.frame->GetSearchResultsBar()->isHidden());
     }
 
@@ -144,6 +144,7 @@ private slots:
         WriteKeyedNotes(strB, {{"2026010100000020", "pie crust"}, {"2026010100000021", "bread"}});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         const int nFirst = view.GetRootItem()->childCount();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
@@ -157,7 +158,7 @@ private slots:
         CModalDriver driver;
         driver.Add(FindIn(nFirst + 1, QStringLiteral("PIE")));
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_SEARCH));
+        QVERIFY(commands.ExecuteCommand(ID_SEARCH));
         QVERIFY(driver.Done());
         QCOMPARE(ResultTitles(results), QStringList{"pie crust"});
         QVERIFY(!run.frame->GetSearchResultsBar()->isHidden());
@@ -174,7 +175,7 @@ private slots:
         QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of cherry pie"));
 
         run.frame->GetNotesTextBar()->SetText("typed after the search");
-        view.GetNoteSelection().CommitNoteText(-1);
+        commands.GetNoteSelection().CommitNoteText();
         QCOMPARE(ListedTitles(run.List()), titlesA);
         QCOMPARE(QDir(strB).entryList({"QB_*.qbt"}, QDir::Files).size(), 2);
         CAppContext check(strA.toStdString());
@@ -185,7 +186,7 @@ private slots:
         // In the selected folder, keywords only: a click selects the result's row.
         driver.Add(FindIn(nFirst, QStringLiteral("kw-plum"), true));
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_SEARCH));
+        QVERIFY(commands.ExecuteCommand(ID_SEARCH));
         QCOMPARE(ResultTitles(results), QStringList{"plum cake"});
         QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
                           results.visualRect(results.GetModel().index(0, 0)).center());
@@ -200,6 +201,7 @@ private slots:
         WriteKeyedNotes(strA, {{"2026010100000010", "apple"}, {"2026010100000011", "banana"}});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         const int nFirst = view.GetRootItem()->childCount();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
         view.setCurrentItem(run.Folder(nFirst));
@@ -208,7 +210,7 @@ private slots:
         CModalDriver driver;
         driver.Add(FindIn(nFirst, QStringLiteral("nowhere to be found")));
         driver.Start();
-        QVERIFY(view.ExecuteCommand(ID_SEARCH));
+        QVERIFY(commands.ExecuteCommand(ID_SEARCH));
         CSearchResultsList& results = *run.frame->GetSearchResultsList();
         QCOMPARE(results.GetModel().rowCount(), 1);
         QVERIFY(!results.GetModel().GetRowNote(0));

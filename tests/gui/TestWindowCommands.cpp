@@ -17,14 +17,15 @@ private slots:
         QDir().mkpath(strEmpty);
         SRun run(m_env.m_pExeDir->path());
         CQuillboxView& view = run.View();
+        CCommandController& commands = run.Commands();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Empty", strEmpty.toStdString()}));
-        QSignalSpy runs(&view, &CQuillboxView::CommandRun);
+        QSignalSpy runs(&commands, &CCommandController::CommandRun);
 
         auto enabled = [&](int nId) {
-            view.UpdateCommandUI();
-            const bool bRule = view.IsCommandEnabled(nId);
-            for (QAction* pAction : view.GetCommands().GetActions(nId))
+            commands.UpdateCommandUI();
+            const bool bRule = commands.IsCommandEnabled(nId);
+            for (QAction* pAction : commands.GetCommands().GetActions(nId))
                 if (pAction->isEnabled() != bRule)
                     return -1;
             return bRule ? 1 : 0;
@@ -38,7 +39,7 @@ private slots:
             QCOMPARE(enabled(nId), 0);
         for (int nId : noteCommands)
             QCOMPARE(enabled(nId), 0);
-        QVERIFY(!view.ExecuteCommand(ID_MODIFY_FOLDER));
+        QVERIFY(!commands.ExecuteCommand(ID_MODIFY_FOLDER));
         QVERIFY(QTest::qWaitForWindowActive(run.frame));
         for (const char* pszKey : {"Ctrl+M", "Ctrl+R", "Ctrl+F", "Ctrl+N", "Ctrl+Y", "Ctrl+D", "F6", "Shift+F6"})
             QTest::keySequence(run.frame, QKeySequence(QString::fromLatin1(pszKey)));
@@ -78,8 +79,8 @@ private slots:
 
         // Check rules: panes, list modes, tree state, toolbar and status bar.
         auto checked = [&](int nId) {
-            view.UpdateCommandUI();
-            return view.GetCommands().GetAction(nId)->isChecked();
+            commands.UpdateCommandUI();
+            return commands.GetCommands().GetAction(nId)->isChecked();
         };
         QVERIFY(checked(ID_VIEW_NOTES_WINDOW) && checked(ID_VIEW_DETAIL_WINDOW) && checked(ID_VIEW_SUMMARY_WINDOW));
         QVERIFY(!checked(ID_VIEW_SEARCH_RESULTS));
@@ -94,12 +95,12 @@ private slots:
         QVERIFY(checked(ID_VIEW_SUMMARY_WINDOW));
         QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Alt+3")));
         QVERIFY(checked(ID_VIEW_SEARCH_RESULTS));
-        view.ExecuteCommand(ID_VIEW_TOOLBAR);
+        commands.ExecuteCommand(ID_VIEW_TOOLBAR);
         QVERIFY(!checked(ID_VIEW_TOOLBAR));
-        view.ExecuteCommand(ID_VIEW_TOOLBAR);
+        commands.ExecuteCommand(ID_VIEW_TOOLBAR);
 
         QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+3")));
-        QCOMPARE(view.GetListViewMode(), 2);
+        QCOMPARE(commands.GetListViewMode(), CNotesListCtrl::modeTiles);
         QVERIFY(checked(ID_VIEW_TILES) && !checked(ID_VIEW_DETAILS));
         QCOMPARE(run.List().GetSelectionMark(), 0);
 
@@ -131,14 +132,14 @@ private slots:
         QFile page(m_env.m_pExeDir->filePath(QStringLiteral("quillbox-help.html")));
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.close();
-        QVERIFY(run.View().ExecuteCommand(ID_HELP_CONTENTS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.size(), 1);
         QCOMPARE(m_env.m_opened.at(0).fileName(), QStringLiteral("quillbox-help.html"));
 
         QFile chm(m_env.m_pExeDir->filePath(QStringLiteral("QuillboxHelp.chm")));
         QVERIFY(chm.open(QIODevice::WriteOnly));
         chm.close();
-        QVERIFY(run.View().ExecuteCommand(ID_HELP_CONTENTS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
     }
 
@@ -152,7 +153,7 @@ private slots:
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.close();
         SRun run(prefix.filePath(QStringLiteral("bin")));
-        QVERIFY(run.View().ExecuteCommand(ID_HELP_CONTENTS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.size(), 1);
         QCOMPARE(m_env.m_opened.at(0).toLocalFile(), strPage);
     }

@@ -112,8 +112,8 @@ private slots:
     {
         QTemporaryDir folder;
         CAppContext app(folder.path().toStdString());
-        app.m_strCurrentFolder = folder.path().toStdString();
         CNoteStore store(app);
+        store.LoadFolder(folder.path().toStdString());
         CNoteRecord dated = MakeNote("Zulu", 2, 7);
         dated.m_bHasDate = 1;
         dated.m_dtDate = CDateTime::FromFields(2026, 3, 14, 9, 30, 0);
@@ -150,8 +150,8 @@ private slots:
     {
         QTemporaryDir folder;
         CAppContext app(folder.path().toStdString());
-        app.m_strCurrentFolder = folder.path().toStdString();
         CNoteStore store(app);
+        store.LoadFolder(folder.path().toStdString());
         const std::vector<std::string> titles = {"apple",
                                                  "Apple",
                                                  "APPLE",

@@ -438,6 +438,7 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
     SOutlook o;
     o.outlook.Open(o.registry, o.reporter);
     const std::string strFolder = dir.path().toStdString();
+    store.LoadFolder(strFolder);
     const auto chooseAll = [](COutlookConnection& c) -> std::optional<std::vector<std::string>> {
         CImportList<std::string> list;
         c.ListNotes(list);
@@ -447,17 +448,16 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
     CNoteRecord target = DatedNote();
     target.m_strNotes = "x";
     o.items = {{"", "b", 0, 1}, {"", "a", 0, 1}};
-    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, chooseAll));
+    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x\r\na\r\nb\r\n");
-    EXPECT_EQ(app.m_strCurrentFolder, strFolder);
     CNoteRecord stored;
-    ASSERT_EQ(CNoteStore::ReadNoteFile(app.GetNoteFilePath(target), stored), CNoteStore::ReadResult::ok);
+    ASSERT_EQ(CNoteStore::ReadNoteFile(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), target), stored), CNoteStore::ReadResult::ok);
     EXPECT_EQ(stored.m_strNotes, "x\r\na\r\nb\r\n");
 
     // One empty note still changes the target: CR LF twice.
     target.m_strNotes = "x";
     o.items = {{"", "", 0, 1}};
-    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, chooseAll));
+    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x\r\n\r\n");
 
     // Nothing ticked, Cancel, no folder, no note: nothing changes.
@@ -466,10 +466,10 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
         return std::optional<std::vector<std::string>>(std::vector<std::string>());
     };
     const NotesChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<std::string>>(); };
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, none));
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, cancel));
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, "", app, store, chooseAll));
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, nullptr, strFolder, app, store, chooseAll));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, none));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, cancel));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, "", store, chooseAll));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, nullptr, strFolder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x");
 }
 
@@ -481,6 +481,7 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     SOutlook o;
     o.outlook.Open(o.registry, o.reporter);
     const std::string strFolder = dir.path().toStdString();
+    store.LoadFolder(strFolder);
     int nCalls = 0;
     const TasksChooser chooseAll = [&](COutlookConnection& c) -> std::optional<std::vector<COutlookTaskEntry>> {
         ++nCalls;
@@ -490,12 +491,11 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     };
 
     // No folder selected: refused before the dialog opens.
-    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, "", app, store, chooseAll));
+    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, "", store, chooseAll));
     EXPECT_EQ(nCalls, 0);
 
     // Notes already holding the first counters of this second and the next
     // two must survive the import.
-    app.m_strCurrentFolder = strFolder;
     const CDateTime now = CDateTime::GetCurrentTime();
     std::vector<std::string> taken;
     for (int s = 0; s < 3; ++s)
@@ -509,7 +509,7 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     store.LoadFolder(strFolder);
 
     o.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}, {"call", "c", 38700.25, 7}};
-    EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, chooseAll));
+    EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, chooseAll));
     EXPECT_EQ(store.GetCount(), 9);
     std::map<std::string, CNoteRecord> imported;
     store.ForEach([&](const CNoteRecord& n) {
@@ -544,7 +544,7 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
 
     // Cancel stores nothing and asks for no refresh.
     const TasksChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<COutlookTaskEntry>>(); };
-    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, cancel));
+    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, cancel));
     EXPECT_EQ(store.GetCount(), 9);
 }
 
@@ -562,10 +562,11 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     o.outlook.Open(o.registry, o.reporter);
     // A folder whose directory has gone since it was chosen.
     const std::string strFolder = dir.path().toStdString() + "/gone";
+    store.LoadFolder(strFolder);
     o.items = {{"one", "1"}, {"two", "2"}, {"three", "3"}};
 
     const SImportResult tasks =
-        ImportOutlookTasks(o.outlook, o.reporter, strFolder, app, store, [](COutlookConnection& c) {
+        ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, [](COutlookConnection& c) {
             CImportList<COutlookTaskEntry> list;
             c.ListTasks(list);
             return std::optional(TickAll(list));
@@ -579,7 +580,7 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
 
     CNoteRecord target = DatedNote();
     const SImportResult notes =
-        ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, app, store, [](COutlookConnection& c) {
+        ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, [](COutlookConnection& c) {
             CImportList<std::string> list;
             c.ListNotes(list);
             return std::optional(TickAll(list));
@@ -591,8 +592,9 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     EXPECT_TRUE(o.reporter.boxes.empty());
 
     // Written: counted.
+    store.LoadFolder(dir.path().toStdString());
     const SImportResult written =
-        ImportOutlookNotes(o.outlook, o.reporter, &target, dir.path().toStdString(), app, store,
+        ImportOutlookNotes(o.outlook, o.reporter, &target, dir.path().toStdString(), store,
                            [](COutlookConnection&) { return std::optional(std::vector<std::string>{"x"}); });
     EXPECT_EQ(written.nWritten, 1);
     EXPECT_TRUE(written.strError.empty());

@@ -69,8 +69,8 @@ private slots:
         // A folder with notes, searched by the store.
         QTemporaryDir dir;
         CAppContext app(dir.path().toStdString());
-        app.m_strCurrentFolder = dir.path().toStdString();
         CNoteStore store(app);
+        store.LoadFolder(dir.path().toStdString());
         for (const char* pszTitle : {"Milk and bread", "Call the plumber", "Buy milk"}) {
             CNoteRecord note;
             note.m_strTitle = pszTitle;

@@ -84,8 +84,8 @@ TEST(FileIo, FullDiskKeepsTheOldFile)
     EXPECT_EQ(CFolderSettingsFile().LoadFolderSettings(settings, "/unused").folders.size(), 2u);
 
     CAppContext app(disk);
-    app.m_strCurrentFolder = disk;
     CNoteStore store(app);
+    store.LoadFolder(disk);
     CNoteRecord note;
     note.m_strNotes = std::string(20000, 'n');
     const SStoreResult added = store.AddNote(note);
@@ -116,8 +116,8 @@ TEST(FileIo, OnlyOurOwnStaleTemporaryFilesGo)
 
     // A note save's leftover holds a whole note, but is never loaded as one.
     CAppContext app(d);
-    app.m_strCurrentFolder = d;
     CNoteStore store(app);
+    store.LoadFolder(d);
     CNoteRecord leftover;
     leftover.m_strKey = "2026010100000010";
     leftover.m_strTitle = "Leftover";
@@ -140,8 +140,8 @@ TEST(NoteFiles, ChangesAndDeletionsActOnTheFileTheNoteCameFrom)
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     CAppContext app(d);
-    app.m_strCurrentFolder = d;
     CNoteStore store(app);
+    store.LoadFolder(d);
     CNoteRecord note;
     note.m_strKey = "2026010100000010";
     note.m_strTitle = "Renamed";

@@ -49,7 +49,7 @@ class NoteStoreTest : public ::testing::Test
 protected:
     NoteStoreTest() : app(dir.path().toStdString()), store(app, &reporter)
     {
-        app.m_strCurrentFolder = dir.path().toStdString();
+        store.LoadFolder(dir.path().toStdString());
     }
     std::string Folder() const { return dir.path().toStdString(); }
     std::vector<std::string> Keys() const
@@ -112,10 +112,10 @@ TEST_F(NoteStoreTest, ForeignHeaderIsReadAndKeyComesFromContents)
 
 TEST_F(NoteStoreTest, EnumerationOrderFollowsBuckets)
 {
-    EXPECT_EQ(CNoteStore::HashKey("2005091711344410"), 2781251050u);
-    EXPECT_EQ(CNoteStore::HashKey("2005091711344410") % 17, 16u);
-    EXPECT_EQ(CNoteStore::HashKey("2005091711344510"), 2781252139u);
-    EXPECT_EQ(CNoteStore::HashKey("2005091711344510") % 17, 0u);
+    EXPECT_EQ(CNoteStore::BucketHash("2005091711344410"), 2781251050u);
+    EXPECT_EQ(CNoteStore::BucketHash("2005091711344410") % 17, 16u);
+    EXPECT_EQ(CNoteStore::BucketHash("2005091711344510"), 2781252139u);
+    EXPECT_EQ(CNoteStore::BucketHash("2005091711344510") % 17, 0u);
 
     store.UpdateNote(MakeNote("2005091711344410", "b16"));
     store.UpdateNote(MakeNote("2005091711344510", "b0"));
@@ -125,7 +125,7 @@ TEST_F(NoteStoreTest, EnumerationOrderFollowsBuckets)
     std::vector<std::string> same;
     for (int i = 0; i < 1000 && same.size() < 2; ++i) {
         const std::string k = "k" + std::to_string(i);
-        if (CNoteStore::HashKey(k) % 17 == 5)
+        if (CNoteStore::BucketHash(k) % 17 == 5)
             same.push_back(k);
     }
     ASSERT_EQ(same.size(), 2u);
@@ -220,7 +220,7 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
     const std::string before = ReadBytes(Folder() + "/QB_keep.qbt");
 
     // A folder that is gone: root may write anywhere else, so use a missing directory.
-    app.m_strCurrentFolder = Folder() + "/gone";
+    store.LoadFolder(Folder() + "/gone");
     const SStoreResult lost = store.AddNote(MakeNote("", "Lost?"));
     const std::string key = lost.strKey;
     EXPECT_FALSE(lost);
@@ -235,7 +235,7 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
     const std::string readOnly = Folder() + "/readonly";
     QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (!QFileInfo(QString::fromStdString(readOnly)).isWritable()) {
-        app.m_strCurrentFolder = readOnly;
+        store.LoadFolder(readOnly);
         reporter.messages.clear();
         EXPECT_FALSE(store.UpdateNote(MakeNote("ro", "x")));
         EXPECT_EQ(reporter.messages.size(), 1u);
@@ -245,7 +245,7 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     // A directory where the note file should be: the rename fails, nothing is half-written.
-    app.m_strCurrentFolder = Folder();
+    store.LoadFolder(Folder());
     QDir(dir.path()).mkdir("QB_blocked.qbt");
     EXPECT_FALSE(store.UpdateNote(MakeNote("blocked", "x")));
     EXPECT_EQ(ReadBytes(Folder() + "/QB_keep.qbt"), before);
@@ -380,7 +380,7 @@ TEST_F(NoteStoreTest, BigFolderLoadsAsListed)
     std::vector<std::string> expected;
     for (unsigned bucket = 0; bucket < CNoteStore::nBuckets; ++bucket)
         for (auto it = inserted.rbegin(); it != inserted.rend(); ++it)
-            if (CNoteStore::HashKey(*it) % CNoteStore::nBuckets == bucket)
+            if (CNoteStore::BucketHash(*it) % CNoteStore::nBuckets == bucket)
                 expected.push_back(*it);
 
     for (int round = 0; round < 2; ++round) {
@@ -402,8 +402,8 @@ TEST(NoteKeys, FirstCounterDiffersFromMachineToMachine)
     for (int i = 0; i < 20; ++i) {
         QTemporaryDir machine;
         CAppContext app(machine.path().toStdString());
-        app.m_strCurrentFolder = machine.path().toStdString();
         CNoteStore store(app);
+        store.LoadFolder(machine.path().toStdString());
         const std::string key = store.AddNote(MakeNote("", "N")).strKey;
         ASSERT_GE(key.size(), 16u) << key;
         EXPECT_EQ(key.find_first_not_of("0123456789"), std::string::npos) << key;

@@ -51,8 +51,8 @@ TEST(CliConflict, UpdateAndImportKeepAChangeMadeAfterTheRead)
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     CAppContext app(d);
-    app.m_strCurrentFolder = d;
     CNoteStore other(app);
+    other.LoadFolder(d);
     CNoteRecord note;
     note.m_strTitle = "Plan";
     note.m_strNotes = "first";
@@ -65,7 +65,7 @@ TEST(CliConflict, UpdateAndImportKeepAChangeMadeAfterTheRead)
         return [&, strText] {
             CNoteRecord theirs = note;
             theirs.m_strNotes = strText;
-            ASSERT_TRUE(WriteFileAtomically(app.GetNoteFilePath(theirs), other.NoteFileBytes(theirs)));
+            ASSERT_TRUE(WriteFileAtomically(CAppContext::GetNoteFilePath(other.GetLoadedFolder(), theirs), other.NoteFileBytes(theirs)));
         };
     };
     CliBeforeWriteHook() = arrive("theirs");

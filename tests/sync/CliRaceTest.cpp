@@ -52,8 +52,8 @@ TEST(CliRace, ConcurrentAppendsLoseNoLine)
     const std::string scratch = dir.path().toStdString();
     ASSERT_EQ(::mkdir(d.c_str(), 0700), 0);
     CAppContext app(d);
-    app.m_strCurrentFolder = d;
     CNoteStore store(app);
+    store.LoadFolder(d);
     CNoteRecord note;
     note.m_strTitle = "Log";
     const std::string key = store.AddNote(note).strKey;
@@ -99,8 +99,8 @@ TEST(CliRace, UpdateWaitsForADeleteInProgress)
     const std::string d = dir.path().toStdString() + "/notes";
     ASSERT_EQ(::mkdir(d.c_str(), 0700), 0);
     CAppContext app(d);
-    app.m_strCurrentFolder = d;
     CNoteStore store(app);
+    store.LoadFolder(d);
     CNoteRecord note;
     note.m_strTitle = "Plan";
     note.m_strNotes = "first";

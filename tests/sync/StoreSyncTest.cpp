@@ -23,10 +23,10 @@ namespace
 // sync tools deliver files, a whole new file renamed over the old one.
 struct SOtherMachine
 {
-    explicit SOtherMachine(const std::string& strDir) : app(strDir), store(app) { app.m_strCurrentFolder = strDir; }
+    explicit SOtherMachine(const std::string& strDir) : app(strDir), store(app) { store.LoadFolder(strDir); }
     void Write(CNoteRecord note)
     {
-        ASSERT_TRUE(WriteFileAtomically(app.GetNoteFilePath(note), store.NoteFileBytes(note)));
+        ASSERT_TRUE(WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note), store.NoteFileBytes(note)));
     }
 
     CAppContext app;
@@ -49,7 +49,7 @@ class StoreSync : public ::testing::Test
 protected:
     StoreSync() : app(dir.path().toStdString()), store(app), other(dir.path().toStdString())
     {
-        app.m_strCurrentFolder = Dir();
+        store.LoadFolder(Dir());
     }
     std::string Dir() const { return dir.path().toStdString(); }
     std::string Add(const std::string& strTitle, const std::string& strNotes)
@@ -198,15 +198,18 @@ TEST_F(StoreSync, UpdateWritesWhenNothingChanged)
 
     // Another store's record of this note: the file is that very version.
     CAppContext app2(Dir());
-    app2.m_strCurrentFolder = Dir();
     CNoteStore fresh(app2);
+    fresh.LoadFolder(Dir());
     CNoteRecord stray = store.GetNote(key);
     stray.m_strNotes = "four";
     EXPECT_EQ(fresh.UpdateNote(stray).eConflict, SStoreResult::EConflict::none);
     stray.m_strNotes = "five, from an old copy";
     const SStoreResult late = fresh.UpdateNote(stray);
     EXPECT_EQ(late.eConflict, SStoreResult::EConflict::none) << "the store wrote it itself";
+    // A store of this folder that has not read the note.
     CNoteStore stale(app2);
+    stale.LoadFolder(Dir());
+    stale.ClearNotes();
     CNoteRecord older = store.GetNote(key);
     older.m_dtModified = CDateTime::FromFields(2020, 1, 1);
     const SStoreResult old = stale.UpdateNote(older);

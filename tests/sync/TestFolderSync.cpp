@@ -36,7 +36,6 @@ void ChangeElsewhere(const QString& strDir, const std::string& strTitle,
                      const std::function<void(CNoteRecord&)>& change)
 {
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
     store.LoadFolder(strDir.toStdString());
     CNoteRecord found;
@@ -46,7 +45,7 @@ void ChangeElsewhere(const QString& strDir, const std::string& strTitle,
     });
     QVERIFY(!found.m_strKey.empty());
     change(found);
-    QVERIFY(WriteFileAtomically(app.GetNoteFilePath(found), store.NoteFileBytes(found)));
+    QVERIFY(WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), found), store.NoteFileBytes(found)));
 }
 
 std::string KeyOf(const QString& strDir, const std::string& strTitle)
@@ -114,7 +113,7 @@ private slots:
         QDir().mkpath(strStaging);
         SRun run(m_env.ExeDir());
         Open(run, strDir);
-        QSignalSpy refreshes(&run.View().GetNoteSelection().GetFolderWatcher(), &CFolderWatcher::FolderChanged);
+        QSignalSpy refreshes(&run.Commands().GetNoteSelection().GetFolderWatcher(), &CFolderWatcher::FolderChanged);
 
         CAppContext app(strStaging.toStdString());
         CNoteStore store(app);
@@ -168,7 +167,7 @@ private slots:
         WriteNotes(strDir, {"alpha"});
         SRun run(m_env.ExeDir());
         Open(run, strDir);
-        CNoteSelection& selection = run.View().GetNoteSelection();
+        CNoteSelection& selection = run.Commands().GetNoteSelection();
         QSignalSpy refreshes(&selection.GetFolderWatcher(), &CFolderWatcher::FolderChanged);
         CNotesTextBar* pPane = run.frame->GetNotesTextBar();
 
@@ -178,7 +177,7 @@ private slots:
         QTRY_COMPARE(refreshes.count(), 1);
         QCOMPARE(pPane->GetText(), std::string("typed here"));
         QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strNotes, std::string("from the laptop"));
-        selection.CommitNoteText(-1);
+        selection.CommitNoteText();
         QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("changed by another program")));
         QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
                                      {"alpha", "from the laptop"}, {"alpha (conflict copy)", "typed here"}}));
@@ -191,7 +190,7 @@ private slots:
         QCOMPARE(MarkedTitle(run.List()), std::string("alpha"));
         pPane->SetText("typed again");
         ChangeElsewhere(strDir, "alpha", [](CNoteRecord& n) { n.m_strNotes = "from the phone"; });
-        selection.CommitNoteText(-1);
+        selection.CommitNoteText();
         QCOMPARE(OnDisk(strDir),
                  (std::multiset<std::pair<std::string, std::string>>{{"alpha", "from the phone"},
                                                                      {"alpha (conflict copy)", "typed here"},

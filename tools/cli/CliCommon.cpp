@@ -109,7 +109,6 @@ void CCliReporter::ReportError(const std::string& strMessage)
 SCliSession::SCliSession(const std::string& strFolder)
     : app(QCoreApplication::applicationDirPath().toStdString()), store(app, &reporter)
 {
-    app.m_strCurrentFolder = strFolder;
     struct stat st
     {};
     if (strFolder.empty()) {
@@ -140,7 +139,7 @@ bool FindCliNote(SCliSession& session, const std::string& strKey, CNoteRecord& n
         pKey = &raw;
     if (!session.store.HasNote(*pKey)) {
         std::cerr << "quillbox-cli: no note with the key " << EscapeKey(strKey) << " in "
-                  << session.app.m_strCurrentFolder << '\n';
+                  << session.store.GetLoadedFolder() << '\n';
         return false;
     }
     note = session.store.GetNote(*pKey);

@@ -75,13 +75,13 @@ private slots:
         driver.Add(shot(QStringLiteral("import-tasks-from-window.png"),
                         {QStringLiteral("Renew the passport"), QStringLiteral("Call the plumber")}));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QVERIFY(driver.Done());
         run.List().SetSelectionMark(0);
         driver.Add(shot(QStringLiteral("import-notes-from-window.png"),
                         {QStringLiteral("Wi-Fi password   is on the router")}));
         driver.Start();
-        QVERIFY(run.View().ExecuteCommand(ID_IMPORT_OUTLOOK_NOTES));
+        QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_NOTES));
         QVERIFY(driver.Done());
         QTest::qWait(300);
         QVERIFY(run.frame->grab().save(strOut + QStringLiteral("/window-after-import.png")));

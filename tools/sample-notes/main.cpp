@@ -108,8 +108,8 @@ int main(int argc, char** argv)
 
     CStderrReporter reporter;
     CAppContext app(QCoreApplication::applicationDirPath().toStdString());
-    app.m_strCurrentFolder = QFileInfo(strDir).absoluteFilePath().toStdString();
     CNoteStore store(app, &reporter);
+    store.LoadFolder(QFileInfo(strDir).absoluteFilePath().toStdString());
 
     const QDate today = QDate::currentDate();
     std::vector<CNoteRecord> written;

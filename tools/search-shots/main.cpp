@@ -2,6 +2,7 @@
 // Search dialog over the window, and the window with the results pane filled.
 //   quillbox-search-shots OUTDIR
 // Run under a real display server (tools/search-shots.sh uses Xvfb).
+#include "CommandController.h"
 #include "CommandIds.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
@@ -49,8 +50,8 @@ void WriteSamples(const QString& strDir)
 {
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
-    app.m_strCurrentFolder = strDir.toStdString();
     CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
     for (const SSample& s : aSamples) {
         CNoteRecord note;
         note.m_strTitle = s.pszTitle;
@@ -111,6 +112,7 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(&frame))
         std::fprintf(stderr, "window not exposed\n");
     CQuillboxView& view = *frame.GetView();
+    CCommandController& commands = *frame.GetController();
     view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Household", strNotes.toStdString()}));
     view.InsertFolderItem(
         std::make_unique<CFolderRecord>(CFolderRecord{"Work", home.filePath(QStringLiteral("Work")).toStdString()}));
@@ -129,7 +131,7 @@ int main(int argc, char** argv)
         bOk &= Save(WindowWithDialog(frame, *pDialog), strOutDir, "window-search-dialog.png");
         pDialog->findChild<QPushButton*>(QStringLiteral("Find"))->click();
     });
-    view.ExecuteCommand(ID_SEARCH);
+    commands.ExecuteCommand(ID_SEARCH);
     QTest::qWait(400);
     bOk &= Save(frame.grab().toImage(), strOutDir, "window-search-results.png");
     frame.close();

@@ -24,7 +24,7 @@ void Save(QWidget* pWidget, const char* pszName)
 }
 
 // Runs a command whose sheet is photographed and then cancelled.
-void ShootSheet(CQuillboxView& view, int nId, const std::function<void(CNotesSheet&)>& shoot)
+void ShootSheet(CCommandController& commands, int nId, const std::function<void(CNotesSheet&)>& shoot)
 {
     CModalDriver driver;
     driver.Add([&](QWidget* pWidget) {
@@ -36,7 +36,7 @@ void ShootSheet(CQuillboxView& view, int nId, const std::function<void(CNotesShe
         pSheet->GetButton(CNotesSheet::btnCancel)->click();
     });
     driver.Start();
-    view.ExecuteCommand(nId);
+    commands.ExecuteCommand(nId);
 }
 } // namespace
 
@@ -67,6 +67,7 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(pFrame))
         std::printf("main window not exposed\n");
     CQuillboxView& view = *pFrame->GetView();
+    CCommandController& commands = *pFrame->GetController();
     QTreeWidgetItem* pFolder = view.GetRootItem()->child(0);
     if (!pFolder)
         return 1;
@@ -79,19 +80,19 @@ int main(int argc, char** argv)
     static const char* const apszNames[] = {"window-details.png", "window-list.png", "window-tiles.png",
                                             "window-icons.png"};
     for (int i = 0; i < 4; ++i) {
-        view.ExecuteCommand(anModes[i]);
+        commands.ExecuteCommand(anModes[i]);
         pFrame->GetNotesList()->SetSelectionMark(1);
         QTest::qWait(300);
         Save(pFrame, apszNames[i]);
     }
-    view.ExecuteCommand(ID_VIEW_DETAILS);
+    commands.ExecuteCommand(ID_VIEW_DETAILS);
     pFrame->GetNotesList()->SetSelectionMark(1);
 
-    ShootSheet(view, ID_ADD_NOTE, [](CNotesSheet& sheet) {
+    ShootSheet(commands, ID_ADD_NOTE, [](CNotesSheet& sheet) {
         QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "Call the plumber");
         Save(&sheet, "window-add-note.png");
     });
-    ShootSheet(view, ID_MODIFY_NOTE, [](CNotesSheet& sheet) { Save(&sheet, "window-modify-note.png"); });
+    ShootSheet(commands, ID_MODIFY_NOTE, [](CNotesSheet& sheet) { Save(&sheet, "window-modify-note.png"); });
     if (QWidget* pProperties = pFrame->GetPane(EPane::properties))
         Save(pProperties, "window-properties.png");
     pFrame->close();

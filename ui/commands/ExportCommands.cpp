@@ -92,7 +92,6 @@ void OnImportTextFile(SCommandContext& ctx)
     const std::string strPath = ChooseFile(ctx, false, strTextFilter, QString());
     if (strPath.empty())
         return;
-    ctx.selection.SetCurrentFolder();
     std::string strError;
     const EImportResult result = ImportTextIntoNote(ctx.store, target->note, strPath, strError);
     if (result == EImportResult::imported || result == EImportResult::saveFailed)

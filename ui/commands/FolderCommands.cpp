@@ -6,7 +6,8 @@
 #include "FolderRecord.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
-#include "QuillboxView.h"
+#include "FolderView.h"
+#include "Resources.h"
 
 #include <QMessageBox>
 
@@ -20,13 +21,12 @@ void OnNewFolder(SCommandContext& ctx)
     auto pRecord = std::make_unique<CFolderRecord>();
     pRecord->m_strName = dlg.m_strName.toStdString();
     pRecord->m_strPath = dlg.m_strPath.toStdString();
-    ctx.view.InsertFolderItem(std::move(pRecord));
+    ctx.folders.AddFolder(std::move(pRecord));
 }
 
 void OnModifyFolder(SCommandContext& ctx)
 {
-    QTreeWidgetItem* pItem = ctx.view.currentItem();
-    CFolderRecord* pRecord = ctx.view.GetFolderRecord(pItem);
+    CFolderRecord* pRecord = ctx.folders.GetSelectedFolder();
     if (!pRecord)
         return;
     CFolderDialog dlg(ctx.pParent);
@@ -37,53 +37,47 @@ void OnModifyFolder(SCommandContext& ctx)
         const bool bPathChanged = strNewPath != pRecord->m_strPath;
         // Typed text belongs to the directory the note came from.
         if (bPathChanged)
-            ctx.selection.CommitNoteText(-1);
+            ctx.selection.CommitNoteText();
         pRecord->m_strName = dlg.m_strName.toStdString();
         pRecord->m_strPath = strNewPath;
-        pItem->setText(0, dlg.m_strName);
-        ctx.view.MakeBold(pItem);
-        ctx.view.ExpandRoot();
+        ctx.folders.UpdateSelectedFolder();
         // Show the new directory's notes at once, so that later changes are
         // never written into one directory from another's list.
-        if (bPathChanged && ctx.view.currentItem() == pItem) {
-            const std::vector<std::string> skipped = ctx.store.LoadFolder(strNewPath);
-            ctx.selection.RefreshNotesList();
-            ctx.selection.ShowNoteText();
-            ctx.selection.WatchSelectedFolder(skipped);
-        }
+        if (bPathChanged)
+            ctx.selection.OpenFolder(strNewPath);
     }
-    ctx.view.setCurrentItem(pItem);
 }
 
 void OnRemoveFolder(SCommandContext& ctx)
 {
-    QTreeWidgetItem* pItem = ctx.view.currentItem();
-    if (!ctx.view.GetFolderRecord(pItem))
+    const CFolderRecord* pRecord = ctx.folders.GetSelectedFolder();
+    if (!pRecord)
         return;
-    QString strQuestion = QString::fromStdString(CAppContext::LoadStringResource(61462));
-    strQuestion.replace(QStringLiteral("%s"), pItem->text(0));
+    QString strQuestion =
+        QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_REMOVE_FOLDER_QUESTION));
+    strQuestion.replace(QStringLiteral("%s"), QString::fromStdString(pRecord->m_strName));
     if (QMessageBox::question(ctx.pParent, QStringLiteral("Quillbox"), strQuestion, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes)
         return;
     // Typed text goes into the removed folder's directory while its record
     // still exists; nothing after this reads the record.
-    ctx.selection.CommitNoteText(-1);
-    ctx.view.RemoveFolderItem(pItem);
+    ctx.selection.CommitNoteText();
+    ctx.folders.RemoveSelectedFolder();
 }
 
 void OnCollapseAll(SCommandContext& ctx)
 {
     ctx.app.m_bTreeCollapsed = 1;
-    ctx.selection.CommitNoteText(-1);
-    ctx.view.CollapseAllItems();
-    ctx.selection.ShowEmptyFolder();
+    ctx.selection.CommitNoteText();
+    ctx.folders.CollapseAllItems();
+    ctx.selection.OpenFolder(std::string());
 }
 
 void OnExpandAll(SCommandContext& ctx)
 {
     ctx.app.m_bTreeCollapsed = 0;
-    ctx.selection.CommitNoteText(-1);
-    ctx.view.ExpandAllItems();
-    ctx.selection.ShowEmptyFolder();
+    ctx.selection.CommitNoteText();
+    ctx.folders.ExpandAllItems();
+    ctx.selection.OpenFolder(std::string());
 }
 } // namespace FolderCommands

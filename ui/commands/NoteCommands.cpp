@@ -15,7 +15,6 @@
 
 namespace
 {
-constexpr unsigned IDS_DELETE_NOTE_QUESTION = 61461;
 
 // The store has shown its own notice; the status bar keeps the reason, and
 // nothing else in the window says the note was saved.
@@ -39,8 +38,7 @@ namespace NoteCommands
 {
 void OnAddNote(SCommandContext& ctx)
 {
-    ctx.selection.CommitNoteText(-1);
-    ctx.selection.SetCurrentFolder();
+    ctx.selection.CommitNoteText();
     const QPixmap header(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_HEADER));
     const QPixmap watermark(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_WATERMARK));
     CNotesSheet sheet(QStringLiteral("Add Note"), ctx.pParent, 0, watermark, header);
@@ -58,7 +56,6 @@ void OnModifyNote(SCommandContext& ctx)
     const std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
     if (!target)
         return;
-    ctx.selection.SetCurrentFolder();
     ctx.selection.m_note = NoteOfRow(ctx.store, target->note);
 
     CNotesSheet sheet(QStringLiteral("Modify Notes"), ctx.pParent);
@@ -82,9 +79,9 @@ void OnDeleteNote(SCommandContext& ctx)
     const CNoteRecord* pRow = pList->GetModel().GetRowNote(pList->GetSelectionMark());
     if (!pRow)
         return;
-    ctx.selection.SetCurrentFolder();
     ctx.selection.m_note = NoteOfRow(ctx.store, *pRow);
-    const QString strQuestion = QString::fromStdString(CAppContext::LoadStringResource(IDS_DELETE_NOTE_QUESTION));
+    const QString strQuestion =
+        QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_DELETE_NOTE_QUESTION));
     if (QMessageBox::question(ctx.pParent, QStringLiteral("Quillbox"), strQuestion, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) == QMessageBox::Yes) {
         ReportFailure(ctx, ctx.store.DeleteNote(ctx.selection.m_note));

@@ -8,7 +8,7 @@
 #include "NotesListCtrl.h"
 #include "OfficeExports.h"
 #include "OfficeLink.h"
-#include "QuillboxView.h"
+#include "FolderView.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -144,13 +144,12 @@ void OnImportOutlookTasks(SCommandContext& ctx)
     if (!ctx.pOffice)
         return;
     // The note at the mark is not used, so an empty folder takes tasks too.
-    ctx.selection.CommitNoteText(-1);
-    const std::string strFolder = ctx.view.GetSelectedFolderPath();
+    ctx.selection.CommitNoteText();
+    const std::string strFolder = ctx.folders.GetSelectedFolderPath();
     if (strFolder.empty())
         return;
-    ctx.selection.SetCurrentFolder();
     const SImportResult result = ImportOutlookTasks(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), strFolder,
-                                                    ctx.app, ctx.store, ChooseTasks(ctx));
+                                                    ctx.store, ChooseTasks(ctx));
     if (!result)
         return;
     ctx.selection.RefreshNotesList();
@@ -167,10 +166,9 @@ void OnImportOutlookNotes(SCommandContext& ctx)
         return;
     std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
     if (target) {
-        ctx.selection.SetCurrentFolder();
         const SImportResult result =
             ImportOutlookNotes(ctx.pOffice->GetOutlook(), ctx.pOffice->GetReporter(), &target->note,
-                               ctx.view.GetSelectedFolderPath(), ctx.app, ctx.store, ChooseNotes(ctx));
+                               ctx.folders.GetSelectedFolderPath(), ctx.store, ChooseNotes(ctx));
         if (result) {
             // The list shows the note as stored, on the same row.
             ctx.selection.RefreshNotesList();

@@ -7,29 +7,29 @@
 #include "NoteSelection.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
-#include "QuillboxView.h"
+#include "FolderView.h"
 #include "SearchDlg.h"
 #include "SearchResultsBar.h"
 #include "SizingControlBar.h"
 
 #include <QCoreApplication>
+#include <memory>
 #include <QStatusBar>
 
 namespace SearchCommands
 {
 void OnSearch(SCommandContext& ctx)
 {
-    if (!ctx.view.IsFolderSelected())
+    const CFolderRecord* pSelected = ctx.folders.GetSelectedFolder();
+    if (!pSelected)
         return;
     std::vector<CSearchDlg::SFolder> folders;
     int nInitial = -1;
-    if (QTreeWidgetItem* pRoot = ctx.view.GetRootItem())
-        for (int i = 0; i < pRoot->childCount(); ++i)
-            if (const CFolderRecord* pRecord = ctx.view.GetFolderRecord(pRoot->child(i))) {
-                if (pRoot->child(i) == ctx.view.currentItem())
-                    nInitial = static_cast<int>(folders.size());
-                folders.emplace_back(pRecord->m_strName, pRecord->m_strPath);
-            }
+    for (const CFolderRecord* pRecord : ctx.folders.GetFolderRecords()) {
+        if (pRecord == pSelected)
+            nInitial = static_cast<int>(folders.size());
+        folders.emplace_back(pRecord->m_strName, pRecord->m_strPath);
+    }
 
     CSearchDlg dlg(folders, nInitial, ctx.pParent);
     if (dlg.exec() == QDialog::Accepted)
@@ -45,11 +45,17 @@ void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywor
     CSearchResultsList* pResults = ctx.window.GetSearchResultsList();
     if (!pResults)
         return;
-    const std::vector<std::string> skipped = ctx.store.LoadFolder(strPath);
-    pResults->GetModel().Fill([&](INoteRowSink& sink) { ctx.store.SearchNotes(sink, bKeywordsOnly, strText); });
-    const std::string strSelected = ctx.view.GetSelectedFolderPath();
-    if (strSelected != strPath)
-        ctx.store.LoadFolder(strSelected);
+    // Another folder is read into a store of its own: the shown folder's
+    // store, which the list and every write use, stays as it is.
+    std::vector<std::string> skipped;
+    std::unique_ptr<CNoteStore> pOther;
+    const CNoteStore* pStore = &ctx.store;
+    if (strPath != ctx.store.GetLoadedFolder()) {
+        pOther = std::make_unique<CNoteStore>(ctx.app);
+        skipped = pOther->LoadFolder(strPath);
+        pStore = pOther.get();
+    }
+    pResults->GetModel().Fill([&](INoteRowSink& sink) { pStore->SearchNotes(sink, bKeywordsOnly, strText); });
     if (QStatusBar* pStatus = ctx.window.GetStatusBar(); pStatus && !skipped.empty())
         pStatus->showMessage(QCoreApplication::translate(
             "SearchCommands",
@@ -72,7 +78,7 @@ void OnResultActivated(SCommandContext& ctx, int nRow)
     // row must be found among the rows as they will be.
     const CNoteRecord* pMarked = pList->GetModel().GetRowNote(pList->GetSelectionMark());
     const std::string strMarkedKey = pMarked ? pMarked->m_strKey : std::string();
-    ctx.selection.CommitNoteText(-1);
+    ctx.selection.CommitNoteText();
     CNotesListModel& model = pList->GetModel();
     const auto rowNote = [&model](int n) { return model.GetRowNote(n); };
     const int nMark = FindResultTargetRow(strMarkedKey, model.GetRowCount(), rowNote, pList->GetSelectionMark());
@@ -86,7 +92,7 @@ void OnResultActivated(SCommandContext& ctx, int nRow)
 void ConnectResults(SCommandContext& ctx)
 {
     if (CSearchResultsList* pResults = ctx.window.GetSearchResultsList())
-        QObject::connect(pResults, &CSearchResultsList::ResultActivated, &ctx.view,
+        QObject::connect(pResults, &CSearchResultsList::ResultActivated, pResults,
                          [&ctx](int nRow) { OnResultActivated(ctx, nRow); });
 }
 } // namespace SearchCommands

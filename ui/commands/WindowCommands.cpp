@@ -6,7 +6,6 @@
 #include "FrameWindow.h"
 #include "NoteSelection.h"
 #include "NotesListCtrl.h"
-#include "QuillboxView.h"
 #include "SizingControlBar.h"
 
 #include <QDir>
@@ -24,11 +23,10 @@ void TogglePane(QWidget* pBar)
         pBar->setVisible(pBar->isHidden());
 }
 
-void SetListMode(SCommandContext& ctx, int nMode)
+void SetListMode(SCommandContext& ctx, CNotesListCtrl::EViewMode eMode)
 {
-    ctx.view.SetListViewMode(nMode);
     if (CNotesListCtrl* pList = ctx.window.GetNotesList())
-        pList->SetViewMode(nMode);
+        pList->SetViewMode(eMode);
     ctx.selection.RefreshNotesList();
 }
 } // namespace
@@ -65,22 +63,22 @@ void OnViewSearchResults(SCommandContext& ctx)
 
 void OnViewDetails(SCommandContext& ctx)
 {
-    SetListMode(ctx, 0);
+    SetListMode(ctx, CNotesListCtrl::modeDetails);
 }
 
 void OnViewList(SCommandContext& ctx)
 {
-    SetListMode(ctx, 1);
+    SetListMode(ctx, CNotesListCtrl::modeList);
 }
 
 void OnViewTiles(SCommandContext& ctx)
 {
-    SetListMode(ctx, 2);
+    SetListMode(ctx, CNotesListCtrl::modeTiles);
 }
 
 void OnViewIcons(SCommandContext& ctx)
 {
-    SetListMode(ctx, 3);
+    SetListMode(ctx, CNotesListCtrl::modeIcons);
 }
 
 void OnViewToolbar(SCommandContext& ctx)
