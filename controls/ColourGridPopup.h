@@ -55,6 +55,9 @@ public:
 
     // Moves the highlight as the keyboard and the mouse do.
     void SetHighlightedCell(int nCell);
+    // A click outside ends the popup with no choice (false); inside, the
+    // cell under the point is highlighted.
+    bool HighlightAt(const QPoint& pt);
     // Ends the popup: confirming on the custom cell opens the colour dialog.
     void EndPopup(bool bConfirm);
 

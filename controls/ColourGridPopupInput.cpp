@@ -97,29 +97,27 @@ void CColourGridPopup::mouseMoveEvent(QMouseEvent* pEvent)
         SetHighlightedCell(nCell);
 }
 
-void CColourGridPopup::mousePressEvent(QMouseEvent* pEvent)
+bool CColourGridPopup::HighlightAt(const QPoint& pt)
 {
-    const QPoint pt = pEvent->position().toPoint();
     if (!rect().contains(pt)) {
         EndPopup(false);
-        return;
+        return false;
     }
     const int nCell = CellAt(pt);
     if (nCell != nNoCell)
         SetHighlightedCell(nCell);
+    return true;
+}
+
+void CColourGridPopup::mousePressEvent(QMouseEvent* pEvent)
+{
+    HighlightAt(pEvent->position().toPoint());
 }
 
 void CColourGridPopup::mouseReleaseEvent(QMouseEvent* pEvent)
 {
-    const QPoint pt = pEvent->position().toPoint();
-    if (!rect().contains(pt)) {
-        EndPopup(false);
-        return;
-    }
-    const int nCell = CellAt(pt);
-    if (nCell != nNoCell)
-        SetHighlightedCell(nCell);
-    EndPopup(true);
+    if (HighlightAt(pEvent->position().toPoint()))
+        EndPopup(true);
 }
 
 void CColourGridPopup::keyPressEvent(QKeyEvent* pEvent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Resources.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -22,9 +24,9 @@ namespace AutomationReport
 // show steps have always said "COleDispathException".
 enum class ESpelling { dispatch, dispath };
 
-constexpr unsigned IDP_WORD_EXPORT_FAILED = 61450;
-constexpr unsigned IDP_OUTLOOK_INIT_FAILED = 61451;
-constexpr unsigned IDP_EXCEL_EXPORT_FAILED = 61452;
+using QuillboxResources::IDP_EXCEL_EXPORT_FAILED;
+using QuillboxResources::IDP_OUTLOOK_INIT_FAILED;
+using QuillboxResources::IDP_WORD_EXPORT_FAILED;
 
 // The line naming the support contact that follows the numbered messages.
 std::string SupportLine();

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "MacRoman.h"
 #include "NoteRecord.h"
+#include "Resources.h"
 #include "TextPieces.h"
 
 namespace
@@ -68,7 +69,7 @@ std::string EscapeHtml(const std::string& strText)
 
 std::string BuildNoteHtml(const CNoteRecord& note)
 {
-    std::string head = Piece(61453);
+    std::string head = Piece(QuillboxResources::IDS_HTML_HEAD);
     // The template predates the declaration; without it browsers guess the
     // encoding of our UTF-8 text.
     const std::string tag = "<HEAD>";
@@ -76,12 +77,12 @@ std::string BuildNoteHtml(const CNoteRecord& note)
     head.insert(at == std::string::npos ? 0 : at + tag.size(), "<meta charset=\"utf-8\">");
 
     const std::string title = EscapeHtml(note.m_strTitle);
-    std::string page = head + title + Piece(61454) + title + Piece(61455);
+    std::string page = head + title + Piece(QuillboxResources::IDS_HTML_AFTER_TITLE) + title + Piece(QuillboxResources::IDS_HTML_AFTER_HEADING);
     page += note.m_bHasDate ? EscapeHtml(CAppContext::FormatDate(note.m_dtDate)) : std::string("<BR>");
-    page += Piece(61456) + EscapeHtml(PriorityText(note.m_nPriority));
-    page += Piece(61457) + EscapeHtml(note.m_strComments);
-    page += Piece(61458) + EscapeHtml(note.m_strKeywords);
-    page += Piece(61459) + HtmlLines(note.m_strNotes);
-    page += Piece(61460);
+    page += Piece(QuillboxResources::IDS_HTML_BEFORE_PRIORITY) + EscapeHtml(PriorityText(note.m_nPriority));
+    page += Piece(QuillboxResources::IDS_HTML_BEFORE_COMMENTS) + EscapeHtml(note.m_strComments);
+    page += Piece(QuillboxResources::IDS_HTML_BEFORE_KEYWORDS) + EscapeHtml(note.m_strKeywords);
+    page += Piece(QuillboxResources::IDS_HTML_BEFORE_NOTES) + HtmlLines(note.m_strNotes);
+    page += Piece(QuillboxResources::IDS_HTML_TAIL);
     return page;
 }
