@@ -110,7 +110,6 @@ inline CModalDriver::Step FillFolderDialog(const QString& strName, const QString
     return [strName, strPath, bOk](QWidget* pWidget) {
         auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
         QVERIFY(pDialog);
-        QCOMPARE(pDialog->windowTitle(), QStringLiteral("Add / Update Folder"));
         pDialog->GetNameEdit()->setText(strName);
         // The path field is read-only: it is set the way a user sets it.
         CFolderDialog::BrowseHook() = [strPath] { return strPath; };
@@ -164,11 +163,6 @@ struct SRun
     CQuillboxApp app;
     CMainFrame* frame = nullptr;
 };
-
-inline Qt::DockWidgetArea AreaOf(CMainFrame* pFrame, QDockWidget* pBar)
-{
-    return pFrame->dockWidgetArea(pBar);
-}
 
 // The per-user settings in a temporary directory, a fresh program directory
 // for every test, and the browser and desktop opener replaced. Each test

@@ -190,46 +190,6 @@ private slots:
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), CNotesTextBar::AsShown(strExpected));
     }
 
-    void importTasksAddsNotesAndRefusesTheRoot()
-    {
-        SServers servers;
-        servers.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}};
-        SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
-        CCommandController& commands = run.Commands();
-
-        // The root: refused before any dialog opens or the mail client is asked.
-        QCOMPARE(view.currentItem(), view.GetRootItem());
-        QVERIFY(commands.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
-        QCOMPARE(servers.mail->log.size(), size_t(1));
-
-        // An empty folder takes the tasks, never overwriting a note.
-        const QString strDir = m_env.ExePath(QStringLiteral("empty"));
-        QVERIFY(QDir().mkpath(strDir));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Empty", strDir.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
-        CModalDriver driver;
-        QStringList rows;
-        driver.Add(TickAndImport(&rows));
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
-        QVERIFY(driver.Done());
-        QCOMPARE(rows, (QStringList{"Apply", "write"}));
-        std::vector<CNoteRecord> notes = ReadFolder(strDir);
-        QCOMPARE(notes.size(), size_t(2));
-        QCOMPARE(notes[1].m_strNotes, std::string("b\r\n1"));
-        QCOMPARE(run.List().GetModel().rowCount(), 2);
-
-        // The same tasks again: two more notes beside the first two.
-        driver.Add(TickAndImport(nullptr));
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
-        QVERIFY(driver.Done());
-        notes = ReadFolder(strDir);
-        QCOMPARE(notes.size(), size_t(4));
-        QCOMPARE(run.List().GetModel().rowCount(), 4);
-    }
-
     void importThatCannotWriteReportsIt()
     {
         SServers servers;
@@ -270,7 +230,6 @@ private slots:
         QVERIFY(strBox.startsWith(
             QStringLiteral("Unable to Initialize Outlook Automation.\nCreateDispatch() failed w/error 0x800401f3\n")));
         OpenNotesFolder(run);
-        CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
         commands.UpdateCommandUI();
         for (int nId :

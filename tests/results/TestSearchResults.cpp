@@ -95,17 +95,6 @@ private slots:
         QVERIFY(!model.GetRowNote(0));
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable));
         QVERIFY(!model.data(model.index(0, 0), Qt::DecorationRole).isValid());
-
-        // Filled row by row as well, and emptied; the copies go with the rows.
-        AppendResults(model, 5);
-        QCOMPARE(model.rowCount(), 5);
-        QVERIFY(model.data(model.index(4, 0), Qt::DecorationRole).isValid());
-        model.FreeItemData();
-        QVERIFY(!model.GetRowNote(0));
-        model.DeleteAllRows();
-        QCOMPARE(model.rowCount(), 0);
-        QVERIFY(!model.GetRowNote(0));
-        QVERIFY(!model.GetRowNote(-1));
     }
 
     void columnRule()
@@ -182,26 +171,6 @@ private slots:
         QCOMPARE(FindResultTargetRow("2099010112000010", n, rowNote, 1), 1);
         QCOMPARE(FindResultTargetRow("abcDEF1", n, rowNote, 1), 1);
         QCOMPARE(FindResultTargetRow("x", 0, rowNote, -1), -1);
-    }
-
-    void hundredThousandHits()
-    {
-        SShownList shown;
-        CSearchResultsList& list = shown.list;
-        QSignalSpy reset(&list.GetModel(), &QAbstractItemModel::modelReset);
-        QSignalSpy inserted(&list.GetModel(), &QAbstractItemModel::rowsInserted);
-        list.GetModel().Fill([](INoteRowSink& sink) { AppendResults(sink, 100000); });
-        // One reset, no row-by-row inserts, and no widget per row.
-        QCOMPARE(reset.count(), 1);
-        QCOMPARE(inserted.count(), 0);
-        QCOMPARE(list.GetModel().rowCount(), 100000);
-        QVERIFY(list.viewport()->findChildren<QWidget*>().isEmpty());
-        // The first key only makes row 0 current.
-        QTest::keyClick(&list, Qt::Key_Down);
-        QTest::keyClick(&list, Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(list.currentIndex().row(), 99999);
-        QCOMPARE(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
-        QCOMPARE(list.GetModel().GetRowNote(99999)->m_strKey, std::string("k99999"));
     }
 };
 
