@@ -1,20 +1,17 @@
 #include "ColourGridPopup.h"
 
+#include "ColourGridAccessible.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QColorDialog>
-#include <QKeyEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QStyle>
-#include <QToolTip>
 #include <qdrawutil.h>
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace
 {
@@ -70,114 +67,6 @@ constexpr std::array<SNamedColour, CColourGridPopup::nColours> aColourTable = {{
 QColor AskForColour(const QColor& clrInitial, QWidget* pParent)
 {
     return QColorDialog::getColor(clrInitial, pParent, QString(), QColorDialog::ColorDialogOptions());
-}
-
-// One cell of the grid as assistive technology sees it: its colour's name,
-// or the custom cell's text.
-class CColourCellAccessible : public QAccessibleInterface
-{
-public:
-    CColourCellAccessible(CColourGridPopup* pPopup, int nCell) : m_pPopup(pPopup), m_nCell(nCell) {}
-
-    bool isValid() const override { return !m_pPopup.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_pPopup ? m_pPopup->windowHandle() : nullptr; }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
-    {
-        return {};
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_pPopup.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        if (!m_pPopup || t != QAccessible::Name)
-            return {};
-        return m_nCell == CColourGridPopup::nCustomCell ? m_pPopup->GetCustomText()
-                                                        : CColourGridPopup::TableColourName(m_nCell);
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override
-    {
-        if (!m_pPopup)
-            return {};
-        const QRect rc = m_pPopup->GetCellRect(m_nCell);
-        return QRect(m_pPopup->mapToGlobal(rc.topLeft()), rc.size());
-    }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.focusable = true;
-        s.selectable = true;
-        if (m_pPopup) {
-            s.focused = s.selected = m_pPopup->GetHighlightedCell() == m_nCell;
-            s.checkable = true;
-            s.checked = m_pPopup->GetChosenCell() == m_nCell;
-        }
-        return s;
-    }
-
-private:
-    QPointer<CColourGridPopup> m_pPopup;
-    int m_nCell;
-};
-
-// The popup as a list of its 41 cells.
-class CColourGridAccessibleImpl : public QAccessibleWidget
-{
-public:
-    explicit CColourGridAccessibleImpl(CColourGridPopup* pPopup) : QAccessibleWidget(pPopup, QAccessible::List)
-    {
-        for (int i = 0; i <= CColourGridPopup::nCustomCell; ++i) {
-            auto* pCell = new CColourCellAccessible(pPopup, i);
-            m_ids.push_back(QAccessible::registerAccessibleInterface(pCell));
-        }
-    }
-    ~CColourGridAccessibleImpl() override
-    {
-        for (QAccessible::Id id : m_ids)
-            QAccessible::deleteAccessibleInterface(id);
-    }
-
-    int childCount() const override { return static_cast<int>(m_ids.size()); }
-    QAccessibleInterface* child(int nIndex) const override
-    {
-        if (nIndex < 0 || nIndex >= childCount())
-            return nullptr;
-        return QAccessible::accessibleInterface(m_ids[static_cast<size_t>(nIndex)]);
-    }
-    int indexOfChild(const QAccessibleInterface* pChild) const override
-    {
-        for (int i = 0; i < childCount(); ++i)
-            if (child(i) == pChild)
-                return i;
-        return -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        auto* pPopup = static_cast<CColourGridPopup*>(widget());
-        const int nCell = pPopup->CellAt(pPopup->mapFromGlobal(QPoint(x, y)));
-        return nCell == CColourGridPopup::nNoCell ? nullptr : child(nCell);
-    }
-    QAccessibleInterface* focusChild() const override
-    {
-        const int nCell = static_cast<CColourGridPopup*>(widget())->GetHighlightedCell();
-        return nCell == CColourGridPopup::nNoCell ? nullptr : child(nCell);
-    }
-
-private:
-    std::vector<QAccessible::Id> m_ids;
-};
-
-QAccessibleInterface* ColourGridAccessibleFactory(const QString& strClass, QObject* pObject)
-{
-    if (strClass == QLatin1String("CColourGridPopup") && pObject && pObject->isWidgetType())
-        return new CColourGridAccessibleImpl(static_cast<CColourGridPopup*>(pObject));
-    return nullptr;
 }
 
 // Edges one pixel wide, lit from the top left.
@@ -318,88 +207,6 @@ int CColourGridPopup::CellAt(const QPoint& pt) const
     return nCell < nColours ? nCell : nNoCell;
 }
 
-int CColourGridPopup::NextCell(int nCell, int nKey)
-{
-    if (nCell == nNoCell)
-        return nCustomCell;
-    switch (nKey) {
-    case Qt::Key_Right:
-        return nCell == nCustomCell ? 0 : nCell + 1; // past 39 is the custom cell
-    case Qt::Key_Left:
-        return nCell == nCustomCell ? nColours - 1 : nCell == 0 ? nCustomCell : nCell - 1;
-    case Qt::Key_Down:
-        return nCell == nCustomCell ? 0 : std::min(nCell + nColumns, int(nCustomCell));
-    case Qt::Key_Up:
-        return nCell == nCustomCell ? nColours - 1 : nCell < nColumns ? nCustomCell : nCell - nColumns;
-    }
-    return nCell;
-}
-
-void CColourGridPopup::SetHighlightedCell(int nCell)
-{
-    if (nCell == m_nHighlighted || nCell < nNoCell || nCell > nCustomCell)
-        return;
-    const int nOld = m_nHighlighted;
-    m_nHighlighted = nCell;
-    update(GetCellRect(nOld));
-    update(GetCellRect(nCell));
-    if (nCell == nNoCell)
-        return;
-    if (nCell != nCustomCell)
-        m_clrSelected = TableColour(nCell);
-    if (QAccessible::isActive()) {
-        QAccessibleEvent ev(this, QAccessible::Focus);
-        ev.setChild(nCell);
-        QAccessible::updateAccessibility(&ev);
-    }
-    emit HighlightChanged(nCell == nCustomCell ? m_clrInitial : TableColour(nCell));
-}
-
-void CColourGridPopup::EndPopup(bool bConfirm)
-{
-    if (m_bEnded || m_bColourDialogOpen)
-        return;
-    if (bConfirm && m_nHighlighted == nCustomCell) {
-        // A popup holds the mouse and keyboard, so it steps aside while the
-        // dialog is open.
-        m_bColourDialogOpen = true;
-        hide();
-        const QPointer<CColourGridPopup> pSelf(this);
-        const QColor clr = ColourDialogHook()(m_clrInitial, parentWidget());
-        if (!pSelf)
-            return; // the picker went away while the dialog was open
-        m_bColourDialogOpen = false;
-        if (clr.isValid())
-            m_clrSelected = clr;
-        else
-            bConfirm = false;
-    }
-    if (!bConfirm)
-        m_clrSelected = m_clrInitial;
-    m_bEnded = true;
-    if (isVisible())
-        close();
-    if (bConfirm)
-        emit Confirmed(m_clrSelected);
-    else
-        emit Cancelled(m_clrSelected);
-    deleteLater();
-}
-
-bool CColourGridPopup::event(QEvent* pEvent)
-{
-    if (pEvent->type() == QEvent::ToolTip) {
-        auto* pHelp = static_cast<QHelpEvent*>(pEvent);
-        const int nCell = CellAt(pHelp->pos());
-        if (nCell >= 0 && nCell < nColours)
-            QToolTip::showText(pHelp->globalPos(), TableColourName(nCell), this, GetCellRect(nCell));
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return QWidget::event(pEvent);
-}
-
 void CColourGridPopup::PaintColourCell(QPainter& p, int nCell) const
 {
     const QPalette& pal = palette();
@@ -451,65 +258,4 @@ void CColourGridPopup::paintEvent(QPaintEvent*)
         PaintColourCell(p, i);
     PaintCustomCell(p);
     qDrawWinPanel(&p, rect(), palette(), false);
-}
-
-void CColourGridPopup::mouseMoveEvent(QMouseEvent* pEvent)
-{
-    const int nCell = CellAt(pEvent->position().toPoint());
-    if (nCell != nNoCell)
-        SetHighlightedCell(nCell);
-}
-
-void CColourGridPopup::mousePressEvent(QMouseEvent* pEvent)
-{
-    const QPoint pt = pEvent->position().toPoint();
-    if (!rect().contains(pt)) {
-        EndPopup(false);
-        return;
-    }
-    const int nCell = CellAt(pt);
-    if (nCell != nNoCell)
-        SetHighlightedCell(nCell);
-}
-
-void CColourGridPopup::mouseReleaseEvent(QMouseEvent* pEvent)
-{
-    const QPoint pt = pEvent->position().toPoint();
-    if (!rect().contains(pt)) {
-        EndPopup(false);
-        return;
-    }
-    const int nCell = CellAt(pt);
-    if (nCell != nNoCell)
-        SetHighlightedCell(nCell);
-    EndPopup(true);
-}
-
-void CColourGridPopup::keyPressEvent(QKeyEvent* pEvent)
-{
-    switch (pEvent->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-    case Qt::Key_Up:
-        SetHighlightedCell(NextCell(m_nHighlighted, pEvent->key()));
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        EndPopup(true);
-        return;
-    case Qt::Key_Escape:
-        EndPopup(false);
-        return;
-    }
-    QWidget::keyPressEvent(pEvent);
-}
-
-void CColourGridPopup::closeEvent(QCloseEvent* pEvent)
-{
-    // Qt closes a popup on a click outside it: that is a cancel.
-    QWidget::closeEvent(pEvent);
-    if (!m_bEnded && !m_bColourDialogOpen)
-        EndPopup(false);
 }

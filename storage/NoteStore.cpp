@@ -46,12 +46,12 @@ uint32_t CNoteStore::BucketHash(const std::string& strKey)
 
 std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
 {
-    ClearNotes();
+    m_pImpl->Clear();
     std::vector<std::string> skipped;
-    if (strPath.empty())
-        return skipped;
     SImpl& d = *m_pImpl;
     d.loadedDir = strPath;
+    if (strPath.empty())
+        return skipped;
     // Earlier than any read, so a file changed just before its read is in doubt.
     const int64_t nStartNs = FileClockNowNs();
     const int dirFd = ::open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -146,7 +146,12 @@ const std::string& CNoteStore::GetLoadedFolder() const
 
 void CNoteStore::ClearNotes()
 {
+    // The notes go; the store still writes into the folder it holds.
+    const std::string strDir = std::move(m_pImpl->loadedDir);
+    const auto nDevice = m_pImpl->loadedDevice;
     m_pImpl->Clear();
+    m_pImpl->loadedDir = strDir;
+    m_pImpl->loadedDevice = nDevice;
 }
 
 CNoteRecord CNoteStore::GetNote(const std::string& strKey) const

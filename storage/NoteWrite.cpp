@@ -235,9 +235,8 @@ SStoreResult CNoteStore::DeleteLocked(const CNoteRecord& note)
         const std::vector<SNoteFile>& older = m_pImpl->Older(*pNode);
         files.insert(files.end(), older.begin(), older.end());
     }
-    const bool bFilesHere = std::any_of(files.begin(), files.end(), [&](const SNoteFile& f) {
-        return SameDirectory(f.strDir, GetLoadedFolder());
-    });
+    const bool bFilesHere = std::any_of(files.begin(), files.end(),
+                                        [&](const SNoteFile& f) { return SameDirectory(f.strDir, GetLoadedFolder()); });
     if (!bFilesHere) {
         // A note with no file known in the current folder (its write failed,
         // the store holds it from another folder, or not at all) goes by its

@@ -27,8 +27,8 @@ CCommandController::CCommandController(CAppContext& app, CNoteStore& store, cons
                                        IFrameWindow& window, IFolderView& folders, QWidget* pMenuParent,
                                        COfficeLink* pOffice)
     : m_app(app), m_window(window), m_folders(folders), m_pMenuParent(pMenuParent),
-      m_selection(store, window, folders),
-      m_context{window.GetWindow(), app, store, folderSettings, m_selection, window, folders, pOffice}
+      m_selection(store, window, folders), m_context{window.GetWindow(), app,    store,   folderSettings,
+                                                     m_selection,        window, folders, pOffice}
 {
     m_pCommands = std::make_unique<CCommandActions>(*this, window.GetWindow());
     connect(&m_selection, &CNoteSelection::SelectionChanged, this, &CCommandController::UpdateCommandUI);

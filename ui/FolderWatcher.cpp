@@ -8,6 +8,8 @@ CFolderWatcher::CFolderWatcher(QObject* pParent) : QObject(pParent), m_pWatcher(
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CFolderWatcher::OnTimeout);
+    m_poll.setInterval(nMissingPollMs);
+    connect(&m_poll, &QTimer::timeout, this, &CFolderWatcher::OnPoll);
     connect(m_pWatcher, &QFileSystemWatcher::directoryChanged, this, &CFolderWatcher::OnDirectoryChanged);
 }
 
@@ -18,11 +20,29 @@ void CFolderWatcher::Watch(const std::string& strDir)
     if (const QStringList watched = m_pWatcher->directories(); !watched.isEmpty())
         m_pWatcher->removePaths(watched);
     m_timer.stop();
+    m_poll.stop();
     m_burst.invalidate();
     m_strDir = strDir;
-    // A directory that does not exist (yet) is not watched; nothing to show.
-    if (!strDir.empty())
-        m_pWatcher->addPath(QString::fromStdString(strDir));
+    AddOrPoll();
+}
+
+bool CFolderWatcher::AddOrPoll()
+{
+    if (m_strDir.empty() || !m_pWatcher->directories().isEmpty())
+        return true;
+    if (m_pWatcher->addPath(QString::fromStdString(m_strDir))) {
+        m_poll.stop();
+        return true;
+    }
+    m_poll.start();
+    return false;
+}
+
+void CFolderWatcher::OnPoll()
+{
+    // Back again: whatever it holds now is news.
+    if (AddOrPoll())
+        OnDirectoryChanged();
 }
 
 void CFolderWatcher::Retry()
@@ -43,8 +63,8 @@ void CFolderWatcher::OnDirectoryChanged()
 void CFolderWatcher::OnTimeout()
 {
     m_burst.invalidate();
-    // A directory replaced as a whole (a share mounted again) is watched anew.
-    if (!m_strDir.empty() && m_pWatcher->directories().isEmpty())
-        m_pWatcher->addPath(QString::fromStdString(m_strDir));
+    // A directory replaced as a whole (a share mounted again) is watched
+    // anew, or looked for until it is back.
+    AddOrPoll();
     emit FolderChanged();
 }

@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QImage>
 #include <QPushButton>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
 
 namespace
 {
@@ -139,10 +143,20 @@ void CImportCheckList::SetModel(CImportListModelBase* pModel)
     horizontalHeader()->resizeSection(0, nColumnWidth);
 }
 
+// What the worker shares with the dialog; the worker holds it too, so
+// neither outlives what the other still uses.
+struct CImportDlgBase::SJob
+{
+    std::atomic<bool> bStop{false};
+    std::exception_ptr pFailure;
+    std::vector<std::string> skipped;
+};
+
 CImportDlgBase::CImportDlgBase(const QString& strTitle, CImportCheckList* pList, QWidget* pParent)
     : QDialog(pParent), m_pList(pList), m_pImport(new QPushButton(QStringLiteral("Import"), this)),
-      m_pCancel(new QPushButton(QStringLiteral("Cancel"), this))
+      m_pCancel(new QPushButton(QStringLiteral("Cancel"), this)), m_pWatcher(new QFutureWatcher<void>(this))
 {
+    connect(m_pWatcher, &QFutureWatcher<void>::finished, this, &CImportDlgBase::OnListingFinished);
     setWindowTitle(strTitle);
     m_pImport->setObjectName(QStringLiteral("Import"));
     m_pCancel->setObjectName(QStringLiteral("Cancel"));
@@ -157,17 +171,69 @@ CImportDlgBase::CImportDlgBase(const QString& strTitle, CImportCheckList* pList,
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+CImportDlgBase::~CImportDlgBase()
+{
+    // Closed while listing: the worker stops after its current item, and
+    // the connection it uses stays until then.
+    disconnect(m_pWatcher, nullptr, this, nullptr);
+    if (m_pJob)
+        m_pJob->bStop = true;
+    m_pWatcher->waitForFinished();
+}
+
 int CImportDlgBase::exec()
 {
     if (!m_bInitialised) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        // The cursor comes back on every path, a mail-client failure too.
-        struct SRestore
-        {
-            ~SRestore() { QApplication::restoreOverrideCursor(); }
-        } restore;
         m_bInitialised = true;
         OnInitDialog();
     }
-    return QDialog::exec();
+    const int nResult = QDialog::exec();
+    if (std::exception_ptr pFailure = std::exchange(m_pFailure, nullptr))
+        std::rethrow_exception(pFailure);
+    return nResult;
+}
+
+void CImportDlgBase::done(int nResult)
+{
+    if (m_pJob)
+        m_pJob->bStop = true;
+    QDialog::done(nResult);
+}
+
+bool CImportDlgBase::IsListing() const
+{
+    return m_pWatcher->isRunning();
+}
+
+void CImportDlgBase::StartListing(ListingJob list)
+{
+    if (m_pJob)
+        m_pJob->bStop = true;
+    m_pWatcher->waitForFinished();
+    m_pJob = std::make_shared<SJob>();
+    m_skipped.clear();
+    m_pImport->setEnabled(false);
+    m_pList->setCursor(Qt::BusyCursor);
+    m_pWatcher->setFuture(QtConcurrent::run([pJob = m_pJob, list = std::move(list)] {
+        try {
+            list(pJob->bStop, pJob->skipped);
+        } catch (...) {
+            pJob->pFailure = std::current_exception();
+        }
+    }));
+}
+
+void CImportDlgBase::OnListingFinished()
+{
+    m_pImport->setEnabled(true);
+    m_pList->unsetCursor();
+    if (!m_pJob || m_pJob->bStop)
+        return;
+    if (m_pJob->pFailure) {
+        m_pFailure = m_pJob->pFailure;
+        reject();
+        return;
+    }
+    m_skipped = std::move(m_pJob->skipped);
+    Listed();
 }

@@ -5,9 +5,16 @@
 #include <QPixmap>
 #include <QTableView>
 
+#include <atomic>
+#include <exception>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class QPushButton;
+template <class T>
+class QFutureWatcher;
 
 // The rows of a mail-client import list as a model: one column of text
 // with a check box and the list's image, the text bold while ticked.
@@ -49,23 +56,51 @@ public:
 };
 
 // What the two import dialogs share: the layout of resource 171 / 172 and
-// the Import and Cancel buttons. Filling happens when the dialog opens,
-// before its loop runs, so a mail-client failure reaches the caller.
+// the Import and Cancel buttons. The list is filled on a worker thread
+// while the dialog runs, so a folder of large or odd files never stops the
+// window; a mail-client failure ends the dialog and reaches the caller.
 class CImportDlgBase : public QDialog
 {
 public:
-    // Fills the list with a wait cursor, then runs the dialog.
+    ~CImportDlgBase() override;
+
+    // Starts filling the list, then runs the dialog; throws what the
+    // listing threw.
     int exec() override;
-    // Loads the image and fills the list from the mail client, once.
+    // Ends the dialog and any listing still running.
+    void done(int nResult) override;
+    // Loads the image and starts filling the list from the mail client, once.
     virtual void OnInitDialog() = 0;
+
+    // Whether the list is still being filled (Import is off meanwhile).
+    bool IsListing() const;
+    // The items the mail client passed over, one line each naming the item
+    // and saying why; known once the listing has ended.
+    const std::vector<std::string>& GetSkipped() const { return m_skipped; }
 
 protected:
     CImportDlgBase(const QString& strTitle, CImportCheckList* pList, QWidget* pParent);
+
+    // Runs list on a worker thread; it receives a flag that asks it to stop
+    // and the list of items passed over. Listed() then runs on this thread.
+    using ListingJob = std::function<void(const std::atomic<bool>& bStop, std::vector<std::string>& skipped)>;
+    void StartListing(ListingJob list);
+    // Takes the worker's rows into the model.
+    virtual void Listed() = 0;
 
     CImportCheckList* m_pList;
     QPushButton* m_pImport;
     QPushButton* m_pCancel;
     bool m_bInitialised = false;
+
+private:
+    struct SJob;
+    void OnListingFinished();
+
+    std::shared_ptr<SJob> m_pJob;
+    QFutureWatcher<void>* m_pWatcher;
+    std::exception_ptr m_pFailure;
+    std::vector<std::string> m_skipped;
 };
 
 // The first image of a 16-pixel strip, white made transparent.

@@ -39,7 +39,16 @@ CImportNotesDlg::~CImportNotesDlg() = default;
 void CImportNotesDlg::OnInitDialog()
 {
     m_bInitialised = true;
-    m_outlook.ListNotes(m_pModel->m_rows);
+    m_pListed = std::make_shared<CImportList<std::string>>();
+    StartListing(
+        [&outlook = m_outlook, pRows = m_pListed](const std::atomic<bool>& bStop, std::vector<std::string>& skipped) {
+            outlook.ListNotes(*pRows, &skipped, &bStop);
+        });
+}
+
+void CImportNotesDlg::Listed()
+{
+    m_pModel->m_rows = std::move(*m_pListed);
     m_pModel->Reload();
 }
 

@@ -4,6 +4,7 @@
 #include "ImportList.h"
 
 #include <string>
+#include <memory>
 #include <vector>
 
 class COutlookConnection;
@@ -24,7 +25,7 @@ public:
     explicit CImportNotesDlg(COutlookConnection& outlook, QWidget* pParent = nullptr);
     ~CImportNotesDlg() override;
 
-    // Loads image 172 and fills the list from the default notes folder.
+    // Loads image 172 and starts filling the list from the default notes folder.
     void OnInitDialog() override;
 
     CImportNotesList* GetList() const { return static_cast<CImportNotesList*>(m_pList); }
@@ -34,8 +35,13 @@ public:
     void accept() override;
     void reject() override;
 
+protected:
+    void Listed() override;
+
 private:
     class CModel;
     COutlookConnection& m_outlook;
     CModel* m_pModel;
+    // Filled by the worker, taken by Listed().
+    std::shared_ptr<CImportList<std::string>> m_pListed;
 };

@@ -56,7 +56,16 @@ CImportTasksDlg::~CImportTasksDlg() = default;
 void CImportTasksDlg::OnInitDialog()
 {
     m_bInitialised = true;
-    m_outlook.ListTasks(m_pModel->m_rows);
+    m_pListed = std::make_shared<CImportList<COutlookTaskEntry>>();
+    StartListing(
+        [&outlook = m_outlook, pRows = m_pListed](const std::atomic<bool>& bStop, std::vector<std::string>& skipped) {
+            outlook.ListTasks(*pRows, &skipped, &bStop);
+        });
+}
+
+void CImportTasksDlg::Listed()
+{
+    m_pModel->m_rows = std::move(*m_pListed);
     m_pModel->Reload();
 }
 

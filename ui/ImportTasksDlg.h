@@ -4,6 +4,7 @@
 #include "ImportList.h"
 #include "OutlookTaskEntry.h"
 
+#include <memory>
 #include <vector>
 
 class CAppContext;
@@ -27,7 +28,7 @@ public:
     CImportTasksDlg(COutlookConnection& outlook, const CAppContext& app, QWidget* pParent = nullptr);
     ~CImportTasksDlg() override;
 
-    // Loads image 173 and fills the list from the default tasks folder.
+    // Loads image 173 and starts filling the list from the default tasks folder.
     void OnInitDialog() override;
 
     CImportTasksList* GetList() const { return static_cast<CImportTasksList*>(m_pList); }
@@ -37,8 +38,13 @@ public:
     void accept() override;
     void reject() override;
 
+protected:
+    void Listed() override;
+
 private:
     class CModel;
     COutlookConnection& m_outlook;
     CModel* m_pModel;
+    // Filled by the worker, taken by Listed().
+    std::shared_ptr<CImportList<COutlookTaskEntry>> m_pListed;
 };

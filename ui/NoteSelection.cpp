@@ -8,10 +8,29 @@
 #include "PropertiesBar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSignalBlocker>
 #include <QStatusBar>
 
 #include <algorithm>
+
+#include <sys/stat.h>
+
+namespace
+{
+bool IsDirectory(const std::string& strPath)
+{
+    struct stat st
+    {};
+    return ::stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString MissingText(const std::string& strFolder)
+{
+    return CNoteSelection::tr("The folder's directory %1 is missing.")
+        .arg(QDir::toNativeSeparators(QString::fromStdString(strFolder)));
+}
+} // namespace
 
 CNoteSelection::CNoteSelection(CNoteStore& store, IFrameWindow& window, const IFolderView& folders)
     : m_store(store), m_window(window), m_folders(folders)
@@ -119,11 +138,13 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
     if (strPath.empty())
         ClearProperties();
     ShowNoteText();
-    if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && !damaged.empty())
-        pStatus->showMessage(DamagedFilesText(damaged.size()));
     m_folderWatcher.Watch(strPath);
-    m_damagedShown = damaged;
-    std::sort(m_damagedShown.begin(), m_damagedShown.end());
+    m_damagedShown.clear();
+    m_bFolderMissing = !strPath.empty() && !IsDirectory(strPath);
+    if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && m_bFolderMissing)
+        pStatus->showMessage(MissingText(strPath));
+    else
+        ShowDamaged(damaged);
     return damaged;
 }
 
@@ -224,6 +245,47 @@ void CNoteSelection::ShowSaveResult(const SStoreResult& saved, const std::string
                                  .arg(strNote, QString::fromStdString(m_store.GetNote(saved.strKey).m_strTitle)));
 }
 
+void CNoteSelection::ShowDamaged(std::vector<std::string> damaged)
+{
+    std::sort(damaged.begin(), damaged.end());
+    if (damaged == m_damagedShown)
+        return;
+    if (QStatusBar* pStatus = m_window.GetStatusBar()) {
+        if (!damaged.empty())
+            pStatus->showMessage(DamagedFilesText(damaged.size()));
+        else if (pStatus->currentMessage() == DamagedFilesText(m_damagedShown.size()))
+            pStatus->clearMessage(); // told of files that are mended or gone now
+    }
+    m_damagedShown = std::move(damaged);
+}
+
+bool CNoteSelection::FollowMissingFolder(const std::string& strFolder)
+{
+    QStatusBar* pStatus = m_window.GetStatusBar();
+    if (!IsDirectory(strFolder)) {
+        // Gone (a share unmounted, a sync tool making it anew): its notes
+        // are listed no more until it is back.
+        if (!m_bFolderMissing) {
+            m_bFolderMissing = true;
+            m_store.LoadFolder(strFolder);
+            RefreshNotesList();
+            m_damagedShown.clear();
+            if (pStatus)
+                pStatus->showMessage(MissingText(strFolder));
+            emit SelectionChanged();
+        }
+        return true;
+    }
+    if (!m_bFolderMissing)
+        return false;
+    m_bFolderMissing = false;
+    if (pStatus && pStatus->currentMessage() == MissingText(strFolder))
+        pStatus->clearMessage();
+    OpenFolder(strFolder);
+    emit SelectionChanged();
+    return true;
+}
+
 void CNoteSelection::OnFolderChangedOnDisk()
 {
     CNotesListCtrl* pList = m_window.GetNotesList();
@@ -239,19 +301,16 @@ void CNoteSelection::OnFolderChangedOnDisk()
         return;
     }
 
+    if (FollowMissingFolder(strFolder))
+        return;
+
     const CNoteRecord* pMarked = pList->GetModel().GetRowNote(pList->GetSelectionMark());
     const std::optional<CNoteRecord> shown = pMarked ? std::optional<CNoteRecord>(*pMarked) : std::nullopt;
     const std::string strPane = pBar ? pBar->GetText() : std::string();
     const bool bTyped = shown && pBar && strPane != CNotesTextBar::AsShown(shown->m_strNotes);
 
     const SFolderChanges changes = m_store.RefreshFolder();
-    std::vector<std::string> damaged = changes.damaged;
-    std::sort(damaged.begin(), damaged.end());
-    if (damaged != m_damagedShown) {
-        if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && !damaged.empty())
-            pStatus->showMessage(DamagedFilesText(damaged.size()));
-        m_damagedShown = std::move(damaged);
-    }
+    ShowDamaged(changes.damaged);
     if (!changes.Any())
         return;
 

@@ -91,6 +91,12 @@ public:
 private:
     void OnMarkChanged(int nRow);
     static QString DamagedFilesText(size_t nCount);
+    // Tells the damaged files when they differ from those last told; clears
+    // that message once there are none.
+    void ShowDamaged(std::vector<std::string> damaged);
+    // Empties the list while the folder's directory is missing and fills it
+    // again when it is back; false when neither happened.
+    bool FollowMissingFolder(const std::string& strFolder);
 
     CNoteStore& m_store;
     IFrameWindow& m_window;
@@ -102,4 +108,6 @@ private:
     std::string m_strOutdatedKey;
     // The damaged files last told of, sorted.
     std::vector<std::string> m_damagedShown;
+    // The selected folder's directory was missing at the last look.
+    bool m_bFolderMissing = false;
 };

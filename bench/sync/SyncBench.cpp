@@ -7,6 +7,7 @@
 #include "AppContext.h"
 #include "BenchNotes.h"
 #include "BenchWindow.h"
+#include "CommandController.h"
 #include "FileIo.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
@@ -255,7 +256,7 @@ void BM_WindowExternalChange(benchmark::State& state)
         state.PauseTiming();
         w.ChangeElsewhere(state.range(0) != 0);
         state.ResumeTiming();
-        f.view->GetNoteSelection().OnFolderChangedOnDisk();
+        f.frame->GetController()->GetNoteSelection().OnFolderChangedOnDisk();
         f.List().GetActiveView()->viewport()->repaint();
         if (!f.Marked() || f.Marked()->m_strNotes != "changed elsewhere " + std::to_string(w.nChanges))
             state.SkipWithError("the change was not shown");

@@ -63,7 +63,10 @@ void ReportMailClientFailure(IAutomationReporter& reporter, const CAutomationExc
         strText += ": " + e.m_strDescription;
     else
         strText += " (error " + Hex8(e.m_scode) + ")";
-    reporter.ReportAutomationFailure(strText + ".", pszProgramTitle, true);
+    // A server's own description may end its sentence already.
+    if (strText.back() != '.')
+        strText += '.';
+    reporter.ReportAutomationFailure(strText, pszProgramTitle, true);
 }
 
 namespace

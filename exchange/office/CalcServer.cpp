@@ -42,10 +42,13 @@ struct SCalcState
     {
         if (!pActive)
             return;
-        const std::string strPath = NewProgramTempFile(".fods");
-        if (strPath.empty() || !WriteFileAtomically(strPath, pActive->ToFlatOds()))
-            throw CAutomationException::Server(wCallFailed,
-                                               "The workbook could not be written to \"" + strPath + "\".");
+        std::string strError;
+        const std::string strPath = NewProgramTempFile(".fods", &strError);
+        if (strPath.empty())
+            throw CAutomationException::Server(wCallFailed, "The workbook could not be written. " + strError);
+        // The write's own text names the file and gives the reason.
+        if (const SFileResult written = WriteFileAtomically(strPath, pActive->ToFlatOds()); !written)
+            throw CAutomationException::Server(wCallFailed, "The workbook could not be written. " + written.strError);
         if (!pOpener->StartProgram(strProgram, {"-n", strPath}))
             throw CAutomationException::Server(wCallFailed, "LibreOffice Calc could not be started.");
     }

@@ -24,15 +24,18 @@ void QuietErrors()
     (void)once;
 }
 
-std::string ToLineFeeds(const std::string& s)
+// Line ends as LF, and no control character other than tab and LF: a text
+// value may not hold them, and other readers refuse the whole item.
+std::string ToTextValue(const std::string& s)
 {
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r') {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c == '\r') {
             out.push_back('\n');
             if (i + 1 < s.size() && s[i + 1] == '\n')
                 ++i;
-        } else {
+        } else if ((c >= 0x20 && c != 0x7F) || c == '\t' || c == '\n') {
             out.push_back(s[i]);
         }
     }
@@ -132,7 +135,7 @@ std::string CICalItem::GetSummary() const
 void CICalItem::SetSummary(const std::string& strText)
 {
     RemoveAll(m_pItem, ICAL_SUMMARY_PROPERTY);
-    icalcomponent_add_property(m_pItem, icalproperty_new_summary(ToLineFeeds(strText).c_str()));
+    icalcomponent_add_property(m_pItem, icalproperty_new_summary(ToTextValue(strText).c_str()));
 }
 
 std::string CICalItem::GetDescription() const
@@ -143,7 +146,7 @@ std::string CICalItem::GetDescription() const
 void CICalItem::SetDescription(const std::string& strText)
 {
     RemoveAll(m_pItem, ICAL_DESCRIPTION_PROPERTY);
-    icalcomponent_add_property(m_pItem, icalproperty_new_description(ToLineFeeds(strText).c_str()));
+    icalcomponent_add_property(m_pItem, icalproperty_new_description(ToTextValue(strText).c_str()));
 }
 
 std::optional<CDateTime> CICalItem::GetStart() const

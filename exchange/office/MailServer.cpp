@@ -8,7 +8,6 @@
 #include "ServerObject.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <memory>
 
@@ -16,8 +15,6 @@ namespace
 {
 using C = COutlookConnection;
 
-// An item file larger than this is no task or note of ours.
-constexpr qint64 nMaxItemFile = 16 << 20;
 constexpr uint16_t wItemFailed = 4096;
 
 struct SMailState
@@ -109,10 +106,9 @@ private:
         m_pItem->EnsureUid();
         if (m_strFile.empty())
             m_strFile = m_strDir + "/" + SafeFileName(m_pItem->GetUid());
-        if (!WriteFileAtomically(m_strFile, m_pItem->Serialize()))
-            throw CAutomationException::Server(
-                wItemFailed, "The item could not be written to \"" +
-                                 QDir::toNativeSeparators(QString::fromStdString(m_strFile)).toStdString() + "\".");
+        // The write's own text names the file and gives the reason.
+        if (const SFileResult written = WriteFileAtomically(m_strFile, m_pItem->Serialize()); !written)
+            throw CAutomationException::Server(wItemFailed, written.strError);
         m_p->pOpener->OpenWithDefaultHandler(m_strFile);
     }
 
@@ -122,7 +118,7 @@ private:
     StatePtr m_p;
 };
 
-class CMailItems : public CServerObject
+class CMailItems : public CServerObject, public ISkippedItems
 {
 public:
     CMailItems(std::string strDir, CICalItem::EKind kind, StatePtr p)
@@ -138,19 +134,20 @@ public:
         if (id == C::DISPID_ITEMS_GETFIRST) {
             m_files = VdirItemFiles(m_strDir);
             m_nNext = 0;
+            m_skipped.clear();
         }
-        // Files that are not items of this folder's kind are passed over.
+        // Files that cannot be taken are passed over and told afterwards.
         while (m_nNext < m_files.size()) {
             const std::string strPath = m_strDir + "/" + m_files[m_nNext++];
-            QFile file(QString::fromStdString(strPath));
-            if (file.size() > nMaxItemFile || !file.open(QIODevice::ReadOnly))
-                continue;
-            auto pItem = CICalItem::Parse(file.readAll().toStdString(), m_kind);
-            if (pItem)
+            std::string strWhy;
+            if (auto pItem = ReadVdirItem(strPath, m_kind, strWhy))
                 return CAutoVariant::Object(std::make_shared<CMailItem>(std::move(pItem), m_strDir, strPath, m_p));
+            m_skipped.push_back(std::move(strWhy));
         }
         return {};
     }
+
+    std::vector<std::string> SkippedItems() const override { return m_skipped; }
 
 private:
     std::string m_strDir;
@@ -158,6 +155,7 @@ private:
     StatePtr m_p;
     std::vector<std::string> m_files;
     size_t m_nNext = 0;
+    std::vector<std::string> m_skipped;
 };
 
 class CMailFolder : public CServerObject
@@ -262,6 +260,20 @@ std::vector<std::string> VdirItemFiles(const std::string& strDir)
     for (const QString& strName : dir.entryList({QStringLiteral("*.ics")}, QDir::Files, QDir::Name))
         files.push_back(strName.toStdString());
     return files;
+}
+
+std::unique_ptr<CICalItem> ReadVdirItem(const std::string& strPath, CICalItem::EKind kind, std::string& strWhy)
+{
+    // Non-blocking and regular files only: a FIFO or a link to a device in
+    // a shared folder must neither hang nor flood the listing.
+    std::string strData;
+    if (ReadRegularFile(strPath, nMaxVdirItemBytes, strData, &strWhy) != EReadStatus::ok)
+        return nullptr;
+    auto pItem = CICalItem::Parse(strData, kind);
+    if (!pItem)
+        strWhy =
+            "\"" + strPath + "\" holds no " + (kind == CICalItem::EKind::task ? "task" : "note") + " that can be read.";
+    return pItem;
 }
 
 SServerCreation CreateMailServer(const SMailClientFolders& folders, IDocumentOpener& opener)

@@ -77,8 +77,7 @@ void ExportOutlookNote(COutlookConnection& outlook, IAutomationReporter& reporte
 }
 
 SImportResult ImportOutlookNotes(COutlookConnection& outlook, IAutomationReporter& reporter, CNoteRecord* pTarget,
-                                 const std::string& strFolderPath, CNoteStore& store,
-                                 const NotesChooser& choose)
+                                 const std::string& strFolderPath, CNoteStore& store, const NotesChooser& choose)
 {
     SImportResult result;
     // A note file is never written outside a folder.
@@ -128,8 +127,7 @@ CNoteRecord NoteFromTask(const COutlookTaskEntry& entry)
 }
 
 SImportResult ImportOutlookTasks(COutlookConnection& outlook, IAutomationReporter& reporter,
-                                 const std::string& strFolderPath, CNoteStore& store,
-                                 const TasksChooser& choose)
+                                 const std::string& strFolderPath, CNoteStore& store, const TasksChooser& choose)
 {
     SImportResult result;
     // With the root or nothing selected there is no folder to write into.

@@ -37,12 +37,30 @@ std::unique_ptr<QTemporaryDir>& TempDirHolder()
 }
 } // namespace
 
-std::string ProgramTempDir()
+std::string ProgramTempDir(std::string* pError)
 {
     std::unique_ptr<QTemporaryDir>& pDir = TempDirHolder();
-    if (!pDir)
-        pDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillbox-XXXXXX"));
-    return pDir->isValid() ? pDir->path().toStdString() : std::string();
+    if (pDir && pDir->isValid())
+        return pDir->path().toStdString();
+    // TMPDIR may name a directory that is gone or not ours to write: the
+    // system's own comes next.
+    QStringList bases;
+    if (const QString strEnv = qEnvironmentVariable("TMPDIR"); QDir::isAbsolutePath(strEnv))
+        bases << QDir::cleanPath(strEnv);
+    if (!bases.contains(QStringLiteral("/tmp")))
+        bases << QStringLiteral("/tmp");
+    QString strError;
+    for (const QString& strBase : bases) {
+        pDir = std::make_unique<QTemporaryDir>(strBase + QStringLiteral("/quillbox-XXXXXX"));
+        if (pDir->isValid())
+            return pDir->path().toStdString();
+        strError = QStringLiteral("The temporary folder could not be made in \"%1\": %2.")
+                       .arg(QDir::toNativeSeparators(strBase), pDir->errorString());
+    }
+    pDir.reset();
+    if (pError)
+        *pError = strError.toStdString();
+    return {};
 }
 
 void RemoveProgramTempDir()
@@ -50,12 +68,12 @@ void RemoveProgramTempDir()
     TempDirHolder().reset();
 }
 
-std::string NewProgramTempFile(const std::string& strSuffix)
+std::string NewProgramTempFile(const std::string& strSuffix, std::string* pError)
 {
     // One count for the whole run: a document LibreOffice has not loaded yet
     // is never overwritten by the next export.
     static int nCount = 0;
-    const std::string strDir = ProgramTempDir();
+    const std::string strDir = ProgramTempDir(pError);
     if (strDir.empty())
         return {};
     std::string strPath;

@@ -80,7 +80,8 @@ void COutlookConnection::ExportTask(const std::string& strTitle, const std::stri
 }
 
 template <class F>
-int COutlookConnection::ListFolder(int32_t nFolderKind, F&& addItem)
+int COutlookConnection::ListFolder(int32_t nFolderKind, F&& addItem, std::vector<std::string>* pSkipped,
+                                   const std::atomic<bool>* pStop)
 {
     const CDispatchDriver folder(
         m_namespace.Call(DISPID_NS_GETDEFAULTFOLDER, {CAutoVariant::Int32(nFolderKind)}).ToObject());
@@ -93,37 +94,52 @@ int COutlookConnection::ListFolder(int32_t nFolderKind, F&& addItem)
             ++nCount;
             addItem(item);
         }
+        if (pStop && pStop->load())
+            break;
         item = CDispatchDriver(items.Call(DISPID_ITEMS_GETNEXT).ToObject());
     } while (!item.IsNull());
+    if (pSkipped) {
+        pSkipped->clear();
+        if (const auto* pReport = dynamic_cast<const ISkippedItems*>(items.Get().get()))
+            *pSkipped = pReport->SkippedItems();
+    }
     return nCount;
 }
 
-int COutlookConnection::ListNotes(CImportList<std::string>& list)
+int COutlookConnection::ListNotes(CImportList<std::string>& list, std::vector<std::string>* pSkipped,
+                                  const std::atomic<bool>* pStop)
 {
-    return ListFolder(FOLDER_NOTES, [&](const CDispatchDriver& item) {
-        std::string strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
-        std::string strText = NoteRowText(strBody);
-        list.Append(std::move(strText), std::move(strBody));
-    });
+    return ListFolder(
+        FOLDER_NOTES,
+        [&](const CDispatchDriver& item) {
+            std::string strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
+            std::string strText = NoteRowText(strBody);
+            list.Append(std::move(strText), std::move(strBody));
+        },
+        pSkipped, pStop);
 }
 
-int COutlookConnection::ListTasks(CImportList<COutlookTaskEntry>& list)
+int COutlookConnection::ListTasks(CImportList<COutlookTaskEntry>& list, std::vector<std::string>* pSkipped,
+                                  const std::atomic<bool>* pStop)
 {
-    return ListFolder(FOLDER_TASKS, [&](const CDispatchDriver& item) {
-        COutlookTaskEntry entry;
-        entry.m_strSubject = item.GetProperty(DISPID_ITEM_SUBJECT).ToText();
-        entry.m_strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
-        const double d = item.GetProperty(DISPID_TASK_STARTDATE).ToDate();
-        if (d != dNoDate) {
-            entry.m_bHasDate = 1;
-            entry.m_dtDate = CDateTime(d);
-        } else {
-            entry.m_bHasDate = 0;
-            entry.m_dtDate = CDateTime(0.0);
-        }
-        const int32_t nImportance = item.GetProperty(DISPID_ITEM_IMPORTANCE).ToInt32();
-        entry.m_nPriority = nImportance == IMPORTANCE_LOW ? 0 : nImportance == IMPORTANCE_HIGH ? 2 : 1;
-        std::string strText = entry.m_strSubject;
-        list.Append(std::move(strText), std::move(entry));
-    });
+    return ListFolder(
+        FOLDER_TASKS,
+        [&](const CDispatchDriver& item) {
+            COutlookTaskEntry entry;
+            entry.m_strSubject = item.GetProperty(DISPID_ITEM_SUBJECT).ToText();
+            entry.m_strBody = item.GetProperty(DISPID_ITEM_BODY).ToText();
+            const double d = item.GetProperty(DISPID_TASK_STARTDATE).ToDate();
+            if (d != dNoDate) {
+                entry.m_bHasDate = 1;
+                entry.m_dtDate = CDateTime(d);
+            } else {
+                entry.m_bHasDate = 0;
+                entry.m_dtDate = CDateTime(0.0);
+            }
+            const int32_t nImportance = item.GetProperty(DISPID_ITEM_IMPORTANCE).ToInt32();
+            entry.m_nPriority = nImportance == IMPORTANCE_LOW ? 0 : nImportance == IMPORTANCE_HIGH ? 2 : 1;
+            std::string strText = entry.m_strSubject;
+            list.Append(std::move(strText), std::move(entry));
+        },
+        pSkipped, pStop);
 }

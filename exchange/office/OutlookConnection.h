@@ -4,8 +4,10 @@
 #include "ImportList.h"
 #include "OutlookTaskEntry.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CAutomationRegistry;
 class IAutomationReporter;
@@ -49,9 +51,13 @@ public:
                     int32_t nImportance);
 
     // Fill an import list from the default notes or tasks folder and return
-    // the number of items read.
-    int ListNotes(CImportList<std::string>& list);
-    int ListTasks(CImportList<COutlookTaskEntry>& list);
+    // the number of items read. pSkipped receives what the server passed
+    // over and why; a set pStop ends the listing after the current item.
+    // Safe on a worker thread while nothing else uses the connection.
+    int ListNotes(CImportList<std::string>& list, std::vector<std::string>* pSkipped = nullptr,
+                  const std::atomic<bool>* pStop = nullptr);
+    int ListTasks(CImportList<COutlookTaskEntry>& list, std::vector<std::string>* pSkipped = nullptr,
+                  const std::atomic<bool>* pStop = nullptr);
 
     int32_t m_bAvailable = 0;
     CDispatchDriver m_application;
@@ -59,7 +65,17 @@ public:
 
 private:
     template <class F>
-    int ListFolder(int32_t nFolderKind, F&& addItem);
+    int ListFolder(int32_t nFolderKind, F&& addItem, std::vector<std::string>* pSkipped,
+                   const std::atomic<bool>* pStop);
+};
+
+// An items collection of our own servers that passes over files it cannot
+// read tells which, one line each naming the file and saying why.
+class ISkippedItems
+{
+public:
+    virtual ~ISkippedItems() = default;
+    virtual std::vector<std::string> SkippedItems() const = 0;
 };
 
 // A note item's row text: CR LF pairs become one blank, then every remaining

@@ -45,9 +45,13 @@ struct SWriterState
     {
         if (!pActive)
             return;
-        const std::string strPath = NewProgramTempFile(".fodt");
-        if (strPath.empty() || !WriteFileAtomically(strPath, pActive->ToFlatOdt()))
-            throw CAutomationException::Server(5152, "The document could not be written to \"" + strPath + "\".");
+        std::string strError;
+        const std::string strPath = NewProgramTempFile(".fodt", &strError);
+        if (strPath.empty())
+            throw CAutomationException::Server(5152, "The document could not be written. " + strError);
+        // The write's own text names the file and gives the reason.
+        if (const SFileResult written = WriteFileAtomically(strPath, pActive->ToFlatOdt()); !written)
+            throw CAutomationException::Server(5152, "The document could not be written. " + written.strError);
         if (!pOpener->StartProgram(strProgram, {"-n", strPath}))
             throw CAutomationException::Server(5153, "LibreOffice Writer could not be started.");
     }

@@ -5,6 +5,8 @@
 #include "OfficeInstall.h"
 #include "FakeOfficeServers.h"
 
+#include <QPushButton>
+
 #include <algorithm>
 
 namespace
@@ -64,6 +66,8 @@ CModalDriver::Step TickAndImport(QStringList* pRows, const QStringList& texts = 
         QVERIFY(pDialog);
         auto* pList = pDialog->findChild<CImportCheckList*>();
         QVERIFY(pList);
+        // The rows arrive from a worker; Import is offered once they are in.
+        QTRY_VERIFY(pDialog->findChild<QPushButton*>(QStringLiteral("Import"))->isEnabled());
         QAbstractItemModel* pModel = pList->model();
         for (int r = 0; r < pModel->rowCount(); ++r) {
             const QString strText = pModel->index(r, 0).data().toString();
@@ -257,6 +261,38 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         QVERIFY(!QFileInfo::exists(QFileInfo(QString::fromStdString(strTemp)).path()));
+    }
+
+    // Items of the mail client's folder that cannot be read are counted and
+    // named in the status bar; the others are offered and imported.
+    void unreadableItemsAreCountedInTheStatusBar()
+    {
+        const QString strTasks = m_env.ExePath(QStringLiteral("mail/tasks/"));
+        QVERIFY(QDir().mkpath(strTasks));
+        auto write = [](const QString& strPath, const QByteArray& bytes) {
+            QFile f(strPath);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        write(strTasks + "good.ics", "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VTODO\r\nUID:1\r\nSUMMARY:Buy stamps\r\n"
+                                     "END:VTODO\r\nEND:VCALENDAR\r\n");
+        write(strTasks + "junk.ics", "not a calendar");
+        write(strTasks + "huge.ics", QByteArray((2 << 20), 'x'));
+        SRun run(m_env.ExeDir());
+        OpenNotesFolder(run, {});
+        CModalDriver driver;
+        QStringList rows;
+        driver.Add(TickAndImport(&rows));
+        driver.Start();
+        QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
+        QVERIFY(driver.Done());
+        QCOMPARE(rows, QStringList{"Buy stamps"});
+        QCOMPARE(run.List().GetModel().GetRowCount(), 1);
+        const QString strStatus = run.frame->statusBar()->currentMessage();
+        QVERIFY2(strStatus.startsWith(QStringLiteral("2 mail-client item(s) could not be read")),
+                 qPrintable(strStatus));
+        QVERIFY2(strStatus.contains(strTasks + "huge.ics") && strStatus.contains(strTasks + "junk.ics"),
+                 qPrintable(strStatus));
     }
 };
 

@@ -20,6 +20,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace
 {
 class CNoOpener : public IDocumentOpener
@@ -97,6 +100,7 @@ private slots:
     void notesDialog();
     void tasksDialog();
     void execFillsAndCancelFrees();
+    void listingRunsBesideTheWindow();
 };
 
 void TestImportDialogs::notesDialog()
@@ -104,6 +108,7 @@ void TestImportDialogs::notesDialog()
     SMailClient mail;
     CImportNotesDlg dlg(mail.outlook);
     dlg.OnInitDialog();
+    QTRY_COMPARE(dlg.GetList()->model()->rowCount(), 3);
     QAbstractItemModel* pModel = dlg.GetList()->model();
     QAbstractItemModelTester tester(pModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
@@ -143,6 +148,7 @@ void TestImportDialogs::tasksDialog()
     app.m_clrHighPriority = 0x000000FF;
     CImportTasksDlg dlg(mail.outlook, app);
     dlg.OnInitDialog();
+    QTRY_COMPARE(dlg.GetList()->model()->rowCount(), 4);
     QAbstractItemModel* pModel = dlg.GetList()->model();
     QAbstractItemModelTester tester(pModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(RowTexts(pModel),
@@ -177,6 +183,8 @@ void TestImportDialogs::execFillsAndCancelFrees()
     CImportNotesDlg dlg(mail.outlook);
     int nRowsSeen = -1;
     QTimer::singleShot(0, &dlg, [&] {
+        QTRY_VERIFY(!dlg.IsListing());
+        QTRY_VERIFY(dlg.GetList()->model()->rowCount() > 0);
         nRowsSeen = dlg.GetList()->model()->rowCount();
         Tick(dlg.GetList()->model(), 0);
         QTest::keyClick(&dlg, Qt::Key_Escape);
@@ -186,6 +194,48 @@ void TestImportDialogs::execFillsAndCancelFrees()
     QVERIFY(dlg.m_listChosen.empty());
     QCOMPARE(dlg.GetList()->model()->rowCount(), 0);
     QVERIFY(!QApplication::overrideCursor());
+}
+
+// The list is read on a worker: the dialog answers while a slow folder is
+// listed, can be left meanwhile, and names what it passed over.
+void TestImportDialogs::listingRunsBesideTheWindow()
+{
+    SMailClient mail;
+    const QString n = mail.dir.path() + "/notes/";
+    const QByteArray fifo = QFile::encodeName(mail.dir.path() + "/fifo");
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    QCOMPARE(::symlink(fifo.constData(), QFile::encodeName(n + "pipe.ics").constData()), 0);
+    WriteItem(n + "junk.ics", "no journal here\r\n");
+    {
+        CImportNotesDlg dlg(mail.outlook);
+        QTimer::singleShot(0, &dlg, [&] {
+            QTRY_VERIFY(!dlg.IsListing());
+            QTRY_COMPARE(dlg.GetList()->model()->rowCount(), 3);
+            dlg.reject();
+        });
+        QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+        QCOMPARE(dlg.GetSkipped().size(), size_t(2));
+        QVERIFY(QString::fromStdString(dlg.GetSkipped()[0]).contains(n + "junk.ics"));
+        QVERIFY(QString::fromStdString(dlg.GetSkipped()[1]).contains(n + "pipe.ics"));
+    }
+
+    // Items large enough to take a while, each still under the cap.
+    const QByteArray description((900 << 10), 'x');
+    for (int i = 0; i < 20; ++i)
+        WriteItem(n + QStringLiteral("big%1.ics").arg(i),
+                  "BEGIN:VJOURNAL\r\nDESCRIPTION:" + description + "\r\nEND:VJOURNAL\r\n");
+    bool bAnsweredWhileListing = false;
+    {
+        CImportNotesDlg dlg(mail.outlook);
+        QTimer::singleShot(0, &dlg, [&] {
+            bAnsweredWhileListing = dlg.IsListing();
+            QVERIFY(!dlg.findChild<QPushButton*>(QStringLiteral("Import"))->isEnabled());
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+        });
+        QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+        QVERIFY(dlg.m_listChosen.empty());
+    }
+    QVERIFY(bAnsweredWhileListing);
 }
 
 int main(int argc, char** argv)

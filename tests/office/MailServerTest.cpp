@@ -17,6 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace
 {
 std::string ReadFile(const std::string& strPath)
@@ -139,8 +144,72 @@ TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
     const size_t nOpened = mail.opener.opened.size();
     ExportOutlookNote(mail.outlook, mail.reporter, &note);
     ASSERT_EQ(mail.reporter.boxes.size(), 1u);
-    EXPECT_NE(mail.reporter.boxes[0].strText.find("could not be written"), std::string::npos);
+    // The box names the file, gives the system's reason and ends one sentence once.
+    const std::string& strBox = mail.reporter.boxes[0].strText;
+    EXPECT_NE(strBox.find(mail.folders.strNotes + "/"), std::string::npos) << strBox;
+    EXPECT_NE(strBox.find(": Not a directory."), std::string::npos) << strBox;
+    EXPECT_EQ(strBox.find(".."), std::string::npos) << strBox;
     EXPECT_EQ(mail.opener.opened.size(), nOpened);
+}
+
+TEST(MailServerTest, HostileItemFilesAreSkippedAndNamed)
+{
+    SMail mail;
+    const std::string strTasks = mail.folders.strTasks;
+    // What a shared folder may hold besides items: a link to an endless
+    // device, a link to a named pipe nobody writes to, an item far larger than any
+    // task, and a file that is no item at all.
+    ASSERT_EQ(::symlink("/dev/zero", (strTasks + "/zero.ics").c_str()), 0);
+    const std::string strFifo = mail.dir.path().toStdString() + "/fifo";
+    ASSERT_EQ(::mkfifo(strFifo.c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(strFifo.c_str(), (strTasks + "/pipe.ics").c_str()), 0);
+    WriteFile(QString::fromStdString(strTasks + "/huge.ics"),
+              Calendar("BEGIN:VTODO\r\nUID:h\r\nSUMMARY:huge\r\nDESCRIPTION:" + std::string(nMaxVdirItemBytes, 'x') +
+                       "\r\nEND:VTODO\r\n"));
+    WriteFile(QString::fromStdString(strTasks + "/junk.ics"), "not a calendar");
+    WriteFile(QString::fromStdString(strTasks + "/ok.ics"),
+              Calendar("BEGIN:VTODO\r\nUID:k\r\nSUMMARY:ok\r\nEND:VTODO\r\n"));
+
+    CImportList<COutlookTaskEntry> list;
+    std::vector<std::string> skipped;
+    EXPECT_EQ(mail.outlook.ListTasks(list, &skipped), 1);
+    ASSERT_EQ(list.GetCount(), 1u);
+    EXPECT_EQ(list.GetRow(0).strText, "ok");
+    // In name order, each naming its file.
+    ASSERT_EQ(skipped.size(), 4u) << ::testing::PrintToString(skipped);
+    for (const auto& [i, pszName] : {std::pair(0, "/huge.ics"), {1, "/junk.ics"}, {2, "/pipe.ics"}, {3, "/zero.ics"}})
+        EXPECT_NE(skipped[i].find(strTasks + pszName), std::string::npos) << skipped[i];
+    EXPECT_NE(skipped[0].find("larger than"), std::string::npos) << skipped[0];
+
+    // A set stop flag ends the listing after the first item.
+    const std::atomic<bool> bStop{true};
+    CImportList<std::string> notes;
+    for (const char* pszName : {"a.ics", "b.ics"})
+        WriteFile(QString::fromStdString(mail.folders.strNotes + "/" + pszName),
+                  Calendar("BEGIN:VJOURNAL\r\nDESCRIPTION:n\r\nEND:VJOURNAL\r\n"));
+    EXPECT_EQ(mail.outlook.ListNotes(notes, nullptr, &bStop), 1);
+}
+
+TEST(MailServerTest, ExportedItemsHoldNoRawControlCharacters)
+{
+    SMail mail;
+    CNoteRecord note = Note(std::string("bell\x07 and \x1b[31mescape\x7f") + '\0' + "after", 1, false);
+    note.m_strNotes = "tab\tkept\r\nform\x0c feed\x01";
+    ExportOutlookTask(mail.outlook, mail.reporter, &note);
+    ExportOutlookNote(mail.outlook, mail.reporter, &note);
+    ASSERT_EQ(mail.opener.opened.size(), 2u);
+    for (const std::string& strPath : mail.opener.opened) {
+        const std::string strData = ReadFile(strPath);
+        for (const char c : strData) {
+            const auto u = static_cast<unsigned char>(c);
+            EXPECT_TRUE((u >= 0x20 && u != 0x7F) || c == '\t' || c == '\r' || c == '\n') << int(u) << " in " << strData;
+        }
+    }
+    // What is left reads back as the text without them.
+    const auto tasks = mail.Tasks();
+    ASSERT_EQ(tasks.size(), 1u);
+    EXPECT_EQ(tasks[0].m_strSubject, "bell and [31mescapeafter");
+    EXPECT_EQ(tasks[0].m_strBody, "tab\tkept\r\nform feed");
 }
 
 TEST(MailServerTest, FollowsTheVdirRules)

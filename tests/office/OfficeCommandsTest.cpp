@@ -511,6 +511,7 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     EXPECT_TRUE(o.reporter.boxes.empty());
 
     // Written: counted.
+    store.LoadFolder(dir.path().toStdString());
     const SImportResult written =
         ImportOutlookNotes(o.outlook, o.reporter, &target, dir.path().toStdString(), store,
                            [](COutlookConnection&) { return std::optional(std::vector<std::string>{"x"}); });

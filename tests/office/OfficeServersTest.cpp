@@ -295,3 +295,31 @@ TEST(OfficeServersTest, LibreOfficeReadsWhatTheServersWrite)
                                     "Notes,View Notes,,,\n";
     EXPECT_EQ(strCsv, ",,,,\n" + strExpected);
 }
+
+TEST(OfficeServersTest, TemporaryFolderFallsBackWhenTmpdirCannotBeUsed)
+{
+    const bool bHadTmpdir = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray strOldTmpdir = qgetenv("TMPDIR");
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly));
+    // Gone, a plain file, not absolute: each time the system's own is used.
+    for (const QString& strTmpdir :
+         {dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("file")), QStringLiteral("relative")}) {
+        qputenv("TMPDIR", strTmpdir.toLocal8Bit());
+        RemoveProgramTempDir();
+        std::string strError;
+        const std::string strDir = ProgramTempDir(&strError);
+        EXPECT_EQ(strDir.rfind("/tmp/quillbox-", 0), 0u) << strDir << " " << strError;
+        EXPECT_TRUE(QFileInfo(QString::fromStdString(strDir)).isDir());
+        EXPECT_EQ(NewProgramTempFile(".fodt").rfind(strDir + "/", 0), 0u);
+    }
+    // A usable TMPDIR is still the first choice.
+    qputenv("TMPDIR", dir.path().toLocal8Bit());
+    RemoveProgramTempDir();
+    EXPECT_EQ(ProgramTempDir().rfind(dir.path().toStdString() + "/quillbox-", 0), 0u);
+    RemoveProgramTempDir();
+    if (bHadTmpdir)
+        qputenv("TMPDIR", strOldTmpdir);
+    else
+        qunsetenv("TMPDIR");
+}

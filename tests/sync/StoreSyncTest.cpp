@@ -206,7 +206,10 @@ TEST_F(StoreSync, UpdateWritesWhenNothingChanged)
     stray.m_strNotes = "five, from an old copy";
     const SStoreResult late = fresh.UpdateNote(stray);
     EXPECT_EQ(late.eConflict, SStoreResult::EConflict::none) << "the store wrote it itself";
+    // A store of this folder that has not read the note.
     CNoteStore stale(app2);
+    stale.LoadFolder(Dir());
+    stale.ClearNotes();
     CNoteRecord older = store.GetNote(key);
     older.m_dtModified = CDateTime::FromFields(2020, 1, 1);
     const SStoreResult old = stale.UpdateNote(older);

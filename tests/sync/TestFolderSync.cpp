@@ -247,6 +247,53 @@ private slots:
         QCOMPARE(pPane->GetText(), std::string("typed on kiwi"));
     }
 
+    // The folder's directory removed and made again (a share remounted, a
+    // sync tool recreating it): nothing listed while it is gone, and the
+    // status bar says so; once back, its notes are listed and later changes
+    // are followed again.
+    void directoryRemovedAndMadeAgain()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        WriteNotes(strDir, {"alpha", "beta"});
+        SRun run(m_env.ExeDir());
+        Open(run, strDir);
+        QCOMPARE(Titles(run.List()), QStringList({"alpha", "beta"}));
+
+        QVERIFY(QDir(strDir).removeRecursively());
+        QTRY_COMPARE(run.List().GetModel().GetRowCount(), 0);
+        QCOMPARE(run.frame->statusBar()->currentMessage(),
+                 QStringLiteral("The folder's directory %1 is missing.").arg(strDir));
+        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string());
+
+        WriteNotes(strDir, {"gamma"});
+        QTRY_COMPARE_WITH_TIMEOUT(Titles(run.List()), QStringList({"gamma"}), 5000);
+        QVERIFY(run.frame->statusBar()->currentMessage().isEmpty());
+        ChangeElsewhere(strDir, "gamma", [](CNoteRecord& n) { n.m_strTitle = "delta"; });
+        QTRY_COMPARE(Titles(run.List()), QStringList({"delta"}));
+        WriteNotes(strDir, {"epsilon"});
+        QTRY_COMPARE(Titles(run.List()), QStringList({"delta", "epsilon"}));
+    }
+
+    // The damaged-file message follows the count and goes with the last
+    // damaged file.
+    void damagedMessageFollowsTheFiles()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        WriteNotes(strDir, {"alpha"});
+        const std::string strDamaged = strDir.toStdString() + "/QB_2026120712000000.qbt";
+        WriteBytes(strDamaged, "QB");
+        SRun run(m_env.ExeDir());
+        Open(run, strDir);
+        QTRY_VERIFY(run.frame->statusBar()->currentMessage().startsWith(QStringLiteral("1 damaged note file")));
+        WriteBytes(strDir.toStdString() + "/QB_2026120712000001.qbt", "QB");
+        QTRY_VERIFY(run.frame->statusBar()->currentMessage().startsWith(QStringLiteral("2 damaged note file")));
+        QCOMPARE(::unlink(strDamaged.c_str()), 0);
+        QTRY_VERIFY(run.frame->statusBar()->currentMessage().startsWith(QStringLiteral("1 damaged note file")));
+        QCOMPARE(::unlink((strDir.toStdString() + "/QB_2026120712000001.qbt").c_str()), 0);
+        QTRY_VERIFY(run.frame->statusBar()->currentMessage().isEmpty());
+        QCOMPARE(Titles(run.List()), QStringList({"alpha"}));
+    }
+
 private:
     void Open(SRun& run, const QString& strDir)
     {

@@ -5,6 +5,7 @@
 #include "GuiTestUtil.h"
 #include "ImportCheckList.h"
 
+#include <QPushButton>
 #include <QScreen>
 
 class ImportShots : public QObject
@@ -54,6 +55,8 @@ private slots:
             return [=](QWidget* pWidget) {
                 auto* pDlg = qobject_cast<QDialog*>(pWidget);
                 QVERIFY(pDlg);
+                // The items are listed behind the dialog; Import waits for them.
+                QTRY_VERIFY(pDlg->findChild<QPushButton*>(QStringLiteral("Import"))->isEnabled());
                 QAbstractItemModel* pModel = pDlg->findChild<CImportCheckList*>()->model();
                 for (int r = 0; r < pModel->rowCount(); ++r)
                     if (ticks.contains(pModel->index(r, 0).data().toString()))

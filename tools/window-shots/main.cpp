@@ -24,7 +24,7 @@ void Save(QWidget* pWidget, const char* pszName)
 }
 
 // Runs a command whose sheet is photographed and then cancelled.
-void ShootSheet(CQuillboxView& view, int nId, const std::function<void(CNotesSheet&)>& shoot)
+void ShootSheet(CCommandController& commands, int nId, const std::function<void(CNotesSheet&)>& shoot)
 {
     CModalDriver driver;
     driver.Add([&](QWidget* pWidget) {
@@ -88,11 +88,11 @@ int main(int argc, char** argv)
     commands.ExecuteCommand(ID_VIEW_DETAILS);
     pFrame->GetNotesList()->SetSelectionMark(1);
 
-    ShootSheet(view, ID_ADD_NOTE, [](CNotesSheet& sheet) {
+    ShootSheet(commands, ID_ADD_NOTE, [](CNotesSheet& sheet) {
         QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "Call the plumber");
         Save(&sheet, "window-add-note.png");
     });
-    ShootSheet(view, ID_MODIFY_NOTE, [](CNotesSheet& sheet) { Save(&sheet, "window-modify-note.png"); });
+    ShootSheet(commands, ID_MODIFY_NOTE, [](CNotesSheet& sheet) { Save(&sheet, "window-modify-note.png"); });
     if (QWidget* pProperties = pFrame->GetPane(EPane::properties))
         Save(pProperties, "window-properties.png");
     pFrame->close();

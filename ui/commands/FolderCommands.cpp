@@ -53,7 +53,8 @@ void OnRemoveFolder(SCommandContext& ctx)
     const CFolderRecord* pRecord = ctx.folders.GetSelectedFolder();
     if (!pRecord)
         return;
-    QString strQuestion = QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_REMOVE_FOLDER_QUESTION));
+    QString strQuestion =
+        QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_REMOVE_FOLDER_QUESTION));
     strQuestion.replace(QStringLiteral("%s"), QString::fromStdString(pRecord->m_strName));
     if (QMessageBox::question(ctx.pParent, QStringLiteral("Quillbox"), strQuestion, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes)

@@ -80,7 +80,8 @@ void OnDeleteNote(SCommandContext& ctx)
     if (!pRow)
         return;
     ctx.selection.m_note = NoteOfRow(ctx.store, *pRow);
-    const QString strQuestion = QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_DELETE_NOTE_QUESTION));
+    const QString strQuestion =
+        QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_DELETE_NOTE_QUESTION));
     if (QMessageBox::question(ctx.pParent, QStringLiteral("Quillbox"), strQuestion, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) == QMessageBox::Yes) {
         ReportFailure(ctx, ctx.store.DeleteNote(ctx.selection.m_note));

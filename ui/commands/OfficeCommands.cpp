@@ -47,11 +47,29 @@ void RunDocumentExport(SCommandContext& ctx, DocumentExport pfnExport)
         ShowStatus(ctx, QString::fromStdString(strMissing));
 }
 
+// Counts the items the listing passed over and names the first few.
+void ShowSkipped(SCommandContext& ctx, const std::vector<std::string>& skipped)
+{
+    if (skipped.empty())
+        return;
+    constexpr size_t nNamed = 3;
+    QString strText = QCoreApplication::translate(
+        "OfficeCommands", "%n mail-client item(s) could not be read and were left as they are:", nullptr,
+        static_cast<int>(skipped.size()));
+    for (size_t i = 0; i < skipped.size() && i < nNamed; ++i)
+        strText += QLatin1Char(' ') + QString::fromStdString(skipped[i]);
+    if (skipped.size() > nNamed)
+        strText += QStringLiteral(" ...");
+    ShowStatus(ctx, strText);
+}
+
 NotesChooser ChooseNotes(SCommandContext& ctx)
 {
     return [&ctx](COutlookConnection& outlook) -> std::optional<std::vector<std::string>> {
         CImportNotesDlg dlg(outlook, ctx.pParent);
-        if (dlg.exec() != QDialog::Accepted)
+        const int nResult = dlg.exec();
+        ShowSkipped(ctx, dlg.GetSkipped());
+        if (nResult != QDialog::Accepted)
             return std::nullopt;
         return dlg.m_listChosen;
     };
@@ -61,7 +79,9 @@ TasksChooser ChooseTasks(SCommandContext& ctx)
 {
     return [&ctx](COutlookConnection& outlook) -> std::optional<std::vector<COutlookTaskEntry>> {
         CImportTasksDlg dlg(outlook, ctx.app, ctx.pParent);
-        if (dlg.exec() != QDialog::Accepted)
+        const int nResult = dlg.exec();
+        ShowSkipped(ctx, dlg.GetSkipped());
+        if (nResult != QDialog::Accepted)
             return std::nullopt;
         return dlg.m_listChosen;
     };
