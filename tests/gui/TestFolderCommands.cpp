@@ -1,4 +1,4 @@
-// New, Modify and Remove Folder, the folder dialog and the tree's context menu.
+// New, Modify and Remove Folder and the folder dialog.
 #include "GuiTestUtil.h"
 
 class TestFolderCommands : public QObject
@@ -100,38 +100,6 @@ private slots:
         QCOMPARE(CFolderDialog::ResolveBrowsedPath(QStringLiteral("/home/u/notes/quillbox_settings file")),
                  QStringLiteral("/home/u/notes/quillbox_settings file"));
         QCOMPARE(CFolderDialog::ResolveBrowsedPath(QStringLiteral("/home/u/notes")), QStringLiteral("/home/u/notes"));
-    }
-
-    void contextMenuOnlyOverALabel()
-    {
-        SRun run(m_env.m_pExeDir->path());
-        CQuillboxView& view = run.View();
-        view.InsertFolderItem(
-            std::make_unique<CFolderRecord>(CFolderRecord{"Work", m_env.m_pExeDir->path().toStdString()}));
-        QTreeWidgetItem* pWork = view.GetRootItem()->child(1);
-        auto openMenu = [&] {
-            for (QMenu* pMenu : view.findChildren<QMenu*>())
-                if (pMenu->isVisible())
-                    return pMenu;
-            return static_cast<QMenu*>(nullptr);
-        };
-
-        // Right of the label and on the image: no menu, no change of selection.
-        const QRect rcLabel = view.GetLabelRect(pWork);
-        QVERIFY(rcLabel.isValid());
-        QTest::mousePress(view.viewport(), Qt::RightButton, {}, QPoint(rcLabel.right() + 30, rcLabel.center().y()));
-        QCOMPARE(view.currentItem(), view.GetRootItem());
-        QVERIFY(!openMenu());
-        QTest::mousePress(view.viewport(), Qt::RightButton, {}, QPoint(rcLabel.left() - 8, rcLabel.center().y()));
-        QCOMPARE(view.currentItem(), view.GetRootItem());
-        QVERIFY(!openMenu());
-
-        // On the label: the folder is selected and its menu opens.
-        QTest::mousePress(view.viewport(), Qt::RightButton, {}, rcLabel.center());
-        QCOMPARE(view.currentItem(), pWork);
-        QMenu* pMenu = openMenu();
-        QVERIFY(pMenu);
-        pMenu->close();
     }
 
 private:

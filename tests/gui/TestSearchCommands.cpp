@@ -69,40 +69,6 @@ private slots:
     void initTestCase() { QVERIFY(m_env.InitCase()); }
     void init() { QVERIFY(m_env.InitTest()); }
 
-    // The selected folder is chosen; Cancel searches nothing and still shows the pane.
-    void cancelStillShowsThePane()
-    {
-        const QString strA = m_env.ExePath(QStringLiteral("a"));
-        const QString strB = m_env.ExePath(QStringLiteral("b"));
-        WriteKeyedNotes(strA, {{"2026010100000010", "apple"}});
-        WriteKeyedNotes(strB, {{"2026010100000020", "banana"}});
-        SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
-        const int nFirst = view.GetRootItem()->childCount();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
-        view.setCurrentItem(run.Folder(nFirst + 1));
-        QVERIFY(run.frame->GetSearchResultsBar()->isHidden());
-
-        int nChosen = -1;
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
-            QVERIFY(pDialog);
-            nChosen = pDialog->GetFolderList()->currentIndex();
-            pDialog->GetSearchEdit()->setText(QStringLiteral("apple"));
-            pDialog->reject();
-        });
-        driver.Start();
-        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+F")));
-        QVERIFY(driver.Done());
-        QCOMPARE(nChosen, nFirst + 1);
-        QVERIFY(!run.frame->GetSearchResultsBar()->isHidden());
-        QCOMPARE(run.app.m_bSearchBarUsed, 1);
-        QCOMPARE(run.frame->GetSearchResultsList()->GetModel().rowCount(), 0);
-        QCOMPARE(ListedTitles(run.List()), QStringList{"banana"});
-    }
-
     // A search elsewhere leaves the list, its mark and the store with the
     // selected folder; a result from there keeps the row. A result from the
     // selected folder selects its row.

@@ -21,10 +21,6 @@ private slots:
         QCOMPARE(pRoot->child(0)->text(0), QStringLiteral("Sample Notes"));
         QCOMPARE(run.View().currentItem(), pRoot);
         QCOMPARE(run.List().GetModel().rowCount(), 0);
-        QCOMPARE(pFrame->GetPropertiesBar()->GetList()->count(), 1); // one blank row
-
-        QVERIFY(pFrame->GetNotesListBar()->isVisible());
-        QVERIFY(pFrame->GetSearchResultsBar()->isHidden());
     }
 
     void installedProgramCopiesTheSampleNotes()

@@ -127,21 +127,16 @@ private slots:
         chm.close();
         QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
-    }
 
-    void helpOfAnInstalledProgramIsItsSharedPage()
-    {
+        // An installed program opens the page shared beside its bin directory.
         QTemporaryDir prefix;
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/quillbox")));
         const QString strPage = prefix.filePath(QStringLiteral("share/quillbox/quillbox-help.html"));
-        QFile page(strPage);
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.close();
-        SRun run(prefix.filePath(QStringLiteral("bin")));
-        QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
-        QCOMPARE(m_env.m_opened.size(), 1);
-        QCOMPARE(m_env.m_opened.at(0).toLocalFile(), strPage);
+        QVERIFY(QFile(strPage).open(QIODevice::WriteOnly));
+        SRun installed(prefix.filePath(QStringLiteral("bin")));
+        QVERIFY(installed.Commands().ExecuteCommand(ID_HELP_CONTENTS));
+        QCOMPARE(m_env.m_opened.at(2).toLocalFile(), strPage);
     }
 
 private:

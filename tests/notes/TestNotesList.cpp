@@ -220,34 +220,6 @@ private slots:
         QCOMPARE(model.FindRow(MakeNote("aaa")), -1);
     }
 
-    void modesAndColumnsSnapBack()
-    {
-        QMainWindow frame;
-        auto* pBar = new CNotesListBar(*m_pApp, &frame, 59420);
-        frame.addDockWidget(Qt::RightDockWidgetArea, pBar);
-        CNotesListCtrl& list = *pBar->GetList();
-        list.InitColumns(0);
-        Fill(list.GetModel(), {MakeNote("one", 0, 1), MakeNote("two", 1, 2), MakeNote("three", 2, 3)});
-        frame.resize(900, 500);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-
-        // Every mode marks row 0 again; an unknown mode is Details.
-        for (const int nMode : {0, 1, 2, 3, 9}) {
-            list.SetSelectionMark(2);
-            list.SetViewMode(nMode);
-            QCOMPARE(list.GetViewMode(), nMode == 9 ? 0 : nMode);
-            QCOMPARE(list.GetSelectionMark(), 0);
-            QVERIFY(list.GetActiveView()->isVisible());
-        }
-
-        // Changing the mode with no rows leaves nothing marked.
-        list.GetModel().DeleteAllRows();
-        list.GetModel().EndFill();
-        list.SetViewMode(2);
-        QCOMPARE(list.GetSelectionMark(), -1);
-    }
-
     void reportsWhatTheUserDoes()
     {
         CNotesListCtrl list(*m_pApp);
