@@ -192,18 +192,6 @@ private slots:
         QCOMPARE(app.m_clrMediumPriority, 0x002068FFu);
         QCOMPARE(app.m_clrLowPriority, 0x0098FB98u);
 
-        // A colour from the colour dialog that is in no table is kept too.
-        CColourGridPopup::ColourDialogHook() = [](const QColor&, QWidget*) { return QColor(1, 2, 3); };
-        OnNextModal([](QWidget* pModal) {
-            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-            QVERIFY(pDialog);
-            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), CColourGridPopup::nCustomCell);
-            pDialog->accept();
-        });
-        QVERIFY(OnPreferences(app, nullptr, repaint));
-        QCOMPARE(app.m_clrLowPriority, 0x00030201u);
-        QCOMPARE(OpenUserSettings().value(QStringLiteral("Task Priority Settings/LowPriorityColour")).toUInt(),
-                 0x00030201u);
         OpenUserSettings().clear();
     }
 

@@ -89,15 +89,8 @@ private slots:
         QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
         QVERIFY(driver.Done());
 
-        // The note as the command saved it.
-        CAppContext check(m_strDir.toStdString());
-        CNoteStore store(check);
-        store.LoadFolder(m_strDir.toStdString());
-        CNoteRecord beta;
-        store.ForEach([&](const CNoteRecord& note) {
-            if (note.m_strTitle == "beta")
-                beta = note;
-        });
+        // The note as the command saved it, though saving moved the mark.
+        CNoteRecord beta = m_pRun->app.GetStore().GetNote(m_pRun->List().GetModel().GetRowNote(1)->m_strKey);
         QCOMPARE(beta.m_strNotes, std::string("typed (into) beta\r\nline two"));
         QCOMPARE(m_pRun->List().GetSelectionMark(), 0);
 

@@ -209,23 +209,6 @@ private slots:
         // The same row position is marked again; it holds another note now.
         QCOMPARE(run.List().GetSelectionMark(), 1);
         QCOMPARE(RowTitle(run.List(), 1), std::string("cherry"));
-
-        // A double click opens the same sheet, through the command's rules.
-        bool bOpened = false;
-        CModalDriver dbl;
-        dbl.Add([&](QWidget* pWidget) {
-            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
-            QVERIFY(pSheet);
-            bOpened = pSheet->GetDetailPage()->GetTitleEdit()->text() == QStringLiteral("apple");
-            pSheet->GetButton(CNotesSheet::btnCancel)->click();
-        });
-        dbl.Start();
-        // As a user's double click arrives: a click, then the double click.
-        ClickRow(run.List(), 0);
-        QTest::mouseDClick(run.List().GetActiveView()->viewport(), Qt::LeftButton, {}, RowCentre(run.List(), 0));
-        QTRY_VERIFY(dbl.Done());
-        QVERIFY(bOpened);
-        QCOMPARE(run.List().GetSelectionMark(), 0);
     }
 
     void deleteNoteAsksFirst()

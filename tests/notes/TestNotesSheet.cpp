@@ -3,7 +3,6 @@
 #include "IconPage.h"
 #include "NotesSheet.h"
 #include "NotesTestUtil.h"
-#include "Resources.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,40 +41,6 @@ class TestNotesSheet : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void wizardAddsWithUntitled()
-    {
-        CNotesSheet sheet(QStringLiteral("Add Note"), nullptr, 0,
-                          QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_WATERMARK)),
-                          QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_HEADER)));
-        sheet.SetWizardMode();
-        const CNoteRecord before = sheet.m_note;
-        WhenShown(sheet, [&] {
-            QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line one");
-            QTest::keyClick(sheet.GetDetailPage()->GetNotesEdit(), Qt::Key_Return);
-            QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line two");
-
-            sheet.GetButton(CNotesSheet::btnNext)->click();
-            QTest::keyClicks(sheet.GetIconPage()->GetCommentsEdit(), "said");
-
-            // Back and forth keeps what was typed.
-            sheet.GetButton(CNotesSheet::btnBack)->click();
-            QCOMPARE(sheet.GetActiveIndex(), 0);
-            QCOMPARE(sheet.GetDetailPage()->GetNotesEdit()->toPlainText(), QStringLiteral("line one\nline two"));
-            sheet.GetButton(CNotesSheet::btnNext)->click();
-            QCOMPARE(sheet.GetIconPage()->GetCommentsEdit()->text(), QStringLiteral("said"));
-            sheet.GetIconPage()->GetIconList()->SetSelectionMark(12);
-            sheet.GetButton(CNotesSheet::btnFinish)->click();
-        });
-        QCOMPARE(sheet.DoModal(), int(CNotesSheet::ID_WIZFINISH));
-        QCOMPARE(sheet.m_note.m_strTitle, std::string("Untitled"));
-        QCOMPARE(sheet.m_note.m_strNotes, std::string("line one\r\nline two"));
-        QCOMPARE(sheet.m_note.m_strComments, std::string("said"));
-        QCOMPARE(sheet.m_note.m_nIcon, 12);
-        QCOMPARE(sheet.m_note.m_nPriority, 1);
-        QCOMPARE(sheet.m_note.m_bHasDate, 0);
-        QCOMPARE(sheet.m_note.m_dtCreated, before.m_dtCreated);
-    }
 
     void tabbedSheetKeepsWhatItDidNotShow()
     {

@@ -86,12 +86,6 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
               CNoteStore::ReadResult::ok);
     EXPECT_EQ(stored.m_strNotes, "x\r\na\r\nb\r\n");
 
-    // One empty note still changes the target: CR LF twice.
-    target.m_strNotes = "x";
-    o.items = {{"", "", 0, 1}};
-    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
-    EXPECT_EQ(target.m_strNotes, "x\r\n\r\n");
-
     // Nothing ticked, Cancel, no folder, no note: nothing changes.
     target.m_strNotes = "x";
     const NotesChooser none = [](COutlookConnection&) {
