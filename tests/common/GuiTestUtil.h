@@ -12,7 +12,6 @@
 #include "MailClientSettings.h"
 #include "MailServer.h"
 #include "MainFrame.h"
-#include "MainToolBar.h"
 #include "NotesListBar.h"
 #include "NotesListCtrl.h"
 #include "NotesTextBar.h"
@@ -22,17 +21,11 @@
 #include "QuillboxView.h"
 #include "SearchResultsBar.h"
 
-#include <QAccessible>
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMenuBar>
-#include <QToolButton>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>

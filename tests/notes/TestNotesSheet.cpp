@@ -91,17 +91,6 @@ private slots:
         QCOMPARE(sheet.m_note.m_nIcon, 200);
         QCOMPARE(sheet.m_note.m_nPriority, 9);
         QCOMPARE(sheet.m_note.m_strKeywords, std::string(" more"));
-
-        // An icon out of range selects none and is kept.
-        CNotesSheet odd(QStringLiteral("Modify Notes"), nullptr, 1);
-        odd.m_note = MakeNote("Odd", 1, 999);
-        WhenShown(odd, [&] {
-            QCOMPARE(odd.GetTabs()->currentIndex(), 1);
-            QCOMPARE(odd.GetIconPage()->GetIconList()->GetSelectionMark(), -1);
-            odd.GetButton(CNotesSheet::btnOK)->click();
-        });
-        QCOMPARE(odd.DoModal(), int(CNotesSheet::IDOK));
-        QCOMPARE(odd.m_note.m_nIcon, 999);
     }
 
     void datePickerFollowsTheBox()
