@@ -12,7 +12,6 @@
 #include "MailClientSettings.h"
 #include "MailServer.h"
 #include "MainFrame.h"
-#include "MainToolBar.h"
 #include "NotesListBar.h"
 #include "NotesListCtrl.h"
 #include "NotesTextBar.h"
@@ -22,17 +21,11 @@
 #include "QuillboxView.h"
 #include "SearchResultsBar.h"
 
-#include <QAccessible>
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMenuBar>
-#include <QToolButton>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -110,7 +103,6 @@ inline CModalDriver::Step FillFolderDialog(const QString& strName, const QString
     return [strName, strPath, bOk](QWidget* pWidget) {
         auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
         QVERIFY(pDialog);
-        QCOMPARE(pDialog->windowTitle(), QStringLiteral("Add / Update Folder"));
         pDialog->GetNameEdit()->setText(strName);
         // The path field is read-only: it is set the way a user sets it.
         CFolderDialog::BrowseHook() = [strPath] { return strPath; };
@@ -164,11 +156,6 @@ struct SRun
     CQuillboxApp app;
     CMainFrame* frame = nullptr;
 };
-
-inline Qt::DockWidgetArea AreaOf(CMainFrame* pFrame, QDockWidget* pBar)
-{
-    return pFrame->dockWidgetArea(pBar);
-}
 
 // The per-user settings in a temporary directory, a fresh program directory
 // for every test, and the browser and desktop opener replaced. Each test

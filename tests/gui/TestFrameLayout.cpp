@@ -76,17 +76,6 @@ private slots:
         QTRY_COMPARE(run.frame->GetPropertiesBar()->height(), 260);
     }
 
-    void toolbarReturnsToTheTop()
-    {
-        {
-            SRun run(m_env.m_pExeDir->path());
-            run.frame->addToolBar(Qt::LeftToolBarArea, run.frame->GetToolBar());
-            QCOMPARE(run.frame->toolBarArea(run.frame->GetToolBar()), Qt::LeftToolBarArea);
-        }
-        SRun run(m_env.m_pExeDir->path());
-        QCOMPARE(run.frame->toolBarArea(run.frame->GetToolBar()), Qt::TopToolBarArea);
-    }
-
     void closeWritesFolderListAndMode()
     {
         const QString strSettingsFile = m_env.m_pExeDir->filePath(QStringLiteral("FolderSettings.set"));

@@ -3,8 +3,6 @@
 #include "NoteSelection.h"
 #include "NoteStore.h"
 
-#include <QAbstractItemModelTester>
-
 #include <optional>
 
 class TestNoteSelection : public QObject
@@ -52,21 +50,6 @@ private slots:
         QCOMPARE(view.GetRootItem()->childCount(), 2);
         QCOMPARE(readNotes(strDirB), std::string("last words for B"));
         QCOMPARE(readNotes(strDirA), std::string("changed in A"));
-    }
-
-    // The notes model keeps Qt's model rules through every refill.
-    void notesModelFollowsTheRules()
-    {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"one", "Two", "three"});
-        SRun run(m_env.ExeDir());
-        QAbstractItemModelTester tester(&run.List().GetModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
-        QCOMPARE(run.List().GetModel().rowCount(), 3);
-        QVERIFY(run.Commands().ExecuteCommand(ID_VIEW_TILES));
-        run.View().setCurrentItem(run.View().GetRootItem());
-        QCOMPARE(run.List().GetModel().rowCount(), 0);
     }
 
     // A note command works on the note it started on, with the text just

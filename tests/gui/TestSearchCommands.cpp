@@ -69,68 +69,6 @@ private slots:
     void initTestCase() { QVERIFY(m_env.InitCase()); }
     void init() { QVERIFY(m_env.InitTest()); }
 
-    void rootSelectedOpensNothing()
-    {
-        SRun run(m_env.ExeDir());
-        run.View().setCurrentItem(run.View().GetRootItem());
-        bool bOpened = false;
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            bOpened = true;
-            static_cast<QDialog*>(pWidget)->reject();
-        });
-        driver.Start();
-        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+F")));
-        QTest::qWait(50);
-        QVERIFY(!bOpened);
-        QVERIFY(!run.Commands().ExecuteCommand(ID_SEARCH));
-        QVERIFY(run.frame->GetSearchResultsBar()->isHidden());
-    }
-
-    // The folders in tree order, the selected one chosen; Cancel searches
-    // nothing and still shows the pane.
-    void cancelStillShowsThePane()
-    {
-        const QString strA = m_env.ExePath(QStringLiteral("a"));
-        const QString strB = m_env.ExePath(QStringLiteral("b"));
-        WriteKeyedNotes(strA, {{"2026010100000010", "apple"}});
-        WriteKeyedNotes(strB, {{"2026010100000020", "banana"}});
-        SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
-        const int nFirst = view.GetRootItem()->childCount();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
-        view.setCurrentItem(run.Folder(nFirst + 1));
-        QVERIFY(run.frame->GetSearchResultsBar()->isHidden());
-
-        QStringList offered;
-        int nChosen = -1;
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
-            QVERIFY(pDialog);
-            QCOMPARE(pDialog->windowTitle(), QStringLiteral("Search"));
-            for (int i = 0; i < pDialog->GetFolderList()->count(); ++i)
-                offered << pDialog->GetFolderList()->itemText(i);
-            nChosen = pDialog->GetFolderList()->currentIndex();
-            pDialog->GetSearchEdit()->setText(QStringLiteral("apple"));
-            pDialog->reject();
-        });
-        driver.Start();
-        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+F")));
-        QVERIFY(driver.Done());
-        QStringList expected;
-        for (int i = 0; i < view.GetRootItem()->childCount(); ++i)
-            expected << run.Folder(i)->text(0);
-        QCOMPARE(offered, expected);
-        QCOMPARE(offered.mid(nFirst), (QStringList{"A", "B"}));
-        QCOMPARE(nChosen, nFirst + 1);
-        QVERIFY(!run.frame->GetSearchResultsBar()->isHidden());
-        QCOMPARE(run.app.m_bSearchBarUsed, 1);
-        QCOMPARE(run.frame->GetSearchResultsList()->GetModel().rowCount(), 0);
-        QCOMPARE(ListedTitles(run.List()), QStringList{"banana"});
-    }
-
     // A search elsewhere leaves the list, its mark and the store with the
     // selected folder; a result from there keeps the row. A result from the
     // selected folder selects its row.
@@ -193,35 +131,6 @@ private slots:
         QCOMPARE(run.List().GetSelectionMark(), 2);
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
         QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of plum cake"));
-    }
-
-    void messageRowIsInert()
-    {
-        const QString strA = m_env.ExePath(QStringLiteral("a"));
-        WriteKeyedNotes(strA, {{"2026010100000010", "apple"}, {"2026010100000011", "banana"}});
-        SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
-        CCommandController& commands = run.Commands();
-        const int nFirst = view.GetRootItem()->childCount();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
-        view.setCurrentItem(run.Folder(nFirst));
-        run.List().SetSelectionMark(1);
-
-        CModalDriver driver;
-        driver.Add(FindIn(nFirst, QStringLiteral("nowhere to be found")));
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_SEARCH));
-        CSearchResultsList& results = *run.frame->GetSearchResultsList();
-        QCOMPARE(results.GetModel().rowCount(), 1);
-        QVERIFY(!results.GetModel().GetRowNote(0));
-        QSignalSpy activated(&results, &CSearchResultsList::ResultActivated);
-        QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
-                          results.visualRect(results.GetModel().index(0, 0)).center());
-        results.setCurrentIndex(results.GetModel().index(0, 0));
-        QCOMPARE(activated.count(), 0);
-        QCOMPARE(results.GetSelectionMark(), -1);
-        QCOMPARE(run.List().GetSelectionMark(), 1);
-        QCOMPARE(run.frame->GetPropertiesList()->GetShownValue(CPropertiesList::rowTitle), QStringLiteral("banana"));
     }
 
 private:

@@ -21,16 +21,6 @@ private slots:
         QCOMPARE(pRoot->child(0)->text(0), QStringLiteral("Sample Notes"));
         QCOMPARE(run.View().currentItem(), pRoot);
         QCOMPARE(run.List().GetModel().rowCount(), 0);
-        QCOMPARE(pFrame->GetPropertiesBar()->GetList()->count(), 1); // one blank row
-
-        QCOMPARE(AreaOf(pFrame, pFrame->GetNotesTextBar()), Qt::RightDockWidgetArea);
-        QCOMPARE(AreaOf(pFrame, pFrame->GetPropertiesBar()), Qt::BottomDockWidgetArea);
-        QVERIFY(pFrame->GetNotesListBar()->isVisible());
-        QVERIFY(pFrame->GetSearchResultsBar()->isHidden());
-
-        // Accelerators are shortcuts, never part of a menu text.
-        for (const SCommandEntry& entry : CommandTable())
-            QVERIFY2(!QString::fromLatin1(entry.pszMenuText).contains(QLatin1Char('\t')), entry.pszMenuText);
     }
 
     void installedProgramCopiesTheSampleNotes()

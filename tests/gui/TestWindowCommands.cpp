@@ -95,9 +95,6 @@ private slots:
         QVERIFY(checked(ID_VIEW_SUMMARY_WINDOW));
         QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Alt+3")));
         QVERIFY(checked(ID_VIEW_SEARCH_RESULTS));
-        commands.ExecuteCommand(ID_VIEW_TOOLBAR);
-        QVERIFY(!checked(ID_VIEW_TOOLBAR));
-        commands.ExecuteCommand(ID_VIEW_TOOLBAR);
 
         QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+3")));
         QCOMPARE(commands.GetListViewMode(), CNotesListCtrl::modeTiles);
@@ -113,17 +110,6 @@ private slots:
         QVERIFY(checked(ID_EXPAND_ALL));
         QVERIFY(view.GetRootItem()->isExpanded());
         QCOMPARE(run.List().GetModel().rowCount(), 0);
-
-        // The Views drop-down shows the modes with the current one checked.
-        run.frame->ShowViewsMenu();
-        QMenu* pViews = run.frame->GetViewsMenu();
-        QVERIFY(pViews && pViews->isVisible());
-        QCOMPARE(pViews->actions().size(), 4);
-        QVERIFY(pViews->actions().at(2)->isChecked());
-        QWidget* pButton = run.frame->GetToolBar()->findChild<QWidget*>(QStringLiteral("ViewsButton"));
-        QVERIFY(pButton);
-        QCOMPARE(pViews->pos().x(), pButton->mapToGlobal(QPoint(0, 0)).x());
-        pViews->close();
     }
 
     void helpOpensOurPageWithoutTheHelpFile()
@@ -141,21 +127,16 @@ private slots:
         chm.close();
         QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
-    }
 
-    void helpOfAnInstalledProgramIsItsSharedPage()
-    {
+        // An installed program opens the page shared beside its bin directory.
         QTemporaryDir prefix;
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/quillbox")));
         const QString strPage = prefix.filePath(QStringLiteral("share/quillbox/quillbox-help.html"));
-        QFile page(strPage);
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.close();
-        SRun run(prefix.filePath(QStringLiteral("bin")));
-        QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
-        QCOMPARE(m_env.m_opened.size(), 1);
-        QCOMPARE(m_env.m_opened.at(0).toLocalFile(), strPage);
+        QVERIFY(QFile(strPage).open(QIODevice::WriteOnly));
+        SRun installed(prefix.filePath(QStringLiteral("bin")));
+        QVERIFY(installed.Commands().ExecuteCommand(ID_HELP_CONTENTS));
+        QCOMPARE(m_env.m_opened.at(2).toLocalFile(), strPage);
     }
 
 private:

@@ -3,13 +3,11 @@
 #include "IconPage.h"
 #include "NotesSheet.h"
 #include "NotesTestUtil.h"
-#include "Resources.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,15 +33,6 @@ void WhenShown(CNotesSheet& sheet, std::function<void()> step)
     });
 }
 
-QStringList ShownButtons(const CNotesSheet& sheet)
-{
-    QStringList shown;
-    for (QPushButton* pButton : sheet.findChildren<QPushButton*>())
-        if (pButton->isVisible())
-            shown << pButton->text() + (pButton->isEnabled() ? "" : " (off)");
-    shown.sort();
-    return shown;
-}
 } // namespace
 
 class TestNotesSheet : public QObject
@@ -52,55 +41,6 @@ class TestNotesSheet : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void wizardAddsWithUntitled()
-    {
-        CNotesSheet sheet(QStringLiteral("Add Note"), nullptr, 0,
-                          QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_WATERMARK)),
-                          QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_HEADER)));
-        sheet.SetWizardMode();
-        const CNoteRecord before = sheet.m_note;
-        WhenShown(sheet, [&] {
-            QCOMPARE(sheet.windowTitle(), QStringLiteral("Add Note"));
-            QLabel* pTitle = sheet.findChild<QLabel*>(QStringLiteral("HeaderTitle"));
-            QLabel* pSubTitle = sheet.findChild<QLabel*>(QStringLiteral("HeaderSubTitle"));
-            QVERIFY(pTitle && pSubTitle);
-            QCOMPARE(pTitle->text(), QStringLiteral("Details"));
-            QCOMPARE(pSubTitle->text(), QStringLiteral("Add Notes Details"));
-            QCOMPARE(ShownButtons(sheet), (QStringList{"< Back (off)", "Cancel", "Next >"}));
-            QVERIFY(sheet.GetDetailPage()->GetTitleEdit()->hasFocus());
-            // A new note: no title, no date shown, Medium.
-            QVERIFY(!sheet.GetDetailPage()->GetDatePicker()->isVisible());
-            QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentText(), QStringLiteral("Medium"));
-            QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line one");
-            QTest::keyClick(sheet.GetDetailPage()->GetNotesEdit(), Qt::Key_Return);
-            QTest::keyClicks(sheet.GetDetailPage()->GetNotesEdit(), "line two");
-
-            sheet.GetButton(CNotesSheet::btnNext)->click();
-            QCOMPARE(pTitle->text(), QStringLiteral("Icon"));
-            QCOMPARE(pSubTitle->text(), QStringLiteral("Add your Comments, Keywords & Icon for this Note"));
-            QCOMPARE(ShownButtons(sheet), (QStringList{"< Back", "Cancel", "Finish"}));
-            QCOMPARE(sheet.GetIconPage()->GetIconList()->GetSelectionMark(), 0);
-            QTest::keyClicks(sheet.GetIconPage()->GetCommentsEdit(), "said");
-
-            // Back and forth keeps what was typed.
-            sheet.GetButton(CNotesSheet::btnBack)->click();
-            QCOMPARE(sheet.GetActiveIndex(), 0);
-            QCOMPARE(sheet.GetDetailPage()->GetNotesEdit()->toPlainText(), QStringLiteral("line one\nline two"));
-            sheet.GetButton(CNotesSheet::btnNext)->click();
-            QCOMPARE(sheet.GetIconPage()->GetCommentsEdit()->text(), QStringLiteral("said"));
-            sheet.GetIconPage()->GetIconList()->SetSelectionMark(12);
-            sheet.GetButton(CNotesSheet::btnFinish)->click();
-        });
-        QCOMPARE(sheet.DoModal(), int(CNotesSheet::ID_WIZFINISH));
-        QCOMPARE(sheet.m_note.m_strTitle, std::string("Untitled"));
-        QCOMPARE(sheet.m_note.m_strNotes, std::string("line one\r\nline two"));
-        QCOMPARE(sheet.m_note.m_strComments, std::string("said"));
-        QCOMPARE(sheet.m_note.m_nIcon, 12);
-        QCOMPARE(sheet.m_note.m_nPriority, 1);
-        QCOMPARE(sheet.m_note.m_bHasDate, 0);
-        QCOMPARE(sheet.m_note.m_dtCreated, before.m_dtCreated);
-    }
 
     void tabbedSheetKeepsWhatItDidNotShow()
     {
@@ -111,15 +51,6 @@ private slots:
         CNotesSheet sheet(QStringLiteral("Modify Notes"));
         sheet.m_note = note;
         WhenShown(sheet, [&] {
-            QTabWidget* pTabs = sheet.GetTabs();
-            QVERIFY(pTabs);
-            QCOMPARE(pTabs->count(), 2);
-            QCOMPARE(pTabs->tabText(0), QStringLiteral("Detail"));
-            QCOMPARE(pTabs->tabText(1), QStringLiteral("Icon"));
-            QCOMPARE(ShownButtons(sheet), (QStringList{"Cancel", "OK"}));
-            QCOMPARE(sheet.GetDetailPage()->GetTitleEdit()->text(), QStringLiteral("Old title"));
-            QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentText(), QStringLiteral("High"));
-            QVERIFY(!sheet.GetIconPage()->IsCreated());
             sheet.GetDetailPage()->GetTitleEdit()->setText(QString());
             QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "New title");
             sheet.GetButton(CNotesSheet::btnOK)->click();
@@ -152,9 +83,7 @@ private slots:
             QCOMPARE(sheet.GetDetailPage()->GetPriorityBox()->currentIndex(), -1);
             sheet.GetTabs()->setCurrentIndex(1);
             CIconListCtrl* pIcons = sheet.GetIconPage()->GetIconList();
-            QCOMPARE(pIcons->model()->rowCount(), 219);
             QCOMPARE(pIcons->GetSelectionMark(), 200);
-            QTRY_VERIFY(pIcons->viewport()->rect().contains(pIcons->visualRect(pIcons->model()->index(200, 0))));
             QTest::keyClicks(sheet.GetIconPage()->GetKeywordsEdit(), " more");
             sheet.GetButton(CNotesSheet::btnOK)->click();
         });
@@ -162,17 +91,6 @@ private slots:
         QCOMPARE(sheet.m_note.m_nIcon, 200);
         QCOMPARE(sheet.m_note.m_nPriority, 9);
         QCOMPARE(sheet.m_note.m_strKeywords, std::string(" more"));
-
-        // An icon out of range selects none and is kept.
-        CNotesSheet odd(QStringLiteral("Modify Notes"), nullptr, 1);
-        odd.m_note = MakeNote("Odd", 1, 999);
-        WhenShown(odd, [&] {
-            QCOMPARE(odd.GetTabs()->currentIndex(), 1);
-            QCOMPARE(odd.GetIconPage()->GetIconList()->GetSelectionMark(), -1);
-            odd.GetButton(CNotesSheet::btnOK)->click();
-        });
-        QCOMPARE(odd.DoModal(), int(CNotesSheet::IDOK));
-        QCOMPARE(odd.m_note.m_nIcon, 999);
     }
 
     void datePickerFollowsTheBox()
@@ -187,10 +105,6 @@ private slots:
             QVERIFY(!pPage->GetDatePicker()->isVisible());
             QCOMPARE(pPage->GetDatePicker()->date(), QDate(2025, 6, 30));
             QTest::mouseClick(pPage->GetDateCheck(), Qt::LeftButton, {}, pPage->GetDateCheck()->rect().center());
-            QVERIFY(pPage->GetDatePicker()->isVisible());
-            QTest::mouseClick(pPage->GetDateCheck(), Qt::LeftButton, {}, pPage->GetDateCheck()->rect().center());
-            QVERIFY(!pPage->GetDatePicker()->isVisible());
-            QTest::keyClick(pPage->GetDateCheck(), Qt::Key_Space);
             QVERIFY(pPage->GetDatePicker()->isVisible());
             pPage->GetDatePicker()->setDate(QDate(2026, 1, 2));
             sheet.GetButton(CNotesSheet::btnOK)->click();

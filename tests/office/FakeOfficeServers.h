@@ -5,46 +5,8 @@
 #include <string>
 #include <vector>
 
-// What CRecorder::Respond answers for the three servers, as the real ones do.
+// What CRecorder::Respond answers for the mail client, as the real one does.
 using Responder = std::function<CAutoVariant(CRecorder&, const CRecorder::SCall&)>;
-
-// Word: the documents, the selection, its font and paragraph format. The
-// font size follows what is set, so "switched, not set" shows.
-inline Responder WordResponder(double& dSize)
-{
-    return [&dSize](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
-        if (c.strMember == "Documents" || c.strMember == "Selection" || c.strMember == "Font" ||
-            c.strMember == "ParagraphFormat")
-            return r.Child(c.strMember);
-        if (c.strMember == "Add")
-            return r.Child("Document");
-        if (c.strMember == "Size" && c.kind == EInvokeKind::propertyGet)
-            return CAutoVariant::Real32(static_cast<float>(dSize));
-        if (c.strMember == "Size")
-            dSize = c.args[0].ToDouble();
-        return {};
-    };
-}
-
-// Excel: the workbooks, the active sheet, its ranges by name with their fonts and comments.
-inline Responder ExcelResponder()
-{
-    return [](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
-        if (c.strMember == "Workbooks")
-            return r.Child("Workbooks");
-        if (c.strMember == "Add")
-            return r.Child("Workbook");
-        if (c.strMember == "ActiveSheet")
-            return r.Child("Sheet");
-        if (c.strMember == "Range")
-            return r.Child("Range(" + c.args[0].ToText() + ")");
-        if (c.strMember == "0x92")
-            return r.Child("Font" + c.strObject.substr(5));
-        if (c.strMember == "0x56D")
-            return r.Child("Comment");
-        return {};
-    };
-}
 
 struct SMailItem
 {

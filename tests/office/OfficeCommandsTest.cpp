@@ -1,7 +1,6 @@
 #include "AppContext.h"
 #include "AutomationRegistry.h"
 #include "ErrorReporter.h"
-#include "ExcelExport.h"
 #include "NoteStore.h"
 #include "OfficeExports.h"
 #include "OutlookConnection.h"
@@ -14,11 +13,10 @@
 
 #include <algorithm>
 #include <map>
-#include <stdexcept>
 
 namespace
 {
-using Log = std::vector<std::string>;
+using SItem = SMailItem;
 
 // Shopping, dated 17 September 2005 11:34:44, priority High, comments Weekly,
 // keywords food, notes milk and bread on two lines.
@@ -35,283 +33,6 @@ CNoteRecord DatedNote()
     n.m_strNotes = "milk\r\nbread";
     return n;
 }
-
-std::string Typed(const std::string& s)
-{
-    return "Selection.TypeText(text:\"" + s + "\")";
-}
-
-struct SWord
-{
-    std::shared_ptr<CRecorder> rec = std::make_shared<CRecorder>();
-    CAutomationRegistry registry;
-    CCapturingReporter reporter;
-    double dSize = 12;
-
-    SWord()
-    {
-        rec->Respond = WordResponder(dSize);
-        registry.Register("word.application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
-    }
-};
-
-// What was typed, one entry per TypeText call.
-Log TypedTexts(const Log& log)
-{
-    Log out;
-    const std::string strPrefix = "Selection.TypeText(text:\"";
-    for (const std::string& s : log)
-        if (s.rfind(strPrefix, 0) == 0)
-            out.push_back(s.substr(strPrefix.size(), s.size() - strPrefix.size() - 2));
-    return out;
-}
-} // namespace
-
-TEST(WordExportTest, TypesTheNoteAndGivesTheFontSizeBack)
-{
-    const CNoteRecord note = DatedNote();
-    const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
-    ASSERT_FALSE(strDate.empty());
-    const std::string strDetails = "Priority\t:\tHigh\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n";
-    {
-        SWord word;
-        EXPECT_EQ(ExportWordAll(&note, word.registry, word.reporter), "");
-        EXPECT_EQ(TypedTexts(word.rec->log), (Log{"Shopping\r\n\r\n", strDate + "\r\n\r\n", strDetails,
-                                                  "Notes: \r\n\r\n", "milk\r\nbread\r\n\r\n"}));
-        EXPECT_TRUE(word.reporter.boxes.empty());
-        // The 2 points added to the title and the 1 taken from the notes are given back.
-        EXPECT_EQ(word.dSize, 12);
-        EXPECT_EQ(word.rec->log.back(), "Application.Visible=bool:true");
-    }
-    {
-        // No date: no date paragraph. A priority out of range: nothing after
-        // the tab. Empty notes: the heading and blank lines are still typed.
-        CNoteRecord bare = note;
-        bare.m_bHasDate = 0;
-        bare.m_nPriority = 7;
-        bare.m_strNotes.clear();
-        SWord word;
-        ExportWordAll(&bare, word.registry, word.reporter);
-        EXPECT_EQ(
-            TypedTexts(word.rec->log),
-            (Log{"Shopping\r\n\r\n", "Priority\t:\t\r\n\r\nComments\t:\tWeekly\r\n\r\nKeyword(s)\t:\tfood\r\n\r\n",
-                 "Notes: \r\n\r\n", "\r\n\r\n"}));
-    }
-    {
-        SWord word;
-        ExportWordNotes(&note, word.registry, word.reporter);
-        EXPECT_EQ(TypedTexts(word.rec->log), (Log{"Shopping\r\n\r\n", "Notes: \r\n\r\n", "milk\r\nbread\r\n\r\n"}));
-        EXPECT_EQ(word.dSize, 12);
-    }
-    {
-        // No note at the selection mark: nothing at all.
-        SWord word;
-        ExportWordAll(nullptr, word.registry, word.reporter);
-        EXPECT_TRUE(word.rec->log.empty());
-    }
-}
-
-TEST(WordExportTest, FailuresAreReportedInTheirOwnForms)
-{
-    const CNoteRecord note = DatedNote();
-    {
-        // No server: nothing shown, and the status bar learns why.
-        CAutomationRegistry registry;
-        registry.Register("word.application", [] { return SServerCreation{nullptr, 0x80040154u, "needs Writer"}; });
-        CCapturingReporter reporter;
-        EXPECT_EQ(ExportWordAll(&note, registry, reporter), "needs Writer");
-        EXPECT_TRUE(reporter.boxes.empty());
-    }
-    {
-        // A server exception while setting up uses Word's own misspelt form,
-        // and the command still goes on to show the server.
-        SWord word;
-        word.rec->strFailPrefix = "Documents.Add";
-        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(0x1234, "No room"));
-        ExportWordNotes(&note, word.registry, word.reporter);
-        ASSERT_EQ(word.reporter.boxes.size(), 1u);
-        EXPECT_EQ(word.reporter.boxes[0].strText, "COleDispathException. SCODE: 00001234, Description: \"No room\".");
-        EXPECT_EQ(word.reporter.boxes[0].strCaption, "COleDispathException");
-        EXPECT_FALSE(word.reporter.boxes[0].bStopIcon);
-        EXPECT_EQ(word.rec->log.back(), "Application.Visible=bool:true");
-    }
-    {
-        // Taking the selection: the correctly spelt form; nothing is typed.
-        SWord word;
-        word.rec->strFailPrefix = "Application.Selection";
-        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(7, "Busy"));
-        ExportWordAll(&note, word.registry, word.reporter);
-        ASSERT_EQ(word.reporter.boxes.size(), 1u);
-        EXPECT_EQ(word.reporter.boxes[0].strText, "COleDispatchException. SCODE: 00000007, Description: \"Busy\".");
-        EXPECT_EQ(word.reporter.boxes[0].strCaption, "COleDispatchException");
-        EXPECT_EQ(word.rec->log, (Log{"Application.Visible=bool:false", "Application.Documents",
-                                      "Documents.Add(missing,missing,missing,missing)", "Application.Selection",
-                                      "Application.Visible=bool:true"}));
-    }
-    {
-        // A bare status code while showing.
-        SWord word;
-        word.rec->strFailPrefix = "Application.Visible=bool:true";
-        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Status(0x800706BAu));
-        ExportWordAll(&note, word.registry, word.reporter);
-        ASSERT_EQ(word.reporter.boxes.size(), 1u);
-        EXPECT_EQ(word.reporter.boxes[0].strText, "COleException. SCODE: 800706ba.");
-        EXPECT_EQ(word.reporter.boxes[0].strCaption, "COleException");
-    }
-    {
-        // While typing: not reported, typing stops, the server is still shown.
-        SWord word;
-        word.rec->strFailPrefix = "Selection.TypeText(text:\"Notes: ";
-        word.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(1, "Full"));
-        ExportWordAll(&note, word.registry, word.reporter);
-        EXPECT_TRUE(word.reporter.boxes.empty());
-        const Log& log = word.rec->log;
-        EXPECT_EQ(log[log.size() - 2], Typed("Notes: \r\n\r\n"));
-        EXPECT_EQ(log.back(), "Application.Visible=bool:true");
-    }
-    {
-        // Any other failure: message 61450 and the support line, stop icon.
-        SWord word;
-        const auto respond = word.rec->Respond;
-        word.rec->Respond = [respond](CRecorder& r, const CRecorder::SCall& c) -> CAutoVariant {
-            if (c.strMember == "Documents")
-                throw std::runtime_error("out of memory");
-            return respond(r, c);
-        };
-        ExportWordAll(&note, word.registry, word.reporter);
-        ASSERT_EQ(word.reporter.boxes.size(), 1u);
-        EXPECT_EQ(word.reporter.boxes[0].strText,
-                  "There was a problem exporting the document to MS Word\nFor support, write to "
-                  "support@orvantic.example.");
-        EXPECT_TRUE(word.reporter.boxes[0].bStopIcon);
-        EXPECT_EQ(word.reporter.boxes[0].strCaption, "Quillbox");
-    }
-}
-
-namespace
-{
-struct SExcel
-{
-    std::shared_ptr<CRecorder> rec = std::make_shared<CRecorder>();
-    CAutomationRegistry registry;
-    CCapturingReporter reporter;
-
-    SExcel()
-    {
-        rec->Respond = ExcelResponder();
-        registry.Register("Excel.application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
-    }
-};
-
-// The cells written, by name, with the formats set on each.
-std::map<std::string, std::string> CellValues(const Log& log)
-{
-    std::map<std::string, std::string> cells;
-    for (const std::string& s : log) {
-        const size_t nValue = s.find(").0x6=text:\"");
-        if (s.rfind("Range(", 0) == 0 && nValue != std::string::npos)
-            cells[s.substr(6, nValue - 6)] = s.substr(nValue + 12, s.size() - nValue - 13);
-    }
-    return cells;
-}
-} // namespace
-
-TEST(ExcelExportTest, WritesTheNoteIntoItsCells)
-{
-    const CNoteRecord note = DatedNote();
-    const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
-    {
-        SExcel excel;
-        EXPECT_EQ(ExportExcelAll(&note, excel.registry, excel.reporter), "");
-        using Cells = std::map<std::string, std::string>;
-        EXPECT_EQ(CellValues(excel.rec->log), (Cells{{"C2", "Shopping"},
-                                                     {"E4", strDate},
-                                                     {"A6", "Priority"},
-                                                     {"B6", "High"},
-                                                     {"A8", "Comments"},
-                                                     {"B8", "Weekly"},
-                                                     {"A10", "Keyword(s)"},
-                                                     {"B10", "food"},
-                                                     {"A12", "Notes"},
-                                                     {"B12", "View Notes"}}));
-        // The note text is the comment, with line feeds only.
-        const Log& log = excel.rec->log;
-        EXPECT_NE(std::find(log.begin(), log.end(), "Range(B12).0x56D(text:\"milk\nbread\")"), log.end());
-        EXPECT_EQ(log.back(), "Application.Visible=bool:true");
-        EXPECT_TRUE(excel.reporter.boxes.empty());
-    }
-    {
-        // No date: E4 untouched. Priority out of range: an empty B6. Empty
-        // notes: A12 still reads Notes, B12 gets nothing.
-        CNoteRecord bare = note;
-        bare.m_bHasDate = 0;
-        bare.m_nPriority = -1;
-        bare.m_strNotes.clear();
-        SExcel excel;
-        ExportExcelAll(&bare, excel.registry, excel.reporter);
-        const auto cells = CellValues(excel.rec->log);
-        EXPECT_EQ(cells.count("E4") + cells.count("B12"), 0u);
-        EXPECT_EQ(cells.at("B6"), "");
-        EXPECT_EQ(cells.at("A12"), "Notes");
-    }
-    {
-        // Notes only: C2 and the notes in C4; with empty notes C2 alone.
-        SExcel excel;
-        ExportExcelNotes(&note, excel.registry, excel.reporter);
-        EXPECT_EQ(CellValues(excel.rec->log).at("C4"), "milk\nbread");
-        CNoteRecord empty = note;
-        empty.m_strNotes.clear();
-        SExcel excel2;
-        ExportExcelNotes(&empty, excel2.registry, excel2.reporter);
-        EXPECT_EQ(CellValues(excel2.rec->log), (std::map<std::string, std::string>{{"C2", "Notes"}}));
-    }
-    EXPECT_EQ(ToLineFeeds("a\r\nb\rc\n\r\n"), "a\nb\rc\n\n");
-}
-
-TEST(ExcelExportTest, FailuresStopWhereTheyHappen)
-{
-    const CNoteRecord note = DatedNote();
-    {
-        // In All Details: reported (correctly spelt), writing stops, shown.
-        SExcel excel;
-        excel.rec->strFailPrefix = "Range(B8).0x6";
-        excel.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(1004, "Locked"));
-        ExportExcelAll(&note, excel.registry, excel.reporter);
-        ASSERT_EQ(excel.reporter.boxes.size(), 1u);
-        EXPECT_EQ(excel.reporter.boxes[0].strText, "COleDispatchException. SCODE: 000003ec, Description: \"Locked\".");
-        const Log& log = excel.rec->log;
-        EXPECT_EQ(log[log.size() - 2], "Range(B8).0x6=text:\"Weekly\"");
-        EXPECT_EQ(log.back(), "Application.Visible=bool:true");
-    }
-    {
-        // In Notes only's cells: not reported.
-        SExcel excel;
-        excel.rec->strFailPrefix = "Range(C4)";
-        excel.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Status(0x80004005u));
-        ExportExcelNotes(&note, excel.registry, excel.reporter);
-        EXPECT_TRUE(excel.reporter.boxes.empty());
-        EXPECT_EQ(excel.rec->log.back(), "Application.Visible=bool:true");
-    }
-    {
-        // Any other failure: message 61452.
-        SExcel excel;
-        excel.rec->Respond = [](CRecorder&, const CRecorder::SCall&) -> CAutoVariant {
-            throw std::runtime_error("broken");
-        };
-        ExportExcelAll(&note, excel.registry, excel.reporter);
-        // Setting up, taking the sheet and showing each fail and say so.
-        ASSERT_EQ(excel.reporter.boxes.size(), 3u);
-        for (const auto& box : excel.reporter.boxes) {
-            EXPECT_EQ(box.strText, "There was a problem exporting the document to MS Excel\nFor support, write to "
-                                   "support@orvantic.example.");
-            EXPECT_TRUE(box.bStopIcon);
-        }
-    }
-}
-
-namespace
-{
-using SItem = SMailItem;
 
 // A mail client whose default folders hold the given items, in that order.
 struct SOutlook
@@ -340,96 +61,6 @@ std::vector<T> TickAll(CImportList<T>& list)
 }
 } // namespace
 
-TEST(OutlookTest, OpenCloseAndExportCalls)
-{
-    {
-        SOutlook o;
-        ASSERT_TRUE(o.outlook.Open(o.registry, o.reporter));
-        EXPECT_EQ(o.outlook.m_bAvailable, 1);
-        CNoteRecord note = DatedNote();
-        note.m_nPriority = 5; // out of range: exported as normal importance
-        ExportOutlookTask(o.outlook, o.reporter, &note);
-        note.m_bHasDate = 0;
-        note.m_nPriority = 0;
-        ExportOutlookTask(o.outlook, o.reporter, &note);
-        ExportOutlookNote(o.outlook, o.reporter, &note);
-        ExportOutlookNote(o.outlook, o.reporter, nullptr);
-        o.outlook.Close();
-        const Log& log = o.rec->log;
-        // Out of range: normal importance; no date: no due date set.
-        EXPECT_EQ(std::count(log.begin(), log.end(), "Item.0x17=int32:1"), 1);
-        EXPECT_EQ(std::count(log.begin(), log.end(), "Item.0x17=int32:0"), 1);
-        EXPECT_EQ(
-            std::count_if(log.begin(), log.end(), [](const std::string& s) { return s.rfind("Item.0x8104", 0) == 0; }),
-            1);
-        EXPECT_EQ(std::count(log.begin(), log.end(), "Item.0xF0A6(bool:false)"), 3);
-        EXPECT_EQ(log.back(), "Namespace.0x2106()");
-        EXPECT_EQ(o.outlook.m_bAvailable, 0);
-        EXPECT_TRUE(o.reporter.boxes.empty());
-        // Off: the commands do nothing.
-        const size_t n = o.rec->log.size();
-        ExportOutlookNote(o.outlook, o.reporter, &note);
-        EXPECT_EQ(o.rec->log.size(), n);
-    }
-    {
-        // No server: message 61451 with the status code, once; the connection stays off.
-        CAutomationRegistry none;
-        CCapturingReporter reporter;
-        COutlookConnection outlook;
-        EXPECT_FALSE(outlook.Open(none, reporter));
-        EXPECT_EQ(outlook.m_bAvailable, 0);
-        ASSERT_EQ(reporter.boxes.size(), 1u);
-        EXPECT_EQ(reporter.boxes[0].strText,
-                  "Unable to Initialize Outlook Automation.\nCreateDispatch() failed w/error 0x800401f3\nPlease make "
-                  "sure MS Outlook is installed & configured correctly in this PC.\n\nYou can continue using the "
-                  "Quillbox without Outlook Import/Export functionalities in this PC till you install MS "
-                  "Outlook.\n\nFor support, write to support@orvantic.example.");
-        EXPECT_TRUE(reporter.boxes[0].bStopIcon);
-        outlook.Close();
-    }
-    {
-        // A failure during a command is reported as a failed command.
-        SOutlook o;
-        o.outlook.Open(o.registry, o.reporter);
-        o.rec->strFailPrefix = "Item.0xF0A6";
-        o.rec->pFailure = std::make_unique<CAutomationException>(CAutomationException::Server(4096, "Disk full"));
-        const CNoteRecord note = DatedNote();
-        ExportOutlookNote(o.outlook, o.reporter, &note);
-        ASSERT_EQ(o.reporter.boxes.size(), 1u);
-        EXPECT_NE(o.reporter.boxes[0].strText.find("Disk full"), std::string::npos);
-    }
-}
-
-TEST(OutlookTest, ListsReadEveryItemAndSortRows)
-{
-    SOutlook o;
-    o.outlook.Open(o.registry, o.reporter);
-    o.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}, {"call", "c", 38700.0, 7}};
-    CImportList<COutlookTaskEntry> tasks;
-    EXPECT_EQ(o.outlook.ListTasks(tasks), 3);
-    ASSERT_EQ(tasks.GetCount(), 3u);
-    // Sorted by subject, whatever the case; 949998.0 is no date; importance
-    // 0 and 2 map through, anything else is Medium.
-    EXPECT_EQ(tasks.GetRow(0).strText, "Apply");
-    EXPECT_EQ(tasks.GetRow(0).data, (COutlookTaskEntry{"Apply", "", 0, CDateTime(0.0), 0}));
-    EXPECT_EQ(tasks.GetRow(1).data, (COutlookTaskEntry{"call", "c", 1, CDateTime(38700.0), 1}));
-    EXPECT_EQ(tasks.GetRow(2).data, (COutlookTaskEntry{"write", "b\r\n1", 1, CDateTime(38612.5), 2}));
-
-    // An empty folder: "next" is still asked for once.
-    o.rec->log.clear();
-    o.items.clear();
-    CImportList<std::string> notes;
-    EXPECT_EQ(o.outlook.ListNotes(notes), 0);
-    EXPECT_EQ(o.rec->log.back(), "Items.0x57()");
-
-    // Note rows: line breaks and tabs become blanks, the data keeps them.
-    o.items = {{"", "two\r\nlines\tand\ra\nbreak", 0, 1}};
-    o.outlook.ListNotes(notes);
-    ASSERT_EQ(notes.GetCount(), 1u);
-    EXPECT_EQ(notes.GetRow(0).strText, "two lines and a break");
-    EXPECT_EQ(notes.GetRow(0).data, "two\r\nlines\tand\ra\nbreak");
-}
-
 TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
 {
     QTemporaryDir dir;
@@ -451,14 +82,9 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
     EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x\r\na\r\nb\r\n");
     CNoteRecord stored;
-    ASSERT_EQ(CNoteStore::ReadNoteFile(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), target), stored), CNoteStore::ReadResult::ok);
+    ASSERT_EQ(CNoteStore::ReadNoteFile(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), target), stored),
+              CNoteStore::ReadResult::ok);
     EXPECT_EQ(stored.m_strNotes, "x\r\na\r\nb\r\n");
-
-    // One empty note still changes the target: CR LF twice.
-    target.m_strNotes = "x";
-    o.items = {{"", "", 0, 1}};
-    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
-    EXPECT_EQ(target.m_strNotes, "x\r\n\r\n");
 
     // Nothing ticked, Cancel, no folder, no note: nothing changes.
     target.m_strNotes = "x";
@@ -532,15 +158,12 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     }
     const auto& [k0, apply] = *imported.begin();
     EXPECT_EQ(apply.m_bHasDate, 0); // 949998.0: no date, m_dtDate the import time
-    const double dtApply = apply.m_dtDate.m_dt;
-    EXPECT_GE(dtApply, now.m_dt + 0);
     EXPECT_EQ(apply.m_nPriority, 0);
     const CNoteRecord& call = std::next(imported.begin())->second;
     EXPECT_EQ(call.m_bHasDate, 1);
     EXPECT_EQ(call.m_dtDate, CDateTime(38700.25));
     EXPECT_EQ(call.m_nPriority, 1);
     EXPECT_EQ(call.m_strNotes, "c");
-    EXPECT_TRUE(call.m_strComments.empty() && call.m_strKeywords.empty() && call.m_nIcon == 0);
 
     // Cancel stores nothing and asks for no refresh.
     const TasksChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<COutlookTaskEntry>>(); };
@@ -565,12 +188,11 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     store.LoadFolder(strFolder);
     o.items = {{"one", "1"}, {"two", "2"}, {"three", "3"}};
 
-    const SImportResult tasks =
-        ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, [](COutlookConnection& c) {
-            CImportList<COutlookTaskEntry> list;
-            c.ListTasks(list);
-            return std::optional(TickAll(list));
-        });
+    const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, [](COutlookConnection& c) {
+        CImportList<COutlookTaskEntry> list;
+        c.ListTasks(list);
+        return std::optional(TickAll(list));
+    });
     EXPECT_TRUE(tasks);
     EXPECT_EQ(tasks.nChosen, 3);
     EXPECT_EQ(tasks.nWritten, 0);

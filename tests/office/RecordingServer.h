@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AutomationException.h"
 #include "AutomationObject.h"
 #include "AutomationReport.h"
 
@@ -31,9 +30,6 @@ public:
 
     std::vector<std::string> log;
     std::function<CAutoVariant(CRecorder&, const SCall&)> Respond;
-    // Throws this exception from the first call whose line starts with strFailPrefix.
-    std::string strFailPrefix;
-    std::unique_ptr<CAutomationException> pFailure;
 
     AutomationObjectPtr Make(const std::string& strName);
     CAutoVariant Child(const std::string& strName) { return CAutoVariant::Object(Make(strName)); }
@@ -83,13 +79,7 @@ public:
             strMember = buf;
         }
         const CRecorder::SCall call{m_strName, strMember, kind, args};
-        const std::string strLine = CRecorder::Line(call);
-        m_p->log.push_back(strLine);
-        if (m_p->pFailure && !m_p->strFailPrefix.empty() && strLine.rfind(m_p->strFailPrefix, 0) == 0) {
-            const CAutomationException e = *m_p->pFailure;
-            m_p->pFailure.reset();
-            throw e;
-        }
+        m_p->log.push_back(CRecorder::Line(call));
         return m_p->Respond ? m_p->Respond(*m_p, call) : CAutoVariant();
     }
 

@@ -317,15 +317,6 @@ TEST_F(NoteStoreTest, SearchAndLists)
     store.SearchNotes(rows, false, "WEEKMEET");
     EXPECT_EQ(rows.m_rows[0].second, nullptr);
 
-    store.FillNotesList(rows);
-    ASSERT_EQ(rows.m_rows.size(), 4u);
-    for (const auto& [row, rec] : rows.m_rows) {
-        ASSERT_NE(rec, nullptr);
-        EXPECT_EQ(row.strTitle, rec->m_strTitle);
-        EXPECT_EQ(row.strPriority, rec->m_nPriority == 2 ? "High" : rec->m_nPriority == 1 ? "Medium" : "");
-        EXPECT_EQ(row.strDate.empty(), rec->m_bHasDate == 0);
-    }
-
     store.ClearNotes();
     store.SearchNotes(rows, false, "meet");
     EXPECT_EQ(rows.m_rows.size(), 1u);
