@@ -40,6 +40,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <map>
 #include <functional>
 #include <memory>
 
@@ -127,6 +128,17 @@ inline void WriteNotes(const QString& strDir, const QStringList& titles)
         note.m_strNotes = "Text of " + note.m_strTitle + "\r\nsecond line";
         store.AddNote(note);
     }
+}
+
+// The notes of a directory as they are on disk, by title.
+inline std::map<std::string, CNoteRecord> ReadFolder(const QString& strDir)
+{
+    CAppContext app(strDir.toStdString());
+    CNoteStore store(app);
+    store.LoadFolder(strDir.toStdString());
+    std::map<std::string, CNoteRecord> notes;
+    store.ForEach([&](const CNoteRecord& note) { notes[note.m_strTitle] = note; });
+    return notes;
 }
 
 struct SRun

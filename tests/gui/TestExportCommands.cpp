@@ -1,7 +1,7 @@
 // The text, HTML and PDF exports, the text import, and what the user is told
 // when a file cannot be written or the desktop cannot open it.
 #include "ExportPdfDialog.h"
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 #include "HtmlExport.h"
 #include "NoteStore.h"
 #include "PdfExport.h"
@@ -25,13 +25,11 @@ QByteArray Bytes(const std::string& s)
 }
 } // namespace
 
-class TestExportCommands : public QObject
+class TestExportCommands : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-
     void init()
     {
         QVERIFY(m_env.InitTest());
@@ -146,19 +144,8 @@ private slots:
         QVERIFY(m_pRun->Commands().ExecuteCommand(ID_IMPORT_TEXT_FILE));
         QVERIFY(!m_choosers.at(0).bSave);
 
-        const auto notesOf = [this](const std::string& strTitle) {
-            CAppContext check(m_strDir.toStdString());
-            CNoteStore store(check);
-            store.LoadFolder(m_strDir.toStdString());
-            std::string strNotes;
-            store.ForEach([&](const CNoteRecord& note) {
-                if (note.m_strTitle == strTitle)
-                    strNotes = note.m_strNotes;
-            });
-            return strNotes;
-        };
         const std::string strExpected = "Text of gamma\r\nsecond line\r\nimported\r\nmore";
-        QCOMPARE(notesOf("gamma"), strExpected);
+        QCOMPARE(ReadFolder(m_strDir)["gamma"].m_strNotes, strExpected);
         // The list shows the saved text, so typing on cannot undo it.
         QCOMPARE(m_pRun->List().GetModel().GetRowNote(2)->m_strNotes, strExpected);
     }
@@ -199,7 +186,6 @@ private slots:
     }
 
 private:
-    SGuiTestEnvironment m_env;
     std::unique_ptr<SRun> m_pRun;
     QString m_strDir;
     int m_nFolder = 0;

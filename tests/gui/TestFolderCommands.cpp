@@ -1,14 +1,11 @@
 // New, Modify and Remove Folder and the folder dialog.
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 
-class TestFolderCommands : public QObject
+class TestFolderCommands : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-    void init() { QVERIFY(m_env.InitTest()); }
-
     void folderDialogAddChangeRemove()
     {
         const QString strDirA = m_env.m_pExeDir->filePath(QStringLiteral("a"));
@@ -101,9 +98,6 @@ private slots:
                  QStringLiteral("/home/u/notes/quillbox_settings file"));
         QCOMPARE(CFolderDialog::ResolveBrowsedPath(QStringLiteral("/home/u/notes")), QStringLiteral("/home/u/notes"));
     }
-
-private:
-    SGuiTestEnvironment m_env;
 };
 
 QTEST_MAIN(TestFolderCommands)

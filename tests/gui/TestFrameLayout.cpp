@@ -1,14 +1,11 @@
 // The panes' layout and sizes across restarts, and what closing the window writes.
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 
-class TestFrameLayout : public QObject
+class TestFrameLayout : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-    void init() { QVERIFY(m_env.InitTest()); }
-
     void layoutSurvivesARestart()
     {
         {
@@ -19,7 +16,9 @@ private slots:
             run.frame->resizeDocks({run.frame->GetNotesListBar()}, {380}, Qt::Horizontal);
             QApplication::processEvents();
             run.Commands().ExecuteCommand(ID_VIEW_ICONS);
+            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Extra", "/tmp/extra"}));
         }
+        QVERIFY(QFile::exists(m_env.m_pExeDir->filePath(QStringLiteral("FolderSettings.set"))));
         {
             QSettings settings = AppSettings();
             QVERIFY(settings.contains(QStringLiteral("DetailsBarState/Layout")));
@@ -35,6 +34,7 @@ private slots:
             QVERIFY(run.frame->GetNotesListBar()->width() >= 360);
             QCOMPARE(run.frame->GetNotesTextBar()->m_szVert.height(), 32);
             QCOMPARE(run.Commands().GetListViewMode(), CNotesListCtrl::modeIcons);
+            QCOMPARE(run.View().GetRootItem()->child(1)->text(0), QStringLiteral("Extra"));
             QCOMPARE(run.frame->toolBarArea(run.frame->GetToolBar()), Qt::TopToolBarArea);
         }
 
@@ -76,23 +76,6 @@ private slots:
         QTRY_COMPARE(run.frame->GetPropertiesBar()->height(), 260);
     }
 
-    void closeWritesFolderListAndMode()
-    {
-        const QString strSettingsFile = m_env.m_pExeDir->filePath(QStringLiteral("FolderSettings.set"));
-        {
-            SRun run(m_env.m_pExeDir->path());
-            QCOMPARE(QString::fromStdString(run.app.m_strSettingsFile), strSettingsFile);
-            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Extra", "/tmp/extra"}));
-            run.Commands().ExecuteCommand(ID_VIEW_LIST);
-        }
-        QVERIFY(QFile::exists(strSettingsFile));
-        QCOMPARE(AppSettings().value(QStringLiteral("Quillbox/ListViewSelection")).toInt(), 1);
-        SRun run(m_env.m_pExeDir->path());
-        QCOMPARE(run.View().GetRootItem()->childCount(), 2);
-        QCOMPARE(run.View().GetRootItem()->child(1)->text(0), QStringLiteral("Extra"));
-        QCOMPARE(run.Commands().GetListViewMode(), CNotesListCtrl::modeList);
-    }
-
     void unwritableFolderListIsReportedAtClose()
     {
         SRun run(m_env.m_pExeDir->path());
@@ -107,9 +90,6 @@ private slots:
         QVERIFY(driver.Done());
         QVERIFY(strMessage.contains(QDir::toNativeSeparators(QString::fromStdString(run.app.m_strSettingsFile))));
     }
-
-private:
-    SGuiTestEnvironment m_env;
 };
 
 QTEST_MAIN(TestFrameLayout)

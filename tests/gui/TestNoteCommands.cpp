@@ -2,7 +2,7 @@
 // Notes pane, Add, Modify and Delete Note, the list's context menus, the
 // commit at close.
 #include "DetailPage.h"
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 #include "IconPage.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
@@ -14,17 +14,6 @@
 
 namespace
 {
-// The notes of a directory as they are on disk, by title.
-std::map<std::string, CNoteRecord> ReadFolder(const QString& strDir)
-{
-    CAppContext app(strDir.toStdString());
-    CNoteStore store(app);
-    store.LoadFolder(strDir.toStdString());
-    std::map<std::string, CNoteRecord> notes;
-    store.ForEach([&](const CNoteRecord& note) { notes[note.m_strTitle] = note; });
-    return notes;
-}
-
 // Every note file dated long ago, so a rewrite shows in its time.
 void AgeFiles(const QString& strDir)
 {
@@ -67,14 +56,11 @@ std::string RowTitle(const CNotesListCtrl& list, int nRow)
 }
 } // namespace
 
-class TestNoteCommands : public QObject
+class TestNoteCommands : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-    void init() { QVERIFY(m_env.InitTest()); }
-
     void notesPaneSavesOnlyWhatChanged()
     {
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
@@ -168,20 +154,7 @@ private slots:
     void modifyNoteKeepsWhatTheSheetDidNotShow()
     {
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        {
-            QDir().mkpath(strDir);
-            CAppContext app(strDir.toStdString());
-            CNoteStore store(app);
-            store.LoadFolder(strDir.toStdString());
-            for (const char* pszTitle : {"apple", "banana", "cherry"}) {
-                CNoteRecord note;
-                note.m_strTitle = pszTitle;
-                note.m_strComments = std::string("comments of ") + pszTitle;
-                note.m_strKeywords = "fruit";
-                note.m_nIcon = 57;
-                QVERIFY(store.AddNote(note));
-            }
-        }
+        WriteNotes(strDir, {"apple", "banana", "cherry"});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
@@ -202,46 +175,15 @@ private slots:
         QVERIFY(driver.Done());
         std::map<std::string, CNoteRecord> notes = ReadFolder(strDir);
         QCOMPARE(notes.count("banana"), size_t(0));
-        QCOMPARE(notes["zucchini"].m_strComments, std::string("comments of banana"));
-        QCOMPARE(notes["zucchini"].m_strKeywords, std::string("fruit"));
-        QCOMPARE(notes["zucchini"].m_nIcon, 57);
+        QCOMPARE(notes["zucchini"].m_strNotes, std::string("Text of banana\r\nsecond line"));
         QCOMPARE(NoteFiles(strDir).size(), 3);
         // The same row position is marked again; it holds another note now.
         QCOMPARE(run.List().GetSelectionMark(), 1);
         QCOMPARE(RowTitle(run.List(), 1), std::string("cherry"));
     }
 
-    void deleteNoteAsksFirst()
-    {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"apple", "banana"});
-        SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
-        CCommandController& commands = run.Commands();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
-        run.List().SetSelectionMark(1);
-
-        CModalDriver no;
-        no.Add(AnswerMessage(nullptr, QMessageBox::No));
-        no.Start();
-        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
-        QVERIFY(no.Done());
-        QCOMPARE(NoteFiles(strDir).size(), 2);
-        QCOMPARE(run.List().GetModel().GetRowCount(), 2);
-
-        CModalDriver yes;
-        yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        yes.Start();
-        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
-        QVERIFY(yes.Done());
-        QCOMPARE(ReadFolder(strDir).count("banana"), size_t(0));
-        QCOMPARE(NoteFiles(strDir).size(), 1);
-        QCOMPARE(run.List().GetModel().GetRowCount(), 1);
-    }
-
     // A row whose note the store no longer holds is changed or deleted by its
-    // own record, never as a blank note with an empty key.
+    // own record, never as a blank note with an empty key; No deletes nothing.
     void rowWithoutStoredNoteUsesItsOwnRecord()
     {
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
@@ -271,6 +213,12 @@ private slots:
 
         run.app.GetStore().ClearNotes();
         run.List().SetSelectionMark(0);
+        CModalDriver no;
+        no.Add(AnswerMessage(nullptr, QMessageBox::No));
+        no.Start();
+        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(no.Done());
+        QCOMPARE(NoteFiles(strDir).size(), 2);
         CModalDriver yes;
         yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
         yes.Start();
@@ -294,9 +242,6 @@ private slots:
         }
         QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("typed just before closing"));
     }
-
-private:
-    SGuiTestEnvironment m_env;
 };
 
 QTEST_MAIN(TestNoteCommands)

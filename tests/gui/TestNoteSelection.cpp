@@ -1,18 +1,15 @@
 // The notes list and the panes that follow it; the common start of note commands.
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
 
 #include <optional>
 
-class TestNoteSelection : public QObject
+class TestNoteSelection : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-    void init() { QVERIFY(m_env.InitTest()); }
-
     void typedTextIsSavedIntoTheFolderItCameFrom()
     {
         const QString strDirA = m_env.m_pExeDir->filePath(QStringLiteral("a"));
@@ -24,22 +21,14 @@ private slots:
         CCommandController& commands = run.Commands();
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strDirA.toStdString()}));
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strDirB.toStdString()}));
-        auto readNotes = [](const QString& strDir) {
-            CAppContext app(strDir.toStdString());
-            CNoteStore store(app);
-            store.LoadFolder(strDir.toStdString());
-            std::string strAll;
-            store.ForEach([&](const CNoteRecord& note) { strAll += note.m_strNotes; });
-            return strAll;
-        };
 
         // Moving to another folder writes the text into the folder left.
         view.setCurrentItem(run.Folder(1));
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of first\r\nsecond line"));
         run.frame->GetNotesTextBar()->SetText("changed in A");
         view.setCurrentItem(run.Folder(2));
-        QCOMPARE(readNotes(strDirA), std::string("changed in A"));
-        QCOMPARE(readNotes(strDirB), std::string("Text of second\r\nsecond line"));
+        QCOMPARE(ReadFolder(strDirA)["first"].m_strNotes, std::string("changed in A"));
+        QCOMPARE(ReadFolder(strDirB)["second"].m_strNotes, std::string("Text of second\r\nsecond line"));
 
         // Removing the folder with unsaved text writes it there, nothing is lost.
         run.frame->GetNotesTextBar()->SetText("last words for B");
@@ -48,8 +37,8 @@ private slots:
         driver.Start();
         QVERIFY(commands.ExecuteCommand(ID_REMOVE_FOLDER));
         QCOMPARE(view.GetRootItem()->childCount(), 2);
-        QCOMPARE(readNotes(strDirB), std::string("last words for B"));
-        QCOMPARE(readNotes(strDirA), std::string("changed in A"));
+        QCOMPARE(ReadFolder(strDirB)["second"].m_strNotes, std::string("last words for B"));
+        QCOMPARE(ReadFolder(strDirA)["first"].m_strNotes, std::string("changed in A"));
     }
 
     // A note command works on the note it started on, with the text just
@@ -77,9 +66,6 @@ private slots:
         store.LoadFolder(strDir.toStdString());
         QCOMPARE(store.GetNote(target->note.m_strKey).m_strNotes, std::string("typed into beta"));
     }
-
-private:
-    SGuiTestEnvironment m_env;
 };
 
 QTEST_MAIN(TestNoteSelection)

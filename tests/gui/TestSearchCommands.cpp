@@ -1,5 +1,5 @@
 // The Search command, its dialog and the clicks on its results.
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
 #include "SearchDlg.h"
@@ -61,14 +61,11 @@ QStringList ResultTitles(CSearchResultsList& results)
 }
 } // namespace
 
-class TestSearchCommands : public QObject
+class TestSearchCommands : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-    void init() { QVERIFY(m_env.InitTest()); }
-
     // A search elsewhere leaves the list, its mark and the store with the
     // selected folder; a result from there keeps the row. A result from the
     // selected folder selects its row.
@@ -132,9 +129,6 @@ private slots:
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
         QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of plum cake"));
     }
-
-private:
-    SGuiTestEnvironment m_env;
 };
 
 QTEST_MAIN(TestSearchCommands)

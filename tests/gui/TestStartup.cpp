@@ -1,14 +1,11 @@
 // The first start, an installed program's start, quitting with the window shown, and what assistive tools see.
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 
-class TestStartup : public QObject
+class TestStartup : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-    void init() { QVERIFY(m_env.InitTest()); }
-
     void firstStartWithNothingStored()
     {
         SRun run(m_env.m_pExeDir->path());
@@ -63,9 +60,6 @@ private slots:
         QCOMPARE(pApp->GetMainFrame()->GetNotesList()->GetModel().rowCount(), 2);
         pApp.reset();
     }
-
-private:
-    SGuiTestEnvironment m_env;
 };
 
 QTEST_MAIN(TestStartup)

@@ -1,14 +1,11 @@
 // The enable and check rules, the pane and mode toggles, Help and About.
-#include "GuiTestUtil.h"
+#include "GuiTest.h"
 
-class TestWindowCommands : public QObject
+class TestWindowCommands : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_env.InitCase()); }
-    void init() { QVERIFY(m_env.InitTest()); }
-
     void enableAndCheckRulesEverywhere()
     {
         const QString strDir = m_env.m_pExeDir->filePath(QStringLiteral("notes"));
@@ -138,9 +135,6 @@ private slots:
         QVERIFY(installed.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.at(2).toLocalFile(), strPage);
     }
-
-private:
-    SGuiTestEnvironment m_env;
 };
 
 QTEST_MAIN(TestWindowCommands)

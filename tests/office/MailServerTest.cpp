@@ -8,7 +8,6 @@
 #include "OfficeInstall.h"
 #include "OfficeTestUtil.h"
 #include "OutlookConnection.h"
-#include "RecordingServer.h"
 #include "UserSettings.h"
 
 #include <QDir>

@@ -4,9 +4,12 @@
 #include "NoteStore.h"
 #include "OfficeExports.h"
 #include "OutlookConnection.h"
-#include "FakeOfficeServers.h"
+#include "MailClientSettings.h"
+#include "MailServer.h"
+#include "OfficeTestUtil.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,38 +19,42 @@
 
 namespace
 {
-using SItem = SMailItem;
-
-// Shopping, dated 17 September 2005 11:34:44, priority High, comments Weekly,
-// keywords food, notes milk and bread on two lines.
-CNoteRecord DatedNote()
+// The note the imported texts are added to.
+CNoteRecord TargetNote()
 {
     CNoteRecord n;
     n.m_strKey = "2005091711344410";
     n.m_strTitle = "Shopping";
-    n.m_bHasDate = 1;
-    n.m_dtDate = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
-    n.m_nPriority = 2;
-    n.m_strComments = "Weekly";
-    n.m_strKeywords = "food";
-    n.m_strNotes = "milk\r\nbread";
     return n;
 }
 
-// A mail client whose default folders hold the given items, in that order.
+// Our mail-client server over two folders of a temporary directory, into
+// which Add writes items as another program would.
 struct SOutlook
 {
-    std::shared_ptr<CRecorder> rec = std::make_shared<CRecorder>();
+    QTemporaryDir dir;
+    CRecordingOpener opener;
     CAutomationRegistry registry;
     CCapturingReporter reporter;
     COutlookConnection outlook;
-    std::vector<SItem> items;
-    size_t nNext = 0;
+    int nItems = 0;
 
     SOutlook()
     {
-        rec->Respond = MailResponder(items, nNext);
-        registry.Register("Outlook.Application", [this] { return SServerCreation{rec->Make("Application"), 0, {}}; });
+        const SMailClientFolders folders{dir.path().toStdString() + "/tasks", dir.path().toStdString() + "/notes"};
+        registry.Register("Outlook.Application", [this, folders] { return CreateMailServer(folders, opener); });
+    }
+
+    // pszKind is VTODO for a task, VJOURNAL for a note.
+    void Add(const char* pszKind, const std::string& strProperties)
+    {
+        const QString strDir = dir.path() + (pszKind == std::string("VTODO") ? "/tasks" : "/notes");
+        QFile f(strDir + QStringLiteral("/%1.ics").arg(++nItems));
+        ASSERT_TRUE(QDir().mkpath(strDir) && f.open(QIODevice::WriteOnly));
+        const std::string strItem = "BEGIN:" + std::string(pszKind) + "\r\nUID:" + std::to_string(nItems) + "\r\n" +
+                                    strProperties + "END:" + pszKind + "\r\n";
+        f.write(QByteArray::fromStdString("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + strItem +
+                                          "END:VCALENDAR\r\n"));
     }
 };
 
@@ -76,9 +83,10 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
         return TickAll(list);
     };
 
-    CNoteRecord target = DatedNote();
+    CNoteRecord target = TargetNote();
     target.m_strNotes = "x";
-    o.items = {{"", "b", 0, 1}, {"", "a", 0, 1}};
+    o.Add("VJOURNAL", "DESCRIPTION:b\r\n");
+    o.Add("VJOURNAL", "DESCRIPTION:a\r\n");
     EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x\r\na\r\nb\r\n");
     CNoteRecord stored;
@@ -134,7 +142,9 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
         }
     store.LoadFolder(strFolder);
 
-    o.items = {{"write", "b\r\n1", 38612.5, 2}, {"Apply", "", 949998.0, 0}, {"call", "c", 38700.25, 7}};
+    o.Add("VTODO", "SUMMARY:write\r\nDESCRIPTION:b\\n1\r\nDTSTART:20050917T120000\r\nPRIORITY:1\r\n");
+    o.Add("VTODO", "SUMMARY:Apply\r\nPRIORITY:9\r\n");
+    o.Add("VTODO", "SUMMARY:call\r\nDESCRIPTION:c\r\nDTSTART:20051214T060000\r\nPRIORITY:5\r\n");
     EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, chooseAll));
     EXPECT_EQ(store.GetCount(), 9);
     std::map<std::string, CNoteRecord> imported;
@@ -157,11 +167,11 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
         EXPECT_EQ(n.m_strTitle, "existing");
     }
     const auto& [k0, apply] = *imported.begin();
-    EXPECT_EQ(apply.m_bHasDate, 0); // 949998.0: no date, m_dtDate the import time
+    EXPECT_EQ(apply.m_bHasDate, 0);
     EXPECT_EQ(apply.m_nPriority, 0);
     const CNoteRecord& call = std::next(imported.begin())->second;
     EXPECT_EQ(call.m_bHasDate, 1);
-    EXPECT_EQ(call.m_dtDate, CDateTime(38700.25));
+    EXPECT_EQ(call.m_dtDate, CDateTime::FromFields(2005, 12, 14, 6, 0, 0));
     EXPECT_EQ(call.m_nPriority, 1);
     EXPECT_EQ(call.m_strNotes, "c");
 
@@ -186,7 +196,9 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     // A folder whose directory has gone since it was chosen.
     const std::string strFolder = dir.path().toStdString() + "/gone";
     store.LoadFolder(strFolder);
-    o.items = {{"one", "1"}, {"two", "2"}, {"three", "3"}};
+    for (const char* pszTitle : {"one", "two", "three"})
+        o.Add("VTODO", "SUMMARY:" + std::string(pszTitle) + "\r\n");
+    o.Add("VJOURNAL", "DESCRIPTION:one\r\n");
 
     const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, [](COutlookConnection& c) {
         CImportList<COutlookTaskEntry> list;
@@ -200,7 +212,7 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     // The first failure ends the import: one report, not one per task.
     EXPECT_EQ(counting.nReports, 1);
 
-    CNoteRecord target = DatedNote();
+    CNoteRecord target = TargetNote();
     const SImportResult notes =
         ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, [](COutlookConnection& c) {
             CImportList<std::string> list;

@@ -7,7 +7,6 @@
 #include "OfficeExports.h"
 #include "OfficeInstall.h"
 #include "OfficeTestUtil.h"
-#include "RecordingServer.h"
 #include "SpreadsheetDocument.h"
 #include "WriterServer.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AutomationReport.h"
 #include "DocumentOpener.h"
 
 #include <QDir>
@@ -36,6 +37,24 @@ public:
     {
         opened.push_back(strPath);
         return bSucceed;
+    }
+};
+
+// Keeps every box the commands would show.
+class CCapturingReporter : public IAutomationReporter
+{
+public:
+    struct SBox
+    {
+        std::string strText;
+        std::string strCaption;
+        bool bStopIcon;
+    };
+    std::vector<SBox> boxes;
+
+    void ReportAutomationFailure(const std::string& strText, const std::string& strCaption, bool bStopIcon) override
+    {
+        boxes.push_back({strText, strCaption, bStopIcon});
     }
 };
 

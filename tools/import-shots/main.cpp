@@ -1,6 +1,6 @@
 // Pictures for the README, on a real screen: the two mail-client import
-// dialogs opened from the window over the vdir mail client, and the window
-// after an import, written where QUILLBOX_SCREENSHOT_DIR says. Run by
+// dialogs opened from the window over the vdir mail client, alone and over
+// the window, and the window after an import, written where QUILLBOX_SCREENSHOT_DIR says. Run by
 // tools/screenshot-import-dialogs.sh under Xvfb.
 #include "GuiTestUtil.h"
 #include "ImportCheckList.h"
@@ -51,7 +51,7 @@ private slots:
         QTest::qWait(200);
 
         CMainFrame* pFrame = run.frame;
-        auto shot = [&](const QString& strName, const QStringList& ticks) {
+        auto shot = [&](const QString& strName, const QString& strDialogName, const QStringList& ticks) {
             return [=](QWidget* pWidget) {
                 auto* pDlg = qobject_cast<QDialog*>(pWidget);
                 QVERIFY(pDlg);
@@ -63,6 +63,7 @@ private slots:
                         pModel->setData(pModel->index(r, 0), Qt::Checked, Qt::CheckStateRole);
                 pDlg->findChild<CImportCheckList*>()->selectRow(0);
                 QTest::qWait(300);
+                QVERIFY(pDlg->grab().save(strOut + QLatin1Char('/') + strDialogName));
                 // The dialog over the window it was opened from, as on the screen.
                 const QRect rcFrame = pFrame->frameGeometry();
                 QVERIFY(QGuiApplication::primaryScreen()
@@ -72,13 +73,13 @@ private slots:
             };
         };
         CModalDriver driver;
-        driver.Add(shot(QStringLiteral("import-tasks-from-window.png"),
+        driver.Add(shot(QStringLiteral("import-tasks-from-window.png"), QStringLiteral("import-tasks-dialog.png"),
                         {QStringLiteral("Renew the passport"), QStringLiteral("Call the plumber")}));
         driver.Start();
         QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_TASKS));
         QVERIFY(driver.Done());
         run.List().SetSelectionMark(0);
-        driver.Add(shot(QStringLiteral("import-notes-from-window.png"),
+        driver.Add(shot(QStringLiteral("import-notes-from-window.png"), QStringLiteral("import-notes-dialog.png"),
                         {QStringLiteral("Wi-Fi password   is on the router")}));
         driver.Start();
         QVERIFY(run.Commands().ExecuteCommand(ID_IMPORT_OUTLOOK_NOTES));
