@@ -129,13 +129,8 @@ void CPdfWriter::WrapLines(const std::vector<std::string>& lines, std::vector<st
 void CPdfWriter::AddTextBlock(const std::string& strText, int x, int y, int nSize, int nPointSize,
                               const ITextMeasurer& measurer)
 {
-    std::string text = strText;
-    std::replace(text.begin(), text.end(), '(', ' ');
-    std::replace(text.begin(), text.end(), ')', ' ');
     std::vector<std::string> lines;
-    SplitLines(text, lineBreak, lines);
-    text.clear();
-    text.shrink_to_fit();
+    SplitLines(strText, lineBreak, lines);
     std::vector<std::string> wrapped;
     WrapLines(lines, wrapped, nPointSize, measurer);
     lines.clear();

@@ -30,8 +30,7 @@ public:
     void AddText(const std::string& strText, int x, int y, int nSize);
     void AddLine(int x1, int y1, int x2, int y2, int nWidth);
     // Lays a long text out from (x, y) down, wrapped to 500 measured units
-    // and broken across as many new pages as it needs. "(" and ")" become
-    // spaces first.
+    // and broken across as many new pages as it needs.
     void AddTextBlock(const std::string& strText, int x, int y, int nSize, int nPointSize,
                       const ITextMeasurer& measurer);
 
