@@ -7,6 +7,11 @@
 
 #include <memory>
 
+const char* const pszNeedsDesktopOffice =
+    "Only the headless LibreOffice is installed here, which cannot show the document. "
+    "Install the package libreoffice-gtk3 (or libreoffice-kf5) to have it shown.";
+const char* const pszOpeningInOffice = "The document is being opened in LibreOffice.";
+
 SOfficeInstall FindLibreOffice()
 {
     SOfficeInstall install;
@@ -23,8 +28,12 @@ SOfficeInstall FindLibreOffice()
     const QDir dir = QFileInfo(QFileInfo(QString::fromStdString(install.strProgram)).canonicalFilePath()).dir();
     install.bWriter = dir.exists(QStringLiteral("libswlo.so"));
     install.bCalc = dir.exists(QStringLiteral("libsclo.so"));
+    // Debian's headless packages carry no plugin for any window system
+    // (the X11 one comes with the desktop core, the others with
+    // libreoffice-gtk3, -kf5, -qt5).
+    install.bDesktop = !dir.entryList({QStringLiteral("libvclplug_*lo.so")}, QDir::Files).isEmpty();
     if (!install.bWriter && !install.bCalc)
-        install.bWriter = install.bCalc = true;
+        install.bWriter = install.bCalc = install.bDesktop = true;
     return install;
 }
 
