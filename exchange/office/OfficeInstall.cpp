@@ -1,5 +1,6 @@
 #include "OfficeInstall.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -7,10 +8,13 @@
 
 #include <memory>
 
+// Translated where they are shown.
 const char* const pszNeedsDesktopOffice =
-    "Only the headless LibreOffice is installed here, which cannot show the document. "
-    "Install the package libreoffice-gtk3 (or libreoffice-kf5) to have it shown.";
-const char* const pszOpeningInOffice = "The document is being opened in LibreOffice.";
+    QT_TRANSLATE_NOOP("OfficeExports", "Only the headless LibreOffice is installed here, which cannot show the "
+                                       "document. Install the package libreoffice-gtk3 (or libreoffice-kf5) to have "
+                                       "it shown.");
+const char* const pszOpeningInOffice =
+    QT_TRANSLATE_NOOP("OfficeExports", "The document is being opened in LibreOffice.");
 
 SOfficeInstall FindLibreOffice()
 {

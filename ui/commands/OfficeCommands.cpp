@@ -45,7 +45,7 @@ void RunDocumentExport(SCommandContext& ctx, DocumentExport pfnExport)
     // it is missing: this line says which.
     const std::string strStatus = pfnExport(&target->note, ctx.pOffice->GetRegistry(), ctx.pOffice->GetReporter());
     if (!strStatus.empty())
-        ShowStatus(ctx, QString::fromStdString(strStatus));
+        ShowStatus(ctx, QCoreApplication::translate("OfficeExports", strStatus.c_str()));
 }
 
 // Counts the items the listing passed over and names the first few.
