@@ -201,8 +201,19 @@ TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     // The desktop's trash of a home on the notes' own file system.
-    const QByteArray oldHome = qgetenv("HOME");
-    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    struct SRestore
+    {
+        QByteArray home = qgetenv("HOME");
+        QByteArray data = qgetenv("XDG_DATA_HOME");
+        ~SRestore()
+        {
+            qputenv("HOME", home);
+            if (data.isEmpty())
+                qunsetenv("XDG_DATA_HOME");
+            else
+                qputenv("XDG_DATA_HOME", data);
+        }
+    } restore;
     qputenv("HOME", QByteArray::fromStdString(d));
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(d + "/data"));
     const std::string notes = d + "/notes";
@@ -250,7 +261,4 @@ TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
     EXPECT_TRUE(QFile::exists(QString::fromStdString(otherFile)));
     EXPECT_TRUE(store.DeleteNote(store.GetNote(other.strKey)));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(otherFile)));
-
-    qputenv("HOME", oldHome);
-    qputenv("XDG_DATA_HOME", oldData);
 }
