@@ -9,12 +9,11 @@ const CFallbackFonts& CFallbackFonts::Get()
     return fonts;
 }
 
-CFallbackFonts::CFallbackFonts()
+const CTrueTypeFont* CFallbackFonts::Slot(size_t i) const
 {
-    for (const char* pszPath : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-                                "/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf"})
-        if (auto pFont = CTrueTypeFont::Load(pszPath))
-            m_fonts.push_back(std::move(pFont));
+    SSlot& slot = m_slots[i];
+    std::call_once(slot.once, [&slot] { slot.pFont = CTrueTypeFont::Load(slot.pszPath); });
+    return slot.pFont.get();
 }
 
 CFallbackFonts::SGlyph CFallbackFonts::Find(char32_t cp) const
@@ -22,8 +21,9 @@ CFallbackFonts::SGlyph CFallbackFonts::Find(char32_t cp) const
     // U+FFFD stands for a broken byte, which keeps its "?".
     if (cp < 0x80 || cp == 0xFFFD || MacRomanByte(cp) != '?')
         return {};
-    for (size_t i = 0; i < m_fonts.size(); ++i)
-        if (const uint16_t nGlyph = m_fonts[i]->GlyphOf(cp))
-            return {static_cast<int>(i), nGlyph};
+    for (size_t i = 0; i < m_slots.size(); ++i)
+        if (const CTrueTypeFont* pFont = Slot(i))
+            if (const uint16_t nGlyph = pFont->GlyphOf(cp))
+                return {static_cast<int>(i), nGlyph};
     return {};
 }

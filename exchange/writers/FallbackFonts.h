@@ -1,16 +1,17 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <mutex>
 
 class CTrueTypeFont;
 
 // The installed fonts that draw what the page font's encoding lacks, asked
 // in order: DejaVu Sans (fonts-dejavu-core), then Droid Sans Fallback for
-// Chinese, Japanese and Korean (fonts-droid-fallback). Read once, on first
-// use; a font that is not installed is left out, and its characters stay
-// "?" as before.
+// Chinese and Japanese (fonts-droid-fallback). Each is read when a
+// character first needs it; a font that is not installed is passed over,
+// and what no font has stays "?" as before.
 class CFallbackFonts
 {
 public:
@@ -24,9 +25,20 @@ public:
     // Where a character is drawn: in the page font when its encoding holds
     // it (or nothing else can), else in the first font that has it.
     SGlyph Find(char32_t cp) const;
-    const CTrueTypeFont& Font(int n) const { return *m_fonts[static_cast<size_t>(n)]; }
+    // A font Find named.
+    const CTrueTypeFont& Font(int n) const { return *Slot(static_cast<size_t>(n)); }
 
 private:
-    CFallbackFonts();
-    std::vector<std::unique_ptr<CTrueTypeFont>> m_fonts;
+    CFallbackFonts() = default;
+    struct SSlot
+    {
+        const char* pszPath;
+        std::once_flag once;
+        std::unique_ptr<CTrueTypeFont> pFont;
+    };
+    // Null when that font cannot be read.
+    const CTrueTypeFont* Slot(size_t i) const;
+
+    mutable std::array<SSlot, 2> m_slots{{{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", {}, {}},
+                                          {"/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf", {}, {}}}};
 };
