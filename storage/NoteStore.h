@@ -40,6 +40,9 @@ struct SStoreResult
     enum class EConflict { none, changedOnDisk, deletedOnDisk };
     EConflict eConflict = EConflict::none;
     std::string strConflictOf;
+    // Set when the desktop's trash could not take the note's file (a file
+    // system without a trash directory): nothing more was deleted.
+    bool bTrashRefused = false;
 
     explicit operator bool() const { return bOk; }
 };
@@ -149,7 +152,11 @@ public:
     // False too when someone else changed the note's file since it was read:
     // then nothing is deleted, the store takes the version on disk, and the
     // result says so (not reported). An older copy someone changed stays.
-    SStoreResult DeleteNote(const CNoteRecord& note);
+    // toTrash moves the files to the desktop's trash, where a file manager
+    // can restore them; when the trash cannot take one, the result says so
+    // (not reported) and the rest stays.
+    enum class EDelete { permanently, toTrash };
+    SStoreResult DeleteNote(const CNoteRecord& note, EDelete how = EDelete::permanently);
     // The file the note under the key came from; none when it has no file.
     SNoteFile GetNoteFile(const std::string& strKey) const;
 
@@ -200,7 +207,7 @@ private:
     // functions take once per call and let go before reporting anything.
     SStoreResult UpdateLocked(CNoteRecord note);
     SStoreResult SaveConflictCopyLocked(CNoteRecord note);
-    SStoreResult DeleteLocked(const CNoteRecord& note);
+    SStoreResult DeleteLocked(const CNoteRecord& note, EDelete how);
     void ReportSaveFailed();
     // The failure of a write asked of a store that holds no folder.
     SStoreResult NoFolder(const std::string& strKey);

@@ -5,6 +5,7 @@
 #include "FolderLock.h"
 #include "NoteStoreImpl.h"
 #include "Resources.h"
+#include "Trash.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -208,22 +209,23 @@ SStoreResult::EConflict CNoteStore::CheckBeforeRewrite(const std::string& strPat
     return SStoreResult::EConflict::changedOnDisk;
 }
 
-SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note)
+SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note, EDelete how)
 {
     if (GetLoadedFolder().empty())
         return NoFolder(note.m_strKey);
     SStoreResult result;
     {
         CFolderLock lock(GetLoadedFolder());
-        result = DeleteLocked(note);
+        result = DeleteLocked(note, how);
     }
     // A note someone else changed is kept, and the result says so: no error.
-    if (!result && result.eConflict == SStoreResult::EConflict::none && m_pReporter)
+    // Nor is a full or missing trash one: the caller asks what to do instead.
+    if (!result && result.eConflict == SStoreResult::EConflict::none && !result.bTrashRefused && m_pReporter)
         m_pReporter->ReportError(result.strError);
     return result;
 }
 
-SStoreResult CNoteStore::DeleteLocked(const CNoteRecord& note)
+SStoreResult CNoteStore::DeleteLocked(const CNoteRecord& note, EDelete how)
 {
     std::vector<SNoteFile> files;
     // Whether files[0] is the file the note's record came from.
@@ -268,6 +270,15 @@ SStoreResult CNoteStore::DeleteLocked(const CNoteRecord& note)
             kept.eConflict = conflict;
             kept.strConflictOf = note.m_strKey;
             return kept;
+        }
+        if (how == EDelete::toTrash) {
+            const SFileResult trashed = MoveFileToTrash(f.Path());
+            if (!trashed) {
+                SStoreResult refused{false, note.m_strKey, trashed.strError};
+                refused.bTrashRefused = true;
+                return refused;
+            }
+            continue;
         }
         const SFileResult removed = RemoveFile(f.Path());
         if (!removed)

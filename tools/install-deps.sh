@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils
-  xvfb xauth fonts-dejavu-core hyperfine
+  xvfb xauth fonts-dejavu-core fonts-droid-fallback hyperfine
   libical-dev libreoffice-writer-nogui libreoffice-calc-nogui todoman
   "$@"
 )

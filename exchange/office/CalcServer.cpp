@@ -238,6 +238,11 @@ SServerCreation CreateCalcServer(const SOfficeInstall& office, IDocumentOpener& 
         created.strMissingNote = pszNeedsCalc;
         return created;
     }
+    if (!office.bDesktop) {
+        created.scode = AutomationStatus::classNotRegistered;
+        created.strMissingNote = pszNeedsDesktopOffice;
+        return created;
+    }
     auto pState = std::make_shared<SCalcState>();
     pState->strProgram = office.strProgram;
     pState->pOpener = &opener;

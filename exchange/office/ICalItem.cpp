@@ -149,11 +149,10 @@ void CICalItem::SetDescription(const std::string& strText)
     icalcomponent_add_property(m_pItem, icalproperty_new_description(ToTextValue(strText).c_str()));
 }
 
-std::optional<CDateTime> CICalItem::GetStart() const
+namespace
 {
-    if (!icalcomponent_get_first_property(m_pItem, ICAL_DTSTART_PROPERTY))
-        return std::nullopt;
-    const icaltimetype t = icalcomponent_get_dtstart(m_pItem);
+std::optional<CDateTime> ToLocal(const icaltimetype& t)
+{
     if (icaltime_is_null_time(t) || !icaltime_is_valid_time(t))
         return std::nullopt;
     CDateTime dt;
@@ -174,10 +173,21 @@ std::optional<CDateTime> CICalItem::GetStart() const
         return std::nullopt;
     return dt;
 }
+} // namespace
 
-void CICalItem::SetStart(const CDateTime& dt)
+std::optional<CDateTime> CICalItem::GetDate() const
+{
+    if (icalcomponent_get_first_property(m_pItem, ICAL_DTSTART_PROPERTY))
+        return ToLocal(icalcomponent_get_dtstart(m_pItem));
+    if (icalcomponent_get_first_property(m_pItem, ICAL_DUE_PROPERTY))
+        return ToLocal(icalcomponent_get_due(m_pItem));
+    return std::nullopt;
+}
+
+void CICalItem::SetDate(const CDateTime& dt)
 {
     RemoveAll(m_pItem, ICAL_DTSTART_PROPERTY);
+    RemoveAll(m_pItem, ICAL_DUE_PROPERTY);
     int y, mo, d, h, mi, s;
     if (!dt.GetFields(y, mo, d, h, mi, s))
         return;
@@ -189,6 +199,7 @@ void CICalItem::SetStart(const CDateTime& dt)
     t.minute = mi;
     t.second = s;
     icalcomponent_add_property(m_pItem, icalproperty_new_dtstart(t));
+    icalcomponent_add_property(m_pItem, icalproperty_new_due(t));
 }
 
 int CICalItem::GetPriority() const

@@ -37,9 +37,12 @@ public:
     // DESCRIPTION, with CR LF line ends as a note keeps them.
     std::string GetDescription() const;
     void SetDescription(const std::string& strText);
-    // DTSTART as local time; nothing when the item has none.
-    std::optional<CDateTime> GetStart() const;
-    void SetStart(const CDateTime& dt);
+    // The task's date as local time: DTSTART, else DUE (other programs
+    // often set only the due date); nothing when the item has neither.
+    std::optional<CDateTime> GetDate() const;
+    // Writes the date as both DTSTART and DUE, so programs that show only
+    // one of them show it; an invalid date removes both.
+    void SetDate(const CDateTime& dt);
     // PRIORITY, 0 when absent.
     int GetPriority() const;
     void SetPriority(int nPriority);

@@ -77,14 +77,14 @@ public:
             if (!bTask)
                 NoMember();
             if (IsGet(kind, args)) {
-                const auto start = m_pItem->GetStart();
+                const auto start = m_pItem->GetDate();
                 return CAutoVariant::Date(start ? start->m_dt : C::dNoDate);
             } else {
                 const double d = PutValue(kind, args).ToDate();
                 if (d == C::dNoDate)
-                    m_pItem->SetStart(CDateTime(0.0, CDateTime::invalid));
+                    m_pItem->SetDate(CDateTime(0.0, CDateTime::invalid));
                 else
-                    m_pItem->SetStart(CDateTime(d));
+                    m_pItem->SetDate(CDateTime(d));
             }
             return {};
         case C::DISPID_ITEM_DISPLAY:

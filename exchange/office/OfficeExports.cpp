@@ -6,6 +6,7 @@
 #include "ExcelExport.h"
 #include "NoteRecord.h"
 #include "NoteStore.h"
+#include "OfficeInstall.h"
 #include "OutlookConnection.h"
 #include "WordExport.h"
 
@@ -24,7 +25,8 @@ std::string RunExport(const CNoteRecord* pNote, bool bAllDetails, const CAutomat
         server.ExportAllDetails(*pNote);
     else
         server.ExportNotesOnly(*pNote);
-    server.Show(true);
+    if (server.Show(true))
+        return pszOpeningInOffice;
     return server.GetMissingNote();
 }
 } // namespace

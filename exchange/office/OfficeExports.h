@@ -20,8 +20,8 @@ class IAutomationReporter;
 
 // Word and Excel: a new document or workbook with the note, left open in
 // the visible server. Nothing happens without a note. Returns the status-bar
-// line saying why nothing was shown when the server is missing here, else
-// an empty text.
+// line: that the document is being opened, or why nothing was shown when
+// the server is missing here; empty after a reported failure.
 std::string ExportWordAll(const CNoteRecord* pNote, const CAutomationRegistry& registry, IAutomationReporter& reporter);
 std::string ExportWordNotes(const CNoteRecord* pNote, const CAutomationRegistry& registry,
                             IAutomationReporter& reporter);

@@ -1,11 +1,20 @@
 #include "OfficeInstall.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
+
+// Translated where they are shown.
+const char* const pszNeedsDesktopOffice =
+    QT_TRANSLATE_NOOP("OfficeExports", "Only the headless LibreOffice is installed here, which cannot show the "
+                                       "document. Install the package libreoffice-gtk3 (or libreoffice-kf5) to have "
+                                       "it shown.");
+const char* const pszOpeningInOffice =
+    QT_TRANSLATE_NOOP("OfficeExports", "The document is being opened in LibreOffice.");
 
 SOfficeInstall FindLibreOffice()
 {
@@ -23,8 +32,12 @@ SOfficeInstall FindLibreOffice()
     const QDir dir = QFileInfo(QFileInfo(QString::fromStdString(install.strProgram)).canonicalFilePath()).dir();
     install.bWriter = dir.exists(QStringLiteral("libswlo.so"));
     install.bCalc = dir.exists(QStringLiteral("libsclo.so"));
+    // Debian's headless packages carry no plugin for any window system
+    // (the X11 one comes with the desktop core, the others with
+    // libreoffice-gtk3, -kf5, -qt5).
+    install.bDesktop = !dir.entryList({QStringLiteral("libvclplug_*lo.so")}, QDir::Files).isEmpty();
     if (!install.bWriter && !install.bCalc)
-        install.bWriter = install.bCalc = true;
+        install.bWriter = install.bCalc = install.bDesktop = true;
     return install;
 }
 

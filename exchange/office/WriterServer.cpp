@@ -229,6 +229,11 @@ SServerCreation CreateWriterServer(const SOfficeInstall& office, IDocumentOpener
         created.strMissingNote = pszNeedsWriter;
         return created;
     }
+    if (!office.bDesktop) {
+        created.scode = AutomationStatus::classNotRegistered;
+        created.strMissingNote = pszNeedsDesktopOffice;
+        return created;
+    }
     auto pState = std::make_shared<SWriterState>();
     pState->strProgram = office.strProgram;
     pState->pOpener = &opener;

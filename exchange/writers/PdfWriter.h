@@ -2,6 +2,7 @@
 
 #include "FileIo.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -14,6 +15,8 @@ class ITextMeasurer;
 // Objects 1 to 4 are fixed (catalog, procedure set, font, page tree); every
 // page and every stream takes the next number. Text is UTF-8; each string is
 // written in the font's Mac OS Roman encoding with "\", "(" and ")" escaped.
+// Characters that encoding lacks are drawn in a fallback font (F2, F3, ...),
+// embedded as a subset of the glyphs used, after every other object.
 // Coordinates are PDF units with the origin at the bottom left of a US
 // Letter page.
 class CPdfWriter
@@ -30,8 +33,7 @@ public:
     void AddText(const std::string& strText, int x, int y, int nSize);
     void AddLine(int x1, int y1, int x2, int y2, int nWidth);
     // Lays a long text out from (x, y) down, wrapped to 500 measured units
-    // and broken across as many new pages as it needs. "(" and ")" become
-    // spaces first.
+    // and broken across as many new pages as it needs.
     void AddTextBlock(const std::string& strText, int x, int y, int nSize, int nPointSize,
                       const ITextMeasurer& measurer);
 
@@ -65,9 +67,17 @@ private:
     };
 
     void AddStream(int nObject, std::string strObject);
+    // One line of a shown string, switching to a fallback font and back
+    // for the characters the page font cannot draw.
+    void AppendShown(std::string& out, std::string_view line, int nSize);
+    // The objects of the fallback fonts used, numbered from nFirst on, and
+    // the page resources' entries for them.
+    std::vector<std::pair<int, std::string>> FallbackFontObjects(int nFirst, std::string& strResources) const;
 
     int m_nObjectCounter = 4;
     int m_nCurrentPage = 0;
     std::map<int, SPage, SFileOrder> m_pages;
     std::map<int, std::string, SFileOrder> m_streams;
+    // Per fallback font, the glyphs drawn and the character each stands for.
+    std::map<int, std::map<uint16_t, char32_t>> m_fallbackGlyphs;
 };

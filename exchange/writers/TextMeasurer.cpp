@@ -1,6 +1,8 @@
 #include "TextMeasurer.h"
 
+#include "FallbackFonts.h"
 #include "MacRoman.h"
+#include "TrueTypeFont.h"
 
 #include <array>
 #include <cstdint>
@@ -36,6 +38,10 @@ constexpr int spaceWidth = 278;
 int CHelveticaMeasurer::GlyphWidth(char32_t cp)
 {
     const unsigned char b = MacRomanByte(cp);
+    // The fonts are read only once a character needs them.
+    if (b == '?' && cp != '?')
+        if (const CFallbackFonts::SGlyph g = CFallbackFonts::Get().Find(cp); g.nFont >= 0)
+            return CFallbackFonts::Get().Font(g.nFont).Advance1000(g.nGlyph);
     if (b < 0x20 || b == 0x7F)
         return spaceWidth;
     return b < 0x80 ? lowerWidths[b - 0x20] : upperWidths[b - 0x80];

@@ -19,9 +19,9 @@ public:
 // Helvetica's advance widths, built in, so wrapping is the same on every
 // machine and needs no font service. The em is taken to be the cell height;
 // widths are summed exactly, without rounding each glyph. A character is
-// measured as the glyph it is written with on the page (Mac OS Roman, "?"
-// for what that cannot hold); a tab and other control characters measure as
-// a space.
+// measured as the glyph it is written with on the page (Mac OS Roman, else
+// the fallback font that draws it, else "?"); a tab and other control
+// characters measure as a space.
 class CHelveticaMeasurer : public ITextMeasurer
 {
 public:

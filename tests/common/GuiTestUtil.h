@@ -197,6 +197,8 @@ struct SGuiTestEnvironment
             return true;
         };
         m_opened.clear();
+        // Deleted notes go to a trash of the test's own.
+        qputenv("XDG_DATA_HOME", ExePath(QStringLiteral("data")).toLocal8Bit());
         // The mail client the window opens at start-up keeps its folders in
         // the test's directory; there is no office suite.
         const SMailClientFolders folders{ExePath(QStringLiteral("mail/tasks")).toStdString(),

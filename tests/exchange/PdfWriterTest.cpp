@@ -5,6 +5,7 @@
 #include "TextMeasurer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -222,7 +223,7 @@ TEST(PdfWriter, BreaksPagesAfterFortyThenFortyThreeLines)
 TEST(PdfWriter, EscapesStringsAndWritesMacRoman)
 {
     CNoteRecord note = ShoppingNote();
-    note.m_strNotes = "x(y)z\\w\r\n\xC3\xBC\xE2\x82\xAC\xFF";
+    note.m_strNotes = "(Tuesday) x(y)z\\w\r\n\xC3\xBC\xE2\x82\xAC\xFF";
     QTemporaryDir dir;
     const std::string path = Path(dir, "escapes.pdf");
     // Title with parentheses, a backslash and non-ASCII; subtitle unbalanced.
@@ -232,10 +233,12 @@ TEST(PdfWriter, EscapesStringsAndWritesMacRoman)
     EXPECT_EQ(Shown(PdfObject(pdf, 6)), "a\\(b\\)c\\\\d Caf\x8E \xD0 \xCF");
     EXPECT_EQ(Shown(PdfObject(pdf, 10)), Shown(PdfObject(pdf, 6)));
     EXPECT_EQ(Shown(PdfObject(pdf, 8)), "\\)\\(");
-    // Body parentheses become spaces; the euro and a broken byte have no place in the font.
+    // Body text is escaped as titles are; the euro is drawn in the fallback
+    // font, and a broken byte stays "?".
     const std::string body = Shown(PdfObject(pdf, 12));
-    const std::string tail = ")Tj T*(x y z\\\\w)Tj T*(\x9F?\?)Tj T*(";
-    EXPECT_EQ(body.substr(body.size() - std::min(body.size(), tail.size())), tail) << body;
+    const std::string tail = ")Tj T*(\\(Tuesday\\) x\\(y\\)z\\\\w)Tj T*(\x9F) Tj /F2 1 Tf <";
+    EXPECT_NE(body.find(tail), std::string::npos) << body;
+    EXPECT_EQ(body.substr(body.find(tail) + tail.size() + 4), "> Tj /F1 1 Tf (?)Tj T*(") << body;
     // The length counts the converted, escaped bytes.
     const std::string cover = PdfObject(pdf, 6);
     const size_t content = cover.find("stream\r\n") + 8;
@@ -248,8 +251,52 @@ TEST(PdfWriter, EscapesStringsAndWritesMacRoman)
     const std::string text = PdfText(path);
     EXPECT_NE(text.find("a(b)c\\d Caf\xC3\xA9 \xE2\x80\x93 \xC5\x93"), std::string::npos) << text;
     EXPECT_NE(text.find(")("), std::string::npos) << text;
-    EXPECT_NE(text.find("x y z\\w"), std::string::npos) << text;
-    EXPECT_NE(text.find("\xC3\xBC?\?"), std::string::npos) << text;
+    EXPECT_NE(text.find("(Tuesday) x(y)z\\w"), std::string::npos) << text;
+    EXPECT_NE(text.find("\xC3\xBC\xE2\x82\xAC?"), std::string::npos) << text;
+}
+
+TEST(PdfWriter, DrawsEveryScriptInEmbeddedFonts)
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")))
+        GTEST_SKIP() << "fonts-dejavu-core is not installed";
+    const bool bCjk = QFile::exists(QStringLiteral("/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf"));
+    std::vector<std::string> lines = {
+        "5 \xE2\x82\xAC (Tuesday)",                                                                           // euro
+        "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 g\xC4\x99\xC5\x9Bl\xC4\x85 ja\xC5\xBA\xC5\x84",                   // Polish
+        "P\xC5\x99\xC3\xADli\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88",                // Czech
+        "\xCE\x93\xCE\xB5\xCE\xB9\xCE\xAC \xCF\x83\xCE\xBF\xCF\x85 \xCE\x9A\xCF\x8C\xCF\x83\xCE\xBC\xCE\xB5", // Greek
+        "\xD0\xA1\xD1\x8A\xD0\xB5\xD1\x88\xD1\x8C \xD0\xB6\xD0\xB5 \xD0\xB5\xD1\x89\xD1\x91", // Cyrillic
+        "Ti\xE1\xBA\xBFng Vi\xE1\xBB\x87t",                                                   // Vietnamese
+        "\xC4\xB0stanbul \xC4\x9F\xC5\x9F",                                                   // Turkish
+        "\xD5\x80\xD5\xA1\xD5\xB5\xD5\xA5\xD6\x80\xD5\xA5\xD5\xB6",                           // Armenian
+    };
+    if (bCjk) {
+        lines.push_back("\xE4\xBD\xA0\xE5\xA5\xBD\xE4\xB8\x96\xE7\x95\x8C");             // Chinese
+        lines.push_back("\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF"); // Japanese
+    }
+    CNoteRecord note = ShoppingNote();
+    note.m_strNotes.clear();
+    for (const std::string& line : lines)
+        note.m_strNotes += line + "\r\n";
+    QTemporaryDir dir;
+    const std::string path = Path(dir, "scripts.pdf");
+    ASSERT_TRUE(ExportNoteToPdf(note, lines[3], lines[4], path));
+    const std::string pdf = ReadBytes(path);
+    EXPECT_NE(pdf.find("/Font << /F1 3 0 R /F2 "), std::string::npos) << "every page names the fallback font";
+    EXPECT_NE(pdf.find("/Subtype /CIDFontType2"), std::string::npos);
+
+    // Wrapping measures with the font that draws the character: the euro
+    // is wider in it than the "?" it used to be.
+    const std::vector<std::string> euros = Wrap(Repeat("\xE2\x82\xAC", 100));
+    ASSERT_EQ(euros.size(), 2u);
+    EXPECT_EQ(euros[0], Repeat("\xE2\x82\xAC", 56)) << "the euro is 636 wide in DejaVu Sans";
+
+    SKIP_WITHOUT_PDF_TOOLS();
+    const SToolRun check = QpdfCheck(path);
+    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    const std::string text = PdfText(path);
+    for (const std::string& line : lines)
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
 TEST(PdfWriter, ReportsWhatCannotBeWritten)

@@ -229,6 +229,49 @@ private slots:
         QCOMPARE(ReadFolder(strDir).count("banana"), size_t(1));
     }
 
+    void deletedNotesGoToTheTrash()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"apple", "banana"});
+        SRun run(m_env.ExeDir());
+        CCommandController& commands = run.Commands();
+        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        run.View().setCurrentItem(run.Folder(1));
+
+        CModalDriver yes;
+        yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        yes.Start();
+        run.List().SetSelectionMark(0);
+        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(yes.Done());
+        QCOMPARE(ReadFolder(strDir).count("apple"), size_t(0));
+        QCOMPARE(ReadFolder(m_env.ExePath(QStringLiteral("data/Trash/files"))).count("apple"), size_t(1));
+
+        // No trash to be had: the note goes only after a second yes.
+        QFile blocker(m_env.ExePath(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        qputenv("XDG_DATA_HOME", (blocker.fileName() + QStringLiteral("/data")).toLocal8Bit());
+        QString strSecond;
+        CModalDriver keep;
+        keep.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        keep.Add(AnswerMessage(&strSecond, QMessageBox::No));
+        keep.Start();
+        run.List().SetSelectionMark(0);
+        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(keep.Done());
+        QVERIFY(strSecond.contains(QStringLiteral("cannot be moved to the trash")));
+        QCOMPARE(NoteFiles(strDir).size(), 1);
+        QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("The trash cannot take")));
+        CModalDriver twice;
+        twice.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        twice.Add(AnswerMessage(nullptr, QMessageBox::Yes));
+        twice.Start();
+        run.List().SetSelectionMark(0);
+        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
+        QVERIFY(twice.Done());
+        QCOMPARE(NoteFiles(strDir).size(), 0);
+    }
+
     void closingSavesTheNotesPane()
     {
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));

@@ -114,8 +114,10 @@ TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
     EXPECT_NE(ReadFile(mail.opener.opened[0]).find("PRIORITY:9"), std::string::npos);
     EXPECT_NE(ReadFile(mail.opener.opened[1]).find("PRIORITY:5"), std::string::npos);
     EXPECT_NE(ReadFile(mail.opener.opened[2]).find("PRIORITY:1"), std::string::npos);
-    EXPECT_NE(ReadFile(mail.opener.opened[0]).find("DTSTART:20261224T183005\r\n"), std::string::npos);
-    EXPECT_EQ(ReadFile(mail.opener.opened[1]).find("DTSTART"), std::string::npos);
+    for (const char* psz : {"DTSTART:20261224T183005\r\n", "DUE:20261224T183005\r\n"}) {
+        EXPECT_NE(ReadFile(mail.opener.opened[0]).find(psz), std::string::npos) << psz;
+        EXPECT_EQ(ReadFile(mail.opener.opened[1]).find(psz), std::string::npos) << psz;
+    }
 
     const auto tasks = mail.Tasks();
     ASSERT_EQ(tasks.size(), 4u);
@@ -273,7 +275,7 @@ TEST(MailServerTest, FollowsTheVdirRules)
     }
     auto utc =
         CICalItem::Parse(Calendar("BEGIN:VTODO\r\nDTSTART:20261224T120000Z\r\nEND:VTODO\r\n"), CICalItem::EKind::task);
-    ASSERT_TRUE(utc && utc->GetStart());
+    ASSERT_TRUE(utc && utc->GetDate());
     std::tm noon{};
     noon.tm_year = 126;
     noon.tm_mon = 11;
@@ -282,7 +284,7 @@ TEST(MailServerTest, FollowsTheVdirRules)
     const time_t tt = timegm(&noon);
     std::tm local{};
     localtime_r(&tt, &local);
-    EXPECT_EQ(*utc->GetStart(), CDateTime::FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+    EXPECT_EQ(*utc->GetDate(), CDateTime::FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                                                       local.tm_hour, local.tm_min, local.tm_sec));
     EXPECT_FALSE(CICalItem::Parse("garbage", CICalItem::EKind::task));
     EXPECT_FALSE(CICalItem::Parse(Calendar(strTodo), CICalItem::EKind::note));
@@ -364,17 +366,24 @@ TEST(MailServerTest, TodomanAndQuillboxReadEachOthersTasks)
     const QString strRoot = QFileInfo(QString::fromStdString(mail.folders.strTasks)).absolutePath();
     todo.Configure(strRoot, QStringLiteral("tasks"));
 
-    // A task written by todoman is offered with its subject, date and priority.
-    const SRun made = todo({"new", "-l", "tasks", "--start", "2026-12-24", "--priority", "high", "Buy gifts"});
+    // A task written by todoman is offered with its subject, date and priority:
+    // its start date, or its due date when it has no start.
+    const SRun made = todo({"new", "-l", "tasks", "--start", "2026-12-24", "--due", "2026-12-31", "--priority",
+                            "high", "Buy gifts"});
     ASSERT_EQ(made.code, 0) << made.err;
+    const SRun due = todo({"new", "-l", "tasks", "--due", "2026-12-20", "Post cards"});
+    ASSERT_EQ(due.code, 0) << due.err;
     auto tasks = mail.Tasks();
-    ASSERT_EQ(tasks.size(), 1u);
+    ASSERT_EQ(tasks.size(), 2u);
     EXPECT_EQ(tasks[0].m_strSubject, "Buy gifts");
     EXPECT_EQ(tasks[0].m_bHasDate, 1);
     EXPECT_EQ(tasks[0].m_dtDate, CDateTime::FromFields(2026, 12, 24));
     EXPECT_EQ(tasks[0].m_nPriority, 2);
+    EXPECT_EQ(tasks[1].m_strSubject, "Post cards");
+    EXPECT_EQ(tasks[1].m_bHasDate, 1);
+    EXPECT_EQ(tasks[1].m_dtDate, CDateTime::FromFields(2026, 12, 20));
 
-    // A task we export is listed by todoman with its summary and start date.
+    // A task we export is listed by todoman with its summary and date.
     CNoteRecord note;
     note.m_strTitle = "Water the plants";
     note.m_strNotes = "every pot";
@@ -382,14 +391,13 @@ TEST(MailServerTest, TodomanAndQuillboxReadEachOthersTasks)
     note.m_dtDate = CDateTime::FromFields(2026, 3, 15, 9, 0, 0);
     note.m_nPriority = 0;
     ExportOutlookTask(mail.outlook, mail.reporter, &note);
-    const SRun listed = todo({"list", "--start", "after", "2026-03-14 12:00"});
+    // todoman shows the due date (and, seeing it equal to the start, keeps no start of its own).
+    const SRun listed = todo({"list"});
     EXPECT_EQ(listed.code, 0) << listed.err;
-    EXPECT_NE(listed.out.find("Water the plants"), std::string::npos) << listed.out;
-    const SRun before = todo({"list", "--start", "before", "2026-03-14 12:00"});
-    EXPECT_EQ(before.out.find("Water the plants"), std::string::npos) << before.out;
-    const SRun after = todo({"list", "--start", "after", "2026-03-16 12:00"});
-    EXPECT_EQ(after.out.find("Water the plants"), std::string::npos) << after.out;
+    EXPECT_NE(listed.out.find("2026-03-15 09:00 Water the plants"), std::string::npos) << listed.out;
     const SRun porcelain = todo({"--porcelain", "list"});
     EXPECT_NE(porcelain.out.find("\"description\": \"every pot\""), std::string::npos) << porcelain.out;
     EXPECT_NE(porcelain.out.find("\"priority\": 9"), std::string::npos) << porcelain.out;
+    // 2026-03-15 09:00 UTC.
+    EXPECT_NE(porcelain.out.find("\"due\": 1773565200,"), std::string::npos) << porcelain.out;
 }

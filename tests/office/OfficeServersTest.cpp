@@ -31,7 +31,7 @@ CNoteRecord Note()
     return n;
 }
 
-const SOfficeInstall fakeOffice{"/opt/office/soffice", true, true};
+const SOfficeInstall fakeOffice{"/opt/office/soffice", true, true, true};
 
 bool HaveLibreOffice()
 {
@@ -57,6 +57,13 @@ TEST(OfficeServersTest, MissingLibreOfficeShowsNothingAndSaysWhy)
         RegisterLinuxServers(registry, opener, SOfficeInstall{"/usr/bin/soffice", true, false});
         EXPECT_EQ(ExportExcelAll(&note, registry, reporter), pszNeedsCalc);
     }
+    {
+        // Only the headless LibreOffice: it would never show the document.
+        CAutomationRegistry registry;
+        RegisterLinuxServers(registry, opener, SOfficeInstall{"/usr/bin/soffice", true, true, false});
+        EXPECT_EQ(ExportWordNotes(&note, registry, reporter), pszNeedsDesktopOffice);
+        EXPECT_EQ(ExportExcelAll(&note, registry, reporter), pszNeedsDesktopOffice);
+    }
     EXPECT_TRUE(opener.starts.empty());
     EXPECT_TRUE(reporter.boxes.empty());
     {
@@ -69,11 +76,37 @@ TEST(OfficeServersTest, MissingLibreOfficeShowsNothingAndSaysWhy)
         EXPECT_EQ(reporter.boxes[0].strCaption, "COleDispathException");
         EXPECT_NE(reporter.boxes[0].strText.find("LibreOffice Writer could not be started"), std::string::npos);
     }
+    {
+        // A desktop LibreOffice: the status bar says the document is on its way.
+        CAutomationRegistry registry;
+        RegisterLinuxServers(registry, opener, fakeOffice);
+        opener.bSucceed = true;
+        const size_t nStarted = opener.starts.size();
+        EXPECT_EQ(ExportWordAll(&note, registry, reporter), pszOpeningInOffice);
+        EXPECT_EQ(opener.starts.size(), nStarted + 1);
+    }
     // Nothing on the PATH.
     const QByteArray path = qgetenv("PATH");
     QTemporaryDir empty;
     qputenv("PATH", empty.path().toLocal8Bit());
     EXPECT_TRUE(FindLibreOffice().strProgram.empty());
+    // Debian's layout: the program on the PATH links into the folder of its
+    // libraries, where a desktop LibreOffice has its window-system plugins.
+    const QDir dir(empty.path());
+    dir.mkpath(QStringLiteral("program"));
+    const auto touch = [&](const char* psz) {
+        QFile(dir.filePath(QString::fromLatin1(psz))).open(QIODevice::WriteOnly);
+    };
+    for (const char* psz : {"program/soffice", "program/libswlo.so", "program/libsclo.so"})
+        touch(psz);
+    QFile::setPermissions(dir.filePath(QStringLiteral("program/soffice")),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::link(dir.filePath(QStringLiteral("program/soffice")), dir.filePath(QStringLiteral("soffice")));
+    const SOfficeInstall headless = FindLibreOffice();
+    EXPECT_TRUE(headless.bWriter && headless.bCalc);
+    EXPECT_FALSE(headless.bDesktop);
+    touch("program/libvclplug_gtk3lo.so");
+    EXPECT_TRUE(FindLibreOffice().bDesktop);
     qputenv("PATH", path);
 }
 
@@ -109,7 +142,10 @@ TEST(OfficeServersTest, LibreOfficeReadsWhatTheServersWrite)
         GTEST_SKIP() << "LibreOffice Writer and Calc are not installed";
     CRecordingOpener opener;
     CAutomationRegistry registry;
-    RegisterLinuxServers(registry, opener, FindLibreOffice());
+    // The recording opener shows nothing: the headless LibreOffice does here.
+    SOfficeInstall office = FindLibreOffice();
+    office.bDesktop = true;
+    RegisterLinuxServers(registry, opener, office);
     CCapturingReporter reporter;
     const CNoteRecord note = Note();
     ExportWordAll(&note, registry, reporter);

@@ -15,6 +15,13 @@
 
 namespace
 {
+class CRecordingReporter : public IErrorReporter
+{
+public:
+    void ReportError(const std::string& strMessage) override { messages.push_back(strMessage); }
+    std::vector<std::string> messages;
+};
+
 std::vector<std::string> Entries(const std::string& strDir)
 {
     return SortedEntries(strDir);
@@ -187,4 +194,71 @@ TEST(AppContextTime, TimesNeverShowSeconds)
     // The tests run under LC_ALL=C.UTF-8, a plain machine's default.
     EXPECT_EQ(CAppContext::FormatTime(dt), "11:34");
     EXPECT_EQ(CAppContext::FormatTime(CDateTime(0, CDateTime::invalid)), "");
+}
+
+TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
+{
+    QTemporaryDir dir;
+    const std::string d = dir.path().toStdString();
+    // The desktop's trash of a home on the notes' own file system.
+    struct SRestore
+    {
+        QByteArray home = qgetenv("HOME");
+        QByteArray data = qgetenv("XDG_DATA_HOME");
+        ~SRestore()
+        {
+            qputenv("HOME", home);
+            if (data.isEmpty())
+                qunsetenv("XDG_DATA_HOME");
+            else
+                qputenv("XDG_DATA_HOME", data);
+        }
+    } restore;
+    qputenv("HOME", QByteArray::fromStdString(d));
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(d + "/data"));
+    const std::string notes = d + "/notes";
+    QDir().mkpath(QString::fromStdString(notes));
+    CAppContext app(notes);
+    CRecordingReporter reporter;
+    CNoteStore store(app, &reporter);
+    store.LoadFolder(notes);
+    CNoteRecord note;
+    note.m_strTitle = "Gone for now";
+    const SStoreResult added = store.AddNote(note);
+    note.m_strTitle = "Changed elsewhere";
+    const SStoreResult other = store.AddNote(note);
+    ASSERT_TRUE(added && other);
+    const std::string name = "QB_" + added.strKey + ".qbt";
+    const std::string bytes = ReadBytes(notes + "/" + name);
+
+    ASSERT_TRUE(store.DeleteNote(store.GetNote(added.strKey), CNoteStore::EDelete::toTrash));
+    EXPECT_FALSE(store.HasNote(added.strKey));
+    EXPECT_EQ(ReadBytes(d + "/data/Trash/files/" + name), bytes);
+    EXPECT_NE(ReadBytes(d + "/data/Trash/info/" + name + ".trashinfo").find("Path=" + notes + "/" + name + "\n"),
+              std::string::npos)
+        << "where a file manager puts it back";
+
+    // A file someone changed since it was read is neither trashed nor deleted.
+    const std::string otherFile = notes + "/QB_" + other.strKey + ".qbt";
+    WriteBytes(otherFile, ReadBytes(otherFile) + "x");
+    const SStoreResult kept = store.DeleteNote(store.GetNote(other.strKey), CNoteStore::EDelete::toTrash);
+    EXPECT_FALSE(kept);
+    EXPECT_EQ(kept.eConflict, SStoreResult::EConflict::changedOnDisk);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(otherFile)));
+    EXPECT_EQ(Entries(d + "/data/Trash/files"), std::vector<std::string>{name});
+
+    // A trash that cannot be made: said, not reported, and nothing deleted
+    // until the caller asks for it.
+    store.LoadFolder(notes);
+    WriteBytes(d + "/blocked", "x");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(d + "/blocked/data"));
+    const SStoreResult refused = store.DeleteNote(store.GetNote(other.strKey), CNoteStore::EDelete::toTrash);
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.bTrashRefused);
+    EXPECT_NE(refused.strError.find(otherFile), std::string::npos) << refused.strError;
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(store.HasNote(other.strKey));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(otherFile)));
+    EXPECT_TRUE(store.DeleteNote(store.GetNote(other.strKey)));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(otherFile)));
 }

@@ -9,6 +9,7 @@
 #include "NotesSheet.h"
 #include "Resources.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStatusBar>
@@ -24,6 +25,15 @@ void ReportFailure(SCommandContext& ctx, const SStoreResult& result)
         return;
     if (QStatusBar* pStatus = ctx.window.GetStatusBar())
         pStatus->showMessage(QString::fromStdString(result.strError));
+}
+
+bool AskYesNo(SCommandContext& ctx, const QString& strQuestion, const QString& strDetail)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quillbox"), strQuestion, QMessageBox::Yes | QMessageBox::No,
+                    ctx.pParent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setInformativeText(strDetail);
+    return box.exec() == QMessageBox::Yes;
 }
 
 // The store's copy of the row's note; the row's own copy when the store no
@@ -82,9 +92,19 @@ void OnDeleteNote(SCommandContext& ctx)
     ctx.selection.m_note = NoteOfRow(ctx.store, *pRow);
     const QString strQuestion =
         QString::fromStdString(CAppContext::LoadStringResource(QuillboxResources::IDS_DELETE_NOTE_QUESTION));
-    if (QMessageBox::question(ctx.pParent, QStringLiteral("Quillbox"), strQuestion, QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) == QMessageBox::Yes) {
-        ReportFailure(ctx, ctx.store.DeleteNote(ctx.selection.m_note));
+    if (AskYesNo(ctx, strQuestion,
+                 QCoreApplication::translate("NoteCommands",
+                                             "The note goes to the trash, where a file manager can restore it."))) {
+        SStoreResult result = ctx.store.DeleteNote(ctx.selection.m_note, CNoteStore::EDelete::toTrash);
+        // The trash is only missing on some other file system: the user says
+        // whether the note goes for good instead.
+        if (result.bTrashRefused &&
+            AskYesNo(ctx,
+                     QCoreApplication::translate("NoteCommands", "The note cannot be moved to the trash. "
+                                                                 "Delete it for good? It cannot be restored."),
+                     QString::fromStdString(result.strError)))
+            result = ctx.store.DeleteNote(ctx.selection.m_note);
+        ReportFailure(ctx, result);
         ctx.selection.RefreshNotesList();
         ctx.selection.ShowNoteText();
     }

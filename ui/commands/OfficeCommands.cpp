@@ -41,10 +41,11 @@ void RunDocumentExport(SCommandContext& ctx, DocumentExport pfnExport)
     const std::optional<CNoteSelection::SCommandNote> target = ctx.selection.TakeCommandNote();
     if (!target)
         return;
-    // Nothing opens when LibreOffice is missing; this line says why.
-    const std::string strMissing = pfnExport(&target->note, ctx.pOffice->GetRegistry(), ctx.pOffice->GetReporter());
-    if (!strMissing.empty())
-        ShowStatus(ctx, QString::fromStdString(strMissing));
+    // LibreOffice takes seconds to show the document, or nothing opens when
+    // it is missing: this line says which.
+    const std::string strStatus = pfnExport(&target->note, ctx.pOffice->GetRegistry(), ctx.pOffice->GetReporter());
+    if (!strStatus.empty())
+        ShowStatus(ctx, QCoreApplication::translate("OfficeExports", strStatus.c_str()));
 }
 
 // Counts the items the listing passed over and names the first few.
