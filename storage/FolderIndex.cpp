@@ -193,9 +193,9 @@ bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
     r.Get(content.nDirDevice);
     r.Get(content.nDirInode);
     r.Get(count);
-    // Each note takes far more than one byte: a count beyond the bytes is
-    // damage, never a reason to reserve.
-    if (r.Failed() || count > body.size())
+    // Each note takes more than 64 bytes: a count beyond that is damage,
+    // never a reason to reserve.
+    if (r.Failed() || count > body.size() / 64)
         return false;
     content.notes.reserve(static_cast<size_t>(count));
     for (uint64_t i = 0; i < count; ++i) {
