@@ -2,6 +2,8 @@
 #include "QuillboxApp.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -46,6 +48,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIntValue("QUILLBOX_QUIT_AFTER_FIRST_PAINT") == 1)
         app.installEventFilter(&quit);
     CQuillboxApp theApp(QCoreApplication::applicationDirPath().toStdString());
+    // Folder indexes belong to this user and this machine, and are never
+    // carried along with the folders.
+    theApp.m_strIndexDir = QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                             QStringLiteral("/folder-index"))
+                               .toStdString();
     if (!theApp.InitInstance())
         return 1;
     const int nResult = app.exec();

@@ -52,6 +52,9 @@ public:
     const std::string m_strFileHeader = "Quillbox";
     const double m_dFileVersion = 1.0;
     std::string m_strSettingsFile;
+    // Where the folder indexes are kept (the user's cache); empty: the notes
+    // are always read from their files and no index is written.
+    std::string m_strIndexDir;
 
 private:
     std::string m_strDataDir;

@@ -16,21 +16,79 @@ using namespace note_store;
 
 SFolderChanges CNoteStore::RefreshFolder()
 {
-    SFolderChanges changes;
-    SImpl& d = *m_pImpl;
-    const std::string dir = d.loadedDir;
-    if (dir.empty())
-        return changes;
-    // A folder that cannot be opened now (a share gone away) changes nothing:
-    // its notes are not gone for that.
-    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_pImpl->loadedDir.empty())
+        return {};
+    const auto scan = PrepareScan();
+    RunScan(*scan);
+    return TakeScan(*scan);
+}
+
+std::shared_ptr<SFolderScan> CNoteStore::PrepareScan() const
+{
+    auto scan = std::make_shared<SFolderScan>();
+    scan->strDir = m_pImpl->loadedDir;
+    scan->nGeneration = m_pImpl->generation;
+    return scan;
+}
+
+void CNoteStore::RunScan(SFolderScan& scan)
+{
+    scan.bListed = false;
+    scan.entries.clear();
+    scan.temps.clear();
+    if (scan.strDir.empty())
+        return;
+    const int dirFd = ::open(scan.strDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
-        return changes;
+        return;
     DIR* dp = ::fdopendir(dirFd);
     if (!dp) {
         ::close(dirFd);
-        return changes;
+        return;
     }
+    while (const dirent* e = ::readdir(dp)) {
+        const std::string_view name(e->d_name);
+        if (!EndsWith(name, ".qbt")) {
+            if (IsNoteTempName(name))
+                scan.temps.push_back(scan.strDir + "/" + e->d_name);
+            continue;
+        }
+        // Never the inode alone: a file system hands a freed inode number to
+        // the next file, so a note replaced twice may be back on the one it
+        // was read from. Size and both times to the nanosecond decide with it.
+        struct stat st
+        {};
+        if (::fstatat(dirFd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
+            continue;
+        scan.entries.push_back({std::string(name), MakeFileStatusStamp(st)});
+    }
+    ::closedir(dp);
+    scan.bListed = true;
+}
+
+SFolderChanges CNoteStore::ApplyScan(const SFolderScan& scan)
+{
+    // Any change since the listing (a note saved meanwhile) may be missing
+    // from it: only a listing of the store as it is now can say what went.
+    if (scan.strDir != m_pImpl->loadedDir || scan.nGeneration != m_pImpl->generation)
+        return RefreshFolder();
+    return TakeScan(scan);
+}
+
+SFolderChanges CNoteStore::TakeScan(const SFolderScan& scan)
+{
+    SFolderChanges changes;
+    SImpl& d = *m_pImpl;
+    const std::string dir = d.loadedDir;
+    // A folder that cannot be opened now (a share gone away) changes nothing:
+    // its notes are not gone for that.
+    if (dir.empty() || !scan.bListed)
+        return changes;
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return changes;
+    if (d.staleTemps.empty())
+        d.staleTemps = scan.temps;
 
     // Which note owns each file of the folder, and the stamp it has of it.
     // A note's file is nearly always named after its key and is found
@@ -75,10 +133,8 @@ SFolderChanges CNoteStore::RefreshFolder()
     std::vector<SWork> toRead;
     std::vector<SWork> removed;
     std::unordered_set<std::string> damagedSeen;
-    while (const dirent* e = ::readdir(dp)) {
-        const std::string_view name(e->d_name);
-        if (!EndsWith(name, ".qbt"))
-            continue;
+    for (const SScanEntry& entry : scan.entries) {
+        const std::string_view name(entry.strName);
         const SNode* owner = nullptr;
         SFileStamp ownStamp;
         if (name.size() > 7 && name.substr(0, 3) == "QB_") {
@@ -99,21 +155,14 @@ SFolderChanges CNoteStore::RefreshFolder()
                 ownStamp = other->second.file->stamp;
             }
         }
-        // Never the inode alone: a file system hands a freed inode number to
-        // the next file, so a note replaced twice may be back on the one it
-        // was read from. Size and both times to the nanosecond decide with it.
-        struct stat st
-        {};
-        if (::fstatat(dirFd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
-            continue;
-        const SFileStamp now = MakeFileStatusStamp(st);
-        if (const auto dm = d.damaged.find(e->d_name); dm != d.damaged.end()) {
+        const SFileStamp& now = entry.now;
+        if (const auto dm = d.damaged.find(entry.strName); dm != d.damaged.end()) {
             damagedSeen.emplace(name);
             if (dm->second.SameStatus(now)) {
-                changes.damaged.push_back(dir + "/" + e->d_name);
+                changes.damaged.push_back(dir + "/" + entry.strName);
                 continue;
             }
-        } else if (owner && ownStamp.SameStatus(now)) {
+        } else if (owner && ownStamp.SameStatus(now) && !(d.unverified && ownStamp.bInDoubt)) {
             continue;
         }
         toRead.push_back({std::string(name), owner ? owner->rec->m_strKey : std::string()});
@@ -164,7 +213,7 @@ SFolderChanges CNoteStore::RefreshFolder()
         touched.emplace(note.m_strKey, d.Find(note.m_strKey) != nullptr);
         d.AttachFile(note, SNoteFile{dir, w.name, stamp});
     }
-    ::closedir(dp);
+    ::close(dirFd);
 
     for (const auto& [key, existed] : touched) {
         const bool exists = d.Find(key) != nullptr;
@@ -175,5 +224,8 @@ SFolderChanges CNoteStore::RefreshFolder()
         else if (existed)
             changes.removed.push_back(key);
     }
+    if (changes.Any())
+        WriteFolderIndex();
+    d.unverified = false;
     return changes;
 }

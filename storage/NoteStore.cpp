@@ -115,6 +115,7 @@ std::vector<std::string> CNoteStore::LoadFolder(const std::string& strPath)
     }
     for (SReadEntry* r : claims)
         TakeLoadedFile(*r);
+    WriteFolderIndex();
     return skipped;
 }
 

@@ -18,6 +18,7 @@ class INoteRowSink;
 namespace note_store
 {
 struct SReadEntry;
+struct SFolderScan;
 }
 
 // What AddNote, UpdateNote and DeleteNote did: true only when the file was
@@ -114,6 +115,31 @@ public:
     // or times changed since they were read, and follows files added and
     // removed. Others may write into the folder at any time (a sync tool).
     SFolderChanges RefreshFolder();
+    // Fills the store from the folder's index and returns true when it has
+    // one to trust (CAppContext::m_strIndexDir): the notes as they were when
+    // it was written, each with its file's stamp of then, so a write never
+    // replaces a file changed since. A check (RefreshFolder, or the scan
+    // below) then brings them up to date. False, the store untouched, when
+    // there is no such index: LoadFolder reads the files.
+    bool LoadFolderIndex(const std::string& strPath);
+    // LoadFolderIndex and RefreshFolder when the folder has an index,
+    // LoadFolder when not: the same notes as LoadFolder, read faster.
+    std::vector<std::string> LoadFolderChecked(const std::string& strPath);
+    // RefreshFolder in three steps, so that the slow middle one can run on
+    // another thread: PrepareScan, RunScan (lists the directory and takes
+    // the status of every note file; touches no store) and ApplyScan (reads
+    // the files whose status differs and takes them in, as RefreshFolder
+    // does). A scan of a store that changed since it was prepared is not
+    // trusted: ApplyScan then refreshes afresh.
+    std::shared_ptr<note_store::SFolderScan> PrepareScan() const;
+    static void RunScan(note_store::SFolderScan& scan);
+    SFolderChanges ApplyScan(const note_store::SFolderScan& scan);
+    // Writes the loaded folder's index from the notes as they are now, on a
+    // thread of its own; nothing without an index directory. A failure is
+    // not reported: the next load reads the files.
+    void WriteFolderIndex();
+    // Returns once an index write in progress is done.
+    void WaitForFolderIndex();
     // The directory LoadFolder last read; empty when none.
     const std::string& GetLoadedFolder() const;
 
@@ -212,6 +238,8 @@ private:
     // The failure of a write asked of a store that holds no folder.
     SStoreResult NoFolder(const std::string& strKey);
     void RemoveStaleTempFiles();
+    // The part of RefreshFolder after the listing.
+    SFolderChanges TakeScan(const note_store::SFolderScan& scan);
     // A note file read by LoadFolder joins the store.
     void TakeLoadedFile(note_store::SReadEntry& read);
 

@@ -31,6 +31,7 @@ uint32_t LookupHash(std::string_view key)
 
 void CNoteStore::SImpl::Clear()
 {
+    ++generation;
     heads.fill(0);
     m_chunks.clear();
     m_nUsed = 1;
@@ -41,6 +42,7 @@ void CNoteStore::SImpl::Clear()
     loadedDir.clear();
     loadedDevice = 0;
     damaged.clear();
+    unverified = false;
 }
 
 uint32_t CNoteStore::SImpl::FindIndex(std::string_view key) const
@@ -92,16 +94,22 @@ void CNoteStore::SImpl::Rehash(size_t nSlots)
 
 CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbReplaced)
 {
+    return Insert(std::make_shared<const CNoteRecord>(std::move(note)), pbReplaced);
+}
+
+CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(std::shared_ptr<const CNoteRecord> rec, bool* pbReplaced)
+{
     corpus.valid = false;
-    const uint32_t keyHash = LookupHash(note.m_strKey);
-    uint32_t i = FindIndex(note.m_strKey, keyHash);
+    ++generation;
+    const uint32_t keyHash = LookupHash(rec->m_strKey);
+    uint32_t i = FindIndex(rec->m_strKey, keyHash);
     if (pbReplaced)
         *pbReplaced = i != 0;
     if (!i) {
         // A new note goes first in its bucket chain and in its hash chain.
         i = Allocate();
         SNode& node = At(i);
-        node.rec = std::make_shared<const CNoteRecord>(std::move(note));
+        node.rec = std::move(rec);
         node.bucket = static_cast<uint8_t>(BucketHash(node.rec->m_strKey) % nBuckets);
         node.next = heads[node.bucket];
         heads[node.bucket] = i;
@@ -118,13 +126,14 @@ CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(CNoteRecord note, bool* pbRe
     if (i < corpus.entryOf.size())
         corpus.entryOf[i] = 0;
     SNode& node = At(i);
-    node.rec = std::make_shared<const CNoteRecord>(std::move(note));
+    node.rec = std::move(rec);
     return node;
 }
 
 void CNoteStore::SImpl::Remove(const std::string& key)
 {
     corpus.valid = false;
+    ++generation;
     const uint32_t keyHash = LookupHash(key);
     const uint32_t i = FindIndex(key, keyHash);
     if (!i)

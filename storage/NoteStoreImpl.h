@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -60,6 +61,24 @@ struct SReadEntry
 // several cores.
 void ReadFolderEntries(int dirFd, const std::string& strDir, std::vector<SFolderEntry>& entries, int64_t nStartNs,
                        const std::function<void(SReadEntry&)>& take);
+
+// A listing of the loaded folder with the status of every note file, taken
+// off the store (see CNoteStore::PrepareScan).
+struct SScanEntry
+{
+    std::string strName;
+    SFileStamp now;
+};
+struct SFolderScan
+{
+    std::string strDir;
+    // The store's change count when the scan was prepared.
+    uint64_t nGeneration = 0;
+    bool bListed = false;
+    std::vector<SScanEntry> entries;
+    // Temporary files of note saves met in the listing.
+    std::vector<std::string> temps;
+};
 
 // Where a note's file is when that is not simply "QB_" + key + ".qbt" in the
 // loaded folder, and the older files of its key. Few notes have one.
@@ -136,6 +155,13 @@ struct CNoteStore::SImpl
     uint64_t loadedDevice = 0;
     std::unordered_map<std::string, SFileStamp> damaged;
     mutable note_store::SCorpus corpus;
+    // The notes came from the folder's index and no scan has checked them:
+    // a stamp in doubt is no proof then, its file is read again.
+    bool unverified = false;
+    // Counts every change of the notes, across loads.
+    uint64_t generation = 0;
+    // The folder index being written.
+    std::jthread indexWriter;
 
     SImpl() = default;
     SImpl(const SImpl&) = delete;
@@ -149,6 +175,7 @@ struct CNoteStore::SImpl
     // Inserts or replaces; returns the node so its files can be set. A
     // replaced node keeps its files; pbReplaced tells which it was.
     SNode& Insert(CNoteRecord note, bool* pbReplaced = nullptr);
+    SNode& Insert(std::shared_ptr<const CNoteRecord> rec, bool* pbReplaced = nullptr);
     void Remove(const std::string& key);
     size_t Count() const { return m_nCount; }
 

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QThread>
 
 #include <algorithm>
 
@@ -36,6 +37,14 @@ CNoteSelection::CNoteSelection(CNoteStore& store, IFrameWindow& window, const IF
     : m_store(store), m_window(window), m_folders(folders)
 {
     connect(&m_folderWatcher, &CFolderWatcher::FolderChanged, this, &CNoteSelection::OnFolderChangedOnDisk);
+}
+
+CNoteSelection::~CNoteSelection()
+{
+    for (QThread* pThread : m_checks) {
+        pThread->wait();
+        delete pThread;
+    }
 }
 
 void CNoteSelection::Attach()
@@ -133,7 +142,9 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
     // The pane's text belongs to no row while the rows are replaced.
     if (CNotesListCtrl* pList = m_window.GetNotesList())
         pList->SetCurrentItem(-1);
-    std::vector<std::string> damaged = m_store.LoadFolder(strPath);
+    ++m_nCheck;
+    const bool bFromIndex = m_store.LoadFolderIndex(strPath);
+    std::vector<std::string> damaged = bFromIndex ? std::vector<std::string>() : m_store.LoadFolder(strPath);
     RefreshNotesList();
     if (strPath.empty())
         ClearProperties();
@@ -145,7 +156,27 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
         pStatus->showMessage(MissingText(strPath));
     else
         ShowDamaged(damaged);
+    if (bFromIndex)
+        CheckFolderBehind();
     return damaged;
+}
+
+void CNoteSelection::CheckFolderBehind()
+{
+    const std::shared_ptr<note_store::SFolderScan> scan = m_store.PrepareScan();
+    const uint64_t nCheck = m_nCheck;
+    QThread* pThread = QThread::create([scan] { CNoteStore::RunScan(*scan); });
+    m_checks.push_back(pThread);
+    connect(pThread, &QThread::finished, this, [this, pThread, scan, nCheck] {
+        std::erase(m_checks, pThread);
+        pThread->deleteLater();
+        // A folder opened since has a check of its own.
+        if (nCheck != m_nCheck)
+            return;
+        TakeFolderChanges(scan.get());
+        emit FolderChecked();
+    });
+    pThread->start();
 }
 
 QString CNoteSelection::DamagedFilesText(size_t nCount)
@@ -288,6 +319,11 @@ bool CNoteSelection::FollowMissingFolder(const std::string& strFolder)
 
 void CNoteSelection::OnFolderChangedOnDisk()
 {
+    TakeFolderChanges(nullptr);
+}
+
+void CNoteSelection::TakeFolderChanges(const note_store::SFolderScan* pScan)
+{
     CNotesListCtrl* pList = m_window.GetNotesList();
     CNotesTextBar* pBar = m_window.GetNotesTextBar();
     const std::string strFolder = m_folders.GetSelectedFolderPath();
@@ -295,7 +331,7 @@ void CNoteSelection::OnFolderChangedOnDisk()
     if (!pList || strFolder.empty() || m_store.GetLoadedFolder() != strFolder)
         return;
     // A dialog or menu works on the rows as they are: take the change in
-    // once it has closed.
+    // once it has closed (then by a refresh of its own).
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
         m_folderWatcher.Retry();
         return;
@@ -309,7 +345,7 @@ void CNoteSelection::OnFolderChangedOnDisk()
     const std::string strPane = pBar ? pBar->GetText() : std::string();
     const bool bTyped = shown && pBar && strPane != CNotesTextBar::AsShown(shown->m_strNotes);
 
-    const SFolderChanges changes = m_store.RefreshFolder();
+    const SFolderChanges changes = pScan ? m_store.ApplyScan(*pScan) : m_store.RefreshFolder();
     ShowDamaged(changes.damaged);
     if (!changes.Any())
         return;

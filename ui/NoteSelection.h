@@ -10,7 +10,13 @@
 #include <vector>
 
 class CNoteStore;
+class QThread;
 struct SStoreResult;
+struct SFolderChanges;
+namespace note_store
+{
+struct SFolderScan;
+}
 class IFolderView;
 class IFrameWindow;
 
@@ -24,6 +30,7 @@ class CNoteSelection : public QObject
 
 public:
     CNoteSelection(CNoteStore& store, IFrameWindow& window, const IFolderView& folders);
+    ~CNoteSelection() override;
 
     // Follows the list's mark and the Notes pane's focus; once the panes exist.
     void Attach();
@@ -44,7 +51,11 @@ public:
     // an empty path), the list is refilled with row 0 marked, the panes
     // follow, damaged files are told in the status bar, and the directory is
     // watched from now on. Returns the damaged files, left as they are.
+    // A folder with an index is listed from it at once and its files are
+    // checked behind (see FolderChecked); none are returned then.
     std::vector<std::string> OpenFolder(const std::string& strPath);
+    // Whether the check of a folder listed from its index is still running.
+    bool IsCheckingFolder() const { return !m_checks.empty(); }
 
     // The note a command on the selected note works on, and the row it was
     // on when the command started.
@@ -80,6 +91,9 @@ public:
 signals:
     // The mark moved or the list was rebuilt: the command states may differ.
     void SelectionChanged();
+    // The files of a folder listed from its index were checked and the list
+    // took what differed.
+    void FolderChecked();
 
 public:
     // A left click on nRow (-1: on no row): the pane saved into the note it
@@ -97,6 +111,12 @@ private:
     // Empties the list while the folder's directory is missing and fills it
     // again when it is back; false when neither happened.
     bool FollowMissingFolder(const std::string& strFolder);
+    // Lists and stats the folder's files on another thread; the list takes
+    // what differs once that is done.
+    void CheckFolderBehind();
+    // The list takes a change of the folder's files: the scan's when given,
+    // else a refresh's.
+    void TakeFolderChanges(const note_store::SFolderScan* pScan);
 
     CNoteStore& m_store;
     IFrameWindow& m_window;
@@ -110,4 +130,7 @@ private:
     std::vector<std::string> m_damagedShown;
     // The selected folder's directory was missing at the last look.
     bool m_bFolderMissing = false;
+    // The checks running, the newest last; only its result is taken.
+    std::vector<QThread*> m_checks;
+    uint64_t m_nCheck = 0;
 };

@@ -190,6 +190,17 @@ std::string CQuillboxView::GetSelectedFolderPath() const
     return pRecord ? pRecord->m_strPath : std::string();
 }
 
+bool CQuillboxView::SelectFolderOf(const std::string& strPath)
+{
+    QTreeWidgetItem* pRoot = GetRootItem();
+    for (int i = 0; pRoot && i < pRoot->childCount(); ++i)
+        if (const CFolderRecord* pRecord = GetFolderRecord(pRoot->child(i)); pRecord && pRecord->m_strPath == strPath) {
+            setCurrentItem(pRoot->child(i));
+            return true;
+        }
+    return false;
+}
+
 bool CQuillboxView::IsFolderSelected() const
 {
     QTreeWidgetItem* pItem = currentItem();

@@ -33,6 +33,7 @@ public:
     bool IsFolderSelected() const override;
     CFolderRecord* GetSelectedFolder() const override;
     std::string GetSelectedFolderPath() const override;
+    bool SelectFolderOf(const std::string& strPath) override;
     void AddFolder(std::unique_ptr<CFolderRecord> pRecord) override;
     void UpdateSelectedFolder() override;
     void RemoveSelectedFolder() override;

@@ -22,6 +22,8 @@ CSearchDlg::CSearchDlg(const std::vector<SFolder>& folders, int nInitialFolder, 
 
     for (const SFolder& folder : m_folders)
         m_pFolder->addItem(QString::fromStdString(folder.first));
+    if (!m_folders.empty())
+        m_pFolder->addItem(tr("All folders"));
     m_pFolder->setCurrentIndex(nInitialFolder >= 0 && nInitialFolder < m_pFolder->count() ? nInitialFolder : -1);
 
     auto* pTextLabel = new QLabel(QStringLiteral("Find what"));
@@ -76,10 +78,12 @@ const std::string& CSearchDlg::GetFolderPath() const
 void CSearchDlg::accept()
 {
     const int nIndex = m_pFolder->currentIndex();
-    if (nIndex < 0 || nIndex >= static_cast<int>(m_folders.size()))
+    const bool bAll = !m_folders.empty() && nIndex == static_cast<int>(m_folders.size());
+    if (!bAll && (nIndex < 0 || nIndex >= static_cast<int>(m_folders.size())))
         return;
     m_strSearchText = m_pText->text().toStdString();
     m_bKeywordsOnly = m_pKeywordsOnly->isChecked();
-    m_nFolderIndex = nIndex;
+    m_bAllFolders = bAll;
+    m_nFolderIndex = bAll ? -1 : nIndex;
     QDialog::accept();
 }

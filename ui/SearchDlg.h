@@ -29,7 +29,10 @@ public:
     std::string m_strSearchText;
     bool m_bKeywordsOnly = false;
     int m_nFolderIndex = -1;
-    // The chosen folder's name and directory; empty before Find.
+    // "All folders", the entry after the folders, was chosen.
+    bool IsAllFolders() const { return m_bAllFolders; }
+    // The chosen folder's name and directory; empty before Find and for all
+    // folders.
     const std::string& GetFolderName() const;
     const std::string& GetFolderPath() const;
 
@@ -43,6 +46,7 @@ public slots:
 
 private:
     std::vector<SFolder> m_folders;
+    bool m_bAllFolders = false;
     QLineEdit* m_pText;
     QComboBox* m_pFolder;
     QCheckBox* m_pKeywordsOnly;

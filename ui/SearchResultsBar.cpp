@@ -12,6 +12,8 @@ namespace
 {
 constexpr int nColumnCount = 4;
 const char* const apszColumnTitles[nColumnCount] = {" * Search Results *   Name", "Comments", "Date", "Priority"};
+// The Folder column after them, shown after a search of all folders.
+constexpr int nAllColumns = nColumnCount + 1;
 
 int ColumnAlignment(int nColumn)
 {
@@ -38,7 +40,7 @@ int CSearchResultsModel::rowCount(const QModelIndex& parent) const
 
 int CSearchResultsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : nColumnCount;
+    return parent.isValid() ? 0 : nAllColumns;
 }
 
 QVariant CSearchResultsModel::data(const QModelIndex& index, int nRole) const
@@ -58,6 +60,8 @@ QVariant CSearchResultsModel::data(const QModelIndex& index, int nRole) const
             return QString::fromStdString(r.row.strDate);
         case 3:
             return QString::fromStdString(r.row.strPriority);
+        case colFolder:
+            return r.nFolder >= 0 ? QString::fromStdString(m_folders[static_cast<size_t>(r.nFolder)].first) : QString();
         }
         break;
     case Qt::DecorationRole:
@@ -75,10 +79,10 @@ QVariant CSearchResultsModel::data(const QModelIndex& index, int nRole) const
 
 QVariant CSearchResultsModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const
 {
-    if (orientation != Qt::Horizontal || nSection < 0 || nSection >= nColumnCount)
+    if (orientation != Qt::Horizontal || nSection < 0 || nSection >= nAllColumns)
         return {};
     if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
-        return QString::fromLatin1(apszColumnTitles[nSection]);
+        return nSection == colFolder ? tr("Folder") : QString::fromLatin1(apszColumnTitles[nSection]);
     if (nRole == Qt::TextAlignmentRole)
         return ColumnAlignment(nSection);
     return {};
@@ -108,13 +112,15 @@ void CSearchResultsModel::DeleteAllRows()
 
 void CSearchResultsModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord)
 {
+    if (m_nRowsFolder >= 0)
+        m_bFolders = true;
     if (m_bFilling) {
-        m_rows.push_back({row, std::move(pRecord)});
+        m_rows.push_back({row, std::move(pRecord), m_nRowsFolder});
         return;
     }
     const int n = GetRowCount();
     beginInsertRows({}, n, n);
-    m_rows.push_back({row, std::move(pRecord)});
+    m_rows.push_back({row, std::move(pRecord), m_nRowsFolder});
     endInsertRows();
 }
 
@@ -122,6 +128,9 @@ void CSearchResultsModel::Fill(const std::function<void(INoteRowSink&)>& fill)
 {
     beginResetModel();
     m_bFilling = true;
+    m_folders.clear();
+    m_nRowsFolder = -1;
+    m_bFolders = false;
     fill(*this);
     m_bFilling = false;
     endResetModel();
@@ -132,6 +141,19 @@ const CNoteRecord* CSearchResultsModel::GetRowNote(int nRow) const
     if (nRow < 0 || nRow >= GetRowCount())
         return nullptr;
     return m_rows[static_cast<size_t>(nRow)].pRecord.get();
+}
+
+void CSearchResultsModel::SetRowsFolder(const std::string& strName, const std::string& strPath)
+{
+    m_folders.emplace_back(strName, strPath);
+    m_nRowsFolder = static_cast<int>(m_folders.size()) - 1;
+}
+
+std::string CSearchResultsModel::GetRowFolderPath(int nRow) const
+{
+    if (nRow < 0 || nRow >= GetRowCount() || m_rows[static_cast<size_t>(nRow)].nFolder < 0)
+        return {};
+    return m_folders[static_cast<size_t>(m_rows[static_cast<size_t>(nRow)].nFolder)].second;
 }
 
 void CSearchResultsModel::FreeItemData()
@@ -205,6 +227,8 @@ CSearchResultsList::CSearchResultsList(QWidget* pParent) : QTreeView(pParent)
     setHeader(new CResultsHeaderCtrl(this));
 
     connect(this, &QAbstractItemView::clicked, this, &CSearchResultsList::OnRowActivated);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &CSearchResultsList::FollowFolderColumn);
+    setColumnHidden(CSearchResultsModel::colFolder, true);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { OnRowActivated(current); });
 }
@@ -224,9 +248,23 @@ std::array<int, 4> CSearchResultsList::ColumnWidthsFor(int nWidth)
 
 void CSearchResultsList::SetColumnWidths(int nWidth)
 {
+    if (m_model.HasFolderColumn()) {
+        // The folder takes a share like the others, out of the Name column.
+        const int q = std::max(0, (nWidth - 50) / 5);
+        setColumnWidth(0, std::max(0, nWidth - 4 * q));
+        for (int i = 1; i < nAllColumns; ++i)
+            setColumnWidth(i, q);
+        return;
+    }
     const std::array<int, 4> anWidths = ColumnWidthsFor(nWidth);
     for (int i = 0; i < nColumnCount; ++i)
         setColumnWidth(i, anWidths[static_cast<size_t>(i)]);
+}
+
+void CSearchResultsList::FollowFolderColumn()
+{
+    setColumnHidden(CSearchResultsModel::colFolder, !m_model.HasFolderColumn());
+    SetColumnWidths(viewport()->width());
 }
 
 bool CSearchResultsList::viewportEvent(QEvent* pEvent)

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The last search's rows, each owning its record copy; the message row of a
@@ -41,6 +42,15 @@ public:
 
     // The row's record; nullptr for the message row or out of range.
     const CNoteRecord* GetRowNote(int nRow) const;
+    // The folder (name and directory) rows appended from now on are of,
+    // shown in the Folder column; Fill starts with none (a search of one
+    // folder).
+    void SetRowsFolder(const std::string& strName, const std::string& strPath);
+    // The directory of the row's folder; empty when the search named none.
+    std::string GetRowFolderPath(int nRow) const;
+    // Whether a row names its folder (a search of all folders).
+    bool HasFolderColumn() const { return m_bFolders; }
+    static constexpr int colFolder = 4;
     void FreeItemData();
 
 private:
@@ -48,8 +58,13 @@ private:
     {
         SNoteRow row;
         std::unique_ptr<CNoteRecord> pRecord;
+        // Index into m_folders, -1 for none.
+        int nFolder = -1;
     };
     std::vector<SRow> m_rows;
+    std::vector<std::pair<std::string, std::string>> m_folders;
+    int m_nRowsFolder = -1;
+    bool m_bFolders = false;
     bool m_bFilling = false;
 };
 
@@ -104,6 +119,8 @@ protected:
 
 private:
     void OnRowActivated(const QModelIndex& index);
+    // The Folder column shows only when the rows name their folders.
+    void FollowFolderColumn();
 
     CSearchResultsModel m_model;
 };

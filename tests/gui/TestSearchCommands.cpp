@@ -129,6 +129,67 @@ private slots:
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
         QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of plum cake"));
     }
+
+    // "All folders", after the folders: every folder's hits, each naming
+    // its folder, the shown folder's store untouched; a hit in another
+    // folder opens that folder at its note, typed text saved where it was.
+    void searchAllFoldersOpensTheResultsFolder()
+    {
+        const QString strA = m_env.ExePath(QStringLiteral("a"));
+        const QString strB = m_env.ExePath(QStringLiteral("b"));
+        WriteKeyedNotes(strA, {{"2026010100000010", "zqx apple"}, {"2026010100000011", "plum"}});
+        WriteKeyedNotes(strB, {{"2026010100000020", "bread"}, {"2026010100000021", "crust zqx"}});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        const int nFirst = view.GetRootItem()->childCount();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
+        view.setCurrentItem(run.Folder(nFirst));
+        run.List().SetSelectionMark(1);
+        QCOMPARE(ListedTitles(run.List()), QStringList({"plum", "zqx apple"}));
+
+        CModalDriver driver;
+        driver.Add([&](QWidget* pWidget) {
+            auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
+            QVERIFY(pDialog);
+            QCOMPARE(pDialog->GetFolderList()->count(), nFirst + 3);
+            QCOMPARE(pDialog->GetFolderList()->itemText(nFirst + 2), QStringLiteral("All folders"));
+            FindIn(nFirst + 2, QStringLiteral("ZQX"))(pWidget);
+        });
+        driver.Start();
+        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
+        QVERIFY(driver.Done());
+        CSearchResultsList& results = *run.frame->GetSearchResultsList();
+        QCOMPARE(ResultTitles(results), QStringList({"crust zqx", "zqx apple"}));
+        QVERIFY(!results.isColumnHidden(CSearchResultsModel::colFolder));
+        int nCrust = -1;
+        for (int i = 0; i < results.GetModel().rowCount(); ++i) {
+            const QString strTitle = results.GetModel().index(i, 0).data().toString();
+            QCOMPARE(results.GetModel().index(i, CSearchResultsModel::colFolder).data().toString(),
+                     strTitle == QStringLiteral("crust zqx") ? QStringLiteral("B") : QStringLiteral("A"));
+            if (strTitle == QStringLiteral("crust zqx"))
+                nCrust = i;
+        }
+        QCOMPARE(run.app.GetStore().GetLoadedFolder(), strA.toStdString());
+        QCOMPARE(run.app.GetStore().GetCount(), 2);
+
+        run.frame->GetNotesTextBar()->SetText("typed in A");
+        results.setCurrentIndex(results.GetModel().index(nCrust, 0));
+        QCOMPARE(view.GetSelectedFolderPath(), strB.toStdString());
+        QCOMPARE(ListedTitles(run.List()), QStringList({"bread", "crust zqx"}));
+        QCOMPARE(run.List().GetSelectionMark(), 1);
+        QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of crust zqx"));
+        CAppContext check(strA.toStdString());
+        CNoteStore storeA(check);
+        storeA.LoadFolder(strA.toStdString());
+        QCOMPARE(storeA.GetNote("2026010100000010").m_strNotes, std::string("typed in A"));
+
+        // A search of one folder names none.
+        driver.Add(FindIn(nFirst, QStringLiteral("ZQX")));
+        driver.Start();
+        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
+        QVERIFY(results.isColumnHidden(CSearchResultsModel::colFolder));
+    }
 };
 
 QTEST_MAIN(TestSearchCommands)

@@ -294,6 +294,49 @@ private slots:
         QCOMPARE(Titles(run.List()), QStringList({"alpha"}));
     }
 
+    // A folder with an index is listed from it at once; its files are
+    // checked behind, and what changed while the program was closed comes
+    // in through the row updates, the mark and typed text staying. Text
+    // typed on a note shown from the index never replaces its changed file.
+    void folderListedFromIndexThenChecked()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
+        const std::string strCache = m_env.ExePath(QStringLiteral("cache")).toStdString();
+        WriteNotes(strDir, {"alpha", "beta", "gamma"});
+        {
+            SRun run(m_env.ExeDir());
+            run.app.m_strIndexDir = strCache;
+            Open(run, strDir);
+        }
+        ChangeElsewhere(strDir, "beta", [](CNoteRecord& n) { n.m_strNotes = "from the laptop"; });
+        WriteNotes(strDir, {"delta"});
+
+        SRun run(m_env.ExeDir());
+        run.app.m_strIndexDir = strCache;
+        CNoteSelection& selection = run.Commands().GetNoteSelection();
+        QSignalSpy checked(&selection, &CNoteSelection::FolderChecked);
+        Open(run, strDir);
+        QCOMPARE(Titles(run.List()), QStringList({"alpha", "beta", "gamma"}));
+        QVERIFY(selection.IsCheckingFolder());
+        run.List().SetSelectionMark(1);
+        CNotesTextBar* pPane = run.frame->GetNotesTextBar();
+        QCOMPARE(pPane->GetText(), std::string("Text of beta\r\nsecond line"));
+        pPane->SetText("typed here");
+
+        QVERIFY(checked.wait());
+        QCOMPARE(Titles(run.List()), QStringList({"alpha", "beta", "delta", "gamma"}));
+        QCOMPARE(MarkedTitle(run.List()), std::string("beta"));
+        QCOMPARE(run.List().GetModel().GetRowNote(1)->m_strNotes, std::string("from the laptop"));
+        QCOMPARE(pPane->GetText(), std::string("typed here"));
+        selection.CommitNoteText();
+        QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
+                                     {"alpha", "Text of alpha\r\nsecond line"},
+                                     {"beta", "from the laptop"},
+                                     {"beta (conflict copy)", "typed here"},
+                                     {"delta", "Text of delta\r\nsecond line"},
+                                     {"gamma", "Text of gamma\r\nsecond line"}}));
+    }
+
 private:
     void Open(SRun& run, const QString& strDir)
     {

@@ -3,6 +3,8 @@
 #include "FileIo.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
 #include <QString>
 
 #include <algorithm>
@@ -124,7 +126,12 @@ SCliSession::SCliSession(const std::string& strFolder)
         return;
     }
     bFolderFound = true;
-    skipped = store.LoadFolder(strFolder);
+    // The window's folder indexes, under the same rule: what the files no
+    // longer agree with is read from them.
+    app.m_strIndexDir = QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                          QStringLiteral("/folder-index"))
+                            .toStdString();
+    skipped = store.LoadFolderChecked(strFolder);
     for (const std::string& file : skipped)
         std::cerr << "quillbox-cli: skipped the damaged note file " << file << '\n';
 }

@@ -14,7 +14,41 @@
 
 #include <QCoreApplication>
 #include <memory>
+#include <set>
 #include <QStatusBar>
+
+namespace
+{
+// Passes on a folder's hits and drops its "no results" row: the rows of the
+// folders before it stay.
+class CHitsOnly : public INoteRowSink
+{
+public:
+    explicit CHitsOnly(INoteRowSink& out) : m_out(out) {}
+    void DeleteAllRows() override { m_nHits = 0; }
+    int GetRowCount() const override { return m_nHits; }
+    void AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord) override
+    {
+        if (!pRecord)
+            return;
+        m_out.AppendRow(row, std::move(pRecord));
+        ++m_nHits;
+    }
+
+private:
+    INoteRowSink& m_out;
+    int m_nHits = 0;
+};
+
+void ShowSkipped(SCommandContext& ctx, size_t nSkipped)
+{
+    if (QStatusBar* pStatus = ctx.window.GetStatusBar(); pStatus && nSkipped)
+        pStatus->showMessage(QCoreApplication::translate(
+            "SearchCommands",
+            "%n damaged note file(s) in the searched folder could not be read and were left as they are.", nullptr,
+            static_cast<int>(nSkipped)));
+}
+} // namespace
 
 namespace SearchCommands
 {
@@ -32,7 +66,9 @@ void OnSearch(SCommandContext& ctx)
     }
 
     CSearchDlg dlg(folders, nInitial, ctx.pParent);
-    if (dlg.exec() == QDialog::Accepted)
+    if (dlg.exec() == QDialog::Accepted && dlg.IsAllFolders())
+        SearchAllFolders(ctx, dlg.m_bKeywordsOnly, dlg.m_strSearchText);
+    else if (dlg.result() == QDialog::Accepted)
         SearchFolder(ctx, dlg.GetFolderPath(), dlg.m_bKeywordsOnly, dlg.m_strSearchText);
 
     ctx.app.m_bSearchBarUsed = 1;
@@ -52,15 +88,43 @@ void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywor
     const CNoteStore* pStore = &ctx.store;
     if (strPath != ctx.store.GetLoadedFolder()) {
         pOther = std::make_unique<CNoteStore>(ctx.app);
-        skipped = pOther->LoadFolder(strPath);
+        skipped = pOther->LoadFolderChecked(strPath);
         pStore = pOther.get();
     }
     pResults->GetModel().Fill([&](INoteRowSink& sink) { pStore->SearchNotes(sink, bKeywordsOnly, strText); });
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar(); pStatus && !skipped.empty())
-        pStatus->showMessage(QCoreApplication::translate(
-            "SearchCommands",
-            "%n damaged note file(s) in the searched folder could not be read and were left as they are.", nullptr,
-            static_cast<int>(skipped.size())));
+    ShowSkipped(ctx, skipped.size());
+}
+
+void SearchAllFolders(SCommandContext& ctx, bool bKeywordsOnly, const std::string& strText)
+{
+    CSearchResultsList* pResults = ctx.window.GetSearchResultsList();
+    if (!pResults)
+        return;
+    CSearchResultsModel& model = pResults->GetModel();
+    size_t nSkipped = 0;
+    model.Fill([&](INoteRowSink& sink) {
+        CHitsOnly hits(sink);
+        std::set<std::string> searched;
+        for (const CFolderRecord* pRecord : ctx.folders.GetFolderRecords()) {
+            // Two names for one directory find its notes once.
+            if (!searched.insert(pRecord->m_strPath).second)
+                continue;
+            model.SetRowsFolder(pRecord->m_strName, pRecord->m_strPath);
+            if (pRecord->m_strPath == ctx.store.GetLoadedFolder()) {
+                ctx.store.SearchNotes(hits, bKeywordsOnly, strText);
+                continue;
+            }
+            CNoteStore other(ctx.app);
+            nSkipped += other.LoadFolderChecked(pRecord->m_strPath).size();
+            other.SearchNotes(hits, bKeywordsOnly, strText);
+        }
+        if (sink.GetRowCount() == 0) {
+            // The message row of a search without hits, as one folder gives it.
+            model.SetRowsFolder({}, {});
+            CNoteStore(ctx.app).SearchNotes(sink, bKeywordsOnly, {});
+        }
+    });
+    ShowSkipped(ctx, nSkipped);
 }
 
 void OnResultActivated(SCommandContext& ctx, int nRow)
@@ -70,9 +134,16 @@ void OnResultActivated(SCommandContext& ctx, int nRow)
     if (!pResults || !pList)
         return;
     const CNoteRecord* pResult = pResults->GetModel().GetRowNote(nRow);
-    if (!pResult || pList->GetSelectionMark() == -1)
+    if (!pResult)
         return;
     const std::string strKey = pResult->m_strKey;
+    // A result of a search of all folders opens its folder first (the tree
+    // takes the typed text into the folder being left).
+    const std::string strFolder = pResults->GetModel().GetRowFolderPath(nRow);
+    if (!strFolder.empty() && strFolder != ctx.store.GetLoadedFolder() && !ctx.folders.SelectFolderOf(strFolder))
+        return;
+    if (pList->GetSelectionMark() == -1)
+        return;
 
     // Typed text is saved first: the save rebuilds the list, and the target
     // row must be found among the rows as they will be.

@@ -19,6 +19,12 @@ void OnSearch(SCommandContext& ctx);
 // one.
 void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywordsOnly, const std::string& strText);
 
+// The same in every folder of the tree, one after the other, each result
+// naming its folder: the shown folder's store is searched as it is, every
+// other folder read into a store of its own (from its index where the files
+// agree with it) that goes before the next folder is read.
+void SearchAllFolders(SCommandContext& ctx, bool bKeywordsOnly, const std::string& strText);
+
 // A result with a record was clicked or selected: the notes list marks the
 // same note (the last row whose key matches, ignoring case), or keeps its
 // row when the note is not listed, and the Properties pane follows.

@@ -1,0 +1,281 @@
+// The folder index: selecting a folder of 20,000 notes in the window from its
+// index against reading its files (and against a plain program reading
+// them); the check behind it against a plain program that lists the
+// directory and stats every file; a search of every folder (4 folders of
+// 20,000 notes) through the indexes against the search that reads each
+// folder's files, and against grep -r -F -i -l over the same files.
+//
+// The folders are generated once and kept between runs (see BenchNotes.h);
+// the indexes go to a temporary directory of the run.
+#include "BenchNotes.h"
+#include "BenchWindow.h"
+#include "NoteRowSink.h"
+#include "CommandController.h"
+#include "NoteSelection.h"
+#include "NoteStore.h"
+#include "NoteStoreImpl.h"
+#include "NotesListCtrl.h"
+#include "PlainRead.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+constexpr int nNotes = 20000;
+constexpr int nFolders = 4;
+const char* const pszNeedle = "body 1234";
+
+std::string FolderDir(int i)
+{
+    return BenchNotesFolder("quillbox-bench-index-" + std::to_string(i), nNotes, 360);
+}
+
+QTemporaryDir& IndexDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// Every folder's index written from its files. A file changed less than
+// the doubt span before its read would be read again at every check.
+void WriteIndexes()
+{
+    for (int i = 0; i < nFolders; ++i) {
+        struct stat st
+        {};
+        if (::stat((FolderDir(i) + "/.complete").c_str(), &st) == 0) {
+            const auto age = std::chrono::system_clock::now().time_since_epoch() - std::chrono::seconds(st.st_ctime);
+            if (age < std::chrono::seconds(12))
+                std::this_thread::sleep_for(std::chrono::seconds(12) - age);
+        }
+        CAppContext app(FolderDir(i));
+        app.m_strIndexDir = IndexDir().path().toStdString();
+        CNoteStore store(app);
+        store.LoadFolder(FolderDir(i));
+    }
+}
+
+// The floor of a check: the directory listed and every note file stat'ed.
+size_t ListAndStatPlainly(const char* pszDir)
+{
+    DIR* dir = ::opendir(pszDir);
+    if (!dir)
+        return 0;
+    size_t total = 0;
+    while (const dirent* e = ::readdir(dir)) {
+        const size_t len = std::strlen(e->d_name);
+        if (len < 4 || std::strcmp(e->d_name + len - 4, ".qbt") != 0)
+            continue;
+        struct stat st
+        {};
+        if (::fstatat(::dirfd(dir), e->d_name, &st, 0) == 0)
+            total += static_cast<size_t>(st.st_size);
+    }
+    ::closedir(dir);
+    return total;
+}
+
+struct SWindow : SBenchWindow
+{
+    explicit SWindow(bool bIndex) : SBenchWindow(FolderDir(0))
+    {
+        if (bIndex)
+            app->m_strIndexDir = IndexDir().path().toStdString();
+        QCoreApplication::processEvents();
+    }
+    // A click on the folder, until the list is painted.
+    void Select()
+    {
+        view->setCurrentItem(folder);
+        frame->GetNotesList()->GetActiveView()->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+    // Until the check of the folder listed from its index is done.
+    void WaitForCheck()
+    {
+        while (frame->GetController()->GetNoteSelection().IsCheckingFolder()) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            QCoreApplication::processEvents();
+        }
+    }
+    void Leave()
+    {
+        WaitForCheck();
+        view->setCurrentItem(view->GetRootItem());
+        QCoreApplication::processEvents();
+    }
+};
+
+void SelectLoop(benchmark::State& state, bool bIndex, bool bChecked = false)
+{
+    SWindow window(bIndex);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Leave();
+        state.ResumeTiming();
+        window.Select();
+        if (bChecked)
+            window.WaitForCheck();
+    }
+    state.counters["rows"] = window.frame->GetNotesList()->GetModel().GetRowCount();
+}
+
+void BM_ReadFilesBaseline(benchmark::State& state)
+{
+    const std::string strDir = FolderDir(0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadNoteFilesPlainly(strDir.c_str()));
+}
+
+void BM_SelectFromFiles(benchmark::State& state)
+{
+    SelectLoop(state, false);
+}
+
+void BM_SelectFromIndex(benchmark::State& state)
+{
+    SelectLoop(state, true);
+}
+
+// The same until its files are checked and the list took what differs.
+void BM_SelectFromIndexChecked(benchmark::State& state)
+{
+    SelectLoop(state, true, true);
+}
+
+void BM_ListAndStatBaseline(benchmark::State& state)
+{
+    const std::string strDir = FolderDir(0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ListAndStatPlainly(strDir.c_str()));
+}
+
+// The part of the check that runs off the GUI thread.
+void BM_CheckScan(benchmark::State& state)
+{
+    CAppContext app(FolderDir(0));
+    app.m_strIndexDir = IndexDir().path().toStdString();
+    CNoteStore store(app);
+    store.LoadFolderIndex(FolderDir(0));
+    for (auto _ : state) {
+        const auto scan = store.PrepareScan();
+        CNoteStore::RunScan(*scan);
+        benchmark::DoNotOptimize(scan->entries.size());
+    }
+}
+
+// The whole check of an unchanged folder: the scan and its comparison.
+void BM_CheckScanAndApply(benchmark::State& state)
+{
+    CAppContext app(FolderDir(0));
+    app.m_strIndexDir = IndexDir().path().toStdString();
+    CNoteStore store(app);
+    store.LoadFolderIndex(FolderDir(0));
+    for (auto _ : state) {
+        const auto scan = store.PrepareScan();
+        CNoteStore::RunScan(*scan);
+        if (store.ApplyScan(*scan).Any())
+            state.SkipWithError("the folder changed");
+    }
+}
+
+class CCountingSink : public INoteRowSink
+{
+public:
+    void DeleteAllRows() override { m_nRows = 0; }
+    int GetRowCount() const override { return m_nRows; }
+    void AppendRow(const SNoteRow&, std::unique_ptr<CNoteRecord>) override { ++m_nRows; }
+
+private:
+    int m_nRows = 0;
+};
+
+void SearchLoop(benchmark::State& state, bool bIndex)
+{
+    CAppContext app(FolderDir(0));
+    if (bIndex)
+        app.m_strIndexDir = IndexDir().path().toStdString();
+    int nHits = 0;
+    for (auto _ : state) {
+        nHits = 0;
+        for (int i = 0; i < nFolders; ++i) {
+            CNoteStore store(app);
+            if (bIndex)
+                store.LoadFolderChecked(FolderDir(i));
+            else
+                store.LoadFolder(FolderDir(i));
+            CCountingSink sink;
+            store.SearchNotes(sink, false, pszNeedle);
+            nHits += sink.GetRowCount();
+        }
+    }
+    state.counters["hits"] = nHits;
+}
+
+// A search of each folder as the one-folder search reads another folder.
+void BM_SearchFoldersFromFiles(benchmark::State& state)
+{
+    SearchLoop(state, false);
+}
+
+void BM_SearchAllFolders(benchmark::State& state)
+{
+    SearchLoop(state, true);
+}
+
+void BM_GrepBaseline(benchmark::State& state)
+{
+    std::string command = std::string("grep -r -F -i -l '") + pszNeedle + "'";
+    for (int i = 0; i < nFolders; ++i)
+        command += " '" + FolderDir(i) + "'";
+    command += " > /dev/null";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::system(command.c_str()));
+}
+} // namespace
+
+BENCHMARK(BM_ReadFilesBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectFromFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectFromIndex)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectFromIndexChecked)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ListAndStatBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CheckScan)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CheckScanAndApply)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GrepBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SearchFoldersFromFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SearchAllFolders)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
+    // The settings of this run only, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    WriteIndexes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,73 @@
+// The store and its folder's index: taken from it, written from it.
+#include "NoteStore.h"
+
+#include "AppContext.h"
+#include "FolderIndex.h"
+#include "NoteStoreImpl.h"
+
+#include <ranges>
+
+#include <sys/stat.h>
+
+using namespace note_store;
+
+bool CNoteStore::LoadFolderIndex(const std::string& strPath)
+{
+    SFolderIndexContent content;
+    if (strPath.empty() || !CFolderIndex::Read(m_app.m_strIndexDir, strPath, content))
+        return false;
+    SImpl& d = *m_pImpl;
+    d.Clear();
+    d.loadedDir = strPath;
+    d.loadedDevice = content.nDirDevice;
+    d.unverified = true;
+    // Written in enumeration order; each insert goes first in its bucket.
+    for (SIndexedNote& n : std::views::reverse(content.notes)) {
+        if (!n.rec || n.stamp.nSize < 0 || d.Find(n.rec->m_strKey))
+            continue;
+        SImpl::SNode& node = d.Insert(std::move(n.rec));
+        d.SetFile(node, strPath, std::move(n.strName), n.stamp);
+    }
+    return true;
+}
+
+std::vector<std::string> CNoteStore::LoadFolderChecked(const std::string& strPath)
+{
+    if (!LoadFolderIndex(strPath))
+        return LoadFolder(strPath);
+    return RefreshFolder().damaged;
+}
+
+void CNoteStore::WriteFolderIndex()
+{
+    SImpl& d = *m_pImpl;
+    if (m_app.m_strIndexDir.empty() || d.loadedDir.empty())
+        return;
+    SFolderIndexContent content;
+    content.strDir = CFolderIndex::CanonicalDirectory(d.loadedDir);
+    struct stat st
+    {};
+    if (content.strDir.empty() || ::stat(content.strDir.c_str(), &st) != 0 || st.st_dev != d.loadedDevice)
+        return;
+    content.nDirDevice = st.st_dev;
+    content.nDirInode = st.st_ino;
+    content.notes.reserve(d.Count());
+    d.Walk([&](const SImpl::SNode& n) {
+        SFileStamp stamp = d.Stamp(n);
+        if (n.eFile == SImpl::SNode::EFile::none || !stamp.Known() ||
+            (n.eFile == SImpl::SNode::EFile::other && n.files->file.strDir != d.loadedDir))
+            return;
+        content.notes.push_back({d.FileName(n), stamp, n.rec});
+    });
+    // The records are never changed, only replaced: the thread may read them.
+    WaitForFolderIndex();
+    d.indexWriter = std::jthread([strIndexDir = m_app.m_strIndexDir, content = std::move(content)] {
+        CFolderIndex::Write(strIndexDir, content);
+    });
+}
+
+void CNoteStore::WaitForFolderIndex()
+{
+    if (m_pImpl->indexWriter.joinable())
+        m_pImpl->indexWriter.join();
+}

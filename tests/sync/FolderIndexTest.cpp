@@ -1,0 +1,189 @@
+// A folder's index in the user's cache saves reading its files, but only
+// where the files still agree with it; an index that cannot be trusted is
+// not used at all.
+#include "AppContext.h"
+#include "FileIo.h"
+#include "FolderIndex.h"
+#include "NoteStore.h"
+#include "TestUtil.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+class FolderIndex : public ::testing::Test
+{
+protected:
+    FolderIndex() : app(Dir())
+    {
+        app.m_strIndexDir = cache.path().toStdString();
+        CNoteStore writer(app);
+        writer.LoadFolder(Dir());
+        for (const char* title : {"A", "B", "C", "D", "E"}) {
+            CNoteRecord n;
+            n.m_strTitle = title;
+            n.m_strNotes = std::string("on disk ") + title;
+            keys[title] = writer.AddNote(n, 10).strKey;
+        }
+    }
+    std::string Dir() const { return dir.path().toStdString(); }
+    std::string PathOf(const char* title) { return Dir() + "/QB_" + keys[title] + ".qbt"; }
+
+    // An index of the folder as the files are now, each note's text "indexed"
+    // so a note shown from it is told from one read from its file; E's
+    // stamp in doubt.
+    SFolderIndexContent IndexNow(const std::string& strDir)
+    {
+        CNoteStore store(app);
+        store.LoadFolder(strDir);
+        store.WaitForFolderIndex();
+        SFolderIndexContent content;
+        content.strDir = CFolderIndex::CanonicalDirectory(strDir);
+        struct stat st
+        {};
+        ::stat(strDir.c_str(), &st);
+        content.nDirDevice = st.st_dev;
+        content.nDirInode = st.st_ino;
+        store.ForEach([&](const CNoteRecord& n) {
+            auto rec = std::make_shared<CNoteRecord>(n);
+            rec->m_strNotes = "indexed";
+            SIndexedNote indexed{"QB_" + n.m_strKey + ".qbt", store.GetNoteFile(n.m_strKey).stamp, rec};
+            indexed.stamp.bInDoubt = n.m_strTitle == "E";
+            content.notes.push_back(indexed);
+        });
+        return content;
+    }
+    // Title -> notes text of a store filled the quick way.
+    std::map<std::string, std::string> Shown(CNoteStore& store)
+    {
+        std::map<std::string, std::string> notes;
+        store.ForEach([&](const CNoteRecord& n) { notes[n.m_strTitle] = n.m_strNotes; });
+        return notes;
+    }
+    // "on disk" made "on d<c>sk": other text of the same length.
+    static std::string Altered(std::string bytes, char c)
+    {
+        bytes[bytes.find("disk") + 1] = c;
+        return bytes;
+    }
+    // Rewrites a note's file in place, its modification time set back as
+    // some sync tools do.
+    void RewriteKeepingTime(const char* title, char c)
+    {
+        struct stat st
+        {};
+        ASSERT_EQ(::stat(PathOf(title).c_str(), &st), 0);
+        const std::string bytes = Altered(ReadBytes(PathOf(title)), c);
+        const int fd = ::open(PathOf(title).c_str(), O_WRONLY);
+        ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+        const timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(fd, times);
+        ::close(fd);
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir cache;
+    CAppContext app;
+    std::map<std::string, std::string> keys;
+};
+} // namespace
+
+TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
+{
+    ASSERT_TRUE(CFolderIndex::Write(app.m_strIndexDir, IndexNow(Dir())));
+
+    // While closed: B rewritten, same size, same modification time; C's
+    // file replaced by another renamed over it; D deleted; F added.
+    RewriteKeepingTime("B", 'x');
+    {
+        WriteBytes(Dir() + "/new", Altered(ReadBytes(PathOf("C")), 'y'));
+        struct stat st
+        {};
+        ::stat(PathOf("C").c_str(), &st);
+        const timespec times[2] = {st.st_atim, st.st_mtim};
+        ::utimensat(AT_FDCWD, (Dir() + "/new").c_str(), times, 0);
+        ASSERT_EQ(std::rename((Dir() + "/new").c_str(), PathOf("C").c_str()), 0);
+    }
+    ASSERT_EQ(::unlink(PathOf("D").c_str()), 0);
+    {
+        CAppContext otherApp(Dir());
+        CNoteStore other(otherApp);
+        other.LoadFolder(Dir());
+        CNoteRecord f;
+        f.m_strTitle = "F";
+        f.m_strNotes = "on disk F";
+        ASSERT_TRUE(other.AddNote(f));
+    }
+
+    CNoteStore store(app);
+    store.LoadFolderChecked(Dir());
+    const std::map<std::string, std::string> expected{
+        {"A", "indexed"},   // unchanged: not read
+        {"B", "on dxsk B"}, // its change time tells
+        {"C", "on dysk C"}, // another inode
+        {"E", "on disk E"}, // in doubt: its file decides
+        {"F", "on disk F"},
+    };
+    EXPECT_EQ(Shown(store), expected);
+}
+
+// A note taken from the index carries the stamp it had then: a file changed
+// since is never written over, even before any check.
+TEST_F(FolderIndex, WriteOfIndexedNoteChecksTheFile)
+{
+    ASSERT_TRUE(CFolderIndex::Write(app.m_strIndexDir, IndexNow(Dir())));
+    RewriteKeepingTime("A", 'z');
+    const std::string changed = ReadBytes(PathOf("A"));
+
+    CNoteStore store(app);
+    ASSERT_TRUE(store.LoadFolderIndex(Dir()));
+    CNoteRecord note = store.GetNote(keys["A"]);
+    note.m_strNotes = "typed";
+    const SStoreResult saved = store.UpdateNote(note);
+    EXPECT_EQ(saved.eConflict, SStoreResult::EConflict::changedOnDisk);
+    EXPECT_EQ(ReadBytes(PathOf("A")), changed);
+}
+
+TEST_F(FolderIndex, UntrustedIndexIsIgnoredThenRebuilt)
+{
+    const std::string indexPath = CFolderIndex::IndexPath(app.m_strIndexDir, CFolderIndex::CanonicalDirectory(Dir()));
+    QTemporaryDir otherDir;
+    const std::string otherPath = otherDir.path().toStdString();
+    WriteBytes(otherPath + "/" + FileNameOf(PathOf("A")), ReadBytes(PathOf("A")));
+
+    std::string damaged = CFolderIndex::Encode(IndexNow(Dir()));
+    damaged[damaged.size() / 2] ^= 1;
+    SFolderIndexContent content = IndexNow(Dir());
+    std::map<std::string, std::string> untrusted{
+        {"damaged", damaged},
+        {"future version", CFolderIndex::Encode(content, CFolderIndex::nVersion + 1)},
+        {"of another folder", CFolderIndex::Encode(IndexNow(otherPath))},
+        {"cut short", CFolderIndex::Encode(content).substr(0, 200)},
+    };
+    // The folder's directory made anew under its name.
+    content.nDirInode += 1;
+    untrusted["of a directory since replaced"] = CFolderIndex::Encode(content);
+
+    for (const auto& [what, bytes] : untrusted) {
+        ASSERT_TRUE(WriteFileAtomically(indexPath, bytes));
+        CNoteStore store(app);
+        EXPECT_FALSE(store.LoadFolderIndex(Dir())) << what;
+        store.LoadFolderChecked(Dir());
+        store.WaitForFolderIndex();
+        EXPECT_EQ(Shown(store).at("A"), "on disk A") << what;
+        // Rebuilt by that load, from the files.
+        CNoteStore next(app);
+        EXPECT_TRUE(next.LoadFolderIndex(Dir())) << what;
+        EXPECT_EQ(Shown(next).at("B"), "on disk B") << what;
+        EXPECT_EQ(next.GetCount(), 5) << what;
+    }
+}
