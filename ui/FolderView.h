@@ -24,6 +24,9 @@ public:
 
     // A new folder under the root; the root stays selected.
     virtual void AddFolder(std::unique_ptr<CFolderRecord> pRecord) = 0;
+    // Selects the folder's item, as a click on it would; false when no item
+    // holds pRecord.
+    virtual bool SelectFolder(const CFolderRecord* pRecord) = 0;
     // The selected folder's label after its record changed.
     virtual void UpdateSelectedFolder() = 0;
     // Takes the selected folder out of the tree and deletes its record.

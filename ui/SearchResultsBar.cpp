@@ -134,6 +134,12 @@ const CNoteRecord* CSearchResultsModel::GetRowNote(int nRow) const
     return m_rows[static_cast<size_t>(nRow)].pRecord.get();
 }
 
+void CSearchResultsModel::SetFolder(std::string strName, std::string strPath)
+{
+    m_strFolderName = std::move(strName);
+    m_strFolderPath = std::move(strPath);
+}
+
 void CSearchResultsModel::FreeItemData()
 {
     for (SRow& r : m_rows)
@@ -204,9 +210,12 @@ CSearchResultsList::CSearchResultsList(QWidget* pParent) : QTreeView(pParent)
     setModel(&m_model);
     setHeader(new CResultsHeaderCtrl(this));
 
-    connect(this, &QAbstractItemView::clicked, this, &CSearchResultsList::OnRowActivated);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) { OnRowActivated(index, true); });
+    // Enter, and a double click where the style does not activate on one.
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { OnRowActivated(index, true); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { OnRowActivated(current); });
+            [this](const QModelIndex& current) { OnRowActivated(current, false); });
 }
 
 void CSearchResultsList::Setup()
@@ -243,11 +252,11 @@ int CSearchResultsList::GetSelectionMark() const
     return current.isValid() && selectionModel()->isRowSelected(current.row(), {}) ? current.row() : -1;
 }
 
-void CSearchResultsList::OnRowActivated(const QModelIndex& index)
+void CSearchResultsList::OnRowActivated(const QModelIndex& index, bool bOpen)
 {
     if (!index.isValid() || !m_model.GetRowNote(index.row()))
         return;
-    emit ResultActivated(index.row());
+    emit ResultActivated(index.row(), bOpen);
 }
 
 int FindResultTargetRow(const std::string& strKey, int nRowCount,

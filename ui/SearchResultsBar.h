@@ -41,6 +41,10 @@ public:
 
     // The row's record; nullptr for the message row or out of range.
     const CNoteRecord* GetRowNote(int nRow) const;
+    // The folder the rows were found in: its display name and directory.
+    void SetFolder(std::string strName, std::string strPath);
+    const std::string& GetFolderName() const { return m_strFolderName; }
+    const std::string& GetFolderPath() const { return m_strFolderPath; }
     void FreeItemData();
 
 private:
@@ -51,6 +55,8 @@ private:
     };
     std::vector<SRow> m_rows;
     bool m_bFilling = false;
+    std::string m_strFolderName;
+    std::string m_strFolderPath;
 };
 
 // The results list's header: white bold text on blue, black dividers.
@@ -96,14 +102,16 @@ public:
     int GetSelectionMark() const;
 
 signals:
-    // A result with a record was clicked or became the selected row.
-    void ResultActivated(int nRow);
+    // A result with a record was clicked or became the selected row;
+    // bOpen when it was clicked or Enter was pressed on it, which opens it
+    // even in another folder. Moving through the rows opens nothing.
+    void ResultActivated(int nRow, bool bOpen);
 
 protected:
     bool viewportEvent(QEvent* pEvent) override;
 
 private:
-    void OnRowActivated(const QModelIndex& index);
+    void OnRowActivated(const QModelIndex& index, bool bOpen);
 
     CSearchResultsModel m_model;
 };

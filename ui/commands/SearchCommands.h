@@ -19,10 +19,12 @@ void OnSearch(SCommandContext& ctx);
 // one.
 void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywordsOnly, const std::string& strText);
 
-// A result with a record was clicked or selected: the notes list marks the
-// same note (the last row whose key matches, ignoring case), or keeps its
-// row when the note is not listed, and the Properties pane follows.
-void OnResultActivated(SCommandContext& ctx, int nRow);
+// A result with a record became the selected row (bOpen false) or was
+// clicked or entered (bOpen true). A result of the folder shown marks its
+// note (the last row whose key matches, ignoring case), or keeps the row
+// when the note is not listed. bOpen opens the result's folder first when it
+// is another, and says in the status bar when the folder or the note is gone.
+void OnResultActivated(SCommandContext& ctx, int nRow, bool bOpen);
 
 // Routes the results list's clicks to OnResultActivated; once, after the
 // panes exist.
