@@ -16,7 +16,8 @@ void OnSearch(SCommandContext& ctx);
 // with one reset, then gives the store back the tree's selected folder (the
 // results keep their own copies), so a later change never lands in the wrong
 // directory. The reload is skipped when the searched folder is the selected
-// one.
+// one. The status bar tells the number of notes found; the results remember
+// the folder they came from.
 void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywordsOnly, const std::string& strText);
 
 // A result with a record became the selected row (bOpen false) or was
