@@ -168,9 +168,9 @@ void CMainFrame::FillToolBar()
 std::vector<QWidget*> CMainFrame::GetFocusPanes() const
 {
     std::vector<QWidget*> panes;
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{
-             m_pView, GetNotesList(), m_pNotesTextBar ? m_pNotesTextBar->GetEdit() : nullptr, GetPropertiesList(),
-             GetSearchResultsList()})
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{m_pView, GetNotesList(),
+                                                            m_pNotesTextBar ? m_pNotesTextBar->GetEdit() : nullptr,
+                                                            GetPropertiesList(), GetSearchResultsList()})
         if (pWidget)
             panes.push_back(pWidget);
     return panes;

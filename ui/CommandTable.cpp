@@ -83,8 +83,8 @@ const std::vector<SCommandEntry> g_commands = {
 // The desktop's own keys of the editing commands, less any key a command
 // above holds (Redo's Ctrl+Y on some desktops is Modify Note here).
 const std::pair<int, QKeySequence::StandardKey> g_standardKeys[] = {
-    {ID_EDIT_UNDO, QKeySequence::Undo}, {ID_EDIT_REDO, QKeySequence::Redo},
-    {ID_EDIT_CUT, QKeySequence::Cut},   {ID_EDIT_COPY, QKeySequence::Copy},
+    {ID_EDIT_UNDO, QKeySequence::Undo},   {ID_EDIT_REDO, QKeySequence::Redo},
+    {ID_EDIT_CUT, QKeySequence::Cut},     {ID_EDIT_COPY, QKeySequence::Copy},
     {ID_EDIT_PASTE, QKeySequence::Paste}, {ID_EDIT_SELECT_ALL, QKeySequence::SelectAll},
 };
 
@@ -115,8 +115,8 @@ SMenuEntry Sub(const char* pszText, std::vector<SMenuEntry> items)
 
 const std::vector<SMenuEntry> g_mainMenu = {
     Sub("&File", {Cmd(ID_APP_EXIT)}),
-    Sub("&Edit", {Cmd(ID_EDIT_UNDO), Cmd(ID_EDIT_REDO), Sep(), Cmd(ID_EDIT_CUT), Cmd(ID_EDIT_COPY),
-                  Cmd(ID_EDIT_PASTE), Sep(), Cmd(ID_EDIT_SELECT_ALL), Sep(), Cmd(ID_SEARCH)}),
+    Sub("&Edit", {Cmd(ID_EDIT_UNDO), Cmd(ID_EDIT_REDO), Sep(), Cmd(ID_EDIT_CUT), Cmd(ID_EDIT_COPY), Cmd(ID_EDIT_PASTE),
+                  Sep(), Cmd(ID_EDIT_SELECT_ALL), Sep(), Cmd(ID_SEARCH)}),
     Sub("F&older", {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER)}),
     Sub("&Notes", {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE)}),
     Sub("E&xport to", {Sub("MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),

@@ -267,7 +267,7 @@ void CQuillboxView::mousePressEvent(QMouseEvent* pEvent)
 }
 
 QItemSelectionModel::SelectionFlags CQuillboxView::selectionCommand(const QModelIndex& index,
-                                                                   const QEvent* pEvent) const
+                                                                    const QEvent* pEvent) const
 {
     // A click on blank space, or Ctrl with a click or Space on the selected
     // item, would leave the current folder unmarked.
