@@ -22,9 +22,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QListView>
+#include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTableView>
 
 namespace
 {
@@ -69,6 +72,7 @@ bool CMainFrame::Create()
     setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
     CreatePanes();
     FillToolBar();
+    SetTabOrder();
     return true;
 }
 
@@ -147,6 +151,8 @@ void CMainFrame::FillToolBar()
             pButton->setObjectName(QStringLiteral("ViewsButton"));
             pButton->setDefaultAction(pAction);
             pButton->setAutoRaise(true);
+            // Like the other buttons, out of the panes' Tab order.
+            pButton->setFocusPolicy(Qt::NoFocus);
             m_pToolBar->addWidget(pButton);
         } else {
             m_pToolBar->addAction(pAction);
@@ -157,6 +163,34 @@ void CMainFrame::FillToolBar()
     m_pToolBar->setMovable(true);
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     m_pToolBar->show();
+}
+
+std::vector<QWidget*> CMainFrame::GetFocusPanes() const
+{
+    std::vector<QWidget*> panes;
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{m_pView, GetNotesList(),
+                                                            m_pNotesTextBar ? m_pNotesTextBar->GetEdit() : nullptr,
+                                                            GetPropertiesList(), GetSearchResultsList()})
+        if (pWidget)
+            panes.push_back(pWidget);
+    return panes;
+}
+
+void CMainFrame::SetTabOrder()
+{
+    // Tab follows the panes in reading order; both of the list's views take
+    // the list's place, whichever is shown.
+    std::vector<QWidget*> chain;
+    for (QWidget* pPane : GetFocusPanes()) {
+        if (auto* pList = qobject_cast<CNotesListCtrl*>(pPane)) {
+            chain.push_back(pList->GetDetailsView());
+            chain.push_back(pList->GetItemsView());
+        } else {
+            chain.push_back(pPane);
+        }
+    }
+    for (size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 CNotesListCtrl* CMainFrame::GetNotesList() const
@@ -287,9 +321,12 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         pEvent->accept();
         return;
     }
-    // What was typed into the Notes pane is saved before anything closes.
-    if (m_pController)
+    // What was typed into the Notes pane is saved before anything closes;
+    // the note marked is kept first, since the save refills the list.
+    if (m_pController) {
+        m_pController->SaveLastSelection();
         m_pController->GetNoteSelection().CommitNoteText();
+    }
     SaveLayout();
     if (m_pView) {
         if (const SFileResult saved = m_app.GetFolderSettings().SaveFolderSettings(m_app.m_strSettingsFile, *m_pView);

@@ -52,6 +52,7 @@ public:
     CSearchResultsList* GetSearchResultsList() const override;
     CMainToolBar* GetToolBar() const override { return m_pToolBar; }
     QStatusBar* GetStatusBar() const override { return statusBar(); }
+    std::vector<QWidget*> GetFocusPanes() const override;
     void ShowViewsMenu() override;
     void ShowAboutBox() override;
     QString GetHelpFile() const override;
@@ -75,6 +76,7 @@ private:
     void CreateStatusBar();
     void CreatePanes();
     void FillToolBar();
+    void SetTabOrder();
 
     CQuillboxApp& m_app;
     CQuillboxView* m_pView = nullptr;

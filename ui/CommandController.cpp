@@ -6,8 +6,10 @@
 #include "FolderRecord.h"
 #include "FolderView.h"
 #include "FrameWindow.h"
+#include "LastSelection.h"
 #include "OfficeLink.h"
 #include "SizingControlBar.h"
+#include "commands/EditCommands.h"
 #include "commands/SearchCommands.h"
 #include "commands/WindowCommands.h"
 
@@ -31,6 +33,7 @@ CCommandController::CCommandController(CAppContext& app, CNoteStore& store, cons
                                                      m_selection,        window, folders, pOffice}
 {
     m_pCommands = std::make_unique<CCommandActions>(*this, window.GetWindow());
+    EditCommands::FollowFocus(this);
     connect(&m_selection, &CNoteSelection::SelectionChanged, this, &CCommandController::UpdateCommandUI);
 }
 
@@ -48,7 +51,50 @@ void CCommandController::OnInitialUpdate()
         connect(pList, &CNotesListCtrl::ContextMenuRequested, this, &CCommandController::ShowListContextMenu);
     }
     SearchCommands::ConnectResults(m_context);
+    RestoreLastSelection();
     UpdateCommandUI();
+}
+
+void CCommandController::RestoreLastSelection()
+{
+    const SLastSelection last = SLastSelection::Load();
+    // At a first start the sample notes are shown, not an empty list.
+    const std::string strPath = last.bStored ? last.strFolderPath : m_app.GetDefaultFolderPath();
+    const std::string strName = last.bStored ? last.strFolderName : std::string("Sample Notes");
+    const CFolderRecord* pFolder = nullptr;
+    for (const CFolderRecord* pRecord : m_folders.GetFolderRecords())
+        if (!strPath.empty() && pRecord->m_strPath == strPath &&
+            (!pFolder || (pFolder->m_strName != strName && pRecord->m_strName == strName)))
+            pFolder = pRecord;
+    if (pFolder && m_folders.SelectFolder(pFolder))
+        m_selection.MarkNote(last.strNoteKey);
+}
+
+void CCommandController::SaveLastSelection() const
+{
+    SLastSelection last;
+    last.bStored = true;
+    if (const CFolderRecord* pFolder = m_folders.GetSelectedFolder()) {
+        last.strFolderName = pFolder->m_strName;
+        last.strFolderPath = pFolder->m_strPath;
+        last.strNoteKey = m_selection.GetMarkedKey();
+    }
+    last.Save();
+}
+
+void CCommandController::UpdateWindowTitle()
+{
+    const CFolderRecord* pFolder = m_folders.GetSelectedFolder();
+    const QString strApp = QStringLiteral("Quillbox");
+    m_window.GetWindow()->setWindowTitle(
+        pFolder ? tr("%1 - %2", "window title: folder, program").arg(QString::fromStdString(pFolder->m_strName), strApp)
+                : strApp);
+}
+
+void CCommandController::ClearStatus()
+{
+    if (QStatusBar* pStatus = m_window.GetStatusBar())
+        pStatus->clearMessage();
 }
 
 CNotesListCtrl::EViewMode CCommandController::GetListViewMode() const
@@ -60,6 +106,8 @@ CNotesListCtrl::EViewMode CCommandController::GetListViewMode() const
 
 void CCommandController::OnFolderSelected(const CFolderRecord* pFolder)
 {
+    // What was said about the folder left is said no more.
+    ClearStatus();
     // The store still holds the folder being left, so typed text goes there.
     m_selection.CommitNoteText();
     m_selection.OpenFolder(pFolder ? pFolder->m_strPath : std::string());
@@ -82,6 +130,8 @@ bool CCommandController::IsCommandEnabled(int nId) const
         return m_folders.IsFolderSelected() && m_selection.HasSelectionMark();
     case EEnableRule::mailClient:
         return m_context.pOffice && m_context.pOffice->IsMailClientAvailable();
+    case EEnableRule::textField:
+        return EditCommands::FocusedTextField() != nullptr;
     }
     return false;
 }
@@ -131,6 +181,8 @@ bool CCommandController::ExecuteCommand(int nId)
         return false;
     }
     emit CommandRun(nId);
+    // A message answers the command before it, and no other.
+    ClearStatus();
     if (pEntry->pfnHandler)
         pEntry->pfnHandler(m_context);
     else if (QStatusBar* pStatus = m_window.GetStatusBar())
@@ -144,6 +196,7 @@ void CCommandController::UpdateCommandUI()
 {
     if (m_pCommands)
         m_pCommands->UpdateStates();
+    UpdateWindowTitle();
 }
 
 void CCommandController::ShowTreeContextMenu(bool bRoot, const QPoint& ptGlobal)

@@ -30,8 +30,11 @@ public:
     ~CCommandController() override;
 
     // Once, after the panes exist: the stored list mode, the results pane
-    // hidden, the lists followed.
+    // hidden, the lists followed, and the folder and note selected where the
+    // user left them ("Sample Notes" at a first start).
     void OnInitialUpdate();
+    // Keeps the selected folder and note for the next start.
+    void SaveLastSelection() const;
 
     // ICommandRouter
     bool ExecuteCommand(int nId) override;
@@ -61,6 +64,10 @@ signals:
     void CommandRun(int nId);
 
 private:
+    void RestoreLastSelection();
+    // "<folder> - Quillbox", or the program's name alone with no folder selected.
+    void UpdateWindowTitle();
+    void ClearStatus();
     void PopupMenu(QMenu*& pMenu, const SMenuEntry& entry, const QPoint& ptGlobal);
 
     CAppContext& m_app;

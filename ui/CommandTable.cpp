@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "CommandIds.h"
 #include "CommandRouter.h"
+#include "commands/EditCommands.h"
 #include "commands/ExportCommands.h"
 #include "commands/FolderCommands.h"
 #include "commands/NoteCommands.h"
@@ -18,6 +19,7 @@
 
 namespace
 {
+namespace D = EditCommands;
 namespace F = FolderCommands;
 namespace O = OfficeCommands;
 namespace W = WindowCommands;
@@ -32,6 +34,12 @@ using C = ECheckRule;
 // A new command family adds its handlers here, one row per command.
 const std::vector<SCommandEntry> g_commands = {
     {ID_APP_EXIT, "E&xit", nullptr, E::always, C::none, &W::OnAppExit},
+    {ID_EDIT_UNDO, "&Undo", nullptr, E::textField, C::none, &D::OnEditUndo},
+    {ID_EDIT_REDO, "&Redo", nullptr, E::textField, C::none, &D::OnEditRedo},
+    {ID_EDIT_CUT, "Cu&t", nullptr, E::textField, C::none, &D::OnEditCut},
+    {ID_EDIT_COPY, "&Copy", nullptr, E::textField, C::none, &D::OnEditCopy},
+    {ID_EDIT_PASTE, "&Paste", nullptr, E::textField, C::none, &D::OnEditPaste},
+    {ID_EDIT_SELECT_ALL, "Select &All", nullptr, E::textField, C::none, &D::OnEditSelectAll},
     {ID_SEARCH, "&Search", "Ctrl+F", E::folderSelected, C::none, &S::OnSearch},
     {ID_NEW_FOLDER, "&New Folder", "Ctrl+I", E::always, C::none, &F::OnNewFolder},
     {ID_MODIFY_FOLDER, "&Modify Folder", "Ctrl+M", E::folderSelected, C::none, &F::OnModifyFolder},
@@ -68,10 +76,29 @@ const std::vector<SCommandEntry> g_commands = {
     {ID_APP_ABOUT, "&About Quillbox...", nullptr, E::always, C::none, &W::OnAppAbout},
     {ID_HELP_CONTENTS, "Help", "F1", E::always, C::none, &W::OnHelp},
     {ID_VIEWS, "Views", nullptr, E::always, C::none, &W::OnViews},
-    // The view is not split, so there is no pane to switch to.
-    {ID_NEXT_PANE, "Next Pane", "F6", E::never, C::none, nullptr},
-    {ID_PREV_PANE, "Previous Pane", "Shift+F6", E::never, C::none, nullptr},
+    {ID_NEXT_PANE, "Next Pane", "F6", E::always, C::none, &W::OnNextPane},
+    {ID_PREV_PANE, "Previous Pane", "Shift+F6", E::always, C::none, &W::OnPrevPane},
 };
+
+// The desktop's own keys of the editing commands, less any key a command
+// above holds (Redo's Ctrl+Y on some desktops is Modify Note here).
+const std::pair<int, QKeySequence::StandardKey> g_standardKeys[] = {
+    {ID_EDIT_UNDO, QKeySequence::Undo},   {ID_EDIT_REDO, QKeySequence::Redo},
+    {ID_EDIT_CUT, QKeySequence::Cut},     {ID_EDIT_COPY, QKeySequence::Copy},
+    {ID_EDIT_PASTE, QKeySequence::Paste}, {ID_EDIT_SELECT_ALL, QKeySequence::SelectAll},
+};
+
+QList<QKeySequence> StandardKeys(int nId)
+{
+    QList<QKeySequence> keys;
+    for (const auto& [nCommand, eKey] : g_standardKeys)
+        if (nCommand == nId)
+            keys = QKeySequence::keyBindings(eKey);
+    for (const SCommandEntry& entry : g_commands)
+        if (entry.pszKey)
+            keys.removeAll(QKeySequence(QString::fromLatin1(entry.pszKey)));
+    return keys;
+}
 
 SMenuEntry Cmd(int nId, const char* pszText = nullptr)
 {
@@ -88,7 +115,8 @@ SMenuEntry Sub(const char* pszText, std::vector<SMenuEntry> items)
 
 const std::vector<SMenuEntry> g_mainMenu = {
     Sub("&File", {Cmd(ID_APP_EXIT)}),
-    Sub("&Edit", {Cmd(ID_SEARCH)}),
+    Sub("&Edit", {Cmd(ID_EDIT_UNDO), Cmd(ID_EDIT_REDO), Sep(), Cmd(ID_EDIT_CUT), Cmd(ID_EDIT_COPY), Cmd(ID_EDIT_PASTE),
+                  Sep(), Cmd(ID_EDIT_SELECT_ALL), Sep(), Cmd(ID_SEARCH)}),
     Sub("F&older", {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER)}),
     Sub("&Notes", {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE)}),
     Sub("E&xport to", {Sub("MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
@@ -204,8 +232,10 @@ QAction* CCommandActions::MakeAction(const SCommandEntry& entry, const char* psz
     if (entry.check != ECheckRule::none)
         pAction->setCheckable(true);
     const bool bShared = m_actions.count(entry.nId) == 0;
-    if (entry.pszKey && bShared) {
-        pAction->setShortcut(QKeySequence(QString::fromLatin1(entry.pszKey)));
+    const QList<QKeySequence> keys =
+        entry.pszKey ? QList<QKeySequence>{QKeySequence(QString::fromLatin1(entry.pszKey))} : StandardKeys(entry.nId);
+    if (!keys.isEmpty() && bShared) {
+        pAction->setShortcuts(keys);
         // Keys work wherever the focus is in the window, menus or not.
         m_pShortcutOwner->addAction(pAction);
     }

@@ -15,8 +15,9 @@ class QToolBar;
 class QWidget;
 class ICommandRouter;
 
-// mailClient: the mail-client connection opened at start-up.
-enum class EEnableRule { always, never, folderSelected, noteSelected, mailClient };
+// mailClient: the mail-client connection opened at start-up; textField: a
+// line or text box has the keyboard focus.
+enum class EEnableRule { always, never, folderSelected, noteSelected, mailClient, textField };
 enum class ECheckRule {
     none,
     toolBarVisible,

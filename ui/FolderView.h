@@ -21,12 +21,12 @@ public:
     virtual std::string GetSelectedFolderPath() const = 0;
     // Every folder, in the tree's order.
     virtual std::vector<const CFolderRecord*> GetFolderRecords() const = 0;
-    // Selects the first folder of that directory as a click would, which
-    // opens it; false when the tree has none.
-    virtual bool SelectFolderOf(const std::string& strPath) = 0;
 
     // A new folder under the root; the root stays selected.
     virtual void AddFolder(std::unique_ptr<CFolderRecord> pRecord) = 0;
+    // Selects the folder's item, as a click on it would; false when no item
+    // holds pRecord.
+    virtual bool SelectFolder(const CFolderRecord* pRecord) = 0;
     // The selected folder's label after its record changed.
     virtual void UpdateSelectedFolder() = 0;
     // Takes the selected folder out of the tree and deletes its record.

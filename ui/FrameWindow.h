@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class CNotesListCtrl;
 class CNotesTextBar;
 class CPropertiesList;
@@ -30,6 +32,9 @@ public:
     virtual CSearchResultsList* GetSearchResultsList() const = 0;
     virtual QToolBar* GetToolBar() const = 0;
     virtual QStatusBar* GetStatusBar() const = 0;
+    // What the keyboard visits, in Tab and F6 order: the folder tree, the
+    // notes list, the Notes pane's text, the properties and the search results.
+    virtual std::vector<QWidget*> GetFocusPanes() const = 0;
 
     // The toolbar's "Views" popup under its button.
     virtual void ShowViewsMenu() = 0;

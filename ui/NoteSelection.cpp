@@ -208,6 +208,26 @@ bool CNoteSelection::HasSelectionMark() const
     return pList && pList->GetSelectionMark() != -1;
 }
 
+std::string CNoteSelection::GetMarkedKey() const
+{
+    const CNotesListCtrl* pList = m_window.GetNotesList();
+    const CNoteRecord* pNote = pList ? pList->GetModel().GetRowNote(pList->GetSelectionMark()) : nullptr;
+    return pNote ? pNote->m_strKey : std::string();
+}
+
+bool CNoteSelection::MarkNote(const std::string& strKey)
+{
+    CNotesListCtrl* pList = m_window.GetNotesList();
+    if (!pList || strKey.empty())
+        return false;
+    for (int nRow = 0; nRow < pList->GetModel().GetRowCount(); ++nRow)
+        if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow); pNote && pNote->m_strKey == strKey) {
+            pList->SetSelectionMark(nRow);
+            return true;
+        }
+    return false;
+}
+
 void CNoteSelection::OnMarkChanged(int nRow)
 {
     CNotesListCtrl* pList = m_window.GetNotesList();

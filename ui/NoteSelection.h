@@ -71,6 +71,11 @@ public:
     std::optional<SCommandNote> TakeCommandNote();
 
     bool HasSelectionMark() const;
+    // The key of the note at the mark; empty for none.
+    std::string GetMarkedKey() const;
+    // Moves the mark to the note under strKey; false when it is not listed,
+    // and the mark stays.
+    bool MarkNote(const std::string& strKey);
 
     // Working copy of the note being modified or deleted.
     CNoteRecord m_note;

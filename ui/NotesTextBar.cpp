@@ -13,6 +13,8 @@ CNotesTextBar::CNotesTextBar(QMainWindow* pFrame, int nControlId)
     m_pEdit->setObjectName(QStringLiteral("NotesText"));
     m_pEdit->setAccessibleName(QStringLiteral("Notes"));
     m_pEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab leaves the pane, as in the editor sheet: a note keeps no tab typed by mistake.
+    m_pEdit->setTabChangesFocus(true);
     m_pEdit->setFrameShape(QFrame::StyledPanel);
     m_pEdit->setFrameShadow(QFrame::Sunken);
     m_pEdit->installEventFilter(this);

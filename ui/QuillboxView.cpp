@@ -190,17 +190,6 @@ std::string CQuillboxView::GetSelectedFolderPath() const
     return pRecord ? pRecord->m_strPath : std::string();
 }
 
-bool CQuillboxView::SelectFolderOf(const std::string& strPath)
-{
-    QTreeWidgetItem* pRoot = GetRootItem();
-    for (int i = 0; pRoot && i < pRoot->childCount(); ++i)
-        if (const CFolderRecord* pRecord = GetFolderRecord(pRoot->child(i)); pRecord && pRecord->m_strPath == strPath) {
-            setCurrentItem(pRoot->child(i));
-            return true;
-        }
-    return false;
-}
-
 bool CQuillboxView::IsFolderSelected() const
 {
     QTreeWidgetItem* pItem = currentItem();
@@ -222,6 +211,18 @@ CFolderRecord* CQuillboxView::GetSelectedFolder() const
 void CQuillboxView::AddFolder(std::unique_ptr<CFolderRecord> pRecord)
 {
     InsertFolderItem(std::move(pRecord));
+}
+
+bool CQuillboxView::SelectFolder(const CFolderRecord* pRecord)
+{
+    QTreeWidgetItem* pRoot = GetRootItem();
+    for (int i = 0; pRoot && pRecord && i < pRoot->childCount(); ++i)
+        if (GetFolderRecord(pRoot->child(i)) == pRecord) {
+            setCurrentItem(pRoot->child(i));
+            scrollToItem(pRoot->child(i));
+            return true;
+        }
+    return false;
 }
 
 void CQuillboxView::UpdateSelectedFolder()
@@ -263,6 +264,17 @@ void CQuillboxView::mousePressEvent(QMouseEvent* pEvent)
         return;
     setCurrentItem(pItem);
     emit ContextMenuRequested(pItem == GetRootItem(), pEvent->globalPosition().toPoint());
+}
+
+QItemSelectionModel::SelectionFlags CQuillboxView::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* pEvent) const
+{
+    // A click on blank space, or Ctrl with a click or Space on the selected
+    // item, would leave the current folder unmarked.
+    const QItemSelectionModel::SelectionFlags flags = QTreeWidget::selectionCommand(index, pEvent);
+    if (!index.isValid() || flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
 }
 
 void CQuillboxView::contextMenuEvent(QContextMenuEvent* pEvent)

@@ -33,8 +33,8 @@ public:
     bool IsFolderSelected() const override;
     CFolderRecord* GetSelectedFolder() const override;
     std::string GetSelectedFolderPath() const override;
-    bool SelectFolderOf(const std::string& strPath) override;
     void AddFolder(std::unique_ptr<CFolderRecord> pRecord) override;
+    bool SelectFolder(const CFolderRecord* pRecord) override;
     void UpdateSelectedFolder() override;
     void RemoveSelectedFolder() override;
     void CollapseAllItems() override;
@@ -68,6 +68,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* pEvent) override;
+    // The selection is always the current item, so the folder the folder
+    // commands act on is always shown as selected.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* pEvent = nullptr) const override;
     // The menu key opens the selected item's menu at its label.
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
 

@@ -112,8 +112,6 @@ void CSearchResultsModel::DeleteAllRows()
 
 void CSearchResultsModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord)
 {
-    if (m_nRowsFolder >= 0)
-        m_bFolders = true;
     if (m_bFilling) {
         m_rows.push_back({row, std::move(pRecord), m_nRowsFolder});
         return;
@@ -154,6 +152,13 @@ std::string CSearchResultsModel::GetRowFolderPath(int nRow) const
     if (nRow < 0 || nRow >= GetRowCount() || m_rows[static_cast<size_t>(nRow)].nFolder < 0)
         return {};
     return m_folders[static_cast<size_t>(m_rows[static_cast<size_t>(nRow)].nFolder)].second;
+}
+
+std::string CSearchResultsModel::GetRowFolderName(int nRow) const
+{
+    if (nRow < 0 || nRow >= GetRowCount() || m_rows[static_cast<size_t>(nRow)].nFolder < 0)
+        return {};
+    return m_folders[static_cast<size_t>(m_rows[static_cast<size_t>(nRow)].nFolder)].first;
 }
 
 void CSearchResultsModel::FreeItemData()
@@ -226,11 +231,14 @@ CSearchResultsList::CSearchResultsList(QWidget* pParent) : QTreeView(pParent)
     setModel(&m_model);
     setHeader(new CResultsHeaderCtrl(this));
 
-    connect(this, &QAbstractItemView::clicked, this, &CSearchResultsList::OnRowActivated);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) { OnRowActivated(index, true); });
+    // Enter, and a double click where the style does not activate on one.
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { OnRowActivated(index, true); });
     connect(&m_model, &QAbstractItemModel::modelReset, this, &CSearchResultsList::FollowFolderColumn);
     setColumnHidden(CSearchResultsModel::colFolder, true);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { OnRowActivated(current); });
+            [this](const QModelIndex& current) { OnRowActivated(current, false); });
 }
 
 void CSearchResultsList::Setup()
@@ -281,11 +289,11 @@ int CSearchResultsList::GetSelectionMark() const
     return current.isValid() && selectionModel()->isRowSelected(current.row(), {}) ? current.row() : -1;
 }
 
-void CSearchResultsList::OnRowActivated(const QModelIndex& index)
+void CSearchResultsList::OnRowActivated(const QModelIndex& index, bool bOpen)
 {
     if (!index.isValid() || !m_model.GetRowNote(index.row()))
         return;
-    emit ResultActivated(index.row());
+    emit ResultActivated(index.row(), bOpen);
 }
 
 int FindResultTargetRow(const std::string& strKey, int nRowCount,

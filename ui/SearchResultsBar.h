@@ -42,13 +42,14 @@ public:
 
     // The row's record; nullptr for the message row or out of range.
     const CNoteRecord* GetRowNote(int nRow) const;
-    // The folder (name and directory) rows appended from now on are of,
-    // shown in the Folder column; Fill starts with none (a search of one
-    // folder).
+    // The folder (name and directory) rows appended from now on are of;
+    // Fill starts with none.
     void SetRowsFolder(const std::string& strName, const std::string& strPath);
-    // The directory of the row's folder; empty when the search named none.
+    // The directory and name of the row's folder; empty when none was set.
     std::string GetRowFolderPath(int nRow) const;
-    // Whether a row names its folder (a search of all folders).
+    std::string GetRowFolderName(int nRow) const;
+    // The Folder column shows for a search of all folders; Fill hides it.
+    void ShowFolderColumn() { m_bFolders = true; }
     bool HasFolderColumn() const { return m_bFolders; }
     static constexpr int colFolder = 4;
     void FreeItemData();
@@ -111,14 +112,16 @@ public:
     int GetSelectionMark() const;
 
 signals:
-    // A result with a record was clicked or became the selected row.
-    void ResultActivated(int nRow);
+    // A result with a record was clicked or became the selected row;
+    // bOpen when it was clicked or Enter was pressed on it, which opens it
+    // even in another folder. Moving through the rows opens nothing.
+    void ResultActivated(int nRow, bool bOpen);
 
 protected:
     bool viewportEvent(QEvent* pEvent) override;
 
 private:
-    void OnRowActivated(const QModelIndex& index);
+    void OnRowActivated(const QModelIndex& index, bool bOpen);
     // The Folder column shows only when the rows name their folders.
     void FollowFolderColumn();
 

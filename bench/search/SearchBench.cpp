@@ -125,7 +125,7 @@ void BM_SearchInWindow(benchmark::State& state, const std::string& strText)
     SCommandContext ctx = window.Context();
     CSearchResultsList* pResults = window.frame->GetSearchResultsList();
     for (auto _ : state) {
-        SearchCommands::SearchFolder(ctx, window.strFolder, false, strText);
+        SearchCommands::SearchFolder(ctx, {}, window.strFolder, false, strText);
         pResults->viewport()->repaint();
     }
     state.counters["hits"] = pResults->GetModel().GetRowCount();
@@ -139,7 +139,7 @@ void BM_SearchInWindowWithReload(benchmark::State& state, const std::string& str
     SCommandContext ctx = window.Context();
     CSearchResultsList* pResults = window.frame->GetSearchResultsList();
     for (auto _ : state) {
-        SearchCommands::SearchFolder(ctx, window.strFolder, false, strText);
+        SearchCommands::SearchFolder(ctx, {}, window.strFolder, false, strText);
         window.app.GetStore().LoadFolder(window.strFolder);
         pResults->viewport()->repaint();
     }
@@ -151,7 +151,7 @@ void BM_ScrollHits(benchmark::State& state)
     SWindow& window = Window();
     SCommandContext ctx = window.Context();
     CSearchResultsList* pResults = window.frame->GetSearchResultsList();
-    SearchCommands::SearchFolder(ctx, window.strFolder, false, strEveryNote);
+    SearchCommands::SearchFolder(ctx, {}, window.strFolder, false, strEveryNote);
     int nRow = 0;
     for (auto _ : state) {
         nRow = (nRow + 5000) % pResults->GetModel().GetRowCount();

@@ -45,10 +45,10 @@ private slots:
         QTreeWidgetItem* pWork = pRoot->child(1);
         QCOMPARE(pWork->text(0), QStringLiteral("Work"));
         QCOMPARE(view.GetFolderRecord(pWork)->m_strPath, QDir::toNativeSeparators(strDirA).toStdString());
-        QCOMPARE(view.currentItem(), pRoot);
 
-        // Selecting it loads its notes, sorted by title.
-        view.setCurrentItem(pWork);
+        // The new folder is selected, its notes listed, sorted by title, and the title says where we are.
+        QCOMPARE(view.currentItem(), pWork);
+        QCOMPARE(run.frame->windowTitle(), QStringLiteral("Work - Quillbox"));
         QCOMPARE(run.List().GetModel().rowCount(), 2);
         QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strTitle, std::string("alpha"));
         QCOMPARE(run.List().GetSelectionMark(), 0);
@@ -70,6 +70,7 @@ private slots:
         modify.Start();
         QVERIFY(commands.ExecuteCommand(ID_MODIFY_FOLDER));
         QCOMPARE(pWork->text(0), QStringLiteral("Home"));
+        QCOMPARE(run.frame->windowTitle(), QStringLiteral("Home - Quillbox"));
         QCOMPARE(view.currentItem(), pWork);
         QCOMPARE(run.List().GetModel().rowCount(), 1);
         QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strTitle, std::string("gamma"));
@@ -88,6 +89,34 @@ private slots:
         QCOMPARE(pRoot->childCount(), 1);
         QVERIFY(view.currentItem());
         QCOMPARE(QDir(strDirB).entryList({"*.qbt"}, QDir::Files).size(), 1);
+        view.setCurrentItem(pRoot);
+        QCOMPARE(run.frame->windowTitle(), QStringLiteral("Quillbox"));
+    }
+
+    // The folder the folder commands act on always looks selected.
+    void clicksBesideTheItemsKeepTheSelectionShown()
+    {
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        QTreeWidgetItem* pFolder = run.Folder(0);
+        view.setCurrentItem(pFolder);
+        QVERIFY(pFolder->isSelected());
+
+        // A click, with the slight move of a real one, on the blank space below the items.
+        QWidget* pViewport = view.viewport();
+        const QPoint ptBlank(pViewport->width() / 2, pViewport->height() - 5);
+        QVERIFY(!view.itemAt(ptBlank));
+        QTest::mousePress(pViewport, Qt::LeftButton, {}, ptBlank);
+        QTest::mouseMove(pViewport, ptBlank + QPoint(3, -2));
+        QTest::mouseRelease(pViewport, Qt::LeftButton, {}, ptBlank + QPoint(3, -2));
+        // Ctrl with a click on the selected item, and Ctrl+Space, toggle nothing either.
+        const QPoint ptItem = view.visualItemRect(pFolder).center();
+        QTest::mouseClick(pViewport, Qt::LeftButton, Qt::ControlModifier, ptItem);
+        QTest::keyClick(&view, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(view.currentItem(), pFolder);
+        QVERIFY(pFolder->isSelected());
+        QCOMPARE(view.selectedItems().size(), 1);
+        QVERIFY(run.Commands().IsCommandEnabled(ID_MODIFY_FOLDER));
     }
 
     void browsingTheSettingsFolderTakesItsParent()

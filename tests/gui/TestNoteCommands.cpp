@@ -116,6 +116,7 @@ private slots:
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
+        view.setCurrentItem(view.GetRootItem());
         QVERIFY(!commands.ExecuteCommand(ID_ADD_NOTE)); // the root is selected
         view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
         view.setCurrentItem(run.Folder(1));

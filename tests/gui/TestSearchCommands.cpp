@@ -128,6 +128,51 @@ private slots:
         QCOMPARE(run.List().GetSelectionMark(), 2);
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
         QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of plum cake"));
+        QCOMPARE(run.frame->GetStatusBar()->currentMessage(), QStringLiteral("1 note(s) found."));
+    }
+
+    // A click on a result of another folder opens that folder at the note,
+    // or says the note is gone; the dialog offers the text searched last.
+    void resultsOpenTheirFolder()
+    {
+        const QString strA = m_env.ExePath(QStringLiteral("a"));
+        const QString strB = m_env.ExePath(QStringLiteral("b"));
+        WriteKeyedNotes(strA, {{"2026010100000010", "apple pie"}, {"2026010100000011", "plum cake"}});
+        WriteKeyedNotes(strB, {{"2026010100000020", "bread"}, {"2026010100000021", "pie crust"}});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
+        view.setCurrentItem(run.Folder(1));
+        CSearchResultsList& results = *run.frame->GetSearchResultsList();
+        auto click = [&](int nRow) {
+            QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
+                              results.visualRect(results.GetModel().index(nRow, 0)).center());
+        };
+
+        CModalDriver driver;
+        driver.Add(FindIn(2, QStringLiteral("crust")));
+        driver.Start();
+        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
+        click(0);
+        QCOMPARE(view.currentItem(), run.Folder(2));
+        QCOMPARE(run.List().GetModel().GetRowNote(run.List().GetSelectionMark())->m_strTitle, std::string("pie crust"));
+        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("text of pie crust"));
+
+        QString strOffered;
+        driver.Add([&](QWidget* pWidget) {
+            strOffered = qobject_cast<CSearchDlg*>(pWidget)->GetSearchEdit()->text();
+            FindIn(1, QStringLiteral("cake"))(pWidget);
+        });
+        driver.Start();
+        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
+        QCOMPARE(strOffered, QStringLiteral("crust"));
+        QVERIFY(QFile::remove(strA + QStringLiteral("/QB_2026010100000011.qbt")));
+        click(0);
+        QCOMPARE(view.currentItem(), run.Folder(1));
+        QCOMPARE(run.List().GetModel().rowCount(), 1);
+        QCOMPARE(run.frame->GetStatusBar()->currentMessage(),
+                 QStringLiteral("The note \"plum cake\" is no longer in the folder \"A\"."));
     }
 
     // "All folders", after the folders: every folder's hits, each naming

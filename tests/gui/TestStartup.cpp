@@ -12,12 +12,41 @@ private slots:
         CMainFrame* pFrame = run.frame;
         QVERIFY(pFrame);
 
-        // The default folder under the root, the root selected, the list empty.
+        // The default folder under the root, and selected.
         QTreeWidgetItem* pRoot = run.View().GetRootItem();
         QCOMPARE(pRoot->childCount(), 1);
         QCOMPARE(pRoot->child(0)->text(0), QStringLiteral("Sample Notes"));
-        QCOMPARE(run.View().currentItem(), pRoot);
-        QCOMPARE(run.List().GetModel().rowCount(), 0);
+        QCOMPARE(run.View().currentItem(), pRoot->child(0));
+        QCOMPARE(pFrame->windowTitle(), QStringLiteral("Sample Notes - Quillbox"));
+    }
+
+    // The folder and note selected at the last close are selected again,
+    // the root too; a folder of the same directory is not taken for another.
+    void startsWhereTheUserLeft()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"one", "two", "three"});
+        std::string strKey;
+        {
+            SRun run(m_env.ExeDir());
+            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Same", strDir.toStdString()}));
+            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+            run.View().setCurrentItem(run.Folder(2));
+            run.List().SetSelectionMark(2);
+            strKey = run.List().GetModel().GetRowNote(2)->m_strKey;
+            // Text typed last is saved, and its note stays the one to select.
+            run.frame->GetNotesTextBar()->SetText("typed before closing");
+        }
+        {
+            SRun run(m_env.ExeDir());
+            QCOMPARE(run.View().currentItem(), run.Folder(2));
+            QCOMPARE(run.List().GetModel().GetRowNote(run.List().GetSelectionMark())->m_strKey, strKey);
+            QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("typed before closing"));
+            run.View().setCurrentItem(run.View().GetRootItem());
+        }
+        SRun run(m_env.ExeDir());
+        QCOMPARE(run.View().currentItem(), run.View().GetRootItem());
+        QCOMPARE(run.frame->windowTitle(), QStringLiteral("Quillbox"));
     }
 
     void installedProgramCopiesTheSampleNotes()

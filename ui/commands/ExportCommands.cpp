@@ -11,6 +11,7 @@
 #include "PdfExport.h"
 #include "TextExchange.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -70,6 +71,10 @@ bool WriteReportOpen(SCommandContext& ctx, const std::string& strPath, const std
                                   .arg(QDir::toNativeSeparators(strFile), QString::fromStdString(written.strError)));
         return false;
     }
+    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
+        pStatus->showMessage(
+            QCoreApplication::translate("ExportCommands", "Written to %1").arg(QDir::toNativeSeparators(strFile)));
+    // Says so, over the line above, when the desktop cannot open it.
     OpenFileOrSay(strFile, ctx.window.GetStatusBar());
     return true;
 }
@@ -94,10 +99,17 @@ void OnImportTextFile(SCommandContext& ctx)
         return;
     std::string strError;
     const EImportResult result = ImportTextIntoNote(ctx.store, target->note, strPath, strError);
-    if (result == EImportResult::imported || result == EImportResult::saveFailed)
+    if (result == EImportResult::imported || result == EImportResult::saveFailed) {
         ctx.selection.RefreshNotesList();
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar(); pStatus && !strError.empty())
+        ctx.selection.MarkNote(target->note.m_strKey);
+    }
+    QStatusBar* pStatus = ctx.window.GetStatusBar();
+    if (pStatus && !strError.empty())
         pStatus->showMessage(QString::fromStdString(strError));
+    else if (pStatus && result == EImportResult::imported)
+        pStatus->showMessage(QCoreApplication::translate("ExportCommands", "The text of \"%1\" was added to \"%2\".")
+                                 .arg(QDir::toNativeSeparators(QString::fromStdString(strPath)),
+                                      QString::fromStdString(target->note.m_strTitle)));
     ctx.selection.ShowNoteText();
 }
 

@@ -21,7 +21,10 @@ void OnNewFolder(SCommandContext& ctx)
     auto pRecord = std::make_unique<CFolderRecord>();
     pRecord->m_strName = dlg.m_strName.toStdString();
     pRecord->m_strPath = dlg.m_strPath.toStdString();
+    const CFolderRecord* pNew = pRecord.get();
     ctx.folders.AddFolder(std::move(pRecord));
+    // Made to be used: its notes are shown at once.
+    ctx.folders.SelectFolder(pNew);
 }
 
 void OnModifyFolder(SCommandContext& ctx)

@@ -54,8 +54,11 @@ void OnAddNote(SCommandContext& ctx)
     CNotesSheet sheet(QStringLiteral("Add Note"), ctx.pParent, 0, watermark, header);
     sheet.SetWizardMode();
     if (sheet.DoModal() == CNotesSheet::ID_WIZFINISH) {
-        ReportFailure(ctx, ctx.store.AddNote(sheet.m_note));
+        const SStoreResult added = ctx.store.AddNote(sheet.m_note);
+        ReportFailure(ctx, added);
         ctx.selection.RefreshNotesList();
+        if (added)
+            ctx.selection.MarkNote(added.strKey);
     }
     ctx.selection.ShowNoteText();
 }

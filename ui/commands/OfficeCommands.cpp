@@ -154,7 +154,10 @@ void OnImportOutlookTasks(SCommandContext& ctx)
     if (!result)
         return;
     ctx.selection.RefreshNotesList();
-    if (!result.strError.empty())
+    if (result.strError.empty())
+        ShowStatus(ctx, QCoreApplication::translate("OfficeCommands", "%n task(s) imported as notes.", nullptr,
+                                                    result.nWritten));
+    else
         ShowStatus(ctx, QStringLiteral("%1 of the %2 chosen tasks were imported. %3")
                             .arg(result.nWritten)
                             .arg(result.nChosen)

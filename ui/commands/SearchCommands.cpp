@@ -8,11 +8,13 @@
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
 #include "FolderView.h"
+#include "LastSelection.h"
 #include "SearchDlg.h"
 #include "SearchResultsBar.h"
 #include "SizingControlBar.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <memory>
 #include <set>
 #include <QStatusBar>
@@ -40,13 +42,33 @@ private:
     int m_nHits = 0;
 };
 
-void ShowSkipped(SCommandContext& ctx, size_t nSkipped)
+void ShowStatus(SCommandContext& ctx, const QString& strText)
 {
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar(); pStatus && nSkipped)
-        pStatus->showMessage(QCoreApplication::translate(
-            "SearchCommands",
-            "%n damaged note file(s) in the searched folder could not be read and were left as they are.", nullptr,
-            static_cast<int>(nSkipped)));
+    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
+        pStatus->showMessage(strText);
+}
+
+// The number of notes found, and of damaged files that could not be read.
+void ShowFound(SCommandContext& ctx, const CSearchResultsModel& model, size_t nSkipped)
+{
+    int nHits = 0;
+    for (int nRow = 0; nRow < model.GetRowCount(); ++nRow)
+        nHits += model.GetRowNote(nRow) ? 1 : 0;
+    QString strStatus = QCoreApplication::translate("SearchCommands", "%n note(s) found.", nullptr, nHits);
+    const int nDamaged = static_cast<int>(nSkipped);
+    if (nDamaged)
+        strStatus += QLatin1Char(' ') +
+                     QCoreApplication::translate(
+                         "SearchCommands",
+                         "%n damaged note file(s) in the searched folder could not be read and were left as they are.",
+                         nullptr, nDamaged);
+    ShowStatus(ctx, strStatus);
+}
+
+void ShowNoteGone(SCommandContext& ctx, const std::string& strTitle, const std::string& strFolder)
+{
+    ShowStatus(ctx, QCoreApplication::translate("SearchCommands", "The note \"%1\" is no longer in the folder \"%2\".")
+                        .arg(QString::fromStdString(strTitle), QString::fromStdString(strFolder)));
 }
 } // namespace
 
@@ -66,17 +88,22 @@ void OnSearch(SCommandContext& ctx)
     }
 
     CSearchDlg dlg(folders, nInitial, ctx.pParent);
-    if (dlg.exec() == QDialog::Accepted && dlg.IsAllFolders())
-        SearchAllFolders(ctx, dlg.m_bKeywordsOnly, dlg.m_strSearchText);
-    else if (dlg.result() == QDialog::Accepted)
-        SearchFolder(ctx, dlg.GetFolderPath(), dlg.m_bKeywordsOnly, dlg.m_strSearchText);
+    dlg.GetSearchEdit()->setText(SLastSelection::LoadSearchText());
+    dlg.GetSearchEdit()->selectAll();
+    if (dlg.exec() == QDialog::Accepted) {
+        SLastSelection::SaveSearchText(QString::fromStdString(dlg.m_strSearchText));
+        if (dlg.IsAllFolders())
+            SearchAllFolders(ctx, dlg.m_bKeywordsOnly, dlg.m_strSearchText);
+        else
+            SearchFolder(ctx, dlg.GetFolderName(), dlg.GetFolderPath(), dlg.m_bKeywordsOnly, dlg.m_strSearchText);
+    }
 
     ctx.app.m_bSearchBarUsed = 1;
     if (CSizingControlBar* pBar = ctx.window.GetPane(EPane::searchResults); pBar && pBar->isHidden())
         pBar->show();
 }
 
-void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywordsOnly, const std::string& strText)
+void SearchFolder(SCommandContext& ctx, const std::string& strName, const std::string& strPath, bool bKeywordsOnly, const std::string& strText)
 {
     CSearchResultsList* pResults = ctx.window.GetSearchResultsList();
     if (!pResults)
@@ -91,8 +118,12 @@ void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywor
         skipped = pOther->LoadFolderChecked(strPath);
         pStore = pOther.get();
     }
-    pResults->GetModel().Fill([&](INoteRowSink& sink) { pStore->SearchNotes(sink, bKeywordsOnly, strText); });
-    ShowSkipped(ctx, skipped.size());
+    CSearchResultsModel& model = pResults->GetModel();
+    model.Fill([&](INoteRowSink& sink) {
+        model.SetRowsFolder(strName, strPath);
+        pStore->SearchNotes(sink, bKeywordsOnly, strText);
+    });
+    ShowFound(ctx, model, skipped.size());
 }
 
 void SearchAllFolders(SCommandContext& ctx, bool bKeywordsOnly, const std::string& strText)
@@ -103,6 +134,7 @@ void SearchAllFolders(SCommandContext& ctx, bool bKeywordsOnly, const std::strin
     CSearchResultsModel& model = pResults->GetModel();
     size_t nSkipped = 0;
     model.Fill([&](INoteRowSink& sink) {
+        model.ShowFolderColumn();
         CHitsOnly hits(sink);
         std::set<std::string> searched;
         for (const CFolderRecord* pRecord : ctx.folders.GetFolderRecords()) {
@@ -124,10 +156,10 @@ void SearchAllFolders(SCommandContext& ctx, bool bKeywordsOnly, const std::strin
             CNoteStore(ctx.app).SearchNotes(sink, bKeywordsOnly, {});
         }
     });
-    ShowSkipped(ctx, nSkipped);
+    ShowFound(ctx, model, nSkipped);
 }
 
-void OnResultActivated(SCommandContext& ctx, int nRow)
+void OnResultActivated(SCommandContext& ctx, int nRow, bool bOpen)
 {
     CSearchResultsList* pResults = ctx.window.GetSearchResultsList();
     CNotesListCtrl* pList = ctx.window.GetNotesList();
@@ -136,26 +168,62 @@ void OnResultActivated(SCommandContext& ctx, int nRow)
     const CNoteRecord* pResult = pResults->GetModel().GetRowNote(nRow);
     if (!pResult)
         return;
+    // Copies: opening a folder refills the panes.
     const std::string strKey = pResult->m_strKey;
-    // A result of a search of all folders opens its folder first (the tree
-    // takes the typed text into the folder being left).
+    const std::string strTitle = pResult->m_strTitle;
     const std::string strFolder = pResults->GetModel().GetRowFolderPath(nRow);
-    if (!strFolder.empty() && strFolder != ctx.store.GetLoadedFolder() && !ctx.folders.SelectFolderOf(strFolder))
+    const std::string strFolderName = pResults->GetModel().GetRowFolderName(nRow);
+    CNotesListModel& model = pList->GetModel();
+    const auto rowNote = [&model](int n) { return model.GetRowNote(n); };
+
+    if (strFolder != ctx.folders.GetSelectedFolderPath() || !ctx.folders.IsFolderSelected()) {
+        // Moving through the results of another folder opens nothing; a
+        // key from there never marks a note of this one.
+        if (!bOpen)
+            return;
+        const std::vector<const CFolderRecord*> records = ctx.folders.GetFolderRecords();
+        const CFolderRecord* pFolder = nullptr;
+        for (const CFolderRecord* pRecord : records)
+            if (pRecord->m_strPath == strFolder && (!pFolder || pRecord->m_strName == strFolderName))
+                pFolder = pRecord;
+        if (!pFolder) {
+            ShowStatus(ctx, QCoreApplication::translate("SearchCommands",
+                                                        "The folder \"%1\" of this result is no longer in the tree.")
+                                .arg(QString::fromStdString(strFolderName.empty() ? strFolder : strFolderName)));
+            return;
+        }
+        // Through the tree, as a click on the folder would: the typed text
+        // is saved where it belongs, then the folder is opened.
+        ctx.folders.SelectFolder(pFolder);
+        if (ctx.folders.GetSelectedFolder() != pFolder)
+            return;
+        const int nTarget = FindResultTargetRow(strKey, model.GetRowCount(), rowNote, -1);
+        if (nTarget < 0) {
+            ShowNoteGone(ctx, strTitle, pFolder->m_strName);
+            return;
+        }
+        pList->SetSelectionMark(nTarget);
+        ctx.selection.ShowNoteProperties();
+        pResults->viewport()->update();
         return;
-    if (pList->GetSelectionMark() == -1)
+    }
+    if (pList->GetSelectionMark() == -1) {
+        if (bOpen)
+            ShowNoteGone(ctx, strTitle, strFolderName);
         return;
+    }
 
     // Typed text is saved first: the save rebuilds the list, and the target
     // row must be found among the rows as they will be.
-    const CNoteRecord* pMarked = pList->GetModel().GetRowNote(pList->GetSelectionMark());
+    const CNoteRecord* pMarked = model.GetRowNote(pList->GetSelectionMark());
     const std::string strMarkedKey = pMarked ? pMarked->m_strKey : std::string();
     ctx.selection.CommitNoteText();
-    CNotesListModel& model = pList->GetModel();
-    const auto rowNote = [&model](int n) { return model.GetRowNote(n); };
     const int nMark = FindResultTargetRow(strMarkedKey, model.GetRowCount(), rowNote, pList->GetSelectionMark());
-    const int nTarget = FindResultTargetRow(strKey, model.GetRowCount(), rowNote, nMark);
+    const int nTarget = FindResultTargetRow(strKey, model.GetRowCount(), rowNote, -1);
+    if (nTarget < 0 && bOpen)
+        ShowNoteGone(ctx, strTitle, strFolderName);
 
-    pList->SetSelectionMark(nTarget);
+    pList->SetSelectionMark(nTarget < 0 ? nMark : nTarget);
     ctx.selection.ShowNoteProperties();
     pResults->viewport()->update();
 }
@@ -164,6 +232,6 @@ void ConnectResults(SCommandContext& ctx)
 {
     if (CSearchResultsList* pResults = ctx.window.GetSearchResultsList())
         QObject::connect(pResults, &CSearchResultsList::ResultActivated, pResults,
-                         [&ctx](int nRow) { OnResultActivated(ctx, nRow); });
+                         [&ctx](int nRow, bool bOpen) { OnResultActivated(ctx, nRow, bOpen); });
 }
 } // namespace SearchCommands

@@ -12,12 +12,11 @@ namespace SearchCommands
 // dialog. Nothing with the root or no folder selected.
 void OnSearch(SCommandContext& ctx);
 
-// The search behind Find: loads the folder into the store, fills the results
-// with one reset, then gives the store back the tree's selected folder (the
-// results keep their own copies), so a later change never lands in the wrong
-// directory. The reload is skipped when the searched folder is the selected
-// one.
-void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywordsOnly, const std::string& strText);
+// The search behind Find: the shown folder's store is searched as it is;
+// another folder is read into a store of its own, so the shown folder's
+// store is never replaced. Each result remembers its folder (name and
+// directory); the status bar tells the number of notes found.
+void SearchFolder(SCommandContext& ctx, const std::string& strName, const std::string& strPath, bool bKeywordsOnly, const std::string& strText);
 
 // The same in every folder of the tree, one after the other, each result
 // naming its folder: the shown folder's store is searched as it is, every
@@ -25,10 +24,12 @@ void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywor
 // agree with it) that goes before the next folder is read.
 void SearchAllFolders(SCommandContext& ctx, bool bKeywordsOnly, const std::string& strText);
 
-// A result with a record was clicked or selected: the notes list marks the
-// same note (the last row whose key matches, ignoring case), or keeps its
-// row when the note is not listed, and the Properties pane follows.
-void OnResultActivated(SCommandContext& ctx, int nRow);
+// A result with a record became the selected row (bOpen false) or was
+// clicked or entered (bOpen true). A result of the folder shown marks its
+// note (the last row whose key matches, ignoring case), or keeps the row
+// when the note is not listed. bOpen opens the result's folder first when it
+// is another, and says in the status bar when the folder or the note is gone.
+void OnResultActivated(SCommandContext& ctx, int nRow, bool bOpen);
 
 // Routes the results list's clicks to OnResultActivated; once, after the
 // panes exist.

@@ -8,6 +8,7 @@
 #include "NotesListCtrl.h"
 #include "SizingControlBar.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -23,11 +24,34 @@ void TogglePane(QWidget* pBar)
         pBar->setVisible(pBar->isHidden());
 }
 
+void FocusPane(SCommandContext& ctx, int nStep)
+{
+    const std::vector<QWidget*> panes = ctx.window.GetFocusPanes();
+    const int nCount = static_cast<int>(panes.size());
+    const QWidget* pFocus = QApplication::focusWidget();
+    int nFrom = nStep > 0 ? -1 : 0;
+    for (int i = 0; i < nCount; ++i)
+        if (pFocus && (panes[static_cast<size_t>(i)] == pFocus || panes[static_cast<size_t>(i)]->isAncestorOf(pFocus)))
+            nFrom = i;
+    for (int n = 1; n <= nCount; ++n) {
+        QWidget* pPane = panes[static_cast<size_t>(((nFrom + n * nStep) % nCount + nCount) % nCount)];
+        if (pPane->isVisible() && pPane->isEnabled()) {
+            // A floating pane is a window of its own.
+            pPane->window()->activateWindow();
+            pPane->setFocus(nStep > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
 void SetListMode(SCommandContext& ctx, CNotesListCtrl::EViewMode eMode)
 {
+    // Another look at the same notes: the marked one stays marked.
+    const std::string strKey = ctx.selection.GetMarkedKey();
     if (CNotesListCtrl* pList = ctx.window.GetNotesList())
         pList->SetViewMode(eMode);
     ctx.selection.RefreshNotesList();
+    ctx.selection.MarkNote(strKey);
 }
 } // namespace
 
@@ -117,5 +141,15 @@ void OnHelp(SCommandContext& ctx)
         return;
     }
     OpenFileOrSay(strPath, ctx.window.GetStatusBar());
+}
+
+void OnNextPane(SCommandContext& ctx)
+{
+    FocusPane(ctx, 1);
+}
+
+void OnPrevPane(SCommandContext& ctx)
+{
+    FocusPane(ctx, -1);
 }
 } // namespace WindowCommands

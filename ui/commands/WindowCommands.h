@@ -20,4 +20,8 @@ void OnViews(SCommandContext& ctx);
 void OnAppAbout(SCommandContext& ctx);
 void OnAppExit(SCommandContext& ctx);
 void OnHelp(SCommandContext& ctx);
+// F6 and Shift+F6: the keyboard focus to the next or previous shown pane,
+// round the window.
+void OnNextPane(SCommandContext& ctx);
+void OnPrevPane(SCommandContext& ctx);
 } // namespace WindowCommands

@@ -1,0 +1,221 @@
+// The window by keyboard alone, as a screen reader follows it.
+#include "GuiTest.h"
+#include "SearchDlg.h"
+
+#include <QAccessible>
+#include <QComboBox>
+
+namespace
+{
+// What the accessibility interfaces report as focused, from the window down:
+// the focused widget's name, then its focused item's, if any.
+QString FocusedObject(QWidget* pWindow)
+{
+    // Without a bridge (offscreen) no view tells its interface of a reset,
+    // which then keeps items of rows gone: the view's is made afresh.
+    if (QWidget* pFocus = QApplication::focusWidget())
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(pFocus)));
+    QAccessibleInterface* pFocus = QAccessible::queryAccessibleInterface(pWindow);
+    while (QAccessibleInterface* pChild = pFocus ? pFocus->focusChild() : nullptr) {
+        if (pChild == pFocus)
+            break;
+        pFocus = pChild;
+    }
+    if (!pFocus || pFocus->object() == pWindow)
+        return {};
+    QStringList names(pFocus->text(QAccessible::Name));
+    // An item has no object of its own; its view is the widget with the focus.
+    for (QAccessibleInterface* pUp = pFocus; !pFocus->object() && pUp; pUp = pUp->parent())
+        if (pUp->object()) {
+            names.prepend(pUp->text(QAccessible::Name));
+            break;
+        }
+    return names.join(QLatin1Char('/'));
+}
+
+// What the window manager does when a window opens or a dialog closes;
+// the offscreen platform has none.
+void Activate(QWidget* pWindow)
+{
+    QApplication::setActiveWindow(pWindow);
+    QVERIFY(QTest::qWaitForWindowActive(pWindow));
+}
+
+// Types into whatever has the focus in a dialog, then presses Enter there.
+void TypeAndEnter(QWidget* pDialog, const QString& strText)
+{
+    Activate(pDialog);
+    QWidget* pFocus = QApplication::focusWidget();
+    QVERIFY(pFocus && pDialog->isAncestorOf(pFocus));
+    if (!strText.isEmpty()) {
+        QTest::keyClick(pFocus, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pFocus, strText);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+} // namespace
+
+class TestKeyboard : public CGuiTest
+{
+    Q_OBJECT
+
+private slots:
+    // Add, modify, delete, type, search and open a result of another folder,
+    // with the focused object checked after every key.
+    void keyboardOnlyWalk()
+    {
+        const QString strA = m_env.ExePath(QStringLiteral("a"));
+        const QString strB = m_env.ExePath(QStringLiteral("b"));
+        WriteNotes(strA, {"alpha", "beta"});
+        WriteNotes(strB, {"crocus", "gamma"});
+        SRun run(m_env.ExeDir());
+        CQuillboxView& view = run.View();
+        CNotesListCtrl& list = run.List();
+        QWidget* pFrame = run.frame;
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
+        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
+        view.setCurrentItem(run.Folder(1));
+        view.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(pFrame));
+        // A dialog closed gives the window back its focus.
+        auto focused = [&] {
+            if (QApplication::activeWindow() != pFrame)
+                Activate(pFrame);
+            return FocusedObject(pFrame);
+        };
+        auto key = [&](int nKey, Qt::KeyboardModifiers modifiers = {}) {
+            if (QApplication::activeWindow() != pFrame)
+                Activate(pFrame);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(nKey), modifiers);
+        };
+        auto marked = [&] {
+            const CNoteRecord* pNote = list.GetModel().GetRowNote(list.GetSelectionMark());
+            return pNote ? QString::fromStdString(pNote->m_strTitle) : QString();
+        };
+        QCOMPARE(focused(), QStringLiteral("Folders/A"));
+
+        // Tab reaches the list; the arrows move its mark, and the panes follow.
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("Notes List/alpha"));
+        key(Qt::Key_Down);
+        QCOMPARE(focused(), QStringLiteral("Notes List/beta"));
+        QCOMPARE(marked(), QStringLiteral("beta"));
+        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of beta\r\nsecond line"));
+
+        // Add: the new note is the one marked afterwards.
+        CModalDriver driver;
+        driver.Add([](QWidget* pSheet) {
+            TypeAndEnter(pSheet, QStringLiteral("delta"));
+            TypeAndEnter(pSheet, {});
+        });
+        driver.Start();
+        key(Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(driver.Done());
+        QCOMPARE(focused(), QStringLiteral("Notes List/delta"));
+
+        // Modify and Delete act on the row the arrows chose.
+        key(Qt::Key_Up);
+        QCOMPARE(marked(), QStringLiteral("beta"));
+        driver.Add([](QWidget* pSheet) { TypeAndEnter(pSheet, QStringLiteral("bravo")); });
+        driver.Start();
+        key(Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(driver.Done());
+        QCOMPARE(focused(), QStringLiteral("Notes List/bravo"));
+        key(Qt::Key_Up);
+        driver.Add([](QWidget* pBox) {
+            Activate(pBox);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::AltModifier);
+        });
+        driver.Start();
+        key(Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(driver.Done());
+        QTRY_COMPARE(ReadFolder(strA).count("alpha"), size_t(0));
+        QCOMPARE(ReadFolder(strA).size(), size_t(2));
+
+        // Tab leaves the Notes pane rather than typing into the note.
+        QCOMPARE(focused(), QStringLiteral("Notes List/bravo"));
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("Notes"));
+        key(Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("!"));
+        key(Qt::Key_Tab);
+        QCOMPARE(focused().section(QLatin1Char('/'), 0, 0), QStringLiteral("Properties"));
+        QCOMPARE(ReadFolder(strA)["bravo"].m_strNotes, std::string("Text of beta\r\nsecond line!"));
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), QStringLiteral("Notes"));
+
+        // F6 and Shift+F6 go round the shown panes.
+        key(Qt::Key_F6);
+        QCOMPARE(focused().section(QLatin1Char('/'), 0, 0), QStringLiteral("Properties"));
+        key(Qt::Key_F6);
+        QCOMPARE(focused(), QStringLiteral("Folders/A"));
+        key(Qt::Key_F6, Qt::ShiftModifier);
+        QCOMPARE(focused().section(QLatin1Char('/'), 0, 0), QStringLiteral("Properties"));
+
+        // Search the other folder; Enter on a result opens it there.
+        driver.Add([](QWidget* pDialog) {
+            Activate(pDialog);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("gamma"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        driver.Start();
+        key(Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(driver.Done());
+        QCOMPARE(run.frame->GetStatusBar()->currentMessage(), QStringLiteral("1 note(s) found."));
+        key(Qt::Key_F6);
+        QCOMPARE(focused(), QStringLiteral("Search Results/gamma"));
+        QCOMPARE(view.currentItem(), run.Folder(1));
+        key(Qt::Key_Return);
+        QCOMPARE(view.currentItem(), run.Folder(2));
+        QCOMPARE(marked(), QStringLiteral("gamma"));
+        QCOMPARE(pFrame->windowTitle(), QStringLiteral("B - Quillbox"));
+        key(Qt::Key_F6, Qt::ShiftModifier);
+        key(Qt::Key_F6, Qt::ShiftModifier);
+        key(Qt::Key_F6, Qt::ShiftModifier);
+        QCOMPARE(focused(), QStringLiteral("Notes List/gamma"));
+    }
+
+    // Edit's commands act on the text box with the focus, and on nothing
+    // else; none of their keys is a key of another command.
+    void editCommandsActOnTheFocusedTextField()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"one"});
+        SRun run(m_env.ExeDir());
+        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        run.View().setCurrentItem(run.Folder(1));
+        CCommandController& commands = run.Commands();
+        QPlainTextEdit* pEdit = run.frame->GetNotesTextBar()->GetEdit();
+
+        run.List().setFocus();
+        QVERIFY(!commands.ExecuteCommand(ID_EDIT_SELECT_ALL));
+        pEdit->setFocus();
+        pEdit->setPlainText(QStringLiteral("abc"));
+        QVERIFY(commands.ExecuteCommand(ID_EDIT_SELECT_ALL));
+        QVERIFY(commands.ExecuteCommand(ID_EDIT_COPY));
+        pEdit->moveCursor(QTextCursor::End);
+        QVERIFY(commands.ExecuteCommand(ID_EDIT_PASTE));
+        QCOMPARE(pEdit->toPlainText(), QStringLiteral("abcabc"));
+        QVERIFY(commands.ExecuteCommand(ID_EDIT_UNDO));
+        QCOMPARE(pEdit->toPlainText(), QStringLiteral("abc"));
+        QVERIFY(commands.ExecuteCommand(ID_EDIT_REDO));
+        QVERIFY(commands.ExecuteCommand(ID_EDIT_SELECT_ALL));
+        QVERIFY(commands.ExecuteCommand(ID_EDIT_CUT));
+        QVERIFY(pEdit->toPlainText().isEmpty());
+
+        std::map<QString, int> owners;
+        for (const SCommandEntry& entry : CommandTable())
+            for (QAction* pAction : commands.GetCommands().GetActions(entry.nId))
+                for (const QKeySequence& key : pAction->shortcuts()) {
+                    const auto [it, bNew] = owners.emplace(key.toString(), entry.nId);
+                    QVERIFY2(bNew, qPrintable(key.toString()));
+                }
+        QCOMPARE(owners[QStringLiteral("Ctrl+Y")], int(ID_MODIFY_NOTE));
+        QCOMPARE(owners[QStringLiteral("Ctrl+C")], int(ID_EDIT_COPY));
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "TestKeyboard.moc"
