@@ -219,7 +219,11 @@ private slots:
         QCOMPARE(run.app.GetStore().GetCount(), 2);
 
         run.frame->GetNotesTextBar()->SetText("typed in A");
-        results.setCurrentIndex(results.GetModel().index(nCrust, 0));
+        // Moving onto a result of another folder opens nothing; a click does.
+        const QModelIndex crust = results.GetModel().index(nCrust, 0);
+        results.setCurrentIndex(crust);
+        QCOMPARE(view.GetSelectedFolderPath(), strA.toStdString());
+        QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, results.visualRect(crust).center());
         QCOMPARE(view.GetSelectedFolderPath(), strB.toStdString());
         QCOMPARE(ListedTitles(run.List()), QStringList({"bread", "crust zqx"}));
         QCOMPARE(run.List().GetSelectionMark(), 1);
