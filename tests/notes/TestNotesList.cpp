@@ -363,6 +363,45 @@ private slots:
         QCOMPARE(modify.count(), 4);
     }
 
+    // A header click sorts by its column, a second click turns the order
+    // round; each list mode keeps its own order, also for the next start.
+    // The mark and the Notes pane's row stay on their notes.
+    void headerClicksSortEachModeApart()
+    {
+        auto list = std::make_unique<CNotesListCtrl>(*m_pApp);
+        list->resize(760, 300);
+        list->InitColumns(0);
+        Fill(list->GetModel(), {MakeNote("one", 2, 1), MakeNote("three", 0, 2), MakeNote("two", 1, 3)});
+        list->show();
+        QVERIFY(QTest::qWaitForWindowExposed(list.get()));
+        list->SetSelectionMark(2);
+        list->SetCurrentItem(2);
+        QSignalSpy marks(list.get(), &CNotesListCtrl::SelectionMarkChanged);
+        QHeaderView* pHeader = list->GetHeader();
+        auto clickPriority = [pHeader] {
+            const int x = pHeader->sectionViewportPosition(CNotesListModel::colPriority) + 10;
+            QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, QPoint(x, pHeader->height() / 2));
+        };
+        clickPriority();
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"three", "two", "one"}));
+        QCOMPARE(list->GetSelectionMark(), 1);
+        QCOMPARE(list->GetCurrentItem(), 1);
+        clickPriority();
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "two", "three"}));
+        QCOMPARE(pHeader->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(list->GetModel().GetRowNote(list->GetSelectionMark())->m_strTitle, std::string("two"));
+        QCOMPARE(marks.count(), 0);
+
+        list->SetViewMode(CNotesListCtrl::modeList);
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "three", "two"}));
+        list->SetViewMode(CNotesListCtrl::modeDetails);
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "two", "three"}));
+        list = std::make_unique<CNotesListCtrl>(*m_pApp);
+        list->InitColumns(CNotesListCtrl::modeDetails);
+        QVERIFY((list->GetModel().GetSortOrder() == CNotesListModel::SSortOrder{CNotesListModel::colPriority, true}));
+        QCOMPARE(list->GetHeader()->sortIndicatorSection(), int(CNotesListModel::colPriority));
+    }
+
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<CAppContext> m_pApp;
