@@ -22,13 +22,13 @@ std::string_view Field(std::string_view text, size_t begin, size_t end)
 } // namespace
 
 void CNoteStore::FindNotes(bool bKeywordsOnly, const std::string& strText,
-                           const std::function<void(const std::shared_ptr<const CNoteRecord>&)>& f) const
+                           const std::function<void(const CNoteRecord&)>& f) const
 {
     if (strText.empty())
         return;
     const std::string needle = UpperCaseText(strText);
     const SCorpus& corpus = m_pImpl->Corpus();
-    auto hit = [&](size_t i) { f(m_pImpl->At(corpus.entries[i].node).rec); };
+    auto hit = [&](size_t i) { f(*corpus.entries[i].rec); };
     // The zero bytes between the fields keep a match inside one field.
     const bool bWhole = needle.find('\0') == std::string::npos;
     if (bWhole && !bKeywordsOnly) {
@@ -68,9 +68,8 @@ void CNoteStore::FindNotes(bool bKeywordsOnly, const std::string& strText,
 void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const std::string& strText) const
 {
     results.DeleteAllRows();
-    FindNotes(bKeywordsOnly, strText, [&results](const std::shared_ptr<const CNoteRecord>& pNote) {
-        InsertNoteRow(results, std::make_unique<CNoteRecord>(*pNote));
-    });
+    FindNotes(bKeywordsOnly, strText,
+              [&results](const CNoteRecord& note) { InsertNoteRow(results, std::make_unique<CNoteRecord>(note)); });
     if (results.GetRowCount() == 0) {
         SNoteRow row;
         row.strTitle = pszSearchEmpty;

@@ -137,9 +137,12 @@ private:
     const CAppContext& m_app;
     // The rows shown.
     std::vector<SRow> m_rows;
-    // While a filter is set: every row, shown or not, in the same order.
+    // While a filter is set: every row, shown or not, in the same order,
+    // owning the records that the shown rows borrow.
     std::vector<SRow> m_all;
     std::string m_strFilterText;
+    // The filter's table of the notes found, kept for the next keystroke.
+    std::vector<const CNoteRecord*> m_filterSlots;
     // The filter text upper-cased; empty for none.
     std::string m_strFilter;
     SSortOrder m_sort;
