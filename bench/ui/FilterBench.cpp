@@ -70,8 +70,18 @@ void BM_FilterKeystroke(benchmark::State& state)
     }
     state.counters["rows"] = list.GetModel().GetRowCount();
 }
+
+// What every save pays at this size: a refill collating the titles.
+void BM_RefillCollated(benchmark::State& state)
+{
+    SFolder& f = Folder();
+    CNotesListModel model(f.app);
+    for (auto _ : state)
+        model.Refill(f.store);
+}
 } // namespace
 
+BENCHMARK(BM_RefillCollated)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StoreSearchBaseline)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterKeystroke)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
