@@ -7,6 +7,8 @@
 #include "NotesSheet.h"
 
 #include <QCursor>
+#include <QScrollBar>
+#include <QTableView>
 
 #include <cstdio>
 
@@ -90,14 +92,17 @@ int main(int argc, char** argv)
 
     // The filter box in use, then the rows sorted by date, newest first.
     CNotesListCtrl& list = *pFrame->GetNotesList();
-    QTest::keyClicks(list.GetFilterBox(), QStringLiteral("me"));
+    QTest::keyClicks(list.GetFilterBox(), QStringLiteral("meet"));
     QTest::qWait(300);
     Save(pFrame, "window-filter.png");
     list.GetFilterBox()->clear();
     list.SetSortOrder({CNotesListModel::colDate, true});
+    // The narrow pane shows the Date column once scrolled to it.
+    list.GetDetailsView()->horizontalScrollBar()->setValue(list.GetDetailsView()->horizontalScrollBar()->maximum());
     QTest::qWait(300);
     Save(pFrame, "window-sorted.png");
     list.SetSortOrder({});
+    list.GetDetailsView()->horizontalScrollBar()->setValue(0);
     list.SetSelectionMark(1);
 
     ShootSheet(commands, ID_ADD_NOTE, [](CNotesSheet& sheet) {
