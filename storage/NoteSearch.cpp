@@ -36,15 +36,27 @@ void CNoteStore::FindNotes(bool bKeywordsOnly, const std::string& strText,
         // goes on at the next note.
         const char* pBase = corpus.text.data();
         const size_t nSize = corpus.text.size();
+        const auto entries = corpus.entries.begin();
+        const size_t nEntries = corpus.entries.size();
         size_t pos = 0;
+        size_t first = 0;
         while (pos < nSize) {
             const void* pHit = memmem(pBase + pos, nSize - pos, needle.data(), needle.size());
             if (!pHit)
                 break;
             const size_t offset = static_cast<size_t>(static_cast<const char*>(pHit) - pBase);
-            const auto next = std::upper_bound(corpus.entries.begin(), corpus.entries.end(), offset,
-                                               [](size_t o, const SCorpus::SEntry& e) { return o < e.start; });
-            const size_t i = static_cast<size_t>(next - corpus.entries.begin()) - 1;
+            // Hits come in order: the note is looked for from the last one on,
+            // in doubling steps, so a text in every note costs a step or two.
+            size_t last = first + 1;
+            for (size_t step = 1; last < nEntries && entries[static_cast<ptrdiff_t>(last)].start <= offset; step *= 2) {
+                first = last;
+                last = std::min(nEntries, last + step);
+            }
+            const auto next =
+                std::upper_bound(entries + static_cast<ptrdiff_t>(first), entries + static_cast<ptrdiff_t>(last),
+                                 offset, [](size_t o, const SCorpus::SEntry& e) { return o < e.start; });
+            const size_t i = static_cast<size_t>(next - entries) - 1;
+            first = i + 1;
             hit(i);
             pos = next == corpus.entries.end() ? nSize : next->start;
         }
