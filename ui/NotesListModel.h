@@ -54,7 +54,8 @@ public:
     // row, a note new to it gets one. The result is the order Refill gives.
     // Many keys, or rows not in that order, take a Refill instead; false then.
     bool UpdateRows(const CNoteStore& store, const std::vector<std::string>& keys);
-    // At 100,000 rows a moved row costs about 0.6 ms and a refill 120 ms.
+    // At 100,000 rows a moved row costs about 0.6 ms and a refill, collating
+    // every title, about 160 ms.
     static constexpr size_t nMaxRowUpdates = 100;
     // The row holding the note with this key, found by its place in the
     // order; -1, also when the filter hides it.
