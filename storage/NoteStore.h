@@ -189,6 +189,12 @@ public:
     void FillNotesList(INoteRowSink& list) const;
     static void InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> pNote);
     void SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const std::string& strText) const;
+    // Calls f with the store's own record (the one GetShared gives) of every
+    // note whose title, comments, keywords or text (the keywords alone with
+    // the flag) contain the text in any letter case, in enumeration order;
+    // none for an empty text.
+    void FindNotes(bool bKeywordsOnly, const std::string& strText,
+                   const std::function<void(const CNoteRecord&)>& f) const;
 
     // Writes the record to its file in the current folder and returns the file
     // name, whether or not the write succeeded (a failure is reported). A key

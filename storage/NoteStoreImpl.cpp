@@ -355,7 +355,7 @@ const SCorpus& CNoteStore::SImpl::Corpus() const
     made.entryOf.assign(m_nUsed, 0);
     WalkIndexed([&](uint32_t i, const SNode& n) {
         const uint32_t e = i < corpus.entryOf.size() ? corpus.entryOf[i] : 0;
-        SCorpus::SEntry entry{made.text.size(), i, 0, 0, 0};
+        SCorpus::SEntry entry{made.text.size(), i, n.rec.get(), 0, 0, 0};
         if (e) {
             const SCorpus::SEntry& old = corpus.entries[e - 1];
             made.text += corpus.Text(e - 1);

@@ -120,6 +120,9 @@ struct SCorpus
     {
         size_t start;
         uint32_t node;
+        // The node's record when the corpus was made, so that a search
+        // names its hits without a visit to every node.
+        const CNoteRecord* rec;
         // Ends of title, comments and keywords within the note's text.
         uint32_t titleEnd;
         uint32_t commentsEnd;

@@ -34,6 +34,14 @@ bool ContainsText(std::string_view upperHaystack, std::string_view upperNeedle)
     return memmem(upperHaystack.data(), upperHaystack.size(), upperNeedle.data(), upperNeedle.size()) != nullptr;
 }
 
+bool NoteContainsText(const CNoteRecord& note, std::string_view upperNeedle)
+{
+    for (const std::string* pField : {&note.m_strTitle, &note.m_strComments, &note.m_strKeywords, &note.m_strNotes})
+        if (ContainsText(UpperCaseText(*pField), upperNeedle))
+            return true;
+    return false;
+}
+
 int CompareTitles(const std::string& a, const std::string& b)
 {
     if (IsAscii(a) && IsAscii(b)) {

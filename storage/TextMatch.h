@@ -11,6 +11,9 @@ class CNoteRecord;
 // upper-case substring test, and other scripts follow Unicode case rules.
 std::string UpperCaseText(std::string_view text);
 bool ContainsText(std::string_view upperHaystack, std::string_view upperNeedle);
+// Whether the note's title, comments, keywords or text contain the text, as
+// the store's search finds it.
+bool NoteContainsText(const CNoteRecord& note, std::string_view upperNeedle);
 
 // Orders titles as the notes list shows them: case-insensitive, Unicode-aware.
 // Negative, zero or positive like strcmp.

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Takes the main window's pictures in docs/: the sample folder in each list
-# mode (docs/screenshot.png is the first of them), the Add Note wizard, the
+# mode (docs/screenshot.png is the first of them), the filter box in use, the
+# rows sorted by date, the Add Note wizard, the
 # Modify Notes sheet and the properties card, on a virtual 1280 x 800 screen.
 # Needs xvfb (apt-get install -y xvfb).
 set -euo pipefail

@@ -53,6 +53,7 @@ void CNoteSelection::Attach()
         connect(pList, &CNotesListCtrl::SelectionMarkChanged, this, &CNoteSelection::OnMarkChanged,
                 Qt::UniqueConnection);
         connect(pList, &CNotesListCtrl::RowClicked, this, &CNoteSelection::OnRowClicked, Qt::UniqueConnection);
+        connect(pList, &CNotesListCtrl::FilterEdited, this, &CNoteSelection::OnFilterEdited, Qt::UniqueConnection);
     }
     if (CNotesTextBar* pText = m_window.GetNotesTextBar())
         // A member function: Qt makes no unique connection to a lambda.
@@ -255,6 +256,31 @@ void CNoteSelection::OnNotesFocusLost()
 {
     CommitNoteText();
     ShowNoteText();
+}
+
+void CNoteSelection::OnFilterEdited(const QString& strText)
+{
+    CNotesListCtrl* pList = m_window.GetNotesList();
+    if (!pList)
+        return;
+    const CNoteRecord* pMarked = pList->GetModel().GetRowNote(pList->GetSelectionMark());
+    const std::string strMarked = pMarked ? pMarked->m_strKey : std::string();
+    // Typed text goes into its note before the rows change under it.
+    CommitNoteText();
+    int nRow = -1;
+    {
+        const QSignalBlocker blocker(pList);
+        pList->SetCurrentItem(-1);
+        pList->GetModel().SetFilter(m_store, strText.toStdString());
+        if (const auto pKeep = m_store.GetShared(strMarked))
+            nRow = pList->GetModel().FindRow(*pKeep);
+        pList->SetSelectionMark(nRow >= 0 ? nRow : 0);
+        pList->SetCurrentItem(pList->GetSelectionMark());
+    }
+    // The pane holds nothing unsaved now; the save may have shown another note.
+    ShowNoteText();
+    ShowNoteProperties();
+    emit SelectionChanged();
 }
 
 void CNoteSelection::OnRowClicked(int nRow)

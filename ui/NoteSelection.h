@@ -106,6 +106,9 @@ public:
     void OnRowClicked(int nRow);
     // The Notes pane lost the focus: its text saved, then shown as stored.
     void OnNotesFocusLost();
+    // The list's filter text changed: the rows narrowed or widened, the mark
+    // kept on its note while it is shown, else on row 0, the panes following.
+    void OnFilterEdited(const QString& strText);
 
 private:
     void OnMarkChanged(int nRow);

@@ -34,6 +34,21 @@ void CNotesHeaderCtrl::paintSection(QPainter* pPainter, const QRect& rect, int n
         model() ? model()->headerData(nLogicalIndex, orientation(), Qt::DisplayRole).toString() : QString();
     pPainter->drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, strText);
 
+    if (isSortIndicatorShown() && sortIndicatorSection() == nLogicalIndex) {
+        // A small triangle at the right: up ascending, down descending.
+        const int nSize = 4;
+        const QPoint c(rect.right() - 4 - nSize, rect.center().y());
+        const int nDir = sortIndicatorOrder() == Qt::AscendingOrder ? -1 : 1;
+        const QPoint apt[3] = {{c.x() - nSize, c.y() - nDir * nSize / 2},
+                               {c.x() + nSize, c.y() - nDir * nSize / 2},
+                               {c.x(), c.y() + nDir * nSize / 2 + nDir}};
+        pPainter->setRenderHint(QPainter::Antialiasing);
+        pPainter->setPen(Qt::NoPen);
+        pPainter->setBrush(clrText);
+        pPainter->drawPolygon(apt, 3);
+        pPainter->setRenderHint(QPainter::Antialiasing, false);
+    }
+
     pPainter->setPen(clrDivider);
     pPainter->drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
     pPainter->restore();

@@ -3,31 +3,78 @@
 #include "NotesHeaderCtrl.h"
 #include "NotesListDelegate.h"
 #include "Resources.h"
+#include "UserSettings.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace
+{
+// Each list mode keeps its own order: "<section>/<mode>/Column" and ".../Descending".
+constexpr const char* pszSortSection = "Notes List Sort";
+const char* const apszModeNames[] = {"Details", "List", "Tiles", "Icons"};
+
+QString SortKey(int nMode, const char* pszName)
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(QLatin1String(pszSortSection), QLatin1String(apszModeNames[nMode]), QLatin1String(pszName));
+}
+
+CNotesListModel::SSortOrder LoadSortOrder(int nMode)
+{
+    const QSettings settings = OpenUserSettings();
+    bool bOk = false;
+    const int nColumn = settings.value(SortKey(nMode, "Column"), int(CNotesListModel::colName)).toInt(&bOk);
+    if (!bOk || nColumn < 0 || nColumn >= CNotesListModel::nColumns)
+        return {};
+    return {nColumn, settings.value(SortKey(nMode, "Descending"), false).toBool()};
+}
+
+void SaveSortOrder(int nMode, const CNotesListModel::SSortOrder& order)
+{
+    QSettings settings = OpenUserSettings();
+    settings.setValue(SortKey(nMode, "Column"), order.nColumn);
+    settings.setValue(SortKey(nMode, "Descending"), order.bDescending);
+}
+} // namespace
+
 CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
-    : QWidget(pParent), m_model(app), m_pStack(new QStackedWidget(this)), m_pDetails(new QTableView),
-      m_pItems(new QListView), m_pHeader(new CNotesHeaderCtrl(this)), m_pDelegate(new CNotesListDelegate(*this, this))
+    : QWidget(pParent), m_model(app), m_pFilter(new QLineEdit(this)), m_pStack(new QStackedWidget(this)),
+      m_pDetails(new QTableView), m_pItems(new QListView), m_pHeader(new CNotesHeaderCtrl(this)),
+      m_pDelegate(new CNotesListDelegate(*this, this))
 {
     setObjectName(QStringLiteral("NotesList"));
     setAccessibleName(QStringLiteral("Notes List"));
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->setSpacing(2);
+    pLayout->addWidget(m_pFilter);
     pLayout->addWidget(m_pStack);
+
+    m_pFilter->setObjectName(QStringLiteral("NotesFilter"));
+    m_pFilter->setPlaceholderText(tr("Filter notes"));
+    m_pFilter->setAccessibleName(tr("Filter notes"));
+    m_pFilter->setAccessibleDescription(tr("Shows only the notes that contain the text typed here"));
+    m_pFilter->setClearButtonEnabled(true);
+    m_pFilter->installEventFilter(this);
+    connect(m_pFilter, &QLineEdit::textChanged, this, &CNotesListCtrl::FilterEdited);
 
     m_pDetails->setObjectName(QStringLiteral("NotesListDetails"));
     m_pDetails->setAccessibleName(QStringLiteral("Notes List"));
     // A table rather than a tree: it keeps nothing per row, which counts
     // with a hundred thousand notes. The rows draw their own grid line.
     m_pDetails->setHorizontalHeader(m_pHeader);
+    m_pHeader->setSortIndicatorShown(true);
+    m_pHeader->setSortIndicator(CNotesListModel::colName, Qt::AscendingOrder);
     m_pDetails->verticalHeader()->hide();
     m_pDetails->verticalHeader()->setMinimumSectionSize(1);
     m_pDetails->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -67,6 +114,10 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
 
     connect(m_pDetails->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { emit SelectionMarkChanged(current.isValid() ? current.row() : -1); });
+    // A click on a header flips its indicator (a new column starts ascending).
+    connect(m_pHeader, &QHeaderView::sortIndicatorChanged, this, [this](int nColumn, Qt::SortOrder order) {
+        SetSortOrder({nColumn, order == Qt::DescendingOrder});
+    });
 }
 
 CNotesListCtrl::~CNotesListCtrl() = default;
@@ -103,6 +154,7 @@ void CNotesListCtrl::SetViewMode(int nMode)
     if (nMode < modeDetails || nMode > modeIcons)
         nMode = modeDetails;
     m_nViewMode = nMode;
+    ApplySortOrder(LoadSortOrder(nMode));
     const bool bLarge = nMode == modeTiles;
     m_images.Create(bLarge ? QuillboxResources::IDB_NOTE_ICONS_32 : QuillboxResources::IDB_NOTE_ICONS_16,
                     bLarge ? 32 : 16);
@@ -152,6 +204,31 @@ void CNotesListCtrl::SetColumnWidths()
 {
     for (int i = 0; i < 4; ++i)
         m_pDetails->setColumnWidth(i, anColumnWidths[i]);
+}
+
+void CNotesListCtrl::SetSortOrder(CNotesListModel::SSortOrder order)
+{
+    ApplySortOrder(order);
+    SaveSortOrder(m_nViewMode, m_model.GetSortOrder());
+}
+
+void CNotesListCtrl::ApplySortOrder(CNotesListModel::SSortOrder order)
+{
+    {
+        // The rows move under the mark and the Notes pane's row: both follow
+        // their notes, and nothing is reported, since no other note is shown.
+        const QSignalBlocker blocker(this);
+        const CNoteRecord* pCurrent = m_model.GetRowNote(m_nCurrentItem);
+        m_model.SetSortOrder(order);
+        if (pCurrent)
+            m_nCurrentItem = m_model.FindRow(*pCurrent);
+    }
+    const CNotesListModel::SSortOrder applied = m_model.GetSortOrder();
+    const QSignalBlocker headerBlocker(m_pHeader);
+    m_pHeader->setSortIndicator(applied.nColumn, applied.bDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    m_pHeader->viewport()->update();
+    if (const int nMark = GetSelectionMark(); nMark >= 0)
+        GetActiveView()->scrollTo(m_model.index(nMark, 0));
 }
 
 int CNotesListCtrl::GetSelectionMark() const
@@ -209,6 +286,20 @@ void CNotesListCtrl::OnContextMenu(QAbstractItemView* pView, const QPoint& ptVie
 
 bool CNotesListCtrl::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
+    if (pWatched == m_pFilter) {
+        const bool bEscape = (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::ShortcutOverride) &&
+                             static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape && !m_pFilter->text().isEmpty();
+        if (bEscape && pEvent->type() == QEvent::ShortcutOverride) {
+            // The box takes Escape before any shortcut of the window does.
+            pEvent->accept();
+            return true;
+        }
+        if (bEscape) {
+            m_pFilter->clear();
+            return true;
+        }
+        return QWidget::eventFilter(pWatched, pEvent);
+    }
     QAbstractItemView* pView = GetActiveView();
     const bool bViewport = pWatched == pView->viewport();
     switch (pEvent->type()) {

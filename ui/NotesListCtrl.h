@@ -9,6 +9,7 @@ class CAppContext;
 class CNotesHeaderCtrl;
 class CNotesListDelegate;
 class QAbstractItemView;
+class QLineEdit;
 class QListView;
 class QStackedWidget;
 class QTableView;
@@ -54,6 +55,14 @@ public:
     // The row under a point of the active view's viewport; -1 for none.
     int RowAt(const QPoint& ptViewport) const;
 
+    // The box over the rows whose text narrows them; Escape empties it.
+    QLineEdit* GetFilterBox() const { return m_pFilter; }
+
+    // Orders the rows by a column, as a click on its header does, and keeps
+    // that order for the current mode; each mode has its own, by title
+    // ascending at first. The mark and the Notes pane's row stay on their notes.
+    void SetSortOrder(CNotesListModel::SSortOrder order);
+
     QAbstractItemView* GetActiveView() const;
     QTableView* GetDetailsView() const { return m_pDetails; }
     QListView* GetItemsView() const { return m_pItems; }
@@ -71,6 +80,8 @@ signals:
     // The context menu is wanted at ptGlobal: "ListMenu1" over a row (then
     // already marked), "ListMenu0" over no row.
     void ContextMenuRequested(const QPoint& ptGlobal, bool bOverRow);
+    // The filter box's text changed, by typing or by Escape.
+    void FilterEdited(const QString& strText);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -78,9 +89,11 @@ protected:
 private:
     void WatchView(QAbstractItemView* pView);
     void OnContextMenu(QAbstractItemView* pView, const QPoint& ptViewport, bool bKeyboard);
+    void ApplySortOrder(CNotesListModel::SSortOrder order);
 
     CNotesListModel m_model;
     CNoteImageList m_images;
+    QLineEdit* m_pFilter;
     QStackedWidget* m_pStack;
     QTableView* m_pDetails;
     QListView* m_pItems;

@@ -5,7 +5,12 @@
 #include "NoteStore.h"
 #include "TextMatch.h"
 
+#include <QLocale>
+
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
 #include <numeric>
 #include <string_view>
 #include <unordered_map>
@@ -14,9 +19,74 @@ namespace
 {
 const char* const apszColumnTitles[CNotesListModel::nColumns] = {"Name", "Comments", "Date", "Priority"};
 
+// The records a filter lets through, by address: the filter looks up every
+// row at each keystroke, so this is a flat table rather than a node per entry,
+// in memory kept from one keystroke to the next.
+class CRecordSet
+{
+public:
+    CRecordSet(std::vector<const CNoteRecord*>& table, size_t nExpected) : m_slots(table.data()), m_nMask(0)
+    {
+        const size_t nSlots = std::bit_ceil(std::max<size_t>(16, nExpected * 2));
+        table.assign(nSlots, nullptr);
+        m_slots = table.data();
+        m_nMask = nSlots - 1;
+        m_nShift = 64 - std::countr_zero(nSlots);
+    }
+    void Insert(const CNoteRecord* p)
+    {
+        for (size_t i = Slot(p);; i = (i + 1) & m_nMask) {
+            if (m_slots[i] == p)
+                return;
+            if (!m_slots[i]) {
+                m_slots[i] = p;
+                return;
+            }
+        }
+    }
+    bool Contains(const CNoteRecord* p) const
+    {
+        for (size_t i = Slot(p);; i = (i + 1) & m_nMask) {
+            if (m_slots[i] == p)
+                return true;
+            if (!m_slots[i])
+                return false;
+        }
+    }
+
+private:
+    size_t Slot(const CNoteRecord* p) const
+    {
+        return static_cast<size_t>((reinterpret_cast<uintptr_t>(p) * 0x9e3779b97f4a7c15ull) >> m_nShift);
+    }
+    const CNoteRecord** m_slots;
+    size_t m_nMask;
+    int m_nShift = 0;
+};
+
+// A row shown under a filter borrows the record its row in m_all owns: a
+// keystroke that lists 100,000 rows then counts no references, which would
+// touch every record's memory.
+std::shared_ptr<const CNoteRecord> Borrowed(const std::shared_ptr<const CNoteRecord>& pOwned)
+{
+    return std::shared_ptr<const CNoteRecord>(std::shared_ptr<const void>(), pOwned.get());
+}
+
+// The C locale collates by code point, capitals first, which is no order for
+// people: its users get the case-blind order the list always had.
+QLocale CollationLocale()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
+}
+
 } // namespace
 
-CNotesListModel::CNotesListModel(const CAppContext& app, QObject* pParent) : QAbstractTableModel(pParent), m_app(app) {}
+CNotesListModel::CNotesListModel(const CAppContext& app, QObject* pParent)
+    : QAbstractTableModel(pParent), m_app(app), m_collator(CollationLocale())
+{
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
 
 CNotesListModel::~CNotesListModel() = default;
 
@@ -122,6 +192,11 @@ QVariant CNotesListModel::headerData(int nSection, Qt::Orientation orientation, 
             return QString::fromLatin1(apszColumnTitles[nSection]);
         if (nRole == Qt::TextAlignmentRole)
             return nSection == colName ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+        // A column clicked for the first time sorts ascending.
+        if (nRole == Qt::InitialSortOrderRole)
+            return int(Qt::AscendingOrder);
+        if (nRole == Qt::AccessibleDescriptionRole && nSection == m_sort.nColumn)
+            return m_sort.bDescending ? tr("Sorted descending") : tr("Sorted ascending");
     }
     return {};
 }
@@ -163,7 +238,9 @@ void CNotesListModel::DeleteAllRows()
 {
     BeginFill();
     m_rows.clear();
+    m_all.clear();
     m_bSorted = true;
+    m_bStoreRecords = true;
 }
 
 void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord> pRecord)
@@ -173,6 +250,7 @@ void CNotesListModel::AppendRow(const SNoteRow& row, std::unique_ptr<CNoteRecord
         r.pText = std::make_unique<SNoteRow>(row);
     r.pRecord = std::move(pRecord);
     m_bSorted = false;
+    m_bStoreRecords = false;
     if (m_bFilling) {
         m_rows.push_back(std::move(r));
         return;
@@ -199,13 +277,66 @@ void CNotesListModel::AppendSharedRow(const std::shared_ptr<const CNoteRecord>& 
 void CNotesListModel::Refill(const CNoteStore& store)
 {
     BeginFill();
+    m_all.clear();
     m_rows.clear();
+    m_bStoreRecords = true;
     m_rows.reserve(static_cast<size_t>(store.GetCount()));
     store.ForEachShared([this](const std::shared_ptr<const CNoteRecord>& pNote) {
         m_rows.push_back({pNote, nullptr});
     });
     SortRows();
+    if (Filtering())
+        ApplyFilter(&store);
     EndFill();
+}
+
+void CNotesListModel::ApplyFilter(const CNoteStore* pStore)
+{
+    // The rows shown before give their memory to the rows shown now.
+    std::vector<SRow> shown;
+    if (m_all.empty())
+        m_all = std::move(m_rows);
+    else
+        shown = std::move(m_rows);
+    shown.clear();
+    if (pStore) {
+        CRecordSet found(m_filterSlots, static_cast<size_t>(pStore->GetCount()));
+        pStore->FindNotes(false, m_strFilterText, [&found](const CNoteRecord& note) { found.Insert(&note); });
+        for (const SRow& r : m_all)
+            if (r.pRecord && found.Contains(r.pRecord.get()))
+                shown.push_back({Borrowed(r.pRecord), nullptr});
+    } else {
+        for (const SRow& r : m_all)
+            if (r.pRecord && NoteContainsText(*r.pRecord, m_strFilter))
+                shown.push_back({Borrowed(r.pRecord), nullptr});
+    }
+    m_rows = std::move(shown);
+}
+
+bool CNotesListModel::SetFilter(const CNoteStore& store, const std::string& strText)
+{
+    std::string strUpper = UpperCaseText(strText);
+    if (strUpper == m_strFilter) {
+        m_strFilterText = strText;
+        return false;
+    }
+    if (m_bFilling || !m_bSorted) {
+        m_strFilterText = strText;
+        m_strFilter = std::move(strUpper);
+        Refill(store);
+        return true;
+    }
+    beginResetModel();
+    m_strFilterText = strText;
+    m_strFilter = std::move(strUpper);
+    if (Filtering()) {
+        ApplyFilter(m_bStoreRecords ? &store : nullptr);
+    } else {
+        m_rows = std::move(m_all);
+        m_all.clear();
+    }
+    endResetModel();
+    return true;
 }
 
 bool CNotesListModel::UpdateRows(const CNoteStore& store, const std::vector<std::string>& keys)
@@ -214,13 +345,13 @@ bool CNotesListModel::UpdateRows(const CNoteStore& store, const std::vector<std:
         Refill(store);
         return false;
     }
-    // The rows of these keys as they are now: their records give the titles
+    // The rows of these keys as they are now: their records give the places
     // that find them.
     std::unordered_map<std::string_view, std::shared_ptr<const CNoteRecord>> listed;
     listed.reserve(keys.size());
     for (const std::string& strKey : keys)
         listed.emplace(strKey, nullptr);
-    for (const SRow& r : m_rows)
+    for (const SRow& r : Filtering() ? m_all : m_rows)
         if (r.pRecord)
             if (auto it = listed.find(r.pRecord->m_strKey); it != listed.end())
                 it->second = r.pRecord;
@@ -230,22 +361,39 @@ bool CNotesListModel::UpdateRows(const CNoteStore& store, const std::vector<std:
         std::shared_ptr<const CNoteRecord> pStored = store.GetShared(strKey);
         if (pListed == pStored)
             continue;
-        if (!pListed) {
+        int nShown = -1;
+        if (pListed) {
+            const SOrderKey key = OrderKeyOf(*pListed);
+            if (Filtering()) {
+                // Every row, hidden ones too, stays in order without a word to the views.
+                const int nAt = LowerBound(m_all, key);
+                if (nAt >= static_cast<int>(m_all.size()) || m_all[static_cast<size_t>(nAt)].pRecord != pListed) {
+                    Refill(store);
+                    return false;
+                }
+                m_all.erase(m_all.begin() + nAt);
+            }
+            nShown = LowerBound(key);
+            if (nShown >= GetRowCount() || m_rows[static_cast<size_t>(nShown)].pRecord != pListed) {
+                if (!Filtering()) {
+                    // Not where the order says: something else changed the rows.
+                    Refill(store);
+                    return false;
+                }
+                nShown = -1; // filtered out
+            }
+        }
+        if (pStored && Filtering())
+            m_all.insert(m_all.begin() + LowerBound(m_all, OrderKeyOf(*pStored)), SRow{pStored, nullptr});
+        const bool bShow = pStored && (!Filtering() || NoteContainsText(*pStored, m_strFilter));
+        if (nShown >= 0 && bShow) {
+            ReplaceRow(nShown, pStored);
+        } else if (nShown >= 0) {
+            beginRemoveRows({}, nShown, nShown);
+            m_rows.erase(m_rows.begin() + nShown);
+            endRemoveRows();
+        } else if (bShow) {
             InsertRow(pStored);
-        } else {
-            const int nRow = LowerBound(OrderKeyOf(*pListed));
-            if (nRow >= GetRowCount() || m_rows[static_cast<size_t>(nRow)].pRecord != pListed) {
-                // Not where the order says: something else changed the rows.
-                Refill(store);
-                return false;
-            }
-            if (pStored) {
-                ReplaceRow(nRow, pStored);
-            } else {
-                beginRemoveRows({}, nRow, nRow);
-                m_rows.erase(m_rows.begin() + nRow);
-                endRemoveRows();
-            }
         }
         pListed = std::move(pStored);
     }
@@ -303,46 +451,114 @@ void CNotesListModel::FreeItemData()
 {
     for (SRow& r : m_rows)
         r.pRecord.reset();
-    m_bSorted = m_rows.empty();
+    for (SRow& r : m_all)
+        r.pRecord.reset();
+    m_bSorted = m_rows.empty() && m_all.empty();
 }
 
-CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const CNoteRecord& note)
+void CNotesListModel::UpdateCollator()
 {
-    return {TitleSortKey(note.m_strTitle), note.m_strKey};
+    const QLocale locale = CollationLocale();
+    if (locale == m_collator.locale())
+        return;
+    m_collator = QCollator(locale);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
-CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const SRow& r)
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const CNoteRecord& note) const
+{
+    SOrderKey key;
+    key.title = m_collator.sortKey(QString::fromStdString(note.m_strTitle));
+    key.strKey = note.m_strKey;
+    switch (m_sort.nColumn) {
+    case colComments:
+        key.text = m_collator.sortKey(QString::fromStdString(note.m_strComments));
+        break;
+    case colDate:
+        // Notes without a date come before every date.
+        key.dValue =
+            note.m_bHasDate && note.m_dtDate.IsValid() ? note.m_dtDate.m_dt : -std::numeric_limits<double>::infinity();
+        break;
+    case colPriority:
+        key.dValue = note.m_nPriority;
+        break;
+    default:
+        break;
+    }
+    return key;
+}
+
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const SRow& r) const
 {
     if (r.pRecord)
         return OrderKeyOf(*r.pRecord);
-    return {TitleSortKey(r.pText ? r.pText->strTitle : std::string()), {}};
+    SOrderKey key;
+    const std::string strTitle = r.pText ? r.pText->strTitle : std::string();
+    key.title = m_collator.sortKey(QString::fromStdString(strTitle));
+    if (m_sort.nColumn == colComments)
+        key.text = m_collator.sortKey(QString::fromStdString(r.pText ? r.pText->strComments : std::string()));
+    return key;
 }
 
-int CNotesListModel::LowerBound(const SOrderKey& key) const
+bool CNotesListModel::Less(const SOrderKey& a, const SOrderKey& b) const
+{
+    int c = 0;
+    switch (m_sort.nColumn) {
+    case colComments:
+        c = a.text->compare(*b.text);
+        break;
+    case colDate:
+    case colPriority:
+        c = a.dValue < b.dValue ? -1 : a.dValue > b.dValue ? 1 : 0;
+        break;
+    default:
+        c = a.title->compare(*b.title);
+        break;
+    }
+    if (m_sort.bDescending)
+        c = -c;
+    if (c == 0 && m_sort.nColumn != colName)
+        c = a.title->compare(*b.title);
+    if (c == 0)
+        c = a.strKey.compare(b.strKey);
+    return c < 0;
+}
+
+int CNotesListModel::LowerBound(const std::vector<SRow>& rows, const SOrderKey& key) const
 {
     const auto it =
-        std::partition_point(m_rows.begin(), m_rows.end(), [&key](const SRow& r) { return OrderKeyOf(r) < key; });
-    return static_cast<int>(it - m_rows.begin());
+        std::partition_point(rows.begin(), rows.end(), [&](const SRow& r) { return Less(OrderKeyOf(r), key); });
+    return static_cast<int>(it - rows.begin());
 }
 
-void CNotesListModel::SortRows()
+std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
 {
     // Keys are made once per row, not once per comparison. Equal titles go
     // by the note's key: a full sort and a row moved into place must agree.
     std::vector<SOrderKey> keys;
-    keys.reserve(m_rows.size());
-    for (const SRow& r : m_rows)
+    keys.reserve(rows.size());
+    for (const SRow& r : rows)
         keys.push_back(OrderKeyOf(r));
-    std::vector<int> order(m_rows.size());
+    std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&keys](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
+                     [&](int a, int b) { return Less(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); });
     std::vector<SRow> sorted;
-    sorted.reserve(m_rows.size());
+    sorted.reserve(rows.size());
     for (int i : order)
-        sorted.push_back(std::move(m_rows[static_cast<size_t>(i)]));
-    m_rows = std::move(sorted);
-    m_bSorted = std::all_of(m_rows.begin(), m_rows.end(), [](const SRow& r) { return r.pRecord || r.pText; });
+        sorted.push_back(std::move(rows[static_cast<size_t>(i)]));
+    rows = std::move(sorted);
+    return order;
+}
+
+void CNotesListModel::SortRows()
+{
+    UpdateCollator();
+    const std::vector<int> order = SortRows(m_rows);
+    if (!m_all.empty())
+        SortRows(m_all);
+    auto hasText = [](const SRow& r) { return r.pRecord || r.pText; };
+    m_bSorted = std::all_of(m_rows.begin(), m_rows.end(), hasText) && std::all_of(m_all.begin(), m_all.end(), hasText);
 
     if (m_bFilling)
         return;
@@ -364,12 +580,25 @@ void CNotesListModel::SortByTitle()
 {
     if (m_bFilling) {
         SortRows();
+        if (Filtering())
+            ApplyFilter(nullptr);
         EndFill();
         return;
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     SortRows();
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void CNotesListModel::SetSortOrder(SSortOrder order)
+{
+    if (order.nColumn < 0 || order.nColumn >= nColumns)
+        order = {};
+    if (order == m_sort)
+        return;
+    m_sort = order;
+    SortByTitle();
+    emit headerDataChanged(Qt::Horizontal, 0, nColumns - 1);
 }
 
 void CNotesListModel::SetSummaryText(bool bSummary)

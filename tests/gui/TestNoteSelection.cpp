@@ -2,6 +2,9 @@
 #include "GuiTest.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
+#include "commands/ExportCommands.h"
+
+#include <QAbstractItemView>
 
 #include <optional>
 
@@ -65,6 +68,65 @@ private slots:
         CNoteStore store(run.app);
         store.LoadFolder(strDir.toStdString());
         QCOMPARE(store.GetNote(target->note.m_strKey).m_strNotes, std::string("typed into beta"));
+    }
+
+    // The filter box narrows the rows as the user types; the mark, the panes
+    // and the commands follow the rows shown, text typed into the Notes pane
+    // stays with its note, and a change on disk keeps the filter.
+    void filterNarrowsTheRowsTheCommandsActOn()
+    {
+        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, {"alpha", "Team MEETING", "gamma", "meeting room", "delta"});
+        SRun run(m_env.ExeDir());
+        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
+        run.View().setCurrentItem(run.Folder(1));
+        CNotesListCtrl& list = run.List();
+        CNotesTextBar& text = *run.frame->GetNotesTextBar();
+        auto shown = [&list] {
+            QStringList titles;
+            for (int i = 0; i < list.GetModel().rowCount(); ++i)
+                titles << list.GetModel().index(i, 0).data().toString();
+            return titles;
+        };
+        // "gamma" is marked, with typed text, when the filter hides it.
+        list.SetSelectionMark(2);
+        text.SetText("typed into gamma");
+        QTest::keyClicks(list.GetFilterBox(), QStringLiteral("meEt"));
+        QCOMPARE(shown(), (QStringList{"meeting room", "Team MEETING"}));
+        QCOMPARE(ReadFolder(strDir)["gamma"].m_strNotes, std::string("typed into gamma"));
+        QCOMPARE(list.GetSelectionMark(), 0);
+        QCOMPARE(text.GetText(), std::string("Text of meeting room\r\nsecond line"));
+
+        // The row the user clicks is the note a command exports.
+        QAbstractItemView* pView = list.GetActiveView();
+        QTest::mouseClick(pView->viewport(), Qt::LeftButton, {},
+                          pView->visualRect(list.GetModel().index(1, 0)).center());
+        QCOMPARE(text.GetText(), std::string("Text of Team MEETING\r\nsecond line"));
+        text.SetText("typed into the meeting");
+        const QString strExport = m_env.ExePath(QStringLiteral("export.txt"));
+        ExportCommands::FileChooserHook() = [strExport](QWidget*, const ExportCommands::SFileChooser&) {
+            return strExport;
+        };
+        QVERIFY(run.Commands().ExecuteCommand(ID_EXPORT_TEXT_NOTES));
+        QFile exported(strExport);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QVERIFY(exported.readAll().endsWith("Team MEETING\r\n\r\nNotes\t:\r\n\r\ntyped into the meeting"));
+        QCOMPARE(ReadFolder(strDir)["Team MEETING"].m_strNotes, std::string("typed into the meeting"));
+
+        // Notes written by another program join the filtered rows only when
+        // they match; the mark stays on its note.
+        list.SetSelectionMark(
+            list.GetModel().FindRow(run.app.GetStore().GetNote(ReadFolder(strDir)["Team MEETING"].m_strKey)));
+        WriteNotes(strDir, {"another meeting", "unrelated"});
+        run.Commands().GetNoteSelection().OnFolderChangedOnDisk();
+        QCOMPARE(shown(), (QStringList{"another meeting", "meeting room", "Team MEETING"}));
+        QCOMPARE(list.GetModel().GetRowNote(list.GetSelectionMark())->m_strTitle, std::string("Team MEETING"));
+
+        // Escape empties the box and every note is back, the mark kept.
+        QTest::keyClick(list.GetFilterBox(), Qt::Key_Escape);
+        QVERIFY(list.GetFilterBox()->text().isEmpty());
+        QCOMPARE(shown().size(), 7);
+        QCOMPARE(list.GetModel().GetRowNote(list.GetSelectionMark())->m_strTitle, std::string("Team MEETING"));
     }
 };
 

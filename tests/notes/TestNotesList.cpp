@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QCollator>
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QSettings>
@@ -120,11 +121,28 @@ private slots:
         QCOMPARE(Titles(viaSink), Titles(model));
     }
 
-    // Rows updated in place after random adds, title changes (moving rows,
-    // ties among equal titles included), text changes and removals end in
-    // exactly the rows of a fresh refill, and a marked row keeps its note.
+    void rowUpdatesMatchARefill_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("descending");
+        QTest::newRow("by title") << QString() << int(CNotesListModel::colName) << false;
+        QTest::newRow("filtered, by title descending") << QStringLiteral("an") << int(CNotesListModel::colName) << true;
+        QTest::newRow("by priority descending") << QString() << int(CNotesListModel::colPriority) << true;
+        QTest::newRow("filtered, by date descending") << QStringLiteral("e") << int(CNotesListModel::colDate) << true;
+        QTest::newRow("filtered, by comments")
+            << QString::fromUtf8("\xc3\xa9") << int(CNotesListModel::colComments) << false;
+    }
+
+    // Rows updated in place after random adds, title, priority and date
+    // changes (moving rows, ties included), text changes and removals end in
+    // exactly the rows of a fresh refill under the same filter and order,
+    // and a marked row keeps its note.
     void rowUpdatesMatchARefill()
     {
+        QFETCH(QString, filter);
+        QFETCH(int, column);
+        QFETCH(bool, descending);
         QTemporaryDir folder;
         CAppContext app(folder.path().toStdString());
         CNoteStore store(app);
@@ -143,11 +161,23 @@ private slots:
                                                  "zulu"};
         std::mt19937 random(20261207);
         auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
+        auto randomNote = [&] {
+            CNoteRecord note = MakeNote(titles[pick(titles.size())], static_cast<int>(pick(4)));
+            note.m_bHasDate = pick(2);
+            note.m_dtDate = CDateTime::FromFields(2026, 1 + static_cast<int>(pick(3)), 1);
+            return note;
+        };
         for (int i = 0; i < 60; ++i)
-            QVERIFY(store.AddNote(MakeNote(titles[pick(titles.size())])));
+            QVERIFY(store.AddNote(randomNote()));
 
+        const CNotesListModel::SSortOrder order{column, descending};
+        auto refilled = [&](CNotesListModel& model) {
+            model.SetSortOrder(order);
+            model.Refill(store);
+            model.SetFilter(store, filter.toStdString());
+        };
         CNotesListModel model(app);
-        model.Refill(store);
+        refilled(model);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
         QSignalSpy moves(&model, &QAbstractItemModel::rowsMoved);
@@ -156,9 +186,11 @@ private slots:
             store.ForEach([&keys](const CNoteRecord& n) { keys.push_back(n.m_strKey); });
             return keys;
         };
-        for (int round = 0; round < 40; ++round) {
+        for (int round = 0; round < 30; ++round) {
+            if (model.GetRowCount() == 0)
+                QVERIFY(model.UpdateRows(store, {store.AddNote(MakeNote("banana \xc3\xa9 x")).strKey}));
             std::vector<std::string> keys = keysOf();
-            const std::string strMarked = keys[pick(keys.size())];
+            const std::string strMarked = model.GetRowNote(static_cast<int>(pick(model.GetRowCount())))->m_strKey;
             const QPersistentModelIndex marked = model.index(model.FindRow(store.GetNote(strMarked)), 0);
             QVERIFY(marked.isValid());
             std::vector<std::string> touched;
@@ -166,53 +198,130 @@ private slots:
                 keys = keysOf();
                 const std::string strKey = keys[pick(keys.size())];
                 CNoteRecord note = store.GetNote(strKey);
-                switch (pick(4)) {
+                const CNoteRecord other = randomNote();
+                switch (pick(6)) {
                 case 0: {
-                    const SStoreResult added = store.AddNote(MakeNote(titles[pick(titles.size())]));
+                    const SStoreResult added = store.AddNote(randomNote());
                     QVERIFY(added);
                     touched.push_back(added.strKey);
                     break;
                 }
                 case 1:
-                    note.m_strTitle = titles[pick(titles.size())];
-                    QVERIFY(store.UpdateNote(note));
-                    touched.push_back(strKey);
+                    note.m_strTitle = other.m_strTitle;
                     break;
                 case 2:
                     note.m_strNotes += "x";
-                    QVERIFY(store.UpdateNote(note));
-                    touched.push_back(strKey);
+                    break;
+                case 3:
+                    note.m_nPriority = other.m_nPriority;
+                    break;
+                case 4:
+                    note.m_bHasDate = other.m_bHasDate;
+                    note.m_dtDate = other.m_dtDate;
                     break;
                 default:
                     if (keys.size() > 2) {
                         QVERIFY(store.DeleteNote(note));
                         touched.push_back(strKey);
                     }
+                    continue;
+                }
+                if (touched.empty() || touched.back() != strKey) {
+                    QVERIFY(store.UpdateNote(note));
+                    touched.push_back(strKey);
                 }
             }
             QVERIFY(model.UpdateRows(store, touched));
             CNotesListModel full(app);
-            full.Refill(store);
+            refilled(full);
             QCOMPARE(model.GetRowCount(), full.GetRowCount());
             for (int i = 0; i < full.GetRowCount(); ++i)
                 QVERIFY2(model.GetRowNote(i) == full.GetRowNote(i), qPrintable(QString::number(i)));
-            if (store.HasNote(strMarked)) {
+            const std::shared_ptr<const CNoteRecord> pMarked = store.GetShared(strMarked);
+            if (pMarked && (filter.isEmpty() || full.FindRow(*pMarked) >= 0)) {
                 QVERIFY(marked.isValid());
                 QCOMPARE(model.GetRowNote(marked.row())->m_strKey, strMarked);
-                QCOMPARE(model.FindRow(store.GetNote(strMarked)), marked.row());
+                QCOMPARE(model.FindRow(*pMarked), marked.row());
             }
         }
         QCOMPARE(resets.count(), 0);
         QVERIFY(moves.count() > 0);
 
+        // The filter narrows to the notes containing the text in some field,
+        // in any case, and the order holds among them.
+        CNotesListModel all(app);
+        all.SetSortOrder(order);
+        all.Refill(store);
+        QCollator collator(QLocale(QLocale::English));
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        auto compare = [&](const CNoteRecord& a, const CNoteRecord& b) {
+            auto value = [column](const CNoteRecord& n) {
+                return column == CNotesListModel::colPriority ? n.m_nPriority : n.m_bHasDate ? n.m_dtDate.m_dt : -1.0;
+            };
+            if (column == CNotesListModel::colName || column == CNotesListModel::colComments) {
+                const bool bTitle = column == CNotesListModel::colName;
+                return collator.compare(QString::fromStdString(bTitle ? a.m_strTitle : a.m_strComments),
+                                        QString::fromStdString(bTitle ? b.m_strTitle : b.m_strComments));
+            }
+            return value(a) < value(b) ? -1 : value(a) > value(b) ? 1 : 0;
+        };
+        int nShown = 0;
+        for (int i = 0; i < all.GetRowCount(); ++i) {
+            const CNoteRecord& note = *all.GetRowNote(i);
+            if (i > 0)
+                QVERIFY(compare(*all.GetRowNote(i - 1), note) * (descending ? -1 : 1) <= 0);
+            const bool bMatch = QString::fromStdString(note.m_strTitle + "|" + note.m_strComments + "|" +
+                                                       note.m_strKeywords + "|" + note.m_strNotes)
+                                    .toUpper()
+                                    .contains(filter.toUpper());
+            if (bMatch) {
+                QCOMPARE(model.GetRowNote(nShown)->m_strKey, note.m_strKey);
+                ++nShown;
+            }
+        }
+        QCOMPARE(model.GetRowCount(), nShown);
+
         // Too many notes at once, or rows not in order, take a full refill.
         std::vector<std::string> many(CNotesListModel::nMaxRowUpdates + 1, keysOf().front());
         QVERIFY(!model.UpdateRows(store, many));
         QCOMPARE(resets.count(), 1);
+        if (!filter.isEmpty())
+            return;
         model.AppendSharedRow(std::make_shared<const CNoteRecord>(MakeNote("aaa")));
         QVERIFY(!model.UpdateRows(store, {}));
         QCOMPARE(model.GetRowCount(), store.GetCount());
         QCOMPARE(model.FindRow(MakeNote("aaa")), -1);
+    }
+
+    // Titles go by the user's locale: Czech puts "ch" after "h", German
+    // puts umlauts beside their base letters; letter case never splits them.
+    void titlesFollowTheUsersLocale()
+    {
+        auto sorted = [this](const QLocale& locale, const std::vector<std::string>& titles) {
+            QLocale::setDefault(locale);
+            CNotesListModel model(*m_pApp);
+            std::vector<CNoteRecord> notes;
+            for (const std::string& strTitle : titles)
+                notes.push_back(MakeNote(strTitle));
+            Fill(model, notes);
+            QLocale::setDefault(QLocale::c());
+            return Titles(model);
+        };
+        const std::vector<std::string> czech = {"chata",
+                                                "Hrad",
+                                                "cukr",
+                                                "\xc4\x8d"
+                                                "aj",
+                                                "ink",
+                                                "d\xc5\xafm"};
+        QCOMPARE(sorted(QLocale(QLocale::Czech), czech), QString::fromUtf8("cukr,\xc4\x8d"
+                                                                           "aj,d\xc5\xafm,Hrad,chata,ink")
+                                                             .split(','));
+        QCOMPARE(sorted(QLocale(QLocale::German), czech), QString::fromUtf8("\xc4\x8d"
+                                                                            "aj,chata,cukr,d\xc5\xafm,Hrad,ink")
+                                                              .split(','));
+        QCOMPARE(sorted(QLocale(QLocale::German), {"Zucker", "\xc3\x96l", "Apfel", "ofen", "\xc3\x84pfel", "Birne"}),
+                 QString::fromUtf8("Apfel,\xc3\x84pfel,Birne,ofen,\xc3\x96l,Zucker").split(','));
     }
 
     void reportsWhatTheUserDoes()
@@ -252,6 +361,45 @@ private slots:
         QTest::mouseDClick(pViewport, Qt::LeftButton, {}, QPoint(pViewport->width() - 5, pViewport->height() - 5));
         QCOMPARE(list.GetSelectionMark(), -1);
         QCOMPARE(modify.count(), 4);
+    }
+
+    // A header click sorts by its column, a second click turns the order
+    // round; each list mode keeps its own order, also for the next start.
+    // The mark and the Notes pane's row stay on their notes.
+    void headerClicksSortEachModeApart()
+    {
+        auto list = std::make_unique<CNotesListCtrl>(*m_pApp);
+        list->resize(760, 300);
+        list->InitColumns(0);
+        Fill(list->GetModel(), {MakeNote("one", 2, 1), MakeNote("three", 0, 2), MakeNote("two", 1, 3)});
+        list->show();
+        QVERIFY(QTest::qWaitForWindowExposed(list.get()));
+        list->SetSelectionMark(2);
+        list->SetCurrentItem(2);
+        QSignalSpy marks(list.get(), &CNotesListCtrl::SelectionMarkChanged);
+        QHeaderView* pHeader = list->GetHeader();
+        auto clickPriority = [pHeader] {
+            const int x = pHeader->sectionViewportPosition(CNotesListModel::colPriority) + 10;
+            QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, QPoint(x, pHeader->height() / 2));
+        };
+        clickPriority();
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"three", "two", "one"}));
+        QCOMPARE(list->GetSelectionMark(), 1);
+        QCOMPARE(list->GetCurrentItem(), 1);
+        clickPriority();
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "two", "three"}));
+        QCOMPARE(pHeader->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(list->GetModel().GetRowNote(list->GetSelectionMark())->m_strTitle, std::string("two"));
+        QCOMPARE(marks.count(), 0);
+
+        list->SetViewMode(CNotesListCtrl::modeList);
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "three", "two"}));
+        list->SetViewMode(CNotesListCtrl::modeDetails);
+        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "two", "three"}));
+        list = std::make_unique<CNotesListCtrl>(*m_pApp);
+        list->InitColumns(CNotesListCtrl::modeDetails);
+        QVERIFY((list->GetModel().GetSortOrder() == CNotesListModel::SSortOrder{CNotesListModel::colPriority, true}));
+        QCOMPARE(list->GetHeader()->sortIndicatorSection(), int(CNotesListModel::colPriority));
     }
 
 private:

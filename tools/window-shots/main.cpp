@@ -1,12 +1,14 @@
 // Pictures of the main window for docs/: the sample folder selected in each
-// list mode, the Add Note wizard and the Modify Notes sheet opened by their
-// commands. Run by tools/window-shots.sh under Xvfb.
+// list mode, the filter box in use, the rows sorted by date, the Add Note
+// wizard and the Modify Notes sheet opened by their commands. Run by tools/window-shots.sh under Xvfb.
 #include "DetailPage.h"
 #include "GuiTestUtil.h"
 #include "IconPage.h"
 #include "NotesSheet.h"
 
 #include <QCursor>
+#include <QScrollBar>
+#include <QTableView>
 
 #include <cstdio>
 
@@ -87,6 +89,21 @@ int main(int argc, char** argv)
     }
     commands.ExecuteCommand(ID_VIEW_DETAILS);
     pFrame->GetNotesList()->SetSelectionMark(1);
+
+    // The filter box in use, then the rows sorted by date, newest first.
+    CNotesListCtrl& list = *pFrame->GetNotesList();
+    QTest::keyClicks(list.GetFilterBox(), QStringLiteral("meet"));
+    QTest::qWait(300);
+    Save(pFrame, "window-filter.png");
+    list.GetFilterBox()->clear();
+    list.SetSortOrder({CNotesListModel::colDate, true});
+    // The narrow pane shows the Date column once scrolled to it.
+    list.GetDetailsView()->horizontalScrollBar()->setValue(list.GetDetailsView()->horizontalScrollBar()->maximum());
+    QTest::qWait(300);
+    Save(pFrame, "window-sorted.png");
+    list.SetSortOrder({});
+    list.GetDetailsView()->horizontalScrollBar()->setValue(0);
+    list.SetSelectionMark(1);
 
     ShootSheet(commands, ID_ADD_NOTE, [](CNotesSheet& sheet) {
         QTest::keyClicks(sheet.GetDetailPage()->GetTitleEdit(), "Call the plumber");
