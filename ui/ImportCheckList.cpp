@@ -1,6 +1,7 @@
 #include "ImportCheckList.h"
 
 #include "Resources.h"
+#include "ThemeColours.h"
 
 #include <QApplication>
 #include <QFont>
@@ -59,7 +60,12 @@ int CImportListModelBase::columnCount(const QModelIndex& parent) const
 
 QColor CImportListModelBase::TextColour(size_t) const
 {
-    return Qt::black;
+    return ThemeColours::Follow(Qt::black, QGuiApplication::palette(), QPalette::Text);
+}
+
+QColor CImportListModelBase::RowBackground()
+{
+    return ThemeColours::Follow(Qt::white, QGuiApplication::palette(), QPalette::Base);
 }
 
 QVariant CImportListModelBase::data(const QModelIndex& index, int nRole) const
@@ -81,9 +87,9 @@ QVariant CImportListModelBase::data(const QModelIndex& index, int nRole) const
         return font;
     }
     case Qt::ForegroundRole:
-        return TextColour(nRow);
+        return ThemeColours::Readable(TextColour(nRow), RowBackground());
     case Qt::BackgroundRole:
-        return QColor(Qt::white);
+        return RowBackground();
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include "NotesHeaderCtrl.h"
 #include "NotesListDelegate.h"
 #include "Resources.h"
+#include "ThemeColours.h"
 
 #include <QContextMenuEvent>
 #include <QListView>
@@ -58,7 +59,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
         pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
         pView->setFrameShadow(QFrame::Sunken);
         QPalette pal = pView->palette();
-        pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Base, ThemeColours::Follow(Qt::white, pal, QPalette::Base));
         pView->setPalette(pal);
         WatchView(pView);
         m_pStack->addWidget(pView);

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "NoteRecord.h"
 #include "Resources.h"
+#include "ThemeColours.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -36,13 +37,15 @@ public:
         const int nMiddle = nLeft + (nRight - nLeft) / 2;
         pPainter->save();
         // The bottom pixel row keeps the list background between rows.
-        pPainter->fillRect(QRect(nLeft, rc.top(), rc.width(), rc.height() - 1), CPropertiesList::clrBackground);
+        const QColor clrBack = ThemeColours::Follow(CPropertiesList::clrBackground, option.palette, QPalette::Base);
+        pPainter->fillRect(QRect(nLeft, rc.top(), rc.width(), rc.height() - 1), clrBack);
 
         QFont font = option.font;
         const QString strLabel = index.data(CPropertiesList::LabelRole).toString();
         const QString strValue = index.data(CPropertiesList::ShownValueRole).toString();
         switch (index.row()) {
         case CPropertiesList::rowTitle:
+            // The title band keeps its colours under any palette.
             if (!strValue.isEmpty())
                 pPainter->fillRect(rc, QColor(255, 255, 215));
             font.setWeight(QFont::Bold);
@@ -65,13 +68,14 @@ public:
             font.setPixelSize(15);
             font.setWeight(QFont::Bold);
             pPainter->setFont(font);
-            pPainter->setPen(QColor(0, 85, 227));
+            pPainter->setPen(ThemeColours::Readable(QColor(0, 85, 227), clrBack));
             const QRect rcLabel(QPoint(nLeft + 10, rc.top()), QPoint(nMiddle - 1, rc.bottom()));
             pPainter->setClipRect(rcLabel);
             pPainter->drawText(rcLabel, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, strLabel);
             font.setWeight(QFont::Normal);
             pPainter->setFont(font);
-            pPainter->setPen(Qt::black);
+            pPainter->setPen(
+                ThemeColours::Readable(ThemeColours::Follow(Qt::black, option.palette, QPalette::Text), clrBack));
             const QRect rcValue(QPoint(nMiddle, rc.top()), QPoint(nRight - 1, rc.bottom()));
             pPainter->setClipRect(rcValue);
             pPainter->drawText(rcValue, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, strValue);
@@ -109,7 +113,7 @@ void CPropertiesList::InitList()
 {
     setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, clrBackground);
+    pal.setColor(QPalette::Base, ThemeColours::Follow(clrBackground, pal, QPalette::Base));
     setPalette(pal);
     m_images.Create(QuillboxResources::IDB_NOTE_ICONS_16, 16);
 }

@@ -1,6 +1,7 @@
 #include "SearchResultsBar.h"
 
 #include "NoteIcons.h"
+#include "ThemeColours.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -165,7 +166,7 @@ void CResultsHeaderCtrl::paintSection(QPainter* pPainter, const QRect& rect, int
     const QRect rcFill = rect.adjusted(1, 0, 0, 0);
     pPainter->fillRect(rcFill, m_clrBack);
     pPainter->setFont(HeaderFont());
-    pPainter->setPen(m_clrText);
+    pPainter->setPen(ThemeColours::Readable(m_clrText, m_clrBack));
     const QString strText = model() ? model()->headerData(nLogicalIndex, orientation()).toString() : QString();
     const int nAlign = (nLogicalIndex == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
     pPainter->drawText(rcFill.adjusted(2, 0, -2, 0), nAlign | Qt::TextSingleLine, strText);
