@@ -2,6 +2,7 @@
 #include "QuillboxApp.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -45,6 +46,7 @@ int main(int argc, char** argv)
     CQuitAfterFirstPaint quit;
     if (qEnvironmentVariableIntValue("QUILLBOX_QUIT_AFTER_FIRST_PAINT") == 1)
         app.installEventFilter(&quit);
+    CQuillboxApp::InstallTranslators(QLocale());
     CQuillboxApp theApp(QCoreApplication::applicationDirPath().toStdString());
     if (!theApp.InitInstance())
         return 1;

@@ -6,6 +6,7 @@
 #include "ThemeColours.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -19,13 +20,13 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
       m_pItems(new QListView), m_pHeader(new CNotesHeaderCtrl(this)), m_pDelegate(new CNotesListDelegate(*this, this))
 {
     setObjectName(QStringLiteral("NotesList"));
-    setAccessibleName(QStringLiteral("Notes List"));
+    setAccessibleName(QCoreApplication::translate("CNotesListCtrl", "Notes List"));
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->addWidget(m_pStack);
 
     m_pDetails->setObjectName(QStringLiteral("NotesListDetails"));
-    m_pDetails->setAccessibleName(QStringLiteral("Notes List"));
+    m_pDetails->setAccessibleName(QCoreApplication::translate("CNotesListCtrl", "Notes List"));
     // A table rather than a tree: it keeps nothing per row, which counts
     // with a hundred thousand notes. The rows draw their own grid line.
     m_pDetails->setHorizontalHeader(m_pHeader);
@@ -41,7 +42,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
     m_pDetails->setModel(&m_model);
 
     m_pItems->setObjectName(QStringLiteral("NotesListItems"));
-    m_pItems->setAccessibleName(QStringLiteral("Notes List"));
+    m_pItems->setAccessibleName(QCoreApplication::translate("CNotesListCtrl", "Notes List"));
     m_pItems->setModel(&m_model);
     m_pItems->setSelectionModel(m_pDetails->selectionModel());
     m_pItems->setUniformItemSizes(true);

@@ -5,6 +5,8 @@
 #include "NoteStore.h"
 #include "TextMatch.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <numeric>
 #include <string_view>
@@ -12,7 +14,9 @@
 
 namespace
 {
-const char* const apszColumnTitles[CNotesListModel::nColumns] = {"Name", "Comments", "Date", "Priority"};
+const char* const apszColumnTitles[CNotesListModel::nColumns] = {
+    QT_TRANSLATE_NOOP("CNotesListModel", "Name"), QT_TRANSLATE_NOOP("CNotesListModel", "Comments"),
+    QT_TRANSLATE_NOOP("CNotesListModel", "Date"), QT_TRANSLATE_NOOP("CNotesListModel", "Priority")};
 
 } // namespace
 
@@ -92,7 +96,8 @@ QVariant CNotesListModel::data(const QModelIndex& index, int nRole) const
         // A single-column list shows the title alone; a screen reader gets every column.
         QStringList parts{CellText(r, colName)};
         for (int c = colComments; c < nColumns; ++c)
-            parts << QString::fromLatin1(apszColumnTitles[c]) + QStringLiteral(": ") + CellText(r, c);
+            parts << QCoreApplication::translate("CNotesListModel", apszColumnTitles[c]) + QStringLiteral(": ") +
+                         CellText(r, c);
         return parts.join(QStringLiteral(", "));
     }
     case Qt::ForegroundRole:
@@ -119,7 +124,7 @@ QVariant CNotesListModel::headerData(int nSection, Qt::Orientation orientation, 
 {
     if (orientation == Qt::Horizontal && nSection >= 0 && nSection < nColumns) {
         if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
-            return QString::fromLatin1(apszColumnTitles[nSection]);
+            return QCoreApplication::translate("CNotesListModel", apszColumnTitles[nSection]);
         if (nRole == Qt::TextAlignmentRole)
             return nSection == colName ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
     }

@@ -5,17 +5,18 @@
 #include "Resources.h"
 #include "ThemeColours.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
 const char* const CPropertiesList::apszLabels[nRows] = {
     "",
     "",
-    "Comments          ",
-    "Date                 ",
-    "Date Created     ",
-    "Date Modified    ",
-    "Modify At          ",
+    QT_TRANSLATE_NOOP("CPropertiesList", "Comments          "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Date                 "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Date Created     "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Date Modified    "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Modify At          "),
 };
 const QColor CPropertiesList::clrBackground(250, 250, 250);
 
@@ -100,7 +101,7 @@ private:
 CPropertiesList::CPropertiesList(QWidget* pParent) : QListWidget(pParent)
 {
     setObjectName(QStringLiteral("PropertiesList"));
-    setAccessibleName(QStringLiteral("Properties"));
+    setAccessibleName(QCoreApplication::translate("CPropertiesList", "Properties"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFrameShadow(QFrame::Sunken);
     setUniformItemSizes(true);
@@ -133,11 +134,17 @@ void CPropertiesList::ShowNoteProperties(const CNoteRecord* pNote)
         CAppContext::FormatDate(pNote->m_dtModified) + " " + CAppContext::FormatTime(pNote->m_dtModified),
         ModifiedAtText(pNote->m_nModifiedAt),
     };
-    static const char* const apszSpoken[nRows] = {"Title", "Icon", "", "", "", "", ""};
+    static const char* const apszSpoken[nRows] = {QT_TRANSLATE_NOOP("CPropertiesList", "Title"),
+                                                  QT_TRANSLATE_NOOP("CPropertiesList", "Icon"),
+                                                  "",
+                                                  "",
+                                                  "",
+                                                  "",
+                                                  ""};
     clear();
     for (int i = 0; i < nRows; ++i) {
         auto* pItem = new QListWidgetItem(QString::fromStdString(strValues[i]), this);
-        const QString strLabel = QString::fromLatin1(apszLabels[i]);
+        const QString strLabel = QCoreApplication::translate("CPropertiesList", apszLabels[i]);
         QString strShown = pItem->text();
         // The row keeps the formatted date; an undated note shows none.
         if (i == rowDate && !pNote->m_bHasDate)
@@ -145,7 +152,8 @@ void CPropertiesList::ShowNoteProperties(const CNoteRecord* pNote)
         pItem->setData(LabelRole, strLabel);
         pItem->setData(ShownValueRole, strShown);
         QString strSpoken = i == rowIcon ? QString::number(pNote->m_nIcon) : strShown;
-        const QString strName = *apszSpoken[i] ? QString::fromLatin1(apszSpoken[i]) : strLabel.trimmed();
+        const QString strName =
+            *apszSpoken[i] ? QCoreApplication::translate("CPropertiesList", apszSpoken[i]) : strLabel.trimmed();
         pItem->setData(Qt::AccessibleTextRole, strName + QStringLiteral(": ") + strSpoken);
         if (i == rowIcon)
             pItem->setData(IconRole, pNote->m_nIcon);
@@ -157,7 +165,7 @@ void CPropertiesList::ClearProperties()
     clear();
     auto* pItem = new QListWidgetItem(QString(), this);
     pItem->setData(ShownValueRole, QString());
-    pItem->setData(Qt::AccessibleTextRole, QStringLiteral("No note"));
+    pItem->setData(Qt::AccessibleTextRole, QCoreApplication::translate("CPropertiesList", "No note"));
 }
 
 QString CPropertiesList::GetShownValue(int nRow) const
@@ -167,7 +175,8 @@ QString CPropertiesList::GetShownValue(int nRow) const
 }
 
 CPropertiesBar::CPropertiesBar(QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Properties"), pFrame, nControlId), m_pList(new CPropertiesList)
+    : CSizingControlBarG(QCoreApplication::translate("CPropertiesList", "Properties"), pFrame, nControlId),
+      m_pList(new CPropertiesList)
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     SetChild(m_pList);

@@ -3,6 +3,7 @@
 #include "NoteIcons.h"
 #include "ThemeColours.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -12,7 +13,10 @@
 namespace
 {
 constexpr int nColumnCount = 4;
-const char* const apszColumnTitles[nColumnCount] = {" * Search Results *   Name", "Comments", "Date", "Priority"};
+const char* const apszColumnTitles[nColumnCount] = {
+    QT_TRANSLATE_NOOP("CSearchResultsList", " * Search Results *   Name"),
+    QT_TRANSLATE_NOOP("CSearchResultsList", "Comments"), QT_TRANSLATE_NOOP("CSearchResultsList", "Date"),
+    QT_TRANSLATE_NOOP("CSearchResultsList", "Priority")};
 
 int ColumnAlignment(int nColumn)
 {
@@ -79,7 +83,7 @@ QVariant CSearchResultsModel::headerData(int nSection, Qt::Orientation orientati
     if (orientation != Qt::Horizontal || nSection < 0 || nSection >= nColumnCount)
         return {};
     if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
-        return QString::fromLatin1(apszColumnTitles[nSection]);
+        return QCoreApplication::translate("CSearchResultsList", apszColumnTitles[nSection]);
     if (nRole == Qt::TextAlignmentRole)
         return ColumnAlignment(nSection);
     return {};
@@ -192,7 +196,7 @@ void CResultsHeaderCtrl::mouseReleaseEvent(QMouseEvent* pEvent)
 CSearchResultsList::CSearchResultsList(QWidget* pParent) : QTreeView(pParent)
 {
     setObjectName(QStringLiteral("SearchResultsList"));
-    setAccessibleName(QStringLiteral("Search Results"));
+    setAccessibleName(QCoreApplication::translate("CSearchResultsBar", "Search Results"));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -263,7 +267,8 @@ int FindResultTargetRow(const std::string& strKey, int nRowCount,
 }
 
 CSearchResultsBar::CSearchResultsBar(QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Search Results"), pFrame, nControlId), m_pList(new CSearchResultsList)
+    : CSizingControlBarG(QCoreApplication::translate("CSearchResultsBar", "Search Results"), pFrame, nControlId),
+      m_pList(new CSearchResultsList)
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     SetChild(m_pList);

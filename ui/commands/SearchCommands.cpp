@@ -56,11 +56,12 @@ void SearchFolder(SCommandContext& ctx, const std::string& strPath, bool bKeywor
         pStore = pOther.get();
     }
     pResults->GetModel().Fill([&](INoteRowSink& sink) { pStore->SearchNotes(sink, bKeywordsOnly, strText); });
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar(); pStatus && !skipped.empty())
+    const int nSkipped = static_cast<int>(skipped.size());
+    if (QStatusBar* pStatus = ctx.window.GetStatusBar(); pStatus && nSkipped > 0)
         pStatus->showMessage(QCoreApplication::translate(
             "SearchCommands",
             "%n damaged note file(s) in the searched folder could not be read and were left as they are.", nullptr,
-            static_cast<int>(skipped.size())));
+            nSkipped));
 }
 
 void OnResultActivated(SCommandContext& ctx, int nRow)
