@@ -6,8 +6,9 @@
 #   bash tools/update-translations.sh DIR      the same for DIR instead (checks)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-lupdate=$(command -v lupdate || true)
-[ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
+# Qt 6's own, ahead of any other lupdate on the PATH.
+lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
+[ -x "$lupdate" ] || lupdate=$(command -v lupdate || true)
 [ -x "$lupdate" ] || { echo "lupdate not found: bash tools/install-deps.sh installs qt6-l10n-tools" >&2; exit 1; }
 
 scratch=$(mktemp -d)
