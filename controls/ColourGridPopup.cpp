@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -22,46 +23,46 @@ struct SNamedColour
 };
 
 constexpr std::array<SNamedColour, CColourGridPopup::nColours> aColourTable = {{
-    {"Black", 0, 0, 0},
-    {"Brown", 165, 42, 0},
-    {"Dark Olive Green", 0, 64, 64},
-    {"Dark Green", 0, 85, 0},
-    {"Dark Teal", 0, 0, 94},
-    {"Dark blue", 0, 0, 139},
-    {"Indigo", 75, 0, 130},
-    {"Dark grey", 40, 40, 40},
-    {"Dark red", 139, 0, 0},
-    {"Orange", 255, 104, 32},
-    {"Dark yellow", 139, 139, 0},
-    {"Green", 0, 147, 0},
-    {"Teal", 56, 142, 142},
-    {"Blue", 0, 0, 255},
-    {"Blue-grey", 123, 123, 192},
-    {"Grey - 40", 102, 102, 102},
-    {"Red", 255, 0, 0},
-    {"Light orange", 255, 173, 91},
-    {"Lime", 50, 205, 50},
-    {"Sea green", 60, 179, 113},
-    {"Aqua", 127, 255, 212},
-    {"Light blue", 125, 158, 192},
-    {"Violet", 128, 0, 128},
-    {"Grey - 50", 127, 127, 127},
-    {"Pink", 255, 192, 203},
-    {"Gold", 255, 215, 0},
-    {"Yellow", 255, 255, 0},
-    {"Bright green", 0, 255, 0},
-    {"Turquoise", 64, 224, 208},
-    {"Skyblue", 192, 255, 255},
-    {"Plum", 72, 0, 72},
-    {"Light grey", 192, 192, 192},
-    {"Rose", 255, 228, 225},
-    {"Tan", 210, 180, 140},
-    {"Light yellow", 255, 255, 224},
-    {"Pale green ", 152, 251, 152},
-    {"Pale turquoise", 175, 238, 238},
-    {"Pale blue", 104, 131, 139},
-    {"Lavender", 230, 230, 250},
-    {"White", 255, 255, 255},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Black"), 0, 0, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Brown"), 165, 42, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Dark Olive Green"), 0, 64, 64},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Dark Green"), 0, 85, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Dark Teal"), 0, 0, 94},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Dark blue"), 0, 0, 139},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Indigo"), 75, 0, 130},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Dark grey"), 40, 40, 40},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Dark red"), 139, 0, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Orange"), 255, 104, 32},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Dark yellow"), 139, 139, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Green"), 0, 147, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Teal"), 56, 142, 142},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Blue"), 0, 0, 255},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Blue-grey"), 123, 123, 192},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Grey - 40"), 102, 102, 102},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Red"), 255, 0, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Light orange"), 255, 173, 91},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Lime"), 50, 205, 50},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Sea green"), 60, 179, 113},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Aqua"), 127, 255, 212},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Light blue"), 125, 158, 192},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Violet"), 128, 0, 128},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Grey - 50"), 127, 127, 127},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Pink"), 255, 192, 203},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Gold"), 255, 215, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Yellow"), 255, 255, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Bright green"), 0, 255, 0},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Turquoise"), 64, 224, 208},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Skyblue"), 192, 255, 255},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Plum"), 72, 0, 72},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Light grey"), 192, 192, 192},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Rose"), 255, 228, 225},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Tan"), 210, 180, 140},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Light yellow"), 255, 255, 224},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Pale green "), 152, 251, 152},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Pale turquoise"), 175, 238, 238},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Pale blue"), 104, 131, 139},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "Lavender"), 230, 230, 250},
+    {QT_TRANSLATE_NOOP("CColourGridPopup", "White"), 255, 255, 255},
 }};
 
 QColor AskForColour(const QColor& clrInitial, QWidget* pParent)
@@ -93,7 +94,7 @@ QString CColourGridPopup::TableColourName(int nIndex)
 {
     if (nIndex < 0 || nIndex >= nColours)
         return {};
-    return QString::fromLatin1(aColourTable[static_cast<size_t>(nIndex)].pszName);
+    return QCoreApplication::translate("CColourGridPopup", aColourTable[static_cast<size_t>(nIndex)].pszName);
 }
 
 int CColourGridPopup::FindTableColour(const QColor& clr)
@@ -135,7 +136,7 @@ CColourGridPopup::CColourGridPopup(QWidget* pButton, const QColor& clrInitial, c
     Q_UNUSED(bFactoryInstalled);
 
     setObjectName(QStringLiteral("ColourGridPopup"));
-    setAccessibleName(QStringLiteral("Colours"));
+    setAccessibleName(QCoreApplication::translate("CColourGridPopup", "Colours"));
     // A click on the picker that closes the popup must not open it again.
     setAttribute(Qt::WA_NoMouseReplay);
     setMouseTracking(true);

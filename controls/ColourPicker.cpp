@@ -2,6 +2,7 @@
 
 #include "ColourGridPopup.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -12,10 +13,10 @@
 
 CColourPicker::CColourPicker(int nControlId, QWidget* pParent)
     : QPushButton(pParent), m_nControlId(nControlId), m_clrSwatch(palette().color(QPalette::Button)),
-      m_strCustomText(QStringLiteral("More Colours..."))
+      m_strCustomText(QCoreApplication::translate("CColourPicker", "More Colours..."))
 {
     setObjectName(QStringLiteral("ColourPicker"));
-    setAccessibleName(QStringLiteral("Colour"));
+    setAccessibleName(QCoreApplication::translate("CColourPicker", "Colour"));
     // Enter belongs to the dialog's default button; Space drops the grid down.
     setAutoDefault(false);
     UpdateSize();

@@ -2,6 +2,7 @@
 
 #include "ColourPicker.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,30 +16,31 @@ CPreferencesDialog::CPreferencesDialog(QWidget* pParent)
     : QDialog(pParent), m_pHigh(new CColourPicker(IDC_HIGH_COLOUR)), m_pMedium(new CColourPicker(IDC_MEDIUM_COLOUR)),
       m_pLow(new CColourPicker(IDC_LOW_COLOUR))
 {
-    setWindowTitle(QStringLiteral("Preference Settings"));
+    setWindowTitle(QCoreApplication::translate("CPreferencesDialog", "Preference Settings"));
     setObjectName(QStringLiteral("PreferencesDialog"));
 
-    auto* pGroup = new QGroupBox(QStringLiteral("Priority Color"));
+    auto* pGroup = new QGroupBox(QCoreApplication::translate("CPreferencesDialog", "Priority Color"));
     auto* pGrid = new QGridLayout(pGroup);
     pGrid->setColumnMinimumWidth(0, 60);
     pGrid->setColumnStretch(2, 1);
     int nRow = 0;
     for (auto [pPicker, pszLabel, pszName] :
-         {std::tuple{m_pHigh, "High", "HighColour"}, std::tuple{m_pMedium, "Medium", "MediumColour"},
-          std::tuple{m_pLow, "Low", "LowColour"}}) {
-        auto* pLabel = new QLabel(QString::fromLatin1(pszLabel));
+         {std::tuple{m_pHigh, QT_TRANSLATE_NOOP("CPreferencesDialog", "High"), "HighColour"},
+          std::tuple{m_pMedium, QT_TRANSLATE_NOOP("CPreferencesDialog", "Medium"), "MediumColour"},
+          std::tuple{m_pLow, QT_TRANSLATE_NOOP("CPreferencesDialog", "Low"), "LowColour"}}) {
+        auto* pLabel = new QLabel(QCoreApplication::translate("CPreferencesDialog", pszLabel));
         pLabel->setBuddy(pPicker);
         pPicker->setObjectName(QString::fromLatin1(pszName));
-        pPicker->setAccessibleName(QString::fromLatin1(pszLabel));
+        pPicker->setAccessibleName(pLabel->text());
         pPicker->setMinimumWidth(80);
         pGrid->addWidget(pLabel, nRow, 0);
         pGrid->addWidget(pPicker, nRow, 1);
         ++nRow;
     }
 
-    auto* pOk = new QPushButton(QStringLiteral("OK"));
+    auto* pOk = new QPushButton(QCoreApplication::translate("CPreferencesDialog", "OK"));
     pOk->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* pCancel = new QPushButton(QCoreApplication::translate("CPreferencesDialog", "Cancel"));
     pCancel->setAutoDefault(false);
     auto* pButtons = new QHBoxLayout;
     pButtons->addStretch();

@@ -28,6 +28,26 @@ QString ImagePath(int nId)
     }
 }
 
+QString ImagePath2x(int nId)
+{
+    switch (nId) {
+    case IDB_TREE:
+        return QStringLiteral(":/images/tree@2x.png");
+    case IDB_NOTE_ICONS_16:
+        return QStringLiteral(":/images/note_icons_32.png");
+    case IDB_NOTE_ICONS_32:
+        return QStringLiteral(":/images/note_icons_32@2x.png");
+    case IDB_TOOLBAR:
+        return QStringLiteral(":/images/toolbar@2x.png");
+    case IDB_IMPORT_NOTES:
+        return QStringLiteral(":/images/import_notes@2x.png");
+    case IDB_IMPORT_TASKS:
+        return QStringLiteral(":/images/import_tasks@2x.png");
+    default:
+        return {};
+    }
+}
+
 QString StringTablePath()
 {
     return QStringLiteral(":/strings.tsv");

@@ -44,6 +44,9 @@ constexpr int nNoteIconCount = 219;
 
 // The resource path of a bitmap or icon id; empty for an unknown id.
 QString ImagePath(int nId);
+// The same drawing at twice the size, for screens at 200%; empty when a
+// bitmap has none.
+QString ImagePath2x(int nId);
 // The resource path of the string table.
 QString StringTablePath();
 } // namespace QuillboxResources

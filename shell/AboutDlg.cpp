@@ -2,6 +2,7 @@
 
 #include "Resources.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,18 +11,19 @@
 
 CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
 {
-    setWindowTitle(QStringLiteral("About Quillbox"));
+    setWindowTitle(QCoreApplication::translate("CAboutDlg", "About Quillbox"));
     setObjectName(QStringLiteral("AboutDialog"));
 
     auto* pIcon = new QLabel;
     pIcon->setPixmap(QPixmap(QuillboxResources::ImagePath(QuillboxResources::IDR_MAINFRAME))
                          .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    pIcon->setAccessibleName(QStringLiteral("Quillbox icon"));
+    pIcon->setAccessibleName(QCoreApplication::translate("CAboutDlg", "Quillbox icon"));
 
     auto* pText = new QVBoxLayout;
-    for (const char* pszLine : {"Quillbox", "Version 1.0", "Orvantic", "Support: support@orvantic.example",
-                                "Web: https://orvantic.example/quillbox"}) {
-        auto* pLabel = new QLabel(QString::fromLatin1(pszLine));
+    for (const char* pszLine : {"Quillbox", QT_TRANSLATE_NOOP("CAboutDlg", "Version 1.0"), "Orvantic",
+                                QT_TRANSLATE_NOOP("CAboutDlg", "Support: support@orvantic.example"),
+                                QT_TRANSLATE_NOOP("CAboutDlg", "Web: https://orvantic.example/quillbox")}) {
+        auto* pLabel = new QLabel(QCoreApplication::translate("CAboutDlg", pszLine));
         pLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
         pText->addWidget(pLabel);
     }

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -89,7 +90,7 @@ void CMainFrame::CreateStatusBar()
     QStatusBar* pStatus = statusBar();
     pStatus->setObjectName(QStringLiteral("StatusBar-59393"));
     // A normal widget: prompts cover it while a command is highlighted.
-    auto* pReady = new QLabel(QStringLiteral("Ready"));
+    auto* pReady = new QLabel(QCoreApplication::translate("CMainFrame", "Ready"));
     pReady->setObjectName(QStringLiteral("StatusReady"));
     pStatus->addWidget(pReady, 1);
     for (int i = 0; i < 3; ++i) {
@@ -333,8 +334,9 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
             !saved)
             QMessageBox::warning(
                 this, QStringLiteral("Quillbox"),
-                QStringLiteral("The folder list could not be saved to \"%1\". The folders added, "
-                               "changed or removed in this session will be missing at the next start.")
+                QCoreApplication::translate("CMainFrame",
+                                            "The folder list could not be saved to \"%1\". The folders added, "
+                                            "changed or removed in this session will be missing at the next start.")
                         .arg(QDir::toNativeSeparators(QString::fromStdString(m_app.m_strSettingsFile))) +
                     QStringLiteral("\n\n") + QString::fromStdString(saved.strError));
         m_app.m_nListViewSelection = m_pController->GetListViewMode();

@@ -2,11 +2,12 @@
 
 #include "ImageStrip.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStyleOptionToolButton>
 
-CMainToolBar::CMainToolBar(QWidget* pParent) : QToolBar(QStringLiteral("Toolbar"), pParent)
+CMainToolBar::CMainToolBar(QWidget* pParent) : QToolBar(QCoreApplication::translate("CMainToolBar", "Toolbar"), pParent)
 {
     setObjectName(QStringLiteral("ToolBar-59392"));
     setIconSize(QSize(16, 16));

@@ -9,7 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
+
+#include <memory>
 
 void CMessageBoxReporter::ReportError(const std::string& strMessage)
 {
@@ -23,6 +28,21 @@ CQuillboxApp::CQuillboxApp(const std::string& strExecutableDir)
 CQuillboxApp::~CQuillboxApp()
 {
     m_pFrame.reset();
+}
+
+void CQuillboxApp::InstallTranslators(const QLocale& locale)
+{
+    static std::unique_ptr<QTranslator> apInstalled[2];
+    const QString astrNames[2] = {QStringLiteral("qtbase"), QStringLiteral("quillbox")};
+    const QString astrDirs[2] = {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/translations")};
+    for (int i = 0; i < 2; ++i) {
+        if (apInstalled[i])
+            QCoreApplication::removeTranslator(apInstalled[i].get());
+        apInstalled[i] = std::make_unique<QTranslator>();
+        if (!apInstalled[i]->load(locale, astrNames[i], QStringLiteral("_"), astrDirs[i]) ||
+            !QCoreApplication::installTranslator(apInstalled[i].get()))
+            apInstalled[i].reset();
+    }
 }
 
 bool CQuillboxApp::InitInstance(bool bShow)

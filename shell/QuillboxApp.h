@@ -10,6 +10,7 @@
 #include <string>
 
 class CMainFrame;
+class QLocale;
 class QString;
 class QWidget;
 
@@ -36,6 +37,9 @@ public:
     const std::string& GetExecutableDir() const { return m_strExecutableDir; }
 
     static void ShowAboutBox(QWidget* pParent);
+    // Our own translation and Qt's for the locale's languages, in place of
+    // any installed before; none when there is no translation for them.
+    static void InstallTranslators(const QLocale& locale);
 
     // The help file beside the program, else our own help page (which may be
     // missing too).

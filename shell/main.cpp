@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QStandardPaths>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     CQuitAfterFirstPaint quit;
     if (qEnvironmentVariableIntValue("QUILLBOX_QUIT_AFTER_FIRST_PAINT") == 1)
         app.installEventFilter(&quit);
+    CQuillboxApp::InstallTranslators(QLocale());
     CQuillboxApp theApp(QCoreApplication::applicationDirPath().toStdString());
     // Folder indexes belong to this user and this machine, and are never
     // carried along with the folders.

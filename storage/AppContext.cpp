@@ -4,6 +4,7 @@
 #include "Resources.h"
 #include "UserSettings.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -189,5 +190,9 @@ std::string CAppContext::LoadStringResource(unsigned nId)
 {
     const auto& table = StringTable();
     const auto it = table.find(nId);
-    return it == table.end() ? std::string() : it->second;
+    if (it == table.end())
+        return {};
+    // Translated under the entry's id, so equal texts may read differently.
+    const std::string strId = std::to_string(nId);
+    return QCoreApplication::translate("strings", it->second.c_str(), strId.c_str()).toStdString();
 }

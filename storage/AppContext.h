@@ -35,7 +35,8 @@ public:
     // The same in a given locale.
     static std::string FormatTime(const CDateTime& dt, const QLocale& locale);
 
-    // The text of a string-table entry; empty when there is none.
+    // The text of a string-table entry in the user's language; empty when
+    // there is none.
     static std::string LoadStringResource(unsigned nId);
 
     // Where the folder list file and the default folder live.

@@ -13,6 +13,7 @@
 #include "commands/SearchCommands.h"
 #include "commands/WindowCommands.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
@@ -21,7 +22,7 @@ namespace
 {
 QString PlainMenuText(const char* pszText)
 {
-    return QString::fromLatin1(pszText).remove(QLatin1Char('&'));
+    return QCoreApplication::translate("CommandTable", pszText).remove(QLatin1Char('&'));
 }
 } // namespace
 

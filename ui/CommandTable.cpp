@@ -13,6 +13,7 @@
 #include "commands/WindowCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,51 +34,78 @@ using C = ECheckRule;
 // Menu texts carry no accelerator: it is the key column, shown by the menu.
 // A new command family adds its handlers here, one row per command.
 const std::vector<SCommandEntry> g_commands = {
-    {ID_APP_EXIT, "E&xit", nullptr, E::always, C::none, &W::OnAppExit},
-    {ID_EDIT_UNDO, "&Undo", nullptr, E::textField, C::none, &D::OnEditUndo},
-    {ID_EDIT_REDO, "&Redo", nullptr, E::textField, C::none, &D::OnEditRedo},
-    {ID_EDIT_CUT, "Cu&t", nullptr, E::textField, C::none, &D::OnEditCut},
-    {ID_EDIT_COPY, "&Copy", nullptr, E::textField, C::none, &D::OnEditCopy},
-    {ID_EDIT_PASTE, "&Paste", nullptr, E::textField, C::none, &D::OnEditPaste},
-    {ID_EDIT_SELECT_ALL, "Select &All", nullptr, E::textField, C::none, &D::OnEditSelectAll},
-    {ID_SEARCH, "&Search", "Ctrl+F", E::folderSelected, C::none, &S::OnSearch},
-    {ID_NEW_FOLDER, "&New Folder", "Ctrl+I", E::always, C::none, &F::OnNewFolder},
-    {ID_MODIFY_FOLDER, "&Modify Folder", "Ctrl+M", E::folderSelected, C::none, &F::OnModifyFolder},
-    {ID_REMOVE_FOLDER, "&Remove Folder", "Ctrl+R", E::folderSelected, C::none, &F::OnRemoveFolder},
-    {ID_ADD_NOTE, "&Add Note", "Ctrl+N", E::folderSelected, C::none, &N::OnAddNote},
-    {ID_MODIFY_NOTE, "Modif&y Note", "Ctrl+Y", E::noteSelected, C::none, &N::OnModifyNote},
-    {ID_DELETE_NOTE, "&Delete Note", "Ctrl+D", E::noteSelected, C::none, &N::OnDeleteNote},
-    {ID_EXPORT_WORD_ALL, "&All Details", nullptr, E::always, C::none, &O::OnExportWordAll},
-    {ID_EXPORT_WORD_NOTES, "&Notes only", nullptr, E::always, C::none, &O::OnExportWordNotes},
-    {ID_EXPORT_EXCEL_ALL, "&All Details", nullptr, E::always, C::none, &O::OnExportExcelAll},
-    {ID_EXPORT_EXCEL_NOTES, "&Notes only", nullptr, E::always, C::none, &O::OnExportExcelNotes},
-    {ID_EXPORT_OUTLOOK_TASK, "&Task", nullptr, E::mailClient, C::none, &O::OnExportOutlookTask},
-    {ID_EXPORT_OUTLOOK_NOTE, "&Notes", nullptr, E::mailClient, C::none, &O::OnExportOutlookNote},
-    {ID_EXPORT_TEXT_ALL, "&All Details", nullptr, E::always, C::none, &X::OnExportTextAll},
-    {ID_EXPORT_TEXT_NOTES, "&Notes only", nullptr, E::always, C::none, &X::OnExportTextNotes},
-    {ID_EXPORT_PDF, "&Portable Document Format (PDF)", nullptr, E::always, C::none, &X::OnExportPdf},
-    {ID_EXPORT_HTML, "&HTML", nullptr, E::always, C::none, &X::OnExportHtml},
-    {ID_IMPORT_OUTLOOK_TASKS, "&Tasks", nullptr, E::mailClient, C::none, &O::OnImportOutlookTasks},
-    {ID_IMPORT_OUTLOOK_NOTES, "&Notes", nullptr, E::mailClient, C::none, &O::OnImportOutlookNotes},
-    {ID_IMPORT_TEXT_FILE, "&Text File", nullptr, E::always, C::none, &X::OnImportTextFile},
-    {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, E::always, C::toolBarVisible, &W::OnViewToolbar},
-    {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, E::always, C::statusBarVisible, &W::OnViewStatusBar},
-    {ID_VIEW_DETAIL_WINDOW, "&Detail Window", "Alt+0", E::always, C::notesListPane, &W::OnViewDetailWindow},
-    {ID_VIEW_NOTES_WINDOW, "&Notes Window", "Alt+1", E::always, C::notesPane, &W::OnViewNotesWindow},
-    {ID_VIEW_SUMMARY_WINDOW, "&Summary Window", "Alt+2", E::always, C::propertiesPane, &W::OnViewSummaryWindow},
-    {ID_VIEW_SEARCH_RESULTS, "&Search Results", "Alt+3", E::always, C::searchResultsPane, &W::OnViewSearchResults},
-    {ID_VIEW_DETAILS, "&Details", "Ctrl+1", E::always, C::detailsMode, &W::OnViewDetails},
-    {ID_VIEW_LIST, "&List", "Ctrl+2", E::always, C::listMode, &W::OnViewList},
-    {ID_VIEW_TILES, "&Tiles", "Ctrl+3", E::always, C::tilesMode, &W::OnViewTiles},
-    {ID_VIEW_ICONS, "&Icons", "Ctrl+4", E::always, C::iconsMode, &W::OnViewIcons},
-    {ID_COLLAPSE_ALL, "C&ollapase All", "Ctrl+O", E::always, C::treeCollapsed, &F::OnCollapseAll},
-    {ID_EXPAND_ALL, "&Expand All", "Ctrl+E", E::always, C::treeExpanded, &F::OnExpandAll},
-    {ID_PREFERENCES, "&Preferences", "Ctrl+Alt+P", E::always, C::none, &P::OnPreferences},
-    {ID_APP_ABOUT, "&About Quillbox...", nullptr, E::always, C::none, &W::OnAppAbout},
-    {ID_HELP_CONTENTS, "Help", "F1", E::always, C::none, &W::OnHelp},
-    {ID_VIEWS, "Views", nullptr, E::always, C::none, &W::OnViews},
-    {ID_NEXT_PANE, "Next Pane", "F6", E::always, C::none, &W::OnNextPane},
-    {ID_PREV_PANE, "Previous Pane", "Shift+F6", E::always, C::none, &W::OnPrevPane},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CommandTable", "E&xit"), nullptr, E::always, C::none, &W::OnAppExit},
+    {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("CommandTable", "&Undo"), nullptr, E::textField, C::none, &D::OnEditUndo},
+    {ID_EDIT_REDO, QT_TRANSLATE_NOOP("CommandTable", "&Redo"), nullptr, E::textField, C::none, &D::OnEditRedo},
+    {ID_EDIT_CUT, QT_TRANSLATE_NOOP("CommandTable", "Cu&t"), nullptr, E::textField, C::none, &D::OnEditCut},
+    {ID_EDIT_COPY, QT_TRANSLATE_NOOP("CommandTable", "&Copy"), nullptr, E::textField, C::none, &D::OnEditCopy},
+    {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("CommandTable", "&Paste"), nullptr, E::textField, C::none, &D::OnEditPaste},
+    {ID_EDIT_SELECT_ALL, QT_TRANSLATE_NOOP("CommandTable", "Select &All"), nullptr, E::textField, C::none, &D::OnEditSelectAll},
+    {ID_SEARCH, QT_TRANSLATE_NOOP("CommandTable", "&Search"), "Ctrl+F", E::folderSelected, C::none, &S::OnSearch},
+    {ID_NEW_FOLDER, QT_TRANSLATE_NOOP("CommandTable", "&New Folder"), "Ctrl+I", E::always, C::none, &F::OnNewFolder},
+    {ID_MODIFY_FOLDER, QT_TRANSLATE_NOOP("CommandTable", "&Modify Folder"), "Ctrl+M", E::folderSelected, C::none,
+     &F::OnModifyFolder},
+    {ID_REMOVE_FOLDER, QT_TRANSLATE_NOOP("CommandTable", "&Remove Folder"), "Ctrl+R", E::folderSelected, C::none,
+     &F::OnRemoveFolder},
+    {ID_ADD_NOTE, QT_TRANSLATE_NOOP("CommandTable", "&Add Note"), "Ctrl+N", E::folderSelected, C::none, &N::OnAddNote},
+    {ID_MODIFY_NOTE, QT_TRANSLATE_NOOP("CommandTable", "Modif&y Note"), "Ctrl+Y", E::noteSelected, C::none,
+     &N::OnModifyNote},
+    {ID_DELETE_NOTE, QT_TRANSLATE_NOOP("CommandTable", "&Delete Note"), "Ctrl+D", E::noteSelected, C::none,
+     &N::OnDeleteNote},
+    {ID_EXPORT_WORD_ALL, QT_TRANSLATE_NOOP("CommandTable", "&All Details"), nullptr, E::always, C::none,
+     &O::OnExportWordAll},
+    {ID_EXPORT_WORD_NOTES, QT_TRANSLATE_NOOP("CommandTable", "&Notes only"), nullptr, E::always, C::none,
+     &O::OnExportWordNotes},
+    {ID_EXPORT_EXCEL_ALL, QT_TRANSLATE_NOOP("CommandTable", "&All Details"), nullptr, E::always, C::none,
+     &O::OnExportExcelAll},
+    {ID_EXPORT_EXCEL_NOTES, QT_TRANSLATE_NOOP("CommandTable", "&Notes only"), nullptr, E::always, C::none,
+     &O::OnExportExcelNotes},
+    {ID_EXPORT_OUTLOOK_TASK, QT_TRANSLATE_NOOP("CommandTable", "&Task"), nullptr, E::mailClient, C::none,
+     &O::OnExportOutlookTask},
+    {ID_EXPORT_OUTLOOK_NOTE, QT_TRANSLATE_NOOP("CommandTable", "&Notes"), nullptr, E::mailClient, C::none,
+     &O::OnExportOutlookNote},
+    {ID_EXPORT_TEXT_ALL, QT_TRANSLATE_NOOP("CommandTable", "&All Details"), nullptr, E::always, C::none,
+     &X::OnExportTextAll},
+    {ID_EXPORT_TEXT_NOTES, QT_TRANSLATE_NOOP("CommandTable", "&Notes only"), nullptr, E::always, C::none,
+     &X::OnExportTextNotes},
+    {ID_EXPORT_PDF, QT_TRANSLATE_NOOP("CommandTable", "&Portable Document Format (PDF)"), nullptr, E::always, C::none,
+     &X::OnExportPdf},
+    {ID_EXPORT_HTML, QT_TRANSLATE_NOOP("CommandTable", "&HTML"), nullptr, E::always, C::none, &X::OnExportHtml},
+    {ID_IMPORT_OUTLOOK_TASKS, QT_TRANSLATE_NOOP("CommandTable", "&Tasks"), nullptr, E::mailClient, C::none,
+     &O::OnImportOutlookTasks},
+    {ID_IMPORT_OUTLOOK_NOTES, QT_TRANSLATE_NOOP("CommandTable", "&Notes"), nullptr, E::mailClient, C::none,
+     &O::OnImportOutlookNotes},
+    {ID_IMPORT_TEXT_FILE, QT_TRANSLATE_NOOP("CommandTable", "&Text File"), nullptr, E::always, C::none,
+     &X::OnImportTextFile},
+    {ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CommandTable", "&Toolbar"), nullptr, E::always, C::toolBarVisible,
+     &W::OnViewToolbar},
+    {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CommandTable", "&Status Bar"), nullptr, E::always, C::statusBarVisible,
+     &W::OnViewStatusBar},
+    {ID_VIEW_DETAIL_WINDOW, QT_TRANSLATE_NOOP("CommandTable", "&Detail Window"), "Alt+0", E::always, C::notesListPane,
+     &W::OnViewDetailWindow},
+    {ID_VIEW_NOTES_WINDOW, QT_TRANSLATE_NOOP("CommandTable", "&Notes Window"), "Alt+1", E::always, C::notesPane,
+     &W::OnViewNotesWindow},
+    {ID_VIEW_SUMMARY_WINDOW, QT_TRANSLATE_NOOP("CommandTable", "&Summary Window"), "Alt+2", E::always,
+     C::propertiesPane, &W::OnViewSummaryWindow},
+    {ID_VIEW_SEARCH_RESULTS, QT_TRANSLATE_NOOP("CommandTable", "&Search Results"), "Alt+3", E::always,
+     C::searchResultsPane, &W::OnViewSearchResults},
+    {ID_VIEW_DETAILS, QT_TRANSLATE_NOOP("CommandTable", "&Details"), "Ctrl+1", E::always, C::detailsMode,
+     &W::OnViewDetails},
+    {ID_VIEW_LIST, QT_TRANSLATE_NOOP("CommandTable", "&List"), "Ctrl+2", E::always, C::listMode, &W::OnViewList},
+    {ID_VIEW_TILES, QT_TRANSLATE_NOOP("CommandTable", "&Tiles"), "Ctrl+3", E::always, C::tilesMode, &W::OnViewTiles},
+    {ID_VIEW_ICONS, QT_TRANSLATE_NOOP("CommandTable", "&Icons"), "Ctrl+4", E::always, C::iconsMode, &W::OnViewIcons},
+    {ID_COLLAPSE_ALL, QT_TRANSLATE_NOOP("CommandTable", "C&ollapase All"), "Ctrl+O", E::always, C::treeCollapsed,
+     &F::OnCollapseAll},
+    {ID_EXPAND_ALL, QT_TRANSLATE_NOOP("CommandTable", "&Expand All"), "Ctrl+E", E::always, C::treeExpanded,
+     &F::OnExpandAll},
+    {ID_PREFERENCES, QT_TRANSLATE_NOOP("CommandTable", "&Preferences"), "Ctrl+Alt+P", E::always, C::none,
+     &P::OnPreferences},
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CommandTable", "&About Quillbox..."), nullptr, E::always, C::none,
+     &W::OnAppAbout},
+    {ID_HELP_CONTENTS, QT_TRANSLATE_NOOP("CommandTable", "Help"), "F1", E::always, C::none, &W::OnHelp},
+    {ID_VIEWS, QT_TRANSLATE_NOOP("CommandTable", "Views"), nullptr, E::always, C::none, &W::OnViews},
+    {ID_NEXT_PANE, QT_TRANSLATE_NOOP("CommandTable", "Next Pane"), "F6", E::always, C::none, &W::OnNextPane},
+    {ID_PREV_PANE, QT_TRANSLATE_NOOP("CommandTable", "Previous Pane"), "Shift+F6", E::always, C::none, &W::OnPrevPane},
 };
 
 // The desktop's own keys of the editing commands, less any key a command
@@ -114,47 +142,65 @@ SMenuEntry Sub(const char* pszText, std::vector<SMenuEntry> items)
 }
 
 const std::vector<SMenuEntry> g_mainMenu = {
-    Sub("&File", {Cmd(ID_APP_EXIT)}),
-    Sub("&Edit", {Cmd(ID_EDIT_UNDO), Cmd(ID_EDIT_REDO), Sep(), Cmd(ID_EDIT_CUT), Cmd(ID_EDIT_COPY), Cmd(ID_EDIT_PASTE),
-                  Sep(), Cmd(ID_EDIT_SELECT_ALL), Sep(), Cmd(ID_SEARCH)}),
-    Sub("F&older", {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER)}),
-    Sub("&Notes", {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE)}),
-    Sub("E&xport to", {Sub("MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
-                       Sub("MS &Excel", {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
-                       Sub("MS &Outlook", {Cmd(ID_EXPORT_OUTLOOK_TASK), Cmd(ID_EXPORT_OUTLOOK_NOTE)}),
-                       Sub("&Text Format", {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}), Cmd(ID_EXPORT_PDF),
-                       Cmd(ID_EXPORT_HTML)}),
-    Sub("&Import from",
-        {Sub("MS &Outlook", {Cmd(ID_IMPORT_OUTLOOK_TASKS), Cmd(ID_IMPORT_OUTLOOK_NOTES)}), Cmd(ID_IMPORT_TEXT_FILE)}),
-    Sub("&View", {Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_STATUS_BAR), Sep(), Cmd(ID_VIEW_DETAIL_WINDOW),
-                  Cmd(ID_VIEW_NOTES_WINDOW), Cmd(ID_VIEW_SUMMARY_WINDOW), Cmd(ID_VIEW_SEARCH_RESULTS), Sep(),
-                  Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST), Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)}),
-    Sub("&Tools", {Cmd(ID_COLLAPSE_ALL), Cmd(ID_EXPAND_ALL), Sep(), Cmd(ID_PREFERENCES)}),
-    Sub("&Help", {Cmd(ID_APP_ABOUT), Cmd(ID_HELP_CONTENTS)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "&File"), {Cmd(ID_APP_EXIT)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "&Edit"),
+        {Cmd(ID_EDIT_UNDO), Cmd(ID_EDIT_REDO), Sep(), Cmd(ID_EDIT_CUT), Cmd(ID_EDIT_COPY), Cmd(ID_EDIT_PASTE), Sep(),
+         Cmd(ID_EDIT_SELECT_ALL), Sep(), Cmd(ID_SEARCH)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "F&older"),
+        {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "&Notes"),
+        {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "E&xport to"),
+        {Sub(QT_TRANSLATE_NOOP("CommandTable", "MS &Word"), {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
+         Sub(QT_TRANSLATE_NOOP("CommandTable", "MS &Excel"), {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
+         Sub(QT_TRANSLATE_NOOP("CommandTable", "MS &Outlook"),
+             {Cmd(ID_EXPORT_OUTLOOK_TASK), Cmd(ID_EXPORT_OUTLOOK_NOTE)}),
+         Sub(QT_TRANSLATE_NOOP("CommandTable", "&Text Format"), {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}),
+         Cmd(ID_EXPORT_PDF), Cmd(ID_EXPORT_HTML)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "&Import from"),
+        {Sub(QT_TRANSLATE_NOOP("CommandTable", "MS &Outlook"),
+             {Cmd(ID_IMPORT_OUTLOOK_TASKS), Cmd(ID_IMPORT_OUTLOOK_NOTES)}),
+         Cmd(ID_IMPORT_TEXT_FILE)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "&View"),
+        {Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_STATUS_BAR), Sep(), Cmd(ID_VIEW_DETAIL_WINDOW), Cmd(ID_VIEW_NOTES_WINDOW),
+         Cmd(ID_VIEW_SUMMARY_WINDOW), Cmd(ID_VIEW_SEARCH_RESULTS), Sep(), Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST),
+         Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "&Tools"),
+        {Cmd(ID_COLLAPSE_ALL), Cmd(ID_EXPAND_ALL), Sep(), Cmd(ID_PREFERENCES)}),
+    Sub(QT_TRANSLATE_NOOP("CommandTable", "&Help"), {Cmd(ID_APP_ABOUT), Cmd(ID_HELP_CONTENTS)}),
 };
 
 const SMenuEntry g_treeMenus[2] = {
     Sub("RightClickMenu0", {Cmd(ID_NEW_FOLDER)}),
     Sub("RightClickMenu1", {Cmd(ID_NEW_FOLDER), Sep(), Cmd(ID_MODIFY_FOLDER), Cmd(ID_REMOVE_FOLDER), Sep(),
-                            Sub("&Import From", {Cmd(ID_IMPORT_OUTLOOK_TASKS, "Outlook &Tasks")})}),
+                            Sub(QT_TRANSLATE_NOOP("CommandTable", "&Import From"),
+                                {Cmd(ID_IMPORT_OUTLOOK_TASKS, QT_TRANSLATE_NOOP("CommandTable", "Outlook &Tasks"))})}),
 };
 
 const SMenuEntry g_listMenus[2] = {
-    Sub("ListMenu0", {Cmd(ID_ADD_NOTE), Sep(), Sub("&Import From", {Cmd(ID_IMPORT_OUTLOOK_TASKS, "Outlook &Tasks")})}),
-    Sub("ListMenu1",
-        {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE), Sep(),
-         Sub("&Import From", {Cmd(ID_IMPORT_OUTLOOK_TASKS, "Outlook &Tasks"),
-                              Cmd(ID_IMPORT_OUTLOOK_NOTES, "Outlook &Notes"), Cmd(ID_IMPORT_TEXT_FILE)}),
-         Sub("&Export",
-             {Cmd(ID_EXPORT_OUTLOOK_TASK, "As Outlook &Task"), Cmd(ID_EXPORT_OUTLOOK_NOTE, "As Outlook &Notes"),
-              Sub("As MS &Word", {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
-              Sub("As MS &Excel", {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
-              Sub("As Text &File", {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}),
-              Cmd(ID_EXPORT_PDF, "As &Portable Document Format (PDF)"), Cmd(ID_EXPORT_HTML, "To &HTML")})}),
+    Sub("ListMenu0", {Cmd(ID_ADD_NOTE), Sep(),
+                      Sub(QT_TRANSLATE_NOOP("CommandTable", "&Import From"),
+                          {Cmd(ID_IMPORT_OUTLOOK_TASKS, QT_TRANSLATE_NOOP("CommandTable", "Outlook &Tasks"))})}),
+    Sub("ListMenu1", {Cmd(ID_ADD_NOTE), Sep(), Cmd(ID_MODIFY_NOTE), Cmd(ID_DELETE_NOTE), Sep(),
+                      Sub(QT_TRANSLATE_NOOP("CommandTable", "&Import From"),
+                          {Cmd(ID_IMPORT_OUTLOOK_TASKS, QT_TRANSLATE_NOOP("CommandTable", "Outlook &Tasks")),
+                           Cmd(ID_IMPORT_OUTLOOK_NOTES, QT_TRANSLATE_NOOP("CommandTable", "Outlook &Notes")),
+                           Cmd(ID_IMPORT_TEXT_FILE)}),
+                      Sub(QT_TRANSLATE_NOOP("CommandTable", "&Export"),
+                          {Cmd(ID_EXPORT_OUTLOOK_TASK, QT_TRANSLATE_NOOP("CommandTable", "As Outlook &Task")),
+                           Cmd(ID_EXPORT_OUTLOOK_NOTE, QT_TRANSLATE_NOOP("CommandTable", "As Outlook &Notes")),
+                           Sub(QT_TRANSLATE_NOOP("CommandTable", "As MS &Word"),
+                               {Cmd(ID_EXPORT_WORD_ALL), Cmd(ID_EXPORT_WORD_NOTES)}),
+                           Sub(QT_TRANSLATE_NOOP("CommandTable", "As MS &Excel"),
+                               {Cmd(ID_EXPORT_EXCEL_ALL), Cmd(ID_EXPORT_EXCEL_NOTES)}),
+                           Sub(QT_TRANSLATE_NOOP("CommandTable", "As Text &File"),
+                               {Cmd(ID_EXPORT_TEXT_ALL), Cmd(ID_EXPORT_TEXT_NOTES)}),
+                           Cmd(ID_EXPORT_PDF, QT_TRANSLATE_NOOP("CommandTable", "As &Portable Document Format (PDF)")),
+                           Cmd(ID_EXPORT_HTML, QT_TRANSLATE_NOOP("CommandTable", "To &HTML"))})}),
 };
 
-const SMenuEntry g_viewsMenu =
-    Sub("Views", {Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST), Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)});
+const SMenuEntry g_viewsMenu = Sub(QT_TRANSLATE_NOOP("CommandTable", "Views"),
+                                   {Cmd(ID_VIEW_DETAILS), Cmd(ID_VIEW_LIST), Cmd(ID_VIEW_TILES), Cmd(ID_VIEW_ICONS)});
 
 const std::vector<SToolbarButton> g_toolbar = {
     {ID_NEW_FOLDER, 0},           {ID_MODIFY_FOLDER, 1},
@@ -166,6 +212,11 @@ const std::vector<SToolbarButton> g_toolbar = {
     {ID_VIEW_SEARCH_RESULTS, 16}, {ID_VIEWS, 12},
     {ID_PREFERENCES, 17},         {ID_APP_ABOUT, 18},
 };
+
+QString Translated(const char* pszText)
+{
+    return QCoreApplication::translate("CommandTable", pszText);
+}
 
 // The prompt (first line) and the tooltip (second line) of a command.
 QStringList CommandStrings(int nId)
@@ -221,7 +272,7 @@ CCommandActions::CCommandActions(ICommandRouter& router, QWidget* pShortcutOwner
 
 QAction* CCommandActions::MakeAction(const SCommandEntry& entry, const char* pszText)
 {
-    auto* pAction = new QAction(QString::fromLatin1(pszText), this);
+    auto* pAction = new QAction(Translated(pszText), this);
     pAction->setData(entry.nId);
     pAction->setObjectName(QStringLiteral("command-%1").arg(entry.nId));
     const QStringList strings = CommandStrings(entry.nId);
@@ -266,14 +317,14 @@ std::vector<QAction*> CCommandActions::GetActions(int nId) const
 void CCommandActions::BuildMenuBar(QMenuBar* pMenuBar)
 {
     for (const SMenuEntry& top : g_mainMenu) {
-        QMenu* pMenu = pMenuBar->addMenu(QString::fromLatin1(top.pszText));
+        QMenu* pMenu = pMenuBar->addMenu(Translated(top.pszText));
         FillMenu(pMenu, top.items);
     }
 }
 
 QMenu* CCommandActions::BuildMenu(const SMenuEntry& entry, QWidget* pParent)
 {
-    auto* pMenu = new QMenu(QString::fromLatin1(entry.pszText), pParent);
+    auto* pMenu = new QMenu(Translated(entry.pszText), pParent);
     FillMenu(pMenu, entry.items);
     return pMenu;
 }
@@ -286,10 +337,10 @@ void CCommandActions::FillMenu(QMenu* pMenu, const std::vector<SMenuEntry>& item
         if (item.nId == 0 && !item.pszText) {
             pMenu->addSeparator();
         } else if (item.nId == 0) {
-            FillMenu(pMenu->addMenu(QString::fromLatin1(item.pszText)), item.items);
+            FillMenu(pMenu->addMenu(Translated(item.pszText)), item.items);
         } else if (const SCommandEntry* pEntry = FindCommand(item.nId)) {
             QAction* pAction = GetAction(item.nId);
-            if (item.pszText && QString::fromLatin1(item.pszText) != pAction->text())
+            if (item.pszText && Translated(item.pszText) != pAction->text())
                 pAction = MakeAction(*pEntry, item.pszText);
             pMenu->addAction(pAction);
         }

@@ -1,5 +1,6 @@
 #include "DesktopOpener.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QStatusBar>
@@ -18,8 +19,9 @@ bool OpenFileOrSay(const QString& strPath, QStatusBar* pStatus)
     if (OpenUrlHook()(QUrl::fromLocalFile(strPath)))
         return true;
     if (pStatus)
-        pStatus->showMessage(QStringLiteral("No program on this desktop opens \"%1\"; the file is there.")
-                                 .arg(QDir::toNativeSeparators(strPath)));
+        pStatus->showMessage(
+            QCoreApplication::translate("DesktopOpener", "No program on this desktop opens \"%1\"; the file is there.")
+                .arg(QDir::toNativeSeparators(strPath)));
     return false;
 }
 

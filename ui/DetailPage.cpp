@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,9 +27,9 @@ QDate ToDate(const CDateTime& dt)
 
 QLabel* MakeLabel(const char* pszText, QWidget* pBuddy)
 {
-    auto* pLabel = new QLabel(QString::fromLatin1(pszText));
+    auto* pLabel = new QLabel(QCoreApplication::translate("CDetailPage", pszText));
     pLabel->setBuddy(pBuddy);
-    pBuddy->setAccessibleName(QString::fromLatin1(pszText));
+    pBuddy->setAccessibleName(pLabel->text());
     return pLabel;
 }
 } // namespace
@@ -38,7 +39,7 @@ CDetailPage::CDetailPage(QWidget* pParent)
       m_pPriority(new QComboBox), m_pNotes(new QPlainTextEdit)
 {
     setObjectName(QStringLiteral("DetailPage"));
-    setWindowTitle(QStringLiteral("Detail"));
+    setWindowTitle(QCoreApplication::translate("CDetailPage", "Detail"));
     m_pTitle->setObjectName(QStringLiteral("TitleEdit"));
     m_pHasDate->setObjectName(QStringLiteral("DateCheck"));
     m_pDate->setObjectName(QStringLiteral("DatePicker"));
@@ -48,28 +49,30 @@ CDetailPage::CDetailPage(QWidget* pParent)
     m_pDate->setCalendarPopup(true);
     m_pDate->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
     m_pDate->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    m_pDate->setAccessibleName(QStringLiteral("Date value"));
-    m_pHasDate->setAccessibleName(QStringLiteral("Date"));
-    m_pPriority->addItems({QStringLiteral("Low"), QStringLiteral("Medium"), QStringLiteral("High")});
+    m_pDate->setAccessibleName(QCoreApplication::translate("CDetailPage", "Date value"));
+    m_pHasDate->setAccessibleName(QCoreApplication::translate("CDetailPage", "Date"));
+    m_pPriority->addItems({QCoreApplication::translate("CDetailPage", "Low"),
+                           QCoreApplication::translate("CDetailPage", "Medium"),
+                           QCoreApplication::translate("CDetailPage", "High")});
     m_pNotes->setTabChangesFocus(true);
     m_pNotes->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto* pGrid = new QGridLayout(this);
     pGrid->setColumnStretch(2, 1);
-    pGrid->addWidget(MakeLabel("Title", m_pTitle), 0, 0);
+    pGrid->addWidget(MakeLabel(QT_TRANSLATE_NOOP("CDetailPage", "Title"), m_pTitle), 0, 0);
     pGrid->addWidget(m_pTitle, 0, 1, 1, 2);
     auto* pDateRow = new QHBoxLayout;
     pDateRow->setContentsMargins(0, 0, 0, 0);
     pDateRow->addWidget(m_pHasDate);
     pDateRow->addWidget(m_pDate);
     pDateRow->addStretch(1);
-    auto* pDateLabel = new QLabel(QStringLiteral("Date"));
+    auto* pDateLabel = new QLabel(QCoreApplication::translate("CDetailPage", "Date"));
     pDateLabel->setBuddy(m_pHasDate);
     pGrid->addWidget(pDateLabel, 1, 0);
     pGrid->addLayout(pDateRow, 1, 1, 1, 2);
-    pGrid->addWidget(MakeLabel("Priority", m_pPriority), 2, 0);
+    pGrid->addWidget(MakeLabel(QT_TRANSLATE_NOOP("CDetailPage", "Priority"), m_pPriority), 2, 0);
     pGrid->addWidget(m_pPriority, 2, 1);
-    pGrid->addWidget(MakeLabel("Notes", m_pNotes), 3, 0, 1, 3);
+    pGrid->addWidget(MakeLabel(QT_TRANSLATE_NOOP("CDetailPage", "Notes"), m_pNotes), 3, 0, 1, 3);
     pGrid->addWidget(m_pNotes, 4, 0, 1, 3);
     pGrid->setRowStretch(4, 1);
     // The title box is as wide as in the dialog's layout: 131 of 291 units.

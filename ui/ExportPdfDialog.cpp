@@ -1,5 +1,6 @@
 #include "ExportPdfDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -15,10 +16,10 @@ namespace
 {
 QString ChoosePdfFile(QWidget* pParent)
 {
-    QFileDialog dialog(pParent, QStringLiteral("Save As"));
+    QFileDialog dialog(pParent, QCoreApplication::translate("CExportPdfDialog", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF Files (*.pdf)"));
+    dialog.setNameFilter(QCoreApplication::translate("CExportPdfDialog", "PDF Files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     // Asking before an existing file is replaced is QFileDialog's default.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -30,7 +31,7 @@ QString ChoosePdfFile(QWidget* pParent)
 CExportPdfDialog::CExportPdfDialog(QWidget* pParent)
     : QDialog(pParent), m_pTitle(new QLineEdit), m_pSubtitle(new QLineEdit), m_pPath(new QLineEdit)
 {
-    setWindowTitle(QStringLiteral("Export to PDF"));
+    setWindowTitle(QCoreApplication::translate("CExportPdfDialog", "Export to PDF"));
     setObjectName(QStringLiteral("ExportPdfDialog"));
     m_pTitle->setObjectName(QStringLiteral("Title"));
     m_pSubtitle->setObjectName(QStringLiteral("Subtitle"));
@@ -38,23 +39,23 @@ CExportPdfDialog::CExportPdfDialog(QWidget* pParent)
     m_pPath->setReadOnly(true);
     m_pTitle->setMinimumWidth(300);
 
-    auto* pTitleLabel = new QLabel(QStringLiteral("Title"));
-    auto* pSubtitleLabel = new QLabel(QStringLiteral("Subtitle"));
-    auto* pHint = new QLabel(QStringLiteral("(Venue, Date etc.,)"));
-    auto* pPathLabel = new QLabel(QStringLiteral("Destination Path"));
+    auto* pTitleLabel = new QLabel(QCoreApplication::translate("CExportPdfDialog", "Title"));
+    auto* pSubtitleLabel = new QLabel(QCoreApplication::translate("CExportPdfDialog", "Subtitle"));
+    auto* pHint = new QLabel(QCoreApplication::translate("CExportPdfDialog", "(Venue, Date etc.,)"));
+    auto* pPathLabel = new QLabel(QCoreApplication::translate("CExportPdfDialog", "Destination Path"));
     pTitleLabel->setBuddy(m_pTitle);
     pSubtitleLabel->setBuddy(m_pSubtitle);
     pPathLabel->setBuddy(m_pPath);
     m_pSubtitle->setAccessibleDescription(pHint->text());
     auto* pBrowse = new QPushButton(QStringLiteral(". . ."));
     pBrowse->setObjectName(QStringLiteral("Browse"));
-    pBrowse->setAccessibleName(QStringLiteral("Choose the destination PDF file"));
+    pBrowse->setAccessibleName(QCoreApplication::translate("CExportPdfDialog", "Choose the destination PDF file"));
     pBrowse->setAutoDefault(false);
     pBrowse->setMaximumWidth(40);
-    auto* pGenerate = new QPushButton(QStringLiteral("Generate"));
+    auto* pGenerate = new QPushButton(QCoreApplication::translate("CExportPdfDialog", "Generate"));
     pGenerate->setObjectName(QStringLiteral("Generate"));
     pGenerate->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* pCancel = new QPushButton(QCoreApplication::translate("CExportPdfDialog", "Cancel"));
     pCancel->setAutoDefault(false);
 
     auto* pSubtitleLabels = new QVBoxLayout;
@@ -117,8 +118,9 @@ void CExportPdfDialog::OnBrowse()
 void CExportPdfDialog::accept()
 {
     if (m_pPath->text().isEmpty()) {
-        QMessageBox::critical(this, QStringLiteral("Quillbox"),
-                              QStringLiteral("Please Select the Desitnation PDF File to be saved."));
+        QMessageBox::critical(
+            this, QStringLiteral("Quillbox"),
+            QCoreApplication::translate("CExportPdfDialog", "Please Select the Desitnation PDF File to be saved."));
         return;
     }
     m_strTitle = m_pTitle->text();

@@ -1,5 +1,6 @@
 #include "FolderDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -13,31 +14,32 @@ namespace
 {
 QString BrowseForDirectory()
 {
-    return QFileDialog::getExistingDirectory(nullptr, QStringLiteral("Select Directory Path "));
+    return QFileDialog::getExistingDirectory(nullptr,
+                                             QCoreApplication::translate("CFolderDialog", "Select Directory Path "));
 }
 } // namespace
 
 CFolderDialog::CFolderDialog(QWidget* pParent) : QDialog(pParent), m_pName(new QLineEdit), m_pPath(new QLineEdit)
 {
-    setWindowTitle(QStringLiteral("Add / Update Folder"));
+    setWindowTitle(QCoreApplication::translate("CFolderDialog", "Add / Update Folder"));
     setObjectName(QStringLiteral("FolderDialog"));
     m_pName->setObjectName(QStringLiteral("FolderName"));
     m_pPath->setObjectName(QStringLiteral("FolderPath"));
     m_pPath->setReadOnly(true);
     m_pName->setMinimumWidth(320);
 
-    auto* pNameLabel = new QLabel(QStringLiteral("Folder Name"));
-    auto* pPathLabel = new QLabel(QStringLiteral("Folder Path"));
+    auto* pNameLabel = new QLabel(QCoreApplication::translate("CFolderDialog", "Folder Name"));
+    auto* pPathLabel = new QLabel(QCoreApplication::translate("CFolderDialog", "Folder Path"));
     pNameLabel->setBuddy(m_pName);
     pPathLabel->setBuddy(m_pPath);
     auto* pBrowse = new QPushButton(QStringLiteral("..."));
     pBrowse->setObjectName(QStringLiteral("Browse"));
-    pBrowse->setAccessibleName(QStringLiteral("Browse for the folder path"));
+    pBrowse->setAccessibleName(QCoreApplication::translate("CFolderDialog", "Browse for the folder path"));
     pBrowse->setAutoDefault(false);
     pBrowse->setMaximumWidth(32);
-    auto* pOk = new QPushButton(QStringLiteral("OK"));
+    auto* pOk = new QPushButton(QCoreApplication::translate("CFolderDialog", "OK"));
     pOk->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* pCancel = new QPushButton(QCoreApplication::translate("CFolderDialog", "Cancel"));
     pCancel->setAutoDefault(false);
 
     auto* pGrid = new QGridLayout;
@@ -96,13 +98,14 @@ void CFolderDialog::accept()
     const QString strPath = m_pPath->text();
     const char* pszProblem = nullptr;
     if (strName.isEmpty() && strPath.isEmpty())
-        pszProblem = "Folder Name & Path cannot be Empty !";
+        pszProblem = QT_TRANSLATE_NOOP("CFolderDialog", "Folder Name & Path cannot be Empty !");
     else if (strName.isEmpty())
-        pszProblem = "Folder Name cannot be Empty !";
+        pszProblem = QT_TRANSLATE_NOOP("CFolderDialog", "Folder Name cannot be Empty !");
     else if (strPath.isEmpty())
-        pszProblem = "Folder Path cannot be Empty !";
+        pszProblem = QT_TRANSLATE_NOOP("CFolderDialog", "Folder Path cannot be Empty !");
     if (pszProblem) {
-        QMessageBox::warning(this, QStringLiteral("Quillbox"), QString::fromLatin1(pszProblem));
+        QMessageBox::warning(this, QStringLiteral("Quillbox"),
+                             QCoreApplication::translate("CFolderDialog", pszProblem));
         return;
     }
     m_strName = strName;

@@ -5,6 +5,7 @@
 
 #include "ImageStrip.h"
 #include "Resources.h"
+#include "ThemeColours.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -54,14 +55,17 @@ void CFolderTreeDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& 
     const QRect rcLabel = LabelRect(option, index);
     const QRect rcIcon = pStyle->subElementRect(QStyle::SE_ItemViewItemDecoration, &opt, opt.widget);
 
+    const QColor clrBack = bSelected ? ThemeColours::Follow(clrSelectedLabel, opt.palette, QPalette::AlternateBase)
+                                     : opt.palette.color(QPalette::Base);
     pPainter->save();
     if (bSelected)
-        pPainter->fillRect(rcLabel, clrSelectedLabel);
+        pPainter->fillRect(rcLabel, clrBack);
     opt.icon.paint(pPainter, rcIcon, Qt::AlignCenter, bSelected ? QIcon::Selected : QIcon::Normal);
     QFont font = opt.font;
     font.setBold(true);
     pPainter->setFont(font);
-    pPainter->setPen(bRoot ? clrRootText : QColor(Qt::black));
+    const QColor clrText = bRoot ? clrRootText : ThemeColours::Follow(Qt::black, opt.palette, QPalette::Text);
+    pPainter->setPen(ThemeColours::Readable(clrText, clrBack));
     const int nMargin = pStyle->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
     pPainter->drawText(rcLabel.adjusted(nMargin, 0, -nMargin, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                        opt.text);

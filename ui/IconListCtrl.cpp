@@ -2,6 +2,7 @@
 
 #include "IconListModel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -39,7 +40,7 @@ public:
 CIconListCtrl::CIconListCtrl(QWidget* pParent) : QListView(pParent), m_pModel(new CIconListModel(this))
 {
     setObjectName(QStringLiteral("IconList"));
-    setAccessibleName(QStringLiteral("Select Icon"));
+    setAccessibleName(QCoreApplication::translate("CIconListCtrl", "Select Icon"));
     setModel(m_pModel);
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);

@@ -2,6 +2,8 @@
 
 #include "Resources.h"
 
+#include <QCoreApplication>
+
 CIconListModel::CIconListModel(QObject* pParent) : QAbstractListModel(pParent)
 {
     m_images.Create(QuillboxResources::IDB_NOTE_ICONS_32, 32);
@@ -22,7 +24,7 @@ QVariant CIconListModel::data(const QModelIndex& index, int nRole) const
     // The items carry no label; a screen reader still hears which icon it is on.
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
-        return QStringLiteral("Icon %1").arg(index.row());
+        return QCoreApplication::translate("CIconListModel", "Icon %1").arg(index.row());
     }
     return {};
 }

@@ -4,6 +4,7 @@
 #include "Resources.h"
 #include "IconListCtrl.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,9 +13,9 @@ namespace
 {
 QLabel* MakeLabel(const char* pszText, QWidget* pBuddy)
 {
-    auto* pLabel = new QLabel(QString::fromLatin1(pszText));
+    auto* pLabel = new QLabel(QCoreApplication::translate("CIconPage", pszText));
     pLabel->setBuddy(pBuddy);
-    pBuddy->setAccessibleName(QString::fromLatin1(pszText));
+    pBuddy->setAccessibleName(pLabel->text());
     return pLabel;
 }
 } // namespace
@@ -23,17 +24,17 @@ CIconPage::CIconPage(QWidget* pParent)
     : QWidget(pParent), m_pComments(new QLineEdit), m_pKeywords(new QLineEdit), m_pIcons(new CIconListCtrl)
 {
     setObjectName(QStringLiteral("IconPage"));
-    setWindowTitle(QStringLiteral("Icon"));
+    setWindowTitle(QCoreApplication::translate("CIconPage", "Icon"));
     m_pComments->setObjectName(QStringLiteral("CommentsEdit"));
     m_pKeywords->setObjectName(QStringLiteral("KeywordsEdit"));
 
     auto* pGrid = new QGridLayout(this);
     pGrid->setColumnStretch(2, 1);
-    pGrid->addWidget(MakeLabel("Comments", m_pComments), 0, 0);
+    pGrid->addWidget(MakeLabel(QT_TRANSLATE_NOOP("CIconPage", "Comments"), m_pComments), 0, 0);
     pGrid->addWidget(m_pComments, 0, 1);
-    pGrid->addWidget(MakeLabel("Keywords", m_pKeywords), 1, 0);
+    pGrid->addWidget(MakeLabel(QT_TRANSLATE_NOOP("CIconPage", "Keywords"), m_pKeywords), 1, 0);
     pGrid->addWidget(m_pKeywords, 1, 1);
-    pGrid->addWidget(MakeLabel("Select Icon", m_pIcons), 2, 0, 1, 3);
+    pGrid->addWidget(MakeLabel(QT_TRANSLATE_NOOP("CIconPage", "Select Icon"), m_pIcons), 2, 0, 1, 3);
     pGrid->addWidget(m_pIcons, 3, 0, 1, 3);
     pGrid->setRowStretch(3, 1);
     // The edits are as wide as in the dialog's layout: 147 of 297 units.

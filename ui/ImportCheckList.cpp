@@ -1,14 +1,18 @@
 #include "ImportCheckList.h"
 
+#include "ImageStrip.h"
 #include "Resources.h"
+#include "ThemeColours.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QImage>
 #include <QPushButton>
+#include <QStyle>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
@@ -24,23 +28,27 @@ QRect DialogRect(const QWidget* pWidget, int x, int y, int cx, int cy)
     return QRect(x * nBaseX / 4, y * nBaseY / 8, cx * nBaseX / 4, cy * nBaseY / 8);
 }
 
+// rc, widened about its centre when the button's text needs more room (a
+// longer translation).
+QRect WideEnough(const QPushButton* pButton, QRect rc)
+{
+    const int nNeeded = pButton->fontMetrics().horizontalAdvance(pButton->text()) +
+                        2 * pButton->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, pButton);
+    const int nMore = nNeeded - rc.width();
+    if (nMore > 0)
+        rc.adjust(-nMore / 2, 0, nMore - nMore / 2, 0);
+    return rc;
+}
+
 constexpr int nColumnWidth = 350;
 } // namespace
 
 QPixmap ImportListImage(int nBitmapId)
 {
-    // The first 16 pixels of the strip, with white as the transparent colour.
-    QImage image = QImage(QuillboxResources::ImagePath(nBitmapId)).convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull())
-        return {};
-    image = image.copy(0, 0, qMin(16, image.width()), image.height());
-    for (int y = 0; y < image.height(); ++y) {
-        auto* pLine = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((pLine[x] & 0xffffff) == 0xffffff)
-                pLine[x] = 0;
-    }
-    return QPixmap::fromImage(image);
+    // The first image of the strip, with white as the transparent colour.
+    std::vector<QPixmap> images;
+    LoadImageStrip(nBitmapId, 16, images);
+    return images.empty() ? QPixmap() : images.front();
 }
 
 CImportListModelBase::CImportListModelBase(QString strHeading, QPixmap image, QObject* pParent)
@@ -59,7 +67,12 @@ int CImportListModelBase::columnCount(const QModelIndex& parent) const
 
 QColor CImportListModelBase::TextColour(size_t) const
 {
-    return Qt::black;
+    return ThemeColours::Follow(Qt::black, QGuiApplication::palette(), QPalette::Text);
+}
+
+QColor CImportListModelBase::RowBackground()
+{
+    return ThemeColours::Follow(Qt::white, QGuiApplication::palette(), QPalette::Base);
 }
 
 QVariant CImportListModelBase::data(const QModelIndex& index, int nRole) const
@@ -81,9 +94,9 @@ QVariant CImportListModelBase::data(const QModelIndex& index, int nRole) const
         return font;
     }
     case Qt::ForegroundRole:
-        return TextColour(nRow);
+        return ThemeColours::Readable(TextColour(nRow), RowBackground());
     case Qt::BackgroundRole:
-        return QColor(Qt::white);
+        return RowBackground();
     default:
         return {};
     }
@@ -153,8 +166,10 @@ struct CImportDlgBase::SJob
 };
 
 CImportDlgBase::CImportDlgBase(const QString& strTitle, CImportCheckList* pList, QWidget* pParent)
-    : QDialog(pParent), m_pList(pList), m_pImport(new QPushButton(QStringLiteral("Import"), this)),
-      m_pCancel(new QPushButton(QStringLiteral("Cancel"), this)), m_pWatcher(new QFutureWatcher<void>(this))
+    : QDialog(pParent), m_pList(pList),
+      m_pImport(new QPushButton(QCoreApplication::translate("CImportDlgBase", "Import"), this)),
+      m_pCancel(new QPushButton(QCoreApplication::translate("CImportDlgBase", "Cancel"), this)),
+      m_pWatcher(new QFutureWatcher<void>(this))
 {
     connect(m_pWatcher, &QFutureWatcher<void>::finished, this, &CImportDlgBase::OnListingFinished);
     setWindowTitle(strTitle);
@@ -165,8 +180,8 @@ CImportDlgBase::CImportDlgBase(const QString& strTitle, CImportCheckList* pList,
     m_pCancel->setAutoDefault(false);
     setFixedSize(DialogRect(this, 0, 0, 270, 196).size());
     m_pList->setGeometry(DialogRect(this, 7, 7, 252, 144));
-    m_pImport->setGeometry(DialogRect(this, 61, 169, 50, 14));
-    m_pCancel->setGeometry(DialogRect(this, 138, 169, 50, 14));
+    m_pImport->setGeometry(WideEnough(m_pImport, DialogRect(this, 61, 169, 50, 14)));
+    m_pCancel->setGeometry(WideEnough(m_pCancel, DialogRect(this, 138, 169, 50, 14)));
     connect(m_pImport, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

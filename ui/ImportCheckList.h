@@ -38,8 +38,11 @@ protected:
     virtual const std::string& Text(size_t nRow) const = 0;
     virtual bool IsChecked(size_t nRow) const = 0;
     virtual void SetChecked(size_t nRow, bool bChecked) = 0;
-    // The row's text colour; black unless a list says otherwise.
+    // The row's text colour; the palette's text unless a list says otherwise.
+    // It is moved as far as needed to stay readable on the row.
     virtual QColor TextColour(size_t nRow) const;
+    // White, or the palette's base when the palette is dark.
+    static QColor RowBackground();
 
 private:
     QString m_strHeading;

@@ -3,12 +3,14 @@
 #include "OutlookConnection.h"
 #include "Resources.h"
 
+#include <QCoreApplication>
+
 class CImportNotesDlg::CModel : public CImportListModelBase
 {
 public:
     explicit CModel(QObject* pParent)
-        : CImportListModelBase(QStringLiteral("    Notes"), ImportListImage(QuillboxResources::IDB_IMPORT_NOTES),
-                               pParent)
+        : CImportListModelBase(QCoreApplication::translate("CImportNotesDlg", "    Notes"),
+                               ImportListImage(QuillboxResources::IDB_IMPORT_NOTES), pParent)
     {}
 
     CImportList<std::string> m_rows;
@@ -23,12 +25,13 @@ protected:
 CImportNotesList::CImportNotesList(QWidget* pParent) : CImportCheckList(pParent)
 {
     setObjectName(QStringLiteral("ImportNotesList"));
-    setAccessibleName(QStringLiteral("Notes"));
+    setAccessibleName(QCoreApplication::translate("CImportNotesDlg", "Notes"));
 }
 
 CImportNotesDlg::CImportNotesDlg(COutlookConnection& outlook, QWidget* pParent)
-    : CImportDlgBase(QStringLiteral("Import Notes From OutLook"), new CImportNotesList, pParent), m_outlook(outlook),
-      m_pModel(new CModel(this))
+    : CImportDlgBase(QCoreApplication::translate("CImportNotesDlg", "Import Notes From OutLook"), new CImportNotesList,
+                     pParent),
+      m_outlook(outlook), m_pModel(new CModel(this))
 {
     setObjectName(QStringLiteral("ImportNotesDlg"));
     m_pList->SetModel(m_pModel);

@@ -5,12 +5,14 @@
 #include "OutlookConnection.h"
 #include "Resources.h"
 
+#include <QCoreApplication>
+
 class CImportTasksDlg::CModel : public CImportListModelBase
 {
 public:
     CModel(const CAppContext& app, QObject* pParent)
-        : CImportListModelBase(QStringLiteral("    Tasks"), ImportListImage(QuillboxResources::IDB_IMPORT_TASKS),
-                               pParent),
+        : CImportListModelBase(QCoreApplication::translate("CImportTasksDlg", "    Tasks"),
+                               ImportListImage(QuillboxResources::IDB_IMPORT_TASKS), pParent),
           m_app(app)
     {}
 
@@ -40,12 +42,13 @@ private:
 CImportTasksList::CImportTasksList(QWidget* pParent) : CImportCheckList(pParent)
 {
     setObjectName(QStringLiteral("ImportTasksList"));
-    setAccessibleName(QStringLiteral("Tasks"));
+    setAccessibleName(QCoreApplication::translate("CImportTasksDlg", "Tasks"));
 }
 
 CImportTasksDlg::CImportTasksDlg(COutlookConnection& outlook, const CAppContext& app, QWidget* pParent)
-    : CImportDlgBase(QStringLiteral("Import Task From OutLook"), new CImportTasksList, pParent), m_outlook(outlook),
-      m_pModel(new CModel(app, this))
+    : CImportDlgBase(QCoreApplication::translate("CImportTasksDlg", "Import Task From OutLook"), new CImportTasksList,
+                     pParent),
+      m_outlook(outlook), m_pModel(new CModel(app, this))
 {
     setObjectName(QStringLiteral("ImportTasksDlg"));
     m_pList->SetModel(m_pModel);

@@ -1,6 +1,7 @@
 #include "NotesHeaderCtrl.h"
 
 #include "NotesListCtrl.h"
+#include "ThemeColours.h"
 
 #include <QPainter>
 
@@ -29,7 +30,7 @@ void CNotesHeaderCtrl::paintSection(QPainter* pPainter, const QRect& rect, int n
     font.setWeight(QFont::Bold);
     font.setPixelSize(14);
     pPainter->setFont(font);
-    pPainter->setPen(clrText);
+    pPainter->setPen(ThemeColours::Readable(clrText, clrBackground));
     const QString strText =
         model() ? model()->headerData(nLogicalIndex, orientation(), Qt::DisplayRole).toString() : QString();
     pPainter->drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, strText);

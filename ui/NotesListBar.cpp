@@ -2,8 +2,11 @@
 
 #include "NotesListCtrl.h"
 
+#include <QCoreApplication>
+
 CNotesListBar::CNotesListBar(const CAppContext& app, QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Notes List"), pFrame, nControlId), m_pList(new CNotesListCtrl(app))
+    : CSizingControlBarG(QCoreApplication::translate("CNotesListBar", "Notes List"), pFrame, nControlId),
+      m_pList(new CNotesListCtrl(app))
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     SetChild(m_pList);

@@ -8,6 +8,9 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include "ThemeColours.h"
+
+#include <QCoreApplication>
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -53,7 +56,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
       m_pDelegate(new CNotesListDelegate(*this, this))
 {
     setObjectName(QStringLiteral("NotesList"));
-    setAccessibleName(QStringLiteral("Notes List"));
+    setAccessibleName(QCoreApplication::translate("CNotesListCtrl", "Notes List"));
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->setSpacing(2);
@@ -69,7 +72,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
     connect(m_pFilter, &QLineEdit::textChanged, this, &CNotesListCtrl::FilterEdited);
 
     m_pDetails->setObjectName(QStringLiteral("NotesListDetails"));
-    m_pDetails->setAccessibleName(QStringLiteral("Notes List"));
+    m_pDetails->setAccessibleName(QCoreApplication::translate("CNotesListCtrl", "Notes List"));
     // A table rather than a tree: it keeps nothing per row, which counts
     // with a hundred thousand notes. The rows draw their own grid line.
     m_pDetails->setHorizontalHeader(m_pHeader);
@@ -87,7 +90,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
     m_pDetails->setModel(&m_model);
 
     m_pItems->setObjectName(QStringLiteral("NotesListItems"));
-    m_pItems->setAccessibleName(QStringLiteral("Notes List"));
+    m_pItems->setAccessibleName(QCoreApplication::translate("CNotesListCtrl", "Notes List"));
     m_pItems->setModel(&m_model);
     m_pItems->setSelectionModel(m_pDetails->selectionModel());
     m_pItems->setUniformItemSizes(true);
@@ -105,7 +108,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
         pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
         pView->setFrameShadow(QFrame::Sunken);
         QPalette pal = pView->palette();
-        pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Base, ThemeColours::Follow(Qt::white, pal, QPalette::Base));
         pView->setPalette(pal);
         WatchView(pView);
         m_pStack->addWidget(pView);

@@ -3,6 +3,7 @@
 #include "NoteImageList.h"
 #include "NotesListCtrl.h"
 #include "NotesListModel.h"
+#include "ThemeColours.h"
 
 #include <QPainter>
 
@@ -80,20 +81,22 @@ void CNotesListDelegate::PaintDetailsCell(QPainter* pPainter, const QStyleOption
                                           const QModelIndex& index) const
 {
     const bool bMark = index.row() == m_list.GetSelectionMark();
+    const QPalette& pal = option.palette;
     QColor clrTextNow = bMark ? clrMarkText : clrText;
-    const QColor clrBackNow = bMark ? clrMarkBack : clrBack;
+    const QColor clrBackNow = bMark ? ThemeColours::Follow(clrMarkBack, pal, QPalette::AlternateBase)
+                                    : ThemeColours::Follow(clrBack, pal, QPalette::Base);
     const QRect rcCell = option.rect;
 
     // The bottom pixel row is the grid line's.
     pPainter->fillRect(rcCell.adjusted(0, 0, 0, -1), clrBackNow);
-    pPainter->setPen(clrGrid);
+    pPainter->setPen(ThemeColours::Follow(clrGrid, pal, QPalette::Mid));
     pPainter->drawLine(rcCell.bottomLeft(), rcCell.bottomRight());
     pPainter->drawLine(rcCell.topRight(), rcCell.bottomRight());
 
     pPainter->setFont(RowFont(option.font));
     if (HasKnownPriority(index))
         clrTextNow = index.data(Qt::ForegroundRole).value<QColor>();
-    pPainter->setPen(clrTextNow);
+    pPainter->setPen(ThemeColours::Readable(clrTextNow, clrBackNow));
     const QRect rcText = rcCell.adjusted(index.column() == CNotesListModel::colName ? 20 : 3, 0, -1, -1);
     pPainter->setClipRect(rcCell.adjusted(0, 0, -1, -1));
     pPainter->drawText(rcText, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
@@ -110,9 +113,14 @@ void CNotesListDelegate::PaintItem(QPainter* pPainter, const QStyleOptionViewIte
                                    const QModelIndex& index) const
 {
     const bool bMark = index.row() == m_list.GetSelectionMark();
-    const QColor clrTextNow = bMark ? option.palette.color(QPalette::Active, QPalette::HighlightedText)
-                                    : index.data(Qt::ForegroundRole).value<QColor>();
-    const QColor clrBackNow = bMark ? option.palette.color(QPalette::Active, QPalette::Highlight) : clrBack;
+    const QPalette& pal = option.palette;
+    // The mark keeps the highlight's text colour; its background gives way.
+    const QColor clrHighlightText = pal.color(QPalette::Active, QPalette::HighlightedText);
+    const QColor clrBackNow =
+        bMark ? ThemeColours::Readable(pal.color(QPalette::Active, QPalette::Highlight), clrHighlightText)
+              : ThemeColours::Follow(clrBack, pal, QPalette::Base);
+    const QColor clrTextNow = bMark ? clrHighlightText
+                                    : ThemeColours::Readable(index.data(Qt::ForegroundRole).value<QColor>(), clrBackNow);
     const QFont font = RowFont(option.font);
     const QFontMetrics metrics(font);
     const QString strTitle = index.data(Qt::DisplayRole).toString();

@@ -6,6 +6,7 @@
 #include "TextMatch.h"
 
 #include <QLocale>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <bit>
@@ -17,7 +18,9 @@
 
 namespace
 {
-const char* const apszColumnTitles[CNotesListModel::nColumns] = {"Name", "Comments", "Date", "Priority"};
+const char* const apszColumnTitles[CNotesListModel::nColumns] = {
+    QT_TRANSLATE_NOOP("CNotesListModel", "Name"), QT_TRANSLATE_NOOP("CNotesListModel", "Comments"),
+    QT_TRANSLATE_NOOP("CNotesListModel", "Date"), QT_TRANSLATE_NOOP("CNotesListModel", "Priority")};
 
 // The records a filter lets through, by address: the filter looks up every
 // row at each keystroke, so this is a flat table rather than a node per entry,
@@ -162,7 +165,8 @@ QVariant CNotesListModel::data(const QModelIndex& index, int nRole) const
         // A single-column list shows the title alone; a screen reader gets every column.
         QStringList parts{CellText(r, colName)};
         for (int c = colComments; c < nColumns; ++c)
-            parts << QString::fromLatin1(apszColumnTitles[c]) + QStringLiteral(": ") + CellText(r, c);
+            parts << QCoreApplication::translate("CNotesListModel", apszColumnTitles[c]) + QStringLiteral(": ") +
+                         CellText(r, c);
         return parts.join(QStringLiteral(", "));
     }
     case Qt::ForegroundRole:
@@ -189,7 +193,7 @@ QVariant CNotesListModel::headerData(int nSection, Qt::Orientation orientation, 
 {
     if (orientation == Qt::Horizontal && nSection >= 0 && nSection < nColumns) {
         if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
-            return QString::fromLatin1(apszColumnTitles[nSection]);
+            return QCoreApplication::translate("CNotesListModel", apszColumnTitles[nSection]);
         if (nRole == Qt::TextAlignmentRole)
             return nSection == colName ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
         // A column clicked for the first time sorts ascending.

@@ -3,6 +3,7 @@
 #include "DetailPage.h"
 #include "IconPage.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -100,13 +101,15 @@ void CNotesSheet::Build()
 
     if (!m_bWizard) {
         m_pTabs = new QTabWidget;
-        m_pTabs->addTab(m_pDetail, QStringLiteral("Detail"));
-        m_pTabs->addTab(m_pIcon, QStringLiteral("Icon"));
+        m_pTabs->addTab(m_pDetail, QCoreApplication::translate("CNotesSheet", "Detail"));
+        m_pTabs->addTab(m_pIcon, QCoreApplication::translate("CNotesSheet", "Icon"));
         m_pTabs->setMinimumSize(szPage);
         pLayout->addWidget(m_pTabs);
         auto* pButtons = new QDialogButtonBox;
-        m_apButtons[btnOK] = pButtons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-        m_apButtons[btnCancel] = pButtons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+        m_apButtons[btnOK] =
+            pButtons->addButton(QCoreApplication::translate("CNotesSheet", "OK"), QDialogButtonBox::AcceptRole);
+        m_apButtons[btnCancel] =
+            pButtons->addButton(QCoreApplication::translate("CNotesSheet", "Cancel"), QDialogButtonBox::RejectRole);
         m_apButtons[btnOK]->setDefault(true);
         pLayout->addWidget(pButtons);
         connect(pButtons, &QDialogButtonBox::accepted, this, &CNotesSheet::OnOK);
@@ -145,10 +148,10 @@ void CNotesSheet::Build()
     auto* pButtonRow = new QHBoxLayout;
     pButtonRow->setContentsMargins(11, 8, 11, 11);
     pButtonRow->addStretch(1);
-    m_apButtons[btnBack] = new QPushButton(QStringLiteral("< Back"));
-    m_apButtons[btnNext] = new QPushButton(QStringLiteral("Next >"));
-    m_apButtons[btnFinish] = new QPushButton(QStringLiteral("Finish"));
-    m_apButtons[btnCancel] = new QPushButton(QStringLiteral("Cancel"));
+    m_apButtons[btnBack] = new QPushButton(QCoreApplication::translate("CNotesSheet", "< Back"));
+    m_apButtons[btnNext] = new QPushButton(QCoreApplication::translate("CNotesSheet", "Next >"));
+    m_apButtons[btnFinish] = new QPushButton(QCoreApplication::translate("CNotesSheet", "Finish"));
+    m_apButtons[btnCancel] = new QPushButton(QCoreApplication::translate("CNotesSheet", "Cancel"));
     for (int i : {btnBack, btnNext, btnFinish, btnCancel}) {
         m_apButtons[i]->setAutoDefault(false);
         pButtonRow->addWidget(m_apButtons[i]);
@@ -239,7 +242,9 @@ void CNotesSheet::CopyIn()
 
 void CNotesSheet::CopyOut()
 {
-    m_note.m_strTitle = m_pDetail->m_strTitle.empty() ? std::string("Untitled") : m_pDetail->m_strTitle;
+    m_note.m_strTitle = m_pDetail->m_strTitle.empty()
+                            ? QCoreApplication::translate("CNotesSheet", "Untitled").toStdString()
+                            : m_pDetail->m_strTitle;
     m_note.m_strNotes = m_pDetail->m_strNotes;
     m_note.m_bHasDate = m_pDetail->m_bHasDate;
     m_note.m_dtDate = m_pDetail->m_dtDate;

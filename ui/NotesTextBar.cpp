@@ -2,16 +2,18 @@
 
 #include "EditText.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QPlainTextEdit>
 
 CNotesTextBar::CNotesTextBar(QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Notes"), pFrame, nControlId), m_pEdit(new QPlainTextEdit)
+    : CSizingControlBarG(QCoreApplication::translate("CNotesTextBar", "Notes"), pFrame, nControlId),
+      m_pEdit(new QPlainTextEdit)
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     m_pEdit->setObjectName(QStringLiteral("NotesText"));
-    m_pEdit->setAccessibleName(QStringLiteral("Notes"));
+    m_pEdit->setAccessibleName(QCoreApplication::translate("CNotesTextBar", "Notes"));
     m_pEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab leaves the pane, as in the editor sheet: a note keeps no tab typed by mistake.
     m_pEdit->setTabChangesFocus(true);

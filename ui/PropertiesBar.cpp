@@ -3,18 +3,20 @@
 #include "AppContext.h"
 #include "NoteRecord.h"
 #include "Resources.h"
+#include "ThemeColours.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
 const char* const CPropertiesList::apszLabels[nRows] = {
     "",
     "",
-    "Comments          ",
-    "Date                 ",
-    "Date Created     ",
-    "Date Modified    ",
-    "Modify At          ",
+    QT_TRANSLATE_NOOP("CPropertiesList", "Comments          "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Date                 "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Date Created     "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Date Modified    "),
+    QT_TRANSLATE_NOOP("CPropertiesList", "Modify At          "),
 };
 const QColor CPropertiesList::clrBackground(250, 250, 250);
 
@@ -36,13 +38,15 @@ public:
         const int nMiddle = nLeft + (nRight - nLeft) / 2;
         pPainter->save();
         // The bottom pixel row keeps the list background between rows.
-        pPainter->fillRect(QRect(nLeft, rc.top(), rc.width(), rc.height() - 1), CPropertiesList::clrBackground);
+        const QColor clrBack = ThemeColours::Follow(CPropertiesList::clrBackground, option.palette, QPalette::Base);
+        pPainter->fillRect(QRect(nLeft, rc.top(), rc.width(), rc.height() - 1), clrBack);
 
         QFont font = option.font;
         const QString strLabel = index.data(CPropertiesList::LabelRole).toString();
         const QString strValue = index.data(CPropertiesList::ShownValueRole).toString();
         switch (index.row()) {
         case CPropertiesList::rowTitle:
+            // The title band keeps its colours under any palette.
             if (!strValue.isEmpty())
                 pPainter->fillRect(rc, QColor(255, 255, 215));
             font.setWeight(QFont::Bold);
@@ -65,13 +69,14 @@ public:
             font.setPixelSize(15);
             font.setWeight(QFont::Bold);
             pPainter->setFont(font);
-            pPainter->setPen(QColor(0, 85, 227));
+            pPainter->setPen(ThemeColours::Readable(QColor(0, 85, 227), clrBack));
             const QRect rcLabel(QPoint(nLeft + 10, rc.top()), QPoint(nMiddle - 1, rc.bottom()));
             pPainter->setClipRect(rcLabel);
             pPainter->drawText(rcLabel, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, strLabel);
             font.setWeight(QFont::Normal);
             pPainter->setFont(font);
-            pPainter->setPen(Qt::black);
+            pPainter->setPen(
+                ThemeColours::Readable(ThemeColours::Follow(Qt::black, option.palette, QPalette::Text), clrBack));
             const QRect rcValue(QPoint(nMiddle, rc.top()), QPoint(nRight - 1, rc.bottom()));
             pPainter->setClipRect(rcValue);
             pPainter->drawText(rcValue, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, strValue);
@@ -96,7 +101,7 @@ private:
 CPropertiesList::CPropertiesList(QWidget* pParent) : QListWidget(pParent)
 {
     setObjectName(QStringLiteral("PropertiesList"));
-    setAccessibleName(QStringLiteral("Properties"));
+    setAccessibleName(QCoreApplication::translate("CPropertiesList", "Properties"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFrameShadow(QFrame::Sunken);
     setUniformItemSizes(true);
@@ -109,7 +114,7 @@ void CPropertiesList::InitList()
 {
     setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, clrBackground);
+    pal.setColor(QPalette::Base, ThemeColours::Follow(clrBackground, pal, QPalette::Base));
     setPalette(pal);
     m_images.Create(QuillboxResources::IDB_NOTE_ICONS_16, 16);
 }
@@ -129,11 +134,17 @@ void CPropertiesList::ShowNoteProperties(const CNoteRecord* pNote)
         CAppContext::FormatDate(pNote->m_dtModified) + " " + CAppContext::FormatTime(pNote->m_dtModified),
         ModifiedAtText(pNote->m_nModifiedAt),
     };
-    static const char* const apszSpoken[nRows] = {"Title", "Icon", "", "", "", "", ""};
+    static const char* const apszSpoken[nRows] = {QT_TRANSLATE_NOOP("CPropertiesList", "Title"),
+                                                  QT_TRANSLATE_NOOP("CPropertiesList", "Icon"),
+                                                  "",
+                                                  "",
+                                                  "",
+                                                  "",
+                                                  ""};
     clear();
     for (int i = 0; i < nRows; ++i) {
         auto* pItem = new QListWidgetItem(QString::fromStdString(strValues[i]), this);
-        const QString strLabel = QString::fromLatin1(apszLabels[i]);
+        const QString strLabel = QCoreApplication::translate("CPropertiesList", apszLabels[i]);
         QString strShown = pItem->text();
         // The row keeps the formatted date; an undated note shows none.
         if (i == rowDate && !pNote->m_bHasDate)
@@ -141,7 +152,8 @@ void CPropertiesList::ShowNoteProperties(const CNoteRecord* pNote)
         pItem->setData(LabelRole, strLabel);
         pItem->setData(ShownValueRole, strShown);
         QString strSpoken = i == rowIcon ? QString::number(pNote->m_nIcon) : strShown;
-        const QString strName = *apszSpoken[i] ? QString::fromLatin1(apszSpoken[i]) : strLabel.trimmed();
+        const QString strName =
+            *apszSpoken[i] ? QCoreApplication::translate("CPropertiesList", apszSpoken[i]) : strLabel.trimmed();
         pItem->setData(Qt::AccessibleTextRole, strName + QStringLiteral(": ") + strSpoken);
         if (i == rowIcon)
             pItem->setData(IconRole, pNote->m_nIcon);
@@ -153,7 +165,7 @@ void CPropertiesList::ClearProperties()
     clear();
     auto* pItem = new QListWidgetItem(QString(), this);
     pItem->setData(ShownValueRole, QString());
-    pItem->setData(Qt::AccessibleTextRole, QStringLiteral("No note"));
+    pItem->setData(Qt::AccessibleTextRole, QCoreApplication::translate("CPropertiesList", "No note"));
 }
 
 QString CPropertiesList::GetShownValue(int nRow) const
@@ -163,7 +175,8 @@ QString CPropertiesList::GetShownValue(int nRow) const
 }
 
 CPropertiesBar::CPropertiesBar(QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Properties"), pFrame, nControlId), m_pList(new CPropertiesList)
+    : CSizingControlBarG(QCoreApplication::translate("CPropertiesList", "Properties"), pFrame, nControlId),
+      m_pList(new CPropertiesList)
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     SetChild(m_pList);

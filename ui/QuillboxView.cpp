@@ -7,6 +7,7 @@
 #include "FolderTreeDelegate.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 
@@ -14,7 +15,7 @@ CQuillboxView::CQuillboxView(CAppContext& app, const CFolderSettingsFile& folder
     : m_app(app), m_folderSettings(folderSettings), m_pMessageParent(pMessageParent)
 {
     setObjectName(QStringLiteral("FolderTree"));
-    setAccessibleName(QStringLiteral("Folders"));
+    setAccessibleName(QCoreApplication::translate("CQuillboxView", "Folders"));
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,9 +12,9 @@
 
 CSearchDlg::CSearchDlg(const std::vector<SFolder>& folders, int nInitialFolder, QWidget* pParent)
     : QDialog(pParent), m_folders(folders), m_pText(new QLineEdit), m_pFolder(new QComboBox),
-      m_pKeywordsOnly(new QCheckBox(QStringLiteral("Search in Keyword only")))
+      m_pKeywordsOnly(new QCheckBox(QCoreApplication::translate("CSearchDlg", "Search in Keyword only")))
 {
-    setWindowTitle(QStringLiteral("Search"));
+    setWindowTitle(QCoreApplication::translate("CSearchDlg", "Search"));
     setObjectName(QStringLiteral("SearchDialog"));
     m_pText->setObjectName(QStringLiteral("FindWhat"));
     m_pFolder->setObjectName(QStringLiteral("SearchFolder"));
@@ -26,14 +27,14 @@ CSearchDlg::CSearchDlg(const std::vector<SFolder>& folders, int nInitialFolder, 
         m_pFolder->addItem(tr("All folders"));
     m_pFolder->setCurrentIndex(nInitialFolder >= 0 && nInitialFolder < m_pFolder->count() ? nInitialFolder : -1);
 
-    auto* pTextLabel = new QLabel(QStringLiteral("Find what"));
-    auto* pFolderLabel = new QLabel(QStringLiteral("Search in Folder"));
+    auto* pTextLabel = new QLabel(QCoreApplication::translate("CSearchDlg", "Find what"));
+    auto* pFolderLabel = new QLabel(QCoreApplication::translate("CSearchDlg", "Search in Folder"));
     pTextLabel->setBuddy(m_pText);
     pFolderLabel->setBuddy(m_pFolder);
-    auto* pFind = new QPushButton(QStringLiteral("Find"));
+    auto* pFind = new QPushButton(QCoreApplication::translate("CSearchDlg", "Find"));
     pFind->setObjectName(QStringLiteral("Find"));
     pFind->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* pCancel = new QPushButton(QCoreApplication::translate("CSearchDlg", "Cancel"));
     pCancel->setAutoDefault(false);
 
     auto* pGrid = new QGridLayout;

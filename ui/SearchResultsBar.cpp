@@ -1,7 +1,9 @@
 #include "SearchResultsBar.h"
 
 #include "NoteIcons.h"
+#include "ThemeColours.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -11,7 +13,10 @@
 namespace
 {
 constexpr int nColumnCount = 4;
-const char* const apszColumnTitles[nColumnCount] = {" * Search Results *   Name", "Comments", "Date", "Priority"};
+const char* const apszColumnTitles[nColumnCount] = {
+    QT_TRANSLATE_NOOP("CSearchResultsList", " * Search Results *   Name"),
+    QT_TRANSLATE_NOOP("CSearchResultsList", "Comments"), QT_TRANSLATE_NOOP("CSearchResultsList", "Date"),
+    QT_TRANSLATE_NOOP("CSearchResultsList", "Priority")};
 // The Folder column after them, shown after a search of all folders.
 constexpr int nAllColumns = nColumnCount + 1;
 
@@ -82,7 +87,8 @@ QVariant CSearchResultsModel::headerData(int nSection, Qt::Orientation orientati
     if (orientation != Qt::Horizontal || nSection < 0 || nSection >= nAllColumns)
         return {};
     if (nRole == Qt::DisplayRole || nRole == Qt::AccessibleTextRole)
-        return nSection == colFolder ? tr("Folder") : QString::fromLatin1(apszColumnTitles[nSection]);
+        return nSection == colFolder ? tr("Folder")
+                                     : QCoreApplication::translate("CSearchResultsList", apszColumnTitles[nSection]);
     if (nRole == Qt::TextAlignmentRole)
         return ColumnAlignment(nSection);
     return {};
@@ -192,7 +198,7 @@ void CResultsHeaderCtrl::paintSection(QPainter* pPainter, const QRect& rect, int
     const QRect rcFill = rect.adjusted(1, 0, 0, 0);
     pPainter->fillRect(rcFill, m_clrBack);
     pPainter->setFont(HeaderFont());
-    pPainter->setPen(m_clrText);
+    pPainter->setPen(ThemeColours::Readable(m_clrText, m_clrBack));
     const QString strText = model() ? model()->headerData(nLogicalIndex, orientation()).toString() : QString();
     const int nAlign = (nLogicalIndex == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
     pPainter->drawText(rcFill.adjusted(2, 0, -2, 0), nAlign | Qt::TextSingleLine, strText);
@@ -218,7 +224,7 @@ void CResultsHeaderCtrl::mouseReleaseEvent(QMouseEvent* pEvent)
 CSearchResultsList::CSearchResultsList(QWidget* pParent) : QTreeView(pParent)
 {
     setObjectName(QStringLiteral("SearchResultsList"));
-    setAccessibleName(QStringLiteral("Search Results"));
+    setAccessibleName(QCoreApplication::translate("CSearchResultsBar", "Search Results"));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -308,7 +314,8 @@ int FindResultTargetRow(const std::string& strKey, int nRowCount,
 }
 
 CSearchResultsBar::CSearchResultsBar(QMainWindow* pFrame, int nControlId)
-    : CSizingControlBarG(QStringLiteral("Search Results"), pFrame, nControlId), m_pList(new CSearchResultsList)
+    : CSizingControlBarG(QCoreApplication::translate("CSearchResultsBar", "Search Results"), pFrame, nControlId),
+      m_pList(new CSearchResultsList)
 {
     SetSCBStyle(SCBS_SHOWEDGES | SCBS_SIZECHILD);
     SetChild(m_pList);

@@ -7,12 +7,14 @@
 #include "ExportPdfDialog.h"
 #include "NoteRecord.h"
 #include "PreferencesDialog.h"
+#include "QuillboxApp.h"
 #include "SearchDlg.h"
 #include "SearchResultsBar.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QTest>
@@ -68,6 +70,9 @@ int main(int argc, char** argv)
         return 2;
     }
     g_strOutDir = QString::fromLocal8Bit(argv[1]);
+    // In the language of the environment's locale: LANG=de_DE.UTF-8 shows
+    // whether the German texts fit.
+    CQuillboxApp::InstallTranslators(QLocale());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     bool bOk = true;
 

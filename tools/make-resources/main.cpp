@@ -44,15 +44,22 @@ int main(int argc, char* argv[])
     }
 
     const QRgb paper = clrPaper.rgb() & 0xffffffu;
+    // Every strip also at twice its size, "<name>@2x.png", for screens at 200%;
+    // the 16-pixel note icons' are the 32-pixel strip.
     Save(dir, QStringLiteral("note_icons_16.png"), Strip(nNoteIcons, 16, rgbWhite, paper, DrawNoteIcon));
     Save(dir, QStringLiteral("note_icons_32.png"), Strip(nNoteIcons, 32, rgbWhite, paper, DrawNoteIcon));
-    Save(dir, QStringLiteral("tree.png"), Strip(5, 16, rgbWhite, paper, DrawTreeImage));
-    Save(dir, QStringLiteral("toolbar.png"), Strip(19, 16, rgbToolbarMask, 0xc3c3c3u, DrawToolbarImage));
-    Save(dir, QStringLiteral("import_notes.png"), Strip(1, 16, rgbWhite, paper, [](QPainter& p, int) {
-             SymSheet(p, Ink{aPalette[0], Dark(aPalette[0])});
-         }));
-    Save(dir, QStringLiteral("import_tasks.png"),
-         Strip(1, 16, rgbWhite, paper, [](QPainter& p, int) { DrawImportTasks(p); }));
+    Save(dir, QStringLiteral("note_icons_32@2x.png"), Strip(nNoteIcons, 64, rgbWhite, paper, DrawNoteIcon));
+    for (int nScale : {1, 2}) {
+        const QString strSuffix = nScale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        const int nSize = 16 * nScale;
+        Save(dir, QStringLiteral("tree") + strSuffix, Strip(5, nSize, rgbWhite, paper, DrawTreeImage));
+        Save(dir, QStringLiteral("toolbar") + strSuffix, Strip(19, nSize, rgbToolbarMask, 0xc3c3c3u, DrawToolbarImage));
+        Save(dir, QStringLiteral("import_notes") + strSuffix, Strip(1, nSize, rgbWhite, paper, [](QPainter& p, int) {
+                 SymSheet(p, Ink{aPalette[0], Dark(aPalette[0])});
+             }));
+        Save(dir, QStringLiteral("import_tasks") + strSuffix,
+             Strip(1, nSize, rgbWhite, paper, [](QPainter& p, int) { DrawImportTasks(p); }));
+    }
     Save(dir, QStringLiteral("wizard_header.png"),
          Picture(500, 65, DrawWizardHeader).convertToFormat(QImage::Format_RGB32));
     Save(dir, QStringLiteral("wizard_watermark.png"),

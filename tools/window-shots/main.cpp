@@ -1,6 +1,13 @@
 // Pictures of the main window for docs/: the sample folder selected in each
 // list mode, the filter box in use, the rows sorted by date, the Add Note
-// wizard and the Modify Notes sheet opened by their commands. Run by tools/window-shots.sh under Xvfb.
+// wizard and the Modify Notes sheet opened by their commands. Run by
+// tools/window-shots.sh under Xvfb.
+//
+//   window_shots OUTDIR SAMPLES [NAME]
+//
+// With NAME only the window is taken, as NAME, in the language of the
+// environment's locale; QUILLBOX_SHOTS_DARK=1 shows it under a dark Fusion
+// palette (tools/look-shots.sh).
 #include "DetailPage.h"
 #include "GuiTestUtil.h"
 #include "IconPage.h"
@@ -9,6 +16,7 @@
 #include <QCursor>
 #include <QScrollBar>
 #include <QTableView>
+#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -40,6 +48,31 @@ void ShootSheet(CCommandController& commands, int nId, const std::function<void(
     driver.Start();
     commands.ExecuteCommand(nId);
 }
+QPalette DarkPalette()
+{
+    QPalette pal;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), disabled(127, 127, 127);
+    for (auto [role, clr] : {std::pair{QPalette::Window, window},
+                             {QPalette::WindowText, text},
+                             {QPalette::Base, base},
+                             {QPalette::AlternateBase, window},
+                             {QPalette::ToolTipBase, base},
+                             {QPalette::ToolTipText, text},
+                             {QPalette::Text, text},
+                             {QPalette::Button, window},
+                             {QPalette::ButtonText, text},
+                             {QPalette::Light, QColor(80, 80, 80)},
+                             {QPalette::Midlight, QColor(66, 66, 66)},
+                             {QPalette::Mid, QColor(40, 40, 40)},
+                             {QPalette::Dark, QColor(25, 25, 25)},
+                             {QPalette::Highlight, QColor(42, 130, 218)},
+                             {QPalette::HighlightedText, QColor(Qt::black)},
+                             {QPalette::Link, QColor(42, 130, 218)}})
+        pal.setColor(role, clr);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, disabled);
+    return pal;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,6 +93,12 @@ int main(int argc, char** argv)
     for (const QString& strName : QDir(strSamples).entryList({QStringLiteral("QB_*.qbt")}, QDir::Files))
         QFile::copy(QDir(strSamples).filePath(strName), QDir(strFolder).filePath(strName));
 
+    const QString strOnly = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    if (qEnvironmentVariableIntValue("QUILLBOX_SHOTS_DARK") == 1) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(DarkPalette());
+    }
+    CQuillboxApp::InstallTranslators(QLocale());
     CQuillboxApp quillbox(exeDir.path().toStdString());
     if (!quillbox.InitInstance(false))
         return 1;
@@ -76,6 +115,11 @@ int main(int argc, char** argv)
     view.setCurrentItem(pFolder);
     pFrame->GetNotesList()->SetSelectionMark(1);
     QTest::qWait(300);
+    if (!strOnly.isEmpty()) {
+        Save(pFrame, qPrintable(strOnly));
+        pFrame->close();
+        return g_bOk ? 0 : 1;
+    }
     Save(pFrame, "screenshot.png");
 
     static const int anModes[] = {ID_VIEW_DETAILS, ID_VIEW_LIST, ID_VIEW_TILES, ID_VIEW_ICONS};

@@ -19,11 +19,16 @@
 
 namespace
 {
-const QString strTextFilter = QStringLiteral("Text Files (*.txt);;All Files (*.*)");
+// Asked for each time: the translation is installed after static start-up.
+QString TextFilter()
+{
+    return QCoreApplication::translate("ExportCommands", "Text Files (*.txt);;All Files (*.*)");
+}
 
 QString ShowFileDialog(QWidget* pParent, const ExportCommands::SFileChooser& chooser)
 {
-    QFileDialog dialog(pParent, chooser.bSave ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    QFileDialog dialog(pParent, chooser.bSave ? QCoreApplication::translate("ExportCommands", "Save As")
+                                              : QCoreApplication::translate("ExportCommands", "Open"));
     dialog.setAcceptMode(chooser.bSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(chooser.bSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(chooser.strFilter);
@@ -45,7 +50,7 @@ void ExportText(SCommandContext& ctx, std::string (*build)(const CNoteRecord&))
     const auto target = ctx.selection.TakeCommandNote();
     if (!target)
         return;
-    const std::string strPath = ChooseFile(ctx, true, strTextFilter, QStringLiteral("txt"));
+    const std::string strPath = ChooseFile(ctx, true, TextFilter(), QStringLiteral("txt"));
     if (strPath.empty())
         return;
     const std::string strText = build(target->note);
@@ -66,9 +71,10 @@ bool WriteReportOpen(SCommandContext& ctx, const std::string& strPath, const std
 {
     const QString strFile = QString::fromStdString(strPath);
     if (const SFileResult written = write(); !written) {
-        QMessageBox::critical(ctx.pParent, QStringLiteral("Quillbox"),
-                              QStringLiteral("The export could not be written to \"%1\".\n\n%2")
-                                  .arg(QDir::toNativeSeparators(strFile), QString::fromStdString(written.strError)));
+        QMessageBox::critical(
+            ctx.pParent, QStringLiteral("Quillbox"),
+            QCoreApplication::translate("ExportCommands", "The export could not be written to \"%1\".\n\n%2")
+                .arg(QDir::toNativeSeparators(strFile), QString::fromStdString(written.strError)));
         return false;
     }
     if (QStatusBar* pStatus = ctx.window.GetStatusBar())
@@ -94,7 +100,7 @@ void OnImportTextFile(SCommandContext& ctx)
     const auto target = ctx.selection.TakeCommandNote();
     if (!target)
         return;
-    const std::string strPath = ChooseFile(ctx, false, strTextFilter, QString());
+    const std::string strPath = ChooseFile(ctx, false, TextFilter(), QString());
     if (strPath.empty())
         return;
     std::string strError;
@@ -118,7 +124,8 @@ void OnExportHtml(SCommandContext& ctx)
     const auto target = ctx.selection.TakeCommandNote();
     if (!target)
         return;
-    const std::string strPath = ChooseFile(ctx, true, QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"));
+    const std::string strPath = ChooseFile(
+        ctx, true, QCoreApplication::translate("ExportCommands", "HTML Files (*.html)"), QStringLiteral("html"));
     if (strPath.empty())
         return;
     const std::string strPage = BuildNoteHtml(target->note);

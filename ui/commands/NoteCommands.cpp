@@ -51,7 +51,7 @@ void OnAddNote(SCommandContext& ctx)
     ctx.selection.CommitNoteText();
     const QPixmap header(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_HEADER));
     const QPixmap watermark(QuillboxResources::ImagePath(QuillboxResources::IDB_WIZARD_WATERMARK));
-    CNotesSheet sheet(QStringLiteral("Add Note"), ctx.pParent, 0, watermark, header);
+    CNotesSheet sheet(QCoreApplication::translate("NoteCommands", "Add Note"), ctx.pParent, 0, watermark, header);
     sheet.SetWizardMode();
     if (sheet.DoModal() == CNotesSheet::ID_WIZFINISH) {
         const SStoreResult added = ctx.store.AddNote(sheet.m_note);
@@ -71,7 +71,7 @@ void OnModifyNote(SCommandContext& ctx)
         return;
     ctx.selection.m_note = NoteOfRow(ctx.store, target->note);
 
-    CNotesSheet sheet(QStringLiteral("Modify Notes"), ctx.pParent);
+    CNotesSheet sheet(QCoreApplication::translate("NoteCommands", "Modify Notes"), ctx.pParent);
     sheet.m_note = ctx.selection.m_note;
     if (sheet.DoModal() == CNotesSheet::IDOK) {
         ReportFailure(ctx, ctx.store.UpdateNote(sheet.m_note));

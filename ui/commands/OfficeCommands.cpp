@@ -11,6 +11,7 @@
 #include "FolderView.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStatusBar>
 
 namespace
@@ -54,9 +55,9 @@ void ShowSkipped(SCommandContext& ctx, const std::vector<std::string>& skipped)
     if (skipped.empty())
         return;
     constexpr size_t nNamed = 3;
+    const int nSkipped = static_cast<int>(skipped.size());
     QString strText = QCoreApplication::translate(
-        "OfficeCommands", "%n mail-client item(s) could not be read and were left as they are:", nullptr,
-        static_cast<int>(skipped.size()));
+        "OfficeCommands", "%n mail-client item(s) could not be read and were left as they are:", nullptr, nSkipped);
     for (size_t i = 0; i < skipped.size() && i < nNamed; ++i)
         strText += QLatin1Char(' ') + QString::fromStdString(skipped[i]);
     if (skipped.size() > nNamed)
@@ -158,7 +159,7 @@ void OnImportOutlookTasks(SCommandContext& ctx)
         ShowStatus(ctx, QCoreApplication::translate("OfficeCommands", "%n task(s) imported as notes.", nullptr,
                                                     result.nWritten));
     else
-        ShowStatus(ctx, QStringLiteral("%1 of the %2 chosen tasks were imported. %3")
+        ShowStatus(ctx, QCoreApplication::translate("OfficeCommands", "%1 of the %2 chosen tasks were imported. %3")
                             .arg(result.nWritten)
                             .arg(result.nChosen)
                             .arg(QString::fromStdString(result.strError)));
@@ -178,8 +179,9 @@ void OnImportOutlookNotes(SCommandContext& ctx)
             ctx.selection.RefreshNotesList();
             MarkNote(ctx, target->note.m_strKey);
             if (!result.strError.empty())
-                ShowStatus(ctx, QStringLiteral("The imported text could not be saved. %1")
-                                    .arg(QString::fromStdString(result.strError)));
+                ShowStatus(ctx,
+                           QCoreApplication::translate("OfficeCommands", "The imported text could not be saved. %1")
+                               .arg(QString::fromStdString(result.strError)));
         }
     }
     ctx.selection.ShowNoteText();

@@ -9,6 +9,7 @@
 #include "SizingControlBar.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -135,9 +136,9 @@ void OnHelp(SCommandContext& ctx)
 {
     const QString strPath = ctx.window.GetHelpFile();
     if (!QFileInfo::exists(strPath)) {
-        QMessageBox::warning(
-            ctx.pParent, QStringLiteral("Quillbox"),
-            QStringLiteral("The help page \"%1\" could not be found.").arg(QDir::toNativeSeparators(strPath)));
+        QMessageBox::warning(ctx.pParent, QStringLiteral("Quillbox"),
+                             QCoreApplication::translate("WindowCommands", "The help page \"%1\" could not be found.")
+                                 .arg(QDir::toNativeSeparators(strPath)));
         return;
     }
     OpenFileOrSay(strPath, ctx.window.GetStatusBar());
