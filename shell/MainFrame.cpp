@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QListView>
@@ -179,11 +180,12 @@ std::vector<QWidget*> CMainFrame::GetFocusPanes() const
 
 void CMainFrame::SetTabOrder()
 {
-    // Tab follows the panes in reading order; both of the list's views take
-    // the list's place, whichever is shown.
+    // Tab follows the panes in reading order; the list's filter box and then
+    // both of its views take the list's place, whichever view is shown.
     std::vector<QWidget*> chain;
     for (QWidget* pPane : GetFocusPanes()) {
         if (auto* pList = qobject_cast<CNotesListCtrl*>(pPane)) {
+            chain.push_back(pList->GetFilterBox());
             chain.push_back(pList->GetDetailsView());
             chain.push_back(pList->GetItemsView());
         } else {

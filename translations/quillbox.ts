@@ -205,6 +205,11 @@
 <context>
     <name>CCommandController</name>
     <message>
+        <source>%1 - %2</source>
+        <comment>window title: folder, program</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not available in this version of Quillbox.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -464,6 +469,14 @@
         <source>Notes List</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Filter notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the notes that contain the text typed here</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CNotesListModel</name>
@@ -481,6 +494,14 @@
     </message>
     <message>
         <source>Priority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorted descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorted ascending</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -614,6 +635,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>All folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Find what</source>
         <translation type="unfinished"></translation>
     </message>
@@ -657,6 +682,13 @@
     </message>
 </context>
 <context>
+    <name>CSearchResultsModel</name>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSizingControlBarG</name>
     <message>
         <source>Close</source>
@@ -675,6 +707,30 @@
     <name>CommandTable</name>
     <message>
         <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -930,6 +986,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text of &quot;%1&quot; was added to &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>HTML Files (*.html)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -944,11 +1008,25 @@
         <source>Modify Notes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The note goes to the trash, where a file manager can restore it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note cannot be moved to the trash. Delete it for good? It cannot be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OfficeCommands</name>
     <message numerus="yes">
         <source>%n mail-client item(s) could not be read and were left as they are:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n task(s) imported as notes.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
@@ -963,12 +1041,37 @@
     </message>
 </context>
 <context>
+    <name>OfficeExports</name>
+    <message>
+        <source>Only the headless LibreOffice is installed here, which cannot show the document. Install the package libreoffice-gtk3 (or libreoffice-kf5) to have it shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document is being opened in LibreOffice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SearchCommands</name>
+    <message numerus="yes">
+        <source>%n note(s) found.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%n damaged note file(s) in the searched folder could not be read and were left as they are.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; is no longer in the folder &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of this result is no longer in the tree.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1315,42 @@ Next Pane</source>
         <source>Switch back to the previous window pane
 Previous Pane</source>
         <comment>57681</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last change of the text
+Undo</source>
+        <comment>57643</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo the change undone last
+Redo</source>
+        <comment>57644</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut the selected text to the clipboard
+Cut</source>
+        <comment>57635</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the clipboard
+Copy</source>
+        <comment>57634</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert the clipboard&apos;s text
+Paste</source>
+        <comment>57637</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the whole text
+Select All</source>
+        <comment>57642</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -208,6 +208,11 @@
         <source>&quot;%1&quot; is not available in this version of Quillbox.</source>
         <translation>„%1“ ist in dieser Version von Quillbox nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>window title: folder, program</comment>
+        <translation>%1 - %2</translation>
+    </message>
 </context>
 <context>
     <name>CDetailPage</name>
@@ -465,6 +470,14 @@
         <source>Notes List</source>
         <translation>Notizliste</translation>
     </message>
+    <message>
+        <source>Filter notes</source>
+        <translation>Notizen filtern</translation>
+    </message>
+    <message>
+        <source>Shows only the notes that contain the text typed here</source>
+        <translation>Zeigt nur die Notizen, die den hier eingegebenen Text enthalten</translation>
+    </message>
 </context>
 <context>
     <name>CNotesListModel</name>
@@ -483,6 +496,14 @@
     <message>
         <source>Priority</source>
         <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>Sorted descending</source>
+        <translation>Absteigend sortiert</translation>
+    </message>
+    <message>
+        <source>Sorted ascending</source>
+        <translation>Aufsteigend sortiert</translation>
     </message>
 </context>
 <context>
@@ -630,6 +651,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>All folders</source>
+        <translation>Alle Ordner</translation>
+    </message>
 </context>
 <context>
     <name>CSearchResultsBar</name>
@@ -655,6 +680,13 @@
     <message>
         <source>Priority</source>
         <translation>Priorität</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchResultsModel</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
@@ -902,6 +934,30 @@
         <source>To &amp;HTML</source>
         <translation>Als &amp;HTML</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles &amp;markieren</translation>
+    </message>
 </context>
 <context>
     <name>DesktopOpener</name>
@@ -936,6 +992,14 @@
         <source>HTML Files (*.html)</source>
         <translation>HTML-Dateien (*.html)</translation>
     </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Geschrieben nach %1</translation>
+    </message>
+    <message>
+        <source>The text of &quot;%1&quot; was added to &quot;%2&quot;.</source>
+        <translation>Der Text von &quot;%1&quot; wurde an &quot;%2&quot; angefügt.</translation>
+    </message>
 </context>
 <context>
     <name>NoteCommands</name>
@@ -946,6 +1010,14 @@
     <message>
         <source>Modify Notes</source>
         <translation>Notiz ändern</translation>
+    </message>
+    <message>
+        <source>The note goes to the trash, where a file manager can restore it.</source>
+        <translation>Die Notiz kommt in den Papierkorb, aus dem ein Dateimanager sie wiederherstellen kann.</translation>
+    </message>
+    <message>
+        <source>The note cannot be moved to the trash. Delete it for good? It cannot be restored.</source>
+        <translation>Die Notiz kann nicht in den Papierkorb verschoben werden. Endgültig löschen? Sie kann dann nicht wiederhergestellt werden.</translation>
     </message>
 </context>
 <context>
@@ -965,6 +1037,24 @@
             <numerusform>%n Einträge des Mailprogramms konnten nicht gelesen werden und blieben unverändert:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n task(s) imported as notes.</source>
+        <translation>
+            <numerusform>%n Aufgabe als Notiz importiert.</numerusform>
+            <numerusform>%n Aufgaben als Notizen importiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OfficeExports</name>
+    <message>
+        <source>Only the headless LibreOffice is installed here, which cannot show the document. Install the package libreoffice-gtk3 (or libreoffice-kf5) to have it shown.</source>
+        <translation>Hier ist nur das LibreOffice ohne Oberfläche installiert, das das Dokument nicht zeigen kann. Installieren Sie das Paket libreoffice-gtk3 (oder libreoffice-kf5), damit es angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>The document is being opened in LibreOffice.</source>
+        <translation>Das Dokument wird in LibreOffice geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>SearchCommands</name>
@@ -974,6 +1064,21 @@
             <numerusform>%n beschädigte Notizdatei im durchsuchten Ordner konnte nicht gelesen werden und blieb unverändert.</numerusform>
             <numerusform>%n beschädigte Notizdateien im durchsuchten Ordner konnten nicht gelesen werden und blieben unverändert.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note(s) found.</source>
+        <translation>
+            <numerusform>%n Notiz gefunden.</numerusform>
+            <numerusform>%n Notizen gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The note &quot;%1&quot; is no longer in the folder &quot;%2&quot;.</source>
+        <translation>Die Notiz &quot;%1&quot; ist nicht mehr im Ordner &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of this result is no longer in the tree.</source>
+        <translation>Der Ordner &quot;%1&quot; dieses Ergebnisses ist nicht mehr in der Baumansicht.</translation>
     </message>
 </context>
 <context>
@@ -1272,6 +1377,48 @@ Vorheriger Bereich</translation>
         <source>Add your Comments, Keywords &amp; Icon for this Note</source>
         <comment>61449</comment>
         <translation>Kommentare, Schlüsselwörter und Symbol dieser Notiz eingeben</translation>
+    </message>
+    <message>
+        <source>Undo the last change of the text
+Undo</source>
+        <comment>57643</comment>
+        <translation>Die letzte Änderung am Text rückgängig machen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last
+Redo</source>
+        <comment>57644</comment>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederherstellen
+Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cut the selected text to the clipboard
+Cut</source>
+        <comment>57635</comment>
+        <translation>Den markierten Text in die Zwischenablage ausschneiden
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the clipboard
+Copy</source>
+        <comment>57634</comment>
+        <translation>Den markierten Text in die Zwischenablage kopieren
+Kopieren</translation>
+    </message>
+    <message>
+        <source>Insert the clipboard&apos;s text
+Paste</source>
+        <comment>57637</comment>
+        <translation>Den Text der Zwischenablage einfügen
+Einfügen</translation>
+    </message>
+    <message>
+        <source>Select the whole text
+Select All</source>
+        <comment>57642</comment>
+        <translation>Den ganzen Text markieren
+Alles markieren</translation>
     </message>
 </context>
 </TS>

@@ -70,6 +70,7 @@ CNotesListCtrl::CNotesListCtrl(const CAppContext& app, QWidget* pParent)
     m_pFilter->setClearButtonEnabled(true);
     m_pFilter->installEventFilter(this);
     connect(m_pFilter, &QLineEdit::textChanged, this, &CNotesListCtrl::FilterEdited);
+    FollowFilterPalette();
 
     m_pDetails->setObjectName(QStringLiteral("NotesListDetails"));
     m_pDetails->setAccessibleName(QCoreApplication::translate("CNotesListCtrl", "Notes List"));
@@ -285,6 +286,32 @@ void CNotesListCtrl::OnContextMenu(QAbstractItemView* pView, const QPoint& ptVie
         RedrawAllRows();
     }
     emit ContextMenuRequested(pView->viewport()->mapToGlobal(pt), nRow >= 0);
+}
+
+void CNotesListCtrl::FollowFilterPalette()
+{
+    const QPalette pal = palette();
+    // Styles give the placeholder as half-transparent text: judge it as painted.
+    const QColor clrBase = pal.color(QPalette::Base);
+    const QColor clrPlaceholder = pal.color(QPalette::PlaceholderText);
+    const double dAlpha = clrPlaceholder.alphaF();
+    const QColor clrPainted = QColor::fromRgbF(
+        static_cast<float>(clrPlaceholder.redF() * dAlpha + clrBase.redF() * (1 - dAlpha)),
+        static_cast<float>(clrPlaceholder.greenF() * dAlpha + clrBase.greenF() * (1 - dAlpha)),
+        static_cast<float>(clrPlaceholder.blueF() * dAlpha + clrBase.blueF() * (1 - dAlpha)));
+    const QColor clrText = ThemeColours::Readable(clrPainted, clrBase);
+    if (m_pFilter->palette().color(QPalette::PlaceholderText) == clrText)
+        return;
+    QPalette filterPal = m_pFilter->palette();
+    filterPal.setColor(QPalette::PlaceholderText, clrText);
+    m_pFilter->setPalette(filterPal);
+}
+
+void CNotesListCtrl::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::PaletteChange)
+        FollowFilterPalette();
+    QWidget::changeEvent(pEvent);
 }
 
 bool CNotesListCtrl::eventFilter(QObject* pWatched, QEvent* pEvent)

@@ -85,8 +85,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
+    // The style's grey placeholder is too faint on a light base.
+    void FollowFilterPalette();
     void WatchView(QAbstractItemView* pView);
     void OnContextMenu(QAbstractItemView* pView, const QPoint& ptViewport, bool bKeyboard);
     void ApplySortOrder(CNotesListModel::SSortOrder order);

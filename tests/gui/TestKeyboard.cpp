@@ -94,7 +94,10 @@ private slots:
         };
         QCOMPARE(focused(), QStringLiteral("Folders/A"));
 
-        // Tab reaches the list; the arrows move its mark, and the panes follow.
+        // Tab reaches the list's filter box, then the list; the arrows move
+        // its mark, and the panes follow.
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), QStringLiteral("Filter notes"));
         key(Qt::Key_Tab);
         QCOMPARE(focused(), QStringLiteral("Notes List/alpha"));
         key(Qt::Key_Down);
