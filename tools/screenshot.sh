@@ -17,7 +17,7 @@ cat >"$home/shoot.sh" <<SCRIPT
 #!/bin/bash
 HOME="$home" XDG_CONFIG_HOME="$home/.config" "$PWD/$BUILD_DIR/bin/quillbox" &
 pid=\$!
-for _ in \$(seq 50); do xdotool search --name '^Quillbox\$' >/dev/null 2>&1 && break; sleep 0.2; done
+for _ in \$(seq 50); do xdotool search --name 'Quillbox\$' >/dev/null 2>&1 && break; sleep 0.2; done
 sleep 1
 # The folder under the root, where the tree draws it.
 xdotool mousemove 110 80 click 1
