@@ -16,6 +16,7 @@
 #include "NoteStoreImpl.h"
 #include "NotesListCtrl.h"
 #include "PlainRead.h"
+#include "QtBenchMain.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -264,18 +265,5 @@ BENCHMARK(BM_SearchAllFolders)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvantic"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
-    // The settings of this run only, never the user's.
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    WriteIndexes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv, WriteIndexes);
 }

@@ -2,6 +2,7 @@
 // plain vector: what the model and the view add.
 #include "NoteRowList.h"
 #include "SearchResultsBar.h"
+#include "QtBenchMain.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -98,11 +99,5 @@ BENCHMARK(BM_ResultsListScroll)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

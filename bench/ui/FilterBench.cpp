@@ -5,6 +5,7 @@
 #include "BenchNotes.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
+#include "QtBenchMain.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -87,11 +88,5 @@ BENCHMARK(BM_FilterKeystroke)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
 #include "TextMatch.h"
+#include "QtBenchMain.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -163,11 +164,5 @@ BENCHMARK(BM_NotesListRefillTiles)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }
