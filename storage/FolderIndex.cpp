@@ -163,7 +163,7 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
         w.PutString(r.m_strNotes);
         w.Put(r.m_nIcon);
         w.PutDate(r.m_dtDate);
-        w.Put(r.m_bHasDate);
+        w.Put(static_cast<uint8_t>(r.m_bHasDate));
         w.PutDate(r.m_dtCreated);
         w.PutDate(r.m_dtModified);
         w.Put(r.m_nModifiedAt);
@@ -171,6 +171,15 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
     }
     w.Put(Checksum(w.Buffer()));
     return std::move(w.Buffer());
+}
+
+std::string CFolderIndex::Sealed(std::string_view payload)
+{
+    std::string bytes(szMagic, sizeof szMagic);
+    bytes.append(payload);
+    const uint64_t sum = Checksum(bytes);
+    bytes.append(reinterpret_cast<const char*>(&sum), sizeof sum);
+    return bytes;
 }
 
 bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
@@ -217,7 +226,10 @@ bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
         r.GetString(rec->m_strNotes);
         r.Get(rec->m_nIcon);
         r.GetDate(rec->m_dtDate);
-        r.Get(rec->m_bHasDate);
+        // A byte, not a bool: only 0 and 1 are bools, and the file may hold any.
+        uint8_t hasDate = 0;
+        r.Get(hasDate);
+        rec->m_bHasDate = hasDate != 0;
         r.GetDate(rec->m_dtCreated);
         r.GetDate(rec->m_dtModified);
         r.Get(rec->m_nModifiedAt);

@@ -46,6 +46,8 @@ public:
     static std::string IndexPath(const std::string& strIndexDir, const std::string& strCanonicalDir);
 
     static std::string Encode(const SFolderIndexContent& content, uint32_t nVersionOf = nVersion);
+    // The magic and checksum around payload, as Encode puts them.
+    static std::string Sealed(std::string_view payload);
     // False when the bytes are not a whole index of this version.
     static bool Decode(std::string_view bytes, SFolderIndexContent& content);
 

@@ -5,7 +5,6 @@
 #include "FolderIndex.h"
 #include "NoteStoreImpl.h"
 
-#include <ranges>
 
 #include <sys/stat.h>
 
@@ -22,7 +21,8 @@ bool CNoteStore::LoadFolderIndex(const std::string& strPath)
     d.loadedDevice = content.nDirDevice;
     d.unverified = true;
     // Written in enumeration order; each insert goes first in its bucket.
-    for (SIndexedNote& n : std::views::reverse(content.notes)) {
+    for (auto it = content.notes.rbegin(); it != content.notes.rend(); ++it) {
+        SIndexedNote& n = *it;
         if (!n.rec || n.stamp.nSize < 0 || d.Find(n.rec->m_strKey))
             continue;
         SImpl::SNode& node = d.Insert(std::move(n.rec));

@@ -26,5 +26,5 @@ run_one() {
   echo "$target: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$build/$target.log" | grep -o '[0-9]*$') runs, no fault"
 }
 export -f run_one
-printf '%s\n' fuzz_note_reader fuzz_folder_list fuzz_text_import fuzz_html_writer fuzz_pdf_writer |
+printf '%s\n' fuzz_note_reader fuzz_folder_list fuzz_folder_index fuzz_text_import fuzz_html_writer fuzz_pdf_writer |
   xargs -P 2 -I{} bash -c 'run_one "$@"' _ {} "$build" "$seconds"
