@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 
 namespace
@@ -32,6 +33,17 @@ struct Frame
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCoreApplication::processEvents();
+    }
+    // The Notes, Properties and Search Results bars, docked right, bottom, bottom.
+    std::array<CSizingControlBarG*, 3> AddBars()
+    {
+        std::array<CSizingControlBarG*, 3> bars{new CSizingControlBarG("Notes", &window, 250),
+                                                new CSizingControlBarG("Properties", &window, 253),
+                                                new CSizingControlBarG("Search Results", &window, 254)};
+        window.addDockWidget(Qt::RightDockWidgetArea, bars[0]);
+        window.addDockWidget(Qt::BottomDockWidgetArea, bars[1]);
+        window.addDockWidget(Qt::BottomDockWidgetArea, bars[2]);
+        return bars;
     }
     QMainWindow window;
 };
@@ -88,12 +100,7 @@ private slots:
         QByteArray layout;
         {
             Frame first;
-            auto* pRight = new CSizingControlBarG("Notes", &first.window, 250);
-            auto* pBottom = new CSizingControlBarG("Properties", &first.window, 253);
-            auto* pHidden = new CSizingControlBarG("Search Results", &first.window, 254);
-            first.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
-            first.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
-            first.window.addDockWidget(Qt::BottomDockWidgetArea, pHidden);
+            const auto [pRight, pBottom, pHidden] = first.AddBars();
             first.Show();
             first.window.resizeDocks({pRight, pBottom}, {200, 90}, Qt::Horizontal);
             first.window.resizeDocks({pBottom}, {90}, Qt::Vertical);
@@ -106,16 +113,10 @@ private slots:
             settings.setValue(CSizingControlBar::StateSection(kProfile, 254) + "/sizeHorzCY", 170);
         }
         Frame frame;
-        auto* pRight = new CSizingControlBarG("Notes", &frame.window, 250);
-        auto* pBottom = new CSizingControlBarG("Properties", &frame.window, 253);
-        auto* pHidden = new CSizingControlBarG("Search Results", &frame.window, 254);
-        frame.window.addDockWidget(Qt::RightDockWidgetArea, pRight);
-        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pBottom);
-        frame.window.addDockWidget(Qt::BottomDockWidgetArea, pHidden);
+        const auto bars = frame.AddBars();
+        const auto [pRight, pBottom, pHidden] = bars;
         QSettings settings = AppSettings();
-        for (CSizingControlBar* pBar :
-             {static_cast<CSizingControlBar*>(pRight), static_cast<CSizingControlBar*>(pBottom),
-              static_cast<CSizingControlBar*>(pHidden)})
+        for (CSizingControlBar* pBar : bars)
             pBar->LoadState(settings, kProfile);
         QVERIFY(frame.window.restoreState(layout));
         pHidden->hide();

@@ -42,6 +42,7 @@
 #include <deque>
 #include <map>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 inline QSettings AppSettings()
@@ -115,6 +116,18 @@ inline CModalDriver::Step FillFolderDialog(const QString& strName, const QString
     };
 }
 
+// Runs a command while steps answer the dialogs it opens, in order; true
+// when the command ran and every step found its dialog.
+inline bool RunAnswering(CCommandController& commands, int nId, std::initializer_list<CModalDriver::Step> steps)
+{
+    CModalDriver driver;
+    for (const CModalDriver::Step& step : steps)
+        driver.Add(step);
+    driver.Start();
+    const bool bRan = commands.ExecuteCommand(nId);
+    return bRan && driver.Done();
+}
+
 // Writes notes into a directory through the store.
 inline void WriteNotes(const QString& strDir, const QStringList& titles)
 {
@@ -164,6 +177,16 @@ struct SRun
     CCommandController& Commands() const { return *frame->GetController(); }
     CNotesListCtrl& List() const { return *frame->GetNotesList(); }
     QTreeWidgetItem* Folder(int i) const { return View().GetRootItem()->child(i); }
+    // Binds a folder below the last one and selects it, or leaves the root
+    // selected as a new folder does.
+    QTreeWidgetItem* AddFolder(const char* pszName, const QString& strDir, bool bSelect = true) const
+    {
+        View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{pszName, strDir.toStdString()}));
+        QTreeWidgetItem* pItem = Folder(View().GetRootItem()->childCount() - 1);
+        if (bSelect)
+            View().setCurrentItem(pItem);
+        return pItem;
+    }
 
     CQuillboxApp app;
     CMainFrame* frame = nullptr;

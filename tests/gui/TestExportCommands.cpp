@@ -42,10 +42,8 @@ private slots:
         m_strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(m_strDir, {"alpha", "beta", "gamma"});
         m_pRun = std::make_unique<SRun>(m_env.ExeDir());
-        CQuillboxView& view = m_pRun->View();
-        m_nFolder = view.GetRootItem()->childCount();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", m_strDir.toStdString()}));
-        view.setCurrentItem(m_pRun->Folder(m_nFolder));
+        m_nFolder = m_pRun->View().GetRootItem()->childCount();
+        m_pRun->AddFolder("Notes", m_strDir);
     }
 
     void cleanup() { m_pRun.reset(); }

@@ -17,8 +17,7 @@ private slots:
         CCommandController& commands = run.Commands();
 
         // The three refusals keep the dialog open; then a complete form is taken.
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
+        const CModalDriver::Step fill = [&](QWidget* pWidget) {
             auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
             QVERIFY(pDialog);
             pDialog->accept();
@@ -33,12 +32,9 @@ private slots:
             QVERIFY(pDialog->isVisible());
             pDialog->GetNameEdit()->setText(QStringLiteral("Work"));
             pDialog->accept();
-        });
-        for (int i = 0; i < 3; ++i)
-            driver.Add(AnswerMessage(nullptr));
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_NEW_FOLDER));
-        QVERIFY(driver.Done());
+        };
+        const CModalDriver::Step ok = AnswerMessage(nullptr);
+        QVERIFY(RunAnswering(commands, ID_NEW_FOLDER, {fill, ok, ok, ok}));
 
         QTreeWidgetItem* pRoot = view.GetRootItem();
         QCOMPARE(pRoot->childCount(), 2);
@@ -54,21 +50,11 @@ private slots:
         QCOMPARE(run.List().GetSelectionMark(), 0);
 
         // A cancelled change leaves everything as it was.
-        CModalDriver cancel;
-        cancel.Add(FillFolderDialog(QStringLiteral("Ignored"), strDirB, false));
-        cancel.Start();
-        QVERIFY(commands.ExecuteCommand(ID_MODIFY_FOLDER));
+        QVERIFY(RunAnswering(commands, ID_MODIFY_FOLDER, {FillFolderDialog(QStringLiteral("Ignored"), strDirB, false)}));
         QCOMPARE(pWork->text(0), QStringLiteral("Work"));
 
         // A new path is loaded at once, so later changes go where the list came from.
-        CModalDriver modify;
-        modify.Add([&](QWidget* pWidget) {
-            auto* pDialog = qobject_cast<CFolderDialog*>(pWidget);
-            QVERIFY(pDialog);
-            FillFolderDialog(QStringLiteral("Home"), strDirB)(pWidget);
-        });
-        modify.Start();
-        QVERIFY(commands.ExecuteCommand(ID_MODIFY_FOLDER));
+        QVERIFY(RunAnswering(commands, ID_MODIFY_FOLDER, {FillFolderDialog(QStringLiteral("Home"), strDirB)}));
         QCOMPARE(pWork->text(0), QStringLiteral("Home"));
         QCOMPARE(run.frame->windowTitle(), QStringLiteral("Home - Quillbox"));
         QCOMPARE(view.currentItem(), pWork);
@@ -76,16 +62,9 @@ private slots:
         QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strTitle, std::string("gamma"));
 
         // Remove: No keeps the folder, Yes removes it and touches no file.
-        CModalDriver keep;
-        keep.Add(AnswerMessage(nullptr, QMessageBox::No));
-        keep.Start();
-        QVERIFY(commands.ExecuteCommand(ID_REMOVE_FOLDER));
+        QVERIFY(RunAnswering(commands, ID_REMOVE_FOLDER, {AnswerMessage(nullptr, QMessageBox::No)}));
         QCOMPARE(pRoot->childCount(), 2);
-
-        CModalDriver remove;
-        remove.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        remove.Start();
-        QVERIFY(commands.ExecuteCommand(ID_REMOVE_FOLDER));
+        QVERIFY(RunAnswering(commands, ID_REMOVE_FOLDER, {AnswerMessage(nullptr, QMessageBox::Yes)}));
         QCOMPARE(pRoot->childCount(), 1);
         QVERIFY(view.currentItem());
         QCOMPARE(QDir(strDirB).entryList({"*.qbt"}, QDir::Files).size(), 1);

@@ -72,9 +72,9 @@ private slots:
         CQuillboxView& view = run.View();
         CNotesListCtrl& list = run.List();
         QWidget* pFrame = run.frame;
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
+        QTreeWidgetItem* pA = run.AddFolder("A", strA, false);
+        run.AddFolder("B", strB, false);
+        view.setCurrentItem(pA);
         view.setFocus();
         QVERIFY(QTest::qWaitForWindowActive(pFrame));
         // A dialog closed gives the window back its focus.
@@ -187,8 +187,7 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, {"one"});
         SRun run(m_env.ExeDir());
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         CCommandController& commands = run.Commands();
         QPlainTextEdit* pEdit = run.frame->GetNotesTextBar()->GetEdit();
 

@@ -54,6 +54,18 @@ std::string RowTitle(const CNotesListCtrl& list, int nRow)
     const CNoteRecord* pNote = list.GetModel().GetRowNote(nRow);
     return pNote ? pNote->m_strTitle : std::string("<none>");
 }
+
+// Checks the sheet opens on the note titled strTitle, edits its detail page, presses OK.
+CModalDriver::Step EditSheet(const char* pszTitle, std::function<void(CDetailPage*)> edit)
+{
+    return [strTitle = QString::fromUtf8(pszTitle), edit = std::move(edit)](QWidget* pWidget) {
+        auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
+        QVERIFY(pSheet);
+        QCOMPARE(pSheet->GetDetailPage()->GetTitleEdit()->text(), strTitle);
+        edit(pSheet->GetDetailPage());
+        pSheet->GetButton(CNotesSheet::btnOK)->click();
+    };
+}
 } // namespace
 
 class TestNoteCommands : public CGuiTest
@@ -69,8 +81,7 @@ private slots:
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
         CNotesTextBar& pane = *run.frame->GetNotesTextBar();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         QCOMPARE(RowTitle(run.List(), 0), std::string("apple"));
         QCOMPARE(pane.GetText(), std::string("Text of apple\r\nsecond line"));
 
@@ -118,33 +129,25 @@ private slots:
         CCommandController& commands = run.Commands();
         view.setCurrentItem(view.GetRootItem());
         QVERIFY(!commands.ExecuteCommand(ID_ADD_NOTE)); // the root is selected
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         run.frame->GetNotesTextBar()->SetText("typed before adding");
 
         // Cancel adds nothing, but the pane was saved first.
-        CModalDriver cancel;
-        cancel.Add(
-            [](QWidget* pWidget) { qobject_cast<CNotesSheet*>(pWidget)->GetButton(CNotesSheet::btnCancel)->click(); });
-        cancel.Start();
-        QVERIFY(commands.ExecuteCommand(ID_ADD_NOTE));
-        QVERIFY(cancel.Done());
+        QVERIFY(RunAnswering(commands, ID_ADD_NOTE, {[](QWidget* pWidget) {
+                                 qobject_cast<CNotesSheet*>(pWidget)->GetButton(CNotesSheet::btnCancel)->click();
+                             }}));
         QCOMPARE(NoteFiles(strDir).size(), 1);
         QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("typed before adding"));
 
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
-            QVERIFY(pSheet);
-            pSheet->GetDetailPage()->GetTitleEdit()->clear();
-            pSheet->GetDetailPage()->GetNotesEdit()->setPlainText(QStringLiteral("from the wizard"));
-            pSheet->GetButton(CNotesSheet::btnNext)->click();
-            pSheet->GetIconPage()->GetCommentsEdit()->setText(QStringLiteral("a comment"));
-            pSheet->GetButton(CNotesSheet::btnFinish)->click();
-        });
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_ADD_NOTE));
-        QVERIFY(driver.Done());
+        QVERIFY(RunAnswering(commands, ID_ADD_NOTE, {[](QWidget* pWidget) {
+                                 auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
+                                 QVERIFY(pSheet);
+                                 pSheet->GetDetailPage()->GetTitleEdit()->clear();
+                                 pSheet->GetDetailPage()->GetNotesEdit()->setPlainText(QStringLiteral("from the wizard"));
+                                 pSheet->GetButton(CNotesSheet::btnNext)->click();
+                                 pSheet->GetIconPage()->GetCommentsEdit()->setText(QStringLiteral("a comment"));
+                                 pSheet->GetButton(CNotesSheet::btnFinish)->click();
+                             }}));
         const CNoteRecord added = ReadFolder(strDir)["Untitled"];
         QCOMPARE(added.m_strNotes, std::string("from the wizard"));
         QCOMPARE(added.m_strComments, std::string("a comment"));
@@ -157,23 +160,13 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, {"apple", "banana", "cherry"});
         SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
-        CCommandController& commands = run.Commands();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         run.List().SetSelectionMark(1);
 
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
-            QVERIFY(pSheet);
-            QCOMPARE(pSheet->GetDetailPage()->GetTitleEdit()->text(), QStringLiteral("banana"));
-            pSheet->GetDetailPage()->GetTitleEdit()->setText(QStringLiteral("zucchini"));
-            pSheet->GetButton(CNotesSheet::btnOK)->click();
-        });
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_MODIFY_NOTE));
-        QVERIFY(driver.Done());
+        QVERIFY(RunAnswering(run.Commands(), ID_MODIFY_NOTE,
+                             {EditSheet("banana", [](CDetailPage* pPage) {
+                                  pPage->GetTitleEdit()->setText(QStringLiteral("zucchini"));
+                              })}));
         std::map<std::string, CNoteRecord> notes = ReadFolder(strDir);
         QCOMPARE(notes.count("banana"), size_t(0));
         QCOMPARE(notes["zucchini"].m_strNotes, std::string("Text of banana\r\nsecond line"));
@@ -190,41 +183,23 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, {"apple", "banana"});
         SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         const std::string strAppleKey = run.List().GetModel().GetRowNote(0)->m_strKey;
         run.app.GetStore().ClearNotes();
 
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            auto* pSheet = qobject_cast<CNotesSheet*>(pWidget);
-            QVERIFY(pSheet);
-            QCOMPARE(pSheet->GetDetailPage()->GetTitleEdit()->text(), QStringLiteral("apple"));
-            pSheet->GetDetailPage()->GetNotesEdit()->setPlainText(QStringLiteral("kept by key"));
-            pSheet->GetButton(CNotesSheet::btnOK)->click();
-        });
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_MODIFY_NOTE));
-        QVERIFY(driver.Done());
+        QVERIFY(RunAnswering(commands, ID_MODIFY_NOTE, {EditSheet("apple", [](CDetailPage* pPage) {
+                                 pPage->GetNotesEdit()->setPlainText(QStringLiteral("kept by key"));
+                             })}));
         QVERIFY(!QFile::exists(strDir + QStringLiteral("/QB_.qbt")));
         QCOMPARE(ReadFolder(strDir)["apple"].m_strKey, strAppleKey);
         QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("kept by key"));
 
         run.app.GetStore().ClearNotes();
         run.List().SetSelectionMark(0);
-        CModalDriver no;
-        no.Add(AnswerMessage(nullptr, QMessageBox::No));
-        no.Start();
-        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
-        QVERIFY(no.Done());
+        QVERIFY(RunAnswering(commands, ID_DELETE_NOTE, {AnswerMessage(nullptr, QMessageBox::No)}));
         QCOMPARE(NoteFiles(strDir).size(), 2);
-        CModalDriver yes;
-        yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        yes.Start();
-        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
-        QVERIFY(yes.Done());
+        QVERIFY(RunAnswering(commands, ID_DELETE_NOTE, {AnswerMessage(nullptr, QMessageBox::Yes)}));
         QCOMPARE(NoteFiles(strDir).size(), 1);
         QCOMPARE(ReadFolder(strDir).count("apple"), size_t(0));
         QCOMPARE(ReadFolder(strDir).count("banana"), size_t(1));
@@ -236,15 +211,11 @@ private slots:
         WriteNotes(strDir, {"apple", "banana"});
         SRun run(m_env.ExeDir());
         CCommandController& commands = run.Commands();
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
+        const CModalDriver::Step yes = AnswerMessage(nullptr, QMessageBox::Yes);
 
-        CModalDriver yes;
-        yes.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        yes.Start();
         run.List().SetSelectionMark(0);
-        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
-        QVERIFY(yes.Done());
+        QVERIFY(RunAnswering(commands, ID_DELETE_NOTE, {yes}));
         QCOMPARE(ReadFolder(strDir).count("apple"), size_t(0));
         QCOMPARE(ReadFolder(m_env.ExePath(QStringLiteral("data/Trash/files"))).count("apple"), size_t(1));
 
@@ -253,23 +224,13 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         qputenv("XDG_DATA_HOME", (blocker.fileName() + QStringLiteral("/data")).toLocal8Bit());
         QString strSecond;
-        CModalDriver keep;
-        keep.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        keep.Add(AnswerMessage(&strSecond, QMessageBox::No));
-        keep.Start();
         run.List().SetSelectionMark(0);
-        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
-        QVERIFY(keep.Done());
+        QVERIFY(RunAnswering(commands, ID_DELETE_NOTE, {yes, AnswerMessage(&strSecond, QMessageBox::No)}));
         QVERIFY(strSecond.contains(QStringLiteral("cannot be moved to the trash")));
         QCOMPARE(NoteFiles(strDir).size(), 1);
         QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("The trash cannot take")));
-        CModalDriver twice;
-        twice.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        twice.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        twice.Start();
         run.List().SetSelectionMark(0);
-        QVERIFY(commands.ExecuteCommand(ID_DELETE_NOTE));
-        QVERIFY(twice.Done());
+        QVERIFY(RunAnswering(commands, ID_DELETE_NOTE, {yes, yes}));
         QCOMPARE(NoteFiles(strDir).size(), 0);
     }
 
@@ -279,8 +240,7 @@ private slots:
         WriteNotes(strDir, {"apple"});
         {
             SRun run(m_env.ExeDir());
-            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-            run.View().setCurrentItem(run.Folder(1));
+            run.AddFolder("Notes", strDir);
             run.frame->GetNotesTextBar()->SetText("typed just before closing");
             run.frame->close();
         }

@@ -22,8 +22,8 @@ private slots:
         SRun run(m_env.m_pExeDir->path());
         CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strDirA.toStdString()}));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strDirB.toStdString()}));
+        run.AddFolder("A", strDirA, false);
+        run.AddFolder("B", strDirB, false);
 
         // Moving to another folder writes the text into the folder left.
         view.setCurrentItem(run.Folder(1));
@@ -35,10 +35,7 @@ private slots:
 
         // Removing the folder with unsaved text writes it there, nothing is lost.
         run.frame->GetNotesTextBar()->SetText("last words for B");
-        CModalDriver driver;
-        driver.Add(AnswerMessage(nullptr, QMessageBox::Yes));
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_REMOVE_FOLDER));
+        QVERIFY(RunAnswering(commands, ID_REMOVE_FOLDER, {AnswerMessage(nullptr, QMessageBox::Yes)}));
         QCOMPARE(view.GetRootItem()->childCount(), 2);
         QCOMPARE(ReadFolder(strDirB)["second"].m_strNotes, std::string("last words for B"));
         QCOMPARE(ReadFolder(strDirA)["first"].m_strNotes, std::string("changed in A"));
@@ -54,8 +51,7 @@ private slots:
         CNoteSelection& selection = run.Commands().GetNoteSelection();
         QVERIFY(!selection.TakeCommandNote());
 
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         run.List().SetSelectionMark(1);
         run.frame->GetNotesTextBar()->SetText("typed into beta");
         const std::optional<CNoteSelection::SCommandNote> target = selection.TakeCommandNote();
@@ -78,8 +74,7 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, {"alpha", "Team MEETING", "gamma", "meeting room", "delta"});
         SRun run(m_env.ExeDir());
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         CNotesListCtrl& list = run.List();
         CNotesTextBar& text = *run.frame->GetNotesTextBar();
         auto shown = [&list] {

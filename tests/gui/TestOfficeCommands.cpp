@@ -54,8 +54,7 @@ class TestOfficeCommands : public CGuiTest
     {
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, titles);
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        run.AddFolder("Notes", strDir);
         return strDir;
     }
 

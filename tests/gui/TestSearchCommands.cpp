@@ -81,20 +81,16 @@ private slots:
         CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
         const int nFirst = view.GetRootItem()->childCount();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
-        view.setCurrentItem(run.Folder(nFirst));
+        QTreeWidgetItem* pA = run.AddFolder("A", strA, false);
+        run.AddFolder("B", strB, false);
+        view.setCurrentItem(pA);
         run.List().SetSelectionMark(1);
         const QStringList titlesA = {"apple pie", "cherry pie", "plum cake"};
         QCOMPARE(ListedTitles(run.List()), titlesA);
         CSearchResultsList& results = *run.frame->GetSearchResultsList();
         CPropertiesList& properties = *run.frame->GetPropertiesList();
 
-        CModalDriver driver;
-        driver.Add(FindIn(nFirst + 1, QStringLiteral("PIE")));
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_SEARCH));
-        QVERIFY(driver.Done());
+        QVERIFY(RunAnswering(commands, ID_SEARCH, {FindIn(nFirst + 1, QStringLiteral("PIE"))}));
         QCOMPARE(ResultTitles(results), QStringList{"pie crust"});
         QVERIFY(!run.frame->GetSearchResultsBar()->isHidden());
         QCOMPARE(ListedTitles(run.List()), titlesA);
@@ -119,9 +115,7 @@ private slots:
         QCOMPARE(storeA.GetNote("2026010100000011").m_strNotes, std::string("typed after the search"));
 
         // In the selected folder, keywords only: a click selects the result's row.
-        driver.Add(FindIn(nFirst, QStringLiteral("kw-plum"), true));
-        driver.Start();
-        QVERIFY(commands.ExecuteCommand(ID_SEARCH));
+        QVERIFY(RunAnswering(commands, ID_SEARCH, {FindIn(nFirst, QStringLiteral("kw-plum"), true)}));
         QCOMPARE(ResultTitles(results), QStringList{"plum cake"});
         QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
                           results.visualRect(results.GetModel().index(0, 0)).center());
@@ -141,31 +135,26 @@ private slots:
         WriteKeyedNotes(strB, {{"2026010100000020", "bread"}, {"2026010100000021", "pie crust"}});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
-        view.setCurrentItem(run.Folder(1));
+        QTreeWidgetItem* pA = run.AddFolder("A", strA, false);
+        run.AddFolder("B", strB, false);
+        view.setCurrentItem(pA);
         CSearchResultsList& results = *run.frame->GetSearchResultsList();
         auto click = [&](int nRow) {
             QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
                               results.visualRect(results.GetModel().index(nRow, 0)).center());
         };
 
-        CModalDriver driver;
-        driver.Add(FindIn(2, QStringLiteral("crust")));
-        driver.Start();
-        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
+        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {FindIn(2, QStringLiteral("crust"))}));
         click(0);
         QCOMPARE(view.currentItem(), run.Folder(2));
         QCOMPARE(run.List().GetModel().GetRowNote(run.List().GetSelectionMark())->m_strTitle, std::string("pie crust"));
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("text of pie crust"));
 
         QString strOffered;
-        driver.Add([&](QWidget* pWidget) {
-            strOffered = qobject_cast<CSearchDlg*>(pWidget)->GetSearchEdit()->text();
-            FindIn(1, QStringLiteral("cake"))(pWidget);
-        });
-        driver.Start();
-        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
+        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {[&](QWidget* pWidget) {
+                                 strOffered = qobject_cast<CSearchDlg*>(pWidget)->GetSearchEdit()->text();
+                                 FindIn(1, QStringLiteral("cake"))(pWidget);
+                             }}));
         QCOMPARE(strOffered, QStringLiteral("crust"));
         QVERIFY(QFile::remove(strA + QStringLiteral("/QB_2026010100000011.qbt")));
         click(0);
@@ -187,23 +176,19 @@ private slots:
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
         const int nFirst = view.GetRootItem()->childCount();
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"A", strA.toStdString()}));
-        view.InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"B", strB.toStdString()}));
-        view.setCurrentItem(run.Folder(nFirst));
+        QTreeWidgetItem* pA = run.AddFolder("A", strA, false);
+        run.AddFolder("B", strB, false);
+        view.setCurrentItem(pA);
         run.List().SetSelectionMark(1);
         QCOMPARE(ListedTitles(run.List()), QStringList({"plum", "zqx apple"}));
 
-        CModalDriver driver;
-        driver.Add([&](QWidget* pWidget) {
-            auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
-            QVERIFY(pDialog);
-            QCOMPARE(pDialog->GetFolderList()->count(), nFirst + 3);
-            QCOMPARE(pDialog->GetFolderList()->itemText(nFirst + 2), QStringLiteral("All folders"));
-            FindIn(nFirst + 2, QStringLiteral("ZQX"))(pWidget);
-        });
-        driver.Start();
-        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
-        QVERIFY(driver.Done());
+        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {[&](QWidget* pWidget) {
+                                 auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
+                                 QVERIFY(pDialog);
+                                 QCOMPARE(pDialog->GetFolderList()->count(), nFirst + 3);
+                                 QCOMPARE(pDialog->GetFolderList()->itemText(nFirst + 2), QStringLiteral("All folders"));
+                                 FindIn(nFirst + 2, QStringLiteral("ZQX"))(pWidget);
+                             }}));
         CSearchResultsList& results = *run.frame->GetSearchResultsList();
         QCOMPARE(ResultTitles(results), QStringList({"crust zqx", "zqx apple"}));
         QVERIFY(!results.isColumnHidden(CSearchResultsModel::colFolder));
@@ -234,9 +219,7 @@ private slots:
         QCOMPARE(storeA.GetNote("2026010100000010").m_strNotes, std::string("typed in A"));
 
         // A search of one folder names none.
-        driver.Add(FindIn(nFirst, QStringLiteral("ZQX")));
-        driver.Start();
-        QVERIFY(run.Commands().ExecuteCommand(ID_SEARCH));
+        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {FindIn(nFirst, QStringLiteral("ZQX"))}));
         QVERIFY(results.isColumnHidden(CSearchResultsModel::colFolder));
     }
 };

@@ -29,9 +29,8 @@ private slots:
         std::string strKey;
         {
             SRun run(m_env.ExeDir());
-            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Same", strDir.toStdString()}));
-            run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-            run.View().setCurrentItem(run.Folder(2));
+            run.AddFolder("Same", strDir, false);
+            run.AddFolder("Notes", strDir);
             run.List().SetSelectionMark(2);
             strKey = run.List().GetModel().GetRowNote(2)->m_strKey;
             // Text typed last is saved, and its note stays the one to select.

@@ -74,9 +74,9 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WritePriorityNotes(strDir);
         SRun run(m_env.ExeDir());
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Other", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        QTreeWidgetItem* pNotes = run.AddFolder("Notes", strDir, false);
+        run.AddFolder("Other", strDir, false);
+        run.View().setCurrentItem(pNotes);
         run.List().SetSelectionMark(1);
         run.Commands().ExecuteCommand(ID_VIEW_SEARCH_RESULTS);
         run.frame->GetSearchResultsBar()->GetList()->GetModel().Fill([](INoteRowSink& sink) {

@@ -54,8 +54,7 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, {"Einkauf"});
         SRun run(m_env.ExeDir());
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Notizen", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        run.AddFolder("Notizen", strDir);
 
         QStringList menus;
         for (QAction* pAction : run.frame->menuBar()->actions())

@@ -8,6 +8,7 @@
 #include "DocumentOpener.h"
 #include "AutomationReport.h"
 #include "ThemeColours.h"
+#include "../office/OfficeTestUtil.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -26,19 +27,6 @@
 
 namespace
 {
-class CNoOpener : public IDocumentOpener
-{
-public:
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return true; }
-    bool OpenWithDefaultHandler(const std::string&) override { return true; }
-};
-
-class CNoReporter : public IAutomationReporter
-{
-public:
-    void ReportAutomationFailure(const std::string&, const std::string&, bool) override {}
-};
-
 void WriteItem(const QString& strPath, const QByteArray& inner)
 {
     QFile f(strPath);
@@ -51,8 +39,8 @@ void WriteItem(const QString& strPath, const QByteArray& inner)
 struct SMailClient
 {
     QTemporaryDir dir;
-    CNoOpener opener;
-    CNoReporter reporter;
+    CRecordingOpener opener;
+    CCapturingReporter reporter;
     CAutomationRegistry registry;
     COutlookConnection outlook;
 

@@ -57,20 +57,15 @@ struct SMail
         EXPECT_TRUE(outlook.Open(registry, reporter));
     }
 
-    std::vector<COutlookTaskEntry> Tasks()
+    std::vector<COutlookTaskEntry> Tasks() { return Listed<COutlookTaskEntry>(&COutlookConnection::ListTasks); }
+    std::vector<std::string> Notes() { return Listed<std::string>(&COutlookConnection::ListNotes); }
+
+    template <class T, class F>
+    std::vector<T> Listed(F pfnList)
     {
-        CImportList<COutlookTaskEntry> list;
-        outlook.ListTasks(list);
-        std::vector<COutlookTaskEntry> out;
-        for (size_t i = 0; i < list.GetCount(); ++i)
-            out.push_back(list.GetRow(i).data);
-        return out;
-    }
-    std::vector<std::string> Notes()
-    {
-        CImportList<std::string> list;
-        outlook.ListNotes(list);
-        std::vector<std::string> out;
+        CImportList<T> list;
+        (outlook.*pfnList)(list, nullptr, nullptr);
+        std::vector<T> out;
         for (size_t i = 0; i < list.GetCount(); ++i)
             out.push_back(list.GetRow(i).data);
         return out;

@@ -60,11 +60,25 @@ struct SOutlook
 
 // The dialog without its window: the rows as listed, every row ticked.
 template <class T>
-std::vector<T> TickAll(CImportList<T>& list)
+std::optional<std::vector<T>> TickAll(CImportList<T>& list)
 {
     for (size_t i = 0; i < list.GetCount(); ++i)
         list.SetChecked(i, true);
     return list.Chosen();
+}
+
+std::optional<std::vector<std::string>> ChooseAllNotes(COutlookConnection& c)
+{
+    CImportList<std::string> list;
+    c.ListNotes(list);
+    return TickAll(list);
+}
+
+std::optional<std::vector<COutlookTaskEntry>> ChooseAllTasks(COutlookConnection& c)
+{
+    CImportList<COutlookTaskEntry> list;
+    c.ListTasks(list);
+    return TickAll(list);
 }
 } // namespace
 
@@ -77,11 +91,7 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
     o.outlook.Open(o.registry, o.reporter);
     const std::string strFolder = dir.path().toStdString();
     store.LoadFolder(strFolder);
-    const auto chooseAll = [](COutlookConnection& c) -> std::optional<std::vector<std::string>> {
-        CImportList<std::string> list;
-        c.ListNotes(list);
-        return TickAll(list);
-    };
+    const NotesChooser chooseAll = ChooseAllNotes;
 
     CNoteRecord target = TargetNote();
     target.m_strNotes = "x";
@@ -117,11 +127,9 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     const std::string strFolder = dir.path().toStdString();
     store.LoadFolder(strFolder);
     int nCalls = 0;
-    const TasksChooser chooseAll = [&](COutlookConnection& c) -> std::optional<std::vector<COutlookTaskEntry>> {
+    const TasksChooser chooseAll = [&](COutlookConnection& c) {
         ++nCalls;
-        CImportList<COutlookTaskEntry> list;
-        c.ListTasks(list);
-        return TickAll(list);
+        return ChooseAllTasks(c);
     };
 
     // No folder selected: refused before the dialog opens.
@@ -200,11 +208,7 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
         o.Add("VTODO", "SUMMARY:" + std::string(pszTitle) + "\r\n");
     o.Add("VJOURNAL", "DESCRIPTION:one\r\n");
 
-    const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, [](COutlookConnection& c) {
-        CImportList<COutlookTaskEntry> list;
-        c.ListTasks(list);
-        return std::optional(TickAll(list));
-    });
+    const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, ChooseAllTasks);
     EXPECT_TRUE(tasks);
     EXPECT_EQ(tasks.nChosen, 3);
     EXPECT_EQ(tasks.nWritten, 0);
@@ -213,12 +217,7 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     EXPECT_EQ(counting.nReports, 1);
 
     CNoteRecord target = TargetNote();
-    const SImportResult notes =
-        ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, [](COutlookConnection& c) {
-            CImportList<std::string> list;
-            c.ListNotes(list);
-            return std::optional(TickAll(list));
-        });
+    const SImportResult notes = ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, ChooseAllNotes);
     EXPECT_TRUE(notes);
     EXPECT_EQ(notes.nWritten, 0);
     EXPECT_NE(notes.strError.find("gone"), std::string::npos);
