@@ -32,6 +32,8 @@ public:
     virtual CSearchResultsList* GetSearchResultsList() const = 0;
     virtual QToolBar* GetToolBar() const = 0;
     virtual QStatusBar* GetStatusBar() const = 0;
+    // A line in the status bar, when there is one.
+    void ShowStatus(const QString& strText) const;
     // What the keyboard visits, in Tab and F6 order: the folder tree, the
     // notes list, the Notes pane's text, the properties and the search results.
     virtual std::vector<QWidget*> GetFocusPanes() const = 0;

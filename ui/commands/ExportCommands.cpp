@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QStatusBar>
 
 namespace
 {
@@ -77,9 +76,8 @@ bool WriteReportOpen(SCommandContext& ctx, const std::string& strPath, const std
                 .arg(QDir::toNativeSeparators(strFile), QString::fromStdString(written.strError)));
         return false;
     }
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
-        pStatus->showMessage(
-            QCoreApplication::translate("ExportCommands", "Written to %1").arg(QDir::toNativeSeparators(strFile)));
+    ctx.window.ShowStatus(
+        QCoreApplication::translate("ExportCommands", "Written to %1").arg(QDir::toNativeSeparators(strFile)));
     // Says so, over the line above, when the desktop cannot open it.
     OpenFileOrSay(strFile, ctx.window.GetStatusBar());
     return true;
@@ -109,13 +107,12 @@ void OnImportTextFile(SCommandContext& ctx)
         ctx.selection.RefreshNotesList();
         ctx.selection.MarkNote(target->note.m_strKey);
     }
-    QStatusBar* pStatus = ctx.window.GetStatusBar();
-    if (pStatus && !strError.empty())
-        pStatus->showMessage(QString::fromStdString(strError));
-    else if (pStatus && result == EImportResult::imported)
-        pStatus->showMessage(QCoreApplication::translate("ExportCommands", "The text of \"%1\" was added to \"%2\".")
-                                 .arg(QDir::toNativeSeparators(QString::fromStdString(strPath)),
-                                      QString::fromStdString(target->note.m_strTitle)));
+    if (!strError.empty())
+        ctx.window.ShowStatus(QString::fromStdString(strError));
+    else if (result == EImportResult::imported)
+        ctx.window.ShowStatus(QCoreApplication::translate("ExportCommands", "The text of \"%1\" was added to \"%2\".")
+                                  .arg(QDir::toNativeSeparators(QString::fromStdString(strPath)),
+                                       QString::fromStdString(target->note.m_strTitle)));
     ctx.selection.ShowNoteText();
 }
 

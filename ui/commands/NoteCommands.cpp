@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QStatusBar>
 
 namespace
 {
@@ -23,8 +22,7 @@ void ReportFailure(SCommandContext& ctx, const SStoreResult& result)
 {
     if (result)
         return;
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
-        pStatus->showMessage(QString::fromStdString(result.strError));
+    ctx.window.ShowStatus(QString::fromStdString(result.strError));
 }
 
 bool AskYesNo(SCommandContext& ctx, const QString& strQuestion, const QString& strDetail)

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QStatusBar>
 
 namespace
 {
@@ -25,12 +24,6 @@ public:
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
-
-void ShowStatus(SCommandContext& ctx, const QString& strText)
-{
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
-        pStatus->showMessage(strText);
-}
 
 using DocumentExport = std::string (*)(const CNoteRecord*, const CAutomationRegistry&, IAutomationReporter&);
 
@@ -46,7 +39,7 @@ void RunDocumentExport(SCommandContext& ctx, DocumentExport pfnExport)
     // it is missing: this line says which.
     const std::string strStatus = pfnExport(&target->note, ctx.pOffice->GetRegistry(), ctx.pOffice->GetReporter());
     if (!strStatus.empty())
-        ShowStatus(ctx, QCoreApplication::translate("OfficeExports", strStatus.c_str()));
+        ctx.window.ShowStatus(QCoreApplication::translate("OfficeExports", strStatus.c_str()));
 }
 
 // Counts the items the listing passed over and names the first few.
@@ -62,7 +55,7 @@ void ShowSkipped(SCommandContext& ctx, const std::vector<std::string>& skipped)
         strText += QLatin1Char(' ') + QString::fromStdString(skipped[i]);
     if (skipped.size() > nNamed)
         strText += QStringLiteral(" ...");
-    ShowStatus(ctx, strText);
+    ctx.window.ShowStatus(strText);
 }
 
 NotesChooser ChooseNotes(SCommandContext& ctx)
@@ -156,13 +149,14 @@ void OnImportOutlookTasks(SCommandContext& ctx)
         return;
     ctx.selection.RefreshNotesList();
     if (result.strError.empty())
-        ShowStatus(ctx, QCoreApplication::translate("OfficeCommands", "%n task(s) imported as notes.", nullptr,
-                                                    result.nWritten));
+        ctx.window.ShowStatus(
+            QCoreApplication::translate("OfficeCommands", "%n task(s) imported as notes.", nullptr, result.nWritten));
     else
-        ShowStatus(ctx, QCoreApplication::translate("OfficeCommands", "%1 of the %2 chosen tasks were imported. %3")
-                            .arg(result.nWritten)
-                            .arg(result.nChosen)
-                            .arg(QString::fromStdString(result.strError)));
+        ctx.window.ShowStatus(
+            QCoreApplication::translate("OfficeCommands", "%1 of the %2 chosen tasks were imported. %3")
+                .arg(result.nWritten)
+                .arg(result.nChosen)
+                .arg(QString::fromStdString(result.strError)));
 }
 
 void OnImportOutlookNotes(SCommandContext& ctx)
@@ -179,9 +173,9 @@ void OnImportOutlookNotes(SCommandContext& ctx)
             ctx.selection.RefreshNotesList();
             MarkNote(ctx, target->note.m_strKey);
             if (!result.strError.empty())
-                ShowStatus(ctx,
-                           QCoreApplication::translate("OfficeCommands", "The imported text could not be saved. %1")
-                               .arg(QString::fromStdString(result.strError)));
+                ctx.window.ShowStatus(
+                    QCoreApplication::translate("OfficeCommands", "The imported text could not be saved. %1")
+                        .arg(QString::fromStdString(result.strError)));
         }
     }
     ctx.selection.ShowNoteText();

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <memory>
 #include <set>
-#include <QStatusBar>
 
 namespace
 {
@@ -42,12 +41,6 @@ private:
     int m_nHits = 0;
 };
 
-void ShowStatus(SCommandContext& ctx, const QString& strText)
-{
-    if (QStatusBar* pStatus = ctx.window.GetStatusBar())
-        pStatus->showMessage(strText);
-}
-
 // The number of notes found, and of damaged files that could not be read.
 void ShowFound(SCommandContext& ctx, const CSearchResultsModel& model, size_t nSkipped)
 {
@@ -62,13 +55,14 @@ void ShowFound(SCommandContext& ctx, const CSearchResultsModel& model, size_t nS
                          "SearchCommands",
                          "%n damaged note file(s) in the searched folder could not be read and were left as they are.",
                          nullptr, nDamaged);
-    ShowStatus(ctx, strStatus);
+    ctx.window.ShowStatus(strStatus);
 }
 
 void ShowNoteGone(SCommandContext& ctx, const std::string& strTitle, const std::string& strFolder)
 {
-    ShowStatus(ctx, QCoreApplication::translate("SearchCommands", "The note \"%1\" is no longer in the folder \"%2\".")
-                        .arg(QString::fromStdString(strTitle), QString::fromStdString(strFolder)));
+    ctx.window.ShowStatus(
+        QCoreApplication::translate("SearchCommands", "The note \"%1\" is no longer in the folder \"%2\".")
+            .arg(QString::fromStdString(strTitle), QString::fromStdString(strFolder)));
 }
 } // namespace
 
@@ -187,9 +181,9 @@ void OnResultActivated(SCommandContext& ctx, int nRow, bool bOpen)
             if (pRecord->m_strPath == strFolder && (!pFolder || pRecord->m_strName == strFolderName))
                 pFolder = pRecord;
         if (!pFolder) {
-            ShowStatus(ctx, QCoreApplication::translate("SearchCommands",
-                                                        "The folder \"%1\" of this result is no longer in the tree.")
-                                .arg(QString::fromStdString(strFolderName.empty() ? strFolder : strFolderName)));
+            ctx.window.ShowStatus(QCoreApplication::translate(
+                                      "SearchCommands", "The folder \"%1\" of this result is no longer in the tree.")
+                                      .arg(QString::fromStdString(strFolderName.empty() ? strFolder : strFolderName)));
             return;
         }
         // Through the tree, as a click on the folder would: the typed text
