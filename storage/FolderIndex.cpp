@@ -29,6 +29,13 @@ uint64_t Checksum(std::string_view s)
     return h ^ (h >> 31);
 }
 
+// The checksum of everything before it closes an index.
+void AppendChecksum(std::string& bytes)
+{
+    const uint64_t sum = Checksum(bytes);
+    bytes.append(reinterpret_cast<const char*>(&sum), sizeof sum);
+}
+
 class CWriter
 {
 public:
@@ -169,7 +176,7 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
         w.Put(r.m_nModifiedAt);
         w.Put(r.m_nPriority);
     }
-    w.Put(Checksum(w.Buffer()));
+    AppendChecksum(w.Buffer());
     return std::move(w.Buffer());
 }
 
@@ -177,8 +184,7 @@ std::string CFolderIndex::Sealed(std::string_view payload)
 {
     std::string bytes(szMagic, sizeof szMagic);
     bytes.append(payload);
-    const uint64_t sum = Checksum(bytes);
-    bytes.append(reinterpret_cast<const char*>(&sum), sizeof sum);
+    AppendChecksum(bytes);
     return bytes;
 }
 
