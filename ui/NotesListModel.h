@@ -121,6 +121,7 @@ private:
     int LowerBound(const std::vector<SRow>& rows, const SOrderKey& key) const;
     int LowerBound(const SOrderKey& key) const { return LowerBound(m_rows, key); }
     // The collator of the user's locale, made again when that changed.
+    static QLocale CollationLocale();
     void UpdateCollator();
 
     QString CellText(const SRow& r, int nColumn) const;

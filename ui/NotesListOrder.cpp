@@ -1,0 +1,165 @@
+// The order of the notes list's rows: the sort keys, the collation of
+// titles and comments in the user's locale, sorting and finding a row's place.
+#include "NotesListModel.h"
+
+#include "NoteRecord.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+#include <string_view>
+
+// The C locale collates by code point, capitals first, which is no order for
+// people: its users get the case-blind order the list always had.
+QLocale CNotesListModel::CollationLocale()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
+}
+
+void CNotesListModel::UpdateCollator()
+{
+    const QLocale locale = CollationLocale();
+    if (locale == m_collator.locale())
+        return;
+    m_collator = QCollator(locale);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const CNoteRecord& note) const
+{
+    SOrderKey key;
+    key.title = m_collator.sortKey(QString::fromStdString(note.m_strTitle));
+    key.strKey = note.m_strKey;
+    switch (m_sort.nColumn) {
+    case colComments:
+        key.text = m_collator.sortKey(QString::fromStdString(note.m_strComments));
+        break;
+    case colDate:
+        // Notes without a date come before every date.
+        key.dValue =
+            note.m_bHasDate && note.m_dtDate.IsValid() ? note.m_dtDate.m_dt : -std::numeric_limits<double>::infinity();
+        break;
+    case colPriority:
+        key.dValue = note.m_nPriority;
+        break;
+    default:
+        break;
+    }
+    return key;
+}
+
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const SRow& r) const
+{
+    if (r.pRecord)
+        return OrderKeyOf(*r.pRecord);
+    SOrderKey key;
+    const std::string strTitle = r.pText ? r.pText->strTitle : std::string();
+    key.title = m_collator.sortKey(QString::fromStdString(strTitle));
+    if (m_sort.nColumn == colComments)
+        key.text = m_collator.sortKey(QString::fromStdString(r.pText ? r.pText->strComments : std::string()));
+    return key;
+}
+
+bool CNotesListModel::Less(const SOrderKey& a, const SOrderKey& b) const
+{
+    int c = 0;
+    switch (m_sort.nColumn) {
+    case colComments:
+        c = a.text->compare(*b.text);
+        break;
+    case colDate:
+    case colPriority:
+        c = a.dValue < b.dValue ? -1 : a.dValue > b.dValue ? 1 : 0;
+        break;
+    default:
+        c = a.title->compare(*b.title);
+        break;
+    }
+    if (m_sort.bDescending)
+        c = -c;
+    if (c == 0 && m_sort.nColumn != colName)
+        c = a.title->compare(*b.title);
+    if (c == 0)
+        c = a.strKey.compare(b.strKey);
+    return c < 0;
+}
+
+int CNotesListModel::LowerBound(const std::vector<SRow>& rows, const SOrderKey& key) const
+{
+    const auto it =
+        std::partition_point(rows.begin(), rows.end(), [&](const SRow& r) { return Less(OrderKeyOf(r), key); });
+    return static_cast<int>(it - rows.begin());
+}
+
+std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
+{
+    // Keys are made once per row, not once per comparison. Equal titles go
+    // by the note's key: a full sort and a row moved into place must agree.
+    std::vector<SOrderKey> keys;
+    keys.reserve(rows.size());
+    for (const SRow& r : rows)
+        keys.push_back(OrderKeyOf(r));
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return Less(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); });
+    std::vector<SRow> sorted;
+    sorted.reserve(rows.size());
+    for (int i : order)
+        sorted.push_back(std::move(rows[static_cast<size_t>(i)]));
+    rows = std::move(sorted);
+    return order;
+}
+
+void CNotesListModel::SortRows()
+{
+    UpdateCollator();
+    const std::vector<int> order = SortRows(m_rows);
+    if (!m_all.empty())
+        SortRows(m_all);
+    auto hasText = [](const SRow& r) { return r.pRecord || r.pText; };
+    m_bSorted = std::all_of(m_rows.begin(), m_rows.end(), hasText) && std::all_of(m_all.begin(), m_all.end(), hasText);
+
+    if (m_bFilling)
+        return;
+    // Outside a fill the views keep their persistent indexes: move them along.
+    std::vector<int> newRow(order.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        newRow[static_cast<size_t>(order[i])] = static_cast<int>(i);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& index : from)
+        to << (index.row() < static_cast<int>(newRow.size())
+                   ? createIndex(newRow[static_cast<size_t>(index.row())], index.column())
+                   : QModelIndex());
+    changePersistentIndexList(from, to);
+}
+
+void CNotesListModel::SortByTitle()
+{
+    if (m_bFilling) {
+        SortRows();
+        if (Filtering())
+            ApplyFilter(nullptr);
+        EndFill();
+        return;
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    SortRows();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void CNotesListModel::SetSortOrder(SSortOrder order)
+{
+    if (order.nColumn < 0 || order.nColumn >= nColumns)
+        order = {};
+    if (order == m_sort)
+        return;
+    m_sort = order;
+    SortByTitle();
+    emit headerDataChanged(Qt::Horizontal, 0, nColumns - 1);
+}
