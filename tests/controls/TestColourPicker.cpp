@@ -3,11 +3,8 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-#include <utility>
 #include <vector>
 
 namespace
@@ -73,42 +70,25 @@ private slots:
         CP::ColourDialogHook() = [](const QColor&, QWidget*) { return QColor(); };
     }
 
-    void keyboardTable_data()
+    // The arrows step through the grid and across its rows' ends; past
+    // either end is "More Colours...", and past that the other end.
+    void arrowsMoveAndWrap()
     {
-        QTest::addColumn<int>("nFrom");
-        QTest::addColumn<int>("nKey");
-        QTest::addColumn<int>("nTo");
-        const int none = CP::nNoCell;
-        const int custom = CP::nCustomCell;
-        const std::vector<std::tuple<const char*, int, int, int>> rows = {
-            {"none right", none, Qt::Key_Right, custom},
-            {"right to the next row", 7, Qt::Key_Right, 8},
-            {"right on 39", 39, Qt::Key_Right, custom},
-            {"right on custom", custom, Qt::Key_Right, 0},
-            {"left on 0", 0, Qt::Key_Left, custom},
-            {"left on custom", custom, Qt::Key_Left, 39},
-            {"down from the last row", 35, Qt::Key_Down, custom},
-            {"down on custom", custom, Qt::Key_Down, 0},
-            {"up from the first row", 3, Qt::Key_Up, custom},
-            {"up on custom", custom, Qt::Key_Up, 39},
-        };
-        for (const auto& [pszName, nFrom, nKey, nTo] : rows)
-            QTest::newRow(pszName) << nFrom << nKey << nTo;
-    }
-
-    void keyboardTable()
-    {
-        QFETCH(int, nFrom);
-        QFETCH(int, nKey);
-        QFETCH(int, nTo);
         SPickerWindow w(QColor(0, 0, 0));
         CColourGridPopup* pPopup = w.Open();
-        pPopup->SetHighlightedCell(nFrom);
-        QTest::keyClick(pPopup, Qt::Key(nKey));
-        QCOMPARE(pPopup->GetHighlightedCell(), nTo);
+        const auto press = [pPopup](Qt::Key key) {
+            QTest::keyClick(pPopup, key);
+            return pPopup->GetHighlightedCell();
+        };
+        pPopup->SetHighlightedCell(7);
+        QCOMPARE(press(Qt::Key_Right), 8);
+        pPopup->SetHighlightedCell(35);
+        QCOMPARE(press(Qt::Key_Down), int(CP::nCustomCell));
+        QCOMPARE(press(Qt::Key_Right), 0);
+        QCOMPARE(press(Qt::Key_Left), int(CP::nCustomCell));
+        QCOMPARE(press(Qt::Key_Left), 39);
         // A key the grid does not use changes nothing.
-        QTest::keyClick(pPopup, Qt::Key_A);
-        QCOMPARE(pPopup->GetHighlightedCell(), nTo);
+        QCOMPARE(press(Qt::Key_A), 39);
         QTest::keyClick(pPopup, Qt::Key_Escape);
     }
 

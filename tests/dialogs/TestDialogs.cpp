@@ -1,73 +1,45 @@
-#include "AppContext.h"
 #include "ColourGridPopup.h"
 #include "ColourPicker.h"
 #include "ExportPdfDialog.h"
+#include "GuiTest.h"
 #include "PreferencesDialog.h"
 #include "SearchDlg.h"
 #include "UserSettings.h"
 #include "commands/PreferencesCommands.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 namespace
 {
-// Runs step on the next modal widget to open, from inside its event loop.
-void OnNextModal(std::function<void(QWidget*)> step, QWidget* pAfter = nullptr)
+// Answers the preferences dialog: each picker given chooses its table colour
+// with the keyboard, then OK or Cancel.
+CModalDriver::Step ChooseColours(std::vector<std::pair<int, int>> pickersAndCells, bool bOk)
 {
-    QTimer::singleShot(5, [step = std::move(step), pAfter]() mutable {
-        QWidget* pModal = QApplication::activeModalWidget();
-        if (pModal && pModal != pAfter)
-            step(pModal);
+    return [=](QWidget* pModal) {
+        auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
+        QVERIFY(pDialog);
+        for (const auto& [nPicker, nCell] : pickersAndCells) {
+            CColourPicker* pPicker = pDialog->GetPicker(nPicker);
+            pPicker->setFocus();
+            QTest::keyClick(pPicker, Qt::Key_Space);
+            QVERIFY(pPicker->GetPopup());
+            pPicker->GetPopup()->SetHighlightedCell(nCell);
+            QTest::keyClick(pPicker->GetPopup(), Qt::Key_Return);
+        }
+        if (bOk)
+            QTest::keyClick(pDialog, Qt::Key_Return);
         else
-            OnNextModal(std::move(step), pAfter);
-    });
-}
-
-QPushButton* ButtonWithText(QWidget* pParent, const QString& strText)
-{
-    for (auto* pButton : pParent->findChildren<QPushButton*>())
-        if (pButton->text() == strText)
-            return pButton;
-    return nullptr;
-}
-
-// Chooses table colour nCell in picker's grid with the keyboard.
-void ChooseColour(CColourPicker* pPicker, int nCell)
-{
-    pPicker->setFocus();
-    QTest::keyClick(pPicker, Qt::Key_Space);
-    QVERIFY(pPicker->GetPopup());
-    pPicker->GetPopup()->SetHighlightedCell(nCell);
-    QTest::keyClick(pPicker->GetPopup(), Qt::Key_Return);
+            pDialog->reject();
+    };
 }
 } // namespace
 
-class TestDialogs : public QObject
+class TestDialogs : public CGuiTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_settingsDir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-    }
-
     void searchDialog()
     {
         const std::vector<CSearchDlg::SFolder> folders = {
@@ -104,7 +76,7 @@ private slots:
         CSearchDlg none({}, -1);
         none.show();
         QVERIFY(QTest::qWaitForWindowExposed(&none));
-        ButtonWithText(&none, QStringLiteral("Find"))->click();
+        none.findChild<QPushButton*>(QStringLiteral("Find"))->click();
         QVERIFY(none.isVisible());
         QCOMPARE(none.m_nFolderIndex, -1);
     }
@@ -115,28 +87,26 @@ private slots:
         dialog.m_strTitle = QStringLiteral("Shopping");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QPushButton* pGenerate = ButtonWithText(&dialog, QStringLiteral("Generate"));
-        QVERIFY(pGenerate);
+        auto* pGenerate = dialog.findChild<QPushButton*>(QStringLiteral("Generate"));
         QTest::keyClicks(dialog.GetSubtitleEdit(), QStringLiteral("Town hall, May"));
 
         // Generate with no path: a stop message, and the dialog stays.
-        bool bStopped = false;
-        OnNextModal(
-            [&](QWidget* pModal) {
-                auto* pBox = qobject_cast<QMessageBox*>(pModal);
-                QVERIFY(pBox);
-                bStopped = pBox->icon() == QMessageBox::Critical;
-                pBox->button(QMessageBox::Ok)->click();
-            },
-            &dialog);
+        CModalDriver driver;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        driver.Add([&](QWidget* pModal) {
+            icon = qobject_cast<QMessageBox*>(pModal)->icon();
+            AnswerMessage(nullptr)(pModal);
+        });
+        driver.Start();
         pGenerate->click();
-        QVERIFY(bStopped);
+        QVERIFY(driver.Done());
+        QCOMPARE(icon, QMessageBox::Critical);
         QVERIFY(dialog.isVisible());
 
         // A chosen file fills the path; the typed title and subtitle stay.
         CExportPdfDialog::SaveChooserHook() = [](QWidget*) { return QStringLiteral("/tmp/out.pdf"); };
         dialog.GetTitleEdit()->setText(QStringLiteral("Shopping list"));
-        ButtonWithText(&dialog, QStringLiteral(". . ."))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("Browse"))->click();
         pGenerate->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.m_strTitle, QStringLiteral("Shopping list"));
@@ -157,79 +127,58 @@ private slots:
 
     void preferencesSavedOnOkOnly()
     {
-        QTemporaryDir dir;
-        CAppContext app(dir.path().toStdString());
+        CAppContext app(m_env.ExeDir().toStdString());
         app.LoadPriorityColours();
         int nRepaints = 0;
         const auto repaint = [&] { ++nRepaints; };
 
         // Cancel after choosing colours: nothing stored, saved or repainted.
-        OnNextModal([](QWidget* pModal) {
-            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-            QVERIFY(pDialog);
-            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);
-            pDialog->reject();
-        });
+        CModalDriver driver;
+        driver.Add(ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13}}, false));
+        driver.Start();
         QVERIFY(!OnPreferences(app, nullptr, repaint));
+        QVERIFY(driver.Done());
         QCOMPARE(app.m_clrHighPriority, 255u);
         QCOMPARE(nRepaints, 0);
         QVERIFY(!OpenUserSettings().contains(QStringLiteral("Task Priority Settings/HighPriorityColour")));
 
         // OK: the three colours stored as 0x00BBGGRR, saved and shown.
-        OnNextModal([](QWidget* pModal) {
-            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-            QVERIFY(pDialog);
-            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_HIGH_COLOUR), 13);  // 0, 0, 255
-            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_MEDIUM_COLOUR), 9); // 255, 104, 32
-            ChooseColour(pDialog->GetPicker(CPreferencesDialog::IDC_LOW_COLOUR), 35);   // 152, 251, 152
-            QTest::keyClick(pDialog, Qt::Key_Return);
-        });
+        driver.Add(ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13},   // 0, 0, 255
+                                  {CPreferencesDialog::IDC_MEDIUM_COLOUR, 9},  // 255, 104, 32
+                                  {CPreferencesDialog::IDC_LOW_COLOUR, 35}},   // 152, 251, 152
+                                 true));
+        driver.Start();
         QVERIFY(OnPreferences(app, nullptr, repaint));
+        QVERIFY(driver.Done());
         QCOMPARE(nRepaints, 1);
         QCOMPARE(app.m_clrHighPriority, 0x00FF0000u);
         QCOMPARE(app.m_clrMediumPriority, 0x002068FFu);
         QCOMPARE(app.m_clrLowPriority, 0x0098FB98u);
-
-        OpenUserSettings().clear();
     }
 
     void preferencesSaveFailureIsReported()
     {
-        QTemporaryDir dir;
-        CAppContext app(dir.path().toStdString());
+        CAppContext app(m_env.ExeDir().toStdString());
         // A settings directory below a plain file cannot be made.
-        QFile blocker(dir.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+        const QString strBlocker = m_env.ExePath(QStringLiteral("blocker"));
+        QVERIFY(QFile(strBlocker).open(QIODevice::WriteOnly));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, strBlocker);
 
         QString strMessage;
-        OnNextModal([&](QWidget* pModal) {
-            auto* pDialog = qobject_cast<CPreferencesDialog*>(pModal);
-            QVERIFY(pDialog);
-            OnNextModal(
-                [&](QWidget* pBox) {
-                    auto* pMessage = qobject_cast<QMessageBox*>(pBox);
-                    QVERIFY(pMessage);
-                    strMessage = pMessage->text();
-                    pMessage->button(QMessageBox::Ok)->click();
-                },
-                pDialog);
-            pDialog->accept();
-        });
+        CModalDriver driver;
+        driver.Add(ChooseColours({}, true));
+        driver.Add(AnswerMessage(&strMessage));
+        driver.Start();
         int nRepaints = 0;
         QVERIFY(OnPreferences(app, nullptr, [&] { ++nRepaints; }));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_env.m_settingsDir.path());
+        QVERIFY(driver.Done());
         QVERIFY2(strMessage.startsWith(QStringLiteral("The priority colours could not be saved in \"")),
                  qPrintable(strMessage));
-        QVERIFY(strMessage.contains(blocker.fileName()));
+        QVERIFY(strMessage.contains(strBlocker));
         // The colours still apply for this session.
         QCOMPARE(nRepaints, 1);
     }
-
-private:
-    QTemporaryDir m_settingsDir;
 };
-
 QTEST_MAIN(TestDialogs)
 #include "TestDialogs.moc"
