@@ -154,6 +154,15 @@ inline std::map<std::string, CNoteRecord> ReadFolder(const QString& strDir)
     return notes;
 }
 
+// A model's texts down one column, row by row.
+inline QStringList RowTexts(const QAbstractItemModel& model, int nColumn = 0)
+{
+    QStringList texts;
+    for (int i = 0; i < model.rowCount(); ++i)
+        texts << model.index(i, nColumn).data().toString();
+    return texts;
+}
+
 struct SRun
 {
     explicit SRun(const QString& strExeDir) : app(strExeDir.toStdString())
@@ -177,6 +186,13 @@ struct SRun
     CCommandController& Commands() const { return *frame->GetController(); }
     CNotesListCtrl& List() const { return *frame->GetNotesList(); }
     QTreeWidgetItem* Folder(int i) const { return View().GetRootItem()->child(i); }
+    QStringList Titles() const { return RowTexts(List().GetModel()); }
+    // The title of the note at the list's mark; empty with none.
+    std::string MarkedTitle() const
+    {
+        const CNoteRecord* pNote = List().GetModel().GetRowNote(List().GetSelectionMark());
+        return pNote ? pNote->m_strTitle : std::string();
+    }
     // Binds a folder below the last one and selects it, or leaves the root
     // selected as a new folder does.
     QTreeWidgetItem* AddFolder(const char* pszName, const QString& strDir, bool bSelect = true) const

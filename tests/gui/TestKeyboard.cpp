@@ -70,7 +70,6 @@ private slots:
         WriteNotes(strB, {"crocus", "gamma"});
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
-        CNotesListCtrl& list = run.List();
         QWidget* pFrame = run.frame;
         QTreeWidgetItem* pA = run.AddFolder("A", strA, false);
         run.AddFolder("B", strB, false);
@@ -88,10 +87,15 @@ private slots:
                 Activate(pFrame);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(nKey), modifiers);
         };
-        auto marked = [&] {
-            const CNoteRecord* pNote = list.GetModel().GetRowNote(list.GetSelectionMark());
-            return pNote ? QString::fromStdString(pNote->m_strTitle) : QString();
+        // The key, with step answering the dialog it opens.
+        auto keyAnswering = [&](CModalDriver::Step step, int nKey) {
+            CModalDriver driver;
+            driver.Add(std::move(step));
+            driver.Start();
+            key(nKey, Qt::ControlModifier);
+            return driver.Done();
         };
+        auto marked = [&] { return QString::fromStdString(run.MarkedTitle()); };
         QCOMPARE(focused(), QStringLiteral("Folders/A"));
 
         // Tab reaches the list's filter box, then the list; the arrows move
@@ -106,32 +110,26 @@ private slots:
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of beta\r\nsecond line"));
 
         // Add: the new note is the one marked afterwards.
-        CModalDriver driver;
-        driver.Add([](QWidget* pSheet) {
-            TypeAndEnter(pSheet, QStringLiteral("delta"));
-            TypeAndEnter(pSheet, {});
-        });
-        driver.Start();
-        key(Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(driver.Done());
+        QVERIFY(keyAnswering(
+            [](QWidget* pSheet) {
+                TypeAndEnter(pSheet, QStringLiteral("delta"));
+                TypeAndEnter(pSheet, {});
+            },
+            Qt::Key_N));
         QCOMPARE(focused(), QStringLiteral("Notes List/delta"));
 
         // Modify and Delete act on the row the arrows chose.
         key(Qt::Key_Up);
         QCOMPARE(marked(), QStringLiteral("beta"));
-        driver.Add([](QWidget* pSheet) { TypeAndEnter(pSheet, QStringLiteral("bravo")); });
-        driver.Start();
-        key(Qt::Key_Y, Qt::ControlModifier);
-        QVERIFY(driver.Done());
+        QVERIFY(keyAnswering([](QWidget* pSheet) { TypeAndEnter(pSheet, QStringLiteral("bravo")); }, Qt::Key_Y));
         QCOMPARE(focused(), QStringLiteral("Notes List/bravo"));
         key(Qt::Key_Up);
-        driver.Add([](QWidget* pBox) {
-            Activate(pBox);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::AltModifier);
-        });
-        driver.Start();
-        key(Qt::Key_D, Qt::ControlModifier);
-        QVERIFY(driver.Done());
+        QVERIFY(keyAnswering(
+            [](QWidget* pBox) {
+                Activate(pBox);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::AltModifier);
+            },
+            Qt::Key_D));
         QTRY_COMPARE(ReadFolder(strA).count("alpha"), size_t(0));
         QCOMPARE(ReadFolder(strA).size(), size_t(2));
 
@@ -156,16 +154,14 @@ private slots:
         QCOMPARE(focused().section(QLatin1Char('/'), 0, 0), QStringLiteral("Properties"));
 
         // Search the other folder; Enter on a result opens it there.
-        driver.Add([](QWidget* pDialog) {
-            Activate(pDialog);
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("gamma"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        });
-        driver.Start();
-        key(Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(driver.Done());
+        QVERIFY(keyAnswering(
+            [](QWidget* pDialog) {
+                Activate(pDialog);
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("gamma"));
+                for (Qt::Key nKey : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return})
+                    QTest::keyClick(QApplication::focusWidget(), nKey);
+            },
+            Qt::Key_F));
         QCOMPARE(run.frame->GetStatusBar()->currentMessage(), QStringLiteral("1 note(s) found."));
         key(Qt::Key_F6);
         QCOMPARE(focused(), QStringLiteral("Search Results/gamma"));

@@ -1,14 +1,11 @@
 // Browsing and editing notes in the main window: the commit rules of the
-// Notes pane, Add, Modify and Delete Note, the list's context menus, the
-// commit at close.
+// Notes pane, Add, Modify and Delete Note.
 #include "DetailPage.h"
 #include "GuiTest.h"
 #include "IconPage.h"
 #include "NoteSelection.h"
 #include "NoteStore.h"
 #include "NotesSheet.h"
-
-#include <QTreeView>
 
 #include <filesystem>
 
@@ -49,12 +46,6 @@ void ClickRow(CNotesListCtrl& list, int nRow)
     QTest::mouseClick(list.GetActiveView()->viewport(), Qt::LeftButton, {}, RowCentre(list, nRow));
 }
 
-std::string RowTitle(const CNotesListCtrl& list, int nRow)
-{
-    const CNoteRecord* pNote = list.GetModel().GetRowNote(nRow);
-    return pNote ? pNote->m_strTitle : std::string("<none>");
-}
-
 // Checks the sheet opens on the note titled strTitle, edits its detail page, presses OK.
 CModalDriver::Step EditSheet(const char* pszTitle, std::function<void(CDetailPage*)> edit)
 {
@@ -82,7 +73,7 @@ private slots:
         CQuillboxView& view = run.View();
         CNotesTextBar& pane = *run.frame->GetNotesTextBar();
         run.AddFolder("Notes", strDir);
-        QCOMPARE(RowTitle(run.List(), 0), std::string("apple"));
+        QCOMPARE(run.MarkedTitle(), std::string("apple"));
         QCOMPARE(pane.GetText(), std::string("Text of apple\r\nsecond line"));
 
         // Showing notes and clicking them with the same text writes nothing.
@@ -98,7 +89,7 @@ private slots:
         ClickRow(run.List(), 0);
         QCOMPARE(RewrittenFiles(strDir).size(), 1);
         QCOMPARE(ReadFolder(strDir)["Banana"].m_strNotes, std::string("new banana text"));
-        QCOMPARE(RowTitle(run.List(), run.List().GetSelectionMark()), std::string("apple"));
+        QCOMPARE(run.MarkedTitle(), std::string("apple"));
         QCOMPARE(pane.GetText(), std::string("Text of apple\r\nsecond line"));
 
         // Losing the focus saves too.
@@ -173,7 +164,7 @@ private slots:
         QCOMPARE(NoteFiles(strDir).size(), 3);
         // The same row position is marked again; it holds another note now.
         QCOMPARE(run.List().GetSelectionMark(), 1);
-        QCOMPARE(RowTitle(run.List(), 1), std::string("cherry"));
+        QCOMPARE(run.MarkedTitle(), std::string("cherry"));
     }
 
     // A row whose note the store no longer holds is changed or deleted by its
@@ -232,19 +223,6 @@ private slots:
         run.List().SetSelectionMark(0);
         QVERIFY(RunAnswering(commands, ID_DELETE_NOTE, {yes, yes}));
         QCOMPARE(NoteFiles(strDir).size(), 0);
-    }
-
-    void closingSavesTheNotesPane()
-    {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"apple"});
-        {
-            SRun run(m_env.ExeDir());
-            run.AddFolder("Notes", strDir);
-            run.frame->GetNotesTextBar()->SetText("typed just before closing");
-            run.frame->close();
-        }
-        QCOMPARE(ReadFolder(strDir)["apple"].m_strNotes, std::string("typed just before closing"));
     }
 };
 

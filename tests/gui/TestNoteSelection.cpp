@@ -1,12 +1,9 @@
 // The notes list and the panes that follow it; the common start of note commands.
 #include "GuiTest.h"
 #include "NoteSelection.h"
-#include "NoteStore.h"
 #include "commands/ExportCommands.h"
 
 #include <QAbstractItemView>
-
-#include <optional>
 
 class TestNoteSelection : public CGuiTest
 {
@@ -41,31 +38,6 @@ private slots:
         QCOMPARE(ReadFolder(strDirA)["first"].m_strNotes, std::string("changed in A"));
     }
 
-    // A note command works on the note it started on, with the text just
-    // saved, even when saving moved the list's mark to another row.
-    void commandNoteIsTheOneMarkedAtTheStart()
-    {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"alpha", "beta"});
-        SRun run(m_env.ExeDir());
-        CNoteSelection& selection = run.Commands().GetNoteSelection();
-        QVERIFY(!selection.TakeCommandNote());
-
-        run.AddFolder("Notes", strDir);
-        run.List().SetSelectionMark(1);
-        run.frame->GetNotesTextBar()->SetText("typed into beta");
-        const std::optional<CNoteSelection::SCommandNote> target = selection.TakeCommandNote();
-        QVERIFY(target);
-        QCOMPARE(target->nRow, 1);
-        QCOMPARE(target->note.m_strTitle, std::string("beta"));
-        QCOMPARE(target->note.m_strNotes, std::string("typed into beta"));
-        QCOMPARE(run.List().GetSelectionMark(), 0);
-
-        CNoteStore store(run.app);
-        store.LoadFolder(strDir.toStdString());
-        QCOMPARE(store.GetNote(target->note.m_strKey).m_strNotes, std::string("typed into beta"));
-    }
-
     // The filter box narrows the rows as the user types; the mark, the panes
     // and the commands follow the rows shown, text typed into the Notes pane
     // stays with its note, and a change on disk keeps the filter.
@@ -77,17 +49,11 @@ private slots:
         run.AddFolder("Notes", strDir);
         CNotesListCtrl& list = run.List();
         CNotesTextBar& text = *run.frame->GetNotesTextBar();
-        auto shown = [&list] {
-            QStringList titles;
-            for (int i = 0; i < list.GetModel().rowCount(); ++i)
-                titles << list.GetModel().index(i, 0).data().toString();
-            return titles;
-        };
         // "gamma" is marked, with typed text, when the filter hides it.
         list.SetSelectionMark(2);
         text.SetText("typed into gamma");
         QTest::keyClicks(list.GetFilterBox(), QStringLiteral("meEt"));
-        QCOMPARE(shown(), (QStringList{"meeting room", "Team MEETING"}));
+        QCOMPARE(run.Titles(), (QStringList{"meeting room", "Team MEETING"}));
         QCOMPARE(ReadFolder(strDir)["gamma"].m_strNotes, std::string("typed into gamma"));
         QCOMPARE(list.GetSelectionMark(), 0);
         QCOMPARE(text.GetText(), std::string("Text of meeting room\r\nsecond line"));
@@ -114,14 +80,14 @@ private slots:
             list.GetModel().FindRow(run.app.GetStore().GetNote(ReadFolder(strDir)["Team MEETING"].m_strKey)));
         WriteNotes(strDir, {"another meeting", "unrelated"});
         run.Commands().GetNoteSelection().OnFolderChangedOnDisk();
-        QCOMPARE(shown(), (QStringList{"another meeting", "meeting room", "Team MEETING"}));
-        QCOMPARE(list.GetModel().GetRowNote(list.GetSelectionMark())->m_strTitle, std::string("Team MEETING"));
+        QCOMPARE(run.Titles(), (QStringList{"another meeting", "meeting room", "Team MEETING"}));
+        QCOMPARE(run.MarkedTitle(), std::string("Team MEETING"));
 
         // Escape empties the box and every note is back, the mark kept.
         QTest::keyClick(list.GetFilterBox(), Qt::Key_Escape);
         QVERIFY(list.GetFilterBox()->text().isEmpty());
-        QCOMPARE(shown().size(), 7);
-        QCOMPARE(list.GetModel().GetRowNote(list.GetSelectionMark())->m_strTitle, std::string("Team MEETING"));
+        QCOMPARE(run.Titles().size(), 7);
+        QCOMPARE(run.MarkedTitle(), std::string("Team MEETING"));
     }
 };
 

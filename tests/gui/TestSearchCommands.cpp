@@ -43,22 +43,6 @@ CModalDriver::Step FindIn(int nFolder, const QString& strText, bool bKeywordsOnl
     };
 }
 
-QStringList ListedTitles(const CNotesListCtrl& list)
-{
-    QStringList titles;
-    for (int i = 0; i < list.GetModel().rowCount(); ++i)
-        titles << list.GetModel().index(i, 0).data().toString();
-    return titles;
-}
-
-QStringList ResultTitles(CSearchResultsList& results)
-{
-    QStringList titles;
-    for (int i = 0; i < results.GetModel().rowCount(); ++i)
-        titles << results.GetModel().index(i, 0).data().toString();
-    titles.sort();
-    return titles;
-}
 } // namespace
 
 class TestSearchCommands : public CGuiTest
@@ -86,14 +70,14 @@ private slots:
         view.setCurrentItem(pA);
         run.List().SetSelectionMark(1);
         const QStringList titlesA = {"apple pie", "cherry pie", "plum cake"};
-        QCOMPARE(ListedTitles(run.List()), titlesA);
+        QCOMPARE(run.Titles(), titlesA);
         CSearchResultsList& results = *run.frame->GetSearchResultsList();
         CPropertiesList& properties = *run.frame->GetPropertiesList();
 
         QVERIFY(RunAnswering(commands, ID_SEARCH, {FindIn(nFirst + 1, QStringLiteral("PIE"))}));
-        QCOMPARE(ResultTitles(results), QStringList{"pie crust"});
+        QCOMPARE(RowTexts(results.GetModel()), QStringList{"pie crust"});
         QVERIFY(!run.frame->GetSearchResultsBar()->isHidden());
-        QCOMPARE(ListedTitles(run.List()), titlesA);
+        QCOMPARE(run.Titles(), titlesA);
         QCOMPARE(run.List().GetSelectionMark(), 1);
         // The store went back to the selected folder: a rebuilt list shows
         // its notes, and a change is written there.
@@ -107,61 +91,19 @@ private slots:
 
         run.frame->GetNotesTextBar()->SetText("typed after the search");
         commands.GetNoteSelection().CommitNoteText();
-        QCOMPARE(ListedTitles(run.List()), titlesA);
+        QCOMPARE(run.Titles(), titlesA);
         QCOMPARE(QDir(strB).entryList({"QB_*.qbt"}, QDir::Files).size(), 2);
-        CAppContext check(strA.toStdString());
-        CNoteStore storeA(check);
-        storeA.LoadFolder(strA.toStdString());
-        QCOMPARE(storeA.GetNote("2026010100000011").m_strNotes, std::string("typed after the search"));
+        QCOMPARE(ReadFolder(strA)["cherry pie"].m_strNotes, std::string("typed after the search"));
 
         // In the selected folder, keywords only: a click selects the result's row.
         QVERIFY(RunAnswering(commands, ID_SEARCH, {FindIn(nFirst, QStringLiteral("kw-plum"), true)}));
-        QCOMPARE(ResultTitles(results), QStringList{"plum cake"});
+        QCOMPARE(RowTexts(results.GetModel()), QStringList{"plum cake"});
         QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
                           results.visualRect(results.GetModel().index(0, 0)).center());
         QCOMPARE(run.List().GetSelectionMark(), 2);
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
         QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of plum cake"));
         QCOMPARE(run.frame->GetStatusBar()->currentMessage(), QStringLiteral("1 note(s) found."));
-    }
-
-    // A click on a result of another folder opens that folder at the note,
-    // or says the note is gone; the dialog offers the text searched last.
-    void resultsOpenTheirFolder()
-    {
-        const QString strA = m_env.ExePath(QStringLiteral("a"));
-        const QString strB = m_env.ExePath(QStringLiteral("b"));
-        WriteKeyedNotes(strA, {{"2026010100000010", "apple pie"}, {"2026010100000011", "plum cake"}});
-        WriteKeyedNotes(strB, {{"2026010100000020", "bread"}, {"2026010100000021", "pie crust"}});
-        SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
-        QTreeWidgetItem* pA = run.AddFolder("A", strA, false);
-        run.AddFolder("B", strB, false);
-        view.setCurrentItem(pA);
-        CSearchResultsList& results = *run.frame->GetSearchResultsList();
-        auto click = [&](int nRow) {
-            QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
-                              results.visualRect(results.GetModel().index(nRow, 0)).center());
-        };
-
-        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {FindIn(2, QStringLiteral("crust"))}));
-        click(0);
-        QCOMPARE(view.currentItem(), run.Folder(2));
-        QCOMPARE(run.List().GetModel().GetRowNote(run.List().GetSelectionMark())->m_strTitle, std::string("pie crust"));
-        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("text of pie crust"));
-
-        QString strOffered;
-        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {[&](QWidget* pWidget) {
-                                 strOffered = qobject_cast<CSearchDlg*>(pWidget)->GetSearchEdit()->text();
-                                 FindIn(1, QStringLiteral("cake"))(pWidget);
-                             }}));
-        QCOMPARE(strOffered, QStringLiteral("crust"));
-        QVERIFY(QFile::remove(strA + QStringLiteral("/QB_2026010100000011.qbt")));
-        click(0);
-        QCOMPARE(view.currentItem(), run.Folder(1));
-        QCOMPARE(run.List().GetModel().rowCount(), 1);
-        QCOMPARE(run.frame->GetStatusBar()->currentMessage(),
-                 QStringLiteral("The note \"plum cake\" is no longer in the folder \"A\"."));
     }
 
     // "All folders", after the folders: every folder's hits, each naming
@@ -180,7 +122,7 @@ private slots:
         run.AddFolder("B", strB, false);
         view.setCurrentItem(pA);
         run.List().SetSelectionMark(1);
-        QCOMPARE(ListedTitles(run.List()), QStringList({"plum", "zqx apple"}));
+        QCOMPARE(run.Titles(), QStringList({"plum", "zqx apple"}));
 
         QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {[&](QWidget* pWidget) {
                                  auto* pDialog = qobject_cast<CSearchDlg*>(pWidget);
@@ -190,37 +132,40 @@ private slots:
                                  FindIn(nFirst + 2, QStringLiteral("ZQX"))(pWidget);
                              }}));
         CSearchResultsList& results = *run.frame->GetSearchResultsList();
-        QCOMPARE(ResultTitles(results), QStringList({"crust zqx", "zqx apple"}));
+        QCOMPARE(RowTexts(results.GetModel()), QStringList({"zqx apple", "crust zqx"}));
+        QCOMPARE(RowTexts(results.GetModel(), CSearchResultsModel::colFolder), QStringList({"A", "B"}));
         QVERIFY(!results.isColumnHidden(CSearchResultsModel::colFolder));
-        int nCrust = -1;
-        for (int i = 0; i < results.GetModel().rowCount(); ++i) {
-            const QString strTitle = results.GetModel().index(i, 0).data().toString();
-            QCOMPARE(results.GetModel().index(i, CSearchResultsModel::colFolder).data().toString(),
-                     strTitle == QStringLiteral("crust zqx") ? QStringLiteral("B") : QStringLiteral("A"));
-            if (strTitle == QStringLiteral("crust zqx"))
-                nCrust = i;
-        }
         QCOMPARE(run.app.GetStore().GetLoadedFolder(), strA.toStdString());
         QCOMPARE(run.app.GetStore().GetCount(), 2);
 
         run.frame->GetNotesTextBar()->SetText("typed in A");
         // Moving onto a result of another folder opens nothing; a click does.
-        const QModelIndex crust = results.GetModel().index(nCrust, 0);
+        const QModelIndex crust = results.GetModel().index(1, 0);
         results.setCurrentIndex(crust);
         QCOMPARE(view.GetSelectedFolderPath(), strA.toStdString());
         QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, results.visualRect(crust).center());
         QCOMPARE(view.GetSelectedFolderPath(), strB.toStdString());
-        QCOMPARE(ListedTitles(run.List()), QStringList({"bread", "crust zqx"}));
+        QCOMPARE(run.Titles(), QStringList({"bread", "crust zqx"}));
         QCOMPARE(run.List().GetSelectionMark(), 1);
         QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of crust zqx"));
-        CAppContext check(strA.toStdString());
-        CNoteStore storeA(check);
-        storeA.LoadFolder(strA.toStdString());
-        QCOMPARE(storeA.GetNote("2026010100000010").m_strNotes, std::string("typed in A"));
+        QCOMPARE(ReadFolder(strA)["zqx apple"].m_strNotes, std::string("typed in A"));
 
-        // A search of one folder names none.
-        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {FindIn(nFirst, QStringLiteral("ZQX"))}));
+        // The dialog offers the text searched last. A search of one folder
+        // names none; a hit whose note has gone opens its folder and says so.
+        QString strOffered;
+        QVERIFY(RunAnswering(run.Commands(), ID_SEARCH, {[&](QWidget* pWidget) {
+                                 strOffered = qobject_cast<CSearchDlg*>(pWidget)->GetSearchEdit()->text();
+                                 FindIn(nFirst, QStringLiteral("plum"))(pWidget);
+                             }}));
+        QCOMPARE(strOffered, QStringLiteral("ZQX"));
         QVERIFY(results.isColumnHidden(CSearchResultsModel::colFolder));
+        QVERIFY(QFile::remove(strA + QStringLiteral("/QB_2026010100000011.qbt")));
+        QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
+                          results.visualRect(results.GetModel().index(0, 0)).center());
+        QCOMPARE(view.currentItem(), pA);
+        QCOMPARE(run.Titles(), QStringList({"zqx apple"}));
+        QCOMPARE(run.frame->GetStatusBar()->currentMessage(),
+                 QStringLiteral("The note \"plum\" is no longer in the folder \"A\"."));
     }
 };
 

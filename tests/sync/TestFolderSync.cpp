@@ -48,31 +48,10 @@ void ChangeElsewhere(const QString& strDir, const std::string& strTitle,
     QVERIFY(WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), found), store.NoteFileBytes(found)));
 }
 
-std::string KeyOf(const QString& strDir, const std::string& strTitle)
+// The file of the note of that title, as the program names it.
+QString NoteFile(const QString& strDir, const std::string& strTitle)
 {
-    std::string strKey;
-    CAppContext app(strDir.toStdString());
-    CNoteStore store(app);
-    store.LoadFolder(strDir.toStdString());
-    store.ForEach([&](const CNoteRecord& n) {
-        if (n.m_strTitle == strTitle)
-            strKey = n.m_strKey;
-    });
-    return strKey;
-}
-
-QStringList Titles(const CNotesListCtrl& list)
-{
-    QStringList titles;
-    for (int i = 0; i < list.GetModel().GetRowCount(); ++i)
-        titles << QString::fromStdString(list.GetModel().GetRowNote(i)->m_strTitle);
-    return titles;
-}
-
-std::string MarkedTitle(const CNotesListCtrl& list)
-{
-    const CNoteRecord* pNote = list.GetModel().GetRowNote(list.GetSelectionMark());
-    return pNote ? pNote->m_strTitle : std::string();
+    return strDir + QStringLiteral("/QB_%1.qbt").arg(QString::fromStdString(ReadFolder(strDir)[strTitle].m_strKey));
 }
 } // namespace
 
@@ -91,15 +70,15 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("synced"));
         WriteNotes(strDir, {"alpha", "beta", "gamma"});
         SRun run(m_env.ExeDir());
-        Open(run, strDir);
+        run.AddFolder("Synced", strDir);
         run.List().SetSelectionMark(1);
-        QCOMPARE(MarkedTitle(run.List()), std::string("beta"));
+        QCOMPARE(run.MarkedTitle(), std::string("beta"));
         ChangeElsewhere(strDir, "beta", [](CNoteRecord& n) {
             n.m_strTitle = "zeta";
             n.m_strNotes = "from the laptop";
         });
         QTRY_COMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("from the laptop"));
-        QCOMPARE(Titles(run.List()), QStringList({"alpha", "gamma", "zeta"}));
+        QCOMPARE(run.Titles(), QStringList({"alpha", "gamma", "zeta"}));
         QCOMPARE(run.List().GetSelectionMark(), 2);
         QCOMPARE(run.List().GetCurrentItem(), 2);
     }
@@ -112,7 +91,7 @@ private slots:
         WriteNotes(strDir, {"already here"});
         QDir().mkpath(strStaging);
         SRun run(m_env.ExeDir());
-        Open(run, strDir);
+        run.AddFolder("Synced", strDir);
         QSignalSpy refreshes(&run.Commands().GetNoteSelection().GetFolderWatcher(), &CFolderWatcher::FolderChanged);
 
         CAppContext app(strStaging.toStdString());
@@ -132,7 +111,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(run.List().GetModel().GetRowCount(), 1001, 10000);
         QTest::qWait(CFolderWatcher::nMaxDelayMs + 500);
         QCOMPARE(refreshes.count(), 1);
-        QCOMPARE(MarkedTitle(run.List()), std::string("already here"));
+        QCOMPARE(run.MarkedTitle(), std::string("already here"));
     }
 
     // The shown note deleted on disk while the pane holds typed text: the
@@ -142,16 +121,13 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("synced"));
         WriteNotes(strDir, {"alpha", "beta"});
         SRun run(m_env.ExeDir());
-        Open(run, strDir);
-        QCOMPARE(MarkedTitle(run.List()), std::string("alpha"));
+        run.AddFolder("Synced", strDir);
+        QCOMPARE(run.MarkedTitle(), std::string("alpha"));
         run.frame->GetNotesTextBar()->SetText("words typed here");
-        QCOMPARE(
-            ::unlink(
-                (strDir + "/QB_" + QString::fromStdString(KeyOf(strDir, "alpha")) + ".qbt").toLocal8Bit().constData()),
-            0);
-        QTRY_VERIFY(!Titles(run.List()).contains(QStringLiteral("alpha")));
-        QCOMPARE(Titles(run.List()), QStringList({"alpha (conflict copy)", "beta"}));
-        QCOMPARE(MarkedTitle(run.List()), std::string("alpha (conflict copy)"));
+        QVERIFY(QFile::remove(NoteFile(strDir, "alpha")));
+        QTRY_VERIFY(!run.Titles().contains(QStringLiteral("alpha")));
+        QCOMPARE(run.Titles(), QStringList({"alpha (conflict copy)", "beta"}));
+        QCOMPARE(run.MarkedTitle(), std::string("alpha (conflict copy)"));
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("words typed here"));
         QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("deleted by another program")));
         QCOMPARE(OnDisk(strDir),
@@ -166,7 +142,7 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("synced"));
         WriteNotes(strDir, {"alpha"});
         SRun run(m_env.ExeDir());
-        Open(run, strDir);
+        run.AddFolder("Synced", strDir);
         CNoteSelection& selection = run.Commands().GetNoteSelection();
         QSignalSpy refreshes(&selection.GetFolderWatcher(), &CFolderWatcher::FolderChanged);
         CNotesTextBar* pPane = run.frame->GetNotesTextBar();
@@ -181,13 +157,13 @@ private slots:
         QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("changed by another program")));
         QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
                                      {"alpha", "from the laptop"}, {"alpha (conflict copy)", "typed here"}}));
-        QCOMPARE(Titles(run.List()), QStringList({"alpha", "alpha (conflict copy)"}));
+        QCOMPARE(run.Titles(), QStringList({"alpha", "alpha (conflict copy)"}));
         // A picture of the window at this point, when asked for.
         if (const QString strShots = qEnvironmentVariable("QUILLBOX_SHOT_DIR"); !strShots.isEmpty())
             QVERIFY(run.frame->grab().save(strShots + QStringLiteral("/conflict-copy.png")));
 
         // The change arrives and the commit comes before the window saw it.
-        QCOMPARE(MarkedTitle(run.List()), std::string("alpha"));
+        QCOMPARE(run.MarkedTitle(), std::string("alpha"));
         pPane->SetText("typed again");
         ChangeElsewhere(strDir, "alpha", [](CNoteRecord& n) { n.m_strNotes = "from the phone"; });
         selection.CommitNoteText();
@@ -207,24 +183,21 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("synced"));
         WriteNotes(strDir, {"apple", "Apple", "banana", "cherry", "cherry", "kiwi", "mango", "zucchini"});
         SRun run(m_env.ExeDir());
-        Open(run, strDir);
+        run.AddFolder("Synced", strDir);
         CNotesListModel& model = run.List().GetModel();
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         run.List().SetSelectionMark(5);
-        QCOMPARE(MarkedTitle(run.List()), std::string("kiwi"));
+        QCOMPARE(run.MarkedTitle(), std::string("kiwi"));
         CNotesTextBar* pPane = run.frame->GetNotesTextBar();
         QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
 
         ChangeElsewhere(strDir, "zucchini", [](CNoteRecord& n) { n.m_strTitle = "apple"; });
         ChangeElsewhere(strDir, "banana", [](CNoteRecord& n) { n.m_strTitle = "papaya"; });
         ChangeElsewhere(strDir, "kiwi", [](CNoteRecord& n) { n.m_strNotes = "kiwi from the laptop"; });
-        QCOMPARE(
-            ::unlink(
-                (strDir + "/QB_" + QString::fromStdString(KeyOf(strDir, "mango")) + ".qbt").toLocal8Bit().constData()),
-            0);
+        QVERIFY(QFile::remove(NoteFile(strDir, "mango")));
         WriteNotes(strDir, {"Cherry", "aardvark"});
-        QTRY_VERIFY(Titles(run.List()).contains(QStringLiteral("aardvark")) &&
-                    !Titles(run.List()).contains(QStringLiteral("mango")));
+        QTRY_VERIFY(run.Titles().contains(QStringLiteral("aardvark")) &&
+                    !run.Titles().contains(QStringLiteral("mango")));
         QCOMPARE(resets.count(), 0);
 
         CNotesListModel full(run.app);
@@ -232,8 +205,8 @@ private slots:
         QCOMPARE(model.GetRowCount(), full.GetRowCount());
         for (int i = 0; i < full.GetRowCount(); ++i)
             QVERIFY(model.GetRowNote(i) == full.GetRowNote(i));
-        QCOMPARE(Titles(run.List()).mid(0, 4).join(',').toLower(), QStringLiteral("aardvark,apple,apple,apple"));
-        QCOMPARE(MarkedTitle(run.List()), std::string("kiwi"));
+        QCOMPARE(run.Titles().mid(0, 4).join(',').toLower(), QStringLiteral("aardvark,apple,apple,apple"));
+        QCOMPARE(run.MarkedTitle(), std::string("kiwi"));
         QCOMPARE(run.List().GetCurrentItem(), run.List().GetSelectionMark());
         QCOMPARE(pPane->GetText(), std::string("kiwi from the laptop"));
         QCOMPARE(run.frame->GetPropertiesList()->item(0)->text(), QStringLiteral("kiwi"));
@@ -241,9 +214,9 @@ private slots:
         // Typed text stays while another note moves past the mark.
         pPane->SetText("typed on kiwi");
         ChangeElsewhere(strDir, "papaya", [](CNoteRecord& n) { n.m_strTitle = "aaa"; });
-        QTRY_COMPARE(Titles(run.List()).first(), QStringLiteral("aaa"));
+        QTRY_COMPARE(run.Titles().first(), QStringLiteral("aaa"));
         QCOMPARE(resets.count(), 0);
-        QCOMPARE(MarkedTitle(run.List()), std::string("kiwi"));
+        QCOMPARE(run.MarkedTitle(), std::string("kiwi"));
         QCOMPARE(pPane->GetText(), std::string("typed on kiwi"));
     }
 
@@ -256,8 +229,8 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("synced"));
         WriteNotes(strDir, {"alpha", "beta"});
         SRun run(m_env.ExeDir());
-        Open(run, strDir);
-        QCOMPARE(Titles(run.List()), QStringList({"alpha", "beta"}));
+        run.AddFolder("Synced", strDir);
+        QCOMPARE(run.Titles(), QStringList({"alpha", "beta"}));
 
         QVERIFY(QDir(strDir).removeRecursively());
         QTRY_COMPARE(run.List().GetModel().GetRowCount(), 0);
@@ -266,12 +239,12 @@ private slots:
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string());
 
         WriteNotes(strDir, {"gamma"});
-        QTRY_COMPARE_WITH_TIMEOUT(Titles(run.List()), QStringList({"gamma"}), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(run.Titles(), QStringList({"gamma"}), 5000);
         QVERIFY(run.frame->statusBar()->currentMessage().isEmpty());
         ChangeElsewhere(strDir, "gamma", [](CNoteRecord& n) { n.m_strTitle = "delta"; });
-        QTRY_COMPARE(Titles(run.List()), QStringList({"delta"}));
+        QTRY_COMPARE(run.Titles(), QStringList({"delta"}));
         WriteNotes(strDir, {"epsilon"});
-        QTRY_COMPARE(Titles(run.List()), QStringList({"delta", "epsilon"}));
+        QTRY_COMPARE(run.Titles(), QStringList({"delta", "epsilon"}));
     }
 
     // The damaged-file message follows the count and goes with the last
@@ -283,7 +256,7 @@ private slots:
         const std::string strDamaged = strDir.toStdString() + "/QB_2026120712000000.qbt";
         WriteBytes(strDamaged, "QB");
         SRun run(m_env.ExeDir());
-        Open(run, strDir);
+        run.AddFolder("Synced", strDir);
         QTRY_VERIFY(run.frame->statusBar()->currentMessage().startsWith(QStringLiteral("1 damaged note file")));
         WriteBytes(strDir.toStdString() + "/QB_2026120712000001.qbt", "QB");
         QTRY_VERIFY(run.frame->statusBar()->currentMessage().startsWith(QStringLiteral("2 damaged note file")));
@@ -291,7 +264,7 @@ private slots:
         QTRY_VERIFY(run.frame->statusBar()->currentMessage().startsWith(QStringLiteral("1 damaged note file")));
         QCOMPARE(::unlink((strDir.toStdString() + "/QB_2026120712000001.qbt").c_str()), 0);
         QTRY_VERIFY(run.frame->statusBar()->currentMessage().isEmpty());
-        QCOMPARE(Titles(run.List()), QStringList({"alpha"}));
+        QCOMPARE(run.Titles(), QStringList({"alpha"}));
     }
 
     // A folder with an index is listed from it at once; its files are
@@ -306,7 +279,7 @@ private slots:
         {
             SRun run(m_env.ExeDir());
             run.app.m_strIndexDir = strCache;
-            Open(run, strDir);
+            run.AddFolder("Synced", strDir);
         }
         ChangeElsewhere(strDir, "beta", [](CNoteRecord& n) { n.m_strNotes = "from the laptop"; });
         WriteNotes(strDir, {"delta"});
@@ -315,8 +288,8 @@ private slots:
         run.app.m_strIndexDir = strCache;
         CNoteSelection& selection = run.Commands().GetNoteSelection();
         QSignalSpy checked(&selection, &CNoteSelection::FolderChecked);
-        Open(run, strDir);
-        QCOMPARE(Titles(run.List()), QStringList({"alpha", "beta", "gamma"}));
+        run.AddFolder("Synced", strDir);
+        QCOMPARE(run.Titles(), QStringList({"alpha", "beta", "gamma"}));
         QVERIFY(selection.IsCheckingFolder());
         run.List().SetSelectionMark(1);
         CNotesTextBar* pPane = run.frame->GetNotesTextBar();
@@ -324,8 +297,8 @@ private slots:
         pPane->SetText("typed here");
 
         QVERIFY(checked.wait());
-        QCOMPARE(Titles(run.List()), QStringList({"alpha", "beta", "delta", "gamma"}));
-        QCOMPARE(MarkedTitle(run.List()), std::string("beta"));
+        QCOMPARE(run.Titles(), QStringList({"alpha", "beta", "delta", "gamma"}));
+        QCOMPARE(run.MarkedTitle(), std::string("beta"));
         QCOMPARE(run.List().GetModel().GetRowNote(1)->m_strNotes, std::string("from the laptop"));
         QCOMPARE(pPane->GetText(), std::string("typed here"));
         selection.CommitNoteText();
@@ -338,13 +311,6 @@ private slots:
     }
 
 private:
-    void Open(SRun& run, const QString& strDir)
-    {
-        run.View().InsertFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{"Synced", strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
-        QCOMPARE(run.View().currentItem(), run.Folder(1));
-    }
-
     SGuiTestEnvironment m_env;
 };
 
