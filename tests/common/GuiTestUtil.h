@@ -250,6 +250,15 @@ struct SGuiTestEnvironment
 
     QString ExeDir() const { return m_pExeDir->path(); }
     QString ExePath(const QString& strName) const { return m_pExeDir->filePath(strName); }
+    // Notes of these titles in the test's directory "notes", bound as the
+    // folder "Notes" below the run's last folder and selected.
+    QString AddNotesFolder(const SRun& run, const QStringList& titles) const
+    {
+        const QString strDir = ExePath(QStringLiteral("notes"));
+        WriteNotes(strDir, titles);
+        run.AddFolder("Notes", strDir);
+        return strDir;
+    }
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<QTemporaryDir> m_pExeDir;

@@ -143,9 +143,9 @@ private slots:
         QVERIFY(!OpenUserSettings().contains(QStringLiteral("Task Priority Settings/HighPriorityColour")));
 
         // OK: the three colours stored as 0x00BBGGRR, saved and shown.
-        driver.Add(ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13},   // 0, 0, 255
-                                  {CPreferencesDialog::IDC_MEDIUM_COLOUR, 9},  // 255, 104, 32
-                                  {CPreferencesDialog::IDC_LOW_COLOUR, 35}},   // 152, 251, 152
+        driver.Add(ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13},  // 0, 0, 255
+                                  {CPreferencesDialog::IDC_MEDIUM_COLOUR, 9}, // 255, 104, 32
+                                  {CPreferencesDialog::IDC_LOW_COLOUR, 35}},  // 152, 251, 152
                                  true));
         driver.Start();
         QVERIFY(OnPreferences(app, nullptr, repaint));

@@ -180,10 +180,8 @@ private slots:
     // else; none of their keys is a key of another command.
     void editCommandsActOnTheFocusedTextField()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"one"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Notes", strDir);
+        m_env.AddNotesFolder(run, {"one"});
         CCommandController& commands = run.Commands();
         QPlainTextEdit* pEdit = run.frame->GetNotesTextBar()->GetEdit();
 

@@ -148,10 +148,8 @@ private slots:
 
     void modifyNoteKeepsWhatTheSheetDidNotShow()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"apple", "banana", "cherry"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Notes", strDir);
+        const QString strDir = m_env.AddNotesFolder(run, {"apple", "banana", "cherry"});
         run.List().SetSelectionMark(1);
 
         QVERIFY(RunAnswering(run.Commands(), ID_MODIFY_NOTE,
@@ -171,11 +169,9 @@ private slots:
     // own record, never as a blank note with an empty key; No deletes nothing.
     void rowWithoutStoredNoteUsesItsOwnRecord()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"apple", "banana"});
         SRun run(m_env.ExeDir());
+        const QString strDir = m_env.AddNotesFolder(run, {"apple", "banana"});
         CCommandController& commands = run.Commands();
-        run.AddFolder("Notes", strDir);
         const std::string strAppleKey = run.List().GetModel().GetRowNote(0)->m_strKey;
         run.app.GetStore().ClearNotes();
 
@@ -198,11 +194,9 @@ private slots:
 
     void deletedNotesGoToTheTrash()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"apple", "banana"});
         SRun run(m_env.ExeDir());
+        const QString strDir = m_env.AddNotesFolder(run, {"apple", "banana"});
         CCommandController& commands = run.Commands();
-        run.AddFolder("Notes", strDir);
         const CModalDriver::Step yes = AnswerMessage(nullptr, QMessageBox::Yes);
 
         run.List().SetSelectionMark(0);

@@ -43,10 +43,8 @@ private slots:
     // stays with its note, and a change on disk keeps the filter.
     void filterNarrowsTheRowsTheCommandsActOn()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"alpha", "Team MEETING", "gamma", "meeting room", "delta"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Notes", strDir);
+        const QString strDir = m_env.AddNotesFolder(run, {"alpha", "Team MEETING", "gamma", "meeting room", "delta"});
         CNotesListCtrl& list = run.List();
         CNotesTextBar& text = *run.frame->GetNotesTextBar();
         // "gamma" is marked, with typed text, when the filter hides it.

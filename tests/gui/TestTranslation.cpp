@@ -51,10 +51,8 @@ private slots:
     void windowAndDialogsInGerman()
     {
         CQuillboxApp::InstallTranslators(QLocale(QLocale::German, QLocale::Germany));
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"Einkauf"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Notizen", strDir);
+        m_env.AddNotesFolder(run, {"Einkauf"});
 
         QStringList menus;
         for (QAction* pAction : run.frame->menuBar()->actions())

@@ -35,17 +35,12 @@ std::multiset<std::pair<std::string, std::string>> OnDisk(const QString& strDir)
 void ChangeElsewhere(const QString& strDir, const std::string& strTitle,
                      const std::function<void(CNoteRecord&)>& change)
 {
+    CNoteRecord note = ReadFolder(strDir)[strTitle];
+    QVERIFY(!note.m_strKey.empty());
+    change(note);
     CAppContext app(strDir.toStdString());
-    CNoteStore store(app);
-    store.LoadFolder(strDir.toStdString());
-    CNoteRecord found;
-    store.ForEach([&](const CNoteRecord& n) {
-        if (n.m_strTitle == strTitle)
-            found = n;
-    });
-    QVERIFY(!found.m_strKey.empty());
-    change(found);
-    QVERIFY(WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), found), store.NoteFileBytes(found)));
+    QVERIFY(WriteFileAtomically(CAppContext::GetNoteFilePath(strDir.toStdString(), note),
+                                CNoteStore(app).NoteFileBytes(note)));
 }
 
 // The file of the note of that title, as the program names it.
@@ -67,10 +62,8 @@ private slots:
     // appear, and the mark follows it to its new place in the order.
     void noteReplacedByRenameIsShown()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
-        WriteNotes(strDir, {"alpha", "beta", "gamma"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Synced", strDir);
+        const QString strDir = m_env.AddNotesFolder(run, {"alpha", "beta", "gamma"});
         run.List().SetSelectionMark(1);
         QCOMPARE(run.MarkedTitle(), std::string("beta"));
         ChangeElsewhere(strDir, "beta", [](CNoteRecord& n) {
@@ -118,10 +111,8 @@ private slots:
     // note leaves the list, the text stays and is saved as a new note.
     void shownNoteDeletedKeepsTypedText()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
-        WriteNotes(strDir, {"alpha", "beta"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Synced", strDir);
+        const QString strDir = m_env.AddNotesFolder(run, {"alpha", "beta"});
         QCOMPARE(run.MarkedTitle(), std::string("alpha"));
         run.frame->GetNotesTextBar()->SetText("words typed here");
         QVERIFY(QFile::remove(NoteFile(strDir, "alpha")));
@@ -139,10 +130,8 @@ private slots:
     // versions are on disk, whether the change was shown first or not.
     void typedTextMeetsAChangeOnDisk()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
-        WriteNotes(strDir, {"alpha"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Synced", strDir);
+        const QString strDir = m_env.AddNotesFolder(run, {"alpha"});
         CNoteSelection& selection = run.Commands().GetNoteSelection();
         QSignalSpy refreshes(&selection.GetFolderWatcher(), &CFolderWatcher::FolderChanged);
         CNotesTextBar* pPane = run.frame->GetNotesTextBar();
@@ -180,10 +169,9 @@ private slots:
     // the Properties pane stay with the marked note.
     void fewChangesTouchOnlyTheirRows()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
-        WriteNotes(strDir, {"apple", "Apple", "banana", "cherry", "cherry", "kiwi", "mango", "zucchini"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Synced", strDir);
+        const QString strDir =
+            m_env.AddNotesFolder(run, {"apple", "Apple", "banana", "cherry", "cherry", "kiwi", "mango", "zucchini"});
         CNotesListModel& model = run.List().GetModel();
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         run.List().SetSelectionMark(5);
@@ -226,10 +214,8 @@ private slots:
     // are followed again.
     void directoryRemovedAndMadeAgain()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("synced"));
-        WriteNotes(strDir, {"alpha", "beta"});
         SRun run(m_env.ExeDir());
-        run.AddFolder("Synced", strDir);
+        const QString strDir = m_env.AddNotesFolder(run, {"alpha", "beta"});
         QCOMPARE(run.Titles(), QStringList({"alpha", "beta"}));
 
         QVERIFY(QDir(strDir).removeRecursively());
