@@ -62,18 +62,13 @@ private slots:
         QSignalSpy layouts(&model, &QAbstractItemModel::layoutChanged);
 
         Fill(model, {MakeNote("Banana"), MakeNote("cherry"), MakeNote("apple"), MakeNote("BANANA"), MakeNote("Apple"),
-                     MakeNote("\xc3\x89"
-                              "clair"),
-                     MakeNote("\xc3\xa9"
-                              "clair"),
-                     MakeNote("")});
+                     MakeNote("\u00c9clair"), MakeNote("\u00e9clair"), MakeNote("")});
         QCOMPARE(resets.count(), 1);
         QCOMPARE(inserts.count(), 0);
         QCOMPARE(layouts.count(), 0);
         // Case ties sit together, in either order; apple before Banana.
-        QCOMPARE(Titles(model).join(',').toLower(), QString::fromUtf8(",apple,apple,banana,banana,cherry,\xc3\xa9"
-                                                                      "clair,\xc3\xa9"
-                                                                      "clair"));
+        QCOMPARE(Titles(model).join(',').toLower(),
+                 QString::fromUtf8(",apple,apple,banana,banana,cherry,\u00e9clair,\u00e9clair"));
         QCOMPARE(model.GetRowNote(5)->m_strTitle, std::string("cherry"));
 
         // A sort outside a fill moves the persistent indexes with their rows.
@@ -131,7 +126,7 @@ private slots:
         QTest::newRow("by priority descending") << QString() << int(CNotesListModel::colPriority) << true;
         QTest::newRow("filtered, by date descending") << QStringLiteral("e") << int(CNotesListModel::colDate) << true;
         QTest::newRow("filtered, by comments")
-            << QString::fromUtf8("\xc3\xa9") << int(CNotesListModel::colComments) << false;
+            << QString::fromUtf8("\u00e9") << int(CNotesListModel::colComments) << false;
     }
 
     // Rows updated in place after random adds, title, priority and date
@@ -147,18 +142,8 @@ private slots:
         CAppContext app(folder.path().toStdString());
         CNoteStore store(app);
         store.LoadFolder(folder.path().toStdString());
-        const std::vector<std::string> titles = {"apple",
-                                                 "Apple",
-                                                 "APPLE",
-                                                 "banana",
-                                                 "Banana",
-                                                 "cherry",
-                                                 "",
-                                                 "\xc3\xa9"
-                                                 "clair",
-                                                 "\xc3\x89"
-                                                 "clair",
-                                                 "zulu"};
+        const std::vector<std::string> titles = {"apple",  "Apple", "APPLE",       "banana",      "Banana",
+                                                 "cherry", "",      "\u00e9clair", "\u00c9clair", "zulu"};
         std::mt19937 random(20261207);
         auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
         auto randomNote = [&] {
@@ -188,7 +173,7 @@ private slots:
         };
         for (int round = 0; round < 30; ++round) {
             if (model.GetRowCount() == 0)
-                QVERIFY(model.UpdateRows(store, {store.AddNote(MakeNote("banana \xc3\xa9 x")).strKey}));
+                QVERIFY(model.UpdateRows(store, {store.AddNote(MakeNote("banana \u00e9 x")).strKey}));
             std::vector<std::string> keys = keysOf();
             const std::string strMarked = model.GetRowNote(static_cast<int>(pick(model.GetRowCount())))->m_strKey;
             const QPersistentModelIndex marked = model.index(model.FindRow(store.GetNote(strMarked)), 0);
@@ -309,21 +294,13 @@ private slots:
             QLocale::setDefault(QLocale::c());
             return Titles(model);
         };
-        const std::vector<std::string> czech = {"chata",
-                                                "Hrad",
-                                                "cukr",
-                                                "\xc4\x8d"
-                                                "aj",
-                                                "ink",
-                                                "d\xc5\xafm"};
-        QCOMPARE(sorted(QLocale(QLocale::Czech), czech), QString::fromUtf8("cukr,\xc4\x8d"
-                                                                           "aj,d\xc5\xafm,Hrad,chata,ink")
-                                                             .split(','));
-        QCOMPARE(sorted(QLocale(QLocale::German), czech), QString::fromUtf8("\xc4\x8d"
-                                                                            "aj,chata,cukr,d\xc5\xafm,Hrad,ink")
-                                                              .split(','));
-        QCOMPARE(sorted(QLocale(QLocale::German), {"Zucker", "\xc3\x96l", "Apfel", "ofen", "\xc3\x84pfel", "Birne"}),
-                 QString::fromUtf8("Apfel,\xc3\x84pfel,Birne,ofen,\xc3\x96l,Zucker").split(','));
+        const std::vector<std::string> czech = {"chata", "Hrad", "cukr", "\u010daj", "ink", "d\u016fm"};
+        QCOMPARE(sorted(QLocale(QLocale::Czech), czech),
+                 QString::fromUtf8("cukr,\u010daj,d\u016fm,Hrad,chata,ink").split(','));
+        QCOMPARE(sorted(QLocale(QLocale::German), czech),
+                 QString::fromUtf8("\u010daj,chata,cukr,d\u016fm,Hrad,ink").split(','));
+        QCOMPARE(sorted(QLocale(QLocale::German), {"Zucker", "\u00d6l", "Apfel", "ofen", "\u00c4pfel", "Birne"}),
+                 QString::fromUtf8("Apfel,\u00c4pfel,Birne,ofen,\u00d6l,Zucker").split(','));
     }
 
     void reportsWhatTheUserDoes()
