@@ -18,16 +18,27 @@ QByteArray ReadAll(const QString& strPath)
     QFile file(strPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-QByteArray Bytes(const std::string& s)
-{
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
 } // namespace
 
 class TestExportCommands : public CGuiTest
 {
     Q_OBJECT
+
+    // Answers the PDF dialog: a subtitle, the chosen file, Generate; tells
+    // the title it offered.
+    CModalDriver::Step AnswerPdfDialog(QString* pTitle = nullptr)
+    {
+        return [this, pTitle](QWidget* pWidget) {
+            auto* pDialog = qobject_cast<CExportPdfDialog*>(pWidget);
+            QVERIFY(pDialog);
+            if (pTitle)
+                *pTitle = pDialog->GetTitleEdit()->text();
+            pDialog->GetSubtitleEdit()->setText(QStringLiteral("Kitchen, Monday"));
+            CExportPdfDialog::SaveChooserHook() = [this](QWidget*) { return m_strChosen; };
+            pDialog->OnBrowse();
+            pDialog->accept();
+        };
+    }
 
 private slots:
     void init()
@@ -72,15 +83,7 @@ private slots:
         CModalDriver driver;
         QString strPdfTitle;
         if (nCommand == ID_EXPORT_PDF)
-            driver.Add([&](QWidget* pWidget) {
-                auto* pDialog = qobject_cast<CExportPdfDialog*>(pWidget);
-                QVERIFY(pDialog);
-                strPdfTitle = pDialog->GetTitleEdit()->text();
-                pDialog->GetSubtitleEdit()->setText(QStringLiteral("Kitchen, Monday"));
-                CExportPdfDialog::SaveChooserHook() = [this](QWidget*) { return m_strChosen; };
-                pDialog->OnBrowse();
-                pDialog->accept();
-            });
+            driver.Add(AnswerPdfDialog(&strPdfTitle));
         driver.Start();
         QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
         QVERIFY(driver.Done());
@@ -99,7 +102,7 @@ private slots:
             strExpected = BuildNoteHtml(beta);
         else
             strExpected = BuildNotePdf(beta, "beta", "Kitchen, Monday", CHelveticaMeasurer());
-        QCOMPARE(ReadAll(m_strChosen), Bytes(strExpected));
+        QCOMPARE(ReadAll(m_strChosen), QByteArray::fromStdString(strExpected));
         if (nCommand == ID_EXPORT_PDF) {
             QCOMPARE(strPdfTitle, QStringLiteral("beta"));
             QVERIFY(m_choosers.empty());
@@ -157,13 +160,7 @@ private slots:
             QString strMessage;
             CModalDriver driver;
             if (nCommand == ID_EXPORT_PDF)
-                driver.Add([this](QWidget* pWidget) {
-                    auto* pDialog = qobject_cast<CExportPdfDialog*>(pWidget);
-                    QVERIFY(pDialog);
-                    CExportPdfDialog::SaveChooserHook() = [this](QWidget*) { return m_strChosen; };
-                    pDialog->OnBrowse();
-                    pDialog->accept();
-                });
+                driver.Add(AnswerPdfDialog());
             driver.Add(AnswerMessage(&strMessage));
             driver.Start();
             QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));

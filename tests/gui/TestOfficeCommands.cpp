@@ -117,8 +117,7 @@ private slots:
             SRun run(m_env.ExeDir());
             strTemp = NewProgramTempFile(".fodt");
             QVERIFY(!strTemp.empty());
-            QFile file(QString::fromStdString(strTemp));
-            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(QFile(QString::fromStdString(strTemp)).open(QIODevice::WriteOnly));
         }
         QVERIFY(!QFileInfo::exists(QFileInfo(QString::fromStdString(strTemp)).path()));
     }

@@ -119,23 +119,19 @@ private slots:
     void helpOpensOurPageWithoutTheHelpFile()
     {
         SRun run(m_env.m_pExeDir->path());
-        QFile page(m_env.m_pExeDir->filePath(QStringLiteral("quillbox-help.html")));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.close();
+        QVERIFY(QFile(m_env.ExePath(QStringLiteral("quillbox-help.html"))).open(QIODevice::WriteOnly));
         QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.size(), 1);
         QCOMPARE(m_env.m_opened.at(0).fileName(), QStringLiteral("quillbox-help.html"));
 
-        QFile chm(m_env.m_pExeDir->filePath(QStringLiteral("QuillboxHelp.chm")));
-        QVERIFY(chm.open(QIODevice::WriteOnly));
-        chm.close();
+        QVERIFY(QFile(m_env.ExePath(QStringLiteral("QuillboxHelp.chm"))).open(QIODevice::WriteOnly));
         QVERIFY(run.Commands().ExecuteCommand(ID_HELP_CONTENTS));
         QCOMPARE(m_env.m_opened.at(1).fileName(), QStringLiteral("QuillboxHelp.chm"));
 
         // An installed program opens the page shared beside its bin directory.
         QTemporaryDir prefix;
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/quillbox")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")) &&
+                QDir(prefix.path()).mkpath(QStringLiteral("share/quillbox")));
         const QString strPage = prefix.filePath(QStringLiteral("share/quillbox/quillbox-help.html"));
         QVERIFY(QFile(strPage).open(QIODevice::WriteOnly));
         SRun installed(prefix.filePath(QStringLiteral("bin")));

@@ -16,26 +16,15 @@
 
 namespace
 {
-SNoteRow RowFor(const CNoteRecord& note)
-{
-    SNoteRow row;
-    row.strTitle = note.m_strTitle;
-    row.nIcon = note.m_nIcon;
-    row.strComments = note.m_strComments;
-    row.strPriority = "Medium";
-    return row;
-}
-
-// Appends n results with keys "k0", "k1", ... as the store would.
-void AppendResults(INoteRowSink& sink, int n)
+// Three results with keys "k0", "k1", "k2", as the store gives them.
+void AppendResults(INoteRowSink& sink)
 {
     sink.DeleteAllRows();
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < 3; ++i) {
+        const SNoteRow row{"Note " + std::to_string(i), i, {}, {}, "Medium"};
         auto pNote = std::make_unique<CNoteRecord>();
         pNote->m_strKey = "k" + std::to_string(i);
-        pNote->m_strTitle = "Note " + std::to_string(i);
-        pNote->m_nIcon = i % 219;
-        const SNoteRow row = RowFor(*pNote);
+        pNote->m_strTitle = row.strTitle;
         sink.AppendRow(row, std::move(pNote));
     }
 }
@@ -107,7 +96,7 @@ private slots:
         QCOMPARE(list.GetSelectionMark(), -1);
 
         // A real result reports its row, by click and by keyboard.
-        list.GetModel().Fill([](INoteRowSink& sink) { AppendResults(sink, 3); });
+        list.GetModel().Fill([](INoteRowSink& sink) { AppendResults(sink); });
         QCOMPARE(list.GetSelectionMark(), -1);
         const QPoint ptRow1 = list.visualRect(list.GetModel().index(1, 2)).center();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ptRow1);
