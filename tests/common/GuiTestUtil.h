@@ -42,8 +42,8 @@
 #include <deque>
 #include <map>
 #include <functional>
-#include <initializer_list>
 #include <memory>
+#include <vector>
 
 inline QSettings AppSettings()
 {
@@ -116,16 +116,26 @@ inline CModalDriver::Step FillFolderDialog(const QString& strName, const QString
     };
 }
 
-// Runs a command while steps answer the dialogs it opens, in order; true
-// when the command ran and every step found its dialog.
-inline bool RunAnswering(CCommandController& commands, int nId, std::initializer_list<CModalDriver::Step> steps)
+using ModalSteps = std::vector<CModalDriver::Step>;
+
+// Does action while steps answer the dialogs it opens, in order; true when
+// every step found its dialog.
+inline bool Answering(const ModalSteps& steps, const std::function<void()>& action)
 {
     CModalDriver driver;
     for (const CModalDriver::Step& step : steps)
         driver.Add(step);
     driver.Start();
-    const bool bRan = commands.ExecuteCommand(nId);
-    return bRan && driver.Done();
+    action();
+    return driver.Done();
+}
+
+// Runs a command while steps answer the dialogs it opens; true when the
+// command ran and every step found its dialog.
+inline bool RunAnswering(CCommandController& commands, int nId, const ModalSteps& steps)
+{
+    bool bRan = false;
+    return Answering(steps, [&] { bRan = commands.ExecuteCommand(nId); }) && bRan;
 }
 
 // Writes notes into a directory through the store.

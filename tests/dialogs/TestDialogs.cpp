@@ -91,15 +91,12 @@ private slots:
         QTest::keyClicks(dialog.GetSubtitleEdit(), QStringLiteral("Town hall, May"));
 
         // Generate with no path: a stop message, and the dialog stays.
-        CModalDriver driver;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        driver.Add([&](QWidget* pModal) {
+        const CModalDriver::Step stop = [&](QWidget* pModal) {
             icon = qobject_cast<QMessageBox*>(pModal)->icon();
             AnswerMessage(nullptr)(pModal);
-        });
-        driver.Start();
-        pGenerate->click();
-        QVERIFY(driver.Done());
+        };
+        QVERIFY(Answering({stop}, [&] { pGenerate->click(); }));
         QCOMPARE(icon, QMessageBox::Critical);
         QVERIFY(dialog.isVisible());
 
@@ -130,26 +127,23 @@ private slots:
         CAppContext app(m_env.ExeDir().toStdString());
         app.LoadPriorityColours();
         int nRepaints = 0;
-        const auto repaint = [&] { ++nRepaints; };
+        bool bOk = true;
+        const auto preferences = [&] { bOk = OnPreferences(app, nullptr, [&] { ++nRepaints; }); };
 
         // Cancel after choosing colours: nothing stored, saved or repainted.
-        CModalDriver driver;
-        driver.Add(ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13}}, false));
-        driver.Start();
-        QVERIFY(!OnPreferences(app, nullptr, repaint));
-        QVERIFY(driver.Done());
+        QVERIFY(Answering({ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13}}, false)}, preferences));
+        QVERIFY(!bOk);
         QCOMPARE(app.m_clrHighPriority, 255u);
         QCOMPARE(nRepaints, 0);
         QVERIFY(!OpenUserSettings().contains(QStringLiteral("Task Priority Settings/HighPriorityColour")));
 
         // OK: the three colours stored as 0x00BBGGRR, saved and shown.
-        driver.Add(ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13},  // 0, 0, 255
-                                  {CPreferencesDialog::IDC_MEDIUM_COLOUR, 9}, // 255, 104, 32
-                                  {CPreferencesDialog::IDC_LOW_COLOUR, 35}},  // 152, 251, 152
-                                 true));
-        driver.Start();
-        QVERIFY(OnPreferences(app, nullptr, repaint));
-        QVERIFY(driver.Done());
+        QVERIFY(Answering({ChooseColours({{CPreferencesDialog::IDC_HIGH_COLOUR, 13},  // 0, 0, 255
+                                          {CPreferencesDialog::IDC_MEDIUM_COLOUR, 9}, // 255, 104, 32
+                                          {CPreferencesDialog::IDC_LOW_COLOUR, 35}},  // 152, 251, 152
+                                         true)},
+                          preferences));
+        QVERIFY(bOk);
         QCOMPARE(nRepaints, 1);
         QCOMPARE(app.m_clrHighPriority, 0x00FF0000u);
         QCOMPARE(app.m_clrMediumPriority, 0x002068FFu);
@@ -165,14 +159,12 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, strBlocker);
 
         QString strMessage;
-        CModalDriver driver;
-        driver.Add(ChooseColours({}, true));
-        driver.Add(AnswerMessage(&strMessage));
-        driver.Start();
         int nRepaints = 0;
-        QVERIFY(OnPreferences(app, nullptr, [&] { ++nRepaints; }));
+        bool bOk = false;
+        const bool bAnswered = Answering({ChooseColours({}, true), AnswerMessage(&strMessage)},
+                                         [&] { bOk = OnPreferences(app, nullptr, [&] { ++nRepaints; }); });
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_env.m_settingsDir.path());
-        QVERIFY(driver.Done());
+        QVERIFY(bAnswered && bOk);
         QVERIFY2(strMessage.startsWith(QStringLiteral("The priority colours could not be saved in \"")),
                  qPrintable(strMessage));
         QVERIFY(strMessage.contains(strBlocker));

@@ -80,13 +80,10 @@ private slots:
         m_pRun->frame->GetNotesTextBar()->SetText("typed (into) beta\r\nline two");
         m_strChosen = m_env.ExePath(strName);
 
-        CModalDriver driver;
         QString strPdfTitle;
-        if (nCommand == ID_EXPORT_PDF)
-            driver.Add(AnswerPdfDialog(&strPdfTitle));
-        driver.Start();
-        QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
-        QVERIFY(driver.Done());
+        const bool bPdf = nCommand == ID_EXPORT_PDF;
+        QVERIFY(RunAnswering(m_pRun->Commands(), nCommand,
+                             bPdf ? ModalSteps{AnswerPdfDialog(&strPdfTitle)} : ModalSteps{}));
 
         // The note as the command saved it, though saving moved the mark.
         CNoteRecord beta = m_pRun->app.GetStore().GetNote(m_pRun->List().GetModel().GetRowNote(1)->m_strKey);
@@ -158,13 +155,10 @@ private slots:
         for (int nCommand : {ID_EXPORT_TEXT_ALL, ID_EXPORT_PDF}) {
             m_strChosen = strMissingDir;
             QString strMessage;
-            CModalDriver driver;
+            ModalSteps steps{AnswerMessage(&strMessage)};
             if (nCommand == ID_EXPORT_PDF)
-                driver.Add(AnswerPdfDialog());
-            driver.Add(AnswerMessage(&strMessage));
-            driver.Start();
-            QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
-            QVERIFY(driver.Done());
+                steps.insert(steps.begin(), AnswerPdfDialog());
+            QVERIFY(RunAnswering(m_pRun->Commands(), nCommand, steps));
             QVERIFY2(strMessage.contains(strMissingDir), qPrintable(strMessage));
             QVERIFY(m_env.m_opened.isEmpty());
         }

@@ -83,11 +83,7 @@ private slots:
         run.app.m_strSettingsFile = m_env.m_pExeDir->filePath(QStringLiteral("blocked")).toStdString();
         QVERIFY(QDir().mkpath(QString::fromStdString(run.app.m_strSettingsFile) + QStringLiteral("/x")));
         QString strMessage;
-        CModalDriver driver;
-        driver.Add(AnswerMessage(&strMessage));
-        driver.Start();
-        run.frame->close();
-        QVERIFY(driver.Done());
+        QVERIFY(Answering({AnswerMessage(&strMessage)}, [&] { run.frame->close(); }));
         QVERIFY(strMessage.contains(QDir::toNativeSeparators(QString::fromStdString(run.app.m_strSettingsFile))));
     }
 };

@@ -88,12 +88,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(nKey), modifiers);
         };
         // The key, with step answering the dialog it opens.
-        auto keyAnswering = [&](CModalDriver::Step step, int nKey) {
-            CModalDriver driver;
-            driver.Add(std::move(step));
-            driver.Start();
-            key(nKey, Qt::ControlModifier);
-            return driver.Done();
+        auto keyAnswering = [&](const CModalDriver::Step& step, int nKey) {
+            return Answering({step}, [&] { key(nKey, Qt::ControlModifier); });
         };
         auto marked = [&] { return QString::fromStdString(run.MarkedTitle()); };
         QCOMPARE(focused(), QStringLiteral("Folders/A"));

@@ -85,12 +85,10 @@ private slots:
     void mailClientCommandsAreOffWhenTheConnectionFailed()
     {
         const std::shared_ptr<int> pTries = RegisterServers(false);
-        CModalDriver driver;
         QString strBox;
-        driver.Add(AnswerMessage(&strBox));
-        driver.Start();
-        SRun run(m_env.ExeDir());
-        QVERIFY(driver.Done());
+        std::unique_ptr<SRun> pRun;
+        QVERIFY(Answering({AnswerMessage(&strBox)}, [&] { pRun = std::make_unique<SRun>(m_env.ExeDir()); }));
+        SRun& run = *pRun;
         QVERIFY(strBox.startsWith(
             QStringLiteral("Unable to Initialize Outlook Automation.\nCreateDispatch() failed w/error 0x800401f3\n")));
         m_env.AddNotesFolder(run, {"alpha", "beta"});

@@ -62,11 +62,8 @@ private slots:
             QCOMPARE(enabled(nId), 1);
 
         // Its key runs the command once its rule holds: the sheet opens.
-        CModalDriver driver;
-        driver.Add([](QWidget* pWidget) { static_cast<QDialog*>(pWidget)->reject(); });
-        driver.Start();
-        QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+Y")));
-        QVERIFY(driver.Done());
+        const CModalDriver::Step reject = [](QWidget* pWidget) { static_cast<QDialog*>(pWidget)->reject(); };
+        QVERIFY(Answering({reject}, [&] { QTest::keySequence(run.frame, QKeySequence(QStringLiteral("Ctrl+Y"))); }));
         QCOMPARE(runs.count(), 1);
         QCOMPARE(runs.at(0).at(0).toInt(), int(ID_MODIFY_NOTE));
         QApplication::setActiveWindow(run.frame);
