@@ -1,14 +1,22 @@
+// The notes widgets around the list: the editor sheet, the Notes pane and
+// the Properties card.
+#include "AppContext.h"
 #include "DetailPage.h"
 #include "IconListCtrl.h"
 #include "IconPage.h"
 #include "NotesSheet.h"
 #include "NotesTestUtil.h"
+#include "NotesTextBar.h"
+#include "PropertiesBar.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -33,7 +41,7 @@ void WhenShown(CNotesSheet& sheet, std::function<void()> step)
 
 } // namespace
 
-class TestNotesSheet : public QObject
+class TestNotesWidgets : public QObject
 {
     Q_OBJECT
 
@@ -88,7 +96,69 @@ private slots:
         // The new day at the time of day the note had.
         QCOMPARE(sheet.m_note.m_dtDate, CDateTime::FromFields(2026, 1, 2, 17, 45, 10));
     }
+
+    void showingAndTyping()
+    {
+        QMainWindow frame;
+        auto* pOther = new QLineEdit;
+        frame.setCentralWidget(pOther);
+        auto* pBar = new CNotesTextBar(&frame, 59421);
+        frame.addDockWidget(Qt::RightDockWidgetArea, pBar);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QSignalSpy lost(pBar, &CNotesTextBar::FocusLost);
+
+        // What is shown reads back as unchanged, whatever its line ends, so
+        // showing a note never looks like an edit.
+        for (const std::string& strText : {std::string("one\r\ntwo"), std::string("a\nb\rc\r\n"), std::string()}) {
+            pBar->SetText(strText);
+            QCOMPARE(pBar->GetText(), CNotesTextBar::AsShown(strText));
+        }
+        pBar->SetText("one\r\ntwo");
+        QCOMPARE(lost.count(), 0);
+
+        pBar->GetEdit()->setFocus();
+        QTest::keyClick(pBar->GetEdit(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(pBar->GetEdit(), Qt::Key_Return);
+        QTest::keyClicks(pBar->GetEdit(), "three");
+        QCOMPARE(pBar->GetText(), std::string("one\r\ntwo\r\nthree"));
+        QCOMPARE(lost.count(), 0);
+        pOther->setFocus();
+        QTRY_COMPARE(lost.count(), 1);
+        // Long lines wrap at the edge.
+        QCOMPARE(pBar->GetEdit()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+
+    void sevenRowsOfANote()
+    {
+        CPropertiesList list;
+        list.InitList();
+        list.resize(500, 220);
+        CNoteRecord note = MakeNote("Shopping", 1, 5);
+        note.m_dtDate = CDateTime::FromFields(2026, 2, 3, 4, 5, 6);
+        note.m_bHasDate = 0;
+        list.ShowNoteProperties(&note);
+
+        QCOMPARE(list.count(), 7);
+        QCOMPARE(list.item(1)->data(CPropertiesList::IconRole).toInt(), 5);
+        // The row keeps the formatted date, but an undated note shows none.
+        const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
+        QVERIFY(!strDate.empty());
+        QCOMPARE(list.GetShownValue(3), QString());
+
+        note.m_bHasDate = 1;
+        list.ShowNoteProperties(&note);
+        QCOMPARE(list.GetShownValue(3), QString::fromStdString(strDate));
+
+        // With no note: one blank row.
+        list.ShowNoteProperties(nullptr);
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.item(0)->text(), QString());
+        list.ShowNoteProperties(&note);
+        list.ClearProperties();
+        QCOMPARE(list.count(), 1);
+    }
 };
 
-QTEST_MAIN(TestNotesSheet)
-#include "TestNotesSheet.moc"
+QTEST_MAIN(TestNotesWidgets)
+#include "TestNotesWidgets.moc"
