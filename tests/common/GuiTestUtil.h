@@ -20,6 +20,7 @@
 #include "QuillboxApp.h"
 #include "QuillboxView.h"
 #include "SearchResultsBar.h"
+#include "UserSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,11 +45,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-inline QSettings AppSettings()
-{
-    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
-}
 
 // Answers the modal dialogs a command opens, one step per dialog, in order.
 // Steps run from the dialog's own event loop, so a step may itself open the
@@ -234,7 +230,7 @@ struct SGuiTestEnvironment
 
     bool InitTest()
     {
-        QSettings settings = AppSettings();
+        QSettings settings = OpenUserSettings();
         if (!settings.fileName().startsWith(m_settingsDir.path()))
             return false;
         settings.clear();

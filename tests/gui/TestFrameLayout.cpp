@@ -20,7 +20,7 @@ private slots:
         }
         QVERIFY(QFile::exists(m_env.m_pExeDir->filePath(QStringLiteral("FolderSettings.set"))));
         {
-            QSettings settings = AppSettings();
+            QSettings settings = OpenUserSettings();
             QVERIFY(settings.contains(QStringLiteral("DetailsBarState/Layout")));
             QVERIFY(settings.value(QStringLiteral("DetailsBarState-SCBar-252/sizeVertCX")).toInt() >= 360);
             QCOMPARE(settings.value(QStringLiteral("Quillbox/ListViewSelection")).toInt(), 3);
@@ -40,7 +40,7 @@ private slots:
 
         // A layout naming a bar that does not exist is ignored whole.
         {
-            QSettings settings = AppSettings();
+            QSettings settings = OpenUserSettings();
             settings.setValue(QStringLiteral("DetailsBarState/Bars"), QStringList({"250", "252", "999"}));
             settings.setValue(QStringLiteral("DetailsBarState-SCBar-252/sizeVertCX"), 500);
         }
@@ -70,7 +70,7 @@ private slots:
             }
             QCOMPARE(run.frame->GetSearchResultsBar()->height(), 260);
         }
-        QCOMPARE(AppSettings().value(QStringLiteral("DetailsBarState-SCBar-253/sizeHorzCY")).toInt(), 260);
+        QCOMPARE(OpenUserSettings().value(QStringLiteral("DetailsBarState-SCBar-253/sizeHorzCY")).toInt(), 260);
         SRun run(m_env.m_pExeDir->path());
         QCOMPARE(run.frame->GetPropertiesBar()->m_szHorz.height(), 260);
         QTRY_COMPARE(run.frame->GetPropertiesBar()->height(), 260);

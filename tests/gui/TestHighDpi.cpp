@@ -18,7 +18,7 @@ private slots:
             SRun first(m_env.ExeDir());
         }
         {
-            QSettings settings = AppSettings();
+            QSettings settings = OpenUserSettings();
             // The right-hand column's panes, the Notes List among them.
             for (int nBar = 250; nBar <= 253; ++nBar)
                 settings.setValue(QStringLiteral("DetailsBarState-SCBar-%1/sizeVertCX").arg(nBar), 260);

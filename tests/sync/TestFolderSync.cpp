@@ -19,13 +19,15 @@
 
 namespace
 {
-// The notes of a directory as a fresh load sees them: title -> text.
-std::multiset<std::pair<std::string, std::string>> OnDisk(const QString& strDir)
+using TitlesAndTexts = std::multiset<std::pair<std::string, std::string>>;
+
+// The notes of a directory as a fresh load sees them.
+TitlesAndTexts OnDisk(const QString& strDir)
 {
     CAppContext app(strDir.toStdString());
     CNoteStore store(app);
     store.LoadFolder(strDir.toStdString());
-    std::multiset<std::pair<std::string, std::string>> notes;
+    TitlesAndTexts notes;
     store.ForEach([&](const CNoteRecord& n) { notes.emplace(n.m_strTitle, n.m_strNotes); });
     return notes;
 }
@@ -121,9 +123,8 @@ private slots:
         QCOMPARE(run.MarkedTitle(), std::string("alpha (conflict copy)"));
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("words typed here"));
         QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("deleted by another program")));
-        QCOMPARE(OnDisk(strDir),
-                 (std::multiset<std::pair<std::string, std::string>>{{"alpha (conflict copy)", "words typed here"},
-                                                                     {"beta", "Text of beta\r\nsecond line"}}));
+        QCOMPARE(OnDisk(strDir), (TitlesAndTexts{{"alpha (conflict copy)", "words typed here"},
+                                                 {"beta", "Text of beta\r\nsecond line"}}));
     }
 
     // Text typed while the same note changed on disk, then committed: both
@@ -144,8 +145,8 @@ private slots:
         QCOMPARE(run.List().GetModel().GetRowNote(0)->m_strNotes, std::string("from the laptop"));
         selection.CommitNoteText();
         QVERIFY(run.frame->statusBar()->currentMessage().contains(QStringLiteral("changed by another program")));
-        QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
-                                     {"alpha", "from the laptop"}, {"alpha (conflict copy)", "typed here"}}));
+        QCOMPARE(OnDisk(strDir),
+                 (TitlesAndTexts{{"alpha", "from the laptop"}, {"alpha (conflict copy)", "typed here"}}));
         QCOMPARE(run.Titles(), QStringList({"alpha", "alpha (conflict copy)"}));
         // A picture of the window at this point, when asked for.
         if (const QString strShots = qEnvironmentVariable("QUILLBOX_SHOT_DIR"); !strShots.isEmpty())
@@ -156,10 +157,9 @@ private slots:
         pPane->SetText("typed again");
         ChangeElsewhere(strDir, "alpha", [](CNoteRecord& n) { n.m_strNotes = "from the phone"; });
         selection.CommitNoteText();
-        QCOMPARE(OnDisk(strDir),
-                 (std::multiset<std::pair<std::string, std::string>>{{"alpha", "from the phone"},
-                                                                     {"alpha (conflict copy)", "typed here"},
-                                                                     {"alpha (conflict copy)", "typed again"}}));
+        QCOMPARE(OnDisk(strDir), (TitlesAndTexts{{"alpha", "from the phone"},
+                                                 {"alpha (conflict copy)", "typed here"},
+                                                 {"alpha (conflict copy)", "typed again"}}));
         QCOMPARE(run.List().GetModel().GetRowCount(), 3);
     }
 
@@ -288,12 +288,11 @@ private slots:
         QCOMPARE(run.List().GetModel().GetRowNote(1)->m_strNotes, std::string("from the laptop"));
         QCOMPARE(pPane->GetText(), std::string("typed here"));
         selection.CommitNoteText();
-        QCOMPARE(OnDisk(strDir), (std::multiset<std::pair<std::string, std::string>>{
-                                     {"alpha", "Text of alpha\r\nsecond line"},
-                                     {"beta", "from the laptop"},
-                                     {"beta (conflict copy)", "typed here"},
-                                     {"delta", "Text of delta\r\nsecond line"},
-                                     {"gamma", "Text of gamma\r\nsecond line"}}));
+        QCOMPARE(OnDisk(strDir), (TitlesAndTexts{{"alpha", "Text of alpha\r\nsecond line"},
+                                                 {"beta", "from the laptop"},
+                                                 {"beta (conflict copy)", "typed here"},
+                                                 {"delta", "Text of delta\r\nsecond line"},
+                                                 {"gamma", "Text of gamma\r\nsecond line"}}));
     }
 
 private:
