@@ -30,7 +30,6 @@ struct SNotifications
         int nMessage;
         QColor clr;
         int nId;
-        bool operator==(const SItem& o) const { return nMessage == o.nMessage && clr == o.clr && nId == o.nId; }
     };
     std::vector<SItem> m_items;
 };

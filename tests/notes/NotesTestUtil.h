@@ -2,10 +2,6 @@
 
 #include "NoteRecord.h"
 
-#include <QColor>
-#include <QImage>
-#include <QRect>
-
 #include <string>
 
 // A note with the fields the widgets show.
@@ -18,16 +14,4 @@ inline CNoteRecord MakeNote(const std::string& strTitle, int nPriority = 1, int 
     note.m_nPriority = nPriority;
     note.m_nIcon = nIcon;
     return note;
-}
-
-// How many pixels of rc have exactly that colour.
-inline int CountPixels(const QImage& image, const QRect& rc, const QColor& clr)
-{
-    int n = 0;
-    const QRect area = rc.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) == (clr.rgb() & 0xffffff))
-                ++n;
-    return n;
 }
