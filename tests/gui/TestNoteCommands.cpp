@@ -113,14 +113,9 @@ private slots:
 
     void addNoteRunsTheWizard()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"apple"});
         SRun run(m_env.ExeDir());
-        CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
-        view.setCurrentItem(view.GetRootItem());
-        QVERIFY(!commands.ExecuteCommand(ID_ADD_NOTE)); // the root is selected
-        run.AddFolder("Notes", strDir);
+        const QString strDir = m_env.AddNotesFolder(run, {"apple"});
         run.frame->GetNotesTextBar()->SetText("typed before adding");
 
         // Cancel adds nothing, but the pane was saved first.
