@@ -134,8 +134,10 @@ inline bool RunAnswering(CCommandController& commands, int nId, const ModalSteps
     return Answering(steps, [&] { bRan = commands.ExecuteCommand(nId); }) && bRan;
 }
 
-// Writes notes into a directory through the store.
-inline void WriteNotes(const QString& strDir, const QStringList& titles)
+// Writes notes into a directory through the store; shape, if given, fills
+// in more of each note, and a key it gives is the note's own.
+inline void WriteNotes(const QString& strDir, const QStringList& titles,
+                       const std::function<void(CNoteRecord&)>& shape = {})
 {
     QDir().mkpath(strDir);
     CAppContext app(strDir.toStdString());
@@ -145,7 +147,9 @@ inline void WriteNotes(const QString& strDir, const QStringList& titles)
         CNoteRecord note;
         note.m_strTitle = strTitle.toStdString();
         note.m_strNotes = "Text of " + note.m_strTitle + "\r\nsecond line";
-        store.AddNote(note);
+        if (shape)
+            shape(note);
+        QVERIFY(note.m_strKey.empty() ? store.AddNote(note) : store.UpdateNote(note));
     }
 }
 

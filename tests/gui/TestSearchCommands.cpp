@@ -8,26 +8,17 @@
 #include <QComboBox>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace
 {
-// Notes under the keys given, so that two folders share no key.
-void WriteKeyedNotes(const QString& strDir, const std::vector<std::pair<std::string, std::string>>& keysAndTitles)
+// Keys counting up from nFirst, so that two folders share no key, and
+// keywords.
+std::function<void(CNoteRecord&)> Keyed(int nFirst)
 {
-    QDir().mkpath(strDir);
-    CAppContext app(strDir.toStdString());
-    CNoteStore store(app);
-    store.LoadFolder(strDir.toStdString());
-    for (const auto& [strKey, strTitle] : keysAndTitles) {
-        CNoteRecord note;
-        note.m_strKey = strKey;
-        note.m_strTitle = strTitle;
-        note.m_strKeywords = "kw-" + strTitle;
-        note.m_strNotes = "text of " + strTitle;
-        QVERIFY(store.UpdateNote(note));
-    }
+    return [nKey = nFirst](CNoteRecord& note) mutable {
+        note.m_strKey = "20260101000000" + std::to_string(nKey++);
+        note.m_strKeywords = "kw-" + note.m_strTitle;
+    };
 }
 
 // Answers the Search dialog: the folder at nFolder, the text, then Find.
@@ -57,10 +48,8 @@ private slots:
     {
         const QString strA = m_env.ExePath(QStringLiteral("a"));
         const QString strB = m_env.ExePath(QStringLiteral("b"));
-        WriteKeyedNotes(
-            strA,
-            {{"2026010100000010", "apple pie"}, {"2026010100000011", "cherry pie"}, {"2026010100000012", "plum cake"}});
-        WriteKeyedNotes(strB, {{"2026010100000020", "pie crust"}, {"2026010100000021", "bread"}});
+        WriteNotes(strA, {"apple pie", "cherry pie", "plum cake"}, Keyed(10));
+        WriteNotes(strB, {"pie crust", "bread"}, Keyed(20));
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
         CCommandController& commands = run.Commands();
@@ -83,7 +72,7 @@ private slots:
         results.setCurrentIndex(results.GetModel().index(0, 0));
         QCOMPARE(run.List().GetSelectionMark(), 1);
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("cherry pie"));
-        QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of cherry pie"));
+        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of cherry pie\r\nsecond line"));
 
         // The store went back to the selected folder: a change is written
         // there, and a rebuilt list shows its notes.
@@ -100,7 +89,7 @@ private slots:
                           results.visualRect(results.GetModel().index(0, 0)).center());
         QCOMPARE(run.List().GetSelectionMark(), 2);
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
-        QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of plum cake"));
+        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of plum cake\r\nsecond line"));
         QCOMPARE(run.frame->GetStatusBar()->currentMessage(), QStringLiteral("1 note(s) found."));
     }
 
@@ -111,8 +100,8 @@ private slots:
     {
         const QString strA = m_env.ExePath(QStringLiteral("a"));
         const QString strB = m_env.ExePath(QStringLiteral("b"));
-        WriteKeyedNotes(strA, {{"2026010100000010", "zqx apple"}, {"2026010100000011", "plum"}});
-        WriteKeyedNotes(strB, {{"2026010100000020", "bread"}, {"2026010100000021", "crust zqx"}});
+        WriteNotes(strA, {"zqx apple", "plum"}, Keyed(10));
+        WriteNotes(strB, {"bread", "crust zqx"}, Keyed(20));
         SRun run(m_env.ExeDir());
         CQuillboxView& view = run.View();
         const int nFirst = view.GetRootItem()->childCount();
@@ -145,7 +134,7 @@ private slots:
         QCOMPARE(view.GetSelectedFolderPath(), strB.toStdString());
         QCOMPARE(run.Titles(), QStringList({"bread", "crust zqx"}));
         QCOMPARE(run.List().GetSelectionMark(), 1);
-        QCOMPARE(QString::fromStdString(run.frame->GetNotesTextBar()->GetText()), QStringLiteral("text of crust zqx"));
+        QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of crust zqx\r\nsecond line"));
         QCOMPARE(ReadFolder(strA)["zqx apple"].m_strNotes, std::string("typed in A"));
 
         // The dialog offers the text searched last. A search of one folder

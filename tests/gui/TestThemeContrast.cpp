@@ -35,23 +35,6 @@ QPalette DarkPalette()
     return pal;
 }
 
-void WritePriorityNotes(const QString& strDir)
-{
-    QDir().mkpath(strDir);
-    CAppContext app(strDir.toStdString());
-    CNoteStore store(app);
-    store.LoadFolder(strDir.toStdString());
-    const std::pair<const char*, int> notes[] = {{"Low one", 0}, {"Medium one", 1}, {"High one", 2}, {"Odd one", 7}};
-    for (const auto& [pszTitle, nPriority] : notes) {
-        CNoteRecord note;
-        note.m_strTitle = pszTitle;
-        note.m_strComments = "Said about it";
-        note.m_strNotes = "Text of the note";
-        note.m_nPriority = nPriority;
-        note.m_bHasDate = true;
-        store.AddNote(note);
-    }
-}
 } // namespace
 
 class TestThemeContrast : public CGuiTest
@@ -72,7 +55,12 @@ private slots:
         QFETCH(QPalette, palette);
         QApplication::setPalette(palette);
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WritePriorityNotes(strDir);
+        // A note of each priority, and one of a priority there is none of.
+        WriteNotes(strDir, {"Priority 0", "Priority 1", "Priority 2", "Priority 7"}, [](CNoteRecord& note) {
+            note.m_nPriority = note.m_strTitle.back() - '0';
+            note.m_strComments = "Said about it";
+            note.m_bHasDate = true;
+        });
         SRun run(m_env.ExeDir());
         QTreeWidgetItem* pNotes = run.AddFolder("Notes", strDir, false);
         run.AddFolder("Other", strDir, false);
