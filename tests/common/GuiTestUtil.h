@@ -22,6 +22,7 @@
 #include "SearchResultsBar.h"
 #include "UserSettings.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -171,6 +172,12 @@ inline QStringList RowTexts(const QAbstractItemModel& model, int nColumn = 0)
     for (int i = 0; i < model.rowCount(); ++i)
         texts << model.index(i, nColumn).data().toString();
     return texts;
+}
+
+// Clicks the middle of a view's row.
+inline void ClickRow(QAbstractItemView& view, int nRow)
+{
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(nRow, 0)).center());
 }
 
 struct SRun

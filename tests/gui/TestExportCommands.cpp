@@ -9,17 +9,6 @@
 #include "TextMeasurer.h"
 #include "commands/ExportCommands.h"
 
-#include <functional>
-
-namespace
-{
-QByteArray ReadAll(const QString& strPath)
-{
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
-
 class TestExportCommands : public CGuiTest
 {
     Q_OBJECT
@@ -99,7 +88,9 @@ private slots:
             strExpected = BuildNoteHtml(beta);
         else
             strExpected = BuildNotePdf(beta, "beta", "Kitchen, Monday", CHelveticaMeasurer());
-        QCOMPARE(ReadAll(m_strChosen), QByteArray::fromStdString(strExpected));
+        QFile written(m_strChosen);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray::fromStdString(strExpected));
         if (nCommand == ID_EXPORT_PDF) {
             QCOMPARE(strPdfTitle, QStringLiteral("beta"));
             QVERIFY(m_choosers.empty());

@@ -35,17 +35,6 @@ QStringList NoteFiles(const QString& strDir)
     return QDir(strDir).entryList({QStringLiteral("QB_*.qbt")}, QDir::Files);
 }
 
-QPoint RowCentre(CNotesListCtrl& list, int nRow)
-{
-    QAbstractItemView* pView = list.GetActiveView();
-    return pView->visualRect(list.GetModel().index(nRow, 0)).center();
-}
-
-void ClickRow(CNotesListCtrl& list, int nRow)
-{
-    QTest::mouseClick(list.GetActiveView()->viewport(), Qt::LeftButton, {}, RowCentre(list, nRow));
-}
-
 // Checks the sheet opens on the note titled strTitle, edits its detail page, presses OK.
 CModalDriver::Step EditSheet(const char* pszTitle, std::function<void(CDetailPage*)> edit)
 {
@@ -77,16 +66,16 @@ private slots:
         QCOMPARE(pane.GetText(), std::string("Text of apple\r\nsecond line"));
 
         // Showing notes and clicking them with the same text writes nothing.
-        ClickRow(run.List(), 2);
+        ClickRow(*run.List().GetActiveView(), 2);
         QCOMPARE(pane.GetText(), std::string("Text of cherry\r\nsecond line"));
         pane.SetText("Text of cherry\r\nsecond line");
-        ClickRow(run.List(), 1);
+        ClickRow(*run.List().GetActiveView(), 1);
         QCOMPARE(run.List().GetSelectionMark(), 1);
         QCOMPARE(RewrittenFiles(strDir), QStringList());
 
         // Typed text goes into the note shown when another row is clicked.
         pane.SetText("new banana text");
-        ClickRow(run.List(), 0);
+        ClickRow(*run.List().GetActiveView(), 0);
         QCOMPARE(RewrittenFiles(strDir).size(), 1);
         QCOMPARE(ReadFolder(strDir)["Banana"].m_strNotes, std::string("new banana text"));
         QCOMPARE(run.MarkedTitle(), std::string("apple"));

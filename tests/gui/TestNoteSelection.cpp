@@ -57,9 +57,7 @@ private slots:
         QCOMPARE(text.GetText(), std::string("Text of meeting room\r\nsecond line"));
 
         // The row the user clicks is the note a command exports.
-        QAbstractItemView* pView = list.GetActiveView();
-        QTest::mouseClick(pView->viewport(), Qt::LeftButton, {},
-                          pView->visualRect(list.GetModel().index(1, 0)).center());
+        ClickRow(*list.GetActiveView(), 1);
         QCOMPARE(text.GetText(), std::string("Text of Team MEETING\r\nsecond line"));
         text.SetText("typed into the meeting");
         const QString strExport = m_env.ExePath(QStringLiteral("export.txt"));

@@ -85,8 +85,7 @@ private slots:
         // In the selected folder, keywords only: a click selects the result's row.
         QVERIFY(RunAnswering(commands, ID_SEARCH, {FindIn(nFirst, QStringLiteral("kw-plum"), true)}));
         QCOMPARE(RowTexts(results.GetModel()), QStringList{"plum cake"});
-        QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
-                          results.visualRect(results.GetModel().index(0, 0)).center());
+        ClickRow(results, 0);
         QCOMPARE(run.List().GetSelectionMark(), 2);
         QCOMPARE(properties.GetShownValue(CPropertiesList::rowTitle), QStringLiteral("plum cake"));
         QCOMPARE(run.frame->GetNotesTextBar()->GetText(), std::string("Text of plum cake\r\nsecond line"));
@@ -127,10 +126,9 @@ private slots:
 
         run.frame->GetNotesTextBar()->SetText("typed in A");
         // Moving onto a result of another folder opens nothing; a click does.
-        const QModelIndex crust = results.GetModel().index(1, 0);
-        results.setCurrentIndex(crust);
+        results.setCurrentIndex(results.GetModel().index(1, 0));
         QCOMPARE(view.GetSelectedFolderPath(), strA.toStdString());
-        QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, results.visualRect(crust).center());
+        ClickRow(results, 1);
         QCOMPARE(view.GetSelectedFolderPath(), strB.toStdString());
         QCOMPARE(run.Titles(), QStringList({"bread", "crust zqx"}));
         QCOMPARE(run.List().GetSelectionMark(), 1);
@@ -147,8 +145,7 @@ private slots:
         QCOMPARE(strOffered, QStringLiteral("ZQX"));
         QVERIFY(results.isColumnHidden(CSearchResultsModel::colFolder));
         QVERIFY(QFile::remove(strA + QStringLiteral("/QB_2026010100000011.qbt")));
-        QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
-                          results.visualRect(results.GetModel().index(0, 0)).center());
+        ClickRow(results, 0);
         QCOMPARE(view.currentItem(), pA);
         QCOMPARE(run.Titles(), QStringList({"zqx apple"}));
         QCOMPARE(run.frame->GetStatusBar()->currentMessage(),
