@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QMainWindow>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,11 +13,6 @@ namespace
 {
 
 const QString kProfile = QStringLiteral("DetailsBarState");
-
-QSettings AppSettings()
-{
-    return QSettings(QStringLiteral("Orvantic"), QStringLiteral("Quillbox"));
-}
 
 // A frame with a central widget, shown offscreen at a fixed size.
 struct Frame
@@ -54,40 +48,29 @@ class TestSizingControlBar : public QObject
 {
     Q_OBJECT
 
+    // The bars keep their sizes in the settings they are given: a file of
+    // the test function's own.
+    QSettings Settings() const
+    {
+        return QSettings(m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + ".ini"),
+                         QSettings::IniFormat);
+    }
+
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
-    }
-
-    void init()
-    {
-        QSettings settings = AppSettings();
-        QVERIFY(settings.fileName().startsWith(m_dir.path()));
-        settings.clear();
-        settings.sync();
-    }
-
     void loadStateRaisesToMinimumAndKeepsMissing()
     {
-        {
-            QSettings settings = AppSettings();
-            settings.beginGroup(CSizingControlBar::StateSection(kProfile, 252));
-            settings.setValue("sizeHorzCX", 5);
-            settings.setValue("sizeHorzCY", 400);
-            settings.setValue("sizeVertCY", -20);
-            settings.setValue("sizeFloatCX", 36);
-            settings.setValue("sizeFloatCY", 32);
-            // sizeVertCX missing
-        }
+        QSettings settings = Settings();
+        settings.beginGroup(CSizingControlBar::StateSection(kProfile, 252));
+        settings.setValue("sizeHorzCX", 5);
+        settings.setValue("sizeHorzCY", 400);
+        settings.setValue("sizeVertCY", -20);
+        settings.setValue("sizeFloatCX", 36);
+        settings.setValue("sizeFloatCY", 32);
+        // sizeVertCX missing
+        settings.endGroup();
         Frame frame;
         CSizingControlBarG bar("Notes List", &frame.window, 252);
-        {
-            QSettings settings = AppSettings();
-            bar.LoadState(settings, kProfile);
-        }
+        bar.LoadState(settings, kProfile);
         QCOMPARE(bar.m_szHorz, QSize(33, 400));
         QCOMPARE(bar.m_szVert, QSize(300, 32));
         QCOMPARE(bar.m_szFloat, QSize(37, 32));
@@ -106,16 +89,13 @@ private slots:
             first.window.resizeDocks({pBottom}, {90}, Qt::Vertical);
             layout = first.window.saveState();
         }
-        {
-            QSettings settings = AppSettings();
-            settings.setValue(CSizingControlBar::StateSection(kProfile, 250) + "/sizeVertCX", 260);
-            settings.setValue(CSizingControlBar::StateSection(kProfile, 253) + "/sizeHorzCY", 150);
-            settings.setValue(CSizingControlBar::StateSection(kProfile, 254) + "/sizeHorzCY", 170);
-        }
+        QSettings settings = Settings();
+        settings.setValue(CSizingControlBar::StateSection(kProfile, 250) + "/sizeVertCX", 260);
+        settings.setValue(CSizingControlBar::StateSection(kProfile, 253) + "/sizeHorzCY", 150);
+        settings.setValue(CSizingControlBar::StateSection(kProfile, 254) + "/sizeHorzCY", 170);
         Frame frame;
         const auto bars = frame.AddBars();
         const auto [pRight, pBottom, pHidden] = bars;
-        QSettings settings = AppSettings();
         for (CSizingControlBar* pBar : bars)
             pBar->LoadState(settings, kProfile);
         QVERIFY(frame.window.restoreState(layout));
