@@ -26,10 +26,8 @@ private slots:
         const QString strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(strDir, {"first"});
         SRun run(m_env.ExeDir());
-        const QString strLong = QStringLiteral("A folder with a rather long name");
-        run.View().InsertFolderItem(
-            std::make_unique<CFolderRecord>(CFolderRecord{strLong.toStdString(), strDir.toStdString()}));
-        run.View().setCurrentItem(run.Folder(1));
+        const char* pszLong = "A folder with a rather long name";
+        run.AddFolder(pszLong, strDir);
         QApplication::processEvents();
 
         const int nPane = run.frame->GetNotesListBar()->width();
@@ -53,7 +51,7 @@ private slots:
         option.rect = run.View().visualRect(index);
         QFont bold = run.View().font();
         bold.setBold(true);
-        QVERIFY(pDelegate->LabelRect(option, index).width() >= QFontMetrics(bold).horizontalAdvance(strLong));
+        QVERIFY(pDelegate->LabelRect(option, index).width() >= QFontMetrics(bold).horizontalAdvance(QString::fromUtf8(pszLong)));
         QVERIFY(run.View().visualRect(index).right() <= run.View().viewport()->width());
     }
 };

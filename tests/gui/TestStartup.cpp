@@ -76,17 +76,12 @@ private slots:
 
     void quittingWithoutClosingTheWindow()
     {
-        // The start-up timing quits the loop with the window still shown.
-        const QString strDir = m_env.m_pExeDir->filePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"one", "two"});
-        auto pApp = std::make_unique<CQuillboxApp>(m_env.m_pExeDir->path().toStdString());
-        QVERIFY(pApp->InitInstance(false));
-        pApp->GetMainFrame()->show();
-        pApp->GetMainFrame()->GetView()->InsertFolderItem(
-            std::make_unique<CFolderRecord>(CFolderRecord{"Notes", strDir.toStdString()}));
-        pApp->GetMainFrame()->GetView()->setCurrentItem(pApp->GetMainFrame()->GetView()->GetRootItem()->child(1));
-        QCOMPARE(pApp->GetMainFrame()->GetNotesList()->GetModel().rowCount(), 2);
-        pApp.reset();
+        // The start-up timing quits the loop with the window still shown:
+        // the program goes without the window closing first.
+        SRun run(m_env.ExeDir());
+        m_env.AddNotesFolder(run, {"one", "two"});
+        QCOMPARE(run.List().GetModel().rowCount(), 2);
+        run.frame = nullptr;
     }
 };
 
