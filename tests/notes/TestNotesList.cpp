@@ -1,4 +1,5 @@
 #include "AppContext.h"
+#include "GuiTestUtil.h"
 #include "NoteStore.h"
 #include "NotesHeaderCtrl.h"
 #include "NotesListBar.h"
@@ -11,9 +12,7 @@
 #include <QCollator>
 #include <QHeaderView>
 #include <QMainWindow>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTableView>
@@ -30,14 +29,6 @@ void Fill(CNotesListModel& model, const std::vector<CNoteRecord>& notes)
         model.AppendRow(SNoteRow{note.m_strTitle, note.m_nIcon, {}, {}, {}}, std::make_unique<CNoteRecord>(note));
     model.SortByTitle();
 }
-
-QStringList Titles(const CNotesListModel& model)
-{
-    QStringList titles;
-    for (int i = 0; i < model.rowCount(); ++i)
-        titles << model.index(i, 0).data().toString();
-    return titles;
-}
 } // namespace
 
 class TestNotesList : public QObject
@@ -47,10 +38,8 @@ class TestNotesList : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
-        m_pApp = std::make_unique<CAppContext>(m_dir.path().toStdString());
+        QVERIFY(m_env.InitCase());
+        m_pApp = std::make_unique<CAppContext>(m_env.m_settingsDir.path().toStdString());
     }
 
     void sortsByTitleInOneReset()
@@ -67,7 +56,7 @@ private slots:
         QCOMPARE(inserts.count(), 0);
         QCOMPARE(layouts.count(), 0);
         // Case ties sit together, in either order; apple before Banana.
-        QCOMPARE(Titles(model).join(',').toLower(),
+        QCOMPARE(RowTexts(model).join(',').toLower(),
                  QString::fromUtf8(",apple,apple,banana,banana,cherry,\u00e9clair,\u00e9clair"));
         QCOMPARE(model.GetRowNote(5)->m_strTitle, std::string("cherry"));
 
@@ -104,7 +93,7 @@ private slots:
         QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
         model.Refill(store);
         QCOMPARE(resets.count(), 1);
-        QCOMPARE(Titles(model), (QStringList{"alpha", "Mike", "Zulu"}));
+        QCOMPARE(RowTexts(model), (QStringList{"alpha", "Mike", "Zulu"}));
         // Cells: comments, the date only when the note has one, the priority word.
         QVERIFY(!model.index(2, 2).data().toString().isEmpty());
         QCOMPARE(model.index(1, 2).data().toString(), QString());
@@ -113,7 +102,7 @@ private slots:
         CNotesListModel viaSink(app);
         store.FillNotesList(viaSink);
         viaSink.SortByTitle();
-        QCOMPARE(Titles(viaSink), Titles(model));
+        QCOMPARE(RowTexts(viaSink), RowTexts(model));
     }
 
     void rowUpdatesMatchARefill_data()
@@ -292,7 +281,7 @@ private slots:
                 notes.push_back(MakeNote(strTitle));
             Fill(model, notes);
             QLocale::setDefault(QLocale::c());
-            return Titles(model);
+            return RowTexts(model);
         };
         const std::vector<std::string> czech = {"chata", "Hrad", "cukr", "\u010daj", "ink", "d\u016fm"};
         QCOMPARE(sorted(QLocale(QLocale::Czech), czech),
@@ -362,19 +351,19 @@ private slots:
             QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, QPoint(x, pHeader->height() / 2));
         };
         clickPriority();
-        QCOMPARE(Titles(list->GetModel()), (QStringList{"three", "two", "one"}));
+        QCOMPARE(RowTexts(list->GetModel()), (QStringList{"three", "two", "one"}));
         QCOMPARE(list->GetSelectionMark(), 1);
         QCOMPARE(list->GetCurrentItem(), 1);
         clickPriority();
-        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "two", "three"}));
+        QCOMPARE(RowTexts(list->GetModel()), (QStringList{"one", "two", "three"}));
         QCOMPARE(pHeader->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(list->GetModel().GetRowNote(list->GetSelectionMark())->m_strTitle, std::string("two"));
         QCOMPARE(marks.count(), 0);
 
         list->SetViewMode(CNotesListCtrl::modeList);
-        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "three", "two"}));
+        QCOMPARE(RowTexts(list->GetModel()), (QStringList{"one", "three", "two"}));
         list->SetViewMode(CNotesListCtrl::modeDetails);
-        QCOMPARE(Titles(list->GetModel()), (QStringList{"one", "two", "three"}));
+        QCOMPARE(RowTexts(list->GetModel()), (QStringList{"one", "two", "three"}));
         list = std::make_unique<CNotesListCtrl>(*m_pApp);
         list->InitColumns(CNotesListCtrl::modeDetails);
         QVERIFY((list->GetModel().GetSortOrder() == CNotesListModel::SSortOrder{CNotesListModel::colPriority, true}));
@@ -382,7 +371,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_dir;
+    SGuiTestEnvironment m_env;
     std::unique_ptr<CAppContext> m_pApp;
 };
 

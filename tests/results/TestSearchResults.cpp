@@ -28,19 +28,6 @@ void AppendResults(INoteRowSink& sink)
         sink.AppendRow(row, std::move(pNote));
     }
 }
-
-struct SShownList
-{
-    SShownList()
-    {
-        list.resize(450 + list.verticalScrollBar()->sizeHint().width() + 2 * list.frameWidth(), 200);
-        list.Setup();
-        list.show();
-        if (!QTest::qWaitForWindowExposed(&list))
-            qWarning("list not exposed");
-    }
-    CSearchResultsList list;
-};
 } // namespace
 
 class TestSearchResults : public QObject
@@ -79,8 +66,11 @@ private slots:
 
     void clickingResults()
     {
-        SShownList shown;
-        CSearchResultsList& list = shown.list;
+        CSearchResultsList list;
+        list.resize(450 + list.verticalScrollBar()->sizeHint().width() + 2 * list.frameWidth(), 200);
+        list.Setup();
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy activated(&list, &CSearchResultsList::ResultActivated);
 
         // The message row does nothing when clicked.
