@@ -42,8 +42,7 @@ private slots:
         m_strDir = m_env.ExePath(QStringLiteral("notes"));
         WriteNotes(m_strDir, {"alpha", "beta", "gamma"});
         m_pRun = std::make_unique<SRun>(m_env.ExeDir());
-        m_nFolder = m_pRun->View().GetRootItem()->childCount();
-        m_pRun->AddFolder("Notes", m_strDir);
+        m_pFolder = m_pRun->AddFolder("Notes", m_strDir);
     }
 
     void cleanup() { m_pRun.reset(); }
@@ -111,7 +110,7 @@ private slots:
             QVERIFY(m_pRun->Commands().ExecuteCommand(nCommand));
         QVERIFY(m_choosers.empty());
 
-        m_pRun->View().setCurrentItem(m_pRun->Folder(m_nFolder));
+        m_pRun->View().setCurrentItem(m_pFolder);
         m_strChosen.clear();
         QVERIFY(m_pRun->Commands().ExecuteCommand(ID_EXPORT_HTML));
         QVERIFY(m_pRun->Commands().ExecuteCommand(ID_IMPORT_TEXT_FILE));
@@ -168,7 +167,7 @@ private slots:
 private:
     std::unique_ptr<SRun> m_pRun;
     QString m_strDir;
-    int m_nFolder = 0;
+    QTreeWidgetItem* m_pFolder = nullptr;
     std::vector<ExportCommands::SFileChooser> m_choosers;
     QString m_strChosen;
 };
