@@ -3,6 +3,7 @@
 #include "NoteStoreImpl.h"
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 #include <unordered_set>
@@ -82,8 +83,15 @@ void CNoteStore::RunScan(SFolderScan& scan)
     {
         std::vector<std::jthread> threads;
         const size_t part = (names.size() + nThreads - 1) / nThreads;
-        for (size_t t = 1; t < nThreads; ++t)
-            threads.emplace_back(statRange, t * part, std::min(names.size(), (t + 1) * part));
+        for (size_t t = 1; t < nThreads; ++t) {
+            const size_t from = t * part;
+            const size_t to = std::min(names.size(), from + part);
+            try {
+                threads.emplace_back(statRange, from, to);
+            } catch (const std::system_error&) {
+                statRange(from, to);
+            }
+        }
         statRange(0, std::min(names.size(), part));
     }
     scan.entries.reserve(names.size());

@@ -10,6 +10,7 @@
 #include <limits>
 #include <numeric>
 #include <string_view>
+#include <system_error>
 #include <thread>
 
 namespace
@@ -125,8 +126,13 @@ std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
     const size_t half = n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
     {
         std::jthread second;
-        if (half < n)
-            second = std::jthread([&, locale = m_collator.locale()] { sortPart(half, n, MakeCollator(locale)); });
+        if (half < n) {
+            try {
+                second = std::jthread([&, locale = m_collator.locale()] { sortPart(half, n, MakeCollator(locale)); });
+            } catch (const std::system_error&) {
+                sortPart(half, n, m_collator);
+            }
+        }
         sortPart(0, half, m_collator);
     }
     std::inplace_merge(order.begin(), order.begin() + static_cast<ptrdiff_t>(half), order.end(), less);
