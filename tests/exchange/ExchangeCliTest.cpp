@@ -13,43 +13,32 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-SToolRun Cli(const QStringList& args)
-{
-    return RunTool(QStringLiteral(QUILLBOX_CLI_PATH), args);
-}
-} // namespace
-
 TEST(ExchangeCli, ExportAndImportText)
 {
     QTemporaryDir dir;
-    const QString d = dir.path();
-    const SToolRun added = Cli({"add", d, "--title", "Shopping", "--comments", "Weekly", "--keywords", "food",
-                                "--priority", "high", "--notes", "milk\r\nbread"});
-    ASSERT_EQ(added.code, 0) << added.err;
-    const QString key = QString::fromStdString(added.out).trimmed();
+    const std::string d = dir.path().toStdString();
+    const std::string key = CliAdd(d, {"--title", "Shopping", "--comments", "Weekly", "--keywords", "food",
+                                       "--priority", "high", "--notes", "milk\r\nbread"});
 
     ASSERT_EQ(Cli({"export", d, key, "--format", "text-notes", "--output", d + "/n.txt"}).code, 0);
-    EXPECT_EQ(ReadBytes((d + "/n.txt").toStdString()), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
+    EXPECT_EQ(ReadBytes(d + "/n.txt"), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
     ASSERT_EQ(Cli({"export", d, key, "--format", "text-all", "--output", d + "/a.txt"}).code, 0);
-    EXPECT_EQ(ReadBytes((d + "/a.txt").toStdString()).substr(0, 40),
-              "Title\t\t:\tShopping\r\n\r\nPriority\t:\tHigh\r\n\r\n");
+    EXPECT_EQ(ReadBytes(d + "/a.txt").substr(0, 40), "Title\t\t:\tShopping\r\n\r\nPriority\t:\tHigh\r\n\r\n");
     ASSERT_EQ(Cli({"export", d, key, "--format", "html", "--output", d + "/p.html"}).code, 0);
-    const std::string page = ReadBytes((d + "/p.html").toStdString());
+    const std::string page = ReadBytes(d + "/p.html");
     EXPECT_EQ(page.rfind("<HTML><HEAD><meta charset=\"utf-8\"><title>Quillbox :: Shopping</title>", 0), 0u);
     ASSERT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/default.pdf"}).code, 0);
     ASSERT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/named.pdf", "--title", "Groceries",
                    "--subtitle", "Saturday"})
                   .code,
               0);
-    const std::string named = ReadBytes((d + "/named.pdf").toStdString());
+    const std::string named = ReadBytes(d + "/named.pdf");
     EXPECT_NE(named.find("100 500 Tm \rT* (Groceries) Tj"), std::string::npos);
     EXPECT_NE(named.find("300 468 Tm \rT* (Saturday) Tj"), std::string::npos);
-    EXPECT_NE(ReadBytes((d + "/default.pdf").toStdString()).find("100 500 Tm \rT* (Shopping) Tj"), std::string::npos)
+    EXPECT_NE(ReadBytes(d + "/default.pdf").find("100 500 Tm \rT* (Shopping) Tj"), std::string::npos)
         << "the title defaults to the note's";
 
-    WriteBytes((d + "/plain").toStdString(), "x");
+    WriteBytes(d + "/plain", "x");
     EXPECT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/plain/x.pdf"}).code, 1);
     EXPECT_EQ(Cli({"export", d, key, "--format", "html", "--output", d + "/plain/x.html"}).code, 1);
     EXPECT_EQ(Cli({"export", d, "nokey", "--format", "pdf", "--output", d + "/x.pdf"}).code, 1);
@@ -57,19 +46,17 @@ TEST(ExchangeCli, ExportAndImportText)
     EXPECT_EQ(Cli({"export", d, key, "--format", "pdf"}).code, 2);
     EXPECT_EQ(Cli({"export", d, key, "--format", "html", "--output", d + "/x.html", "--title", "T"}).code, 2);
 
-    WriteBytes((d + "/in.txt").toStdString(), "eggs");
+    WriteBytes(d + "/in.txt", "eggs");
     ASSERT_EQ(Cli({"import-text", d, key, d + "/in.txt"}).code, 0);
-    const SToolRun shown = Cli({"show", d, key, "--json"});
+    const SRawRun shown = Cli({"show", d, key, "--json"});
     EXPECT_NE(shown.out.find("\"notes\":\"milk\\r\\nbread\\r\\neggs\""), std::string::npos) << shown.out;
     EXPECT_EQ(Cli({"import-text", d, key, d + "/missing.txt"}).code, 1);
     EXPECT_EQ(Cli({"import-text", d, key}).code, 2);
 
     SKIP_WITHOUT_PDF_TOOLS();
-    for (const char* name : {"/default.pdf", "/named.pdf"}) {
-        const SToolRun check = QpdfCheck((d + name).toStdString());
-        EXPECT_EQ(check.code, 0) << name << check.out << check.err;
-    }
-    EXPECT_NE(PdfText((d + "/named.pdf").toStdString()).find("Saturday"), std::string::npos);
+    for (const char* name : {"/default.pdf", "/named.pdf"})
+        ExpectQpdfFindsNoFault(d + name);
+    EXPECT_NE(PdfText(d + "/named.pdf").find("Saturday"), std::string::npos);
 }
 
 namespace
@@ -78,18 +65,11 @@ namespace
 class ExportOutput : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        const SToolRun added = Cli({"add", m_dir.path(), "--title", "Shopping", "--notes", "milk"});
-        ASSERT_EQ(added.code, 0) << added.err;
-        m_key = QString::fromStdString(added.out).trimmed();
-    }
+    void SetUp() override { m_key = CliAdd(Dir(), {"--title", "Shopping", "--notes", "milk"}); }
     std::string Dir() const { return m_dir.path().toStdString(); }
     SRawRun Export(const std::string& strOutput)
     {
-        return RunRaw(
-            {QUILLBOX_CLI_PATH, "export", Dir(), m_key.toStdString(), "--format", "text-notes", "--output", strOutput},
-            Dir() + "/run" + std::to_string(m_nRuns++), 10);
+        return Cli({"export", Dir(), m_key, "--format", "text-notes", "--output", strOutput}, 10);
     }
     static bool IsCharDevice(const std::string& strPath)
     {
@@ -99,8 +79,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QString m_key;
-    int m_nRuns = 0;
+    std::string m_key;
     const std::string m_text = "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk";
 };
 } // namespace
@@ -167,10 +146,10 @@ TEST_F(ExportOutput, LinksPipesAndFoldersAreNotReplaced)
     // one, so a fault never replaces the machine's), into a pipe.
     const std::string stdoutLink = Dir() + "/stdout";
     ASSERT_EQ(::symlink("/proc/self/fd/1", stdoutLink.c_str()), 0);
-    for (const QString& output : {QString("-"), QString::fromStdString(stdoutLink)}) {
-        const SToolRun piped = Cli({"export", m_dir.path(), m_key, "--format", "text-notes", "--output", output});
-        EXPECT_EQ(piped.code, 0) << output.toStdString() << piped.err;
-        EXPECT_EQ(piped.out, m_text) << output.toStdString();
+    for (const std::string& output : {std::string("-"), stdoutLink}) {
+        const SRawRun piped = Cli({"export", Dir(), m_key, "--format", "text-notes", "--output", output});
+        EXPECT_EQ(piped.code, 0) << output << piped.err;
+        EXPECT_EQ(piped.out, m_text) << output;
     }
 }
 

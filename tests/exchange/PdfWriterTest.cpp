@@ -128,8 +128,7 @@ TEST(PdfWriter, ShortNoteWholeFile)
     EXPECT_NE(BuildPdfBodyText(dated).find("Priority" + t7 + ":\t\t\r\n\r\nComments"), std::string::npos);
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(first);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(first);
     const std::string text = PdfText(first);
     for (const char* word : {"Shopping", "Weekly shop", "High", "Weekly", "food", "milk", "bread", "Keyword[s]"})
         EXPECT_NE(text.find(word), std::string::npos) << word << " in\n" << text;
@@ -212,8 +211,7 @@ TEST(PdfWriter, BreaksPagesAfterFortyThenFortyThreeLines)
     EXPECT_EQ(third[4], "L75");
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
     EXPECT_EQ(PdfText(path, 3, 3).substr(0, 4), "L28\n");
     EXPECT_NE(PdfText(path, 4, 4).find("L75"), std::string::npos);
 }
@@ -244,8 +242,7 @@ TEST(PdfWriter, EscapesStringsAndWritesMacRoman)
               std::string::npos);
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
     const std::string text = PdfText(path);
     EXPECT_NE(text.find("a(b)c\\d Caf\xC3\xA9 \xE2\x80\x93 \xC5\x93"), std::string::npos) << text;
     EXPECT_NE(text.find(")("), std::string::npos) << text;
@@ -290,8 +287,7 @@ TEST(PdfWriter, DrawsEveryScriptInEmbeddedFonts)
     EXPECT_EQ(euros[0], Repeat("\xE2\x82\xAC", 56)) << "the euro is 636 wide in DejaVu Sans";
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
     const std::string text = PdfText(path);
     for (const std::string& line : lines)
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
@@ -314,6 +310,5 @@ TEST(PdfWriter, ReportsWhatCannotBeWritten)
     EXPECT_NE(ReadBytes(path).find("/Kids [] /Count 0"), std::string::npos);
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
 }

@@ -98,11 +98,10 @@ TEST(HtmlExport, WholePageEscapedWithCharset)
 
 TEST(TextImport, AppendsUpToTheFirstZeroByte)
 {
-    QTemporaryDir dir;
-    const std::string folder = dir.path().toStdString();
-    CAppContext app(folder);
-    CNoteStore store(app);
-    store.LoadFolder(folder);
+    SLoadedStore loaded;
+    const QTemporaryDir& dir = loaded.dir;
+    const std::string& folder = loaded.folder;
+    CNoteStore& store = loaded.store;
     CNoteRecord note = ShoppingNote();
     note.m_strNotes.clear();
     store.UpdateNote(note);
@@ -129,9 +128,7 @@ TEST(TextImport, AppendsUpToTheFirstZeroByte)
     const std::string twice = "\r\neggs\r\n\r\neggs\r\n";
     EXPECT_EQ(store.GetNote(note.m_strKey).m_strNotes, twice);
 
-    CNoteStore reloaded(app);
-    reloaded.LoadFolder(folder);
-    const CNoteRecord saved = reloaded.GetNote(note.m_strKey);
+    const CNoteRecord saved = SLoadedStore(folder).store.GetNote(note.m_strKey);
     EXPECT_EQ(saved.m_strNotes, twice);
     EXPECT_EQ(saved.m_strTitle, "Shopping") << "only the notes text changes";
     EXPECT_EQ(saved.m_nPriority, 2);

@@ -1,16 +1,6 @@
-#include "AppContext.h"
-#include "AutomationRegistry.h"
-#include "ErrorReporter.h"
-#include "NoteStore.h"
 #include "OfficeExports.h"
-#include "OutlookConnection.h"
-#include "MailClientSettings.h"
-#include "MailServer.h"
 #include "OfficeTestUtil.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "TestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -27,36 +17,6 @@ CNoteRecord TargetNote()
     n.m_strTitle = "Shopping";
     return n;
 }
-
-// Our mail-client server over two folders of a temporary directory, into
-// which Add writes items as another program would.
-struct SOutlook
-{
-    QTemporaryDir dir;
-    CRecordingOpener opener;
-    CAutomationRegistry registry;
-    CCapturingReporter reporter;
-    COutlookConnection outlook;
-    int nItems = 0;
-
-    SOutlook()
-    {
-        const SMailClientFolders folders{dir.path().toStdString() + "/tasks", dir.path().toStdString() + "/notes"};
-        registry.Register("Outlook.Application", [this, folders] { return CreateMailServer(folders, opener); });
-    }
-
-    // pszKind is VTODO for a task, VJOURNAL for a note.
-    void Add(const char* pszKind, const std::string& strProperties)
-    {
-        const QString strDir = dir.path() + (pszKind == std::string("VTODO") ? "/tasks" : "/notes");
-        QFile f(strDir + QStringLiteral("/%1.ics").arg(++nItems));
-        ASSERT_TRUE(QDir().mkpath(strDir) && f.open(QIODevice::WriteOnly));
-        const std::string strItem = "BEGIN:" + std::string(pszKind) + "\r\nUID:" + std::to_string(nItems) + "\r\n" +
-                                    strProperties + "END:" + pszKind + "\r\n";
-        f.write(QByteArray::fromStdString("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + strItem +
-                                          "END:VCALENDAR\r\n"));
-    }
-};
 
 // The dialog without its window: the rows as listed, every row ticked.
 template <class T>
@@ -84,13 +44,10 @@ std::optional<std::vector<COutlookTaskEntry>> ChooseAllTasks(COutlookConnection&
 
 TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
 {
-    QTemporaryDir dir;
-    CAppContext app(dir.path().toStdString());
-    CNoteStore store(app);
-    SOutlook o;
-    o.outlook.Open(o.registry, o.reporter);
-    const std::string strFolder = dir.path().toStdString();
-    store.LoadFolder(strFolder);
+    SMail o;
+    SLoadedStore loaded;
+    CNoteStore& store = loaded.store;
+    const std::string& strFolder = loaded.folder;
     const NotesChooser chooseAll = ChooseAllNotes;
 
     CNoteRecord target = TargetNote();
@@ -119,13 +76,10 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
 
 TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
 {
-    QTemporaryDir dir;
-    CAppContext app(dir.path().toStdString());
-    CNoteStore store(app);
-    SOutlook o;
-    o.outlook.Open(o.registry, o.reporter);
-    const std::string strFolder = dir.path().toStdString();
-    store.LoadFolder(strFolder);
+    SMail o;
+    SLoadedStore loaded;
+    CNoteStore& store = loaded.store;
+    const std::string& strFolder = loaded.folder;
     int nCalls = 0;
     const TasksChooser chooseAll = [&](COutlookConnection& c) {
         ++nCalls;
@@ -191,18 +145,11 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
 
 TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
 {
-    struct SCounting : IErrorReporter
-    {
-        int nReports = 0;
-        void ReportError(const std::string&) override { ++nReports; }
-    } counting;
-    QTemporaryDir dir;
-    CAppContext app(dir.path().toStdString());
-    CNoteStore store(app, &counting);
-    SOutlook o;
-    o.outlook.Open(o.registry, o.reporter);
+    SMail o;
+    SLoadedStore loaded;
+    CNoteStore& store = loaded.store;
     // A folder whose directory has gone since it was chosen.
-    const std::string strFolder = dir.path().toStdString() + "/gone";
+    const std::string strFolder = loaded.folder + "/gone";
     store.LoadFolder(strFolder);
     for (const char* pszTitle : {"one", "two", "three"})
         o.Add("VTODO", "SUMMARY:" + std::string(pszTitle) + "\r\n");
@@ -214,20 +161,20 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     EXPECT_EQ(tasks.nWritten, 0);
     EXPECT_NE(tasks.strError.find("gone"), std::string::npos);
     // The first failure ends the import: one report, not one per task.
-    EXPECT_EQ(counting.nReports, 1);
+    EXPECT_EQ(loaded.reporter.messages.size(), 1u);
 
     CNoteRecord target = TargetNote();
     const SImportResult notes = ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, ChooseAllNotes);
     EXPECT_TRUE(notes);
     EXPECT_EQ(notes.nWritten, 0);
     EXPECT_NE(notes.strError.find("gone"), std::string::npos);
-    EXPECT_EQ(counting.nReports, 2);
+    EXPECT_EQ(loaded.reporter.messages.size(), 2u);
     EXPECT_TRUE(o.reporter.boxes.empty());
 
     // Written: counted.
-    store.LoadFolder(dir.path().toStdString());
+    store.LoadFolder(loaded.folder);
     const SImportResult written =
-        ImportOutlookNotes(o.outlook, o.reporter, &target, dir.path().toStdString(), store,
+        ImportOutlookNotes(o.outlook, o.reporter, &target, loaded.folder, store,
                            [](COutlookConnection&) { return std::optional(std::vector<std::string>{"x"}); });
     EXPECT_EQ(written.nWritten, 1);
     EXPECT_TRUE(written.strError.empty());

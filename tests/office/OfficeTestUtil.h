@@ -1,7 +1,11 @@
 #pragma once
 
+#include "AutomationRegistry.h"
 #include "AutomationReport.h"
 #include "DocumentOpener.h"
+#include "MailClientSettings.h"
+#include "MailServer.h"
+#include "OutlookConnection.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,29 +62,6 @@ public:
     }
 };
 
-struct SRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-inline SRun Run(const QString& program, const QStringList& args, const QStringList& env = {}, int msTimeout = 180000)
-{
-    QProcess p;
-    if (!env.isEmpty()) {
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        for (const QString& kv : env)
-            e.insert(kv.section(QLatin1Char('='), 0, 0), kv.section(QLatin1Char('='), 1));
-        p.setProcessEnvironment(e);
-    }
-    p.start(program, args);
-    if (!p.waitForFinished(msTimeout))
-        p.kill();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-}
-
 // Files converted by LibreOffice, headless, with a profile of its own so
 // that several conversions run side by side. Starts at once; Read waits.
 class CConversion
@@ -126,4 +107,54 @@ private:
     QTemporaryDir m_profile;
     QTemporaryDir m_out;
     QProcess m_process;
+};
+
+inline std::string Calendar(const std::string& strInner)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + strInner + "END:VCALENDAR\r\n";
+}
+
+// A connection to our mail-client server over two folders of a temporary
+// directory, into which Add writes items as another program would.
+struct SMail
+{
+    QTemporaryDir dir;
+    SMailClientFolders folders{dir.path().toStdString() + "/tasks", dir.path().toStdString() + "/notes"};
+    CRecordingOpener opener;
+    CAutomationRegistry registry;
+    CCapturingReporter reporter;
+    COutlookConnection outlook;
+    int nItems = 0;
+
+    SMail()
+    {
+        registry.Register("Outlook.Application", [this] { return CreateMailServer(folders, opener); });
+        bOpened = outlook.Open(registry, reporter);
+    }
+    bool bOpened;
+
+    // strKind is VTODO for a task, VJOURNAL for a note.
+    void Add(const std::string& strKind, const std::string& strProperties)
+    {
+        const std::string strUid = std::to_string(++nItems);
+        QFile f(
+            QString::fromStdString((strKind == "VTODO" ? folders.strTasks : folders.strNotes) + "/" + strUid + ".ics"));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray::fromStdString(Calendar("BEGIN:" + strKind + "\r\nUID:" + strUid + "\r\n" +
+                                                       strProperties + "END:" + strKind + "\r\n")));
+    }
+
+    std::vector<COutlookTaskEntry> Tasks() { return Listed<COutlookTaskEntry>(&COutlookConnection::ListTasks); }
+    std::vector<std::string> Notes() { return Listed<std::string>(&COutlookConnection::ListNotes); }
+
+    template <class T, class F>
+    std::vector<T> Listed(F pfnList)
+    {
+        CImportList<T> list;
+        (outlook.*pfnList)(list, nullptr, nullptr);
+        std::vector<T> out;
+        for (size_t i = 0; i < list.GetCount(); ++i)
+            out.push_back(list.GetRow(i).data);
+        return out;
+    }
 };

@@ -2,6 +2,7 @@
 #include "NoteRecord.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -56,11 +57,15 @@ TEST(AppContext, PathsAndPreferences)
     raw.clear();
 }
 
+// Times never show seconds, whatever the locale; the tests run under
+// LC_ALL=C.UTF-8, a plain machine's default.
 TEST(AppContext, DatesAndTimes)
 {
-
     const CDateTime dt = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
-    EXPECT_FALSE(CAppContext::FormatDate(dt).empty());
-    EXPECT_EQ(CAppContext::FormatTime(dt).find("44"), std::string::npos) << "no seconds";
+    for (const QLocale& locale : {QLocale::c(), QLocale(QStringLiteral("C.UTF-8")), QLocale(QLocale::German)})
+        EXPECT_EQ(CAppContext::FormatTime(dt, locale), "11:34") << locale.name().toStdString();
+    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QLocale::English, QLocale::UnitedStates)).substr(0, 5), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(dt), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(CDateTime(0, CDateTime::invalid)), "");
     EXPECT_EQ(CAppContext::FormatDate(CDateTime(0, CDateTime::invalid)), "");
 }

@@ -1,12 +1,9 @@
 // The command-line tool as a whole process against a failing machine and
 // hostile folders: nothing is lost, nothing outside the folder is touched,
 // and every failure exits 1 with the reason.
-#include "AppContext.h"
-#include "NoteStore.h"
 #include "TestUtil.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,26 +16,17 @@ class CliFaultTest : public ::testing::Test
 {
 protected:
     std::string Dir() const { return m_dir.path().toStdString(); }
-    SRawRun Cli(std::vector<std::string> args, int nSeconds = 30)
-    {
-        args.insert(args.begin(), QUILLBOX_CLI_PATH);
-        return RunRaw(args, Dir() + "/run" + std::to_string(m_nRuns++), nSeconds);
-    }
-    std::string Trimmed(const std::string& s) const { return QString::fromStdString(s).trimmed().toStdString(); }
     // A note file with any key, written straight into a folder.
     void WriteNote(const std::string& strPath, const std::string& strKey, const std::string& strTitle)
     {
-        CAppContext app(Dir());
-        CNoteStore store(app);
         CNoteRecord note;
         note.m_strKey = strKey;
         note.m_strTitle = strTitle;
-        WriteBytes(strPath, store.NoteFileBytes(note));
+        WriteBytes(strPath, m_loaded.store.NoteFileBytes(note));
     }
-    std::vector<std::string> Entries(const std::string& strDir) const { return SortedEntries(strDir); }
 
     QTemporaryDir m_dir;
-    int m_nRuns = 0;
+    SLoadedStore m_loaded;
 };
 } // namespace
 
@@ -49,9 +37,7 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
     CSmallTmpfs tmpfs(disk, "size=256k");
     if (!tmpfs.IsMounted())
         GTEST_SKIP() << "mounting a tmpfs needs root";
-    const SRawRun added = Cli({"add", disk, "--title", "Kept", "--notes", "the text"});
-    ASSERT_EQ(added.code, 0) << added.err;
-    const std::string key = Trimmed(added.out);
+    const std::string key = CliAdd(disk, {"--title", "Kept", "--notes", "the text"});
     const std::string noteFile = disk + "/QB_" + key + ".qbt";
     const std::string before = ReadBytes(noteFile);
     WriteBytes(Dir() + "/more.txt", std::string(20000, 'm'));
@@ -80,7 +66,7 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
     }
 
     // Nothing half-written is left behind, and the note reads as before.
-    EXPECT_EQ(Entries(disk), (std::vector<std::string>{"QB_" + key + ".qbt", "filler", "old.html"}));
+    EXPECT_EQ(SortedEntries(disk), (std::vector<std::string>{"QB_" + key + ".qbt", "filler", "old.html"}));
     const SRawRun shown = Cli({"show", disk, key, "--json"});
     EXPECT_NE(shown.out.find("\"title\":\"Kept\""), std::string::npos) << shown.out;
 }
@@ -105,7 +91,7 @@ TEST_F(CliFaultTest, ConcurrentAddsLoseNoNote)
         }
     }
     EXPECT_EQ(keys.size(), size_t(nRounds * nWriters)) << "every add got a key of its own";
-    EXPECT_EQ(Entries(folder).size(), size_t(nRounds * nWriters));
+    EXPECT_EQ(SortedEntries(folder).size(), size_t(nRounds * nWriters));
     const SRawRun list = Cli({"list", folder});
     for (const std::string& key : keys)
         EXPECT_NE(list.out.find(key + "\t"), std::string::npos) << key;
@@ -114,9 +100,7 @@ TEST_F(CliFaultTest, ConcurrentAddsLoseNoNote)
 TEST_F(CliFaultTest, NotesFileMustBeARegularFile)
 {
     const std::string folder = Dir();
-    const SRawRun added = Cli({"add", folder, "--title", "T", "--notes", "keep me"});
-    ASSERT_EQ(added.code, 0);
-    const std::string key = Trimmed(added.out);
+    const std::string key = CliAdd(folder, {"--title", "T", "--notes", "keep me"});
     ASSERT_EQ(::mkfifo((Dir() + "/fifo").c_str(), 0600), 0);
     for (const std::string& source : {Dir(), std::string("/dev/zero"), Dir() + "/fifo", Dir() + "/missing"}) {
         const SRawRun run = Cli({"update", folder, key, "--notes-file", source}, 10);
@@ -148,7 +132,7 @@ TEST_F(CliFaultTest, KeyFromAFileNeverBecomesAPath)
     EXPECT_TRUE(IsPlainNoteKey(freshKey)) << freshKey;
     EXPECT_EQ(ReadBytes(victim), "not to be touched");
     EXPECT_NE(Cli({"show", folder, freshKey, "--json"}).out.find("\"title\":\"Rescued\""), std::string::npos);
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"QB_", "QB_" + freshKey + ".qbt"}))
+    EXPECT_EQ(SortedEntries(folder), (std::vector<std::string>{"QB_", "QB_" + freshKey + ".qbt"}))
         << "written under the fresh key; the crafted file it replaces is gone";
 
     WriteNote(folder + "/crafted2.qbt", evilKey, "Crafted again");
@@ -170,9 +154,7 @@ TEST_F(CliFaultTest, OnlyRegularFilesAreNotes)
 {
     const std::string folder = Dir() + "/notes";
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
-    const SRawRun added = Cli({"add", folder, "--title", "Real"});
-    ASSERT_EQ(added.code, 0);
-    const std::string key = Trimmed(added.out);
+    const std::string key = CliAdd(folder, {"--title", "Real"});
     ASSERT_EQ(::mkfifo((folder + "/fifo.qbt").c_str(), 0600), 0);
     ASSERT_EQ(::symlink("/dev/zero", (folder + "/zero.qbt").c_str()), 0);
     WriteNote(Dir() + "/outside.qbt", "outside1", "Outside");
@@ -206,20 +188,18 @@ TEST_F(CliFaultTest, RawBytesNameOneFile)
 {
     const std::string folder = Dir() + "/caf\xE9";
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
-    const SRawRun added = Cli({"add", folder, "--title", "Bytes"});
-    ASSERT_EQ(added.code, 0) << added.err;
-    const std::string key = Trimmed(added.out);
+    const std::string key = CliAdd(folder, {"--title", "Bytes"});
     ASSERT_EQ(Cli({"update", folder, key, "--comments", "changed"}).code, 0);
-    EXPECT_EQ(Entries(folder).size(), 1u);
+    EXPECT_EQ(SortedEntries(folder).size(), 1u);
 
     // A key holding a byte that is not UTF-8 names its file exactly.
     const std::string rawKey = "2026010100000010\xFF";
     WriteNote(folder + "/QB_" + rawKey + ".qbt", rawKey, "Raw key");
     ASSERT_EQ(Cli({"update", folder, rawKey, "--comments", "changed"}).code, 0);
-    EXPECT_EQ(Entries(folder).size(), 2u) << "no second file";
+    EXPECT_EQ(SortedEntries(folder).size(), 2u) << "no second file";
     ASSERT_EQ(Cli({"delete", folder, rawKey}).code, 0);
     ASSERT_EQ(Cli({"delete", folder, key}).code, 0);
-    EXPECT_TRUE(Entries(folder).empty());
+    EXPECT_TRUE(SortedEntries(folder).empty());
     // Qt cannot name this directory to clean it up.
     EXPECT_EQ(::rmdir(folder.c_str()), 0);
 }
@@ -245,5 +225,5 @@ TEST_F(CliFaultTest, EveryPrintedKeyIsTakenBack)
     EXPECT_EQ(Cli({"show", folder, key}).code, 0) << "the raw bytes still name it";
     EXPECT_EQ(Cli({"show", folder, "a\\x0"}).code, 1);
     ASSERT_EQ(Cli({"delete", folder, escaped}).code, 0);
-    EXPECT_TRUE(Entries(folder).empty());
+    EXPECT_TRUE(SortedEntries(folder).empty());
 }

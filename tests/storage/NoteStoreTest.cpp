@@ -1,13 +1,9 @@
-#include "AppContext.h"
-#include "ErrorReporter.h"
 #include "NoteRowList.h"
-#include "NoteStore.h"
 #include "TestUtil.h"
 #include "TextMatch.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,13 +13,6 @@
 
 namespace
 {
-class CRecordingReporter : public IErrorReporter
-{
-public:
-    void ReportError(const std::string& strMessage) override { messages.push_back(strMessage); }
-    std::vector<std::string> messages;
-};
-
 class CRows : public CNoteRowList
 {
 public:
@@ -44,25 +33,16 @@ CNoteRecord MakeNote(const std::string& key, const std::string& title)
     return n;
 }
 
-class NoteStoreTest : public ::testing::Test
+class NoteStoreTest : public ::testing::Test, protected SLoadedStore
 {
 protected:
-    NoteStoreTest() : app(dir.path().toStdString()), store(app, &reporter)
-    {
-        store.LoadFolder(dir.path().toStdString());
-    }
-    std::string Folder() const { return dir.path().toStdString(); }
+    const std::string& Folder() const { return folder; }
     std::vector<std::string> Keys() const
     {
         std::vector<std::string> keys;
         store.ForEach([&](const CNoteRecord& n) { keys.push_back(n.m_strKey); });
         return keys;
     }
-
-    QTemporaryDir dir;
-    CAppContext app;
-    CRecordingReporter reporter;
-    CNoteStore store;
 };
 } // namespace
 
@@ -382,11 +362,8 @@ TEST(NoteKeys, FirstCounterDiffersFromMachineToMachine)
 {
     std::set<std::string> counters;
     for (int i = 0; i < 20; ++i) {
-        QTemporaryDir machine;
-        CAppContext app(machine.path().toStdString());
-        CNoteStore store(app);
-        store.LoadFolder(machine.path().toStdString());
-        const std::string key = store.AddNote(MakeNote("", "N")).strKey;
+        SLoadedStore machine;
+        const std::string key = machine.store.AddNote(MakeNote("", "N")).strKey;
         ASSERT_GE(key.size(), 16u) << key;
         EXPECT_EQ(key.find_first_not_of("0123456789"), std::string::npos) << key;
         EXPECT_NE(key[14], '0') << key;

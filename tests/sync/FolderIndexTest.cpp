@@ -75,19 +75,9 @@ protected:
         bytes[bytes.find("disk") + 1] = c;
         return bytes;
     }
-    // Rewrites a note's file in place, its modification time set back as
-    // some sync tools do.
     void RewriteKeepingTime(const char* title, char c)
     {
-        struct stat st
-        {};
-        ASSERT_EQ(::stat(PathOf(title).c_str(), &st), 0);
-        const std::string bytes = Altered(ReadBytes(PathOf(title)), c);
-        const int fd = ::open(PathOf(title).c_str(), O_WRONLY);
-        ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
-        const timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(fd, times);
-        ::close(fd);
+        ASSERT_TRUE(RewriteKeepingTimes(PathOf(title), Altered(ReadBytes(PathOf(title)), c)));
     }
 
     QTemporaryDir dir;
@@ -114,15 +104,10 @@ TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
         ASSERT_EQ(std::rename((Dir() + "/new").c_str(), PathOf("C").c_str()), 0);
     }
     ASSERT_EQ(::unlink(PathOf("D").c_str()), 0);
-    {
-        CAppContext otherApp(Dir());
-        CNoteStore other(otherApp);
-        other.LoadFolder(Dir());
-        CNoteRecord f;
-        f.m_strTitle = "F";
-        f.m_strNotes = "on disk F";
-        ASSERT_TRUE(other.AddNote(f));
-    }
+    CNoteRecord f;
+    f.m_strTitle = "F";
+    f.m_strNotes = "on disk F";
+    ASSERT_TRUE(SLoadedStore(Dir()).store.AddNote(f));
 
     CNoteStore store(app);
     store.LoadFolderChecked(Dir());
