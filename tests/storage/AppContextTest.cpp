@@ -16,9 +16,6 @@ TEST(AppContext, PathsAndPreferences)
     CAppContext app(dir.path().toStdString());
     EXPECT_EQ(app.m_strSettingsFile, dir.path().toStdString() + "/FolderSettings.set");
     EXPECT_EQ(app.GetDefaultFolderPath(), dir.path().toStdString() + "/Sample Notes");
-    CNoteRecord n;
-    n.m_strKey = "2005091711344410";
-    EXPECT_EQ(CAppContext::GetNoteFilePath("/n", n), "/n/QB_2005091711344410.qbt");
 
     // A directory that cannot be written falls back to the per-user data directory.
     CAppContext installed(dir.path().toStdString() + "/not-there");

@@ -38,7 +38,6 @@ TEST(Cli, EndToEnd)
     EXPECT_EQ(Cli({"frobnicate"}).code, 2);
     EXPECT_EQ(Cli({"add", d, "--priority", "urgent"}).code, 2);
     EXPECT_EQ(Cli({"list"}).code, 2);
-    EXPECT_EQ(Cli({"add", d + "/missing", "--title", "x"}).code, 1);
 
     // Bytes that are not UTF-8 (an old file, a raw notes file) still give valid JSON.
     WriteBytes(d + "/raw.txt", "caf\xE9\r\n\x01");
