@@ -40,7 +40,6 @@ TEST(ExchangeCli, ExportAndImportText)
 
     WriteBytes(d + "/plain", "x");
     EXPECT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/plain/x.pdf"}).code, 1);
-    EXPECT_EQ(Cli({"export", d, key, "--format", "html", "--output", d + "/plain/x.html"}).code, 1);
     EXPECT_EQ(Cli({"export", d, "nokey", "--format", "pdf", "--output", d + "/x.pdf"}).code, 1);
     EXPECT_EQ(Cli({"export", d, key, "--format", "doc", "--output", d + "/x.doc"}).code, 2);
     EXPECT_EQ(Cli({"export", d, key, "--format", "pdf"}).code, 2);

@@ -44,10 +44,6 @@ TEST(TextExport, BothLayouts)
     WriteBytes(path, "an older, longer file that must be replaced whole");
     ASSERT_TRUE(WriteExportFile(path, BuildNoteTextNotesOnly(ShoppingNote())));
     EXPECT_EQ(ReadBytes(path), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
-    const std::string blocker = Path(dir, "plain-file");
-    WriteBytes(blocker, "x");
-    EXPECT_FALSE(WriteExportFile(blocker + "/note.txt", "text"));
-    EXPECT_FALSE(WriteExportFile(dir.path().toStdString(), "text"));
 }
 
 TEST(HtmlExport, WholePageEscapedWithCharset)

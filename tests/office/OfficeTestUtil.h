@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -60,53 +59,6 @@ public:
     {
         boxes.push_back({strText, strCaption, bStopIcon});
     }
-};
-
-// Files converted by LibreOffice, headless, with a profile of its own so
-// that several conversions run side by side. Starts at once; Read waits.
-class CConversion
-{
-public:
-    CConversion(const std::vector<std::string>& files, const QString& strFilter) : m_strFilter(strFilter)
-    {
-        QStringList args = {QStringLiteral("-env:UserInstallation=file://") + m_profile.path(),
-                            QStringLiteral("--headless"),
-                            QStringLiteral("--norestore"),
-                            QStringLiteral("--convert-to"),
-                            strFilter,
-                            QStringLiteral("--outdir"),
-                            m_out.path()};
-        for (const std::string& f : files)
-            args << QString::fromStdString(f);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_profile.path());
-        m_process.setProcessEnvironment(env);
-        m_process.start(QStandardPaths::findExecutable(QStringLiteral("soffice")), args);
-    }
-    ~CConversion()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-
-    // The converted form of strFile; empty when LibreOffice made none.
-    std::string Read(const std::string& strFile)
-    {
-        if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(240000))
-            m_process.kill();
-        const QString strBase = QFileInfo(QString::fromStdString(strFile)).completeBaseName();
-        QFile f(m_out.path() + QLatin1Char('/') + strBase + QLatin1Char('.') +
-                m_strFilter.section(QLatin1Char(':'), 0, 0));
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-    }
-
-private:
-    QString m_strFilter;
-    QTemporaryDir m_profile;
-    QTemporaryDir m_out;
-    QProcess m_process;
 };
 
 inline std::string Calendar(const std::string& strInner)
