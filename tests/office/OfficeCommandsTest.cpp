@@ -9,15 +9,6 @@
 
 namespace
 {
-// The note the imported texts are added to.
-CNoteRecord TargetNote()
-{
-    CNoteRecord n;
-    n.m_strKey = "2005091711344410";
-    n.m_strTitle = "Shopping";
-    return n;
-}
-
 // The dialog without its window: the rows as listed, every row ticked.
 template <class T>
 std::optional<std::vector<T>> TickAll(CImportList<T>& list)
@@ -50,16 +41,13 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
     const std::string& strFolder = loaded.folder;
     const NotesChooser chooseAll = ChooseAllNotes;
 
-    CNoteRecord target = TargetNote();
+    CNoteRecord target = MakeNote("2005091711344410", "Shopping");
     target.m_strNotes = "x";
     o.Add("VJOURNAL", "DESCRIPTION:b\r\n");
     o.Add("VJOURNAL", "DESCRIPTION:a\r\n");
     EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x\r\na\r\nb\r\n");
-    CNoteRecord stored;
-    ASSERT_EQ(CNoteStore::ReadNoteFile(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), target), stored),
-              CNoteStore::ReadResult::ok);
-    EXPECT_EQ(stored.m_strNotes, "x\r\na\r\nb\r\n");
+    EXPECT_EQ(NoteFileAt(loaded.PathOf(target.m_strKey)).m_strNotes, "x\r\na\r\nb\r\n");
 
     // Nothing ticked, Cancel, no folder, no note: nothing changes.
     target.m_strNotes = "x";
@@ -96,11 +84,8 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     std::vector<std::string> taken;
     for (int s = 0; s < 3; ++s)
         for (int c = 0; c < 2; ++c) {
-            CNoteRecord n;
-            n.m_strKey = MakeNoteKey(CDateTime(now.m_dt + s / 86400.0), c);
-            n.m_strTitle = "existing";
-            store.WriteNoteFile(n);
-            taken.push_back(n.m_strKey);
+            taken.push_back(MakeNoteKey(CDateTime(now.m_dt + s / 86400.0), c));
+            store.WriteNoteFile(MakeNote(taken.back(), "existing"));
         }
     store.LoadFolder(strFolder);
 
@@ -123,11 +108,8 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
         EXPECT_EQ(key.size(), 16u);
     }
     EXPECT_EQ(titles, (std::vector<std::string>{"Apply", "call", "write"}));
-    for (const std::string& key : taken) {
-        CNoteRecord n;
-        ASSERT_EQ(CNoteStore::ReadNoteFile(strFolder + "/QB_" + key + ".qbt", n), CNoteStore::ReadResult::ok);
-        EXPECT_EQ(n.m_strTitle, "existing");
-    }
+    for (const std::string& key : taken)
+        EXPECT_EQ(NoteFileAt(loaded.PathOf(key)).m_strTitle, "existing");
     const auto& [k0, apply] = *imported.begin();
     EXPECT_EQ(apply.m_bHasDate, 0);
     EXPECT_EQ(apply.m_nPriority, 0);
@@ -163,7 +145,7 @@ TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
     // The first failure ends the import: one report, not one per task.
     EXPECT_EQ(loaded.reporter.messages.size(), 1u);
 
-    CNoteRecord target = TargetNote();
+    CNoteRecord target = MakeNote("2005091711344410", "Shopping");
     const SImportResult notes = ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, ChooseAllNotes);
     EXPECT_TRUE(notes);
     EXPECT_EQ(notes.nWritten, 0);

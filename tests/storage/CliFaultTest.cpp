@@ -19,10 +19,7 @@ protected:
     // A note file with any key, written straight into a folder.
     void WriteNote(const std::string& strPath, const std::string& strKey, const std::string& strTitle)
     {
-        CNoteRecord note;
-        note.m_strKey = strKey;
-        note.m_strTitle = strTitle;
-        WriteBytes(strPath, m_loaded.store.NoteFileBytes(note));
+        WriteBytes(strPath, m_loaded.store.NoteFileBytes(MakeNote(strKey, strTitle)));
     }
 
     QTemporaryDir m_dir;

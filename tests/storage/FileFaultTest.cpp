@@ -103,9 +103,7 @@ TEST(FileIo, OnlyOurOwnStaleTemporaryFilesGo)
                                         "FolderSettings.set.bak", "FolderSettings.set.qbtmp-young1"}));
 
     // A note save's leftover holds a whole note, but is never loaded as one.
-    CNoteRecord leftover;
-    leftover.m_strKey = "2026010100000010";
-    leftover.m_strTitle = "Leftover";
+    const CNoteRecord leftover = MakeNote("2026010100000010", "Leftover");
     const std::string noteFile = d + "/QB_2026010100000010.qbt";
     const std::string temp = noteFile + pszTempMark + "Q1w2E3";
     WriteBytes(temp, store.NoteFileBytes(leftover));
@@ -125,9 +123,7 @@ TEST(NoteFiles, ChangesAndDeletionsActOnTheFileTheNoteCameFrom)
     SLoadedStore loaded;
     const std::string& d = loaded.folder;
     CNoteStore& store = loaded.store;
-    CNoteRecord note;
-    note.m_strKey = "2026010100000010";
-    note.m_strTitle = "Renamed";
+    const CNoteRecord note = MakeNote("2026010100000010", "Renamed");
     WriteBytes(d + "/renamed.qbt", store.NoteFileBytes(note));
     CNoteRecord other = note;
     other.m_strKey = "2026010100000011";
@@ -184,11 +180,8 @@ TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
     QDir().mkpath(QString::fromStdString(notes));
     SLoadedStore loaded(notes);
     CNoteStore& store = loaded.store;
-    CNoteRecord note;
-    note.m_strTitle = "Gone for now";
-    const SStoreResult added = store.AddNote(note);
-    note.m_strTitle = "Changed elsewhere";
-    const SStoreResult other = store.AddNote(note);
+    const SStoreResult added = store.AddNote(MakeNote("", "Gone for now"));
+    const SStoreResult other = store.AddNote(MakeNote("", "Changed elsewhere"));
     ASSERT_TRUE(added && other);
     const std::string name = "QB_" + added.strKey + ".qbt";
     const std::string bytes = ReadBytes(notes + "/" + name);

@@ -25,14 +25,6 @@ public:
     }
 };
 
-CNoteRecord MakeNote(const std::string& key, const std::string& title)
-{
-    CNoteRecord n;
-    n.m_strKey = key;
-    n.m_strTitle = title;
-    return n;
-}
-
 class NoteStoreTest : public ::testing::Test, protected SLoadedStore
 {
 protected:

@@ -29,6 +29,22 @@ inline void WriteBytes(const std::string& path, const std::string& bytes)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+inline CNoteRecord MakeNote(const std::string& strKey, const std::string& strTitle, const std::string& strNotes = {})
+{
+    CNoteRecord n;
+    n.m_strKey = strKey;
+    n.m_strTitle = strTitle;
+    n.m_strNotes = strNotes;
+    return n;
+}
+
+// The note a file holds; an empty record when it holds none.
+inline CNoteRecord NoteFileAt(const std::string& strPath)
+{
+    CNoteRecord n;
+    return CNoteStore::ReadNoteFile(strPath, n) == CNoteStore::ReadResult::ok ? n : CNoteRecord();
+}
+
 // Keeps every error the store would show.
 class CRecordingReporter : public IErrorReporter
 {

@@ -32,11 +32,8 @@ TEST(CliConflict, UpdateAndImportKeepAChangeMadeAfterTheRead)
     SLoadedStore machine;
     const std::string& d = machine.folder;
     CNoteStore& other = machine.store;
-    CNoteRecord note;
-    note.m_strTitle = "Plan";
-    note.m_strNotes = "first";
-    const std::string key = other.AddNote(note).strKey;
-    note = other.GetNote(key);
+    const std::string key = other.AddNote(MakeNote("", "Plan", "first")).strKey;
+    const CNoteRecord note = other.GetNote(key);
 
     // Between the command's read and its write, another machine's version
     // arrives by rename.

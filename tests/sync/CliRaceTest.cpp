@@ -37,9 +37,7 @@ TEST(CliRace, ConcurrentAppendsLoseNoLine)
     const std::string& d = notes.folder;
     QTemporaryDir scratchDir;
     const std::string scratch = scratchDir.path().toStdString();
-    CNoteRecord note;
-    note.m_strTitle = "Log";
-    const std::string key = notes.store.AddNote(note).strKey;
+    const std::string key = notes.store.AddNote(MakeNote("", "Log")).strKey;
 
     constexpr int nWriters = 4;
     constexpr int nLines = 30;
@@ -83,10 +81,7 @@ TEST(CliRace, UpdateWaitsForADeleteInProgress)
     SLoadedStore notes;
     const std::string& d = notes.folder;
     CNoteStore& store = notes.store;
-    CNoteRecord note;
-    note.m_strTitle = "Plan";
-    note.m_strNotes = "first";
-    const std::string key = store.AddNote(note).strKey;
+    const std::string key = store.AddNote(MakeNote("", "Plan", "first")).strKey;
     const SNoteFile file = store.GetNoteFile(key);
 
     QTemporaryDir scratchDir;

@@ -29,10 +29,7 @@ protected:
         CNoteStore writer(app);
         writer.LoadFolder(Dir());
         for (const char* title : {"A", "B", "C", "D", "E"}) {
-            CNoteRecord n;
-            n.m_strTitle = title;
-            n.m_strNotes = std::string("on disk ") + title;
-            keys[title] = writer.AddNote(n, 10).strKey;
+            keys[title] = writer.AddNote(MakeNote("", title, std::string("on disk ") + title), 10).strKey;
         }
     }
     std::string Dir() const { return dir.path().toStdString(); }
@@ -104,10 +101,7 @@ TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
         ASSERT_EQ(std::rename((Dir() + "/new").c_str(), PathOf("C").c_str()), 0);
     }
     ASSERT_EQ(::unlink(PathOf("D").c_str()), 0);
-    CNoteRecord f;
-    f.m_strTitle = "F";
-    f.m_strNotes = "on disk F";
-    ASSERT_TRUE(SLoadedStore(Dir()).store.AddNote(f));
+    ASSERT_TRUE(SLoadedStore(Dir()).store.AddNote(MakeNote("", "F", "on disk F")));
 
     CNoteStore store(app);
     store.LoadFolderChecked(Dir());

@@ -30,10 +30,7 @@ class StoreSync : public ::testing::Test, protected SLoadedStore
 protected:
     std::string Add(const std::string& strTitle, const std::string& strNotes)
     {
-        CNoteRecord n;
-        n.m_strTitle = strTitle;
-        n.m_strNotes = strNotes;
-        return store.AddNote(n).strKey;
+        return store.AddNote(MakeNote("", strTitle, strNotes)).strKey;
     }
 
     SOtherMachine other{folder};
@@ -189,9 +186,7 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
     CNoteRecord newB = store.GetNote(b);
     newB.m_strNotes = "b from elsewhere";
     other.Write(newB);
-    CNoteRecord d;
-    d.m_strKey = "2026120700000010";
-    d.m_strTitle = "D";
+    const CNoteRecord d = MakeNote("2026120700000010", "D");
     other.Write(d);
     ASSERT_EQ(::unlink(PathOf(c).c_str()), 0);
     changes = store.RefreshFolder();
@@ -213,10 +208,7 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
 
     // A file still arriving is damaged: told while it stays so, read once it
     // is whole, and told no more.
-    CNoteRecord e;
-    e.m_strKey = "2026120700000011";
-    e.m_strTitle = "E";
-    e.m_strNotes = std::string(500, 'e');
+    const CNoteRecord e = MakeNote("2026120700000011", "E", std::string(500, 'e'));
     const std::string whole = store.NoteFileBytes(e);
     WriteBytes(PathOf(e.m_strKey), whole.substr(0, 100));
     changes = store.RefreshFolder();
@@ -231,9 +223,7 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
     EXPECT_EQ(store.GetNote(e.m_strKey).m_strNotes, e.m_strNotes);
 
     // A file that now holds another note: the old one leaves, the new comes.
-    CNoteRecord f;
-    f.m_strKey = "2026120700000012";
-    f.m_strTitle = "F";
+    const CNoteRecord f = MakeNote("2026120700000012", "F");
     ASSERT_TRUE(WriteFileAtomically(PathOf(e.m_strKey), store.NoteFileBytes(f)));
     changes = store.RefreshFolder();
     EXPECT_EQ(changes.added, std::vector<std::string>{f.m_strKey});
@@ -320,9 +310,7 @@ TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
 // Here the first inode is kept alive by a second link and comes back.
 TEST_F(StoreSync, RefreshSeesANoteReplacedOntoItsOldInode)
 {
-    CNoteRecord note;
-    note.m_strKey = "2026120700000010";
-    note.m_strTitle = "version 1";
+    CNoteRecord note = MakeNote("2026120700000010", "version 1");
     other.Write(note);
     store.LoadFolder(folder);
     const std::string held = folder + "/held";
@@ -350,9 +338,7 @@ TEST_F(StoreSync, CraftedKeysNeverHideANoteOrShareItsDeletion)
     constexpr int nSets = 8;
     for (int i = 0; i < nSets; ++i) {
         const std::string key = "202612070000" + std::to_string(1000 + i);
-        CNoteRecord n;
-        n.m_strKey = key;
-        n.m_strTitle = "own " + std::to_string(i);
+        CNoteRecord n = MakeNote(key, "own " + std::to_string(i));
         other.Write(n);
         n.m_strTitle = "clash " + std::to_string(i);
         WriteBytes(folder + "/B" + std::to_string(i) + ".qbt", store.NoteFileBytes(n));
