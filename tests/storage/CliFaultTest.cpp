@@ -70,8 +70,7 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
 
 TEST_F(CliFaultTest, ConcurrentAddsLoseNoNote)
 {
-    const std::string folder = Dir() + "/notes";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const std::string& folder = m_loaded.folder;
     constexpr int nRounds = 3;
     constexpr int nWriters = 12;
     std::set<std::string> keys;
@@ -149,8 +148,7 @@ TEST_F(CliFaultTest, KeyFromAFileNeverBecomesAPath)
 
 TEST_F(CliFaultTest, OnlyRegularFilesAreNotes)
 {
-    const std::string folder = Dir() + "/notes";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const std::string& folder = m_loaded.folder;
     const std::string key = CliAdd(folder, {"--title", "Real"});
     ASSERT_EQ(::mkfifo((folder + "/fifo.qbt").c_str(), 0600), 0);
     ASSERT_EQ(::symlink("/dev/zero", (folder + "/zero.qbt").c_str()), 0);
@@ -203,8 +201,7 @@ TEST_F(CliFaultTest, RawBytesNameOneFile)
 
 TEST_F(CliFaultTest, EveryPrintedKeyIsTakenBack)
 {
-    const std::string folder = Dir() + "/notes";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const std::string& folder = m_loaded.folder;
     const std::string key = "a\nb\xFF\\c\x7F\xC3\xA9";
     const std::string escaped = "a\\x0ab\\xff\\\\c\\x7f\xC3\xA9";
     WriteNote(folder + "/odd.qbt", key, "Odd");

@@ -9,8 +9,6 @@
 
 #include <set>
 
-#include <dirent.h>
-
 namespace
 {
 class CRows : public CNoteRowList
@@ -319,15 +317,12 @@ TEST_F(NoteStoreTest, BigFolderLoadsAsListed)
 
     std::vector<std::string> named;
     std::vector<std::string> renamed;
-    DIR* listing = ::opendir(Folder().c_str());
-    while (const dirent* e = ::readdir(listing)) {
-        const std::string name = e->d_name;
+    for (const std::string& name : ListedEntries(Folder())) {
         if (name.rfind("QB_", 0) == 0)
             named.push_back(name.substr(3, name.size() - 7));
         else if (name.rfind("renamed-", 0) == 0)
             renamed.push_back("k" + name.substr(8, name.size() - 12));
     }
-    ::closedir(listing);
     std::vector<std::string> inserted = named;
     inserted.insert(inserted.end(), renamed.begin(), renamed.end());
     std::vector<std::string> expected;

@@ -238,8 +238,8 @@ inline bool RewriteKeepingTimes(const std::string& path, const std::string& byte
 
 #include <algorithm>
 
-// The names in a directory, sorted, read as raw bytes.
-inline std::vector<std::string> SortedEntries(const std::string& strDir)
+// The names in a directory as raw bytes, in the order it lists them.
+inline std::vector<std::string> ListedEntries(const std::string& strDir)
 {
     std::vector<std::string> names;
     if (DIR* dir = ::opendir(strDir.c_str())) {
@@ -248,6 +248,12 @@ inline std::vector<std::string> SortedEntries(const std::string& strDir)
                 names.emplace_back(e->d_name);
         ::closedir(dir);
     }
+    return names;
+}
+
+inline std::vector<std::string> SortedEntries(const std::string& strDir)
+{
+    std::vector<std::string> names = ListedEntries(strDir);
     std::sort(names.begin(), names.end());
     return names;
 }
