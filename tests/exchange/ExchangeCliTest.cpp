@@ -21,22 +21,22 @@ TEST(ExchangeCli, ExportAndImportText)
     const std::string key = CliAdd(d, {"--title", "Shopping", "--comments", "Weekly", "--keywords", "food",
                                        "--priority", "high", "--notes", "milk\r\nbread"});
 
-    ASSERT_EQ(Cli({"export", d, key, "--format", "text-notes", "--output", d + "/n.txt"}).code, 0);
-    EXPECT_EQ(ReadBytes(d + "/n.txt"), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
-    ASSERT_EQ(Cli({"export", d, key, "--format", "text-all", "--output", d + "/a.txt"}).code, 0);
-    EXPECT_EQ(ReadBytes(d + "/a.txt").substr(0, 40), "Title\t\t:\tShopping\r\n\r\nPriority\t:\tHigh\r\n\r\n");
-    ASSERT_EQ(Cli({"export", d, key, "--format", "html", "--output", d + "/p.html"}).code, 0);
-    const std::string page = ReadBytes(d + "/p.html");
-    EXPECT_EQ(page.rfind("<HTML><HEAD><meta charset=\"utf-8\"><title>Quillbox :: Shopping</title>", 0), 0u);
-    ASSERT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/default.pdf"}).code, 0);
-    ASSERT_EQ(Cli({"export", d, key, "--format", "pdf", "--output", d + "/named.pdf", "--title", "Groceries",
-                   "--subtitle", "Saturday"})
-                  .code,
-              0);
-    const std::string named = ReadBytes(d + "/named.pdf");
+    // The file an export writes, given its format, file name and options.
+    const auto exported = [&](const std::string& strFormat, const std::string& strName,
+                              std::vector<std::string> options = {}) {
+        options.insert(options.begin(), {"export", d, key, "--format", strFormat, "--output", d + strName});
+        EXPECT_EQ(Cli(options).code, 0) << strFormat;
+        return ReadBytes(d + strName);
+    };
+    EXPECT_EQ(exported("text-notes", "/n.txt"), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
+    EXPECT_EQ(exported("text-all", "/a.txt").substr(0, 40), "Title\t\t:\tShopping\r\n\r\nPriority\t:\tHigh\r\n\r\n");
+    EXPECT_EQ(
+        exported("html", "/p.html").rfind("<HTML><HEAD><meta charset=\"utf-8\"><title>Quillbox :: Shopping</title>", 0),
+        0u);
+    const std::string named = exported("pdf", "/named.pdf", {"--title", "Groceries", "--subtitle", "Saturday"});
     EXPECT_NE(named.find("100 500 Tm \rT* (Groceries) Tj"), std::string::npos);
     EXPECT_NE(named.find("300 468 Tm \rT* (Saturday) Tj"), std::string::npos);
-    EXPECT_NE(ReadBytes(d + "/default.pdf").find("100 500 Tm \rT* (Shopping) Tj"), std::string::npos)
+    EXPECT_NE(exported("pdf", "/default.pdf").find("100 500 Tm \rT* (Shopping) Tj"), std::string::npos)
         << "the title defaults to the note's";
 
     WriteBytes(d + "/plain", "x");

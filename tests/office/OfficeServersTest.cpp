@@ -14,6 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -118,20 +121,16 @@ TEST(OfficeServersTest, MissingLibreOfficeShowsNothingAndSaysWhy)
     EXPECT_TRUE(FindLibreOffice().strProgram.empty());
     // Debian's layout: the program on the PATH links into the folder of its
     // libraries, where a desktop LibreOffice has its window-system plugins.
-    const QDir dir(empty.path());
-    dir.mkpath(QStringLiteral("program"));
-    const auto touch = [&](const char* psz) {
-        QFile(dir.filePath(QString::fromLatin1(psz))).open(QIODevice::WriteOnly);
-    };
-    for (const char* psz : {"program/soffice", "program/libswlo.so", "program/libsclo.so"})
-        touch(psz);
-    QFile::setPermissions(dir.filePath(QStringLiteral("program/soffice")),
-                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QFile::link(dir.filePath(QStringLiteral("program/soffice")), dir.filePath(QStringLiteral("soffice")));
+    const std::string program = empty.path().toStdString() + "/program/";
+    QDir().mkpath(QString::fromStdString(program));
+    for (const char* psz : {"soffice", "libswlo.so", "libsclo.so"})
+        WriteBytes(program + psz, "");
+    ::chmod((program + "soffice").c_str(), 0500);
+    ::symlink((program + "soffice").c_str(), (empty.path().toStdString() + "/soffice").c_str());
     const SOfficeInstall headless = FindLibreOffice();
     EXPECT_TRUE(headless.bWriter && headless.bCalc);
     EXPECT_FALSE(headless.bDesktop);
-    touch("program/libvclplug_gtk3lo.so");
+    WriteBytes(program + "libvclplug_gtk3lo.so", "");
     EXPECT_TRUE(FindLibreOffice().bDesktop);
     qputenv("PATH", path);
 }

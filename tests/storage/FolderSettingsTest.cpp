@@ -42,20 +42,15 @@ TEST(FolderSettings, RoundTripAndDefaults)
     EXPECT_EQ(ReadBytes(file), CountOnly(1) + "\x0CSample Notes\x0F/x/Sample Notes");
 
     CFolderList three;
-    for (const char* name : {"Work", "Home", "Work"}) {
-        auto r = std::make_unique<CFolderRecord>();
-        r->m_strName = name;
-        r->m_strPath = std::string("/notes/") + name;
-        three.AddFolderItem(std::move(r));
-    }
+    for (const char* name : {"Work", "Home", "Work"})
+        three.AddFolderItem(std::make_unique<CFolderRecord>(CFolderRecord{name, std::string("/notes/") + name}));
     ASSERT_TRUE(settings.SaveFolderSettings(file, three));
-    const SFolderSettings backRead = settings.LoadFolderSettings(file, "/unused");
-    EXPECT_TRUE(backRead.strError.empty());
-    CFolderList back = Tree(backRead);
-    ASSERT_EQ(back.m_folders.size(), 3u);
+    const SFolderSettings back = settings.LoadFolderSettings(file, "/unused");
+    EXPECT_TRUE(back.strError.empty());
+    ASSERT_EQ(back.folders.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(back.m_folders[i]->m_strName, three.m_folders[i]->m_strName);
-        EXPECT_EQ(back.m_folders[i]->m_strPath, three.m_folders[i]->m_strPath);
+        EXPECT_EQ(back.folders[i].m_strName, three.m_folders[i]->m_strName);
+        EXPECT_EQ(back.folders[i].m_strPath, three.m_folders[i]->m_strPath);
     }
 
     for (int32_t n : {0, -5}) {
