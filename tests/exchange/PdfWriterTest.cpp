@@ -56,10 +56,6 @@ std::string Repeat(const std::string& s, int n)
     return out;
 }
 
-std::string Path(const QTemporaryDir& dir, const char* name)
-{
-    return QDir(dir.path()).filePath(name).toStdString();
-}
 } // namespace
 
 TEST(PdfWriter, ShortNoteWholeFile)
@@ -108,8 +104,8 @@ TEST(PdfWriter, ShortNoteWholeFile)
         "trailer\n<</Size 13/Root 1 0 R>>\r\nstartxref\r\n1481\r\n%%EOF\r\n";
 
     QTemporaryDir dir;
-    const std::string first = Path(dir, "first.pdf");
-    const std::string second = Path(dir, "second.pdf");
+    const std::string first = dir.filePath("first.pdf").toStdString();
+    const std::string second = dir.filePath("second.pdf").toStdString();
     ASSERT_TRUE(ExportNoteToPdf(ShoppingNote(), "Shopping", "Weekly shop", first));
     ASSERT_TRUE(ExportNoteToPdf(ShoppingNote(), "Shopping", "Weekly shop", second));
     const std::string bytes = ReadBytes(first);
@@ -173,7 +169,7 @@ TEST(PdfWriter, BreaksPagesAfterFortyThenFortyThreeLines)
         note.m_strNotes += "\r\nL" + std::to_string(i);
 
     QTemporaryDir dir;
-    const std::string path = Path(dir, "long.pdf");
+    const std::string path = dir.filePath("long.pdf").toStdString();
     ASSERT_TRUE(ExportNoteToPdf(note, "Long", "", path));
     const std::string pdf = ReadBytes(path);
 
@@ -221,7 +217,7 @@ TEST(PdfWriter, EscapesStringsAndWritesMacRoman)
     CNoteRecord note = ShoppingNote();
     note.m_strNotes = "(Tuesday) x(y)z\\w\r\n\xC3\xBC\xE2\x82\xAC\xFF";
     QTemporaryDir dir;
-    const std::string path = Path(dir, "escapes.pdf");
+    const std::string path = dir.filePath("escapes.pdf").toStdString();
     // Title with parentheses, a backslash and non-ASCII; subtitle unbalanced.
     ASSERT_TRUE(ExportNoteToPdf(note, "a(b)c\\d Caf\xC3\xA9 \xE2\x80\x93 \xC5\x93", ")(", path));
     const std::string pdf = ReadBytes(path);
@@ -272,7 +268,7 @@ TEST(PdfWriter, DrawsEveryScriptInEmbeddedFonts)
     for (const std::string& line : lines)
         note.m_strNotes += line + "\r\n";
     QTemporaryDir dir;
-    const std::string path = Path(dir, "scripts.pdf");
+    const std::string path = dir.filePath("scripts.pdf").toStdString();
     ASSERT_TRUE(ExportNoteToPdf(note, lines[2], lines[3], path));
     const std::string pdf = ReadBytes(path);
     EXPECT_NE(pdf.find("/Font << /F1 3 0 R /F2 "), std::string::npos) << "every page names the fallback font";
@@ -294,7 +290,7 @@ TEST(PdfWriter, DrawsEveryScriptInEmbeddedFonts)
 TEST(PdfWriter, ReportsWhatCannotBeWritten)
 {
     QTemporaryDir dir;
-    const std::string blocker = Path(dir, "plain-file");
+    const std::string blocker = dir.filePath("plain-file").toStdString();
     WriteBytes(blocker, "x");
     EXPECT_FALSE(ExportNoteToPdf(ShoppingNote(), "T", "S", blocker + "/inside.pdf"));
     EXPECT_FALSE(ExportNoteToPdf(ShoppingNote(), "T", "S", dir.path().toStdString())) << "a directory";
@@ -303,7 +299,7 @@ TEST(PdfWriter, ReportsWhatCannotBeWritten)
 
     // A page tree with no page is still a file that opens.
     CPdfWriter empty;
-    const std::string path = Path(dir, "empty.pdf");
+    const std::string path = dir.filePath("empty.pdf").toStdString();
     ASSERT_TRUE(empty.SaveToFile(path));
     EXPECT_NE(ReadBytes(path).find("/Kids [] /Count 0"), std::string::npos);
 

@@ -11,14 +11,6 @@
 
 using namespace std::string_literals;
 
-namespace
-{
-std::string Path(const QTemporaryDir& dir, const char* name)
-{
-    return QDir(dir.path()).filePath(name).toStdString();
-}
-} // namespace
-
 TEST(TextExport, BothLayouts)
 {
     CNoteRecord note = ShoppingNote();
@@ -40,7 +32,7 @@ TEST(TextExport, BothLayouts)
     EXPECT_TRUE(dated.ends_with("food\r\n\r\nNotes\t:\r\n\r\n"));
 
     QTemporaryDir dir;
-    const std::string path = Path(dir, "note.txt");
+    const std::string path = dir.filePath("note.txt").toStdString();
     WriteBytes(path, "an older, longer file that must be replaced whole");
     ASSERT_TRUE(WriteExportFile(path, BuildNoteTextNotesOnly(ShoppingNote())));
     EXPECT_EQ(ReadBytes(path), "Title\t:\tShopping\r\n\r\nNotes\t:\r\n\r\nmilk\r\nbread");
@@ -101,9 +93,9 @@ TEST(TextImport, AppendsUpToTheFirstZeroByte)
     const std::string noteFile = CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note);
     const std::string savedBefore = ReadBytes(noteFile);
 
-    const std::string empty = Path(dir, "empty.txt");
-    const std::string zeroFirst = Path(dir, "zero-first.txt");
-    const std::string withZero = Path(dir, "with-zero.txt");
+    const std::string empty = dir.filePath("empty.txt").toStdString();
+    const std::string zeroFirst = dir.filePath("zero-first.txt").toStdString();
+    const std::string withZero = dir.filePath("with-zero.txt").toStdString();
     WriteBytes(empty, "");
     WriteBytes(zeroFirst, std::string("\0abc", 4));
     WriteBytes(withZero, std::string("eggs\r\n\0ham", 10));
@@ -111,7 +103,7 @@ TEST(TextImport, AppendsUpToTheFirstZeroByte)
     std::string error;
     EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), empty, error), EImportResult::empty);
     EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), zeroFirst, error), EImportResult::empty);
-    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), Path(dir, "missing.txt"), error),
+    EXPECT_EQ(ImportTextIntoNote(store, store.GetNote(note.m_strKey), dir.filePath("missing.txt").toStdString(), error),
               EImportResult::unreadable);
     EXPECT_NE(error.find("missing.txt"), std::string::npos) << error;
     EXPECT_EQ(ReadBytes(noteFile), savedBefore) << "nothing imported, nothing saved";

@@ -115,9 +115,8 @@ TEST(OfficeServersTest, MissingLibreOfficeShowsNothingAndSaysWhy)
         EXPECT_EQ(opener.starts.size(), nStarted + 1);
     }
     // Nothing on the PATH.
-    const QByteArray path = qgetenv("PATH");
     QTemporaryDir empty;
-    qputenv("PATH", empty.path().toLocal8Bit());
+    const CScopedEnv path("PATH", empty.path().toStdString());
     EXPECT_TRUE(FindLibreOffice().strProgram.empty());
     // Debian's layout: the program on the PATH links into the folder of its
     // libraries, where a desktop LibreOffice has its window-system plugins.
@@ -132,7 +131,6 @@ TEST(OfficeServersTest, MissingLibreOfficeShowsNothingAndSaysWhy)
     EXPECT_FALSE(headless.bDesktop);
     WriteBytes(program + "libvclplug_gtk3lo.so", "");
     EXPECT_TRUE(FindLibreOffice().bDesktop);
-    qputenv("PATH", path);
 }
 
 TEST(CalcServerTest, BadCellsAndRangesAreServerErrorsNotCrashes)
@@ -194,14 +192,13 @@ TEST(OfficeServersTest, LibreOfficeReadsWhatTheServersWrite)
 
 TEST(OfficeServersTest, TemporaryFolderFallsBackWhenTmpdirCannotBeUsed)
 {
-    const bool bHadTmpdir = qEnvironmentVariableIsSet("TMPDIR");
-    const QByteArray strOldTmpdir = qgetenv("TMPDIR");
     QTemporaryDir dir;
+    CScopedEnv tmpdir("TMPDIR", "");
     ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly));
     // Gone, a plain file, not absolute: each time the system's own is used.
     for (const QString& strTmpdir :
          {dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("file")), QStringLiteral("relative")}) {
-        qputenv("TMPDIR", strTmpdir.toLocal8Bit());
+        tmpdir.Set(strTmpdir.toStdString());
         RemoveProgramTempDir();
         std::string strError;
         const std::string strDir = ProgramTempDir(&strError);
@@ -210,12 +207,8 @@ TEST(OfficeServersTest, TemporaryFolderFallsBackWhenTmpdirCannotBeUsed)
         EXPECT_EQ(NewProgramTempFile(".fodt").rfind(strDir + "/", 0), 0u);
     }
     // A usable TMPDIR is still the first choice.
-    qputenv("TMPDIR", dir.path().toLocal8Bit());
+    tmpdir.Set(dir.path().toStdString());
     RemoveProgramTempDir();
     EXPECT_EQ(ProgramTempDir().rfind(dir.path().toStdString() + "/quillbox-", 0), 0u);
     RemoveProgramTempDir();
-    if (bHadTmpdir)
-        qputenv("TMPDIR", strOldTmpdir);
-    else
-        qunsetenv("TMPDIR");
 }

@@ -161,21 +161,8 @@ TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     // The desktop's trash of a home on the notes' own file system.
-    struct SRestore
-    {
-        QByteArray home = qgetenv("HOME");
-        QByteArray data = qgetenv("XDG_DATA_HOME");
-        ~SRestore()
-        {
-            qputenv("HOME", home);
-            if (data.isEmpty())
-                qunsetenv("XDG_DATA_HOME");
-            else
-                qputenv("XDG_DATA_HOME", data);
-        }
-    } restore;
-    qputenv("HOME", QByteArray::fromStdString(d));
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(d + "/data"));
+    const CScopedEnv home("HOME", d);
+    CScopedEnv data("XDG_DATA_HOME", d + "/data");
     const std::string notes = d + "/notes";
     QDir().mkpath(QString::fromStdString(notes));
     SLoadedStore loaded(notes);
@@ -206,7 +193,7 @@ TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
     // until the caller asks for it.
     store.LoadFolder(notes);
     WriteBytes(d + "/blocked", "x");
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(d + "/blocked/data"));
+    data.Set(d + "/blocked/data");
     const SStoreResult refused = store.DeleteNote(store.GetNote(other.strKey), CNoteStore::EDelete::toTrash);
     EXPECT_FALSE(refused);
     EXPECT_TRUE(refused.bTrashRefused);

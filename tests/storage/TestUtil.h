@@ -45,6 +45,26 @@ inline CNoteRecord NoteFileAt(const std::string& strPath)
     return CNoteStore::ReadNoteFile(strPath, n) == CNoteStore::ReadResult::ok ? n : CNoteRecord();
 }
 
+// An environment variable set for one scope, then put back as it was.
+class CScopedEnv
+{
+public:
+    CScopedEnv(const char* pszName, const std::string& strValue)
+        : m_pszName(pszName), m_bWasSet(qEnvironmentVariableIsSet(pszName)), m_old(qgetenv(pszName))
+    {
+        Set(strValue);
+    }
+    ~CScopedEnv() { m_bWasSet ? qputenv(m_pszName, m_old) : qunsetenv(m_pszName); }
+    CScopedEnv(const CScopedEnv&) = delete;
+    CScopedEnv& operator=(const CScopedEnv&) = delete;
+    void Set(const std::string& strValue) { qputenv(m_pszName, QByteArray::fromStdString(strValue)); }
+
+private:
+    const char* m_pszName;
+    bool m_bWasSet;
+    QByteArray m_old;
+};
+
 // Keeps every error the store would show.
 class CRecordingReporter : public IErrorReporter
 {
