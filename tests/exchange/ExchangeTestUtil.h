@@ -34,13 +34,10 @@ inline std::string PdfText(const std::string& path, int firstPage = 0, int lastP
 // milk and bread on two lines.
 inline CNoteRecord ShoppingNote()
 {
-    CNoteRecord n;
-    n.m_strKey = "2026120706000010";
-    n.m_strTitle = "Shopping";
+    CNoteRecord n = MakeNote("2026120706000010", "Shopping", "milk\r\nbread");
     n.m_nPriority = 2;
     n.m_strComments = "Weekly";
     n.m_strKeywords = "food";
-    n.m_strNotes = "milk\r\nbread";
     return n;
 }
 

@@ -263,32 +263,27 @@ TEST(MailServerTest, FoldersComeFromTheSettingsAndAreMadeWhenMissing)
 
 namespace
 {
-// todoman with a configuration of its own that reads every list under strRoot.
+// todoman with a configuration of its own that reads every list under
+// strRoot, "tasks" its default.
 struct STodoman
 {
     QString strProgram;
     QTemporaryDir home;
     const std::string strHome = home.path().toStdString();
 
-    STodoman()
+    explicit STodoman(const std::string& strRoot)
     {
         for (const char* psz : {"todo", "todoman"})
             if (strProgram.isEmpty())
                 strProgram = QStandardPaths::findExecutable(QString::fromLatin1(psz));
-    }
-
-    void Configure(const std::string& strRoot, const std::string& strDefaultList)
-    {
-        QDir().mkpath(home.path() + "/cfg");
-        WriteBytes(strHome + "/cfg/config.py", "path = \"" + strRoot +
-                                                   "/*\"\ndate_format = \"%Y-%m-%d\"\ntime_format = "
-                                                   "\"%H:%M\"\ndefault_list = \"" +
-                                                   strDefaultList + "\"\n");
+        WriteBytes(strHome + "/config.py", "path = \"" + strRoot +
+                                               "/*\"\ndate_format = \"%Y-%m-%d\"\ntime_format = "
+                                               "\"%H:%M\"\ndefault_list = \"tasks\"\n");
     }
 
     SRawRun operator()(std::vector<std::string> args) const
     {
-        args.insert(args.begin(), {"env", "TODOMAN_CONFIG=" + strHome + "/cfg/config.py", "HOME=" + strHome,
+        args.insert(args.begin(), {"env", "TODOMAN_CONFIG=" + strHome + "/config.py", "HOME=" + strHome,
                                    "XDG_CACHE_HOME=" + strHome + "/cache", "XDG_DATA_HOME=" + strHome + "/data",
                                    "TZ=UTC", strProgram.toStdString()});
         return RunProgram(args, 60);
@@ -298,11 +293,10 @@ struct STodoman
 
 TEST(MailServerTest, TodomanAndQuillboxReadEachOthersTasks)
 {
-    STodoman todo;
+    SMail mail;
+    const STodoman todo(mail.dir.path().toStdString());
     if (todo.strProgram.isEmpty())
         GTEST_SKIP() << "todoman is not installed";
-    SMail mail;
-    todo.Configure(mail.dir.path().toStdString(), "tasks");
 
     // A task written by todoman is offered with its subject, date and priority:
     // its start date, or its due date when it has no start.

@@ -8,11 +8,22 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <csignal>
+#include <ctime>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Paths as raw bytes, like the program's own file operations.
 inline std::string ReadBytes(const std::string& path)
@@ -99,17 +110,6 @@ inline NoteTexts NotesIn(const std::string& strDir)
     fresh.store.ForEach([&](const CNoteRecord& n) { notes.emplace(n.m_strTitle, n.m_strNotes); });
     return notes;
 }
-
-#include <fcntl.h>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <csignal>
-#include <ctime>
-#include <vector>
 
 struct SRawRun
 {
@@ -253,10 +253,6 @@ inline bool RewriteKeepingTimes(const std::string& path, const std::string& byte
         ::close(fd);
     return bOk;
 }
-
-#include <dirent.h>
-
-#include <algorithm>
 
 // The names in a directory as raw bytes, in the order it lists them.
 inline std::vector<std::string> ListedEntries(const std::string& strDir)
