@@ -230,10 +230,7 @@ TEST(MailServerTest, FollowsTheVdirRules)
 
 TEST(MailServerTest, FoldersComeFromTheSettingsAndAreMadeWhenMissing)
 {
-    {
-        QSettings settings = OpenUserSettings();
-        settings.remove(QStringLiteral("Mail Client"));
-    }
+    OpenUserSettings().remove(QStringLiteral("Mail Client"));
     const SMailClientFolders defaults = LoadMailClientFolders();
     const QString strData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     EXPECT_EQ(defaults.strTasks, (strData + "/Mail Client/Tasks").toStdString());

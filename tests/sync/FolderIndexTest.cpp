@@ -72,10 +72,6 @@ protected:
         bytes[bytes.find("disk") + 1] = c;
         return bytes;
     }
-    void RewriteKeepingTime(const char* title, char c)
-    {
-        ASSERT_TRUE(RewriteKeepingTimes(PathOf(title), Altered(ReadBytes(PathOf(title)), c)));
-    }
 
     QTemporaryDir dir;
     QTemporaryDir cache;
@@ -90,7 +86,7 @@ TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
 
     // While closed: B rewritten, same size, same modification time; C's
     // file replaced by another renamed over it; D deleted; F added.
-    RewriteKeepingTime("B", 'x');
+    ASSERT_TRUE(RewriteKeepingTimes(PathOf("B"), Altered(ReadBytes(PathOf("B")), 'x')));
     {
         WriteBytes(Dir() + "/new", Altered(ReadBytes(PathOf("C")), 'y'));
         struct stat st
@@ -120,7 +116,7 @@ TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
 TEST_F(FolderIndex, WriteOfIndexedNoteChecksTheFile)
 {
     ASSERT_TRUE(CFolderIndex::Write(app.m_strIndexDir, IndexNow(Dir())));
-    RewriteKeepingTime("A", 'z');
+    ASSERT_TRUE(RewriteKeepingTimes(PathOf("A"), Altered(ReadBytes(PathOf("A")), 'z')));
     const std::string changed = ReadBytes(PathOf("A"));
 
     CNoteStore store(app);
