@@ -55,6 +55,7 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
 
     const SRawRun add = Cli({"add", disk, "--title", "New", "--notes", std::string(9000, 'n')});
     EXPECT_EQ(add.code, 1) << add.out;
+    EXPECT_NE(add.err.find("No space left on device"), std::string::npos) << add.err;
 
     for (const char* format : {"html", "text-all", "pdf"}) {
         const SRawRun exported = Cli({"export", disk, key, "--format", format, "--output", disk + "/old.html"});

@@ -72,12 +72,6 @@ TEST(FileIo, FullDiskKeepsTheOldFile)
     EXPECT_NE(saved.strError.find(settings), std::string::npos) << saved.strError;
     EXPECT_EQ(ReadBytes(settings), before);
     EXPECT_EQ(CFolderSettingsFile().LoadFolderSettings(settings, "/unused").folders.size(), 2u);
-
-    CNoteRecord note;
-    note.m_strNotes = std::string(20000, 'n');
-    const SStoreResult added = SLoadedStore(disk).store.AddNote(note);
-    EXPECT_FALSE(added);
-    EXPECT_NE(added.strError.find("No space left on device"), std::string::npos) << added.strError;
     EXPECT_EQ(SortedEntries(disk), (std::vector<std::string>{"FolderSettings.set", "filler"}));
 }
 
