@@ -46,10 +46,7 @@ TEST(ExchangeCli, ExportAndImportText)
     EXPECT_EQ(Cli({"export", d, key, "--format", "pdf"}).code, 2);
     EXPECT_EQ(Cli({"export", d, key, "--format", "html", "--output", d + "/x.html", "--title", "T"}).code, 2);
 
-    WriteBytes(d + "/in.txt", "eggs");
-    ASSERT_EQ(Cli({"import-text", d, key, d + "/in.txt"}).code, 0);
-    const SRawRun shown = Cli({"show", d, key, "--json"});
-    EXPECT_NE(shown.out.find("\"notes\":\"milk\\r\\nbread\\r\\neggs\""), std::string::npos) << shown.out;
+    // A successful import is for the race and conflict tests to check.
     EXPECT_EQ(Cli({"import-text", d, key, d + "/missing.txt"}).code, 1);
     EXPECT_EQ(Cli({"import-text", d, key}).code, 2);
 
