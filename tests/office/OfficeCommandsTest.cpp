@@ -31,23 +31,26 @@ std::optional<std::vector<COutlookTaskEntry>> ChooseAllTasks(COutlookConnection&
     c.ListTasks(list);
     return TickAll(list);
 }
+
+// Items in the mail client's folders, imported into a loaded folder.
+class OutlookTest : public ::testing::Test, protected SLoadedStore
+{
+protected:
+    SMail o;
+};
 } // namespace
 
-TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
+TEST_F(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
 {
-    SMail o;
-    SLoadedStore loaded;
-    CNoteStore& store = loaded.store;
-    const std::string& strFolder = loaded.folder;
     const NotesChooser chooseAll = ChooseAllNotes;
 
     CNoteRecord target = MakeNote("2005091711344410", "Shopping");
     target.m_strNotes = "x";
     o.Add("VJOURNAL", "DESCRIPTION:b\r\n");
     o.Add("VJOURNAL", "DESCRIPTION:a\r\n");
-    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
+    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x\r\na\r\nb\r\n");
-    EXPECT_EQ(NoteFileAt(loaded.PathOf(target.m_strKey)).m_strNotes, "x\r\na\r\nb\r\n");
+    EXPECT_EQ(NoteFileAt(PathOf(target.m_strKey)).m_strNotes, "x\r\na\r\nb\r\n");
 
     // Nothing ticked, Cancel, no folder, no note: nothing changes.
     target.m_strNotes = "x";
@@ -55,19 +58,15 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
         return std::optional<std::vector<std::string>>(std::vector<std::string>());
     };
     const NotesChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<std::string>>(); };
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, none));
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, cancel));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store, none));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store, cancel));
     EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, "", store, chooseAll));
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, nullptr, strFolder, store, chooseAll));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, nullptr, folder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x");
 }
 
-TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
+TEST_F(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
 {
-    SMail o;
-    SLoadedStore loaded;
-    CNoteStore& store = loaded.store;
-    const std::string& strFolder = loaded.folder;
     int nCalls = 0;
     const TasksChooser chooseAll = [&](COutlookConnection& c) {
         ++nCalls;
@@ -87,12 +86,12 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
             taken.push_back(MakeNoteKey(CDateTime(now.m_dt + s / 86400.0), c));
             store.WriteNoteFile(MakeNote(taken.back(), "existing"));
         }
-    store.LoadFolder(strFolder);
+    store.LoadFolder(folder);
 
     o.Add("VTODO", "SUMMARY:write\r\nDESCRIPTION:b\\n1\r\nDTSTART:20050917T120000\r\nPRIORITY:1\r\n");
     o.Add("VTODO", "SUMMARY:Apply\r\nPRIORITY:9\r\n");
     o.Add("VTODO", "SUMMARY:call\r\nDESCRIPTION:c\r\nDTSTART:20051214T060000\r\nPRIORITY:5\r\n");
-    EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, chooseAll));
+    EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, folder, store, chooseAll));
     EXPECT_EQ(store.GetCount(), 9);
     std::map<std::string, CNoteRecord> imported;
     store.ForEach([&](const CNoteRecord& n) {
@@ -109,7 +108,7 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     }
     EXPECT_EQ(titles, (std::vector<std::string>{"Apply", "call", "write"}));
     for (const std::string& key : taken)
-        EXPECT_EQ(NoteFileAt(loaded.PathOf(key)).m_strTitle, "existing");
+        EXPECT_EQ(NoteFileAt(PathOf(key)).m_strTitle, "existing");
     const auto& [k0, apply] = *imported.begin();
     EXPECT_EQ(apply.m_bHasDate, 0);
     EXPECT_EQ(apply.m_nPriority, 0);
@@ -121,42 +120,39 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
 
     // Cancel stores nothing and asks for no refresh.
     const TasksChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<COutlookTaskEntry>>(); };
-    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, cancel));
+    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, folder, store, cancel));
     EXPECT_EQ(store.GetCount(), 9);
 }
 
-TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
+TEST_F(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
 {
-    SMail o;
-    SLoadedStore loaded;
-    CNoteStore& store = loaded.store;
     // A folder whose directory has gone since it was chosen.
-    const std::string strFolder = loaded.folder + "/gone";
-    store.LoadFolder(strFolder);
+    const std::string gone = folder + "/gone";
+    store.LoadFolder(gone);
     for (const char* pszTitle : {"one", "two", "three"})
         o.Add("VTODO", "SUMMARY:" + std::string(pszTitle) + "\r\n");
     o.Add("VJOURNAL", "DESCRIPTION:one\r\n");
 
-    const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, ChooseAllTasks);
+    const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, gone, store, ChooseAllTasks);
     EXPECT_TRUE(tasks);
     EXPECT_EQ(tasks.nChosen, 3);
     EXPECT_EQ(tasks.nWritten, 0);
     EXPECT_NE(tasks.strError.find("gone"), std::string::npos);
     // The first failure ends the import: one report, not one per task.
-    EXPECT_EQ(loaded.reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages.size(), 1u);
 
     CNoteRecord target = MakeNote("2005091711344410", "Shopping");
-    const SImportResult notes = ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, ChooseAllNotes);
+    const SImportResult notes = ImportOutlookNotes(o.outlook, o.reporter, &target, gone, store, ChooseAllNotes);
     EXPECT_TRUE(notes);
     EXPECT_EQ(notes.nWritten, 0);
     EXPECT_NE(notes.strError.find("gone"), std::string::npos);
-    EXPECT_EQ(loaded.reporter.messages.size(), 2u);
+    EXPECT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(o.reporter.boxes.empty());
 
     // Written: counted.
-    store.LoadFolder(loaded.folder);
+    store.LoadFolder(folder);
     const SImportResult written =
-        ImportOutlookNotes(o.outlook, o.reporter, &target, loaded.folder, store,
+        ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store,
                            [](COutlookConnection&) { return std::optional(std::vector<std::string>{"x"}); });
     EXPECT_EQ(written.nWritten, 1);
     EXPECT_TRUE(written.strError.empty());
