@@ -5,8 +5,10 @@
 #include "FolderIndex.h"
 #include "NoteStoreImpl.h"
 
-
 #include <sys/stat.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 using namespace note_store;
 
@@ -70,4 +72,11 @@ void CNoteStore::WaitForFolderIndex()
 {
     if (m_pImpl->indexWriter.joinable())
         m_pImpl->indexWriter.join();
+}
+
+void CNoteStore::ReleaseFreeMemory()
+{
+#if defined(__GLIBC__)
+    ::malloc_trim(0);
+#endif
 }

@@ -140,6 +140,9 @@ public:
     void WriteFolderIndex();
     // Returns once an index write in progress is done.
     void WaitForFolderIndex();
+    // Gives the memory that loads and checks freed back to the system: the
+    // C library would keep it, and a big folder frees many megabytes.
+    static void ReleaseFreeMemory();
     // The directory LoadFolder last read; empty when none.
     const std::string& GetLoadedFolder() const;
 

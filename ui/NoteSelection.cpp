@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -159,6 +160,8 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
         ShowDamaged(damaged);
     if (bFromIndex)
         CheckFolderBehind();
+    else
+        QTimer::singleShot(0, this, &CNoteStore::ReleaseFreeMemory);
     return damaged;
 }
 
@@ -175,6 +178,7 @@ void CNoteSelection::CheckFolderBehind()
         if (nCheck != m_nCheck)
             return;
         TakeFolderChanges(scan.get());
+        CNoteStore::ReleaseFreeMemory();
         emit FolderChecked();
     });
     pThread->start();

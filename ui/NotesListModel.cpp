@@ -74,9 +74,8 @@ std::shared_ptr<const CNoteRecord> Borrowed(const std::shared_ptr<const CNoteRec
 } // namespace
 
 CNotesListModel::CNotesListModel(const CAppContext& app, QObject* pParent)
-    : QAbstractTableModel(pParent), m_app(app), m_collator(CollationLocale())
+    : QAbstractTableModel(pParent), m_app(app), m_collator(MakeCollator(CollationLocale()))
 {
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
 CNotesListModel::~CNotesListModel() = default;

@@ -114,14 +114,17 @@ private:
         std::optional<QCollatorSortKey> title;
         std::string_view strKey;
     };
-    SOrderKey OrderKeyOf(const SRow& r) const;
-    SOrderKey OrderKeyOf(const CNoteRecord& note) const;
+    SOrderKey OrderKeyOf(const SRow& r) const { return OrderKeyOf(r, m_collator); }
+    SOrderKey OrderKeyOf(const CNoteRecord& note) const { return OrderKeyOf(note, m_collator); }
+    SOrderKey OrderKeyOf(const SRow& r, const QCollator& collator) const;
+    SOrderKey OrderKeyOf(const CNoteRecord& note, const QCollator& collator) const;
     bool Less(const SOrderKey& a, const SOrderKey& b) const;
     // The first of the rows not ordered before key.
     int LowerBound(const std::vector<SRow>& rows, const SOrderKey& key) const;
     int LowerBound(const SOrderKey& key) const { return LowerBound(m_rows, key); }
     // The collator of the user's locale, made again when that changed.
     static QLocale CollationLocale();
+    static QCollator MakeCollator(const QLocale& locale);
     void UpdateCollator();
 
     QString CellText(const SRow& r, int nColumn) const;

@@ -10,6 +10,13 @@
 #include <limits>
 #include <numeric>
 #include <string_view>
+#include <system_error>
+#include <thread>
+
+namespace
+{
+constexpr size_t nParallelSort = 20000;
+} // namespace
 
 // The C locale collates by code point, capitals first, which is no order for
 // people: its users get the case-blind order the list always had.
@@ -19,23 +26,28 @@ QLocale CNotesListModel::CollationLocale()
     return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
 }
 
+QCollator CNotesListModel::MakeCollator(const QLocale& locale)
+{
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
 void CNotesListModel::UpdateCollator()
 {
     const QLocale locale = CollationLocale();
-    if (locale == m_collator.locale())
-        return;
-    m_collator = QCollator(locale);
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    if (locale != m_collator.locale())
+        m_collator = MakeCollator(locale);
 }
 
-CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const CNoteRecord& note) const
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const CNoteRecord& note, const QCollator& collator) const
 {
     SOrderKey key;
-    key.title = m_collator.sortKey(QString::fromStdString(note.m_strTitle));
+    key.title = collator.sortKey(QString::fromStdString(note.m_strTitle));
     key.strKey = note.m_strKey;
     switch (m_sort.nColumn) {
     case colComments:
-        key.text = m_collator.sortKey(QString::fromStdString(note.m_strComments));
+        key.text = collator.sortKey(QString::fromStdString(note.m_strComments));
         break;
     case colDate:
         // Notes without a date come before every date.
@@ -51,15 +63,15 @@ CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const CNoteRecord& note) 
     return key;
 }
 
-CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const SRow& r) const
+CNotesListModel::SOrderKey CNotesListModel::OrderKeyOf(const SRow& r, const QCollator& collator) const
 {
     if (r.pRecord)
-        return OrderKeyOf(*r.pRecord);
+        return OrderKeyOf(*r.pRecord, collator);
     SOrderKey key;
     const std::string strTitle = r.pText ? r.pText->strTitle : std::string();
-    key.title = m_collator.sortKey(QString::fromStdString(strTitle));
+    key.title = collator.sortKey(QString::fromStdString(strTitle));
     if (m_sort.nColumn == colComments)
-        key.text = m_collator.sortKey(QString::fromStdString(r.pText ? r.pText->strComments : std::string()));
+        key.text = collator.sortKey(QString::fromStdString(r.pText ? r.pText->strComments : std::string()));
     return key;
 }
 
@@ -98,16 +110,34 @@ std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
 {
     // Keys are made once per row, not once per comparison. Equal titles go
     // by the note's key: a full sort and a row moved into place must agree.
-    std::vector<SOrderKey> keys;
-    keys.reserve(rows.size());
-    for (const SRow& r : rows)
-        keys.push_back(OrderKeyOf(r));
-    std::vector<int> order(rows.size());
+    const size_t n = rows.size();
+    std::vector<SOrderKey> keys(n);
+    std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return Less(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); });
+    auto less = [&](int a, int b) { return Less(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); };
+    // Makes the keys of rows [from, to) and sorts their places.
+    auto sortPart = [&](size_t from, size_t to, const QCollator& collator) {
+        for (size_t i = from; i < to; ++i)
+            keys[i] = OrderKeyOf(rows[i], collator);
+        std::stable_sort(order.begin() + static_cast<ptrdiff_t>(from), order.begin() + static_cast<ptrdiff_t>(to), less);
+    };
+    // A big folder's keys and sort take most of its selection: the second
+    // half is done on another core, with a collator of its own.
+    const size_t half = n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
+    {
+        std::jthread second;
+        if (half < n) {
+            try {
+                second = std::jthread([&, locale = m_collator.locale()] { sortPart(half, n, MakeCollator(locale)); });
+            } catch (const std::system_error&) {
+                sortPart(half, n, m_collator);
+            }
+        }
+        sortPart(0, half, m_collator);
+    }
+    std::inplace_merge(order.begin(), order.begin() + static_cast<ptrdiff_t>(half), order.end(), less);
     std::vector<SRow> sorted;
-    sorted.reserve(rows.size());
+    sorted.reserve(n);
     for (int i : order)
         sorted.push_back(std::move(rows[static_cast<size_t>(i)]));
     rows = std::move(sorted);

@@ -4,11 +4,14 @@
 //
 // The folder is generated once and kept between runs (see BenchNotes.h).
 // "bench_select --rss" prints the resident memory before and after one
-// selection instead of timing.
+// selection instead of timing; "--rss-index" the same for a selection from
+// the folder's index, until its check is done.
 #include "BenchNotes.h"
 #include "BenchWindow.h"
+#include "CommandController.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
+#include "NoteSelection.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
 #include "PlainRead.h"
@@ -29,6 +32,8 @@
 #include <string>
 
 #include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -100,12 +105,31 @@ void BM_SelectFolder(benchmark::State& state)
     state.counters["rows"] = window.frame->GetNotesList()->GetModel().GetRowCount();
 }
 
-int PrintResident()
+int PrintResident(bool bIndex)
 {
+    QTemporaryDir indexDir;
+    if (bIndex) {
+        // Written by another process, so that its memory is not counted.
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            CAppContext app(NotesDir());
+            app.m_strIndexDir = indexDir.path().toStdString();
+            CNoteStore store(app);
+            store.LoadFolder(NotesDir());
+            store.WaitForFolderIndex();
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+    }
     SWindow window;
+    if (bIndex)
+        window.app->m_strIndexDir = indexDir.path().toStdString();
     const long before = ResidentKiB();
     const size_t heapBefore = ::mallinfo2().uordblks;
     window.Select();
+    while (window.frame->GetController()->GetNoteSelection().IsCheckingFolder())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     const long after = ResidentKiB();
     const struct mallinfo2 mi = ::mallinfo2();
     std::printf("resident before selecting: %.1f MB, after selecting %d notes: %.1f MB "
@@ -132,8 +156,8 @@ int main(int argc, char** argv)
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     NotesDir();
-    if (argc > 1 && std::strcmp(argv[1], "--rss") == 0)
-        return PrintResident();
+    if (argc > 1 && (std::strcmp(argv[1], "--rss") == 0 || std::strcmp(argv[1], "--rss-index") == 0))
+        return PrintResident(std::strcmp(argv[1], "--rss-index") == 0);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

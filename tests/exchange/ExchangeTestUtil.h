@@ -3,28 +3,11 @@
 #include "NoteRecord.h"
 #include "TestUtil.h"
 
-#include <QProcess>
 #include <QStandardPaths>
-#include <QString>
-#include <QStringList>
 
 #include <string>
 
-struct SToolRun
-{
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-inline SToolRun RunTool(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-}
+#include <gtest/gtest.h>
 
 inline bool HavePdfTools()
 {
@@ -32,33 +15,29 @@ inline bool HavePdfTools()
 }
 
 // qpdf finds no fault; 3 would be warnings, which we do not accept either.
-inline SToolRun QpdfCheck(const std::string& path)
+inline void ExpectQpdfFindsNoFault(const std::string& path)
 {
-    return RunTool("qpdf", {"--check", QString::fromStdString(path)});
+    const SRawRun check = RunProgram({"qpdf", "--check", path});
+    EXPECT_EQ(check.code, 0) << path << check.out << check.err;
 }
 
 // The text a viewer extracts, pages firstPage to lastPage (0: all).
 inline std::string PdfText(const std::string& path, int firstPage = 0, int lastPage = 0)
 {
-    QStringList args;
+    std::vector<std::string> args = {"pdftotext", "-enc", "UTF-8", path, "-"};
     if (firstPage)
-        args << "-f" << QString::number(firstPage) << "-l" << QString::number(lastPage);
-    args << "-enc"
-         << "UTF-8" << QString::fromStdString(path) << "-";
-    return RunTool("pdftotext", args).out;
+        args.insert(args.begin() + 1, {"-f", std::to_string(firstPage), "-l", std::to_string(lastPage)});
+    return RunProgram(args).out;
 }
 
 // Shopping, no date, priority High, comments Weekly, keywords food, notes
 // milk and bread on two lines.
 inline CNoteRecord ShoppingNote()
 {
-    CNoteRecord n;
-    n.m_strKey = "2026120706000010";
-    n.m_strTitle = "Shopping";
+    CNoteRecord n = MakeNote("2026120706000010", "Shopping", "milk\r\nbread");
     n.m_nPriority = 2;
     n.m_strComments = "Weekly";
     n.m_strKeywords = "food";
-    n.m_strNotes = "milk\r\nbread";
     return n;
 }
 

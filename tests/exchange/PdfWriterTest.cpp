@@ -56,10 +56,6 @@ std::string Repeat(const std::string& s, int n)
     return out;
 }
 
-std::string Path(const QTemporaryDir& dir, const char* name)
-{
-    return QDir(dir.path()).filePath(name).toStdString();
-}
 } // namespace
 
 TEST(PdfWriter, ShortNoteWholeFile)
@@ -108,8 +104,8 @@ TEST(PdfWriter, ShortNoteWholeFile)
         "trailer\n<</Size 13/Root 1 0 R>>\r\nstartxref\r\n1481\r\n%%EOF\r\n";
 
     QTemporaryDir dir;
-    const std::string first = Path(dir, "first.pdf");
-    const std::string second = Path(dir, "second.pdf");
+    const std::string first = dir.filePath("first.pdf").toStdString();
+    const std::string second = dir.filePath("second.pdf").toStdString();
     ASSERT_TRUE(ExportNoteToPdf(ShoppingNote(), "Shopping", "Weekly shop", first));
     ASSERT_TRUE(ExportNoteToPdf(ShoppingNote(), "Shopping", "Weekly shop", second));
     const std::string bytes = ReadBytes(first);
@@ -128,8 +124,7 @@ TEST(PdfWriter, ShortNoteWholeFile)
     EXPECT_NE(BuildPdfBodyText(dated).find("Priority" + t7 + ":\t\t\r\n\r\nComments"), std::string::npos);
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(first);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(first);
     const std::string text = PdfText(first);
     for (const char* word : {"Shopping", "Weekly shop", "High", "Weekly", "food", "milk", "bread", "Keyword[s]"})
         EXPECT_NE(text.find(word), std::string::npos) << word << " in\n" << text;
@@ -151,10 +146,8 @@ TEST(PdfWriter, WrapsAfterSpaceElseHyphenElseWhatFits)
     EXPECT_EQ(Wrap(""), std::vector<std::string>{""});
 
     // Non-ASCII text is measured by character and never cut inside one.
-    const std::vector<std::string> accents = Wrap(Repeat("\xC3\xA9", 100));
-    ASSERT_EQ(accents.size(), 2u);
-    EXPECT_EQ(accents[0], Repeat("\xC3\xA9", 64)) << "e acute is 556 wide";
-    EXPECT_EQ(accents[1], Repeat("\xC3\xA9", 36));
+    EXPECT_EQ(Wrap(Repeat("\xC3\xA9", 100)), (std::vector<std::string>{Repeat("\xC3\xA9", 64), Repeat("\xC3\xA9", 36)}))
+        << "e acute is 556 wide";
 
     std::vector<std::string> lines;
     CPdfWriter::SplitLines("a\r\n\r\nb\nc\r\n", "\r\n", lines);
@@ -174,7 +167,7 @@ TEST(PdfWriter, BreaksPagesAfterFortyThenFortyThreeLines)
         note.m_strNotes += "\r\nL" + std::to_string(i);
 
     QTemporaryDir dir;
-    const std::string path = Path(dir, "long.pdf");
+    const std::string path = dir.filePath("long.pdf").toStdString();
     ASSERT_TRUE(ExportNoteToPdf(note, "Long", "", path));
     const std::string pdf = ReadBytes(path);
 
@@ -212,8 +205,7 @@ TEST(PdfWriter, BreaksPagesAfterFortyThenFortyThreeLines)
     EXPECT_EQ(third[4], "L75");
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
     EXPECT_EQ(PdfText(path, 3, 3).substr(0, 4), "L28\n");
     EXPECT_NE(PdfText(path, 4, 4).find("L75"), std::string::npos);
 }
@@ -223,7 +215,7 @@ TEST(PdfWriter, EscapesStringsAndWritesMacRoman)
     CNoteRecord note = ShoppingNote();
     note.m_strNotes = "(Tuesday) x(y)z\\w\r\n\xC3\xBC\xE2\x82\xAC\xFF";
     QTemporaryDir dir;
-    const std::string path = Path(dir, "escapes.pdf");
+    const std::string path = dir.filePath("escapes.pdf").toStdString();
     // Title with parentheses, a backslash and non-ASCII; subtitle unbalanced.
     ASSERT_TRUE(ExportNoteToPdf(note, "a(b)c\\d Caf\xC3\xA9 \xE2\x80\x93 \xC5\x93", ")(", path));
     const std::string pdf = ReadBytes(path);
@@ -244,8 +236,7 @@ TEST(PdfWriter, EscapesStringsAndWritesMacRoman)
               std::string::npos);
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
     const std::string text = PdfText(path);
     EXPECT_NE(text.find("a(b)c\\d Caf\xC3\xA9 \xE2\x80\x93 \xC5\x93"), std::string::npos) << text;
     EXPECT_NE(text.find(")("), std::string::npos) << text;
@@ -261,11 +252,9 @@ TEST(PdfWriter, DrawsEveryScriptInEmbeddedFonts)
     std::vector<std::string> lines = {
         "5 \xE2\x82\xAC (Tuesday)",                                                                           // euro
         "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 g\xC4\x99\xC5\x9Bl\xC4\x85 ja\xC5\xBA\xC5\x84",                   // Polish
-        "P\xC5\x99\xC3\xADli\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88",                // Czech
         "\xCE\x93\xCE\xB5\xCE\xB9\xCE\xAC \xCF\x83\xCE\xBF\xCF\x85 \xCE\x9A\xCF\x8C\xCF\x83\xCE\xBC\xCE\xB5", // Greek
         "\xD0\xA1\xD1\x8A\xD0\xB5\xD1\x88\xD1\x8C \xD0\xB6\xD0\xB5 \xD0\xB5\xD1\x89\xD1\x91", // Cyrillic
         "Ti\xE1\xBA\xBFng Vi\xE1\xBB\x87t",                                                   // Vietnamese
-        "\xC4\xB0stanbul \xC4\x9F\xC5\x9F",                                                   // Turkish
         "\xD5\x80\xD5\xA1\xD5\xB5\xD5\xA5\xD6\x80\xD5\xA5\xD5\xB6",                           // Armenian
     };
     if (bCjk) {
@@ -277,21 +266,20 @@ TEST(PdfWriter, DrawsEveryScriptInEmbeddedFonts)
     for (const std::string& line : lines)
         note.m_strNotes += line + "\r\n";
     QTemporaryDir dir;
-    const std::string path = Path(dir, "scripts.pdf");
-    ASSERT_TRUE(ExportNoteToPdf(note, lines[3], lines[4], path));
+    const std::string path = dir.filePath("scripts.pdf").toStdString();
+    ASSERT_TRUE(ExportNoteToPdf(note, lines[2], lines[3], path));
     const std::string pdf = ReadBytes(path);
     EXPECT_NE(pdf.find("/Font << /F1 3 0 R /F2 "), std::string::npos) << "every page names the fallback font";
     EXPECT_NE(pdf.find("/Subtype /CIDFontType2"), std::string::npos);
 
     // Wrapping measures with the font that draws the character: the euro
     // is wider in it than the "?" it used to be.
-    const std::vector<std::string> euros = Wrap(Repeat("\xE2\x82\xAC", 100));
-    ASSERT_EQ(euros.size(), 2u);
-    EXPECT_EQ(euros[0], Repeat("\xE2\x82\xAC", 56)) << "the euro is 636 wide in DejaVu Sans";
+    EXPECT_EQ(Wrap(Repeat("\xE2\x82\xAC", 100)),
+              (std::vector<std::string>{Repeat("\xE2\x82\xAC", 56), Repeat("\xE2\x82\xAC", 44)}))
+        << "the euro is 636 wide in DejaVu Sans";
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
     const std::string text = PdfText(path);
     for (const std::string& line : lines)
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
@@ -300,7 +288,7 @@ TEST(PdfWriter, DrawsEveryScriptInEmbeddedFonts)
 TEST(PdfWriter, ReportsWhatCannotBeWritten)
 {
     QTemporaryDir dir;
-    const std::string blocker = Path(dir, "plain-file");
+    const std::string blocker = dir.filePath("plain-file").toStdString();
     WriteBytes(blocker, "x");
     EXPECT_FALSE(ExportNoteToPdf(ShoppingNote(), "T", "S", blocker + "/inside.pdf"));
     EXPECT_FALSE(ExportNoteToPdf(ShoppingNote(), "T", "S", dir.path().toStdString())) << "a directory";
@@ -309,11 +297,10 @@ TEST(PdfWriter, ReportsWhatCannotBeWritten)
 
     // A page tree with no page is still a file that opens.
     CPdfWriter empty;
-    const std::string path = Path(dir, "empty.pdf");
+    const std::string path = dir.filePath("empty.pdf").toStdString();
     ASSERT_TRUE(empty.SaveToFile(path));
     EXPECT_NE(ReadBytes(path).find("/Kids [] /Count 0"), std::string::npos);
 
     SKIP_WITHOUT_PDF_TOOLS();
-    const SToolRun check = QpdfCheck(path);
-    EXPECT_EQ(check.code, 0) << check.out << check.err;
+    ExpectQpdfFindsNoFault(path);
 }

@@ -7,9 +7,11 @@
 #include "OfficeExports.h"
 #include "OfficeInstall.h"
 #include "OfficeTestUtil.h"
+#include "TestUtil.h"
 #include "OutlookConnection.h"
 #include "UserSettings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -23,55 +25,6 @@
 
 namespace
 {
-std::string ReadFile(const std::string& strPath)
-{
-    QFile f(QString::fromStdString(strPath));
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-}
-
-void WriteFile(const QString& strPath, const std::string& strData)
-{
-    QFile f(strPath);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(strData.data(), static_cast<qint64>(strData.size()));
-}
-
-std::string Calendar(const std::string& strInner)
-{
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + strInner + "END:VCALENDAR\r\n";
-}
-
-// A connection to our mail-client server over two folders of a temporary directory.
-struct SMail
-{
-    QTemporaryDir dir;
-    SMailClientFolders folders{dir.path().toStdString() + "/tasks", dir.path().toStdString() + "/notes"};
-    CRecordingOpener opener;
-    CAutomationRegistry registry;
-    CCapturingReporter reporter;
-    COutlookConnection outlook;
-
-    SMail()
-    {
-        registry.Register("Outlook.Application", [this] { return CreateMailServer(folders, opener); });
-        EXPECT_TRUE(outlook.Open(registry, reporter));
-    }
-
-    std::vector<COutlookTaskEntry> Tasks() { return Listed<COutlookTaskEntry>(&COutlookConnection::ListTasks); }
-    std::vector<std::string> Notes() { return Listed<std::string>(&COutlookConnection::ListNotes); }
-
-    template <class T, class F>
-    std::vector<T> Listed(F pfnList)
-    {
-        CImportList<T> list;
-        (outlook.*pfnList)(list, nullptr, nullptr);
-        std::vector<T> out;
-        for (size_t i = 0; i < list.GetCount(); ++i)
-            out.push_back(list.GetRow(i).data);
-        return out;
-    }
-};
-
 CNoteRecord Note(const std::string& strTitle, int nPriority, bool bDate)
 {
     CNoteRecord n;
@@ -87,6 +40,7 @@ CNoteRecord Note(const std::string& strTitle, int nPriority, bool bDate)
 TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
 {
     SMail mail;
+    ASSERT_TRUE(mail.bOpened);
     // Importance 0 / 1 / 2 and one out of range, with and without a date.
     for (const auto& [pszTitle, nPriority, bDate] : {std::tuple("low", 0, true), std::tuple("medium", 1, false),
                                                      std::tuple("high", 2, true), std::tuple("odd", 9, true)}) {
@@ -101,17 +55,17 @@ TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
     ASSERT_EQ(mail.opener.opened.size(), 4u);
     for (const std::string& strPath : mail.opener.opened) {
         EXPECT_EQ(QFileInfo(QString::fromStdString(strPath)).absolutePath().toStdString(), mail.folders.strTasks);
-        const std::string strData = ReadFile(strPath);
+        const std::string strData = ReadBytes(strPath);
         EXPECT_NE(strData.find("BEGIN:VTODO"), std::string::npos);
         EXPECT_NE(strData.find("\r\nUID:"), std::string::npos);
         EXPECT_NE(strData.find("\r\nDTSTAMP:"), std::string::npos);
     }
-    EXPECT_NE(ReadFile(mail.opener.opened[0]).find("PRIORITY:9"), std::string::npos);
-    EXPECT_NE(ReadFile(mail.opener.opened[1]).find("PRIORITY:5"), std::string::npos);
-    EXPECT_NE(ReadFile(mail.opener.opened[2]).find("PRIORITY:1"), std::string::npos);
+    EXPECT_NE(ReadBytes(mail.opener.opened[0]).find("PRIORITY:9"), std::string::npos);
+    EXPECT_NE(ReadBytes(mail.opener.opened[1]).find("PRIORITY:5"), std::string::npos);
+    EXPECT_NE(ReadBytes(mail.opener.opened[2]).find("PRIORITY:1"), std::string::npos);
     for (const char* psz : {"DTSTART:20261224T183005\r\n", "DUE:20261224T183005\r\n"}) {
-        EXPECT_NE(ReadFile(mail.opener.opened[0]).find(psz), std::string::npos) << psz;
-        EXPECT_EQ(ReadFile(mail.opener.opened[1]).find(psz), std::string::npos) << psz;
+        EXPECT_NE(ReadBytes(mail.opener.opened[0]).find(psz), std::string::npos) << psz;
+        EXPECT_EQ(ReadBytes(mail.opener.opened[1]).find(psz), std::string::npos) << psz;
     }
 
     const auto tasks = mail.Tasks();
@@ -127,16 +81,15 @@ TEST(MailServerTest, ExportedTasksAndNotesComeBackThroughTheFolders)
     const CNoteRecord note = Note("n", 1, false);
     ExportOutlookNote(mail.outlook, mail.reporter, &note);
     ASSERT_EQ(VdirItemFiles(mail.folders.strNotes).size(), 1u);
-    const std::string strJournal = ReadFile(mail.opener.opened.back());
+    const std::string strJournal = ReadBytes(mail.opener.opened.back());
     EXPECT_NE(strJournal.find("BEGIN:VJOURNAL"), std::string::npos);
     EXPECT_NE(strJournal.find("SUMMARY:first line\r\n"), std::string::npos);
     EXPECT_EQ(mail.Notes(), std::vector<std::string>{strBody});
     EXPECT_EQ(mail.Tasks().size(), 4u);
 
     // A folder that cannot be written to: the user is told, nothing is opened.
-    const QString strNotes = QString::fromStdString(mail.folders.strNotes);
-    QDir(strNotes).removeRecursively();
-    WriteFile(strNotes, "in the way");
+    QDir(QString::fromStdString(mail.folders.strNotes)).removeRecursively();
+    WriteBytes(mail.folders.strNotes, "in the way");
     const size_t nOpened = mail.opener.opened.size();
     ExportOutlookNote(mail.outlook, mail.reporter, &note);
     ASSERT_EQ(mail.reporter.boxes.size(), 1u);
@@ -159,12 +112,10 @@ TEST(MailServerTest, HostileItemFilesAreSkippedAndNamed)
     const std::string strFifo = mail.dir.path().toStdString() + "/fifo";
     ASSERT_EQ(::mkfifo(strFifo.c_str(), 0600), 0);
     ASSERT_EQ(::symlink(strFifo.c_str(), (strTasks + "/pipe.ics").c_str()), 0);
-    WriteFile(QString::fromStdString(strTasks + "/huge.ics"),
-              Calendar("BEGIN:VTODO\r\nUID:h\r\nSUMMARY:huge\r\nDESCRIPTION:" + std::string(nMaxVdirItemBytes, 'x') +
-                       "\r\nEND:VTODO\r\n"));
-    WriteFile(QString::fromStdString(strTasks + "/junk.ics"), "not a calendar");
-    WriteFile(QString::fromStdString(strTasks + "/ok.ics"),
-              Calendar("BEGIN:VTODO\r\nUID:k\r\nSUMMARY:ok\r\nEND:VTODO\r\n"));
+    WriteBytes(strTasks + "/huge.ics", Calendar("BEGIN:VTODO\r\nUID:h\r\nSUMMARY:huge\r\nDESCRIPTION:" +
+                                                std::string(nMaxVdirItemBytes, 'x') + "\r\nEND:VTODO\r\n"));
+    WriteBytes(strTasks + "/junk.ics", "not a calendar");
+    WriteBytes(strTasks + "/ok.ics", Calendar("BEGIN:VTODO\r\nUID:k\r\nSUMMARY:ok\r\nEND:VTODO\r\n"));
 
     CImportList<COutlookTaskEntry> list;
     std::vector<std::string> skipped;
@@ -181,8 +132,8 @@ TEST(MailServerTest, HostileItemFilesAreSkippedAndNamed)
     const std::atomic<bool> bStop{true};
     CImportList<std::string> notes;
     for (const char* pszName : {"a.ics", "b.ics"})
-        WriteFile(QString::fromStdString(mail.folders.strNotes + "/" + pszName),
-                  Calendar("BEGIN:VJOURNAL\r\nDESCRIPTION:n\r\nEND:VJOURNAL\r\n"));
+        WriteBytes(mail.folders.strNotes + "/" + pszName,
+                   Calendar("BEGIN:VJOURNAL\r\nDESCRIPTION:n\r\nEND:VJOURNAL\r\n"));
     EXPECT_EQ(mail.outlook.ListNotes(notes, nullptr, &bStop), 1);
 }
 
@@ -195,7 +146,7 @@ TEST(MailServerTest, ExportedItemsHoldNoRawControlCharacters)
     ExportOutlookNote(mail.outlook, mail.reporter, &note);
     ASSERT_EQ(mail.opener.opened.size(), 2u);
     for (const std::string& strPath : mail.opener.opened) {
-        const std::string strData = ReadFile(strPath);
+        const std::string strData = ReadBytes(strPath);
         for (const char c : strData) {
             const auto u = static_cast<unsigned char>(c);
             EXPECT_TRUE((u >= 0x20 && u != 0x7F) || c == '\t' || c == '\r' || c == '\n') << int(u) << " in " << strData;
@@ -211,29 +162,28 @@ TEST(MailServerTest, ExportedItemsHoldNoRawControlCharacters)
 TEST(MailServerTest, FollowsTheVdirRules)
 {
     SMail mail;
-    const QString strTasks = QString::fromStdString(mail.folders.strTasks);
+    const std::string strTasks = mail.folders.strTasks;
     // Other tools' files: a hidden one, temporary ones, one without an
     // extension, a damaged one, an event, a bare VTODO without a UID.
     const std::string strTodo = "BEGIN:VTODO\r\nSUMMARY:hidden\r\nEND:VTODO\r\n";
-    WriteFile(strTasks + "/.hidden.ics", Calendar(strTodo));
-    WriteFile(strTasks + "/a.ics.tmp", Calendar(strTodo));
-    WriteFile(strTasks + "/a.ics~", Calendar(strTodo));
-    WriteFile(strTasks + "/noextension", Calendar(strTodo));
-    WriteFile(strTasks + "/damaged.ics", "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY;;;:\r\n\x01\xff");
-    WriteFile(strTasks + "/empty.ics", "");
-    WriteFile(strTasks + "/event.ics", Calendar("BEGIN:VEVENT\r\nUID:e\r\nSUMMARY:event\r\nEND:VEVENT\r\n"));
-    WriteFile(strTasks + "/bare.ics", "BEGIN:VTODO\r\nSUMMARY:bare\r\nEND:VTODO\r\n");
-    QDir(strTasks).mkdir(QStringLiteral("folder.ics"));
+    WriteBytes(strTasks + "/.hidden.ics", Calendar(strTodo));
+    WriteBytes(strTasks + "/a.ics.tmp", Calendar(strTodo));
+    WriteBytes(strTasks + "/a.ics~", Calendar(strTodo));
+    WriteBytes(strTasks + "/noextension", Calendar(strTodo));
+    WriteBytes(strTasks + "/damaged.ics", "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY;;;:\r\n\x01\xff");
+    WriteBytes(strTasks + "/empty.ics", "");
+    WriteBytes(strTasks + "/event.ics", Calendar("BEGIN:VEVENT\r\nUID:e\r\nSUMMARY:event\r\nEND:VEVENT\r\n"));
+    WriteBytes(strTasks + "/bare.ics", "BEGIN:VTODO\r\nSUMMARY:bare\r\nEND:VTODO\r\n");
+    QDir(QString::fromStdString(strTasks)).mkdir(QStringLiteral("folder.ics"));
     // An item with properties of other tools, in other date forms.
-    WriteFile(strTasks + "/known.ics",
-              Calendar("BEGIN:VTODO\r\nUID:known-1\r\nSUMMARY:known\r\nDTSTART;VALUE=DATE:20261224\r\nPRIORITY:3\r\n"
-                       "CATEGORIES:home\r\nX-OTHER-TOOL;X-PARAM=1:kept\r\nDUE:20261230T120000Z\r\nEND:VTODO\r\n"));
+    WriteBytes(strTasks + "/known.ics",
+               Calendar("BEGIN:VTODO\r\nUID:known-1\r\nSUMMARY:known\r\nDTSTART;VALUE=DATE:20261224\r\nPRIORITY:3\r\n"
+                        "CATEGORIES:home\r\nX-OTHER-TOOL;X-PARAM=1:kept\r\nDUE:20261230T120000Z\r\nEND:VTODO\r\n"));
 
-    std::vector<std::string> subjects;
-    for (const auto& t : mail.Tasks())
-        subjects.push_back(t.m_strSubject);
-    EXPECT_EQ(subjects, (std::vector<std::string>{"bare", "known"}));
     const auto tasks = mail.Tasks();
+    ASSERT_EQ(tasks.size(), 2u);
+    EXPECT_EQ(tasks[0].m_strSubject, "bare");
+    EXPECT_EQ(tasks[1].m_strSubject, "known");
     EXPECT_EQ(tasks[1].m_dtDate, CDateTime::FromFields(2026, 12, 24));
     EXPECT_EQ(tasks[1].m_nPriority, 2);
 
@@ -247,50 +197,40 @@ TEST(MailServerTest, FollowsTheVdirRules)
         item.SetProperty("Subject", CAutoVariant::Text(item.GetProperty("Subject").ToText() + " changed"));
         item.Call("Display", {CAutoVariant::Bool(false)});
     }
-    const std::string strKnown = ReadFile((strTasks + "/known.ics").toStdString());
+    const std::string strKnown = ReadBytes(strTasks + "/known.ics");
     for (const char* psz : {"UID:known-1", "SUMMARY:known changed", "CATEGORIES:home", "X-OTHER-TOOL;X-PARAM=1:kept",
                             "DUE:20261230T120000Z", "DTSTART;VALUE=DATE:20261224", "PRIORITY:3"})
         EXPECT_NE(strKnown.find(psz), std::string::npos) << psz;
-    EXPECT_NE(ReadFile((strTasks + "/bare.ics").toStdString()).find("UID:"), std::string::npos);
+    EXPECT_NE(ReadBytes(strTasks + "/bare.ics").find("UID:"), std::string::npos);
     // Written in place: no new file, nothing left beside them.
-    EXPECT_EQ(QDir(strTasks).entryList(QDir::Files | QDir::Hidden).size(), 9);
+    EXPECT_EQ(QDir(QString::fromStdString(strTasks)).entryList(QDir::Files | QDir::Hidden).size(), 9);
 
-    // Priority bands and start-date forms as other tools write them.
-    const std::vector<std::pair<std::string, int>> bands = {{"", 1},
-                                                            {"PRIORITY:0\r\n", 1},
-                                                            {"PRIORITY:1\r\n", 2},
-                                                            {"PRIORITY:4\r\n", 2},
-                                                            {"PRIORITY:5\r\n", 1},
-                                                            {"PRIORITY:6\r\n", 0},
-                                                            {"PRIORITY:9\r\n", 0}};
-    for (const auto& [strProp, nImportance] : bands) {
-        auto p = CICalItem::Parse(Calendar("BEGIN:VTODO\r\n" + strProp + "END:VTODO\r\n"), CICalItem::EKind::task);
+    // Priority bands and start-date forms as other tools write them: the
+    // edges of each band.
+    for (const auto& [pszProp, nImportance] : {std::pair("", 1),
+                                               {"PRIORITY:0\r\n", 1},
+                                               {"PRIORITY:1\r\n", 2},
+                                               {"PRIORITY:4\r\n", 2},
+                                               {"PRIORITY:5\r\n", 1},
+                                               {"PRIORITY:6\r\n", 0}}) {
+        auto p = CICalItem::Parse(Calendar(std::string("BEGIN:VTODO\r\n") + pszProp + "END:VTODO\r\n"),
+                                  CICalItem::EKind::task);
         ASSERT_TRUE(p);
-        EXPECT_EQ(ImportanceFromPriority(p->GetPriority()), nImportance) << strProp;
+        EXPECT_EQ(ImportanceFromPriority(p->GetPriority()), nImportance) << pszProp;
     }
     auto utc =
         CICalItem::Parse(Calendar("BEGIN:VTODO\r\nDTSTART:20261224T120000Z\r\nEND:VTODO\r\n"), CICalItem::EKind::task);
     ASSERT_TRUE(utc && utc->GetDate());
-    std::tm noon{};
-    noon.tm_year = 126;
-    noon.tm_mon = 11;
-    noon.tm_mday = 24;
-    noon.tm_hour = 12;
-    const time_t tt = timegm(&noon);
-    std::tm local{};
-    localtime_r(&tt, &local);
-    EXPECT_EQ(*utc->GetDate(), CDateTime::FromFields(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                                                      local.tm_hour, local.tm_min, local.tm_sec));
+    const QDateTime noon = QDateTime(QDate(2026, 12, 24), QTime(12, 0), Qt::UTC).toLocalTime();
+    EXPECT_EQ(*utc->GetDate(), CDateTime::FromFields(noon.date().year(), noon.date().month(), noon.date().day(),
+                                                     noon.time().hour(), noon.time().minute()));
     EXPECT_FALSE(CICalItem::Parse("garbage", CICalItem::EKind::task));
     EXPECT_FALSE(CICalItem::Parse(Calendar(strTodo), CICalItem::EKind::note));
 }
 
 TEST(MailServerTest, FoldersComeFromTheSettingsAndAreMadeWhenMissing)
 {
-    {
-        QSettings settings = OpenUserSettings();
-        settings.remove(QStringLiteral("Mail Client"));
-    }
+    OpenUserSettings().remove(QStringLiteral("Mail Client"));
     const SMailClientFolders defaults = LoadMailClientFolders();
     const QString strData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     EXPECT_EQ(defaults.strTasks, (strData + "/Mail Client/Tasks").toStdString());
@@ -310,7 +250,7 @@ TEST(MailServerTest, FoldersComeFromTheSettingsAndAreMadeWhenMissing)
     outlook.Close();
 
     // A folder that cannot be made: the connection stays off, and says so.
-    WriteFile(dir.path() + "/file", "x");
+    WriteBytes(dir.path().toStdString() + "/file", "x");
     SaveMailClientFolders({dir.path().toStdString() + "/file/tasks", mine.strNotes});
     EXPECT_FALSE(outlook.Open(registry, reporter));
     ASSERT_EQ(reporter.boxes.size(), 1u);
@@ -320,53 +260,47 @@ TEST(MailServerTest, FoldersComeFromTheSettingsAndAreMadeWhenMissing)
 
 namespace
 {
-// todoman with a configuration of its own that reads every list under strRoot.
+// todoman with a configuration of its own that reads every list under
+// strRoot, "tasks" its default.
 struct STodoman
 {
     QString strProgram;
     QTemporaryDir home;
+    const std::string strHome = home.path().toStdString();
 
-    STodoman()
+    explicit STodoman(const std::string& strRoot)
     {
         for (const char* psz : {"todo", "todoman"})
             if (strProgram.isEmpty())
                 strProgram = QStandardPaths::findExecutable(QString::fromLatin1(psz));
+        WriteBytes(strHome + "/config.py", "path = \"" + strRoot +
+                                               "/*\"\ndate_format = \"%Y-%m-%d\"\ntime_format = "
+                                               "\"%H:%M\"\ndefault_list = \"tasks\"\n");
     }
 
-    void Configure(const QString& strRoot, const QString& strDefaultList)
+    SRawRun operator()(std::vector<std::string> args) const
     {
-        QDir().mkpath(home.path() + "/cfg");
-        WriteFile(home.path() + "/cfg/config.py", "path = \"" + strRoot.toStdString() +
-                                                      "/*\"\ndate_format = \"%Y-%m-%d\"\ntime_format = "
-                                                      "\"%H:%M\"\ndefault_list = \"" +
-                                                      strDefaultList.toStdString() + "\"\n");
-    }
-
-    SRun operator()(const QStringList& args) const
-    {
-        return Run(strProgram, args,
-                   {"TODOMAN_CONFIG=" + home.path() + "/cfg/config.py", "HOME=" + home.path(),
-                    "XDG_CACHE_HOME=" + home.path() + "/cache", "XDG_DATA_HOME=" + home.path() + "/data", "TZ=UTC"},
-                   60000);
+        args.insert(args.begin(), {"env", "TODOMAN_CONFIG=" + strHome + "/config.py", "HOME=" + strHome,
+                                   "XDG_CACHE_HOME=" + strHome + "/cache", "XDG_DATA_HOME=" + strHome + "/data",
+                                   "TZ=UTC", strProgram.toStdString()});
+        return RunProgram(args, 60);
     }
 };
 } // namespace
 
 TEST(MailServerTest, TodomanAndQuillboxReadEachOthersTasks)
 {
-    STodoman todo;
+    SMail mail;
+    const STodoman todo(mail.dir.path().toStdString());
     if (todo.strProgram.isEmpty())
         GTEST_SKIP() << "todoman is not installed";
-    SMail mail;
-    const QString strRoot = QFileInfo(QString::fromStdString(mail.folders.strTasks)).absolutePath();
-    todo.Configure(strRoot, QStringLiteral("tasks"));
 
     // A task written by todoman is offered with its subject, date and priority:
     // its start date, or its due date when it has no start.
-    const SRun made = todo({"new", "-l", "tasks", "--start", "2026-12-24", "--due", "2026-12-31", "--priority",
-                            "high", "Buy gifts"});
+    const SRawRun made =
+        todo({"new", "-l", "tasks", "--start", "2026-12-24", "--due", "2026-12-31", "--priority", "high", "Buy gifts"});
     ASSERT_EQ(made.code, 0) << made.err;
-    const SRun due = todo({"new", "-l", "tasks", "--due", "2026-12-20", "Post cards"});
+    const SRawRun due = todo({"new", "-l", "tasks", "--due", "2026-12-20", "Post cards"});
     ASSERT_EQ(due.code, 0) << due.err;
     auto tasks = mail.Tasks();
     ASSERT_EQ(tasks.size(), 2u);
@@ -387,10 +321,10 @@ TEST(MailServerTest, TodomanAndQuillboxReadEachOthersTasks)
     note.m_nPriority = 0;
     ExportOutlookTask(mail.outlook, mail.reporter, &note);
     // todoman shows the due date (and, seeing it equal to the start, keeps no start of its own).
-    const SRun listed = todo({"list"});
+    const SRawRun listed = todo({"list"});
     EXPECT_EQ(listed.code, 0) << listed.err;
     EXPECT_NE(listed.out.find("2026-03-15 09:00 Water the plants"), std::string::npos) << listed.out;
-    const SRun porcelain = todo({"--porcelain", "list"});
+    const SRawRun porcelain = todo({"--porcelain", "list"});
     EXPECT_NE(porcelain.out.find("\"description\": \"every pot\""), std::string::npos) << porcelain.out;
     EXPECT_NE(porcelain.out.find("\"priority\": 9"), std::string::npos) << porcelain.out;
     // 2026-03-15 09:00 UTC.

@@ -1,16 +1,6 @@
-#include "AppContext.h"
-#include "AutomationRegistry.h"
-#include "ErrorReporter.h"
-#include "NoteStore.h"
 #include "OfficeExports.h"
-#include "OutlookConnection.h"
-#include "MailClientSettings.h"
-#include "MailServer.h"
 #include "OfficeTestUtil.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "TestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -19,45 +9,6 @@
 
 namespace
 {
-// The note the imported texts are added to.
-CNoteRecord TargetNote()
-{
-    CNoteRecord n;
-    n.m_strKey = "2005091711344410";
-    n.m_strTitle = "Shopping";
-    return n;
-}
-
-// Our mail-client server over two folders of a temporary directory, into
-// which Add writes items as another program would.
-struct SOutlook
-{
-    QTemporaryDir dir;
-    CRecordingOpener opener;
-    CAutomationRegistry registry;
-    CCapturingReporter reporter;
-    COutlookConnection outlook;
-    int nItems = 0;
-
-    SOutlook()
-    {
-        const SMailClientFolders folders{dir.path().toStdString() + "/tasks", dir.path().toStdString() + "/notes"};
-        registry.Register("Outlook.Application", [this, folders] { return CreateMailServer(folders, opener); });
-    }
-
-    // pszKind is VTODO for a task, VJOURNAL for a note.
-    void Add(const char* pszKind, const std::string& strProperties)
-    {
-        const QString strDir = dir.path() + (pszKind == std::string("VTODO") ? "/tasks" : "/notes");
-        QFile f(strDir + QStringLiteral("/%1.ics").arg(++nItems));
-        ASSERT_TRUE(QDir().mkpath(strDir) && f.open(QIODevice::WriteOnly));
-        const std::string strItem = "BEGIN:" + std::string(pszKind) + "\r\nUID:" + std::to_string(nItems) + "\r\n" +
-                                    strProperties + "END:" + pszKind + "\r\n";
-        f.write(QByteArray::fromStdString("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + strItem +
-                                          "END:VCALENDAR\r\n"));
-    }
-};
-
 // The dialog without its window: the rows as listed, every row ticked.
 template <class T>
 std::optional<std::vector<T>> TickAll(CImportList<T>& list)
@@ -80,29 +31,26 @@ std::optional<std::vector<COutlookTaskEntry>> ChooseAllTasks(COutlookConnection&
     c.ListTasks(list);
     return TickAll(list);
 }
+
+// Items in the mail client's folders, imported into a loaded folder.
+class OutlookTest : public ::testing::Test, protected SLoadedStore
+{
+protected:
+    SMail o;
+};
 } // namespace
 
-TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
+TEST_F(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
 {
-    QTemporaryDir dir;
-    CAppContext app(dir.path().toStdString());
-    CNoteStore store(app);
-    SOutlook o;
-    o.outlook.Open(o.registry, o.reporter);
-    const std::string strFolder = dir.path().toStdString();
-    store.LoadFolder(strFolder);
     const NotesChooser chooseAll = ChooseAllNotes;
 
-    CNoteRecord target = TargetNote();
+    CNoteRecord target = MakeNote("2005091711344410", "Shopping");
     target.m_strNotes = "x";
     o.Add("VJOURNAL", "DESCRIPTION:b\r\n");
     o.Add("VJOURNAL", "DESCRIPTION:a\r\n");
-    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, chooseAll));
+    EXPECT_TRUE(ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x\r\na\r\nb\r\n");
-    CNoteRecord stored;
-    ASSERT_EQ(CNoteStore::ReadNoteFile(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), target), stored),
-              CNoteStore::ReadResult::ok);
-    EXPECT_EQ(stored.m_strNotes, "x\r\na\r\nb\r\n");
+    EXPECT_EQ(NoteFileAt(PathOf(target.m_strKey)).m_strNotes, "x\r\na\r\nb\r\n");
 
     // Nothing ticked, Cancel, no folder, no note: nothing changes.
     target.m_strNotes = "x";
@@ -110,22 +58,15 @@ TEST(OutlookTest, ImportNotesAppendsChosenTextsInRowOrder)
         return std::optional<std::vector<std::string>>(std::vector<std::string>());
     };
     const NotesChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<std::string>>(); };
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, none));
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, cancel));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store, none));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store, cancel));
     EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, &target, "", store, chooseAll));
-    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, nullptr, strFolder, store, chooseAll));
+    EXPECT_FALSE(ImportOutlookNotes(o.outlook, o.reporter, nullptr, folder, store, chooseAll));
     EXPECT_EQ(target.m_strNotes, "x");
 }
 
-TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
+TEST_F(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
 {
-    QTemporaryDir dir;
-    CAppContext app(dir.path().toStdString());
-    CNoteStore store(app);
-    SOutlook o;
-    o.outlook.Open(o.registry, o.reporter);
-    const std::string strFolder = dir.path().toStdString();
-    store.LoadFolder(strFolder);
     int nCalls = 0;
     const TasksChooser chooseAll = [&](COutlookConnection& c) {
         ++nCalls;
@@ -142,18 +83,15 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
     std::vector<std::string> taken;
     for (int s = 0; s < 3; ++s)
         for (int c = 0; c < 2; ++c) {
-            CNoteRecord n;
-            n.m_strKey = MakeNoteKey(CDateTime(now.m_dt + s / 86400.0), c);
-            n.m_strTitle = "existing";
-            store.WriteNoteFile(n);
-            taken.push_back(n.m_strKey);
+            taken.push_back(MakeNoteKey(CDateTime(now.m_dt + s / 86400.0), c));
+            store.WriteNoteFile(MakeNote(taken.back(), "existing"));
         }
-    store.LoadFolder(strFolder);
+    store.LoadFolder(folder);
 
     o.Add("VTODO", "SUMMARY:write\r\nDESCRIPTION:b\\n1\r\nDTSTART:20050917T120000\r\nPRIORITY:1\r\n");
     o.Add("VTODO", "SUMMARY:Apply\r\nPRIORITY:9\r\n");
     o.Add("VTODO", "SUMMARY:call\r\nDESCRIPTION:c\r\nDTSTART:20051214T060000\r\nPRIORITY:5\r\n");
-    EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, chooseAll));
+    EXPECT_TRUE(ImportOutlookTasks(o.outlook, o.reporter, folder, store, chooseAll));
     EXPECT_EQ(store.GetCount(), 9);
     std::map<std::string, CNoteRecord> imported;
     store.ForEach([&](const CNoteRecord& n) {
@@ -169,11 +107,8 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
         EXPECT_EQ(key.size(), 16u);
     }
     EXPECT_EQ(titles, (std::vector<std::string>{"Apply", "call", "write"}));
-    for (const std::string& key : taken) {
-        CNoteRecord n;
-        ASSERT_EQ(CNoteStore::ReadNoteFile(strFolder + "/QB_" + key + ".qbt", n), CNoteStore::ReadResult::ok);
-        EXPECT_EQ(n.m_strTitle, "existing");
-    }
+    for (const std::string& key : taken)
+        EXPECT_EQ(NoteFileAt(PathOf(key)).m_strTitle, "existing");
     const auto& [k0, apply] = *imported.begin();
     EXPECT_EQ(apply.m_bHasDate, 0);
     EXPECT_EQ(apply.m_nPriority, 0);
@@ -185,49 +120,39 @@ TEST(OutlookTest, ImportTasksMakesNewNotesWithoutOverwriting)
 
     // Cancel stores nothing and asks for no refresh.
     const TasksChooser cancel = [](COutlookConnection&) { return std::optional<std::vector<COutlookTaskEntry>>(); };
-    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, cancel));
+    EXPECT_FALSE(ImportOutlookTasks(o.outlook, o.reporter, folder, store, cancel));
     EXPECT_EQ(store.GetCount(), 9);
 }
 
-TEST(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
+TEST_F(OutlookTest, AnImportThatCannotWriteSaysSoAndCountsOnlyWhatWasWritten)
 {
-    struct SCounting : IErrorReporter
-    {
-        int nReports = 0;
-        void ReportError(const std::string&) override { ++nReports; }
-    } counting;
-    QTemporaryDir dir;
-    CAppContext app(dir.path().toStdString());
-    CNoteStore store(app, &counting);
-    SOutlook o;
-    o.outlook.Open(o.registry, o.reporter);
     // A folder whose directory has gone since it was chosen.
-    const std::string strFolder = dir.path().toStdString() + "/gone";
-    store.LoadFolder(strFolder);
+    const std::string gone = folder + "/gone";
+    store.LoadFolder(gone);
     for (const char* pszTitle : {"one", "two", "three"})
         o.Add("VTODO", "SUMMARY:" + std::string(pszTitle) + "\r\n");
     o.Add("VJOURNAL", "DESCRIPTION:one\r\n");
 
-    const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, strFolder, store, ChooseAllTasks);
+    const SImportResult tasks = ImportOutlookTasks(o.outlook, o.reporter, gone, store, ChooseAllTasks);
     EXPECT_TRUE(tasks);
     EXPECT_EQ(tasks.nChosen, 3);
     EXPECT_EQ(tasks.nWritten, 0);
     EXPECT_NE(tasks.strError.find("gone"), std::string::npos);
     // The first failure ends the import: one report, not one per task.
-    EXPECT_EQ(counting.nReports, 1);
+    EXPECT_EQ(reporter.messages.size(), 1u);
 
-    CNoteRecord target = TargetNote();
-    const SImportResult notes = ImportOutlookNotes(o.outlook, o.reporter, &target, strFolder, store, ChooseAllNotes);
+    CNoteRecord target = MakeNote("2005091711344410", "Shopping");
+    const SImportResult notes = ImportOutlookNotes(o.outlook, o.reporter, &target, gone, store, ChooseAllNotes);
     EXPECT_TRUE(notes);
     EXPECT_EQ(notes.nWritten, 0);
     EXPECT_NE(notes.strError.find("gone"), std::string::npos);
-    EXPECT_EQ(counting.nReports, 2);
+    EXPECT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(o.reporter.boxes.empty());
 
     // Written: counted.
-    store.LoadFolder(dir.path().toStdString());
+    store.LoadFolder(folder);
     const SImportResult written =
-        ImportOutlookNotes(o.outlook, o.reporter, &target, dir.path().toStdString(), store,
+        ImportOutlookNotes(o.outlook, o.reporter, &target, folder, store,
                            [](COutlookConnection&) { return std::optional(std::vector<std::string>{"x"}); });
     EXPECT_EQ(written.nWritten, 1);
     EXPECT_TRUE(written.strError.empty());

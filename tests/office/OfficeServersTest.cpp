@@ -8,10 +8,14 @@
 #include "OfficeInstall.h"
 #include "OfficeTestUtil.h"
 #include "SpreadsheetDocument.h"
+#include "TestUtil.h"
 #include "WriterServer.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +36,31 @@ CNoteRecord Note()
 }
 
 const SOfficeInstall fakeOffice{"/opt/office/soffice", true, true, true};
+
+// A file converted by LibreOffice, headless, with a profile of its own so
+// that conversions run side by side; Read waits for it.
+struct SConversion
+{
+    SConversion(const std::string& strFileIn, const std::string& strFilter) : strFile(strFileIn)
+    {
+        pid = StartRaw({"env", "HOME=" + strProfile, "soffice", "-env:UserInstallation=file://" + strProfile,
+                        "--headless", "--norestore", "--convert-to", strFilter, "--outdir", strProfile, strFile},
+                       strProfile + "/run");
+    }
+    ~SConversion() { FinishRaw(pid, strProfile + "/run", 0); }
+    std::string Read(const std::string& strExtension)
+    {
+        FinishRaw(pid, strProfile + "/run", 240);
+        return ReadBytes(strProfile + "/" +
+                         QFileInfo(QString::fromStdString(strFile)).completeBaseName().toStdString() + "." +
+                         strExtension);
+    }
+
+    std::string strFile;
+    QTemporaryDir profile;
+    const std::string strProfile = profile.path().toStdString();
+    pid_t pid;
+};
 
 bool HaveLibreOffice()
 {
@@ -86,28 +115,22 @@ TEST(OfficeServersTest, MissingLibreOfficeShowsNothingAndSaysWhy)
         EXPECT_EQ(opener.starts.size(), nStarted + 1);
     }
     // Nothing on the PATH.
-    const QByteArray path = qgetenv("PATH");
     QTemporaryDir empty;
-    qputenv("PATH", empty.path().toLocal8Bit());
+    const CScopedEnv path("PATH", empty.path().toStdString());
     EXPECT_TRUE(FindLibreOffice().strProgram.empty());
     // Debian's layout: the program on the PATH links into the folder of its
     // libraries, where a desktop LibreOffice has its window-system plugins.
-    const QDir dir(empty.path());
-    dir.mkpath(QStringLiteral("program"));
-    const auto touch = [&](const char* psz) {
-        QFile(dir.filePath(QString::fromLatin1(psz))).open(QIODevice::WriteOnly);
-    };
-    for (const char* psz : {"program/soffice", "program/libswlo.so", "program/libsclo.so"})
-        touch(psz);
-    QFile::setPermissions(dir.filePath(QStringLiteral("program/soffice")),
-                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QFile::link(dir.filePath(QStringLiteral("program/soffice")), dir.filePath(QStringLiteral("soffice")));
+    const std::string program = empty.path().toStdString() + "/program/";
+    QDir().mkpath(QString::fromStdString(program));
+    for (const char* psz : {"soffice", "libswlo.so", "libsclo.so"})
+        WriteBytes(program + psz, "");
+    ::chmod((program + "soffice").c_str(), 0500);
+    ::symlink((program + "soffice").c_str(), (empty.path().toStdString() + "/soffice").c_str());
     const SOfficeInstall headless = FindLibreOffice();
     EXPECT_TRUE(headless.bWriter && headless.bCalc);
     EXPECT_FALSE(headless.bDesktop);
-    touch("program/libvclplug_gtk3lo.so");
+    WriteBytes(program + "libvclplug_gtk3lo.so", "");
     EXPECT_TRUE(FindLibreOffice().bDesktop);
-    qputenv("PATH", path);
 }
 
 TEST(CalcServerTest, BadCellsAndRangesAreServerErrorsNotCrashes)
@@ -156,41 +179,26 @@ TEST(OfficeServersTest, LibreOfficeReadsWhatTheServersWrite)
     // Two conversions side by side: LibreOffice takes seconds to start.
     const std::string& strDoc = opener.starts[0].args[1];
     const std::string& strSheet = opener.starts[1].args[1];
-    CConversion text({strDoc}, QStringLiteral("txt:Text (encoded):UTF8,LF,,,"));
-    CConversion cells({strSheet}, QStringLiteral("csv"));
+    SConversion text(strDoc, "txt:Text (encoded):UTF8,LF,,,");
+    SConversion cells(strSheet, "csv");
     const std::string strDate = CAppContext::FormatDate(note.m_dtDate);
-    const std::string strText = text.Read(strDoc);
-    EXPECT_EQ(strText, "\xEF\xBB\xBFShopping  list\n\n" + strDate +
-                           "\n\nPriority\t:\tHigh\n\nComments\t:\tWeekly\n\nKeyword(s)\t:\tfood & drink "
-                           "<home>\n\nNotes: \n\nmilk\nbread\n  two eggs\n\n\n");
-
-    const std::string strCsv = cells.Read(strSheet);
-    const std::string strExpected = ",,Shopping  list,,\n"
-                                    ",,,,\n"
-                                    ",,,," +
-                                    strDate +
-                                    "\n"
-                                    ",,,,\n"
-                                    "Priority,High,,,\n"
-                                    ",,,,\n"
-                                    "Comments,Weekly,,,\n"
-                                    ",,,,\n"
-                                    "Keyword(s),food & drink <home>,,,\n"
-                                    ",,,,\n"
-                                    "Notes,View Notes,,,\n";
-    EXPECT_EQ(strCsv, ",,,,\n" + strExpected);
+    EXPECT_EQ(text.Read("txt"), "\xEF\xBB\xBFShopping  list\n\n" + strDate +
+                                    "\n\nPriority\t:\tHigh\n\nComments\t:\tWeekly\n\nKeyword(s)\t:\tfood & drink "
+                                    "<home>\n\nNotes: \n\nmilk\nbread\n  two eggs\n\n\n");
+    EXPECT_EQ(cells.Read("csv"), ",,,,\n,,Shopping  list,,\n,,,,\n,,,," + strDate +
+                                     "\n,,,,\nPriority,High,,,\n,,,,\nComments,Weekly,,,\n,,,,\n"
+                                     "Keyword(s),food & drink <home>,,,\n,,,,\nNotes,View Notes,,,\n");
 }
 
 TEST(OfficeServersTest, TemporaryFolderFallsBackWhenTmpdirCannotBeUsed)
 {
-    const bool bHadTmpdir = qEnvironmentVariableIsSet("TMPDIR");
-    const QByteArray strOldTmpdir = qgetenv("TMPDIR");
     QTemporaryDir dir;
+    CScopedEnv tmpdir("TMPDIR", "");
     ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly));
     // Gone, a plain file, not absolute: each time the system's own is used.
     for (const QString& strTmpdir :
          {dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("file")), QStringLiteral("relative")}) {
-        qputenv("TMPDIR", strTmpdir.toLocal8Bit());
+        tmpdir.Set(strTmpdir.toStdString());
         RemoveProgramTempDir();
         std::string strError;
         const std::string strDir = ProgramTempDir(&strError);
@@ -199,12 +207,8 @@ TEST(OfficeServersTest, TemporaryFolderFallsBackWhenTmpdirCannotBeUsed)
         EXPECT_EQ(NewProgramTempFile(".fodt").rfind(strDir + "/", 0), 0u);
     }
     // A usable TMPDIR is still the first choice.
-    qputenv("TMPDIR", dir.path().toLocal8Bit());
+    tmpdir.Set(dir.path().toStdString());
     RemoveProgramTempDir();
     EXPECT_EQ(ProgramTempDir().rfind(dir.path().toStdString() + "/quillbox-", 0), 0u);
     RemoveProgramTempDir();
-    if (bHadTmpdir)
-        qputenv("TMPDIR", strOldTmpdir);
-    else
-        qunsetenv("TMPDIR");
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "AutomationRegistry.h"
 #include "AutomationReport.h"
 #include "DocumentOpener.h"
+#include "MailClientSettings.h"
+#include "MailServer.h"
+#include "OutlookConnection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -58,72 +61,52 @@ public:
     }
 };
 
-struct SRun
+inline std::string Calendar(const std::string& strInner)
 {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-inline SRun Run(const QString& program, const QStringList& args, const QStringList& env = {}, int msTimeout = 180000)
-{
-    QProcess p;
-    if (!env.isEmpty()) {
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        for (const QString& kv : env)
-            e.insert(kv.section(QLatin1Char('='), 0, 0), kv.section(QLatin1Char('='), 1));
-        p.setProcessEnvironment(e);
-    }
-    p.start(program, args);
-    if (!p.waitForFinished(msTimeout))
-        p.kill();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//Test//EN\r\n" + strInner + "END:VCALENDAR\r\n";
 }
 
-// Files converted by LibreOffice, headless, with a profile of its own so
-// that several conversions run side by side. Starts at once; Read waits.
-class CConversion
+// A connection to our mail-client server over two folders of a temporary
+// directory, into which Add writes items as another program would.
+struct SMail
 {
-public:
-    CConversion(const std::vector<std::string>& files, const QString& strFilter) : m_strFilter(strFilter)
+    QTemporaryDir dir;
+    SMailClientFolders folders{dir.path().toStdString() + "/tasks", dir.path().toStdString() + "/notes"};
+    CRecordingOpener opener;
+    CAutomationRegistry registry;
+    CCapturingReporter reporter;
+    COutlookConnection outlook;
+    int nItems = 0;
+
+    SMail()
     {
-        QStringList args = {QStringLiteral("-env:UserInstallation=file://") + m_profile.path(),
-                            QStringLiteral("--headless"),
-                            QStringLiteral("--norestore"),
-                            QStringLiteral("--convert-to"),
-                            strFilter,
-                            QStringLiteral("--outdir"),
-                            m_out.path()};
-        for (const std::string& f : files)
-            args << QString::fromStdString(f);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_profile.path());
-        m_process.setProcessEnvironment(env);
-        m_process.start(QStandardPaths::findExecutable(QStringLiteral("soffice")), args);
+        registry.Register("Outlook.Application", [this] { return CreateMailServer(folders, opener); });
+        bOpened = outlook.Open(registry, reporter);
     }
-    ~CConversion()
+    bool bOpened;
+
+    // strKind is VTODO for a task, VJOURNAL for a note.
+    void Add(const std::string& strKind, const std::string& strProperties)
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
+        const std::string strUid = std::to_string(++nItems);
+        QFile f(
+            QString::fromStdString((strKind == "VTODO" ? folders.strTasks : folders.strNotes) + "/" + strUid + ".ics"));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray::fromStdString(Calendar("BEGIN:" + strKind + "\r\nUID:" + strUid + "\r\n" +
+                                                       strProperties + "END:" + strKind + "\r\n")));
     }
 
-    // The converted form of strFile; empty when LibreOffice made none.
-    std::string Read(const std::string& strFile)
-    {
-        if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(240000))
-            m_process.kill();
-        const QString strBase = QFileInfo(QString::fromStdString(strFile)).completeBaseName();
-        QFile f(m_out.path() + QLatin1Char('/') + strBase + QLatin1Char('.') +
-                m_strFilter.section(QLatin1Char(':'), 0, 0));
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-    }
+    std::vector<COutlookTaskEntry> Tasks() { return Listed<COutlookTaskEntry>(&COutlookConnection::ListTasks); }
+    std::vector<std::string> Notes() { return Listed<std::string>(&COutlookConnection::ListNotes); }
 
-private:
-    QString m_strFilter;
-    QTemporaryDir m_profile;
-    QTemporaryDir m_out;
-    QProcess m_process;
+    template <class T, class F>
+    std::vector<T> Listed(F pfnList)
+    {
+        CImportList<T> list;
+        (outlook.*pfnList)(list, nullptr, nullptr);
+        std::vector<T> out;
+        for (size_t i = 0; i < list.GetCount(); ++i)
+            out.push_back(list.GetRow(i).data);
+        return out;
+    }
 };

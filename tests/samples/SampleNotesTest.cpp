@@ -1,42 +1,22 @@
-#include "AppContext.h"
-#include "NoteRecord.h"
-#include "NoteStore.h"
+#include "TestUtil.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
-#include <vector>
-
 namespace
 {
-struct SRun
+SRawRun MakeSamples(const QString& dir)
 {
-    int code;
-    std::string err;
-};
-
-SRun MakeSamples(const QString& dir)
-{
-    QProcess p;
-    p.start(QStringLiteral(QUILLBOX_SAMPLE_NOTES_PATH), {dir});
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError().toStdString()};
+    return RunProgram({QUILLBOX_SAMPLE_NOTES_PATH, dir.toStdString()});
 }
 
 std::vector<CNoteRecord> LoadAll(const QString& dir, std::vector<std::string>& skipped)
 {
-    CAppContext app(QCoreApplication::applicationDirPath().toStdString());
-    CNoteStore store(app);
-    skipped = store.LoadFolder(dir.toStdString());
+    SLoadedStore loaded(dir.toStdString());
+    skipped = loaded.store.LoadFolder(loaded.folder);
     std::vector<CNoteRecord> notes;
-    store.ForEach([&](const CNoteRecord& n) { notes.push_back(n); });
+    loaded.store.ForEach([&](const CNoteRecord& n) { notes.push_back(n); });
     return notes;
 }
 
@@ -52,9 +32,8 @@ bool HasBareLineFeed(const std::string& s)
 TEST(SampleNotes, WritesAReadableFolderOnce)
 {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     const QString dir = tmp.filePath(QStringLiteral("Sample Notes"));
-    const SRun first = MakeSamples(dir);
+    const SRawRun first = MakeSamples(dir);
     ASSERT_EQ(first.code, 0) << first.err;
 
     std::vector<std::string> skipped;
@@ -70,7 +49,7 @@ TEST(SampleNotes, WritesAReadableFolderOnce)
         EXPECT_FALSE(HasBareLineFeed(n.m_strNotes)) << n.m_strTitle;
 
     // A rebuild runs the program again over the same folder.
-    const SRun second = MakeSamples(dir);
+    const SRawRun second = MakeSamples(dir);
     ASSERT_EQ(second.code, 0) << second.err;
     EXPECT_EQ(LoadAll(dir, skipped).size(), notes.size());
     EXPECT_TRUE(skipped.empty());
@@ -79,18 +58,13 @@ TEST(SampleNotes, WritesAReadableFolderOnce)
 TEST(SampleNotes, FailsWhereItCannotWrite)
 {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-
     const QString orphan = tmp.filePath(QStringLiteral("missing/Sample Notes"));
     EXPECT_NE(MakeSamples(orphan).code, 0);
     EXPECT_FALSE(QDir(tmp.filePath(QStringLiteral("missing"))).exists());
 
     const QString file = tmp.filePath(QStringLiteral("plain file"));
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    const SRun onFile = MakeSamples(file);
+    WriteBytes(file.toStdString(), "");
+    const SRawRun onFile = MakeSamples(file);
     EXPECT_NE(onFile.code, 0);
     EXPECT_FALSE(onFile.err.empty());
 
@@ -100,7 +74,7 @@ TEST(SampleNotes, FailsWhereItCannotWrite)
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QFile probe(locked + QStringLiteral("/probe"));
     if (!probe.open(QIODevice::WriteOnly)) {
-        const SRun onLocked = MakeSamples(locked);
+        const SRawRun onLocked = MakeSamples(locked);
         EXPECT_NE(onLocked.code, 0);
         EXPECT_FALSE(onLocked.err.empty());
     }

@@ -2,6 +2,7 @@
 #include "NoteRecord.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,9 +16,6 @@ TEST(AppContext, PathsAndPreferences)
     CAppContext app(dir.path().toStdString());
     EXPECT_EQ(app.m_strSettingsFile, dir.path().toStdString() + "/FolderSettings.set");
     EXPECT_EQ(app.GetDefaultFolderPath(), dir.path().toStdString() + "/Sample Notes");
-    CNoteRecord n;
-    n.m_strKey = "2005091711344410";
-    EXPECT_EQ(CAppContext::GetNoteFilePath("/n", n), "/n/QB_2005091711344410.qbt");
 
     // A directory that cannot be written falls back to the per-user data directory.
     CAppContext installed(dir.path().toStdString() + "/not-there");
@@ -56,11 +54,15 @@ TEST(AppContext, PathsAndPreferences)
     raw.clear();
 }
 
+// Times never show seconds, whatever the locale; the tests run under
+// LC_ALL=C.UTF-8, a plain machine's default.
 TEST(AppContext, DatesAndTimes)
 {
-
     const CDateTime dt = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
-    EXPECT_FALSE(CAppContext::FormatDate(dt).empty());
-    EXPECT_EQ(CAppContext::FormatTime(dt).find("44"), std::string::npos) << "no seconds";
+    for (const QLocale& locale : {QLocale::c(), QLocale(QStringLiteral("C.UTF-8")), QLocale(QLocale::German)})
+        EXPECT_EQ(CAppContext::FormatTime(dt, locale), "11:34") << locale.name().toStdString();
+    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QLocale::English, QLocale::UnitedStates)).substr(0, 5), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(dt), "11:34");
+    EXPECT_EQ(CAppContext::FormatTime(CDateTime(0, CDateTime::invalid)), "");
     EXPECT_EQ(CAppContext::FormatDate(CDateTime(0, CDateTime::invalid)), "");
 }

@@ -1,16 +1,14 @@
 // The command-line tool as a whole process against a failing machine and
 // hostile folders: nothing is lost, nothing outside the folder is touched,
 // and every failure exits 1 with the reason.
-#include "AppContext.h"
-#include "NoteStore.h"
 #include "TestUtil.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
 namespace
@@ -19,26 +17,14 @@ class CliFaultTest : public ::testing::Test
 {
 protected:
     std::string Dir() const { return m_dir.path().toStdString(); }
-    SRawRun Cli(std::vector<std::string> args, int nSeconds = 30)
-    {
-        args.insert(args.begin(), QUILLBOX_CLI_PATH);
-        return RunRaw(args, Dir() + "/run" + std::to_string(m_nRuns++), nSeconds);
-    }
-    std::string Trimmed(const std::string& s) const { return QString::fromStdString(s).trimmed().toStdString(); }
     // A note file with any key, written straight into a folder.
     void WriteNote(const std::string& strPath, const std::string& strKey, const std::string& strTitle)
     {
-        CAppContext app(Dir());
-        CNoteStore store(app);
-        CNoteRecord note;
-        note.m_strKey = strKey;
-        note.m_strTitle = strTitle;
-        WriteBytes(strPath, store.NoteFileBytes(note));
+        WriteBytes(strPath, m_loaded.store.NoteFileBytes(MakeNote(strKey, strTitle)));
     }
-    std::vector<std::string> Entries(const std::string& strDir) const { return SortedEntries(strDir); }
 
     QTemporaryDir m_dir;
-    int m_nRuns = 0;
+    SLoadedStore m_loaded;
 };
 } // namespace
 
@@ -49,9 +35,7 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
     CSmallTmpfs tmpfs(disk, "size=256k");
     if (!tmpfs.IsMounted())
         GTEST_SKIP() << "mounting a tmpfs needs root";
-    const SRawRun added = Cli({"add", disk, "--title", "Kept", "--notes", "the text"});
-    ASSERT_EQ(added.code, 0) << added.err;
-    const std::string key = Trimmed(added.out);
+    const std::string key = CliAdd(disk, {"--title", "Kept", "--notes", "the text"});
     const std::string noteFile = disk + "/QB_" + key + ".qbt";
     const std::string before = ReadBytes(noteFile);
     WriteBytes(Dir() + "/more.txt", std::string(20000, 'm'));
@@ -71,6 +55,7 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
 
     const SRawRun add = Cli({"add", disk, "--title", "New", "--notes", std::string(9000, 'n')});
     EXPECT_EQ(add.code, 1) << add.out;
+    EXPECT_NE(add.err.find("No space left on device"), std::string::npos) << add.err;
 
     for (const char* format : {"html", "text-all", "pdf"}) {
         const SRawRun exported = Cli({"export", disk, key, "--format", format, "--output", disk + "/old.html"});
@@ -80,15 +65,14 @@ TEST_F(CliFaultTest, FullDiskFailsAndKeepsEveryFile)
     }
 
     // Nothing half-written is left behind, and the note reads as before.
-    EXPECT_EQ(Entries(disk), (std::vector<std::string>{"QB_" + key + ".qbt", "filler", "old.html"}));
+    EXPECT_EQ(SortedEntries(disk), (std::vector<std::string>{"QB_" + key + ".qbt", "filler", "old.html"}));
     const SRawRun shown = Cli({"show", disk, key, "--json"});
     EXPECT_NE(shown.out.find("\"title\":\"Kept\""), std::string::npos) << shown.out;
 }
 
 TEST_F(CliFaultTest, ConcurrentAddsLoseNoNote)
 {
-    const std::string folder = Dir() + "/notes";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const std::string& folder = m_loaded.folder;
     constexpr int nRounds = 3;
     constexpr int nWriters = 12;
     std::set<std::string> keys;
@@ -105,7 +89,7 @@ TEST_F(CliFaultTest, ConcurrentAddsLoseNoNote)
         }
     }
     EXPECT_EQ(keys.size(), size_t(nRounds * nWriters)) << "every add got a key of its own";
-    EXPECT_EQ(Entries(folder).size(), size_t(nRounds * nWriters));
+    EXPECT_EQ(SortedEntries(folder).size(), size_t(nRounds * nWriters));
     const SRawRun list = Cli({"list", folder});
     for (const std::string& key : keys)
         EXPECT_NE(list.out.find(key + "\t"), std::string::npos) << key;
@@ -114,9 +98,7 @@ TEST_F(CliFaultTest, ConcurrentAddsLoseNoNote)
 TEST_F(CliFaultTest, NotesFileMustBeARegularFile)
 {
     const std::string folder = Dir();
-    const SRawRun added = Cli({"add", folder, "--title", "T", "--notes", "keep me"});
-    ASSERT_EQ(added.code, 0);
-    const std::string key = Trimmed(added.out);
+    const std::string key = CliAdd(folder, {"--title", "T", "--notes", "keep me"});
     ASSERT_EQ(::mkfifo((Dir() + "/fifo").c_str(), 0600), 0);
     for (const std::string& source : {Dir(), std::string("/dev/zero"), Dir() + "/fifo", Dir() + "/missing"}) {
         const SRawRun run = Cli({"update", folder, key, "--notes-file", source}, 10);
@@ -148,7 +130,7 @@ TEST_F(CliFaultTest, KeyFromAFileNeverBecomesAPath)
     EXPECT_TRUE(IsPlainNoteKey(freshKey)) << freshKey;
     EXPECT_EQ(ReadBytes(victim), "not to be touched");
     EXPECT_NE(Cli({"show", folder, freshKey, "--json"}).out.find("\"title\":\"Rescued\""), std::string::npos);
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"QB_", "QB_" + freshKey + ".qbt"}))
+    EXPECT_EQ(SortedEntries(folder), (std::vector<std::string>{"QB_", "QB_" + freshKey + ".qbt"}))
         << "written under the fresh key; the crafted file it replaces is gone";
 
     WriteNote(folder + "/crafted2.qbt", evilKey, "Crafted again");
@@ -168,11 +150,8 @@ TEST_F(CliFaultTest, KeyFromAFileNeverBecomesAPath)
 
 TEST_F(CliFaultTest, OnlyRegularFilesAreNotes)
 {
-    const std::string folder = Dir() + "/notes";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
-    const SRawRun added = Cli({"add", folder, "--title", "Real"});
-    ASSERT_EQ(added.code, 0);
-    const std::string key = Trimmed(added.out);
+    const std::string& folder = m_loaded.folder;
+    const std::string key = CliAdd(folder, {"--title", "Real"});
     ASSERT_EQ(::mkfifo((folder + "/fifo.qbt").c_str(), 0600), 0);
     ASSERT_EQ(::symlink("/dev/zero", (folder + "/zero.qbt").c_str()), 0);
     WriteNote(Dir() + "/outside.qbt", "outside1", "Outside");
@@ -195,10 +174,7 @@ TEST_F(CliFaultTest, OnlyRegularFilesAreNotes)
     WriteBytes(insideTarget, bytes);
     ASSERT_EQ(::symlink("target", noteFile.c_str()), 0);
     ASSERT_EQ(Cli({"update", folder, key, "--title", "Changed"}).code, 0);
-    struct stat st
-    {};
-    ASSERT_EQ(::lstat(noteFile.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(noteFile)));
     EXPECT_EQ(ReadBytes(insideTarget), bytes) << "the link's target is untouched";
 }
 
@@ -206,28 +182,25 @@ TEST_F(CliFaultTest, RawBytesNameOneFile)
 {
     const std::string folder = Dir() + "/caf\xE9";
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
-    const SRawRun added = Cli({"add", folder, "--title", "Bytes"});
-    ASSERT_EQ(added.code, 0) << added.err;
-    const std::string key = Trimmed(added.out);
+    const std::string key = CliAdd(folder, {"--title", "Bytes"});
     ASSERT_EQ(Cli({"update", folder, key, "--comments", "changed"}).code, 0);
-    EXPECT_EQ(Entries(folder).size(), 1u);
+    EXPECT_EQ(SortedEntries(folder).size(), 1u);
 
     // A key holding a byte that is not UTF-8 names its file exactly.
     const std::string rawKey = "2026010100000010\xFF";
     WriteNote(folder + "/QB_" + rawKey + ".qbt", rawKey, "Raw key");
     ASSERT_EQ(Cli({"update", folder, rawKey, "--comments", "changed"}).code, 0);
-    EXPECT_EQ(Entries(folder).size(), 2u) << "no second file";
+    EXPECT_EQ(SortedEntries(folder).size(), 2u) << "no second file";
     ASSERT_EQ(Cli({"delete", folder, rawKey}).code, 0);
     ASSERT_EQ(Cli({"delete", folder, key}).code, 0);
-    EXPECT_TRUE(Entries(folder).empty());
+    EXPECT_TRUE(SortedEntries(folder).empty());
     // Qt cannot name this directory to clean it up.
     EXPECT_EQ(::rmdir(folder.c_str()), 0);
 }
 
 TEST_F(CliFaultTest, EveryPrintedKeyIsTakenBack)
 {
-    const std::string folder = Dir() + "/notes";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    const std::string& folder = m_loaded.folder;
     const std::string key = "a\nb\xFF\\c\x7F\xC3\xA9";
     const std::string escaped = "a\\x0ab\\xff\\\\c\\x7f\xC3\xA9";
     WriteNote(folder + "/odd.qbt", key, "Odd");
@@ -245,5 +218,5 @@ TEST_F(CliFaultTest, EveryPrintedKeyIsTakenBack)
     EXPECT_EQ(Cli({"show", folder, key}).code, 0) << "the raw bytes still name it";
     EXPECT_EQ(Cli({"show", folder, "a\\x0"}).code, 1);
     ASSERT_EQ(Cli({"delete", folder, escaped}).code, 0);
-    EXPECT_TRUE(Entries(folder).empty());
+    EXPECT_TRUE(SortedEntries(folder).empty());
 }

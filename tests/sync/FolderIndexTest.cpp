@@ -29,10 +29,7 @@ protected:
         CNoteStore writer(app);
         writer.LoadFolder(Dir());
         for (const char* title : {"A", "B", "C", "D", "E"}) {
-            CNoteRecord n;
-            n.m_strTitle = title;
-            n.m_strNotes = std::string("on disk ") + title;
-            keys[title] = writer.AddNote(n, 10).strKey;
+            keys[title] = writer.AddNote(MakeNote("", title, std::string("on disk ") + title), 10).strKey;
         }
     }
     std::string Dir() const { return dir.path().toStdString(); }
@@ -75,20 +72,6 @@ protected:
         bytes[bytes.find("disk") + 1] = c;
         return bytes;
     }
-    // Rewrites a note's file in place, its modification time set back as
-    // some sync tools do.
-    void RewriteKeepingTime(const char* title, char c)
-    {
-        struct stat st
-        {};
-        ASSERT_EQ(::stat(PathOf(title).c_str(), &st), 0);
-        const std::string bytes = Altered(ReadBytes(PathOf(title)), c);
-        const int fd = ::open(PathOf(title).c_str(), O_WRONLY);
-        ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
-        const timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(fd, times);
-        ::close(fd);
-    }
 
     QTemporaryDir dir;
     QTemporaryDir cache;
@@ -103,7 +86,7 @@ TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
 
     // While closed: B rewritten, same size, same modification time; C's
     // file replaced by another renamed over it; D deleted; F added.
-    RewriteKeepingTime("B", 'x');
+    ASSERT_TRUE(RewriteKeepingTimes(PathOf("B"), Altered(ReadBytes(PathOf("B")), 'x')));
     {
         WriteBytes(Dir() + "/new", Altered(ReadBytes(PathOf("C")), 'y'));
         struct stat st
@@ -114,15 +97,7 @@ TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
         ASSERT_EQ(std::rename((Dir() + "/new").c_str(), PathOf("C").c_str()), 0);
     }
     ASSERT_EQ(::unlink(PathOf("D").c_str()), 0);
-    {
-        CAppContext otherApp(Dir());
-        CNoteStore other(otherApp);
-        other.LoadFolder(Dir());
-        CNoteRecord f;
-        f.m_strTitle = "F";
-        f.m_strNotes = "on disk F";
-        ASSERT_TRUE(other.AddNote(f));
-    }
+    ASSERT_TRUE(SLoadedStore(Dir()).store.AddNote(MakeNote("", "F", "on disk F")));
 
     CNoteStore store(app);
     store.LoadFolderChecked(Dir());
@@ -141,7 +116,7 @@ TEST_F(FolderIndex, ShownFromIndexOnlyWhereFilesAgree)
 TEST_F(FolderIndex, WriteOfIndexedNoteChecksTheFile)
 {
     ASSERT_TRUE(CFolderIndex::Write(app.m_strIndexDir, IndexNow(Dir())));
-    RewriteKeepingTime("A", 'z');
+    ASSERT_TRUE(RewriteKeepingTimes(PathOf("A"), Altered(ReadBytes(PathOf("A")), 'z')));
     const std::string changed = ReadBytes(PathOf("A"));
 
     CNoteStore store(app);

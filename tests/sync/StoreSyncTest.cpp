@@ -1,17 +1,12 @@
 // Another program writing into a loaded folder: the store never writes over
 // a version it has not read, and takes in what changed without a reload.
-#include "AppContext.h"
 #include "FileIo.h"
-#include "NoteStore.h"
 #include "TestUtil.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,50 +16,24 @@ namespace
 {
 // The other machine: its own store over the same directory, saving the way
 // sync tools deliver files, a whole new file renamed over the old one.
-struct SOtherMachine
+struct SOtherMachine : SLoadedStore
 {
-    explicit SOtherMachine(const std::string& strDir) : app(strDir), store(app) { store.LoadFolder(strDir); }
+    using SLoadedStore::SLoadedStore;
     void Write(CNoteRecord note)
     {
-        ASSERT_TRUE(WriteFileAtomically(CAppContext::GetNoteFilePath(store.GetLoadedFolder(), note), store.NoteFileBytes(note)));
+        ASSERT_TRUE(WriteFileAtomically(CAppContext::GetNoteFilePath(folder, note), store.NoteFileBytes(note)));
     }
-
-    CAppContext app;
-    CNoteStore store;
 };
 
-// The notes of a directory as a fresh load sees them: title -> notes text.
-std::map<std::string, std::string> OnDisk(const std::string& strDir)
-{
-    CAppContext app(strDir);
-    CNoteStore store(app);
-    store.LoadFolder(strDir);
-    std::map<std::string, std::string> notes;
-    store.ForEach([&](const CNoteRecord& n) { notes[n.m_strTitle] = n.m_strNotes; });
-    return notes;
-}
-
-class StoreSync : public ::testing::Test
+class StoreSync : public ::testing::Test, protected SLoadedStore
 {
 protected:
-    StoreSync() : app(dir.path().toStdString()), store(app), other(dir.path().toStdString())
-    {
-        store.LoadFolder(Dir());
-    }
-    std::string Dir() const { return dir.path().toStdString(); }
     std::string Add(const std::string& strTitle, const std::string& strNotes)
     {
-        CNoteRecord n;
-        n.m_strTitle = strTitle;
-        n.m_strNotes = strNotes;
-        return store.AddNote(n).strKey;
+        return store.AddNote(MakeNote("", strTitle, strNotes)).strKey;
     }
-    std::string PathOf(const std::string& strKey) const { return Dir() + "/QB_" + strKey + ".qbt"; }
 
-    QTemporaryDir dir;
-    CAppContext app;
-    CNoteStore store;
-    SOtherMachine other;
+    SOtherMachine other{folder};
 };
 } // namespace
 
@@ -114,7 +83,7 @@ TEST(FileStamp, StatusThenBytes)
 TEST_F(StoreSync, UpdateNeverWritesOverAnUnseenChange)
 {
     const std::string key = Add("Plan", "local start");
-    store.LoadFolder(Dir());
+    store.LoadFolder(folder);
 
     auto expectConflict = [&](SStoreResult::EConflict eKind, const std::string& strDiskNotes, const char* pszCase) {
         SCOPED_TRACE(pszCase);
@@ -160,18 +129,7 @@ TEST_F(StoreSync, UpdateNeverWritesOverAnUnseenChange)
     // 3. The same size and modification time: written in place and the time
     // put back. The bytes decide.
     theirs.m_strNotes = "their lONGER text";
-    {
-        struct stat before
-        {};
-        ASSERT_EQ(::stat(PathOf(key).c_str(), &before), 0);
-        const std::string same = store.NoteFileBytes(theirs);
-        const int fd = ::open(PathOf(key).c_str(), O_WRONLY);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(::pwrite(fd, same.data(), same.size(), 0), static_cast<ssize_t>(same.size()));
-        const timespec times[2] = {before.st_atim, before.st_mtim};
-        ASSERT_EQ(::futimens(fd, times), 0);
-        ::close(fd);
-    }
+    ASSERT_TRUE(RewriteKeepingTimes(PathOf(key), store.NoteFileBytes(theirs)));
     expectConflict(SStoreResult::EConflict::changedOnDisk, "their lONGER text", "bytes");
 
     // 4. Deleted.
@@ -194,28 +152,24 @@ TEST_F(StoreSync, UpdateWritesWhenNothingChanged)
     note.m_strNotes = "three";
     saved = store.UpdateNote(note);
     EXPECT_EQ(saved.eConflict, SStoreResult::EConflict::none) << "the same bytes again";
-    EXPECT_EQ(OnDisk(Dir()), (std::map<std::string, std::string>{{"Plan", "three"}}));
+    EXPECT_EQ(NotesIn(folder), (NoteTexts{{"Plan", "three"}}));
 
     // Another store's record of this note: the file is that very version.
-    CAppContext app2(Dir());
-    CNoteStore fresh(app2);
-    fresh.LoadFolder(Dir());
+    SLoadedStore fresh(folder);
     CNoteRecord stray = store.GetNote(key);
     stray.m_strNotes = "four";
-    EXPECT_EQ(fresh.UpdateNote(stray).eConflict, SStoreResult::EConflict::none);
+    EXPECT_EQ(fresh.store.UpdateNote(stray).eConflict, SStoreResult::EConflict::none);
     stray.m_strNotes = "five, from an old copy";
-    const SStoreResult late = fresh.UpdateNote(stray);
+    const SStoreResult late = fresh.store.UpdateNote(stray);
     EXPECT_EQ(late.eConflict, SStoreResult::EConflict::none) << "the store wrote it itself";
     // A store of this folder that has not read the note.
-    CNoteStore stale(app2);
-    stale.LoadFolder(Dir());
-    stale.ClearNotes();
+    SLoadedStore stale(folder);
+    stale.store.ClearNotes();
     CNoteRecord older = store.GetNote(key);
     older.m_dtModified = CDateTime::FromFields(2020, 1, 1);
-    const SStoreResult old = stale.UpdateNote(older);
+    const SStoreResult old = stale.store.UpdateNote(older);
     EXPECT_EQ(old.eConflict, SStoreResult::EConflict::changedOnDisk) << "an older version than the file";
-    EXPECT_EQ(OnDisk(Dir()).at("Plan"), "five, from an old copy");
-    EXPECT_EQ(OnDisk(Dir()).at("Plan (conflict copy)"), "three");
+    EXPECT_EQ(NotesIn(folder), (NoteTexts{{"Plan", "five, from an old copy"}, {"Plan (conflict copy)", "three"}}));
 }
 
 // Files added, replaced, removed and still being written (then completed),
@@ -225,16 +179,14 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
     const std::string a = Add("A", "a");
     const std::string b = Add("B", "b");
     const std::string c = Add("C", "c");
-    store.LoadFolder(Dir());
+    store.LoadFolder(folder);
     SFolderChanges changes = store.RefreshFolder();
     EXPECT_FALSE(changes.Any());
 
     CNoteRecord newB = store.GetNote(b);
     newB.m_strNotes = "b from elsewhere";
     other.Write(newB);
-    CNoteRecord d;
-    d.m_strKey = "2026120700000010";
-    d.m_strTitle = "D";
+    const CNoteRecord d = MakeNote("2026120700000010", "D");
     other.Write(d);
     ASSERT_EQ(::unlink(PathOf(c).c_str()), 0);
     changes = store.RefreshFolder();
@@ -256,10 +208,7 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
 
     // A file still arriving is damaged: told while it stays so, read once it
     // is whole, and told no more.
-    CNoteRecord e;
-    e.m_strKey = "2026120700000011";
-    e.m_strTitle = "E";
-    e.m_strNotes = std::string(500, 'e');
+    const CNoteRecord e = MakeNote("2026120700000011", "E", std::string(500, 'e'));
     const std::string whole = store.NoteFileBytes(e);
     WriteBytes(PathOf(e.m_strKey), whole.substr(0, 100));
     changes = store.RefreshFolder();
@@ -274,21 +223,19 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
     EXPECT_EQ(store.GetNote(e.m_strKey).m_strNotes, e.m_strNotes);
 
     // A file that now holds another note: the old one leaves, the new comes.
-    CNoteRecord f;
-    f.m_strKey = "2026120700000012";
-    f.m_strTitle = "F";
+    const CNoteRecord f = MakeNote("2026120700000012", "F");
     ASSERT_TRUE(WriteFileAtomically(PathOf(e.m_strKey), store.NoteFileBytes(f)));
     changes = store.RefreshFolder();
     EXPECT_EQ(changes.added, std::vector<std::string>{f.m_strKey});
     EXPECT_EQ(changes.removed, std::vector<std::string>{e.m_strKey});
 
     // A folder gone away (a share unmounted) changes nothing.
-    const std::string moved = Dir() + "-away";
-    ASSERT_EQ(::rename(Dir().c_str(), moved.c_str()), 0);
+    const std::string moved = folder + "-away";
+    ASSERT_EQ(::rename(folder.c_str(), moved.c_str()), 0);
     const int nBefore = store.GetCount();
     EXPECT_FALSE(store.RefreshFolder().Any());
     EXPECT_EQ(store.GetCount(), nBefore);
-    ASSERT_EQ(::rename(moved.c_str(), Dir().c_str()), 0);
+    ASSERT_EQ(::rename(moved.c_str(), folder.c_str()), 0);
 }
 
 // Sync tools keep both sides of a clash as files holding the same key. Each
@@ -299,12 +246,12 @@ TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
     const std::string key = Add("Plan", "mine");
     CNoteRecord theirs = store.GetNote(key);
     theirs.m_strNotes = "theirs";
-    const std::string conflictFile = Dir() + "/QB_" + key + ".sync-conflict-20261207-101010-ABCDEFG.qbt";
+    const std::string conflictFile = folder + "/QB_" + key + ".sync-conflict-20261207-101010-ABCDEFG.qbt";
     WriteBytes(conflictFile, store.NoteFileBytes(theirs));
     // A plain copy of the same bytes is the same note, listed once.
-    WriteBytes(Dir() + "/copy.qbt", ReadBytes(PathOf(key)));
+    WriteBytes(folder + "/copy.qbt", ReadBytes(PathOf(key)));
 
-    store.LoadFolder(Dir());
+    store.LoadFolder(folder);
     ASSERT_EQ(store.GetCount(), 2);
     EXPECT_EQ(store.GetNote(key).m_strNotes, "mine");
     std::string conflictKey;
@@ -325,14 +272,13 @@ TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
     ASSERT_TRUE(saved) << saved.strError;
     EXPECT_TRUE(IsPlainNoteKey(saved.strKey));
     EXPECT_FALSE(std::filesystem::exists(conflictFile));
-    EXPECT_EQ(OnDisk(Dir()),
-              (std::map<std::string, std::string>{{"Plan", "mine"}, {"Plan (conflict copy)", "theirs, read"}}));
+    EXPECT_EQ(NotesIn(folder), (NoteTexts{{"Plan", "mine"}, {"Plan (conflict copy)", "theirs, read"}}));
 
     // A clash arriving while the folder is loaded is listed beside the note,
     // and the note's next save leaves it.
     CNoteRecord third = store.GetNote(key);
     third.m_strTitle = "Plan, third";
-    WriteBytes(Dir() + "/QB_" + key + " (conflicted copy 2026-12-07).qbt", store.NoteFileBytes(third));
+    WriteBytes(folder + "/QB_" + key + " (conflicted copy 2026-12-07).qbt", store.NoteFileBytes(third));
     const SFolderChanges changes = store.RefreshFolder();
     EXPECT_EQ(changes.added.size(), 1u);
     EXPECT_TRUE(changes.changed.empty());
@@ -340,7 +286,7 @@ TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
     CNoteRecord mine = store.GetNote(key);
     mine.m_strNotes = "mine, edited";
     ASSERT_TRUE(store.UpdateNote(mine));
-    EXPECT_EQ(OnDisk(Dir()).count("Plan, third (conflict copy)"), 1u);
+    EXPECT_EQ(NotesIn(folder).count({"Plan, third (conflict copy)", "mine"}), 1u);
 
     // Deleting a note whose file another machine changed meanwhile: nothing
     // is deleted, and the store shows that version.
@@ -352,7 +298,7 @@ TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
     EXPECT_EQ(deleted.eConflict, SStoreResult::EConflict::changedOnDisk);
     EXPECT_NE(deleted.strError.find(PathOf(key)), std::string::npos);
     EXPECT_EQ(store.GetNote(key).m_strNotes, "newer, from elsewhere");
-    EXPECT_EQ(OnDisk(Dir()).at("Plan"), "newer, from elsewhere");
+    EXPECT_EQ(NotesIn(folder).count({"Plan", "newer, from elsewhere"}), 1u);
     // Seen now, it can go.
     ASSERT_TRUE(store.DeleteNote(store.GetNote(key)));
     EXPECT_FALSE(std::filesystem::exists(PathOf(key)));
@@ -364,12 +310,10 @@ TEST_F(StoreSync, ConflictFilesAndDeletionsKeepEveryVersion)
 // Here the first inode is kept alive by a second link and comes back.
 TEST_F(StoreSync, RefreshSeesANoteReplacedOntoItsOldInode)
 {
-    CNoteRecord note;
-    note.m_strKey = "2026120700000010";
-    note.m_strTitle = "version 1";
+    CNoteRecord note = MakeNote("2026120700000010", "version 1");
     other.Write(note);
-    store.LoadFolder(Dir());
-    const std::string held = Dir() + "/held";
+    store.LoadFolder(folder);
+    const std::string held = folder + "/held";
     ASSERT_EQ(::link(PathOf(note.m_strKey).c_str(), held.c_str()), 0);
     note.m_strTitle = "version 2";
     other.Write(note);
@@ -394,25 +338,25 @@ TEST_F(StoreSync, CraftedKeysNeverHideANoteOrShareItsDeletion)
     constexpr int nSets = 8;
     for (int i = 0; i < nSets; ++i) {
         const std::string key = "202612070000" + std::to_string(1000 + i);
-        CNoteRecord n;
-        n.m_strKey = key;
-        n.m_strTitle = "own " + std::to_string(i);
+        CNoteRecord n = MakeNote(key, "own " + std::to_string(i));
         other.Write(n);
         n.m_strTitle = "clash " + std::to_string(i);
-        WriteBytes(Dir() + "/B" + std::to_string(i) + ".qbt", store.NoteFileBytes(n));
+        WriteBytes(folder + "/B" + std::to_string(i) + ".qbt", store.NoteFileBytes(n));
         n.m_strKey = key + "/B" + std::to_string(i) + ".qbt";
         n.m_strTitle = "crafted " + std::to_string(i);
-        WriteBytes(Dir() + "/C" + std::to_string(i) + ".qbt", store.NoteFileBytes(n));
+        WriteBytes(folder + "/C" + std::to_string(i) + ".qbt", store.NoteFileBytes(n));
     }
-    store.LoadFolder(Dir());
+    store.LoadFolder(folder);
     ASSERT_EQ(store.GetCount(), 3 * nSets);
-    ASSERT_EQ(OnDisk(Dir()).size(), size_t(3 * nSets)) << "every title listed";
+    const NoteTexts listed = NotesIn(folder);
+    ASSERT_EQ(std::set<NoteTexts::value_type>(listed.begin(), listed.end()).size(), size_t(3 * nSets))
+        << "every title listed";
 
     std::vector<CNoteRecord> notes;
     store.ForEach([&](const CNoteRecord& n) { notes.push_back(n); });
-    size_t nFiles = SortedEntries(Dir()).size();
+    size_t nFiles = SortedEntries(folder).size();
     for (const CNoteRecord& n : notes) {
         ASSERT_TRUE(store.DeleteNote(n)) << n.m_strTitle;
-        EXPECT_EQ(SortedEntries(Dir()).size(), --nFiles) << n.m_strTitle;
+        EXPECT_EQ(SortedEntries(folder).size(), --nFiles) << n.m_strTitle;
     }
 }
