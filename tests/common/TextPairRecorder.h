@@ -7,7 +7,6 @@
 // inactive control need not stand out.
 
 #include <QImage>
-#include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,10 +23,13 @@ struct STextPair
     QColor clrBack;
 };
 
-class CTextPairRecorder : public QPaintDevice
+// An image only for its size and metrics: what is painted on it goes
+// through the engine into the backdrop.
+class CTextPairRecorder : public QImage
 {
 public:
-    explicit CTextPairRecorder(QSize size) : m_backdrop(size, QImage::Format_RGB32), m_engine(*this)
+    explicit CTextPairRecorder(QSize size)
+        : QImage(size, QImage::Format_RGB32), m_backdrop(size, QImage::Format_RGB32), m_engine(*this)
     {
         m_backdrop.fill(Qt::white);
     }
@@ -44,36 +46,6 @@ public:
     }
 
     QPaintEngine* paintEngine() const override { return const_cast<CEngine*>(&m_engine); }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return m_backdrop.width();
-        case PdmHeight:
-            return m_backdrop.height();
-        case PdmWidthMM:
-            return m_backdrop.widthMM();
-        case PdmHeightMM:
-            return m_backdrop.heightMM();
-        case PdmNumColors:
-            return m_backdrop.colorCount();
-        case PdmDepth:
-            return m_backdrop.depth();
-        case PdmDpiX:
-        case PdmPhysicalDpiX:
-            return m_backdrop.logicalDpiX();
-        case PdmDpiY:
-        case PdmPhysicalDpiY:
-            return m_backdrop.logicalDpiY();
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        }
-        return 0;
-    }
 
 private:
     class CEngine : public QPaintEngine
