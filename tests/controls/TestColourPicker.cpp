@@ -5,33 +5,29 @@
 #include <QPointer>
 #include <QTest>
 
-#include <vector>
 
 namespace
 {
 using CP = CColourGridPopup;
 
-// Every notification of a picker, in the order they came.
+// Every notification of a picker, in the order they came: what it was, its
+// colour and the picker's id.
 struct SNotifications
 {
     explicit SNotifications(CColourPicker& picker)
     {
-        const auto add = [this](int nMessage) {
-            return [this, nMessage](const QColor& clr, int nId) { m_items.push_back({nMessage, clr, nId}); };
+        const auto add = [this](const char* pszWhat) {
+            return [this, pszWhat](const QColor& clr, int nId) {
+                m_items << QStringLiteral("%1 %2 %3").arg(QLatin1String(pszWhat), clr.name()).arg(nId);
+            };
         };
-        QObject::connect(&picker, &CColourPicker::HighlightChanged, &picker, add(2025));
-        QObject::connect(&picker, &CColourPicker::PopupOpened, &picker, add(2026));
-        QObject::connect(&picker, &CColourPicker::PopupClosed, &picker, add(2027));
-        QObject::connect(&picker, &CColourPicker::ColourConfirmed, &picker, add(2028));
-        QObject::connect(&picker, &CColourPicker::ColourCancelled, &picker, add(2029));
+        QObject::connect(&picker, &CColourPicker::HighlightChanged, &picker, add("highlight"));
+        QObject::connect(&picker, &CColourPicker::PopupOpened, &picker, add("opened"));
+        QObject::connect(&picker, &CColourPicker::PopupClosed, &picker, add("closed"));
+        QObject::connect(&picker, &CColourPicker::ColourConfirmed, &picker, add("confirmed"));
+        QObject::connect(&picker, &CColourPicker::ColourCancelled, &picker, add("cancelled"));
     }
-    struct SItem
-    {
-        int nMessage;
-        QColor clr;
-        int nId;
-    };
-    std::vector<SItem> m_items;
+    QStringList m_items;
 };
 
 // A picker in a shown window, as the preferences dialog holds it.
@@ -103,8 +99,7 @@ private slots:
         QCOMPARE(pPopup->GetSelectedColour(), QColor(0, 0, 0));
         QPointer<CColourGridPopup> pGone(pPopup);
         QTest::keyClick(pPopup, Qt::Key_Escape);
-        QCOMPARE(n.m_items.back().nMessage, 2029);
-        QCOMPARE(n.m_items.back().clr, red);
+        QCOMPARE(n.m_items.back(), QStringLiteral("cancelled #ff0000 1022"));
         QCOMPARE(w.picker->SelectedColour(), red);
         QVERIFY(!w.picker->IsPopupOpen());
         QVERIFY(!w.picker->GetPopup());
@@ -122,9 +117,8 @@ private slots:
         QTest::keyClick(pPopup, Qt::Key_Up); // "More Colours..."
         QTest::keyClick(pPopup, Qt::Key_Return);
         QCOMPARE(w.picker->SelectedColour(), custom);
-        QCOMPARE(n.m_items.back().nMessage, 2025);
-        QCOMPARE(n.m_items[n.m_items.size() - 2].nMessage, 2028);
-        QCOMPARE(n.m_items[n.m_items.size() - 2].clr, custom);
+        QCOMPARE(n.m_items.at(n.m_items.size() - 2), QStringLiteral("confirmed #112233 1022"));
+        QVERIFY(n.m_items.back().startsWith(QStringLiteral("highlight ")));
 
         // The custom colour marks "More Colours..." next time.
         pPopup = w.Open();
@@ -139,7 +133,7 @@ private slots:
         CColourGridPopup* pPopup = w.Open();
         pPopup->SetHighlightedCell(16);
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-        QCOMPARE(n.m_items.back().nMessage, 2029);
+        QCOMPARE(n.m_items.back(), QStringLiteral("cancelled #000000 1022"));
         QCOMPARE(w.picker->SelectedColour(), QColor(0, 0, 0));
     }
 };

@@ -67,17 +67,14 @@ private slots:
         QCOMPARE(run.frame->GetPropertiesBar()->windowTitle(), QStringLiteral("Eigenschaften"));
 
         QStringList cut;
-        int nSeen = 0;
         for (int nId : {ID_NEW_FOLDER, ID_MODIFY_FOLDER, ID_SEARCH, ID_ADD_NOTE, ID_MODIFY_NOTE, ID_EXPORT_PDF,
                         ID_IMPORT_OUTLOOK_TASKS, ID_IMPORT_OUTLOOK_NOTES, ID_PREFERENCES, ID_APP_ABOUT}) {
             const CModalDriver::Step look = [&](QWidget* pDialog) {
-                ++nSeen;
                 cut << CutTexts(pDialog);
                 static_cast<QDialog*>(pDialog)->reject();
             };
             QVERIFY2(RunAnswering(run.Commands(), nId, {look}), qPrintable(QString::number(nId)));
         }
-        QCOMPARE(nSeen, 10);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 };
