@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QTest>
 
-
 namespace
 {
 using CP = CColourGridPopup;

@@ -3,8 +3,6 @@
 #include "NoteSelection.h"
 #include "commands/ExportCommands.h"
 
-#include <QAbstractItemView>
-
 class TestNoteSelection : public CGuiTest
 {
     Q_OBJECT

@@ -24,13 +24,11 @@ private slots:
     // the root too; a folder of the same directory is not taken for another.
     void startsWhereTheUserLeft()
     {
-        const QString strDir = m_env.ExePath(QStringLiteral("notes"));
-        WriteNotes(strDir, {"one", "two", "three"});
         std::string strKey;
         {
             SRun run(m_env.ExeDir());
-            run.AddFolder("Same", strDir, false);
-            run.AddFolder("Notes", strDir);
+            run.AddFolder("Same", m_env.ExePath(QStringLiteral("notes")), false);
+            m_env.AddNotesFolder(run, {"one", "two", "three"});
             run.List().SetSelectionMark(2);
             strKey = run.List().GetModel().GetRowNote(2)->m_strKey;
             // Text typed last is saved, and its note stays the one to select.

@@ -1,7 +1,6 @@
 // Every text the main window paints stands out from what is behind it, under
 // a light and a dark palette.
 #include "GuiTest.h"
-#include "NoteStore.h"
 #include "TextPairRecorder.h"
 #include "ThemeColours.h"
 
