@@ -46,8 +46,7 @@ private slots:
             {"Work", "/notes/work"}, {"Home", "/notes/home"}, {"Archive", "/notes/archive"}};
         CSearchDlg dialog(folders, 1);
 
-        // The folders in tree order, no entry for all of them, the tree's
-        // selected folder preselected.
+        // The folders in tree order, the tree's selected folder preselected.
         QComboBox* pFolders = dialog.GetFolderList();
         QCOMPARE(pFolders->currentIndex(), 1);
 

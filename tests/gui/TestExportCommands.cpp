@@ -124,8 +124,7 @@ private slots:
     {
         const QString strImport = m_env.ExePath(QStringLiteral("in.txt"));
         QFile file(strImport);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("imported\r\nmore");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("imported\r\nmore") == 14);
         file.close();
         m_strChosen = strImport;
         m_pRun->List().SetSelectionMark(2);

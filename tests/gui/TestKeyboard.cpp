@@ -1,9 +1,7 @@
 // The window by keyboard alone, as a screen reader follows it.
 #include "GuiTest.h"
-#include "SearchDlg.h"
 
 #include <QAccessible>
-#include <QComboBox>
 
 namespace
 {

@@ -4,8 +4,6 @@
 
 #include <QDirIterator>
 
-#include <algorithm>
-
 namespace
 {
 // Word and Excel are missing, as without LibreOffice, so their commands only
