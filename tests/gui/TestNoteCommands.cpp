@@ -3,7 +3,6 @@
 #include "DetailPage.h"
 #include "GuiTest.h"
 #include "IconPage.h"
-#include "NoteSelection.h"
 #include "NoteStore.h"
 #include "NotesSheet.h"
 

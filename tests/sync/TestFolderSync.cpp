@@ -91,18 +91,17 @@ private slots:
 
         CAppContext app(strStaging.toStdString());
         CNoteStore store(app);
+        const std::string strFrom = strStaging.toStdString() + "/", strTo = strDir.toStdString() + "/";
         std::vector<std::string> names;
         for (int i = 0; i < 1000; ++i) {
             CNoteRecord note;
             note.m_strKey = "20261207" + std::to_string(10000000 + i);
             note.m_strTitle = "arrived " + std::to_string(i);
             names.push_back("QB_" + note.m_strKey + ".qbt");
-            WriteBytes(strStaging.toStdString() + "/" + names.back(), store.NoteFileBytes(note));
+            WriteBytes(strFrom + names.back(), store.NoteFileBytes(note));
         }
         for (const std::string& name : names)
-            QCOMPARE(
-                ::rename((strStaging.toStdString() + "/" + name).c_str(), (strDir.toStdString() + "/" + name).c_str()),
-                0);
+            QCOMPARE(::rename((strFrom + name).c_str(), (strTo + name).c_str()), 0);
         QTRY_COMPARE_WITH_TIMEOUT(run.List().GetModel().GetRowCount(), 1001, 10000);
         QTest::qWait(CFolderWatcher::nMaxDelayMs + 500);
         QCOMPARE(refreshes.count(), 1);
