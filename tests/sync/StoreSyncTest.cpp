@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -236,6 +237,30 @@ TEST_F(StoreSync, RefreshTakesInOnlyWhatChanged)
     EXPECT_FALSE(store.RefreshFolder().Any());
     EXPECT_EQ(store.GetCount(), nBefore);
     ASSERT_EQ(::rename(moved.c_str(), folder.c_str()), 0);
+}
+
+// A big folder's files are looked at on several threads: a change at
+// either end or in the middle of the listing is found, once.
+TEST_F(StoreSync, RefreshOfABigFolderMissesNothing)
+{
+    for (int i = 0; i < 10000; ++i) {
+        const CNoteRecord n = MakeNote(std::to_string(2026120710000000 + i), "N");
+        WriteBytes(PathOf(n.m_strKey), store.NoteFileBytes(n));
+    }
+    store.LoadFolder(folder);
+    ASSERT_EQ(store.GetCount(), 10000);
+    const std::vector<std::string> names = ListedEntries(folder);
+    auto keyOf = [](const std::string& name) { return name.substr(3, name.size() - 7); };
+    const std::string first = keyOf(names.front()), middle = keyOf(names[names.size() / 2]), last = keyOf(names.back());
+    for (const std::string& key : {first, last})
+        other.Write(MakeNote(key, "N", "changed elsewhere"));
+    ASSERT_EQ(::unlink(PathOf(middle).c_str()), 0);
+    const SFolderChanges changes = store.RefreshFolder();
+    EXPECT_EQ(std::set<std::string>(changes.changed.begin(), changes.changed.end()), (std::set<std::string>{first, last}));
+    EXPECT_EQ(changes.changed.size(), 2u);
+    EXPECT_EQ(changes.removed, std::vector<std::string>{middle});
+    EXPECT_TRUE(changes.added.empty());
+    EXPECT_EQ(store.GetNote(last).m_strNotes, "changed elsewhere");
 }
 
 // Sync tools keep both sides of a clash as files holding the same key. Each
