@@ -438,6 +438,14 @@
 <context>
     <name>CNoteSelection</name>
     <message>
+        <source>&quot;%1&quot; was changed by another program. Both versions are kept: yours as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted by another program. Your version is kept as &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The folder&apos;s directory %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -446,14 +454,6 @@
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed by another program. Both versions are kept: yours as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was deleted by another program. Your version is kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

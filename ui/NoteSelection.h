@@ -113,6 +113,8 @@ public:
 private:
     void OnMarkChanged(int nRow);
     static QString DamagedFilesText(size_t nCount);
+    static QString MissingText(const std::string& strFolder);
+    static bool IsDirectory(const std::string& strPath);
     // Tells the damaged files when they differ from those last told; clears
     // that message once there are none.
     void ShowDamaged(std::vector<std::string> damaged);
