@@ -3,6 +3,7 @@
 #include "NoteStoreImpl.h"
 
 #include "TextMatch.h"
+#include "WorkThreads.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,7 +11,6 @@
 #include <cstdlib>
 #include <functional>
 #include <new>
-#include <system_error>
 #include <thread>
 
 #include <dirent.h>
@@ -175,16 +175,7 @@ void ReadFolderEntries(int dirFd, const std::string& strDir, std::vector<SFolder
         for (size_t i = next++; i < entries.size(); i = next++)
             ReadEntry(dirFd, strDir, entries[i], nStartNs, read[i], data, realDir);
     };
-    std::vector<std::thread> helpers;
-    try {
-        for (size_t t = 1; t < nThreads; ++t)
-            helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // No thread to spare: fewer read, the rest is read here.
-    }
-    work();
-    for (std::thread& t : helpers)
-        t.join();
+    RunOnThreads(nThreads, work);
     for (SReadEntry& r : read)
         take(r);
 }

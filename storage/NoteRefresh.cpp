@@ -1,10 +1,10 @@
 #include "NoteStore.h"
 
 #include "NoteStoreImpl.h"
+#include "WorkThreads.h"
 
 #include <algorithm>
-#include <system_error>
-#include <thread>
+#include <atomic>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -20,6 +20,8 @@ namespace
 {
 constexpr size_t nStatThreads = 4;
 constexpr size_t nStatsPerThread = 4096;
+// Taken at once from the shared counter, so the threads seldom meet there.
+constexpr size_t nStatBatch = 64;
 } // namespace
 
 SFolderChanges CNoteStore::RefreshFolder()
@@ -65,39 +67,25 @@ void CNoteStore::RunScan(SFolderScan& scan)
     // Never the inode alone: a file system hands a freed inode number to
     // the next file, so a note replaced twice may be back on the one it
     // was read from. Size and both times to the nanosecond decide with it.
+    // An entry whose file could not be stat'ed keeps an empty name.
     std::vector<SScanEntry> entries(names.size());
-    std::vector<uint8_t> found(names.size());
-    auto statRange = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i) {
-            struct stat st
-            {};
-            if (::fstatat(dirFd, names[i].c_str(), &st, 0) != 0 || S_ISDIR(st.st_mode))
-                continue;
-            entries[i] = {std::move(names[i]), MakeFileStatusStamp(st)};
-            found[i] = 1;
-        }
-    };
+    std::atomic<size_t> next{0};
     // With the cache cold each status waits on the disk: several in flight
     // take a big folder's in a fraction of the time.
-    const size_t nThreads = std::clamp<size_t>(names.size() / nStatsPerThread, 1, nStatThreads);
-    {
-        std::vector<std::jthread> threads;
-        const size_t part = (names.size() + nThreads - 1) / nThreads;
-        for (size_t t = 1; t < nThreads; ++t) {
-            const size_t from = t * part;
-            const size_t to = std::min(names.size(), from + part);
-            try {
-                threads.emplace_back(statRange, from, to);
-            } catch (const std::system_error&) {
-                statRange(from, to);
+    RunOnThreads(std::clamp<size_t>(names.size() / nStatsPerThread, 1, nStatThreads), [&] {
+        for (size_t from = next.fetch_add(nStatBatch); from < names.size(); from = next.fetch_add(nStatBatch)) {
+            for (size_t i = from; i < std::min(names.size(), from + nStatBatch); ++i) {
+                struct stat st
+                {};
+                if (::fstatat(dirFd, names[i].c_str(), &st, 0) == 0 && !S_ISDIR(st.st_mode))
+                    entries[i] = {std::move(names[i]), MakeFileStatusStamp(st)};
             }
         }
-        statRange(0, std::min(names.size(), part));
-    }
-    scan.entries.reserve(names.size());
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (found[i])
-            scan.entries.push_back(std::move(entries[i]));
+    });
+    scan.entries.reserve(entries.size());
+    for (SScanEntry& entry : entries)
+        if (!entry.strName.empty())
+            scan.entries.push_back(std::move(entry));
     ::closedir(dp);
     scan.bListed = true;
 }

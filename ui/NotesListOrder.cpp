@@ -3,15 +3,17 @@
 #include "NotesListModel.h"
 
 #include "NoteRecord.h"
+#include "WorkThreads.h"
 
 #include <QLocale>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <numeric>
 #include <string_view>
-#include <system_error>
 #include <thread>
+#include <utility>
 
 namespace
 {
@@ -115,26 +117,25 @@ std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     auto less = [&](int a, int b) { return Less(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); };
-    // Makes the keys of rows [from, to) and sorts their places.
-    auto sortPart = [&](size_t from, size_t to, const QCollator& collator) {
-        for (size_t i = from; i < to; ++i)
-            keys[i] = OrderKeyOf(rows[i], collator);
-        std::stable_sort(order.begin() + static_cast<ptrdiff_t>(from), order.begin() + static_cast<ptrdiff_t>(to), less);
-    };
-    // A big folder's keys and sort take most of its selection: the second
-    // half is done on another core, with a collator of its own.
+    // A big folder's keys and sort take most of its selection: its two
+    // halves are done at once, a helper thread using a collator of its own,
+    // and merged after.
     const size_t half = n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
-    {
-        std::jthread second;
-        if (half < n) {
-            try {
-                second = std::jthread([&, locale = m_collator.locale()] { sortPart(half, n, MakeCollator(locale)); });
-            } catch (const std::system_error&) {
-                sortPart(half, n, m_collator);
-            }
+    const std::pair<size_t, size_t> parts[] = {{0, half}, {half, n}};
+    std::atomic<size_t> next{0};
+    const std::thread::id caller = std::this_thread::get_id();
+    RunOnThreads(half < n ? 2 : 1, [&, locale = m_collator.locale()] {
+        std::optional<QCollator> own;
+        const QCollator& collator =
+            std::this_thread::get_id() == caller ? m_collator : own.emplace(MakeCollator(locale));
+        for (size_t p = next++; p < std::size(parts); p = next++) {
+            const auto [from, to] = parts[p];
+            for (size_t i = from; i < to; ++i)
+                keys[i] = OrderKeyOf(rows[i], collator);
+            std::stable_sort(order.begin() + static_cast<ptrdiff_t>(from), order.begin() + static_cast<ptrdiff_t>(to),
+                             less);
         }
-        sortPart(0, half, m_collator);
-    }
+    });
     std::inplace_merge(order.begin(), order.begin() + static_cast<ptrdiff_t>(half), order.end(), less);
     std::vector<SRow> sorted;
     sorted.reserve(n);
