@@ -185,14 +185,22 @@ void BM_ReadFilesBaseline(benchmark::State& state)
         benchmark::DoNotOptimize(ReadNoteFilesPlainly(strDir.c_str()));
 }
 
-void BM_ReadFilesColdBaseline(benchmark::State& state)
+// A plain program's pass over the first folder, the page cache dropped
+// before each.
+template <class F>
+void ColdLoop(benchmark::State& state, F plain)
 {
     const std::string strDir = FolderDir(0);
     for (auto _ : state) {
         if (!DropPageCache(state))
             break;
-        benchmark::DoNotOptimize(ReadNoteFilesPlainly(strDir.c_str()));
+        benchmark::DoNotOptimize(plain(strDir.c_str()));
     }
+}
+
+void BM_ReadFilesColdBaseline(benchmark::State& state)
+{
+    ColdLoop(state, ReadNoteFilesPlainly);
 }
 
 void BM_SelectFromFilesCold(benchmark::State& state)
@@ -214,12 +222,7 @@ void BM_SelectFromIndexCheckedCold(benchmark::State& state)
 
 void BM_ListAndStatColdBaseline(benchmark::State& state)
 {
-    const std::string strDir = FolderDir(0);
-    for (auto _ : state) {
-        if (!DropPageCache(state))
-            break;
-        benchmark::DoNotOptimize(ListAndStatPlainly(strDir.c_str()));
-    }
+    ColdLoop(state, ListAndStatPlainly);
 }
 
 void BM_SelectFromFiles(benchmark::State& state)

@@ -6,6 +6,7 @@
 #include "MainFrame.h"
 #include "NoteRowList.h"
 #include "NoteStore.h"
+#include "QtBenchMain.h"
 #include "QuillboxApp.h"
 #include "QuillboxView.h"
 #include "SearchResultsBar.h"
@@ -170,16 +171,8 @@ BENCHMARK(BM_ScrollHits)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The window's settings go to a directory of the run, never the user's.
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    const CQtBenchApp app(argc, argv);
+    RunBenchmarks(argc, argv);
     g_pWindow.reset();
-    benchmark::Shutdown();
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
 #include "PlainRead.h"
+#include "QtBenchMain.h"
 #include "QuillboxApp.h"
 #include "QuillboxView.h"
 
@@ -146,20 +147,11 @@ BENCHMARK(BM_SelectFolder)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTi
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvantic"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
-    // The settings of this run only, never the user's.
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    const CQtBenchApp app(argc, argv);
     NotesDir();
+    // Before any benchmark runs, so that none is counted.
     if (argc > 1 && (std::strcmp(argv[1], "--rss") == 0 || std::strcmp(argv[1], "--rss-index") == 0))
         return PrintResident(std::strcmp(argv[1], "--rss-index") == 0);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarks(argc, argv);
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "NoteSelection.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
+#include "QtBenchMain.h"
 #include "QuillboxApp.h"
 #include "QuillboxView.h"
 
@@ -292,18 +293,8 @@ BENCHMARK(BM_WindowChangeSeen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvantic"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillbox"));
-    // The settings of this run only, never the user's.
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const CQtBenchApp app(argc, argv);
+    RunBenchmarks(argc, argv);
     pFrame.reset();
     pWindow.reset();
     return 0;
