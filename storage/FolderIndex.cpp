@@ -1,18 +1,24 @@
 #include "FolderIndex.h"
 
 #include <bit>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
 // A cache of this machine: numbers are kept in its own byte order.
 constexpr char szMagic[8] = {'Q', 'B', 'I', 'N', 'D', 'E', 'X', '\n'};
 constexpr size_t nMaxIndexFile = size_t(1) << 36;
+// The magic and the head's length come before the head.
+constexpr size_t nHeadStart = sizeof szMagic + sizeof(uint64_t);
 
 uint64_t Checksum(std::string_view s)
 {
@@ -141,19 +147,48 @@ std::string CFolderIndex::IndexPath(const std::string& strIndexDir, const std::s
 
 std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nVersionOf)
 {
+    // The texts of records held aside, from the index they were read from.
+    std::string asideTexts;
+    bool bAsideRead = false;
+    const auto textOf = [&](const SIndexedNote& n, std::string_view& text) {
+        if (!n.rec->m_bNotesAside) {
+            text = n.rec->m_strNotes;
+            return true;
+        }
+        if (!bAsideRead)
+            bAsideRead = content.pTexts && content.pTexts->ReadAll(asideTexts);
+        return bAsideRead && CIndexTexts::Slice(asideTexts, n.textAt, text);
+    };
+    std::vector<std::string_view> texts;
+    std::vector<const SIndexedNote*> kept;
+    texts.reserve(content.notes.size());
+    kept.reserve(content.notes.size());
+    size_t nHead = 64 + content.strDir.size();
+    uint64_t nTexts = 0;
+    for (const SIndexedNote& n : content.notes) {
+        std::string_view text;
+        if (!textOf(n, text))
+            continue;
+        kept.push_back(&n);
+        texts.push_back(text);
+        nTexts += text.size();
+        nHead += 180 + n.strName.size() + n.rec->m_strKey.size() + n.rec->m_strTitle.size() +
+                 n.rec->m_strComments.size() + n.rec->m_strKeywords.size();
+    }
+
     CWriter w;
-    size_t size = 64 + content.strDir.size();
-    for (const SIndexedNote& n : content.notes)
-        size += 160 + n.strName.size() + n.rec->m_strKey.size() + n.rec->m_strTitle.size() +
-                n.rec->m_strComments.size() + n.rec->m_strKeywords.size() + n.rec->m_strNotes.size();
-    w.Buffer().reserve(size);
+    w.Buffer().reserve(nHead + nTexts);
     w.Buffer().append(szMagic, sizeof szMagic);
+    w.Put(uint64_t(0)); // the head's length, once known
     w.Put(nVersionOf);
     w.PutString(content.strDir);
     w.Put(content.nDirDevice);
     w.Put(content.nDirInode);
-    w.Put(static_cast<uint64_t>(content.notes.size()));
-    for (const SIndexedNote& n : content.notes) {
+    w.Put(nTexts);
+    w.Put(static_cast<uint64_t>(kept.size()));
+    uint64_t nAt = 0;
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const SIndexedNote& n = *kept[i];
         w.PutString(n.strName);
         w.Put(n.stamp.nSize);
         w.Put(n.stamp.nMtimeNs);
@@ -167,7 +202,10 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
         w.PutString(r.m_strTitle);
         w.PutString(r.m_strComments);
         w.PutString(r.m_strKeywords);
-        w.PutString(r.m_strNotes);
+        w.Put(nAt);
+        w.Put(static_cast<uint32_t>(texts[i].size()));
+        w.Put(CIndexTexts::Hash(texts[i]));
+        nAt += texts[i].size();
         w.Put(r.m_nIcon);
         w.PutDate(r.m_dtDate);
         w.Put(static_cast<uint8_t>(r.m_bHasDate));
@@ -176,30 +214,51 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
         w.Put(r.m_nModifiedAt);
         w.Put(r.m_nPriority);
     }
-    AppendChecksum(w.Buffer());
-    return std::move(w.Buffer());
+    std::string& bytes = w.Buffer();
+    const uint64_t nHeadLen = bytes.size() - nHeadStart;
+    std::memcpy(bytes.data() + sizeof szMagic, &nHeadLen, sizeof nHeadLen);
+    AppendChecksum(bytes);
+    for (const std::string_view text : texts)
+        bytes.append(text);
+    return std::move(bytes);
 }
 
-std::string CFolderIndex::Sealed(std::string_view payload)
+std::string CFolderIndex::Sealed(std::string_view head)
 {
     std::string bytes(szMagic, sizeof szMagic);
-    bytes.append(payload);
+    const uint64_t nHeadLen = head.size();
+    bytes.append(reinterpret_cast<const char*>(&nHeadLen), sizeof nHeadLen);
+    bytes.append(head);
     AppendChecksum(bytes);
     return bytes;
 }
 
 bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
 {
+    uint64_t nHeadEnd = 0;
+    uint64_t nTexts = 0;
+    return DecodeHead(bytes, content, nHeadEnd, nTexts);
+}
+
+bool CFolderIndex::DecodeHead(std::string_view bytes, SFolderIndexContent& content, uint64_t& nHeadEnd,
+                              uint64_t& nTexts)
+{
     content = SFolderIndexContent();
     constexpr size_t nSum = sizeof(uint64_t);
-    if (bytes.size() < sizeof szMagic + nSum || std::memcmp(bytes.data(), szMagic, sizeof szMagic) != 0)
+    uint64_t nHeadLen = 0;
+    if (bytes.size() < nHeadStart + nSum || std::memcmp(bytes.data(), szMagic, sizeof szMagic) != 0)
         return false;
-    const std::string_view body = bytes.substr(0, bytes.size() - nSum);
+    std::memcpy(&nHeadLen, bytes.data() + sizeof szMagic, sizeof nHeadLen);
+    if (nHeadLen > bytes.size() - nHeadStart - nSum)
+        return false;
+    const std::string_view sealed = bytes.substr(0, nHeadStart + nHeadLen);
     uint64_t sum = 0;
-    std::memcpy(&sum, bytes.data() + body.size(), nSum);
-    if (sum != Checksum(body))
+    std::memcpy(&sum, bytes.data() + sealed.size(), nSum);
+    if (sum != Checksum(sealed))
         return false;
-    CReader r(body.substr(sizeof szMagic));
+    nHeadEnd = sealed.size() + nSum;
+    const std::string_view head = sealed.substr(nHeadStart);
+    CReader r(head);
     uint32_t version = 0;
     uint64_t count = 0;
     if (!r.Get(version) || version != nVersion)
@@ -207,10 +266,11 @@ bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
     r.GetString(content.strDir);
     r.Get(content.nDirDevice);
     r.Get(content.nDirInode);
+    r.Get(nTexts);
     r.Get(count);
     // Each note takes more than 64 bytes: a count beyond that is damage,
     // never a reason to reserve.
-    if (r.Failed() || count > body.size() / 64)
+    if (r.Failed() || count > head.size() / 64)
         return false;
     content.notes.reserve(static_cast<size_t>(count));
     for (uint64_t i = 0; i < count; ++i) {
@@ -229,7 +289,9 @@ bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
         r.GetString(rec->m_strTitle);
         r.GetString(rec->m_strComments);
         r.GetString(rec->m_strKeywords);
-        r.GetString(rec->m_strNotes);
+        r.Get(n.textAt.nAt);
+        r.Get(n.textAt.nSize);
+        r.Get(n.textAt.nHash);
         r.Get(rec->m_nIcon);
         r.GetDate(rec->m_dtDate);
         // A byte, not a bool: only 0 and 1 are bools, and the file may hold any.
@@ -240,8 +302,10 @@ bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
         r.GetDate(rec->m_dtModified);
         r.Get(rec->m_nModifiedAt);
         r.Get(rec->m_nPriority);
-        if (r.Failed())
+        if (r.Failed() || n.textAt.nAt > nTexts || n.textAt.nSize > nTexts - n.textAt.nAt)
             return false;
+        // An empty text is simply empty: nothing to read later.
+        rec->m_bNotesAside = n.textAt.nSize != 0;
         n.stamp.bInDoubt = inDoubt != 0;
         n.rec = std::move(rec);
         content.notes.push_back(std::move(n));
@@ -266,13 +330,86 @@ bool CFolderIndex::Read(const std::string& strIndexDir, const std::string& strDi
     {};
     if (strIndexDir.empty() || canonical.empty() || ::stat(canonical.c_str(), &st) != 0)
         return false;
-    std::string bytes;
-    if (ReadRegularFile(IndexPath(strIndexDir, canonical), nMaxIndexFile, bytes) != EReadStatus::ok)
+    const int fd = ::open(IndexPath(strIndexDir, canonical).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    if (!Decode(bytes, content) || content.strDir != canonical || content.nDirDevice != st.st_dev ||
-        content.nDirInode != st.st_ino) {
+    // Owns fd from here on, so every way out closes it.
+    auto pTexts = std::make_shared<CIndexTexts>(fd, 0, 0);
+    struct stat fileSt
+    {};
+    std::string bytes;
+    uint64_t nHeadLen = 0;
+    if (::fstat(fd, &fileSt) != 0 || !S_ISREG(fileSt.st_mode) ||
+        static_cast<uint64_t>(fileSt.st_size) > nMaxIndexFile || !pTexts->ReadRaw(0, nHeadStart, bytes) ||
+        std::memcmp(bytes.data(), szMagic, sizeof szMagic) != 0)
+        return false;
+    std::memcpy(&nHeadLen, bytes.data() + sizeof szMagic, sizeof nHeadLen);
+    const uint64_t nFile = static_cast<uint64_t>(fileSt.st_size);
+    uint64_t nHeadEnd = 0;
+    uint64_t nTexts = 0;
+    if (nFile < nHeadStart + sizeof(uint64_t) || nHeadLen > nFile - nHeadStart - sizeof(uint64_t) ||
+        !pTexts->ReadRaw(0, static_cast<size_t>(nHeadStart + nHeadLen + sizeof(uint64_t)), bytes) ||
+        !DecodeHead(bytes, content, nHeadEnd, nTexts) || nFile - nHeadEnd != nTexts || content.strDir != canonical ||
+        content.nDirDevice != st.st_dev || content.nDirInode != st.st_ino) {
         content = SFolderIndexContent();
         return false;
     }
+    content.pTexts = std::make_shared<CIndexTexts>(pTexts->Release(), nHeadEnd, nTexts);
     return true;
+}
+
+CIndexTexts::CIndexTexts(int fd, uint64_t nStart, uint64_t nSize) : m_fd(fd), m_nStart(nStart), m_nSize(nSize) {}
+
+CIndexTexts::~CIndexTexts()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int CIndexTexts::Release()
+{
+    return std::exchange(m_fd, -1);
+}
+
+bool CIndexTexts::ReadRaw(uint64_t nAt, size_t nSize, std::string& out) const
+{
+    out.resize(nSize);
+    size_t got = 0;
+    while (got < nSize) {
+        const ssize_t n = ::pread(m_fd, out.data() + got, nSize - got, static_cast<off_t>(nAt + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        got += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool CIndexTexts::Read(const SIndexTextAt& at, std::string& text) const
+{
+    if (at.nAt > m_nSize || at.nSize > m_nSize - at.nAt || !ReadRaw(m_nStart + at.nAt, at.nSize, text) ||
+        Hash(text) != at.nHash) {
+        text.clear();
+        return false;
+    }
+    return true;
+}
+
+bool CIndexTexts::ReadAll(std::string& texts) const
+{
+    return ReadRaw(m_nStart, static_cast<size_t>(m_nSize), texts);
+}
+
+bool CIndexTexts::Slice(std::string_view texts, const SIndexTextAt& at, std::string_view& text)
+{
+    if (at.nAt > texts.size() || at.nSize > texts.size() - at.nAt)
+        return false;
+    text = texts.substr(static_cast<size_t>(at.nAt), at.nSize);
+    return Hash(text) == at.nHash;
+}
+
+uint64_t CIndexTexts::Hash(std::string_view s)
+{
+    return Checksum(s);
 }

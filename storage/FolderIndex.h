@@ -9,13 +9,54 @@
 #include <string_view>
 #include <vector>
 
+// Where a note's text lies among an index's texts, and the hash of its
+// bytes, which a read checks.
+struct SIndexTextAt
+{
+    uint64_t nAt = 0;
+    uint32_t nSize = 0;
+    uint64_t nHash = 0;
+};
+
+// The texts of an index file, which it keeps apart from the rest so that a
+// folder is listed without them. The file stays open, so they can be read
+// after a newer index has replaced it; a text whose bytes no longer match
+// its hash is not read at all, never read wrong.
+class CIndexTexts
+{
+public:
+    // Takes fd, whose texts start at nStart and take nSize bytes.
+    CIndexTexts(int fd, uint64_t nStart, uint64_t nSize);
+    ~CIndexTexts();
+    CIndexTexts(const CIndexTexts&) = delete;
+    CIndexTexts& operator=(const CIndexTexts&) = delete;
+
+    bool Read(const SIndexTextAt& at, std::string& text) const;
+    // Every text at once, for a pass over many notes; Slice takes one out.
+    bool ReadAll(std::string& texts) const;
+    static bool Slice(std::string_view texts, const SIndexTextAt& at, std::string_view& text);
+    static uint64_t Hash(std::string_view s);
+
+    // Bytes of the file itself, for the reader of its head.
+    bool ReadRaw(uint64_t nAt, size_t nSize, std::string& out) const;
+    int Release();
+
+private:
+
+    int m_fd;
+    uint64_t m_nStart;
+    uint64_t m_nSize;
+};
+
 // One note as a folder index keeps it: its file's name and stamp, and the
-// record the store held for it.
+// record the store held for it. A record read from an index holds its text
+// aside (m_bNotesAside), at textAt among the index's texts.
 struct SIndexedNote
 {
     std::string strName;
     SFileStamp stamp;
     std::shared_ptr<const CNoteRecord> rec;
+    SIndexTextAt textAt;
 };
 
 // A folder's notes as they were when its index was written, and which
@@ -28,6 +69,10 @@ struct SFolderIndexContent
     uint64_t nDirDevice = 0;
     uint64_t nDirInode = 0;
     std::vector<SIndexedNote> notes;
+    // Where the texts of records held aside are: the index they were read
+    // from. Encode takes them from there (a note whose text cannot be read
+    // is left out); Read gives the texts of the index it read.
+    std::shared_ptr<const CIndexTexts> pTexts;
 };
 
 // The index of one folder's directory, a file of its own in the user's cache
@@ -38,7 +83,7 @@ struct SFolderIndexContent
 class CFolderIndex
 {
 public:
-    static constexpr uint32_t nVersion = 1;
+    static constexpr uint32_t nVersion = 2;
 
     // The canonical path of a directory; empty when it has none (missing).
     static std::string CanonicalDirectory(const std::string& strDir);
@@ -46,9 +91,11 @@ public:
     static std::string IndexPath(const std::string& strIndexDir, const std::string& strCanonicalDir);
 
     static std::string Encode(const SFolderIndexContent& content, uint32_t nVersionOf = nVersion);
-    // The magic and checksum around payload, as Encode puts them.
-    static std::string Sealed(std::string_view payload);
-    // False when the bytes are not a whole index of this version.
+    // The magic, length and checksum around a head, as Encode puts them.
+    static std::string Sealed(std::string_view head);
+    // The notes of an index's head, each record with its text aside; false
+    // when the bytes do not begin with a whole head of this version. The
+    // texts that follow the head are not read.
     static bool Decode(std::string_view bytes, SFolderIndexContent& content);
 
     // Writes the index of content.strDir into strIndexDir, made when missing.
@@ -56,4 +103,8 @@ public:
     // The index of strDir as it is now; false when there is none to trust:
     // missing, damaged, of another version, or not of this very directory.
     static bool Read(const std::string& strIndexDir, const std::string& strDir, SFolderIndexContent& content);
+
+private:
+    static bool DecodeHead(std::string_view bytes, SFolderIndexContent& content, uint64_t& nHeadEnd,
+                           uint64_t& nTexts);
 };

@@ -22,12 +22,14 @@ bool CNoteStore::LoadFolderIndex(const std::string& strPath)
     d.loadedDir = strPath;
     d.loadedDevice = content.nDirDevice;
     d.unverified = true;
+    d.texts = std::move(content.pTexts);
     // Written in enumeration order; each insert goes first in its bucket.
     for (auto it = content.notes.rbegin(); it != content.notes.rend(); ++it) {
         SIndexedNote& n = *it;
         if (!n.rec || n.stamp.nSize < 0 || d.Find(n.rec->m_strKey))
             continue;
         SImpl::SNode& node = d.Insert(std::move(n.rec));
+        node.textAt = n.textAt;
         d.SetFile(node, strPath, std::move(n.strName), n.stamp);
     }
     return true;
@@ -59,8 +61,9 @@ void CNoteStore::WriteFolderIndex()
         if (n.eFile == SImpl::SNode::EFile::none || !stamp.Known() ||
             (n.eFile == SImpl::SNode::EFile::other && n.files->file.strDir != d.loadedDir))
             return;
-        content.notes.push_back({d.FileName(n), stamp, n.rec});
+        content.notes.push_back({d.FileName(n), stamp, n.rec, n.textAt});
     });
+    content.pTexts = d.texts;
     // The records are never changed, only replaced: the thread may read them.
     WaitForFolderIndex();
     d.indexWriter = std::jthread([strIndexDir = m_app.m_strIndexDir, content = std::move(content)] {

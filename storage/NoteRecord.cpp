@@ -16,6 +16,7 @@ void CNoteRecord::Reset()
     m_dtModified = CDateTime::GetCurrentTime();
     m_nModifiedAt = 0;
     m_nPriority = 1;
+    m_bNotesAside = false;
 }
 
 std::string MakeNoteKey(int nCounter)

@@ -29,6 +29,10 @@ public:
     CDateTime m_dtModified;
     int32_t m_nModifiedAt = 0;
     int32_t m_nPriority = 1;
+    // The text is not held here (m_strNotes is empty): a store keeps it
+    // aside and gives it on demand (CNoteStore::GetNote, NotesText). No
+    // such record is ever written to a file.
+    bool m_bNotesAside = false;
 };
 
 // The key for the current local time and the given counter:

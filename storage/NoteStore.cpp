@@ -5,6 +5,7 @@
 #include "ErrorReporter.h"
 #include "NoteRowSink.h"
 #include "NoteStoreImpl.h"
+#include "TextMatch.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -158,7 +159,43 @@ void CNoteStore::ClearNotes()
 CNoteRecord CNoteStore::GetNote(const std::string& strKey) const
 {
     const SImpl::SNode* pNode = m_pImpl->Find(strKey);
-    return pNode ? *pNode->rec : CNoteRecord();
+    if (!pNode)
+        return CNoteRecord();
+    CNoteRecord note = *pNode->rec;
+    ReadNotesText(note);
+    return note;
+}
+
+bool CNoteStore::ReadNotesText(CNoteRecord& note) const
+{
+    if (!note.m_bNotesAside)
+        return true;
+    // Only the note's record as the store holds it now says where its text
+    // is; an older one's text may be gone.
+    const SImpl::SNode* pNode = m_pImpl->Find(note.m_strKey);
+    if (!pNode || !pNode->rec->m_bNotesAside || pNode->rec->m_dtModified != note.m_dtModified ||
+        !m_pImpl->AsideText(*pNode, note.m_strNotes))
+        return false;
+    note.m_bNotesAside = false;
+    return true;
+}
+
+std::string CNoteStore::NotesText(const CNoteRecord& note) const
+{
+    if (!note.m_bNotesAside)
+        return note.m_strNotes;
+    CNoteRecord copy = note;
+    ReadNotesText(copy);
+    return std::move(copy.m_strNotes);
+}
+
+bool CNoteStore::MatchesText(const CNoteRecord& note, std::string_view upperNeedle) const
+{
+    if (!note.m_bNotesAside)
+        return NoteContainsText(note, upperNeedle);
+    CNoteRecord copy = note;
+    ReadNotesText(copy);
+    return NoteContainsText(copy, upperNeedle);
 }
 
 bool CNoteStore::HasNote(const std::string& strKey) const
@@ -196,7 +233,7 @@ void CNoteStore::InsertNoteRow(INoteRowSink& list, std::unique_ptr<CNoteRecord> 
 
 void CNoteStore::ForEach(const std::function<void(const CNoteRecord&)>& f) const
 {
-    m_pImpl->Walk([&](const SImpl::SNode& n) { f(*n.rec); });
+    m_pImpl->WalkComplete(f);
 }
 
 void CNoteStore::ForEachShared(const std::function<void(const std::shared_ptr<const CNoteRecord>&)>& f) const

@@ -146,11 +146,25 @@ public:
     // The directory LoadFolder last read; empty when none.
     const std::string& GetLoadedFolder() const;
 
-    // A copy of the record under the key, or a Reset record with an empty key.
+    // A copy of the record under the key, its text in it, or a Reset record
+    // with an empty key. Only when the text cannot be read (see
+    // ReadNotesText) does the copy still hold it aside.
     CNoteRecord GetNote(const std::string& strKey) const;
     // The store's own record under the key, which a holder may keep (the
-    // store never changes it); nullptr when there is none. O(1).
+    // store never changes it); nullptr when there is none. O(1). A note
+    // listed from the folder's index holds its text aside in it
+    // (m_bNotesAside) until its file is read again.
     std::shared_ptr<const CNoteRecord> GetShared(const std::string& strKey) const;
+    // Puts the text into a record of this store that holds it aside: from
+    // the folder's index, or from the note's file while that is as it was
+    // listed. False, the record left as it was, when neither gives it (the
+    // record is no longer the store's, the index and the file changed).
+    bool ReadNotesText(CNoteRecord& note) const;
+    // The record's text, read when it holds it aside; empty when it cannot be.
+    std::string NotesText(const CNoteRecord& note) const;
+    // Whether the note's title, comments, keywords or text contain the
+    // upper-case text, as the search finds it; its text read when aside.
+    bool MatchesText(const CNoteRecord& note, std::string_view upperNeedle) const;
     bool HasNote(const std::string& strKey) const;
     int GetCount() const;
 
@@ -213,7 +227,7 @@ public:
     // The record from a note file's bytes; false when they end early.
     static bool ParseNoteFile(std::string_view data, CNoteRecord& note);
 
-    // Calls f(record) for every note in enumeration order.
+    // Calls f(record) for every note in enumeration order, its text in it.
     void ForEach(const std::function<void(const CNoteRecord&)>& f) const;
     // The same with the store's own record, which a holder may keep: the
     // store never changes it, a change of the note makes a new one.
@@ -244,8 +258,11 @@ private:
     SStoreResult SaveConflictCopyLocked(CNoteRecord note);
     SStoreResult DeleteLocked(const CNoteRecord& note, EDelete how);
     void ReportSaveFailed();
-    // The failure of a write asked of a store that holds no folder.
-    SStoreResult NoFolder(const std::string& strKey);
+    // Why the note cannot be written at all (no folder, its text aside);
+    // nullptr when it can.
+    const char* WhyUnwritable(const CNoteRecord& note) const;
+    // The failure of a write refused before any file was touched.
+    SStoreResult Refused(const std::string& strKey, const char* pszWhy);
     void RemoveStaleTempFiles();
     // The part of RefreshFolder after the listing.
     SFolderChanges TakeScan(const note_store::SFolderScan& scan);

@@ -39,6 +39,7 @@ void CNoteStore::SImpl::Clear()
     m_nCount = 0;
     m_hash.clear();
     corpus = SCorpus();
+    texts.reset();
     loadedDir.clear();
     loadedDevice = 0;
     damaged.clear();
@@ -348,8 +349,14 @@ const SCorpus& CNoteStore::SImpl::Corpus() const
     size_t size = 0;
     WalkIndexed([&](uint32_t i, const SNode& n) {
         const uint32_t e = i < corpus.entryOf.size() ? corpus.entryOf[i] : 0;
-        size += (e ? corpus.Text(e - 1).size() : n.rec->m_strNotes.size() + n.rec->m_strTitle.size() + 64) + 1;
+        size += (e ? corpus.Text(e - 1).size()
+                   : n.rec->m_strNotes.size() + n.textAt.nSize + n.rec->m_strTitle.size() + 64) +
+                1;
     });
+    // The texts held aside, read at once when the first is needed.
+    std::string allTexts;
+    bool bAllRead = false;
+    std::string aside;
     made.text.reserve(size);
     made.entries.reserve(Count());
     made.entryOf.assign(m_nUsed, 0);
@@ -374,7 +381,14 @@ const SCorpus& CNoteStore::SImpl::Corpus() const
             made.text += UpperCaseText(note.m_strKeywords);
             entry.keywordsEnd = static_cast<uint32_t>(made.text.size() - entry.start);
             made.text += '\0';
-            made.text += UpperCaseText(note.m_strNotes);
+            if (note.m_bNotesAside) {
+                if (!bAllRead)
+                    bAllRead = texts && texts->ReadAll(allTexts);
+                AsideText(n, aside, bAllRead ? &allTexts : nullptr);
+                made.text += UpperCaseText(aside);
+            } else {
+                made.text += UpperCaseText(note.m_strNotes);
+            }
         }
         made.text += '\0';
         made.entries.push_back(entry);
@@ -383,4 +397,44 @@ const SCorpus& CNoteStore::SImpl::Corpus() const
     made.valid = true;
     corpus = std::move(made);
     return corpus;
+}
+
+bool CNoteStore::SImpl::AsideText(const SNode& n, std::string& text, const std::string* pAllTexts) const
+{
+    if (pAllTexts) {
+        std::string_view slice;
+        if (CIndexTexts::Slice(*pAllTexts, n.textAt, slice)) {
+            text.assign(slice);
+            return true;
+        }
+    } else if (texts && texts->Read(n.textAt, text)) {
+        return true;
+    }
+    text.clear();
+    const SNoteFile file = File(n);
+    CNoteRecord rec;
+    SFileStamp stamp;
+    if (!file.Exists() || ReadStampedNote(file.Path(), rec, stamp) != CNoteStore::ReadResult::ok ||
+        !stamp.SameStatus(file.stamp) || rec.m_strKey != n.rec->m_strKey)
+        return false;
+    text = std::move(rec.m_strNotes);
+    return true;
+}
+
+void CNoteStore::SImpl::WalkComplete(const std::function<void(const CNoteRecord&)>& f) const
+{
+    std::string allTexts;
+    bool bAllRead = false;
+    Walk([&](const SNode& n) {
+        if (!n.rec->m_bNotesAside) {
+            f(*n.rec);
+            return;
+        }
+        if (!bAllRead)
+            bAllRead = texts && texts->ReadAll(allTexts);
+        CNoteRecord note = *n.rec;
+        if (AsideText(n, note.m_strNotes, bAllRead ? &allTexts : nullptr))
+            note.m_bNotesAside = false;
+        f(note);
+    });
 }

@@ -2,6 +2,7 @@
 
 // The store's inside, shared by its source files and by nothing else.
 
+#include "FolderIndex.h"
 #include "NoteStore.h"
 
 #include <array>
@@ -102,6 +103,8 @@ struct SNode
     int64_t ctimeNs = 0;
     uint64_t inode = 0;
     uint64_t bytesHash = 0;
+    // Where the text of a record that holds it aside is in the folder's index.
+    SIndexTextAt textAt;
     uint32_t size = 0;
     // Pool indices, 0 for none: the bucket chain and the hash chain.
     uint32_t next = 0;
@@ -161,6 +164,9 @@ struct CNoteStore::SImpl
     // The notes came from the folder's index and no scan has checked them:
     // a stamp in doubt is no proof then, its file is read again.
     bool unverified = false;
+    // The texts of the index the notes were listed from, which their
+    // records hold aside.
+    std::shared_ptr<const CIndexTexts> texts;
     // Counts every change of the notes, across loads.
     uint64_t generation = 0;
     // The folder index being written.
@@ -229,6 +235,14 @@ struct CNoteStore::SImpl
     bool KeyHeldByOther(const CNoteRecord& note, const std::string& strName, uint64_t nBytesHash) const;
 
     const note_store::SCorpus& Corpus() const;
+    // The text of a note whose record holds it aside: from the folder's
+    // index (from all its texts, when the caller read them at once), else
+    // from the note's file while that is still as the index saw it. False,
+    // the text empty, when neither gives it.
+    bool AsideText(const SNode& n, std::string& text, const std::string* pAllTexts = nullptr) const;
+    // Calls f with every note's record, its text in it: a copy for a record
+    // that holds it aside, the index's texts read once for all.
+    void WalkComplete(const std::function<void(const CNoteRecord&)>& f) const;
 
 private:
     static constexpr unsigned nChunkBits = 10;

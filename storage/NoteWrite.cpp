@@ -20,6 +20,9 @@ namespace
 {
 // A store that holds no folder has nowhere to write; never the root directory.
 const char* const pszNoFolder = "No folder is open to save the note in.";
+// A record whose text the store keeps aside, passed on as it was given: its
+// file would lose the text.
+const char* const pszNotesAside = "The note's text was not read, so the note was not saved.";
 
 // Every machine counting from the same number gives notes added there in the
 // same second the same file name, and a sync tool keeps only one of them.
@@ -32,8 +35,8 @@ int RandomFirstCounter()
 
 SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
 {
-    if (GetLoadedFolder().empty())
-        return NoFolder(note.m_strKey);
+    if (const char* pszWhy = WhyUnwritable(note))
+        return Refused(note.m_strKey, pszWhy);
     RemoveStaleTempFiles();
     note.m_dtCreated = CDateTime::GetCurrentTime();
     std::string path;
@@ -53,8 +56,8 @@ SStoreResult CNoteStore::AddNote(CNoteRecord note, int nFirstCounter)
 
 SStoreResult CNoteStore::UpdateNote(CNoteRecord note)
 {
-    if (GetLoadedFolder().empty())
-        return NoFolder(note.m_strKey);
+    if (const char* pszWhy = WhyUnwritable(note))
+        return Refused(note.m_strKey, pszWhy);
     RemoveStaleTempFiles();
     SStoreResult result;
     {
@@ -149,8 +152,8 @@ SStoreResult CNoteStore::UpdateLocked(CNoteRecord note)
 
 SStoreResult CNoteStore::SaveConflictCopy(CNoteRecord note)
 {
-    if (GetLoadedFolder().empty())
-        return NoFolder(note.m_strKey);
+    if (const char* pszWhy = WhyUnwritable(note))
+        return Refused(note.m_strKey, pszWhy);
     SStoreResult result;
     {
         CFolderLock lock(GetLoadedFolder());
@@ -212,7 +215,7 @@ SStoreResult::EConflict CNoteStore::CheckBeforeRewrite(const std::string& strPat
 SStoreResult CNoteStore::DeleteNote(const CNoteRecord& note, EDelete how)
 {
     if (GetLoadedFolder().empty())
-        return NoFolder(note.m_strKey);
+        return Refused(note.m_strKey, pszNoFolder);
     SStoreResult result;
     {
         CFolderLock lock(GetLoadedFolder());
@@ -290,6 +293,8 @@ SStoreResult CNoteStore::DeleteLocked(const CNoteRecord& note, EDelete how)
 
 SFileResult CNoteStore::WriteNote(const CNoteRecord& note, const std::string& strPath, SFileStamp* pStamp)
 {
+    if (note.m_bNotesAside)
+        return SFileResult::Failed(pszNotesAside);
     const std::string bytes = NoteFileBytes(note);
     SFileResult result = WriteFileAtomically(strPath, bytes);
     if (result && pStamp)
@@ -303,6 +308,8 @@ SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, 
     // One clock reading; a key taken by a note of the store or by a file of
     // the folder, now or by another writer at this very moment, moves on to
     // the next counter.
+    if (note.m_bNotesAside)
+        return SFileResult::Failed(pszNotesAside);
     const CDateTime now = CDateTime::GetCurrentTime();
     if (nFirstCounter < 0)
         nFirstCounter = RandomFirstCounter();
@@ -323,11 +330,18 @@ SFileResult CNoteStore::CreateNoteFile(CNoteRecord& note, std::string& strPath, 
     return result;
 }
 
-SStoreResult CNoteStore::NoFolder(const std::string& strKey)
+const char* CNoteStore::WhyUnwritable(const CNoteRecord& note) const
+{
+    if (GetLoadedFolder().empty())
+        return pszNoFolder;
+    return note.m_bNotesAside ? pszNotesAside : nullptr;
+}
+
+SStoreResult CNoteStore::Refused(const std::string& strKey, const char* pszWhy)
 {
     if (m_pReporter)
-        m_pReporter->ReportError(pszNoFolder);
-    return {false, strKey, pszNoFolder};
+        m_pReporter->ReportError(pszWhy);
+    return {false, strKey, pszWhy};
 }
 
 void CNoteStore::ReportSaveFailed()

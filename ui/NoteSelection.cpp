@@ -61,7 +61,7 @@ void CNoteSelection::ShowNoteText()
     if (!pBar)
         return;
     const CNoteRecord* pNote = pList ? pList->GetModel().GetRowNote(pList->GetSelectionMark()) : nullptr;
-    pBar->SetText(pNote ? pNote->m_strNotes : std::string());
+    pBar->SetText(pNote ? m_store.NotesText(*pNote) : std::string());
     m_strOutdatedKey.clear();
 }
 
@@ -81,10 +81,11 @@ void CNoteSelection::CommitNoteText(int nRow)
     if (!pRecord)
         return;
     const std::string strText = pBar->GetText();
-    if (strText == CNotesTextBar::AsShown(pRecord->m_strNotes))
+    if (strText == CNotesTextBar::AsShown(m_store.NotesText(*pRecord)))
         return;
     CNoteRecord note = *pRecord;
     note.m_strNotes = strText;
+    note.m_bNotesAside = false;
     // A failed save has been reported; the text stays listed until the folder
     // is loaded again, so it can still be copied out.
     SStoreResult saved;
@@ -201,7 +202,7 @@ void CNoteSelection::OnMarkChanged(int nRow)
         if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nMark)) {
             pList->SetCurrentItem(nMark);
             if (CNotesTextBar* pBar = m_window.GetNotesTextBar())
-                pBar->SetText(pNote->m_strNotes);
+                pBar->SetText(m_store.NotesText(*pNote));
             m_strOutdatedKey.clear();
         }
         ShowNoteProperties();
@@ -254,7 +255,7 @@ void CNoteSelection::OnRowClicked(int nRow)
     if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow)) {
         pList->SetCurrentItem(nRow);
         if (CNotesTextBar* pBar = m_window.GetNotesTextBar())
-            pBar->SetText(pNote->m_strNotes);
+            pBar->SetText(m_store.NotesText(*pNote));
     }
     if (pList->GetSelectionMark() != nRow)
         pList->SetSelectionMark(nRow);

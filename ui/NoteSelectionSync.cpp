@@ -122,7 +122,7 @@ void CNoteSelection::TakeFolderChanges(const note_store::SFolderScan* pScan)
     const CNoteRecord* pMarked = pList->GetModel().GetRowNote(pList->GetSelectionMark());
     const std::optional<CNoteRecord> shown = pMarked ? std::optional<CNoteRecord>(*pMarked) : std::nullopt;
     const std::string strPane = pBar ? pBar->GetText() : std::string();
-    const bool bTyped = shown && pBar && strPane != CNotesTextBar::AsShown(shown->m_strNotes);
+    const bool bTyped = shown && pBar && strPane != CNotesTextBar::AsShown(m_store.NotesText(*shown));
 
     const SFolderChanges changes = pScan ? m_store.ApplyScan(*pScan) : m_store.RefreshFolder();
     ShowDamaged(changes.damaged);
@@ -139,6 +139,7 @@ void CNoteSelection::TakeFolderChanges(const note_store::SFolderScan* pScan)
         // The typed text outlives its note, as a new note of the folder.
         CNoteRecord note = *shown;
         note.m_strNotes = strPane;
+        note.m_bNotesAside = false;
         SStoreResult saved = m_store.SaveConflictCopy(note);
         saved.eConflict = SStoreResult::EConflict::deletedOnDisk;
         saved.strConflictOf = shown->m_strKey;
@@ -171,7 +172,7 @@ void CNoteSelection::TakeFolderChanges(const note_store::SFolderScan* pScan)
         m_strOutdatedKey = strKeep;
     } else if (bShownChanged && pBar) {
         if (const CNoteRecord* pNote = pList->GetModel().GetRowNote(nRow))
-            pBar->SetText(pNote->m_strNotes);
+            pBar->SetText(m_store.NotesText(*pNote));
     }
     ShowNoteProperties();
     emit SelectionChanged();

@@ -272,7 +272,7 @@ bool CNotesListModel::UpdateRows(const CNoteStore& store, const std::vector<std:
         }
         if (pStored && Filtering())
             m_all.insert(m_all.begin() + LowerBound(m_all, OrderKeyOf(*pStored)), SRow{pStored, nullptr});
-        const bool bShow = pStored && (!Filtering() || NoteContainsText(*pStored, m_strFilter));
+        const bool bShow = pStored && (!Filtering() || store.MatchesText(*pStored, m_strFilter));
         if (nShown >= 0 && bShow) {
             ReplaceRow(nShown, pStored);
         } else if (nShown >= 0) {

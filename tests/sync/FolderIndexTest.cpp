@@ -53,7 +53,7 @@ protected:
         store.ForEach([&](const CNoteRecord& n) {
             auto rec = std::make_shared<CNoteRecord>(n);
             rec->m_strNotes = "indexed";
-            SIndexedNote indexed{"QB_" + n.m_strKey + ".qbt", store.GetNoteFile(n.m_strKey).stamp, rec};
+            SIndexedNote indexed{"QB_" + n.m_strKey + ".qbt", store.GetNoteFile(n.m_strKey).stamp, rec, {}};
             indexed.stamp.bInDoubt = n.m_strTitle == "E";
             content.notes.push_back(indexed);
         });

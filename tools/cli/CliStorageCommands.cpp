@@ -46,14 +46,23 @@ const CNoteRecord& NoteOf(const std::shared_ptr<const CNoteRecord>& pNote)
     return *pNote;
 }
 
+// The notes with their texts, which the store reads for a note listed from
+// the folder's index.
 template <class T>
-void PrintJsonArray(const std::vector<T>& notes)
+void PrintJsonArray(const CNoteStore& store, const std::vector<T>& notes)
 {
     std::cout << '[';
     for (size_t i = 0; i < notes.size(); ++i) {
         if (i)
             std::cout << ',';
-        WriteNoteJson(std::cout, NoteOf(notes[i]));
+        const CNoteRecord& note = NoteOf(notes[i]);
+        if (note.m_bNotesAside) {
+            CNoteRecord copy = note;
+            store.ReadNotesText(copy);
+            WriteNoteJson(std::cout, copy);
+        } else {
+            WriteNoteJson(std::cout, note);
+        }
     }
     std::cout << "]\n";
 }
@@ -148,7 +157,7 @@ int RunList(const std::vector<std::string>& words)
     for (auto& entry : keyed)
         notes.push_back(std::move(entry.second));
     if (args.Has("--json"))
-        PrintJsonArray(notes);
+        PrintJsonArray(session.store, notes);
     else
         for (const auto& p : notes)
             PrintNoteLine(*p);
@@ -271,7 +280,7 @@ int RunSearch(const std::vector<std::string>& words)
         for (const auto& [row, rec] : results.m_rows)
             if (rec)
                 notes.push_back(*rec);
-        PrintJsonArray(notes);
+        PrintJsonArray(session.store, notes);
         return EXIT_OK;
     }
     for (const auto& [row, rec] : results.m_rows) {
