@@ -23,14 +23,15 @@ bool CNoteStore::LoadFolderIndex(const std::string& strPath)
     d.loadedDevice = content.nDirDevice;
     d.unverified = true;
     d.texts = std::move(content.pTexts);
+    d.Reserve(content.notes.size());
     // Written in enumeration order; each insert goes first in its bucket.
     for (auto it = content.notes.rbegin(); it != content.notes.rend(); ++it) {
         SIndexedNote& n = *it;
-        if (!n.rec || n.stamp.nSize < 0 || d.Find(n.rec->m_strKey))
+        SImpl::SNode* pNode = n.rec && n.stamp.nSize >= 0 ? d.InsertIfAbsent(std::move(n.rec)) : nullptr;
+        if (!pNode)
             continue;
-        SImpl::SNode& node = d.Insert(std::move(n.rec));
-        node.textAt = n.textAt;
-        d.SetFile(node, strPath, std::move(n.strName), n.stamp);
+        pNode->textAt = n.textAt;
+        d.SetFile(*pNode, strPath, std::move(n.strName), n.stamp);
     }
     return true;
 }

@@ -253,3 +253,9 @@ SFolderChanges CNoteStore::TakeScan(const SFolderScan& scan)
     d.unverified = false;
     return changes;
 }
+
+void CNoteStore::ClearScan(SFolderScan& scan)
+{
+    scan.entries = {};
+    scan.temps = {};
+}

@@ -134,6 +134,9 @@ public:
     std::shared_ptr<note_store::SFolderScan> PrepareScan() const;
     static void RunScan(note_store::SFolderScan& scan);
     SFolderChanges ApplyScan(const note_store::SFolderScan& scan);
+    // Frees the listing a scan holds, once applied: a big folder's is many
+    // megabytes, which ReleaseFreeMemory can then give back.
+    static void ClearScan(note_store::SFolderScan& scan);
     // Writes the loaded folder's index from the notes as they are now, on a
     // thread of its own; nothing without an index directory. A failure is
     // not reported: the next load reads the files.

@@ -3,6 +3,7 @@
 #include "TextMatch.h"
 
 #include <algorithm>
+#include <bit>
 #include <atomic>
 #include <climits>
 #include <cstdlib>
@@ -106,29 +107,49 @@ CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(std::shared_ptr<const CNoteR
     uint32_t i = FindIndex(rec->m_strKey, keyHash);
     if (pbReplaced)
         *pbReplaced = i != 0;
-    if (!i) {
-        // A new note goes first in its bucket chain and in its hash chain.
-        i = Allocate();
-        SNode& node = At(i);
-        node.rec = std::move(rec);
-        node.bucket = static_cast<uint8_t>(BucketHash(node.rec->m_strKey) % nBuckets);
-        node.next = heads[node.bucket];
-        heads[node.bucket] = i;
-        ++m_nCount;
-        if (m_nCount > m_hash.size()) {
-            Rehash(std::max<size_t>(64, m_hash.size() * 2));
-        } else {
-            uint32_t& slot = HashSlot(keyHash);
-            node.hashNext = slot;
-            slot = i;
-        }
-        return node;
-    }
+    if (!i)
+        return InsertNew(std::move(rec), keyHash);
     if (i < corpus.entryOf.size())
         corpus.entryOf[i] = 0;
     SNode& node = At(i);
     node.rec = std::move(rec);
     return node;
+}
+
+CNoteStore::SImpl::SNode* CNoteStore::SImpl::InsertIfAbsent(std::shared_ptr<const CNoteRecord> rec)
+{
+    const uint32_t keyHash = LookupHash(rec->m_strKey);
+    if (FindIndex(rec->m_strKey, keyHash))
+        return nullptr;
+    corpus.valid = false;
+    ++generation;
+    return &InsertNew(std::move(rec), keyHash);
+}
+
+CNoteStore::SImpl::SNode& CNoteStore::SImpl::InsertNew(std::shared_ptr<const CNoteRecord> rec, uint32_t keyHash)
+{
+    // A new note goes first in its bucket chain and in its hash chain.
+    const uint32_t i = Allocate();
+    SNode& node = At(i);
+    node.rec = std::move(rec);
+    node.bucket = static_cast<uint8_t>(BucketHash(node.rec->m_strKey) % nBuckets);
+    node.next = heads[node.bucket];
+    heads[node.bucket] = i;
+    ++m_nCount;
+    if (m_nCount > m_hash.size()) {
+        Rehash(std::max<size_t>(64, m_hash.size() * 2));
+    } else {
+        uint32_t& slot = HashSlot(keyHash);
+        node.hashNext = slot;
+        slot = i;
+    }
+    return node;
+}
+
+void CNoteStore::SImpl::Reserve(size_t nNotes)
+{
+    if (nNotes > m_hash.size())
+        Rehash(std::bit_ceil(nNotes));
 }
 
 void CNoteStore::SImpl::Remove(const std::string& key)

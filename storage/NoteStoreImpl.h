@@ -185,6 +185,10 @@ struct CNoteStore::SImpl
     // replaced node keeps its files; pbReplaced tells which it was.
     SNode& Insert(CNoteRecord note, bool* pbReplaced = nullptr);
     SNode& Insert(std::shared_ptr<const CNoteRecord> rec, bool* pbReplaced = nullptr);
+    // Inserts a note whose key is not held yet; nullptr, nothing done, when it is.
+    SNode* InsertIfAbsent(std::shared_ptr<const CNoteRecord> rec);
+    // Room in the lookup table for that many notes, made once.
+    void Reserve(size_t nNotes);
     void Remove(const std::string& key);
     size_t Count() const { return m_nCount; }
 
@@ -250,6 +254,7 @@ private:
 
     uint32_t FindIndex(std::string_view key, uint32_t keyHash) const;
     uint32_t Allocate();
+    SNode& InsertNew(std::shared_ptr<const CNoteRecord> rec, uint32_t keyHash);
     // Keeps the file in the node itself when it is the key's own file in the
     // loaded folder; false when it is not.
     bool PackKeyNamed(SNode& n, const std::string& strDir, const std::string& strName, const SFileStamp& stamp);

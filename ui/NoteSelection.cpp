@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <utility>
+
 CNoteSelection::CNoteSelection(CNoteStore& store, IFrameWindow& window, const IFolderView& folders)
     : m_store(store), m_window(window), m_folders(folders)
 {
@@ -124,6 +126,7 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
     if (CNotesListCtrl* pList = m_window.GetNotesList())
         pList->SetCurrentItem(-1);
     ++m_nCheck;
+    m_bCheckDue = false;
     const bool bFromIndex = m_store.LoadFolderIndex(strPath);
     std::vector<std::string> damaged = bFromIndex ? std::vector<std::string>() : m_store.LoadFolder(strPath);
     RefreshNotesList();
@@ -137,10 +140,16 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
         pStatus->showMessage(MissingText(strPath));
     else
         ShowDamaged(damaged);
-    if (bFromIndex)
-        CheckFolderBehind();
-    else
+    if (bFromIndex) {
+        // Once the list is painted: the check's threads would slow the filling.
+        m_bCheckDue = true;
+        QTimer::singleShot(0, this, [this, nCheck = m_nCheck] {
+            if (nCheck == m_nCheck && std::exchange(m_bCheckDue, false))
+                CheckFolderBehind();
+        });
+    } else {
         QTimer::singleShot(0, this, &CNoteStore::ReleaseFreeMemory);
+    }
     return damaged;
 }
 

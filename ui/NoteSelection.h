@@ -55,7 +55,7 @@ public:
     // checked behind (see FolderChecked); none are returned then.
     std::vector<std::string> OpenFolder(const std::string& strPath);
     // Whether the check of a folder listed from its index is still running.
-    bool IsCheckingFolder() const { return !m_checks.empty(); }
+    bool IsCheckingFolder() const { return m_bCheckDue || !m_checks.empty(); }
 
     // The note a command on the selected note works on, and the row it was
     // on when the command started.
@@ -143,4 +143,6 @@ private:
     // The checks running, the newest last; only its result is taken.
     std::vector<QThread*> m_checks;
     uint64_t m_nCheck = 0;
+    // A folder listed from its index is checked once its list is painted.
+    bool m_bCheckDue = false;
 };

@@ -43,6 +43,7 @@ void CNoteSelection::CheckFolderBehind()
         if (nCheck != m_nCheck)
             return;
         TakeFolderChanges(scan.get());
+        CNoteStore::ClearScan(*scan);
         CNoteStore::ReleaseFreeMemory();
         emit FolderChecked();
     });

@@ -128,6 +128,52 @@ TEST_F(FolderIndex, WriteOfIndexedNoteChecksTheFile)
     EXPECT_EQ(ReadBytes(PathOf("A")), changed);
 }
 
+// A note listed from the index holds its text aside until asked for it: the
+// text comes from the index, or from the file when the index's bytes no
+// longer match; a record without its text is never written, and an index
+// written from such records keeps every text.
+TEST_F(FolderIndex, TextsHeldAsideAreReadOnDemandAndNeverLost)
+{
+    ASSERT_TRUE(CFolderIndex::Write(app.m_strIndexDir, IndexNow(Dir())));
+    const std::string before = ReadBytes(PathOf("A"));
+    {
+        CNoteStore store(app);
+        ASSERT_TRUE(store.LoadFolderIndex(Dir()));
+        const auto pListed = store.GetShared(keys["A"]);
+        ASSERT_TRUE(pListed && pListed->m_bNotesAside);
+        EXPECT_EQ(pListed->m_strNotes, "");
+        EXPECT_EQ(store.NotesText(*pListed), "indexed");
+        EXPECT_EQ(store.GetNote(keys["A"]).m_strNotes, "indexed");
+        EXPECT_FALSE(store.UpdateNote(*pListed));
+        EXPECT_FALSE(store.AddNote(*pListed));
+        EXPECT_EQ(ReadBytes(PathOf("A")), before);
+        int nFound = 0;
+        store.FindNotes(false, "Indexed", [&](const CNoteRecord&) { ++nFound; });
+        EXPECT_EQ(nFound, 5);
+        store.WriteFolderIndex();
+        store.WaitForFolderIndex();
+    }
+
+    CNoteStore store(app);
+    ASSERT_TRUE(store.LoadFolderIndex(Dir()));
+    EXPECT_EQ(Shown(store), (std::map<std::string, std::string>{
+                                {"A", "indexed"}, {"B", "indexed"}, {"C", "indexed"}, {"D", "indexed"}, {"E", "indexed"}}));
+    // The index's texts changed in place, same size: the file gives the text.
+    const std::string indexPath = CFolderIndex::IndexPath(app.m_strIndexDir, CFolderIndex::CanonicalDirectory(Dir()));
+    std::string bytes = ReadBytes(indexPath);
+    for (size_t at = bytes.find("indexed"); at != std::string::npos; at = bytes.find("indexed", at))
+        bytes.replace(at, 7, "INDEXED");
+    ASSERT_TRUE(RewriteKeepingTimes(indexPath, bytes));
+    EXPECT_EQ(store.GetNote(keys["A"]).m_strNotes, "on disk A");
+    // And the file changed too: no text at all, and nothing written.
+    ASSERT_TRUE(RewriteKeepingTimes(PathOf("A"), Altered(before, 'q')));
+    const CNoteRecord unread = store.GetNote(keys["A"]);
+    EXPECT_TRUE(unread.m_bNotesAside);
+    EXPECT_EQ(store.NotesText(unread), "");
+    EXPECT_FALSE(store.UpdateNote(unread));
+    EXPECT_EQ(ReadBytes(PathOf("A")), Altered(before, 'q'));
+}
+
 TEST_F(FolderIndex, UntrustedIndexIsIgnoredThenRebuilt)
 {
     const std::string indexPath = CFolderIndex::IndexPath(app.m_strIndexDir, CFolderIndex::CanonicalDirectory(Dir()));

@@ -276,8 +276,13 @@ private slots:
         run.AddFolder("Synced", strDir);
         QCOMPARE(run.Titles(), QStringList({"alpha", "beta", "gamma"}));
         QVERIFY(selection.IsCheckingFolder());
-        run.List().SetSelectionMark(1);
         CNotesTextBar* pPane = run.frame->GetNotesTextBar();
+        // Typed on a note listed from the index, its text read on demand.
+        run.List().SetSelectionMark(0);
+        QCOMPARE(pPane->GetText(), std::string("Text of alpha\r\nsecond line"));
+        pPane->SetText("alpha typed");
+        selection.CommitNoteText();
+        run.List().SetSelectionMark(1);
         QCOMPARE(pPane->GetText(), std::string("Text of beta\r\nsecond line"));
         pPane->SetText("typed here");
 
@@ -287,7 +292,7 @@ private slots:
         QCOMPARE(run.List().GetModel().GetRowNote(1)->m_strNotes, std::string("from the laptop"));
         QCOMPARE(pPane->GetText(), std::string("typed here"));
         selection.CommitNoteText();
-        QCOMPARE(OnDisk(strDir), (TitlesAndTexts{{"alpha", "Text of alpha\r\nsecond line"},
+        QCOMPARE(OnDisk(strDir), (TitlesAndTexts{{"alpha", "alpha typed"},
                                                  {"beta", "from the laptop"},
                                                  {"beta (conflict copy)", "typed here"},
                                                  {"delta", "Text of delta\r\nsecond line"},
