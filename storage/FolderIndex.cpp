@@ -1,5 +1,8 @@
 #include "FolderIndex.h"
 
+#include "WorkThreads.h"
+
+#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstdlib>
@@ -17,6 +20,8 @@ namespace
 // A cache of this machine: numbers are kept in its own byte order.
 constexpr char szMagic[8] = {'Q', 'B', 'I', 'N', 'D', 'E', 'X', '\n'};
 constexpr size_t nMaxIndexFile = size_t(1) << 36;
+// Notes from which the two halves of a head are read at once.
+constexpr uint64_t nParallelDecode = 8192;
 // The magic and the head's length come before the head.
 constexpr size_t nHeadStart = sizeof szMagic + sizeof(uint64_t);
 
@@ -103,6 +108,15 @@ public:
     }
     bool Failed() const { return m_failed; }
     bool AtEnd() const { return m_pos == m_data.size(); }
+    size_t Pos() const { return m_pos; }
+    // Goes on from there; only forward, within the data.
+    bool Seek(uint64_t nPos)
+    {
+        if (m_failed || nPos < m_pos || nPos > m_data.size())
+            return Fail();
+        m_pos = static_cast<size_t>(nPos);
+        return true;
+    }
 
 private:
     bool Fail()
@@ -163,7 +177,7 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
     std::vector<const SIndexedNote*> kept;
     texts.reserve(content.notes.size());
     kept.reserve(content.notes.size());
-    size_t nHead = 64 + content.strDir.size();
+    size_t nHead = 64 + content.strDir.size() + content.strListOrderId.size();
     uint64_t nTexts = 0;
     for (const SIndexedNote& n : content.notes) {
         std::string_view text;
@@ -185,9 +199,17 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
     w.Put(content.nDirDevice);
     w.Put(content.nDirInode);
     w.Put(nTexts);
+    w.PutString(content.strListOrderId);
     w.Put(static_cast<uint64_t>(kept.size()));
+    // Where the second half of the notes starts, so both can be read at once.
+    const size_t nMiddleField = w.Buffer().size();
+    w.Put(uint64_t(0));
     uint64_t nAt = 0;
     for (size_t i = 0; i < kept.size(); ++i) {
+        if (i == kept.size() / 2) {
+            const uint64_t nMiddle = w.Buffer().size() - nHeadStart;
+            std::memcpy(w.Buffer().data() + nMiddleField, &nMiddle, sizeof nMiddle);
+        }
         const SIndexedNote& n = *kept[i];
         w.PutString(n.strName);
         w.Put(n.stamp.nSize);
@@ -205,6 +227,7 @@ std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nV
         w.Put(nAt);
         w.Put(static_cast<uint32_t>(texts[i].size()));
         w.Put(CIndexTexts::Hash(texts[i]));
+        w.Put(n.nListRank);
         nAt += texts[i].size();
         w.Put(r.m_nIcon);
         w.PutDate(r.m_dtDate);
@@ -237,7 +260,10 @@ bool CFolderIndex::Decode(std::string_view bytes, SFolderIndexContent& content)
 {
     uint64_t nHeadEnd = 0;
     uint64_t nTexts = 0;
-    return DecodeHead(bytes, content, nHeadEnd, nTexts);
+    if (DecodeHead(bytes, content, nHeadEnd, nTexts))
+        return true;
+    content = SFolderIndexContent();
+    return false;
 }
 
 bool CFolderIndex::DecodeHead(std::string_view bytes, SFolderIndexContent& content, uint64_t& nHeadEnd,
@@ -267,50 +293,70 @@ bool CFolderIndex::DecodeHead(std::string_view bytes, SFolderIndexContent& conte
     r.Get(content.nDirDevice);
     r.Get(content.nDirInode);
     r.Get(nTexts);
+    r.GetString(content.strListOrderId);
     r.Get(count);
+    uint64_t nMiddle = 0;
+    r.Get(nMiddle);
     // Each note takes more than 64 bytes: a count beyond that is damage,
     // never a reason to reserve.
     if (r.Failed() || count > head.size() / 64)
         return false;
-    content.notes.reserve(static_cast<size_t>(count));
-    for (uint64_t i = 0; i < count; ++i) {
-        SIndexedNote n;
+    content.notes.resize(static_cast<size_t>(count));
+    const auto decodeOne = [nTexts](CReader& in, SIndexedNote& n) {
         auto rec = std::make_shared<CNoteRecord>();
         uint8_t inDoubt = 0;
-        r.GetString(n.strName);
-        r.Get(n.stamp.nSize);
-        r.Get(n.stamp.nMtimeNs);
-        r.Get(n.stamp.nCtimeNs);
-        r.Get(n.stamp.nInode);
-        r.Get(n.stamp.nDevice);
-        r.Get(n.stamp.nBytesHash);
-        r.Get(inDoubt);
-        r.GetString(rec->m_strKey);
-        r.GetString(rec->m_strTitle);
-        r.GetString(rec->m_strComments);
-        r.GetString(rec->m_strKeywords);
-        r.Get(n.textAt.nAt);
-        r.Get(n.textAt.nSize);
-        r.Get(n.textAt.nHash);
-        r.Get(rec->m_nIcon);
-        r.GetDate(rec->m_dtDate);
+        in.GetString(n.strName);
+        in.Get(n.stamp.nSize);
+        in.Get(n.stamp.nMtimeNs);
+        in.Get(n.stamp.nCtimeNs);
+        in.Get(n.stamp.nInode);
+        in.Get(n.stamp.nDevice);
+        in.Get(n.stamp.nBytesHash);
+        in.Get(inDoubt);
+        in.GetString(rec->m_strKey);
+        in.GetString(rec->m_strTitle);
+        in.GetString(rec->m_strComments);
+        in.GetString(rec->m_strKeywords);
+        in.Get(n.textAt.nAt);
+        in.Get(n.textAt.nSize);
+        in.Get(n.textAt.nHash);
+        in.Get(n.nListRank);
+        in.Get(rec->m_nIcon);
+        in.GetDate(rec->m_dtDate);
         // A byte, not a bool: only 0 and 1 are bools, and the file may hold any.
         uint8_t hasDate = 0;
-        r.Get(hasDate);
+        in.Get(hasDate);
         rec->m_bHasDate = hasDate != 0;
-        r.GetDate(rec->m_dtCreated);
-        r.GetDate(rec->m_dtModified);
-        r.Get(rec->m_nModifiedAt);
-        r.Get(rec->m_nPriority);
-        if (r.Failed() || n.textAt.nAt > nTexts || n.textAt.nSize > nTexts - n.textAt.nAt)
+        in.GetDate(rec->m_dtCreated);
+        in.GetDate(rec->m_dtModified);
+        in.Get(rec->m_nModifiedAt);
+        in.Get(rec->m_nPriority);
+        if (in.Failed() || n.textAt.nAt > nTexts || n.textAt.nSize > nTexts - n.textAt.nAt)
             return false;
         // An empty text is simply empty: nothing to read later.
         rec->m_bNotesAside = n.textAt.nSize != 0;
         n.stamp.bInDoubt = inDoubt != 0;
         n.rec = std::move(rec);
-        content.notes.push_back(std::move(n));
-    }
-    return r.AtEnd();
+        return true;
+    };
+    // The first half on this thread, the second on a helper when there are
+    // many; the first must end where the second starts.
+    const size_t nHalf = count >= nParallelDecode ? static_cast<size_t>(count / 2) : static_cast<size_t>(count);
+    CReader second(head);
+    if (nHalf < count && !second.Seek(nMiddle))
+        return false;
+    CReader* const readers[] = {&r, &second};
+    const std::pair<size_t, size_t> parts[] = {{0, nHalf}, {nHalf, static_cast<size_t>(count)}};
+    bool bOk[2] = {true, true};
+    std::atomic<size_t> next{0};
+    RunOnThreads(nHalf < count ? 2 : 1, [&] {
+        for (size_t p = next++; p < std::size(parts); p = next++)
+            for (size_t i = parts[p].first; i < parts[p].second && bOk[p]; ++i)
+                bOk[p] = decodeOne(*readers[p], content.notes[i]);
+    });
+    if (!bOk[0] || !bOk[1])
+        return false;
+    return nHalf < count ? r.Pos() == nMiddle && second.AtEnd() : r.AtEnd();
 }
 
 SFileResult CFolderIndex::Write(const std::string& strIndexDir, const SFolderIndexContent& content)

@@ -57,6 +57,8 @@ struct SIndexedNote
     SFileStamp stamp;
     std::shared_ptr<const CNoteRecord> rec;
     SIndexTextAt textAt;
+    // Place + 1 in the notes list's order of strListOrderId, 0 for none.
+    uint32_t nListRank = 0;
 };
 
 // A folder's notes as they were when its index was written, and which
@@ -69,6 +71,8 @@ struct SFolderIndexContent
     uint64_t nDirDevice = 0;
     uint64_t nDirInode = 0;
     std::vector<SIndexedNote> notes;
+    // What order the notes' list ranks are of (see CNoteStore::SetListOrder).
+    std::string strListOrderId;
     // Where the texts of records held aside are: the index they were read
     // from. Encode takes them from there (a note whose text cannot be read
     // is left out); Read gives the texts of the index it read.

@@ -23,6 +23,8 @@ bool CNoteStore::LoadFolderIndex(const std::string& strPath)
     d.loadedDevice = content.nDirDevice;
     d.unverified = true;
     d.texts = std::move(content.pTexts);
+    d.listOrderId = std::move(content.strListOrderId);
+    d.listOrderUnsaved = false;
     d.Reserve(content.notes.size());
     // Written in enumeration order; each insert goes first in its bucket.
     for (auto it = content.notes.rbegin(); it != content.notes.rend(); ++it) {
@@ -30,7 +32,8 @@ bool CNoteStore::LoadFolderIndex(const std::string& strPath)
         SImpl::SNode* pNode = n.rec && n.stamp.nSize >= 0 ? d.InsertIfAbsent(std::move(n.rec)) : nullptr;
         if (!pNode)
             continue;
-        pNode->textAt = n.textAt;
+        pNode->SetTextAt(n.textAt);
+        pNode->listRank = n.nListRank;
         d.SetFile(*pNode, strPath, std::move(n.strName), n.stamp);
     }
     return true;
@@ -62,12 +65,17 @@ void CNoteStore::WriteFolderIndex()
         if (n.eFile == SImpl::SNode::EFile::none || !stamp.Known() ||
             (n.eFile == SImpl::SNode::EFile::other && n.files->file.strDir != d.loadedDir))
             return;
-        content.notes.push_back({d.FileName(n), stamp, n.rec, n.textAt});
+        content.notes.push_back({d.FileName(n), stamp, n.rec, n.TextAt(), n.listRank});
     });
     content.pTexts = d.texts;
-    // The records are never changed, only replaced: the thread may read them.
-    WaitForFolderIndex();
-    d.indexWriter = std::jthread([strIndexDir = m_app.m_strIndexDir, content = std::move(content)] {
+    content.strListOrderId = d.listOrderId;
+    d.listOrderUnsaved = false;
+    // The records are never changed, only replaced: the thread may read
+    // them. A write still in progress is waited for there, not here.
+    d.indexWriter = std::jthread([previous = std::move(d.indexWriter), strIndexDir = m_app.m_strIndexDir,
+                                  content = std::move(content)]() mutable {
+        if (previous.joinable())
+            previous.join();
         CFolderIndex::Write(strIndexDir, content);
     });
 }
@@ -83,4 +91,40 @@ void CNoteStore::ReleaseFreeMemory()
 #if defined(__GLIBC__)
     ::malloc_trim(0);
 #endif
+}
+
+void CNoteStore::SetListOrder(const std::string& strOrderId, const std::vector<const CNoteRecord*>& order) const
+{
+    SImpl& d = *m_pImpl;
+    d.listOrderId = strOrderId;
+    d.listOrderUnsaved = true;
+    d.Walk([](SImpl::SNode& n) { n.listRank = 0; });
+    for (size_t i = 0; i < order.size() && i < UINT32_MAX; ++i)
+        if (SImpl::SNode* pNode = order[i] ? d.Find(order[i]->m_strKey) : nullptr; pNode && pNode->rec.get() == order[i])
+            pNode->listRank = static_cast<uint32_t>(i + 1);
+}
+
+bool CNoteStore::GetListOrder(const std::string& strOrderId,
+                              std::vector<std::shared_ptr<const CNoteRecord>>& ordered) const
+{
+    const SImpl& d = *m_pImpl;
+    ordered.clear();
+    if (strOrderId.empty() || strOrderId != d.listOrderId)
+        return false;
+    ordered.resize(d.Count());
+    bool bWhole = true;
+    d.Walk([&](const SImpl::SNode& n) {
+        if (n.listRank == 0 || n.listRank > ordered.size() || ordered[n.listRank - 1])
+            bWhole = false;
+        else
+            ordered[n.listRank - 1] = n.rec;
+    });
+    if (!bWhole)
+        ordered.clear();
+    return bWhole;
+}
+
+bool CNoteStore::ListOrderUnsaved() const
+{
+    return m_pImpl->listOrderUnsaved && !m_app.m_strIndexDir.empty();
 }

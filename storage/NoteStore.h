@@ -141,8 +141,20 @@ public:
     // thread of its own; nothing without an index directory. A failure is
     // not reported: the next load reads the files.
     void WriteFolderIndex();
-    // Returns once an index write in progress is done.
+    // Returns once the index writes in progress are done.
     void WaitForFolderIndex();
+    // The order a notes list shows the notes in, under an id that names its
+    // sort and collation, kept with the notes and in the folder's index: a
+    // list of the same id takes its rows in that order from the next load,
+    // and has only to see that they are in order instead of sorting them.
+    // A note changed since has no place; records not of this store are
+    // passed over.
+    void SetListOrder(const std::string& strOrderId, const std::vector<const CNoteRecord*>& order) const;
+    // The store's records in the order of that id, when every note has its
+    // place; false, ordered empty, when not.
+    bool GetListOrder(const std::string& strOrderId, std::vector<std::shared_ptr<const CNoteRecord>>& ordered) const;
+    // An order was given since the folder's index was last written or read.
+    bool ListOrderUnsaved() const;
     // Gives the memory that loads and checks freed back to the system: the
     // C library would keep it, and a big folder frees many megabytes.
     static void ReleaseFreeMemory();

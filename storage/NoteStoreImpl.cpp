@@ -41,6 +41,8 @@ void CNoteStore::SImpl::Clear()
     m_hash.clear();
     corpus = SCorpus();
     texts.reset();
+    listOrderId.clear();
+    listOrderUnsaved = false;
     loadedDir.clear();
     loadedDevice = 0;
     damaged.clear();
@@ -113,6 +115,8 @@ CNoteStore::SImpl::SNode& CNoteStore::SImpl::Insert(std::shared_ptr<const CNoteR
         corpus.entryOf[i] = 0;
     SNode& node = At(i);
     node.rec = std::move(rec);
+    // Its title may have changed: its place in a list's order is unknown.
+    node.listRank = 0;
     return node;
 }
 
@@ -371,7 +375,7 @@ const SCorpus& CNoteStore::SImpl::Corpus() const
     WalkIndexed([&](uint32_t i, const SNode& n) {
         const uint32_t e = i < corpus.entryOf.size() ? corpus.entryOf[i] : 0;
         size += (e ? corpus.Text(e - 1).size()
-                   : n.rec->m_strNotes.size() + n.textAt.nSize + n.rec->m_strTitle.size() + 64) +
+                   : n.rec->m_strNotes.size() + n.textSize + n.rec->m_strTitle.size() + 64) +
                 1;
     });
     // The texts held aside, read at once when the first is needed.
@@ -424,11 +428,11 @@ bool CNoteStore::SImpl::AsideText(const SNode& n, std::string& text, const std::
 {
     if (pAllTexts) {
         std::string_view slice;
-        if (CIndexTexts::Slice(*pAllTexts, n.textAt, slice)) {
+        if (CIndexTexts::Slice(*pAllTexts, n.TextAt(), slice)) {
             text.assign(slice);
             return true;
         }
-    } else if (texts && texts->Read(n.textAt, text)) {
+    } else if (texts && texts->Read(n.TextAt(), text)) {
         return true;
     }
     text.clear();

@@ -103,15 +103,28 @@ struct SNode
     int64_t ctimeNs = 0;
     uint64_t inode = 0;
     uint64_t bytesHash = 0;
-    // Where the text of a record that holds it aside is in the folder's index.
-    SIndexTextAt textAt;
+    // Where the text of a record that holds it aside is in the folder's
+    // index; kept in fields, not as an SIndexTextAt, which would pad.
+    uint64_t textPos = 0;
+    uint64_t textHash = 0;
     uint32_t size = 0;
+    uint32_t textSize = 0;
+    // Place + 1 in the order a notes list last showed, 0 for none.
+    uint32_t listRank = 0;
     // Pool indices, 0 for none: the bucket chain and the hash chain.
     uint32_t next = 0;
     uint32_t hashNext = 0;
     uint8_t bucket = 0;
     EFile eFile = EFile::none;
     bool inDoubt = false;
+
+    SIndexTextAt TextAt() const { return {textPos, textSize, textHash}; }
+    void SetTextAt(const SIndexTextAt& at)
+    {
+        textPos = at.nAt;
+        textSize = at.nSize;
+        textHash = at.nHash;
+    }
 };
 
 // Every note's upper-case text in enumeration order, one zero byte between
@@ -167,6 +180,10 @@ struct CNoteStore::SImpl
     // The texts of the index the notes were listed from, which their
     // records hold aside.
     std::shared_ptr<const CIndexTexts> texts;
+    // What the list order the nodes' ranks give is of (see SetListOrder).
+    std::string listOrderId;
+    // Ranks given since the index was last written or read.
+    bool listOrderUnsaved = false;
     // Counts every change of the notes, across loads.
     uint64_t generation = 0;
     // The folder index being written.

@@ -140,16 +140,19 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
         pStatus->showMessage(MissingText(strPath));
     else
         ShowDamaged(damaged);
-    if (bFromIndex) {
-        // Once the list is painted: the check's threads would slow the filling.
-        m_bCheckDue = true;
-        QTimer::singleShot(0, this, [this, nCheck = m_nCheck] {
-            if (nCheck == m_nCheck && std::exchange(m_bCheckDue, false))
-                CheckFolderBehind();
-        });
-    } else {
-        QTimer::singleShot(0, this, &CNoteStore::ReleaseFreeMemory);
-    }
+    // Once the list is painted: the check's threads would slow the filling.
+    // An index that now has the list's order saves the next selection its sort.
+    m_bCheckDue = bFromIndex;
+    QTimer::singleShot(0, this, [this, nCheck = m_nCheck] {
+        if (nCheck != m_nCheck)
+            return;
+        if (m_store.ListOrderUnsaved())
+            m_store.WriteFolderIndex();
+        if (std::exchange(m_bCheckDue, false))
+            CheckFolderBehind();
+        else
+            CNoteStore::ReleaseFreeMemory();
+    });
     return damaged;
 }
 

@@ -217,10 +217,34 @@ void CNotesListModel::Refill(const CNoteStore& store)
     m_rows.clear();
     m_bStoreRecords = true;
     m_rows.reserve(static_cast<size_t>(store.GetCount()));
-    store.ForEachShared([this](const std::shared_ptr<const CNoteRecord>& pNote) {
-        m_rows.push_back({pNote, nullptr});
-    });
+    // In the order of the last sort when the store kept it: then the rows
+    // are only seen to be in order, not sorted again.
+    UpdateCollator();
+    const std::string strOrderId = ListOrderId();
+    std::vector<std::shared_ptr<const CNoteRecord>> ordered;
+    const bool bOrdered = store.GetListOrder(strOrderId, ordered);
+    if (bOrdered) {
+        for (std::shared_ptr<const CNoteRecord>& pNote : ordered)
+            m_rows.push_back({std::move(pNote), nullptr});
+    } else {
+        store.ForEachShared([this](const std::shared_ptr<const CNoteRecord>& pNote) {
+            m_rows.push_back({pNote, nullptr});
+        });
+    }
+    std::vector<const CNoteRecord*> order;
+    order.reserve(m_rows.size());
+    for (const SRow& r : m_rows)
+        order.push_back(r.pRecord.get());
     SortRows();
+    // The store learns the order when it had none, or one that was wrong.
+    bool bMoved = !bOrdered;
+    for (size_t i = 0; i < order.size() && !bMoved; ++i)
+        bMoved = order[i] != m_rows[i].pRecord.get();
+    if (bMoved) {
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = m_rows[i].pRecord.get();
+        store.SetListOrder(strOrderId, order);
+    }
     if (Filtering())
         ApplyFilter(&store);
     EndFill();

@@ -80,6 +80,8 @@ public:
     // Puts the rows in that order, keeping the views' indexes on their notes.
     void SetSortOrder(SSortOrder order);
     SSortOrder GetSortOrder() const { return m_sort; }
+    // Names the rows' order, as the store keeps it: the sort and the collation.
+    std::string ListOrderId() const;
 
     // The row's record, or nullptr for a row without one or out of range.
     const CNoteRecord* GetRowNote(int nRow) const;

@@ -119,22 +119,28 @@ std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
     auto less = [&](int a, int b) { return Less(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); };
     // A big folder's keys and sort take most of its selection: its two
     // halves are done at once, a helper thread using a collator of its own,
-    // and merged after.
+    // and merged after. Rows that come in order (as the store kept them
+    // from the last sort) are only seen to be in order.
     const size_t half = n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
     const std::pair<size_t, size_t> parts[] = {{0, half}, {half, n}};
+    const size_t nThreads = half < n ? 2 : 1;
     std::atomic<size_t> next{0};
     const std::thread::id caller = std::this_thread::get_id();
-    RunOnThreads(half < n ? 2 : 1, [&, locale = m_collator.locale()] {
+    RunOnThreads(nThreads, [&, locale = m_collator.locale()] {
         std::optional<QCollator> own;
         const QCollator& collator =
             std::this_thread::get_id() == caller ? m_collator : own.emplace(MakeCollator(locale));
-        for (size_t p = next++; p < std::size(parts); p = next++) {
-            const auto [from, to] = parts[p];
-            for (size_t i = from; i < to; ++i)
+        for (size_t p = next++; p < std::size(parts); p = next++)
+            for (size_t i = parts[p].first; i < parts[p].second; ++i)
                 keys[i] = OrderKeyOf(rows[i], collator);
-            std::stable_sort(order.begin() + static_cast<ptrdiff_t>(from), order.begin() + static_cast<ptrdiff_t>(to),
-                             less);
-        }
+    });
+    if (std::is_sorted(order.begin(), order.end(), less))
+        return order;
+    next = 0;
+    RunOnThreads(nThreads, [&] {
+        for (size_t p = next++; p < std::size(parts); p = next++)
+            std::stable_sort(order.begin() + static_cast<ptrdiff_t>(parts[p].first),
+                             order.begin() + static_cast<ptrdiff_t>(parts[p].second), less);
     });
     std::inplace_merge(order.begin(), order.begin() + static_cast<ptrdiff_t>(half), order.end(), less);
     std::vector<SRow> sorted;
@@ -143,6 +149,14 @@ std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
         sorted.push_back(std::move(rows[static_cast<size_t>(i)]));
     rows = std::move(sorted);
     return order;
+}
+
+std::string CNotesListModel::ListOrderId() const
+{
+    // Another collation (locale, Qt and with it its collation library) or
+    // sort makes another order: its rows are sorted afresh.
+    return "1;" + std::to_string(m_sort.nColumn) + (m_sort.bDescending ? ";d;" : ";a;") +
+           m_collator.locale().bcp47Name().toStdString() + ";" + qVersion();
 }
 
 void CNotesListModel::SortRows()

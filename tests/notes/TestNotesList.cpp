@@ -103,6 +103,28 @@ private slots:
         store.FillNotesList(viaSink);
         viaSink.SortByTitle();
         QCOMPARE(RowTexts(viaSink), RowTexts(model));
+
+        // The store keeps the sorted order for the next refill, which only
+        // checks it: an order gone wrong (the collation changed, a crafted
+        // index) is sorted again, and a changed note has no place in it.
+        std::vector<std::shared_ptr<const CNoteRecord>> kept;
+        QVERIFY(store.GetListOrder(model.ListOrderId(), kept));
+        QCOMPARE(kept.size(), size_t(3));
+        QCOMPARE(kept[0]->m_strTitle, std::string("alpha"));
+        store.SetListOrder(model.ListOrderId(), {kept[2].get(), kept[1].get(), kept[0].get()});
+        model.Refill(store);
+        QCOMPARE(RowTexts(model), (QStringList{"alpha", "Mike", "Zulu"}));
+        std::vector<std::shared_ptr<const CNoteRecord>> now;
+        QVERIFY(store.GetListOrder(model.ListOrderId(), now));
+        QCOMPARE(now, kept);
+        std::vector<std::shared_ptr<const CNoteRecord>> none;
+        QVERIFY(!store.GetListOrder("another order", none));
+        CNoteRecord renamed = store.GetNote(kept[1]->m_strKey);
+        renamed.m_strTitle = "Able";
+        QVERIFY(store.UpdateNote(renamed));
+        QVERIFY(!store.GetListOrder(model.ListOrderId(), none));
+        model.Refill(store);
+        QCOMPARE(RowTexts(model), (QStringList{"Able", "alpha", "Zulu"}));
     }
 
     void rowUpdatesMatchARefill_data()

@@ -150,12 +150,23 @@ TEST_F(FolderIndex, TextsHeldAsideAreReadOnDemandAndNeverLost)
         int nFound = 0;
         store.FindNotes(false, "Indexed", [&](const CNoteRecord&) { ++nFound; });
         EXPECT_EQ(nFound, 5);
+        // With the order a list showed them in.
+        std::vector<const CNoteRecord*> order;
+        for (const char* title : {"E", "D", "C", "B", "A"})
+            order.push_back(store.GetShared(keys[title]).get());
+        store.SetListOrder("by title", order);
+        EXPECT_TRUE(store.ListOrderUnsaved());
         store.WriteFolderIndex();
         store.WaitForFolderIndex();
     }
 
     CNoteStore store(app);
     ASSERT_TRUE(store.LoadFolderIndex(Dir()));
+    std::vector<std::shared_ptr<const CNoteRecord>> ordered;
+    ASSERT_TRUE(store.GetListOrder("by title", ordered));
+    EXPECT_EQ(ordered.front()->m_strTitle, "E");
+    EXPECT_EQ(ordered.back()->m_strTitle, "A");
+    EXPECT_FALSE(store.ListOrderUnsaved());
     EXPECT_EQ(Shown(store), (std::map<std::string, std::string>{
                                 {"A", "indexed"}, {"B", "indexed"}, {"C", "indexed"}, {"D", "indexed"}, {"E", "indexed"}}));
     // The index's texts changed in place, same size: the file gives the text.
@@ -172,6 +183,37 @@ TEST_F(FolderIndex, TextsHeldAsideAreReadOnDemandAndNeverLost)
     EXPECT_EQ(store.NotesText(unread), "");
     EXPECT_FALSE(store.UpdateNote(unread));
     EXPECT_EQ(ReadBytes(PathOf("A")), Altered(before, 'q'));
+}
+
+// A big index is read in two halves at once: every note comes back in its
+// place, with its list rank and its text.
+TEST_F(FolderIndex, BigIndexReadsBackWhole)
+{
+    SFolderIndexContent content = IndexNow(Dir());
+    content.notes.clear();
+    content.strListOrderId = "title order";
+    for (int i = 0; i < 10001; ++i) {
+        auto rec = std::make_shared<CNoteRecord>(MakeNote(std::to_string(1000000 + i), "T" + std::to_string(i),
+                                                          i % 3 ? "text " + std::to_string(i) : ""));
+        content.notes.push_back({"QB_" + rec->m_strKey + ".qbt", {}, rec, {}, static_cast<uint32_t>(i * 7 % 10001)});
+        content.notes.back().stamp.nSize = i;
+    }
+    ASSERT_TRUE(CFolderIndex::Write(app.m_strIndexDir, content));
+    SFolderIndexContent read;
+    ASSERT_TRUE(CFolderIndex::Read(app.m_strIndexDir, Dir(), read));
+    ASSERT_EQ(read.notes.size(), content.notes.size());
+    EXPECT_EQ(read.strListOrderId, "title order");
+    for (size_t i = 0; i < read.notes.size(); ++i) {
+        const SIndexedNote& n = read.notes[i];
+        ASSERT_EQ(n.strName, content.notes[i].strName);
+        ASSERT_EQ(n.rec->m_strTitle, content.notes[i].rec->m_strTitle);
+        ASSERT_EQ(n.stamp.nSize, static_cast<int64_t>(i));
+        ASSERT_EQ(n.nListRank, content.notes[i].nListRank);
+        std::string text;
+        ASSERT_EQ(n.rec->m_bNotesAside, i % 3 != 0);
+        ASSERT_TRUE(!n.rec->m_bNotesAside || read.pTexts->Read(n.textAt, text));
+        ASSERT_EQ(text, content.notes[i].rec->m_strNotes);
+    }
 }
 
 TEST_F(FolderIndex, UntrustedIndexIsIgnoredThenRebuilt)
