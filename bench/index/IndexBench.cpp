@@ -135,9 +135,15 @@ struct SWindow : SBenchWindow
 {
     explicit SWindow(bool bIndex) : SBenchWindow(FolderDir(0))
     {
-        if (bIndex)
-            app->m_strIndexDir = IndexDir().path().toStdString();
         QCoreApplication::processEvents();
+        if (!bIndex)
+            return;
+        app->m_strIndexDir = IndexDir().path().toStdString();
+        // One selection first, as the user's first, which puts the list's
+        // order into the index: every later selection has it.
+        Select();
+        Leave();
+        app->GetStore().WaitForFolderIndex();
     }
     // A click on the folder, until the list is painted.
     void Select()
