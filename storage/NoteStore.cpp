@@ -8,6 +8,7 @@
 #include "TextMatch.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <vector>
 
@@ -171,9 +172,11 @@ bool CNoteStore::ReadNotesText(CNoteRecord& note) const
     if (!note.m_bNotesAside)
         return true;
     // Only the note's record as the store holds it now says where its text
-    // is; an older one's text may be gone.
+    // is; an older one's text may be gone. The times' bits are compared, so
+    // that one that is no number still matches itself.
     const SImpl::SNode* pNode = m_pImpl->Find(note.m_strKey);
-    if (!pNode || !pNode->rec->m_bNotesAside || pNode->rec->m_dtModified != note.m_dtModified ||
+    if (!pNode || !pNode->rec->m_bNotesAside ||
+        std::bit_cast<uint64_t>(pNode->rec->m_dtModified.m_dt) != std::bit_cast<uint64_t>(note.m_dtModified.m_dt) ||
         !m_pImpl->AsideText(*pNode, note.m_strNotes))
         return false;
     note.m_bNotesAside = false;

@@ -133,7 +133,10 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
     if (strPath.empty())
         ClearProperties();
     ShowNoteText();
-    m_folderWatcher.Watch(strPath);
+    // A folder listed from its index is watched once it is painted, before
+    // its check, which sees whatever changed meanwhile.
+    if (!bFromIndex)
+        m_folderWatcher.Watch(strPath);
     m_damagedShown.clear();
     m_bFolderMissing = !strPath.empty() && !IsDirectory(strPath);
     if (QStatusBar* pStatus = m_window.GetStatusBar(); pStatus && m_bFolderMissing)
@@ -143,9 +146,11 @@ std::vector<std::string> CNoteSelection::OpenFolder(const std::string& strPath)
     // Once the list is painted: the check's threads would slow the filling.
     // An index that now has the list's order saves the next selection its sort.
     m_bCheckDue = bFromIndex;
-    QTimer::singleShot(0, this, [this, nCheck = m_nCheck] {
+    QTimer::singleShot(0, this, [this, nCheck = m_nCheck, strPath] {
         if (nCheck != m_nCheck)
             return;
+        if (m_bCheckDue)
+            m_folderWatcher.Watch(strPath);
         if (m_store.ListOrderUnsaved())
             m_store.WriteFolderIndex();
         if (std::exchange(m_bCheckDue, false))

@@ -231,19 +231,23 @@ void CNotesListModel::Refill(const CNoteStore& store)
             m_rows.push_back({pNote, nullptr});
         });
     }
-    std::vector<const CNoteRecord*> order;
-    order.reserve(m_rows.size());
-    for (const SRow& r : m_rows)
-        order.push_back(r.pRecord.get());
-    SortRows();
-    // The store learns the order when it had none, or one that was wrong.
-    bool bMoved = !bOrdered;
-    for (size_t i = 0; i < order.size() && !bMoved; ++i)
-        bMoved = order[i] != m_rows[i].pRecord.get();
-    if (bMoved) {
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = m_rows[i].pRecord.get();
-        store.SetListOrder(strOrderId, order);
+    if (bOrdered && TitlesInOrder(m_rows)) {
+        m_bSorted = true;
+    } else {
+        std::vector<const CNoteRecord*> order;
+        order.reserve(m_rows.size());
+        for (const SRow& r : m_rows)
+            order.push_back(r.pRecord.get());
+        SortRows();
+        // The store learns the order when it had none, or one that was wrong.
+        bool bMoved = !bOrdered;
+        for (size_t i = 0; i < order.size() && !bMoved; ++i)
+            bMoved = order[i] != m_rows[i].pRecord.get();
+        if (bMoved) {
+            for (size_t i = 0; i < order.size(); ++i)
+                order[i] = m_rows[i].pRecord.get();
+            store.SetListOrder(strOrderId, order);
+        }
     }
     if (Filtering())
         ApplyFilter(&store);

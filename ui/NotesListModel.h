@@ -134,6 +134,8 @@ private:
     // Sorts the rows in place; returns the old row of each new one.
     std::vector<int> SortRows(std::vector<SRow>& rows) const;
     void SortRows();
+    // Whether rows in the title column's sort are in its order already.
+    bool TitlesInOrder(const std::vector<SRow>& rows) const;
     bool Filtering() const { return !m_strFilter.empty(); }
     // Moves every row to m_all and lists only those the filter lets through,
     // found by the store when there is one.

@@ -151,6 +151,49 @@ std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
     return order;
 }
 
+bool CNotesListModel::TitlesInOrder(const std::vector<SRow>& rows) const
+{
+    if (m_sort.nColumn != colName)
+        return false;
+    // Neighbours compared by the collator itself, which agrees with its sort
+    // keys and stops at the first difference: far less work than making a
+    // key for every row. Two halves at once, as SortRows does.
+    const size_t n = rows.size();
+    const size_t half = n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
+    const std::pair<size_t, size_t> parts[] = {{0, half}, {half > 0 ? half - 1 : 0, n}};
+    std::atomic<size_t> next{0};
+    std::atomic<bool> bInOrder{true};
+    const std::thread::id caller = std::this_thread::get_id();
+    RunOnThreads(half < n ? 2 : 1, [&, locale = m_collator.locale()] {
+        std::optional<QCollator> own;
+        const QCollator& collator =
+            std::this_thread::get_id() == caller ? m_collator : own.emplace(MakeCollator(locale));
+        for (size_t p = next++; p < std::size(parts); p = next++) {
+            QString prev;
+            for (size_t i = parts[p].first; i < parts[p].second && bInOrder; ++i) {
+                const CNoteRecord* pNote = rows[i].pRecord.get();
+                if (!pNote) {
+                    bInOrder = false;
+                    break;
+                }
+                QString title = QString::fromStdString(pNote->m_strTitle);
+                if (i > parts[p].first) {
+                    const CNoteRecord& before = *rows[i - 1].pRecord;
+                    int c = collator.compare(title, prev);
+                    if (m_sort.bDescending)
+                        c = -c;
+                    if (c == 0)
+                        c = pNote->m_strKey.compare(before.m_strKey);
+                    if (c < 0)
+                        bInOrder = false;
+                }
+                prev = std::move(title);
+            }
+        }
+    });
+    return bInOrder;
+}
+
 std::string CNotesListModel::ListOrderId() const
 {
     // Another collation (locale, Qt and with it its collation library) or

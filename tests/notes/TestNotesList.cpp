@@ -125,6 +125,18 @@ private slots:
         QVERIFY(!store.GetListOrder(model.ListOrderId(), none));
         model.Refill(store);
         QCOMPARE(RowTexts(model), (QStringList{"Able", "alpha", "Zulu"}));
+        // Equal titles go by key there too: two swapped are put back.
+        store.AddNote(MakeNote("alpha", 1, 1));
+        model.Refill(store);
+        QVERIFY(store.GetListOrder(model.ListOrderId(), kept));
+        QVERIFY(kept[1]->m_strKey < kept[2]->m_strKey);
+        store.SetListOrder(model.ListOrderId(), {kept[0].get(), kept[2].get(), kept[1].get(), kept[3].get()});
+        model.Refill(store);
+        QCOMPARE(model.GetRowNote(1)->m_strKey, kept[1]->m_strKey);
+        QCOMPARE(model.GetRowNote(2)->m_strKey, kept[2]->m_strKey);
+        // In order as kept: taken as it is.
+        model.Refill(store);
+        QCOMPARE(RowTexts(model), (QStringList{"Able", "alpha", "alpha", "Zulu"}));
     }
 
     void rowUpdatesMatchARefill_data()
