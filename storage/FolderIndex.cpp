@@ -3,8 +3,6 @@
 #include "WorkThreads.h"
 
 #include <atomic>
-#include <bit>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -13,7 +11,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace
 {
@@ -25,25 +22,11 @@ constexpr uint64_t nParallelDecode = 8192;
 // The magic and the head's length come before the head.
 constexpr size_t nHeadStart = sizeof szMagic + sizeof(uint64_t);
 
-uint64_t Checksum(std::string_view s)
-{
-    uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
-    size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-        uint64_t w = 0;
-        std::memcpy(&w, s.data() + i, 8);
-        h = std::rotl(h ^ (w * 0xFF51AFD7ED558CCDull), 29) * 0xC4CEB9FE1A85EC53ull;
-    }
-    uint64_t tail = 0;
-    std::memcpy(&tail, s.data() + i, s.size() - i);
-    h = std::rotl(h ^ (tail * 0xFF51AFD7ED558CCDull), 29) * 0xC4CEB9FE1A85EC53ull;
-    return h ^ (h >> 31);
-}
 
 // The checksum of everything before it closes an index.
 void AppendChecksum(std::string& bytes)
 {
-    const uint64_t sum = Checksum(bytes);
+    const uint64_t sum = CIndexTexts::Hash(bytes);
     bytes.append(reinterpret_cast<const char*>(&sum), sizeof sum);
 }
 
@@ -280,7 +263,7 @@ bool CFolderIndex::DecodeHead(std::string_view bytes, SFolderIndexContent& conte
     const std::string_view sealed = bytes.substr(0, nHeadStart + nHeadLen);
     uint64_t sum = 0;
     std::memcpy(&sum, bytes.data() + sealed.size(), nSum);
-    if (sum != Checksum(sealed))
+    if (sum != CIndexTexts::Hash(sealed))
         return false;
     nHeadEnd = sealed.size() + nSum;
     const std::string_view head = sealed.substr(nHeadStart);
@@ -402,60 +385,4 @@ bool CFolderIndex::Read(const std::string& strIndexDir, const std::string& strDi
     }
     content.pTexts = std::make_shared<CIndexTexts>(pTexts->Release(), nHeadEnd, nTexts);
     return true;
-}
-
-CIndexTexts::CIndexTexts(int fd, uint64_t nStart, uint64_t nSize) : m_fd(fd), m_nStart(nStart), m_nSize(nSize) {}
-
-CIndexTexts::~CIndexTexts()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-int CIndexTexts::Release()
-{
-    return std::exchange(m_fd, -1);
-}
-
-bool CIndexTexts::ReadRaw(uint64_t nAt, size_t nSize, std::string& out) const
-{
-    out.resize(nSize);
-    size_t got = 0;
-    while (got < nSize) {
-        const ssize_t n = ::pread(m_fd, out.data() + got, nSize - got, static_cast<off_t>(nAt + got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        got += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool CIndexTexts::Read(const SIndexTextAt& at, std::string& text) const
-{
-    if (at.nAt > m_nSize || at.nSize > m_nSize - at.nAt || !ReadRaw(m_nStart + at.nAt, at.nSize, text) ||
-        Hash(text) != at.nHash) {
-        text.clear();
-        return false;
-    }
-    return true;
-}
-
-bool CIndexTexts::ReadAll(std::string& texts) const
-{
-    return ReadRaw(m_nStart, static_cast<size_t>(m_nSize), texts);
-}
-
-bool CIndexTexts::Slice(std::string_view texts, const SIndexTextAt& at, std::string_view& text)
-{
-    if (at.nAt > texts.size() || at.nSize > texts.size() - at.nAt)
-        return false;
-    text = texts.substr(static_cast<size_t>(at.nAt), at.nSize);
-    return Hash(text) == at.nHash;
-}
-
-uint64_t CIndexTexts::Hash(std::string_view s)
-{
-    return Checksum(s);
 }

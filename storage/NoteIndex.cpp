@@ -128,3 +128,43 @@ bool CNoteStore::ListOrderUnsaved() const
 {
     return m_pImpl->listOrderUnsaved && !m_app.m_strIndexDir.empty();
 }
+
+bool CNoteStore::SImpl::AsideText(const SNode& n, std::string& text, const std::string* pAllTexts) const
+{
+    if (pAllTexts) {
+        std::string_view slice;
+        if (CIndexTexts::Slice(*pAllTexts, n.TextAt(), slice)) {
+            text.assign(slice);
+            return true;
+        }
+    } else if (texts && texts->Read(n.TextAt(), text)) {
+        return true;
+    }
+    text.clear();
+    const SNoteFile file = File(n);
+    CNoteRecord rec;
+    SFileStamp stamp;
+    if (!file.Exists() || ReadStampedNote(file.Path(), rec, stamp) != CNoteStore::ReadResult::ok ||
+        !stamp.SameStatus(file.stamp) || rec.m_strKey != n.rec->m_strKey)
+        return false;
+    text = std::move(rec.m_strNotes);
+    return true;
+}
+
+void CNoteStore::SImpl::WalkComplete(const std::function<void(const CNoteRecord&)>& f) const
+{
+    std::string allTexts;
+    bool bAllRead = false;
+    Walk([&](const SNode& n) {
+        if (!n.rec->m_bNotesAside) {
+            f(*n.rec);
+            return;
+        }
+        if (!bAllRead)
+            bAllRead = texts && texts->ReadAll(allTexts);
+        CNoteRecord note = *n.rec;
+        if (AsideText(n, note.m_strNotes, bAllRead ? &allTexts : nullptr))
+            note.m_bNotesAside = false;
+        f(note);
+    });
+}

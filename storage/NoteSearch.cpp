@@ -89,3 +89,63 @@ void CNoteStore::SearchNotes(INoteRowSink& results, bool bKeywordsOnly, const st
         results.AppendRow(row, nullptr);
     }
 }
+
+const SCorpus& CNoteStore::SImpl::Corpus() const
+{
+    if (corpus.valid)
+        return corpus;
+    // Notes that did not change since the last corpus are copied from it,
+    // the others upper-cased again.
+    SCorpus made;
+    size_t size = 0;
+    WalkIndexed([&](uint32_t i, const SNode& n) {
+        const uint32_t e = i < corpus.entryOf.size() ? corpus.entryOf[i] : 0;
+        size += (e ? corpus.Text(e - 1).size()
+                   : n.rec->m_strNotes.size() + n.textSize + n.rec->m_strTitle.size() + 64) +
+                1;
+    });
+    // The texts held aside, read at once when the first is needed.
+    std::string allTexts;
+    bool bAllRead = false;
+    std::string aside;
+    made.text.reserve(size);
+    made.entries.reserve(Count());
+    made.entryOf.assign(m_nUsed, 0);
+    WalkIndexed([&](uint32_t i, const SNode& n) {
+        const uint32_t e = i < corpus.entryOf.size() ? corpus.entryOf[i] : 0;
+        SCorpus::SEntry entry{made.text.size(), i, n.rec.get(), 0, 0, 0};
+        if (e) {
+            const SCorpus::SEntry& old = corpus.entries[e - 1];
+            made.text += corpus.Text(e - 1);
+            entry.titleEnd = old.titleEnd;
+            entry.commentsEnd = old.commentsEnd;
+            entry.keywordsEnd = old.keywordsEnd;
+        } else {
+            const CNoteRecord& note = *n.rec;
+            // The zero bytes between the fields keep a match inside one field.
+            made.text += UpperCaseText(note.m_strTitle);
+            entry.titleEnd = static_cast<uint32_t>(made.text.size() - entry.start);
+            made.text += '\0';
+            made.text += UpperCaseText(note.m_strComments);
+            entry.commentsEnd = static_cast<uint32_t>(made.text.size() - entry.start);
+            made.text += '\0';
+            made.text += UpperCaseText(note.m_strKeywords);
+            entry.keywordsEnd = static_cast<uint32_t>(made.text.size() - entry.start);
+            made.text += '\0';
+            if (note.m_bNotesAside) {
+                if (!bAllRead)
+                    bAllRead = texts && texts->ReadAll(allTexts);
+                AsideText(n, aside, bAllRead ? &allTexts : nullptr);
+                made.text += UpperCaseText(aside);
+            } else {
+                made.text += UpperCaseText(note.m_strNotes);
+            }
+        }
+        made.text += '\0';
+        made.entries.push_back(entry);
+        made.entryOf[i] = static_cast<uint32_t>(made.entries.size());
+    });
+    made.valid = true;
+    corpus = std::move(made);
+    return corpus;
+}
