@@ -145,16 +145,14 @@ std::string CFolderIndex::IndexPath(const std::string& strIndexDir, const std::s
 std::string CFolderIndex::Encode(const SFolderIndexContent& content, uint32_t nVersionOf)
 {
     // The texts of records held aside, from the index they were read from.
-    std::string asideTexts;
-    bool bAsideRead = false;
+    CIndexTextsOnce asideTexts(content.pTexts.get());
     const auto textOf = [&](const SIndexedNote& n, std::string_view& text) {
         if (!n.rec->m_bNotesAside) {
             text = n.rec->m_strNotes;
             return true;
         }
-        if (!bAsideRead)
-            bAsideRead = content.pTexts && content.pTexts->ReadAll(asideTexts);
-        return bAsideRead && CIndexTexts::Slice(asideTexts, n.textAt, text);
+        const std::string* pAll = asideTexts.Get();
+        return pAll && CIndexTexts::Slice(*pAll, n.textAt, text);
     };
     std::vector<std::string_view> texts;
     std::vector<const SIndexedNote*> kept;

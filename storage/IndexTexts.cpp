@@ -58,6 +58,15 @@ bool CIndexTexts::Slice(std::string_view texts, const SIndexTextAt& at, std::str
     return Hash(text) == at.nHash;
 }
 
+const std::string* CIndexTextsOnce::Get()
+{
+    if (!m_bTried) {
+        m_bTried = true;
+        m_bRead = m_pTexts && m_pTexts->ReadAll(m_texts);
+    }
+    return m_bRead ? &m_texts : nullptr;
+}
+
 uint64_t CIndexTexts::Hash(std::string_view s)
 {
     uint64_t h = 0x9E3779B97F4A7C15ull ^ s.size();
@@ -72,4 +81,3 @@ uint64_t CIndexTexts::Hash(std::string_view s)
     h = std::rotl(h ^ (tail * 0xFF51AFD7ED558CCDull), 29) * 0xC4CEB9FE1A85EC53ull;
     return h ^ (h >> 31);
 }
-

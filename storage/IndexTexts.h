@@ -43,3 +43,20 @@ private:
     uint64_t m_nStart;
     uint64_t m_nSize;
 };
+
+// Every text of an index, for a pass over many notes: read at the first
+// need, and tried once only, so that an index that cannot be read is not
+// read again for every note that follows.
+class CIndexTextsOnce
+{
+public:
+    explicit CIndexTextsOnce(const CIndexTexts* pTexts) : m_pTexts(pTexts) {}
+    // The texts; nullptr when there are none to read or the read failed.
+    const std::string* Get();
+
+private:
+    const CIndexTexts* m_pTexts;
+    std::string m_texts;
+    bool m_bTried = false;
+    bool m_bRead = false;
+};

@@ -153,17 +153,14 @@ bool CNoteStore::SImpl::AsideText(const SNode& n, std::string& text, const std::
 
 void CNoteStore::SImpl::WalkComplete(const std::function<void(const CNoteRecord&)>& f) const
 {
-    std::string allTexts;
-    bool bAllRead = false;
+    CIndexTextsOnce allTexts(texts.get());
     Walk([&](const SNode& n) {
         if (!n.rec->m_bNotesAside) {
             f(*n.rec);
             return;
         }
-        if (!bAllRead)
-            bAllRead = texts && texts->ReadAll(allTexts);
         CNoteRecord note = *n.rec;
-        if (AsideText(n, note.m_strNotes, bAllRead ? &allTexts : nullptr))
+        if (AsideText(n, note.m_strNotes, allTexts.Get()))
             note.m_bNotesAside = false;
         f(note);
     });

@@ -105,8 +105,7 @@ const SCorpus& CNoteStore::SImpl::Corpus() const
                 1;
     });
     // The texts held aside, read at once when the first is needed.
-    std::string allTexts;
-    bool bAllRead = false;
+    CIndexTextsOnce allTexts(texts.get());
     std::string aside;
     made.text.reserve(size);
     made.entries.reserve(Count());
@@ -133,9 +132,7 @@ const SCorpus& CNoteStore::SImpl::Corpus() const
             entry.keywordsEnd = static_cast<uint32_t>(made.text.size() - entry.start);
             made.text += '\0';
             if (note.m_bNotesAside) {
-                if (!bAllRead)
-                    bAllRead = texts && texts->ReadAll(allTexts);
-                AsideText(n, aside, bAllRead ? &allTexts : nullptr);
+                AsideText(n, aside, allTexts.Get());
                 made.text += UpperCaseText(aside);
             } else {
                 made.text += UpperCaseText(note.m_strNotes);

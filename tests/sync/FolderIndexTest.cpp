@@ -183,6 +183,11 @@ TEST_F(FolderIndex, TextsHeldAsideAreReadOnDemandAndNeverLost)
     EXPECT_EQ(store.NotesText(unread), "");
     EXPECT_FALSE(store.UpdateNote(unread));
     EXPECT_EQ(ReadBytes(PathOf("A")), Altered(before, 'q'));
+    // The index cut short under the store: its texts cannot be read at all,
+    // and every note whose file is as it was gives the file's.
+    ASSERT_EQ(::truncate(indexPath.c_str(), static_cast<off_t>(bytes.size() - 3)), 0);
+    EXPECT_EQ(Shown(store), (std::map<std::string, std::string>{
+                                {"A", ""}, {"B", "on disk B"}, {"C", "on disk C"}, {"D", "on disk D"}, {"E", "on disk E"}}));
 }
 
 // A big index is read in two halves at once: every note comes back in its
