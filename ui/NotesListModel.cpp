@@ -233,21 +233,13 @@ void CNotesListModel::Refill(const CNoteStore& store)
     }
     if (bOrdered && TitlesInOrder(m_rows)) {
         m_bSorted = true;
-    } else {
+    } else if (SortRows() || !bOrdered) {
+        // The store learns the order when it had none, or one that was wrong.
         std::vector<const CNoteRecord*> order;
         order.reserve(m_rows.size());
         for (const SRow& r : m_rows)
             order.push_back(r.pRecord.get());
-        SortRows();
-        // The store learns the order when it had none, or one that was wrong.
-        bool bMoved = !bOrdered;
-        for (size_t i = 0; i < order.size() && !bMoved; ++i)
-            bMoved = order[i] != m_rows[i].pRecord.get();
-        if (bMoved) {
-            for (size_t i = 0; i < order.size(); ++i)
-                order[i] = m_rows[i].pRecord.get();
-            store.SetListOrder(strOrderId, order);
-        }
+        store.SetListOrder(strOrderId, order);
     }
     if (Filtering())
         ApplyFilter(&store);

@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QColor>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -133,7 +134,14 @@ private:
     void BeginFill();
     // Sorts the rows in place; returns the old row of each new one.
     std::vector<int> SortRows(std::vector<SRow>& rows) const;
-    void SortRows();
+    // Sorts every row; true when the shown ones moved.
+    bool SortRows();
+    // Calls work(from, to, collator) on the two halves of n rows at once
+    // when there are many, each thread with a collator of its own; on all
+    // of them at once when not.
+    void OnHalves(size_t n, const std::function<void(size_t, size_t, const QCollator&)>& work) const;
+    // Where OnHalves cuts n rows; n when it does not.
+    static size_t Half(size_t n);
     // Whether rows in the title column's sort are in its order already.
     bool TitlesInOrder(const std::vector<SRow>& rows) const;
     bool Filtering() const { return !m_strFilter.empty(); }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <limits>
 #include <numeric>
 #include <string_view>
@@ -108,6 +109,26 @@ int CNotesListModel::LowerBound(const std::vector<SRow>& rows, const SOrderKey& 
     return static_cast<int>(it - rows.begin());
 }
 
+void CNotesListModel::OnHalves(size_t n, const std::function<void(size_t, size_t, const QCollator&)>& work) const
+{
+    const size_t half = Half(n);
+    const std::pair<size_t, size_t> parts[] = {{0, half}, {half, n}};
+    std::atomic<size_t> next{0};
+    const std::thread::id caller = std::this_thread::get_id();
+    RunOnThreads(half < n ? 2 : 1, [&, locale = m_collator.locale()] {
+        std::optional<QCollator> own;
+        const QCollator& collator =
+            std::this_thread::get_id() == caller ? m_collator : own.emplace(MakeCollator(locale));
+        for (size_t p = next++; p < std::size(parts); p = next++)
+            work(parts[p].first, parts[p].second, collator);
+    });
+}
+
+size_t CNotesListModel::Half(size_t n)
+{
+    return n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
+}
+
 std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
 {
     // Keys are made once per row, not once per comparison. Equal titles go
@@ -118,31 +139,19 @@ std::vector<int> CNotesListModel::SortRows(std::vector<SRow>& rows) const
     std::iota(order.begin(), order.end(), 0);
     auto less = [&](int a, int b) { return Less(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); };
     // A big folder's keys and sort take most of its selection: its two
-    // halves are done at once, a helper thread using a collator of its own,
-    // and merged after. Rows that come in order (as the store kept them
-    // from the last sort) are only seen to be in order.
-    const size_t half = n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
-    const std::pair<size_t, size_t> parts[] = {{0, half}, {half, n}};
-    const size_t nThreads = half < n ? 2 : 1;
-    std::atomic<size_t> next{0};
-    const std::thread::id caller = std::this_thread::get_id();
-    RunOnThreads(nThreads, [&, locale = m_collator.locale()] {
-        std::optional<QCollator> own;
-        const QCollator& collator =
-            std::this_thread::get_id() == caller ? m_collator : own.emplace(MakeCollator(locale));
-        for (size_t p = next++; p < std::size(parts); p = next++)
-            for (size_t i = parts[p].first; i < parts[p].second; ++i)
-                keys[i] = OrderKeyOf(rows[i], collator);
+    // halves are done at once and merged after. Rows that come in order (as
+    // the store kept them from the last sort) are only seen to be in order.
+    OnHalves(n, [&](size_t from, size_t to, const QCollator& collator) {
+        for (size_t i = from; i < to; ++i)
+            keys[i] = OrderKeyOf(rows[i], collator);
     });
     if (std::is_sorted(order.begin(), order.end(), less))
         return order;
-    next = 0;
-    RunOnThreads(nThreads, [&] {
-        for (size_t p = next++; p < std::size(parts); p = next++)
-            std::stable_sort(order.begin() + static_cast<ptrdiff_t>(parts[p].first),
-                             order.begin() + static_cast<ptrdiff_t>(parts[p].second), less);
+    OnHalves(n, [&](size_t from, size_t to, const QCollator&) {
+        std::stable_sort(order.begin() + static_cast<ptrdiff_t>(from), order.begin() + static_cast<ptrdiff_t>(to),
+                         less);
     });
-    std::inplace_merge(order.begin(), order.begin() + static_cast<ptrdiff_t>(half), order.end(), less);
+    std::inplace_merge(order.begin(), order.begin() + static_cast<ptrdiff_t>(Half(n)), order.end(), less);
     std::vector<SRow> sorted;
     sorted.reserve(n);
     for (int i : order)
@@ -157,38 +166,28 @@ bool CNotesListModel::TitlesInOrder(const std::vector<SRow>& rows) const
         return false;
     // Neighbours compared by the collator itself, which agrees with its sort
     // keys and stops at the first difference: far less work than making a
-    // key for every row. Two halves at once, as SortRows does.
-    const size_t n = rows.size();
-    const size_t half = n >= nParallelSort && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
-    const std::pair<size_t, size_t> parts[] = {{0, half}, {half > 0 ? half - 1 : 0, n}};
-    std::atomic<size_t> next{0};
+    // key for every row. Each half from the last row before it.
     std::atomic<bool> bInOrder{true};
-    const std::thread::id caller = std::this_thread::get_id();
-    RunOnThreads(half < n ? 2 : 1, [&, locale = m_collator.locale()] {
-        std::optional<QCollator> own;
-        const QCollator& collator =
-            std::this_thread::get_id() == caller ? m_collator : own.emplace(MakeCollator(locale));
-        for (size_t p = next++; p < std::size(parts); p = next++) {
-            QString prev;
-            for (size_t i = parts[p].first; i < parts[p].second && bInOrder; ++i) {
-                const CNoteRecord* pNote = rows[i].pRecord.get();
-                if (!pNote) {
-                    bInOrder = false;
-                    break;
-                }
-                QString title = QString::fromStdString(pNote->m_strTitle);
-                if (i > parts[p].first) {
-                    const CNoteRecord& before = *rows[i - 1].pRecord;
-                    int c = collator.compare(title, prev);
-                    if (m_sort.bDescending)
-                        c = -c;
-                    if (c == 0)
-                        c = pNote->m_strKey.compare(before.m_strKey);
-                    if (c < 0)
-                        bInOrder = false;
-                }
-                prev = std::move(title);
+    OnHalves(rows.size(), [&](size_t from, size_t to, const QCollator& collator) {
+        const size_t first = from > 0 ? from - 1 : 0;
+        QString prev;
+        for (size_t i = first; i < to && bInOrder; ++i) {
+            const CNoteRecord* pNote = rows[i].pRecord.get();
+            if (!pNote) {
+                bInOrder = false;
+                break;
             }
+            QString title = QString::fromStdString(pNote->m_strTitle);
+            if (i > first) {
+                int c = collator.compare(title, prev);
+                if (m_sort.bDescending)
+                    c = -c;
+                if (c == 0)
+                    c = pNote->m_strKey.compare(rows[i - 1].pRecord->m_strKey);
+                if (c < 0)
+                    bInOrder = false;
+            }
+            prev = std::move(title);
         }
     });
     return bInOrder;
@@ -202,7 +201,7 @@ std::string CNotesListModel::ListOrderId() const
            m_collator.locale().bcp47Name().toStdString() + ";" + qVersion();
 }
 
-void CNotesListModel::SortRows()
+bool CNotesListModel::SortRows()
 {
     UpdateCollator();
     const std::vector<int> order = SortRows(m_rows);
@@ -210,9 +209,12 @@ void CNotesListModel::SortRows()
         SortRows(m_all);
     auto hasText = [](const SRow& r) { return r.pRecord || r.pText; };
     m_bSorted = std::all_of(m_rows.begin(), m_rows.end(), hasText) && std::all_of(m_all.begin(), m_all.end(), hasText);
+    bool bMoved = false;
+    for (size_t i = 0; i < order.size() && !bMoved; ++i)
+        bMoved = order[i] != static_cast<int>(i);
 
     if (m_bFilling)
-        return;
+        return bMoved;
     // Outside a fill the views keep their persistent indexes: move them along.
     std::vector<int> newRow(order.size());
     for (size_t i = 0; i < order.size(); ++i)
@@ -225,6 +227,7 @@ void CNotesListModel::SortRows()
                    ? createIndex(newRow[static_cast<size_t>(index.row())], index.column())
                    : QModelIndex());
     changePersistentIndexList(from, to);
+    return bMoved;
 }
 
 void CNotesListModel::SortByTitle()
