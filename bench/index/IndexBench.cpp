@@ -14,15 +14,12 @@
 #include "BenchNotes.h"
 #include "BenchWindow.h"
 #include "NoteRowSink.h"
-#include "CommandController.h"
-#include "NoteSelection.h"
 #include "NoteStore.h"
 #include "NoteStoreImpl.h"
 #include "NotesListCtrl.h"
 #include "PlainRead.h"
 #include "QtBenchMain.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -144,27 +141,6 @@ struct SWindow : SBenchWindow
         Select();
         Leave();
         app->GetStore().WaitForFolderIndex();
-    }
-    // A click on the folder, until the list is painted.
-    void Select()
-    {
-        view->setCurrentItem(folder);
-        frame->GetNotesList()->GetActiveView()->viewport()->repaint();
-        QCoreApplication::processEvents();
-    }
-    // Until the check of the folder listed from its index is done.
-    void WaitForCheck()
-    {
-        while (frame->GetController()->GetNoteSelection().IsCheckingFolder()) {
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-            QCoreApplication::processEvents();
-        }
-    }
-    void Leave()
-    {
-        WaitForCheck();
-        view->setCurrentItem(view->GetRootItem());
-        QCoreApplication::processEvents();
     }
 };
 

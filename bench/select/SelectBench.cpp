@@ -9,10 +9,8 @@
 // it), until its check is done.
 #include "BenchNotes.h"
 #include "BenchWindow.h"
-#include "CommandController.h"
 #include "FolderRecord.h"
 #include "MainFrame.h"
-#include "NoteSelection.h"
 #include "NoteStore.h"
 #include "NotesListCtrl.h"
 #include "PlainRead.h"
@@ -20,7 +18,6 @@
 #include "QuillboxApp.h"
 #include "QuillboxView.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
@@ -81,18 +78,6 @@ void BM_LoadFolder(benchmark::State& state)
 struct SWindow : SBenchWindow
 {
     SWindow() : SBenchWindow(NotesDir()) { QCoreApplication::processEvents(); }
-    // A click on the folder, until the list is painted and the window idle.
-    void Select()
-    {
-        view->setCurrentItem(folder);
-        frame->GetNotesList()->GetActiveView()->viewport()->repaint();
-        QCoreApplication::processEvents();
-    }
-    void Leave()
-    {
-        view->setCurrentItem(view->GetRootItem());
-        QCoreApplication::processEvents();
-    }
 };
 
 void BM_SelectFolder(benchmark::State& state)
@@ -114,8 +99,7 @@ int PrepareIndex(const char* pszIndexDir)
     SWindow window;
     window.app->m_strIndexDir = pszIndexDir;
     window.Select();
-    while (window.frame->GetController()->GetNoteSelection().IsCheckingFolder())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    window.WaitForCheck();
     window.app->GetStore().WaitForFolderIndex();
     return 0;
 }
@@ -142,8 +126,7 @@ int PrintResident(bool bIndex)
     const long before = ResidentKiB();
     const size_t heapBefore = ::mallinfo2().uordblks;
     window.Select();
-    while (window.frame->GetController()->GetNoteSelection().IsCheckingFolder())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    window.WaitForCheck();
     const long after = ResidentKiB();
     const struct mallinfo2 mi = ::mallinfo2();
     std::printf("resident before selecting: %.1f MB, after selecting %d notes: %.1f MB "
